@@ -1,0 +1,246 @@
+// board.cpp: moves, trimming, solvability, random boards and printing.
+#include "board/board.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "board/random_draw.h"
+#include "board/text_format.h"
+
+char MoveLetter(int target, int blank, int n) {
+  if (blank == target - 1) return 'R';
+  if (blank == target + 1) return 'L';
+  if (blank == target - n) return 'D';
+  if (blank == target + n) return 'U';
+  return 'X';
+}
+
+Board::Board(const Board& source)
+    : tiles(source.tiles),
+      n(source.n),
+      initialSize(static_cast<int>(source.n)),
+      initialTiles(source.tiles) {
+  FindBlank();
+}
+
+bool Board::PositionToCoord(unsigned index, Coord& coord, std::ostream& out) const {
+  if (n == 0) {
+    out << Format("Error in function PositionToCoord( %d ) : n is set to 0", index);
+    return false;
+  }
+  coord.row = index / n;
+  coord.col = index % n;
+  return true;
+}
+
+unsigned Board::GetGoalPosition(int t, std::ostream& out) const {
+  if (n == 0 || t <= 0) {
+    out << Format("Error in function GetGoalPosition( %d ) : n=%d", t, n);
+    return 0;
+  }
+  const unsigned k = static_cast<unsigned>(t) - 1;
+  return k % n + n * (k / n);
+}
+
+unsigned Board::FindBlank() {
+  blank = 0;
+  const auto zero = std::find(tiles.begin(), tiles.end(), 0);
+  if (zero != tiles.end()) blank = static_cast<unsigned>(zero - tiles.begin());
+  return blank;
+}
+
+unsigned Board::FindTile(int t) const {
+  const auto cell = std::find(tiles.begin(), tiles.end(), t);
+  return cell == tiles.end() ? 0 : static_cast<unsigned>(cell - tiles.begin());
+}
+
+bool Board::MoveBlank(char letter) {
+  // A board whose cells do not match its side (or that has none) has no legal move, so no
+  // letter can ever index outside tiles.
+  if (n == 0 || blank >= tiles.size() || tiles.size() != static_cast<size_t>(n) * n) return false;
+  const unsigned b = blank;
+  unsigned target;
+  switch (letter) {
+    case 'U':
+      if (b < n) return false;
+      target = b - n;
+      break;
+    case 'D':
+      if (b >= n * (n - 1)) return false;
+      target = b + n;
+      break;
+    case 'L':
+      if (b % n == 0) return false;
+      target = b - 1;
+      break;
+    case 'R':
+      if (b % n == n - 1) return false;
+      target = b + 1;
+      break;
+    default:
+      return false;
+  }
+  tiles[b] = tiles[target];
+  tiles[target] = 0;
+  blank = target;
+  return true;
+}
+
+bool Board::ApplySequence(MoveSequence sequence, std::ostream& out) {
+  bool all = true;
+  for (const char letter : sequence) {
+    if (!MoveBlank(letter)) {
+      out << "\nWarning: can't use this move - " << letter << " (ApplySequence(" << sequence
+          << "))";
+      all = false;
+    }
+  }
+  return all;
+}
+
+bool Board::RandomMove() {
+  if (tiles.empty() || n == 0) return false;
+  // On a 1 x 1 board (or one whose blank is off the board) every letter is refused; drawing
+  // would never end.
+  if (n == 1 || blank >= tiles.size() || tiles.size() != static_cast<size_t>(n) * n) return false;
+  char letter = 'X';
+  do {
+    const int k = static_cast<int>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) * 4.0);
+    if (k < 4) letter = "UDLR"[k];
+  } while (!MoveBlank(letter));
+  return true;
+}
+
+bool Board::IsFirstRowAndColSolved() const {
+  if (tiles.empty() || tiles.size() < static_cast<size_t>(n) * n) return false;
+  for (unsigned i = 0; i < n; ++i) {
+    if (tiles[i] != static_cast<int>(i + 1)) return false;
+    if (tiles[i * n] != static_cast<int>(i * n + 1)) return false;
+  }
+  return true;
+}
+
+bool Board::TrimBoard() {
+  if (!IsFirstRowAndColSolved()) return false;
+  if (n > 1 && tiles.size() == static_cast<size_t>(n) * n) {
+    std::vector<int> rest;
+    rest.reserve(static_cast<size_t>(n - 1) * (n - 1));
+    for (unsigned i = n + 1; i < n * n; ++i) {
+      if (i % n == 0) continue;
+      const unsigned v = static_cast<unsigned>(tiles[i]);
+      // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
+      rest.push_back(v == 0 ? 0 : static_cast<int>(v - (v - 1) / n - n));
+    }
+    tiles.swap(rest);
+    --n;
+  }
+  FindBlank();
+  return true;
+}
+
+long long CountInversions(std::vector<int> values) {
+  // Bottom-up merge sort; each element taken from the right run passes over every element
+  // still waiting in the left run, all of which are greater.
+  const size_t size = values.size();
+  std::vector<int> merged(size);
+  long long count = 0;
+  for (size_t width = 1; width < size; width *= 2) {
+    for (size_t left = 0; left < size; left += 2 * width) {
+      const size_t middle = std::min(left + width, size);
+      const size_t right = std::min(left + 2 * width, size);
+      size_t i = left, j = middle, k = left;
+      while (i < middle && j < right) {
+        if (values[j] < values[i]) {
+          count += static_cast<long long>(middle - i);
+          merged[k++] = values[j++];
+        } else {
+          merged[k++] = values[i++];
+        }
+      }
+      while (i < middle) merged[k++] = values[i++];
+      while (j < right) merged[k++] = values[j++];
+    }
+    values.swap(merged);
+  }
+  return count;
+}
+
+bool Board::IsSolvable(std::ostream& out) const {
+  if (n == 0 || tiles.empty()) return false;
+  if (tiles.size() != static_cast<size_t>(n) * n) return false;
+  if (blank >= tiles.size() || tiles[blank] != 0) {
+    out << "Warning - in function IsSolvable: invalid zero position";
+  }
+  std::vector<int> copy = tiles;
+  unsigned z = FindTile(0);
+  Coord cell;
+  PositionToCoord(z, cell, out);
+  // Walk the blank right to the last column and down to the last row by legal moves; the
+  // parity of the remaining tiles is then that of the position with the blank at home.
+  for (; cell.col < n - 1; ++cell.col, ++z) {
+    copy[z] = copy[z + 1];
+    copy[z + 1] = 0;
+  }
+  for (; cell.row < n - 1; ++cell.row, z += n) {
+    copy[z] = copy[z + n];
+    copy[z + n] = 0;
+  }
+  copy.pop_back();
+  return CountInversions(std::move(copy)) % 2 == 0;
+}
+
+unsigned Board::ManhattanDistance(std::ostream& out) const {
+  unsigned sum = 0;
+  for (unsigned i = 0; i < tiles.size(); ++i) {
+    if (tiles[i] == 0) continue;
+    Coord here, goal;
+    PositionToCoord(i, here, out);
+    PositionToCoord(GetGoalPosition(tiles[i], out), goal, out);
+    const long long rows = static_cast<long long>(here.row) - goal.row;
+    const long long cols = static_cast<long long>(here.col) - goal.col;
+    sum += static_cast<unsigned>(std::llabs(rows) + std::llabs(cols));
+  }
+  return sum;
+}
+
+bool Board::RandomBoard(unsigned side, std::ostream& out) {
+  const size_t cells = static_cast<size_t>(side) * side;
+  tiles.assign(cells, 0);
+  n = side;
+  std::vector<int> pool;
+  pool.reserve(cells);
+  bool solvable = false;
+  for (int draw = 0; draw < 11 && !solvable; ++draw) {
+    pool.clear();
+    for (size_t v = 0; v < cells; ++v) pool.push_back(static_cast<int>(v));
+    for (size_t j = 0; j < cells; ++j) {
+      const size_t m = pool.size();
+      const size_t k = static_cast<size_t>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) *
+                                           static_cast<double>(m - 1));
+      tiles[j] = pool[k];
+      pool.erase(pool.begin() + static_cast<long>(k));
+    }
+    FindBlank();
+    solvable = IsSolvable(out);
+  }
+  return solvable;
+}
+
+void Board::PrintBoard(std::ostream& out) const {
+  if (n == 0) {
+    out << "No puzzle to be print!";
+    return;
+  }
+  out << "\n\nSize: " << n << "x" << n << "\n";
+  out << "Manhattan distance: " << ManhattanDistance(out) << "\n";
+  out << "Solvable: " << (IsSolvable(out) ? "Yes" : "NO!") << "\n";
+  if (n > 20) {
+    out << "Can only print boards with size <=20";
+    return;
+  }
+  out << "\nTiles: \n";
+  for (unsigned i = 0; i < tiles.size(); ++i) {
+    if (i % n == 0) out << "\n";
+    out << Format("%4d", tiles[i]);
+  }
+}

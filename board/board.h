@@ -1,0 +1,77 @@
+// board.h: the puzzle position and its elementary moves.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// Letters U, D, L, R, each naming the direction in which the blank moves.
+using MoveSequence = std::string;
+
+/// Largest side the program handles: new, rand, both file readers and the solvers.
+constexpr unsigned MAX_SIDE = 100;
+
+/// A cell: row 0 at the top, column 0 at the left.
+struct Coord {
+  unsigned row = 0;
+  unsigned col = 0;
+};
+
+/// Letter that moves the blank from cell `blank` to the neighbouring cell `target`, or 'X'.
+/// Compares indices only: the last cell of a row and the first of the next give 'R' or 'L'.
+char MoveLetter(int target, int blank, int n);
+
+/// One n x n position of the (n^2-1)-puzzle. Tile t is home at index t - 1, the blank (0) at
+/// index n^2 - 1. After every operation that completes normally, tiles has n^2 entries and
+/// blank indexes the 0 (or 0 when there is none).
+class Board {
+ public:
+  std::vector<int> tiles;
+  unsigned n = 0;
+  int initialSize = 0;
+  std::vector<int> initialTiles;
+  unsigned blank = 0;
+
+  Board() = default;
+  /// Builds from the source's tiles and side only: the tiles also become initialTiles.
+  Board(const Board& source);
+  /// Copies all five fields as they are.
+  Board& operator=(const Board& source) = default;
+
+  // Cells and tiles
+  /// Fills coord with the row and column of index; false, with a message, when n is 0.
+  bool PositionToCoord(unsigned index, Coord& coord, std::ostream& out) const;
+  /// Index at which tile t belongs (t - 1); 0, with a message, for t <= 0 or n = 0.
+  unsigned GetGoalPosition(int t, std::ostream& out) const;
+  /// Recomputes blank as the first cell holding 0 (0 when there is none).
+  unsigned FindBlank();
+  /// Index of the first cell holding t; 0 when none does.
+  unsigned FindTile(int t) const;
+
+  // Moving the blank
+  /// One move of the blank; false, with the board unchanged, when the letter is refused.
+  bool MoveBlank(char letter);
+  /// Applies every letter in order, warning about each refused one; true when all applied.
+  bool ApplySequence(MoveSequence sequence, std::ostream& out);
+  /// One random legal move; false when the board has no legal move at all.
+  bool RandomMove();
+
+  // Reducing the board
+  /// True when the whole first row and first column hold their goal tiles.
+  bool IsFirstRowAndColSolved() const;
+  /// Cuts off a solved first row and column and renumbers the rest as an (n-1) x (n-1) puzzle.
+  bool TrimBoard();
+
+  // Reports
+  /// True when the position can reach the goal arrangement.
+  bool IsSolvable(std::ostream& out) const;
+  /// Sum over the tiles of their row and column distances to their goal cells.
+  unsigned ManhattanDistance(std::ostream& out) const;
+  /// Replaces the board by a random n x n position; the result is its IsSolvable.
+  bool RandomBoard(unsigned side, std::ostream& out);
+  /// Writes size, distance, solvability and (up to side 20) the tiles.
+  void PrintBoard(std::ostream& out) const;
+};
+
+/// Number of pairs i < j with values[i] > values[j], in O(N log N).
+long long CountInversions(std::vector<int> values);
