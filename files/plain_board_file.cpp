@@ -1,0 +1,41 @@
+// plain_board_file.cpp: reading a board from a file of integers.
+#include "files/plain_board_file.h"
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <fstream>
+#include <vector>
+
+bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
+  // Stop one value past the largest board, so a huge file is refused without being held.
+  constexpr size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE;
+  std::vector<int> tiles;
+  int value;
+  while (tiles.size() <= most && in >> value) tiles.push_back(value);
+  if (tiles.size() > most) {
+    out << "Error - n must be <= " << MAX_SIDE << "\n";
+    return false;
+  }
+  const size_t count = tiles.size();
+  const auto side = static_cast<unsigned>(std::sqrt(static_cast<double>(count)));
+  if (static_cast<size_t>(side) * side != count) {
+    out << "Error - board isn't n x n!";
+    return false;
+  }
+  board.n = side;
+  board.tiles = tiles;
+  board.initialSize = static_cast<int>(side);
+  board.initialTiles.swap(tiles);
+  board.FindBlank();
+  return true;
+}
+
+bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out) {
+  // A folder opens as a stream but reads as nothing; it must not pass for an empty board.
+  struct stat status;
+  if (stat(fileName.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return false;
+  std::ifstream file(fileName);
+  if (!file.is_open()) return false;
+  return ReadPlainBoard(board, file, out);
+}
