@@ -1,0 +1,61 @@
+// command_loop.h: the interpreter that reads command words and runs them on the current board.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "board/board.h"
+
+/// Owns everything a run keeps: the last command, the solutions and the current board. Reads
+/// whitespace-delimited tokens from `in` and writes every result to `out`.
+class CommandLoop {
+ public:
+  CommandLoop(std::istream& in, std::ostream& out);
+
+  /// Runs help, then prompts and runs commands until exit or the end of input; returns the
+  /// program's exit code.
+  int Run();
+  /// Runs one command word as the prompt would.
+  void RunCommand(const std::string& word);
+
+  /// The board the commands act on.
+  const Board& CurrentBoard() const { return board; }
+  /// True once a read found the end of the input.
+  bool AtEndOfInput() const { return endOfInput; }
+
+ private:
+  struct Command {
+    const char* word;
+    void (CommandLoop::*action)();
+  };
+  static const Command COMMANDS[];
+
+  // Board commands
+  void PrintHelp();
+  void NewBoard();
+  void RandomBoard();
+  void PrintCurrent();
+  void RandomMoves();
+  void ClearScreen();
+  void Echo();
+  // File commands
+  void LoadXml();
+  void SaveXml();
+  void LoadPlain();
+
+  // Reading arguments
+  /// Writes the prompt and reads one token; false at the end of the input.
+  bool ReadToken(const char* prompt, std::string& token);
+  /// Reads a side for new and rand; false, with a message, for anything but 0 ... 100.
+  bool ReadSide(unsigned& side);
+
+  std::istream& in;
+  std::ostream& out;
+  bool endOfInput = false;
+
+  std::string command = "help";
+  MoveSequence lastSolution;
+  MoveSequence optimizedSolution;
+  Board board;
+};

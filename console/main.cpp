@@ -1,0 +1,13 @@
+// main.cpp: the program's entry: seeds the generator and runs the command loop on the console.
+#include <ctime>
+#include <iostream>
+
+#include "board/random_draw.h"
+#include "console/command_loop.h"
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+  CommandLoop loop(std::cin, std::cout);
+  return loop.Run();
+}
