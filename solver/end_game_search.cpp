@@ -1,0 +1,131 @@
+// end_game_search.cpp: A* over 3 x 3 positions with the Manhattan distance as estimate.
+#include "solver/end_game_search.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// One search node, held by value in the heap: nine 4-bit cells, and the path as two bits a
+// letter (U, D, L, R = 0 ... 3). The Manhattan estimate never overstates, so no node deeper
+// than a shortest solution (31 moves) is ever expanded and its children fit in 64 bits.
+struct Node {
+  std::uint64_t cells;
+  std::uint64_t path;
+  std::uint8_t blank;
+  std::uint8_t depth;
+  std::uint8_t estimate;
+  std::uint8_t cost;
+};
+
+constexpr int MAX_EXPANDED_DEPTH = 31;
+constexpr char LETTERS[] = "UDLR";
+
+int Cell(std::uint64_t cells, int i) {
+  return static_cast<int>((cells >> (4 * i)) & 15);
+}
+
+int Distance(int tile, int cell) {
+  return std::abs((tile - 1) / 3 - cell / 3) + std::abs((tile - 1) % 3 - cell % 3);
+}
+
+// The order std::priority_queue keeps with the comparator "cost(a) > cost(b)": cheapest on
+// top, ties settled by the heap's own sift rules alone.
+bool Costlier(const Node& a, const Node& b) {
+  return a.cost > b.cost;
+}
+
+bool IsSolvablePermutation(const std::vector<int>& tiles) {
+  bool seen[9] = {};
+  for (int i = 0; i < 9; ++i) {
+    if (tiles[i] < 0 || tiles[i] > 8 || seen[tiles[i]]) return false;
+    seen[tiles[i]] = true;
+  }
+  // On an odd side the blank's moves never change the parity of the tiles' inversions.
+  int inversions = 0;
+  for (int i = 0; i < 9; ++i) {
+    for (int j = i + 1; j < 9; ++j) {
+      if (tiles[i] != 0 && tiles[j] != 0 && tiles[i] > tiles[j]) ++inversions;
+    }
+  }
+  return inversions % 2 == 0;
+}
+
+MoveSequence PathOf(const Node& node) {
+  MoveSequence path;
+  for (int i = 0; i < node.depth; ++i) path += LETTERS[(node.path >> (2 * i)) & 3];
+  return path;
+}
+
+}  // namespace
+
+MoveSequence Solve3x3(const Board& board) {
+  if (board.tiles.size() < 9) return MoveSequence();
+  const std::vector<int> tiles(board.tiles.begin(), board.tiles.begin() + 9);
+  if (!IsSolvablePermutation(tiles)) return MoveSequence();
+
+  Node start{0, 0, 0, 0, 0, 0};
+  int estimate = 0;
+  for (int i = 0; i < 9; ++i) {
+    start.cells |= static_cast<std::uint64_t>(tiles[i]) << (4 * i);
+    if (tiles[i] == 0) {
+      start.blank = static_cast<std::uint8_t>(i);
+    } else {
+      estimate += Distance(tiles[i], i);
+    }
+  }
+  start.estimate = static_cast<std::uint8_t>(estimate);
+  start.cost = start.estimate;
+
+  std::vector<Node> open;
+  open.reserve(1 << 16);
+  open.push_back(start);
+  while (!open.empty()) {
+    std::pop_heap(open.begin(), open.end(), Costlier);
+    const Node node = open.back();
+    open.pop_back();
+    if (node.estimate == 0) return PathOf(node);
+    if (node.depth > MAX_EXPANDED_DEPTH) continue;
+    const int blank = node.blank;
+    const int last =
+        node.depth == 0 ? -1 : static_cast<int>((node.path >> (2 * (node.depth - 1))) & 3);
+    for (int letter = 0; letter < 4; ++letter) {
+      // U and D, L and R are 0 and 1, 2 and 3: a letter's opposite differs in the lowest bit.
+      if (last >= 0 && letter == (last ^ 1)) continue;
+      int target;
+      switch (letter) {
+        case 0:
+          if (blank <= 2) continue;
+          target = blank - 3;
+          break;
+        case 1:
+          if (blank >= 6) continue;
+          target = blank + 3;
+          break;
+        case 2:
+          if (blank % 3 == 0) continue;
+          target = blank - 1;
+          break;
+        default:
+          if (blank % 3 == 2) continue;
+          target = blank + 1;
+          break;
+      }
+      const int tile = Cell(node.cells, target);
+      Node child = node;
+      child.cells = (node.cells & ~(std::uint64_t{15} << (4 * target))) |
+                    (static_cast<std::uint64_t>(tile) << (4 * blank));
+      child.blank = static_cast<std::uint8_t>(target);
+      child.path = node.path | (static_cast<std::uint64_t>(letter) << (2 * node.depth));
+      child.depth = static_cast<std::uint8_t>(node.depth + 1);
+      child.estimate =
+          static_cast<std::uint8_t>(node.estimate + Distance(tile, blank) - Distance(tile, target));
+      child.cost = static_cast<std::uint8_t>(child.depth + child.estimate);
+      open.push_back(child);
+      std::push_heap(open.begin(), open.end(), Costlier);
+    }
+  }
+  return MoveSequence();
+}

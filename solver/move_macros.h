@@ -1,0 +1,62 @@
+// move_macros.h: the constant move sequences with which the solvers move tiles.
+#pragma once
+
+#include "board/board.h"
+
+// Tile steps: with the blank on the named side of a tile (BR right, BL left, BA above, BB
+// below), each moves the tile one step and leaves the blank on the same side of its new cell.
+// LOW and HIGH name the row the blank passes through (below or above the tile).
+inline constexpr char UP_BR[] = "ULDRU";
+inline constexpr char UP_BL[] = "URDLU";
+inline constexpr char LEFT_BR[] = "DLLUR";
+inline constexpr char LEFT_BR_LOW[] = "DLLUR";
+inline constexpr char LEFT_BR_HIGH[] = "ULLDR";
+inline constexpr char LEFT_BL_LOW[] = "RDLLU";
+inline constexpr char LEFT_BL_HIGH[] = "RULLD";
+inline constexpr char RIGHT_BR_LOW[] = "LDRRU";
+inline constexpr char RIGHT_BR_HIGH[] = "LURRD";
+inline constexpr char RIGHT_BL_LOW[] = "DRRUL";
+inline constexpr char RIGHT_BL_HIGH[] = "URRDL";
+inline constexpr char DOWN_BL[] = "DRULD";
+inline constexpr char DOWN_BR[] = "DLURD";
+inline constexpr char UP_BL_2[] = "URDLU";
+inline constexpr char UP_BR_2[] = "ULDRU";
+inline constexpr char UPRIGHT_BA[] = "DRULUR";
+inline constexpr char UPRIGHT_BR[] = "LURDRU";
+inline constexpr char UPRIGHT_BL[] = "URDRUL";
+inline constexpr char UPLEFT_BA[] = "DLURUL";
+inline constexpr char UPLEFT_BR[] = "ULDLUR";
+inline constexpr char UPLEFT_BL[] = "RULDLU";
+inline constexpr char DOWNLEFT_BA[] = "LDRDLU";
+inline constexpr char DOWNLEFT_BL[] = "RDLULD";
+inline constexpr char DOWNLEFT_BR[] = "DLULDR";
+inline constexpr char DOWNRIGHT_BA[] = "RDLDRU";
+inline constexpr char DOWNRIGHT_BR[] = "LDRURD";
+inline constexpr char DOWNRIGHT_BL[] = "DRURDL";
+inline constexpr char DOWN_BA[] = "RDDLU";
+inline constexpr char UP_BA[] = "DRUUL";
+inline constexpr char LEFT_BA[] = "LDRUL";
+inline constexpr char UP_BB_RIGHT[] = "RUULD";
+inline constexpr char UP_BB_LEFT[] = "LUURD";
+inline constexpr char LEFT_BB[] = "LURDL";
+
+// Row and column tails: they finish the last two tiles of the first row or column.
+inline constexpr char ROW_TAIL_CORNER[] = "ULDLURRDLULD";
+inline constexpr char ROW_TAIL_SWAP[] = "LULDDRRULLURRD";
+inline constexpr char ROW_TAIL_TURN[] = "URD";
+inline constexpr char COL_TAIL_CORNER[] = "RDLLDRURDLLUR";
+inline constexpr char COL_TAIL_SWAP[] = "DLDRRUULDDLUUR";
+inline constexpr char COL_TAIL_TURN[] = "LUR";
+
+// Cycles: the blank walks around a 2 x 2 block beside it and returns, rotating its three tiles.
+inline constexpr char CYCLE_UL_CW[] = "LURD";
+inline constexpr char CYCLE_DL_CW[] = "DLUR";
+inline constexpr char CYCLE_DL_CCW[] = "LDRU";
+inline constexpr char CYCLE_DR_CCW[] = "DRUL";
+inline constexpr char CYCLE_UL_CCW[] = "ULDR";
+inline constexpr char CYCLE_UR_CCW[] = "RULD";
+
+/// count copies of the macro, one after the other; empty for count <= 0.
+MoveSequence Repeat(const char* macro, int count);
+/// count copies of one letter; empty for count <= 0.
+MoveSequence Letters(char letter, int count);

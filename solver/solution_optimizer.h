@@ -1,0 +1,8 @@
+// solution_optimizer.h: removing the moves of a solution that undo the move before them.
+#pragma once
+
+#include "board/board.h"
+
+/// The sequence with every adjacent pair of opposite letters removed, nested pairs included;
+/// any other character is kept and separates the letters around it.
+MoveSequence OptimizeSolution(MoveSequence sequence);

@@ -1,0 +1,157 @@
+// solver.cpp: moving, recording, checkpoints and routing the blank beside a tile.
+#include "solver/solver.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "board/text_format.h"
+#include "solver/move_macros.h"
+
+Solver::Solver(std::ostream& out) : out(&out) {}
+
+void Solver::DoMoves(MoveSequence sequence) {
+  if (recording) recordedMoves += sequence;
+  if (board.ApplySequence(sequence, *out)) applied += sequence;
+}
+
+void Solver::SaveCheckpoint() {
+  checkpointBoard = board;
+  checkpointApplied = applied;
+  recording = true;
+  recordedMoves.clear();
+}
+
+void Solver::RestoreCheckpoint() {
+  board = checkpointBoard;
+  applied = checkpointApplied;
+}
+
+void Solver::BringBlankAbove(int blankRow, int blankCol, int& tileRow, int& tileCol) {
+  if (blankRow == tileRow) {
+    // Row 0 is never entered from row 1.
+    if (blankRow == 1) {
+      DoMoves("D");
+      blankRow = 2;
+    } else {
+      DoMoves("U");
+      --blankRow;
+    }
+  }
+  // From below, left of a tile in column 0, the blank climbs in column 1 and enters column 0
+  // only directly below the tile.
+  const bool detour = blankRow > tileRow && blankCol != 0 && tileCol == 0;
+  MoveSequence text =
+      Letters(blankCol <= tileCol ? 'R' : 'L', std::abs(blankCol - tileCol) - (detour ? 1 : 0));
+  if (blankRow < tileRow) {
+    text += Letters('D', tileRow - blankRow - 1);
+  } else {
+    const int k = blankRow - tileRow;
+    if (detour) {
+      text += Letters('U', k - 1);
+      text += "LU";
+    } else {
+      text += Letters('U', k);
+    }
+    ++tileRow;
+  }
+  DoMoves(text);
+}
+
+namespace {
+
+// Side step and vertical run shared by BringBlankRight and BringBlankLeft; returns the detour
+// flag. The blank travels along row 1 and enters row 0 only just left of a tile there.
+bool SideStepAndVerticalRun(Solver& solver, int& blankCol, int& blankRow, int tileRow, int tileCol,
+                            MoveSequence& text) {
+  const int n = static_cast<int>(solver.board.n);
+  if (blankCol == tileCol) {
+    if (blankCol == n - 1) {
+      solver.DoMoves("L");
+      --blankCol;
+    } else {
+      solver.DoMoves("R");
+      ++blankCol;
+    }
+  }
+  const bool detour = blankCol < tileCol - 1 && blankRow != 0 && tileRow == 0;
+  text = Letters(blankRow <= tileRow ? 'D' : 'U', std::abs(blankRow - tileRow) - (detour ? 1 : 0));
+  return detour;
+}
+
+}  // namespace
+
+void Solver::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) {
+  MoveSequence text;
+  const bool detour = SideStepAndVerticalRun(*this, blankCol, blankRow, tileRow, tileCol, text);
+  if (blankCol < tileCol) {
+    if (detour) {
+      text += Letters('R', tileCol - blankCol - 1);
+      text += "UR";
+    } else {
+      text += Letters('R', tileCol - blankCol);
+    }
+    --tileCol;
+  } else {
+    text += Letters('L', blankCol - tileCol - 1);
+  }
+  DoMoves(text);
+}
+
+void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol) {
+  MoveSequence text;
+  const bool detour = SideStepAndVerticalRun(*this, blankCol, blankRow, tileRow, tileCol, text);
+  if (blankCol < tileCol) {
+    text += Letters('R', tileCol - blankCol - 1);
+    if (detour) text += "U";
+  } else {
+    text += Letters('L', blankCol - tileCol);
+    ++tileCol;
+  }
+  DoMoves(text);
+}
+
+void Solver::LiftTileInLastColumn(int k) {
+  const size_t corner = 2 * static_cast<size_t>(board.n) - 1;
+  if (corner >= board.tiles.size() || board.tiles[corner] != 0) return;
+  MoveSequence text = Letters('D', k - 1);
+  text += "LU";
+  if (k - 1 > 1) text += Repeat(UP_BL, k - 2);
+  DoMoves(text);
+}
+
+void Solver::ShiftTileInRow(int targetCol, int tileCol) {
+  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
+  DoMoves(Repeat(macro, std::abs(tileCol - targetCol)));
+}
+
+bool Solver::IsTileAtGoal(int t) const {
+  // The solvers work on permutations only, where "the first cell holding t is t - 1" is
+  // "cell t - 1 holds t".
+  const size_t cell = static_cast<size_t>(t) - 1;
+  return board.n != 0 && t > 0 && cell < board.tiles.size() && board.tiles[cell] == t;
+}
+
+void Solver::FindTileCoord(int t, int& row, int& col) const {
+  const int index = static_cast<int>(board.FindTile(t));
+  const int n = static_cast<int>(board.n);
+  row = index / n;
+  col = index % n;
+}
+
+bool IsSolvableBoard(const Board& board, std::ostream& out) {
+  if (board.n <= 2 || board.n > MAX_SIDE) return false;
+  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
+  std::vector<bool> seen(board.tiles.size(), false);
+  for (const int value : board.tiles) {
+    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
+    seen[value] = true;
+  }
+  return board.IsSolvable(out);
+}
+
+std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end) {
+  const long long total = static_cast<long long>(end - start) * 10 / CLOCKS_PER_SEC;
+  const long long part3x3 = static_cast<long long>(end - start3x3) * 10 / CLOCKS_PER_SEC;
+  return Format("\nSolved in %.1f seconds ( %.1f of it solving 3x3 puzzle)", total / 10.0,
+                part3x3 / 10.0);
+}
