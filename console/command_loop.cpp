@@ -7,6 +7,8 @@
 
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
+#include "parberry/parberry_solver.h"
+#include "solver/solution_optimizer.h"
 
 namespace {
 
@@ -30,15 +32,25 @@ void ReportNotANumber(std::ostream& out, const std::string& token) {
 }  // namespace
 
 // In the order in which the words are tested; exit is tested by the loop itself.
+// clang-format off
 const CommandLoop::Command CommandLoop::COMMANDS[] = {
-    {"help", &CommandLoop::PrintHelp},    {"load", &CommandLoop::LoadXml},
-    {"save", &CommandLoop::SaveXml},      {"new", &CommandLoop::NewBoard},
-    {"rand", &CommandLoop::RandomBoard},  {"print", &CommandLoop::PrintCurrent},
-    {"rmove", &CommandLoop::RandomMoves}, {"dl", &CommandLoop::LoadPlain},
-    {"cls", &CommandLoop::ClearScreen},   {"test", &CommandLoop::Echo},
+    {"help", &CommandLoop::PrintHelp},
+    {"load", &CommandLoop::LoadXml},
+    {"save", &CommandLoop::SaveXml},
+    {"new", &CommandLoop::NewBoard},
+    {"rand", &CommandLoop::RandomBoard},
+    {"print", &CommandLoop::PrintCurrent},
+    {"rmove", &CommandLoop::RandomMoves},
+    {"solve", &CommandLoop::SolveByParberry},
+    {"apply", &CommandLoop::ApplySolution},
+    {"solution", &CommandLoop::PrintSolution},
+    {"dl", &CommandLoop::LoadPlain},
+    {"cls", &CommandLoop::ClearScreen},
+    {"test", &CommandLoop::Echo},
 };
+// clang-format on
 
-CommandLoop::CommandLoop(std::istream& in, std::ostream& out) : in(in), out(out) {}
+CommandLoop::CommandLoop(std::istream& in, std::ostream& out) : in(in), out(out), solver(out) {}
 
 int CommandLoop::Run() {
   while (command != "exit") {
@@ -170,4 +182,34 @@ void CommandLoop::SaveXml() {
 void CommandLoop::LoadPlain() {
   std::string name;
   if (ReadToken("\nInsert file name : ", name)) LoadPlainFile(board, name, out);
+}
+
+void CommandLoop::SolveByParberry() {
+  solver.board = board;
+  lastSolution.clear();
+  lastSolution = parberry::SolveParberry(solver);
+  ReportSolution();
+}
+
+void CommandLoop::ReportSolution() {
+  // A solver's refusal is a text too, and is reported like a solution.
+  if (lastSolution.empty()) return;
+  out << "\nSolution found! \n"
+      << "\tlength:\t" << lastSolution.size() << "\n";
+  optimizedSolution = OptimizeSolution(lastSolution);
+  out << "\nOptimized solution length:\t" << optimizedSolution.size() << "\n";
+}
+
+void CommandLoop::ApplySolution() {
+  Board result(board);
+  out << "\n...applying solution: \n"
+      << "Solution: " << lastSolution << "\n"
+      << "Result: ";
+  result.ApplySequence(lastSolution, out);
+  result.PrintBoard(out);
+}
+
+void CommandLoop::PrintSolution() {
+  out << "\nOptimized solution: " << optimizedSolution << "\n"
+      << "\tlength:\t" << optimizedSolution.size() << "\n";
 }

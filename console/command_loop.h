@@ -6,8 +6,10 @@
 #include <string>
 
 #include "board/board.h"
+#include "solver/solver.h"
 
-/// Owns everything a run keeps: the last command, the solutions and the current board. Reads
+/// Owns everything a run keeps: the last command, the solutions, the current board and the
+/// solvers, constructed in this order. Reads
 /// whitespace-delimited tokens from `in` and writes every result to `out`.
 class CommandLoop {
  public:
@@ -43,6 +45,12 @@ class CommandLoop {
   void LoadXml();
   void SaveXml();
   void LoadPlain();
+  // Solve commands
+  void SolveByParberry();
+  void ApplySolution();
+  void PrintSolution();
+  /// The report after a solve: the length of lastSolution and of its optimized form.
+  void ReportSolution();
 
   // Reading arguments
   /// Writes the prompt and reads one token; false at the end of the input.
@@ -58,4 +66,5 @@ class CommandLoop {
   MoveSequence lastSolution;
   MoveSequence optimizedSolution;
   Board board;
+  Solver solver;
 };
