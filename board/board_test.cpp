@@ -8,28 +8,7 @@
 #include <sstream>
 
 #include "board/random_draw.h"
-
-namespace {
-
-Board GoalBoard(unsigned n) {
-  Board board;
-  board.n = n;
-  board.tiles.resize(static_cast<size_t>(n) * n);
-  std::iota(board.tiles.begin(), board.tiles.end(), 1);
-  if (!board.tiles.empty()) board.tiles.back() = 0;
-  board.FindBlank();
-  return board;
-}
-
-Board BoardOf(unsigned n, std::vector<int> tiles) {
-  Board board;
-  board.n = n;
-  board.tiles = std::move(tiles);
-  board.FindBlank();
-  return board;
-}
-
-}  // namespace
+#include "board/sample_boards.h"
 
 // Moving the blank
 

@@ -1,0 +1,103 @@
+// sample_boards.cpp: goal, random, near-goal and partly solved boards.
+#include "board/sample_boards.h"
+
+#include <numeric>
+#include <sstream>
+#include <utility>
+
+#include "board/random_draw.h"
+
+Board BoardOf(unsigned n, std::vector<int> tiles) {
+  Board board;
+  board.n = n;
+  board.tiles = std::move(tiles);
+  board.FindBlank();
+  return board;
+}
+
+Board GoalBoard(unsigned n) {
+  Board board;
+  board.n = n;
+  board.tiles.resize(static_cast<size_t>(n) * n);
+  std::iota(board.tiles.begin(), board.tiles.end(), 1);
+  if (!board.tiles.empty()) board.tiles.back() = 0;
+  board.FindBlank();
+  return board;
+}
+
+Board RandomSolvableBoard(unsigned n) {
+  std::ostringstream ignored;
+  Board board;
+  while (!board.RandomBoard(n, ignored)) {
+  }
+  return board;
+}
+
+Board NearGoalBoard(unsigned n, int moves) {
+  Board board = GoalBoard(n);
+  for (int i = 0; i < moves; ++i) board.RandomMove();
+  return board;
+}
+
+namespace {
+
+Board DrawPartlyHomeBoard(unsigned n) {
+  const size_t cells = static_cast<size_t>(n) * n;
+  std::vector<bool> home(cells, false);
+  const unsigned rowHome = static_cast<unsigned>(DrawRandom()) % (n + 1);
+  const unsigned colHome = static_cast<unsigned>(DrawRandom()) % (n + 1);
+  for (unsigned c = 0; c < rowHome; ++c) home[c] = true;
+  for (unsigned r = n; r-- > 1 && n - r <= colHome;) home[r * n] = true;
+  if (n > 2 && DrawRandom() % 2) home[n] = true;
+  if (n > 2 && DrawRandom() % 2) home[2 * n] = true;
+  if (n > 1 && DrawRandom() % 2) home[n - 1] = true;
+
+  std::vector<int> rest;
+  for (size_t i = 0; i < cells; ++i) {
+    if (!home[i]) rest.push_back(i + 1 == cells ? 0 : static_cast<int>(i + 1));
+  }
+  for (size_t i = rest.size(); i > 1; --i) {
+    std::swap(rest[i - 1], rest[static_cast<size_t>(DrawRandom()) % i]);
+  }
+  Board board = GoalBoard(n);
+  size_t next = 0;
+  for (size_t i = 0; i < cells; ++i) {
+    if (!home[i]) board.tiles[i] = rest[next++];
+  }
+  board.FindBlank();
+  std::ostringstream ignored;
+  if (!board.IsSolvable(ignored)) {
+    // Swapping two shuffled tiles flips the parity.
+    size_t first = cells, second = cells;
+    for (size_t i = 0; i < cells && second == cells; ++i) {
+      if (home[i] || board.tiles[i] == 0) continue;
+      (first == cells ? first : second) = i;
+    }
+    if (second != cells) std::swap(board.tiles[first], board.tiles[second]);
+  }
+  return board;
+}
+
+}  // namespace
+
+Board PartlyHomeBoard(unsigned n) {
+  std::ostringstream ignored;
+  Board board = DrawPartlyHomeBoard(n);
+  // With a single shuffled tile no swap can mend the parity; draw again.
+  while (!board.IsSolvable(ignored)) board = DrawPartlyHomeBoard(n);
+  return board;
+}
+
+bool IsGoal(const Board& board) {
+  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
+  for (size_t i = 0; i + 1 < board.tiles.size(); ++i) {
+    if (board.tiles[i] != static_cast<int>(i + 1)) return false;
+  }
+  return true;
+}
+
+bool SolvesBoard(const Board& board, const MoveSequence& solution) {
+  Board copy(board);
+  std::ostringstream warnings;
+  return copy.ApplySequence(solution, warnings) && IsGoal(copy);
+}

@@ -1,0 +1,22 @@
+// sample_boards.h: boards of the kinds that tests, benchmarks and soak runs solve.
+#pragma once
+
+#include "board/board.h"
+
+/// The board of side n with these tiles, its blank found.
+Board BoardOf(unsigned n, std::vector<int> tiles);
+/// The goal arrangement of side n: tiles 1 ... n^2-1 in rows, the blank last.
+Board GoalBoard(unsigned n);
+/// A random solvable board from the shared generator (RandomBoard until one is solvable).
+Board RandomSolvableBoard(unsigned n);
+/// The goal board after the given number of random moves: many tiles are still home.
+Board NearGoalBoard(unsigned n, int moves);
+/// A solvable board whose first row and column are partly home (a random prefix of the row,
+/// a random part of the column from the bottom, sometimes the cells next to the corners), with
+/// the rest shuffled. Side 2 or more.
+Board PartlyHomeBoard(unsigned n);
+/// True when tiles 1 ... n^2-1 stand at their goal cells.
+bool IsGoal(const Board& board);
+/// True when the solution, applied to a copy of the board, applies letter by letter and ends at
+/// the goal.
+bool SolvesBoard(const Board& board, const MoveSequence& solution);
