@@ -118,6 +118,7 @@ void CommandLoop::PrintHelp() {
 void CommandLoop::NewBoard() {
   unsigned side = 0;
   if (!ReadSide(side)) return;
+  // 1, 2, ..., n^2 - 1, then the blank; for sides 0 and 1 just the blank.
   std::vector<int> goal;
   goal.reserve(static_cast<size_t>(side) * side);
   for (unsigned t = 1; t < side * side; ++t) goal.push_back(static_cast<int>(t));

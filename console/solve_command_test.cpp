@@ -1,0 +1,114 @@
+// solve_command_test.cpp: solve, apply and solution at the prompt.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "board/random_draw.h"
+#include "console/command_loop.h"
+
+namespace {
+
+const std::string PROMPT = "\n: ";
+const std::string TIME_LINE = "\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)";
+const std::string GOAL_4 =
+    "\n\nSize: 4x4\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n"
+    "\n   1   2   3   4\n   5   6   7   8\n   9  10  11  12\n  13  14  15   0";
+
+// Output of the commands after the start-up help and first prompt, one entry per command.
+std::vector<std::string> Outputs(const std::string& input) {
+  std::istringstream in(input + " exit");
+  std::ostringstream out;
+  CommandLoop loop(in, out);
+  loop.Run();
+  std::vector<std::string> outputs;
+  const std::string text = out.str();
+  size_t start = text.find(PROMPT) + PROMPT.size();
+  for (size_t next; (next = text.find(PROMPT, start)) != std::string::npos;
+       start = next + PROMPT.size()) {
+    outputs.push_back(text.substr(start, next - start));
+  }
+  return outputs;
+}
+
+}  // namespace
+
+TEST(SolveCommand, ApplyAndSolutionBeforeAnySolve) {
+  const auto outputs = Outputs("new 4 apply solution");
+  ASSERT_EQ(3u, outputs.size());
+  EXPECT_EQ("\n...applying solution: \nSolution: \nResult: " + GOAL_4, outputs[1]);
+  EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[2]);
+}
+
+TEST(SolveCommand, SolvedBoardPrintsOnlyTheTimeLine) {
+  const auto outputs = Outputs("new 4 solve solution");
+  ASSERT_EQ(3u, outputs.size());
+  EXPECT_EQ(TIME_LINE, outputs[1]);
+  EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[2]);
+}
+
+TEST(SolveCommand, RefusalIsReportedLikeASolution) {
+  const auto outputs = Outputs("new 2 solve solution");
+  ASSERT_EQ(3u, outputs.size());
+  EXPECT_EQ(
+      "\nSolution found! \n\tlength:\t26\n"
+      "\nOptimized solution length:\t26\n",
+      outputs[1]);
+  EXPECT_EQ("\nOptimized solution: Can't solve this puzzle...\n\tlength:\t26\n", outputs[2]);
+}
+
+TEST(SolveCommand, UnsolvableBoardFromAFile) {
+  const std::string name = ::testing::TempDir() + "unsolvable_" + std::to_string(getpid());
+  std::ofstream(name) << "2 1 3\n4 5 6\n7 8 0\n";
+  const auto outputs = Outputs("dl " + name + " solve");
+  std::remove(name.c_str());
+  ASSERT_EQ(2u, outputs.size());
+  EXPECT_EQ("\nSolution found! \n\tlength:\t26\n\nOptimized solution length:\t26\n", outputs[1]);
+}
+
+TEST(SolveCommand, OneMoveFromTheGoal) {
+  const std::string name = ::testing::TempDir() + "one_move_" + std::to_string(getpid());
+  std::ofstream(name) << "1 2 3\n4 5 6\n7 0 8\n";
+  const auto outputs = Outputs("dl " + name + " solve solution");
+  std::remove(name.c_str());
+  ASSERT_EQ(3u, outputs.size());
+  EXPECT_EQ(TIME_LINE + "\nSolution found! \n\tlength:\t1\n\nOptimized solution length:\t1\n",
+            outputs[1]);
+  EXPECT_EQ("\nOptimized solution: R\n\tlength:\t1\n", outputs[2]);
+}
+
+TEST(SolveCommand, SolveThenApplyShowsTheGoal) {
+  SeedRandom(12);
+  for (const char* side : {"3", "4", "7"}) {
+    const auto outputs = Outputs(std::string("rand ") + side + " solve apply");
+    ASSERT_EQ(3u, outputs.size());
+    EXPECT_NE(std::string::npos, outputs[1].find("\nSolution found! \n\tlength:\t")) << side;
+    EXPECT_EQ(std::string::npos, outputs[2].find("Warning")) << side;
+    EXPECT_NE(std::string::npos, outputs[2].find("Manhattan distance: 0\nSolvable: Yes")) << side;
+  }
+}
+
+TEST(SolveCommand, SolveLeavesTheCurrentBoardAlone) {
+  SeedRandom(13);
+  std::istringstream in("rand 5 solve exit");
+  std::ostringstream out;
+  CommandLoop loop(in, out);
+  loop.Run();
+  std::ostringstream ignored;
+  EXPECT_NE(0u, loop.CurrentBoard().ManhattanDistance(ignored));
+}
+
+TEST(SolveCommand, ApplyAfterTheBoardChangedWarnsLetterByLetter) {
+  const std::string name = ::testing::TempDir() + "changed_" + std::to_string(getpid());
+  std::ofstream(name) << "1 2 3\n4 5 6\n7 0 8\n";
+  const auto outputs = Outputs("dl " + name + " solve new 2 apply");
+  std::remove(name.c_str());
+  ASSERT_EQ(4u, outputs.size());
+  EXPECT_EQ(
+      "\n...applying solution: \nSolution: R\nResult: "
+      "\nWarning: can't use this move - R (ApplySequence(R))"
+      "\n\nSize: 2x2\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n\n   1   2\n   3   0",
+      outputs[3]);
+}
