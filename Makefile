@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all run test deps configure build clean
+.PHONY: all run test bench deps configure build clean
 
 all: build
 
@@ -25,5 +25,14 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
 
+# The benchmarks build into a folder of their own, with the optimizer on and the library they
+# need installed first.
+bench:
+	@[ -f /usr/include/benchmark/benchmark.h ] || scripts/install_build_deps.sh libbenchmark-dev >&2
+	@$(MAKE) --no-print-directory configure BUILD=build-bench \
+	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DNPUZZLE_BENCH=ON"
+	@cmake --build build-bench --target npuzzle_bench >&2
+	build-bench/npuzzle_bench $(BENCH_FLAGS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-bench
