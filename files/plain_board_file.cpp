@@ -19,7 +19,9 @@ bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
   }
   const size_t count = tiles.size();
   const auto side = static_cast<unsigned>(std::sqrt(static_cast<double>(count)));
-  if (static_cast<size_t>(side) * side != count) {
+  // A file without a single number (empty, binary, text) is no board either; taking it for a
+  // 0 x 0 one would silently throw the current board away.
+  if (count == 0 || static_cast<size_t>(side) * side != count) {
     out << "Error - board isn't n x n!";
     return false;
   }

@@ -8,7 +8,7 @@
 #include "board/board.h"
 
 /// Reads integers until the first token that is not one; the board is replaced only when their
-/// count is the square of a side of at most 100. True when the board was replaced.
+/// count is the square of a side from 1 to 100. True when the board was replaced.
 bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out);
 /// ReadPlainBoard from the named file; a file that cannot be opened changes nothing, silently.
 bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out);

@@ -83,11 +83,14 @@ TEST_F(PlainBoard, ValuesAreTakenAsTheyAre) {
   EXPECT_EQ(0u, current.blank);
 }
 
-TEST_F(PlainBoard, NothingToReadGivesTheEmptyBoard) {
-  ASSERT_TRUE(Read(""));
-  EXPECT_EQ(0u, current.n);
-  EXPECT_TRUE(current.tiles.empty());
-  EXPECT_EQ("", out.str());
+TEST_F(PlainBoard, NothingToReadIsNoBoard) {
+  for (const std::string& text :
+       {std::string(), std::string("no numbers"), std::string("\x01\x02\0\xfe", 4)}) {
+    out.str("");
+    EXPECT_FALSE(Read(text));
+    EXPECT_EQ("Error - board isn't n x n!", out.str());
+    ExpectUnchanged();
+  }
 }
 
 TEST_F(PlainBoard, MissingFileOrFolderChangesNothingSilently) {

@@ -12,15 +12,9 @@
 #include <numeric>
 #include <sstream>
 
-namespace {
+#include "board/sample_boards.h"
 
-Board BoardOf(unsigned n, std::vector<int> tiles) {
-  Board board;
-  board.n = n;
-  board.tiles = std::move(tiles);
-  board.FindBlank();
-  return board;
-}
+namespace {
 
 std::string ReadAll(const std::string& name) {
   std::ifstream file(name);
