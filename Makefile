@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all run test bench deps configure build clean
+.PHONY: all run test bench fuzz soak deps configure build clean
 
 all: build
 
@@ -34,5 +34,16 @@ bench:
 	@cmake --build build-bench --target npuzzle_bench >&2
 	build-bench/npuzzle_bench $(BENCH_FLAGS)
 
+# Both solvers on SOAK_BOARDS seeded boards across sides 3 ... 100; failing boards are written
+# to build/soak-failures as plain board files for dl.
+SOAK_BOARDS ?= 2000
+soak: build
+	$(BUILD)/npuzzle_soak --boards $(SOAK_BOARDS) --failures $(BUILD)/soak-failures
+
+# Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/run_fuzzers.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) build-bench build-fuzz fuzz-out

@@ -1,0 +1,47 @@
+// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "board/sample_boards.h"
+#include "files/xml_puzzle_file.h"
+#include "fuzz/fuzz_checks.h"
+
+namespace {
+
+const std::string& FileName() {
+  static const std::string name = [] {
+    char pattern[] = "/tmp/npuzzle_xml_fuzz_XXXXXX";
+    const int descriptor = mkstemp(pattern);
+    if (descriptor >= 0) close(descriptor);
+    return std::string(pattern);
+  }();
+  return name;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  FILE* file = std::fopen(FileName().c_str(), "wb");
+  if (file == nullptr) return 0;
+  std::fwrite(data, 1, size, file);
+  std::fclose(file);
+
+  Board board = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
+  board.initialTiles = {9, 9};
+  Board before;
+  before = board;  // assignment keeps every field; a copy would record the tiles as initial
+  DiscardingStream out;
+  const bool loaded = LoadXmlFile(board, FileName(), out);
+  CheckBoard(board, "after load");
+  if (!loaded) Require(SameBoard(before, board), "a file that failed to load changed the board");
+  // A board that was read became the one recorded as loaded.
+  if (!SameBoard(before, board)) {
+    Require(board.initialTiles == board.tiles, "loaded board without its initial tiles");
+    Require(board.initialSize == static_cast<int>(board.n), "loaded board without its size");
+  }
+  return 0;
+}
