@@ -1,9 +1,11 @@
-// end_to_end_test.cpp: the built program, run with piped input.
+// end_to_end_test.cpp: the built program, run with piped input, good and bad.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -14,27 +16,72 @@ struct ProgramRun {
   int exitCode = -1;
 };
 
-// Runs the program with the text as its standard input.
-ProgramRun RunProgram(const std::string& input) {
-  const std::string inputName = ::testing::TempDir() + "npuzzle_input_" + std::to_string(getpid());
-  std::ofstream(inputName) << input;
-  const std::string command = std::string(NPUZZLE_BINARY) + " < " + inputName;
-  ProgramRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::remove(inputName.c_str());
-  return run;
-}
+const std::string PROMPT = "\n: ";
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = ::testing::TempDir() + "npuzzle_end_to_end_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Runs the program with the text as its standard input.
+  ProgramRun Run(const std::string& input) {
+    const std::string inputName = folder + "/input";
+    std::ofstream(inputName) << input;
+    const std::string command = std::string(NPUZZLE_BINARY) + " < " + inputName;
+    ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+  }
+
+  // A file in the test's folder with the given content; returns its name.
+  std::string File(const std::string& name, const std::string& content) {
+    const std::string path = folder + "/" + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+
+  // Runs `before`, prints, runs `bad`, prints again and ends: the program must still answer and
+  // both prints must show the same board. Returns what `bad` wrote.
+  std::string ExpectBoardIntact(const std::string& bad,
+                                const std::string& before = "new 4 rmove 9") {
+    const ProgramRun run = Run(before + " print " + bad + " print exit");
+    EXPECT_EQ(0, run.exitCode) << bad;
+    const size_t firstPrint = run.output.find("\n\nSize: ");
+    const size_t secondPrint = run.output.rfind("\n\nSize: ");
+    EXPECT_NE(firstPrint, secondPrint) << bad << run.output;
+    const size_t firstEnd = run.output.find(PROMPT, firstPrint);
+    const size_t secondEnd = run.output.find(PROMPT, secondPrint);
+    EXPECT_EQ(run.output.substr(firstPrint, firstEnd - firstPrint),
+              run.output.substr(secondPrint, secondEnd - secondPrint))
+        << bad;
+    return run.output.substr(firstEnd, secondPrint - firstEnd);
+  }
+
+  // Ends the input right after the text: the program must end cleanly, right after the text's
+  // last prompt.
+  void ExpectCleanEnd(const std::string& input, const std::string& lastPrompt) {
+    const ProgramRun run = Run(input);
+    EXPECT_EQ(0, run.exitCode) << input;
+    ASSERT_GE(run.output.size(), lastPrompt.size()) << input;
+    EXPECT_EQ(lastPrompt, run.output.substr(run.output.size() - lastPrompt.size())) << input;
+  }
+
+  std::string folder;
+};
 
 }  // namespace
 
-TEST(EndToEnd, PipedSessionPrintsTheGoalBoard) {
-  const ProgramRun run = RunProgram("new 3 print exit\n");
+TEST_F(EndToEnd, PipedSessionPrintsTheGoalBoard) {
+  const ProgramRun run = Run("new 3 print exit\n");
   EXPECT_EQ(0, run.exitCode);
   const std::string expectedEnd =
       "\n\texit\t...\texit the program\n: \nInsert n : \n: "
@@ -45,10 +92,106 @@ TEST(EndToEnd, PipedSessionPrintsTheGoalBoard) {
   EXPECT_EQ(0u, run.output.find("\n ***(n^2-1) Puzzles***\n\n"));
 }
 
-TEST(EndToEnd, EndOfInputWhileWaitingForAnArgument) {
-  const ProgramRun run = RunProgram("new");
+TEST_F(EndToEnd, EndOfInputAtEveryPrompt) {
+  ExpectCleanEnd("", PROMPT);
+  ExpectCleanEnd("new 3", PROMPT);
+  for (const char* command : {"new", "rand"}) ExpectCleanEnd(command, "\nInsert n : ");
+  ExpectCleanEnd("rmove", "\nInsert number of moves: ");
+  for (const char* command : {"load", "save", "dl"})
+    ExpectCleanEnd(command, "\nInsert file name : ");
+  ExpectCleanEnd("new 3 test", PROMPT);
+}
+
+TEST_F(EndToEnd, NumbersThatAreNotSides) {
+  EXPECT_EQ(PROMPT + "\nInsert n : Error - 'abc' is not a number\n" + PROMPT,
+            ExpectBoardIntact("new abc"));
+  for (const char* side : {"101", "4294967296", "-3", "99999999999999999999999"}) {
+    EXPECT_EQ(PROMPT + "\nInsert n : Error - n must be <= 100\n" + PROMPT,
+              ExpectBoardIntact(std::string("rand ") + side));
+  }
+  EXPECT_EQ(PROMPT + "\nInsert number of moves: Error - 'x1' is not a number\n" + PROMPT,
+            ExpectBoardIntact("rmove x1"));
+  EXPECT_EQ(PROMPT + "\nInsert number of moves: -5 random moves done" + PROMPT,
+            ExpectBoardIntact("rmove -5"));
+}
+
+TEST_F(EndToEnd, SmallSidesAreRefusedBySolveAndStillAnswer) {
+  for (const char* side : {"0", "1", "2"}) {
+    const ProgramRun run = Run(std::string("new ") + side + " rmove 3 solve print exit");
+    EXPECT_EQ(0, run.exitCode) << side;
+    if (side[0] != '0') {
+      EXPECT_NE(std::string::npos, run.output.find("\tlength:\t26\n")) << side;  // the refusal
+    }
+  }
+}
+
+TEST_F(EndToEnd, FilesThatDoNotLoad) {
+  const std::string missing = folder + "/missing.xml";
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + missing + "\n" + PROMPT,
+            ExpectBoardIntact("load " + missing));
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + folder + "\n" + PROMPT,
+            ExpectBoardIntact("load " + folder));
+  const std::string binary = File("binary", std::string("\x7f\0\x01\xff<SB", 7) + "Puzzle");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + binary + "\n" + PROMPT,
+            ExpectBoardIntact("load " + binary));
+  const std::string truncated = File("truncated.xml", "<SBPuzzle Width=\"3\"><Piece Caption=");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + truncated + "\n" + PROMPT,
+            ExpectBoardIntact("load " + truncated));
+  const std::string empty = File("empty.xml", "");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + empty + "\n" + PROMPT,
+            ExpectBoardIntact("load " + empty));
+  const std::string wide = File("wide.xml", "<SBPuzzle Width=\"100000\" Height=\"100000\"/>");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Error - n must be <= 100\n" + PROMPT,
+            ExpectBoardIntact("load " + wide));
+  const std::string badPiece =
+      File("piece.xml",
+           "<SBPuzzle Width=\"3\"><Piece Caption=\"5\"><InitialPos Line=\"3\" "
+           "Col=\"0\"/></Piece></SBPuzzle>");
+  EXPECT_EQ(PROMPT +
+                "\nInsert file name : Failed to load from xml: tile 5 has wrong initial "
+                "position" +
+                PROMPT,
+            ExpectBoardIntact("load " + badPiece));
+}
+
+TEST_F(EndToEnd, PlainFilesThatDoNotLoad) {
+  EXPECT_EQ(PROMPT + "\nInsert file name : " + PROMPT,
+            ExpectBoardIntact("dl " + folder + "/missing.txt"));
+  EXPECT_EQ(PROMPT + "\nInsert file name : " + PROMPT, ExpectBoardIntact("dl " + folder));
+  const std::string eight = File("eight.txt", "1 2 3 4 5 6 7 8");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Error - board isn't n x n!" + PROMPT,
+            ExpectBoardIntact("dl " + eight));
+  for (const std::string& content : {std::string("\x01\x02\0\xfe", 4), std::string()}) {
+    const std::string name = File("nothing.txt", content);
+    EXPECT_EQ(PROMPT + "\nInsert file name : Error - board isn't n x n!" + PROMPT,
+              ExpectBoardIntact("dl " + name));
+  }
+}
+
+TEST_F(EndToEnd, OddPlainBoardsLoadAndAreRefusedBySolve) {
+  for (const char* content :
+       {"5 5 5 5 5 5 5 5 0", "1 2 3 4 5 6 7 8 42", "1 2 3 4 5 6 7 8 9", "-1 2 3 4 5 6 7 8 0"}) {
+    const std::string name = File("odd.txt", content);
+    const ProgramRun run = Run("dl " + name + " print rmove 20 print solve apply exit");
+    EXPECT_EQ(0, run.exitCode) << content;
+    EXPECT_NE(std::string::npos, run.output.find("Size: 3x3")) << content;
+    EXPECT_NE(std::string::npos, run.output.find("Solution: Can't solve this puzzle...\n"))
+        << content;
+  }
+}
+
+TEST_F(EndToEnd, SavedAndLoadedBoardIsSolved) {
+  const std::string name = folder + "/board.xml";
+  const ProgramRun run = Run("rand 6 save " + name + " new 3 load " + name + " solve apply exit");
   EXPECT_EQ(0, run.exitCode);
-  const std::string end = "\n: \nInsert n : ";
-  ASSERT_GE(run.output.size(), end.size());
-  EXPECT_EQ(end, run.output.substr(run.output.size() - end.size()));
+  EXPECT_NE(std::string::npos, run.output.find("Solution found! "));
+  EXPECT_EQ(std::string::npos, run.output.find("Warning"));
+  EXPECT_NE(std::string::npos, run.output.find("Size: 6x6\nManhattan distance: 0\n"));
+}
+
+TEST_F(EndToEnd, SaveIntoAFolderThatDoesNotExist) {
+  const std::string name = folder + "/no/such/board.xml";
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to save file: " + name + "\n" + PROMPT,
+            ExpectBoardIntact("save " + name));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/no"));
 }
