@@ -33,8 +33,8 @@ void BM_SolveParberry(benchmark::State& state) {
     moves += parberry::SolveParberry(solver).size();
     out.str("");
   }
-  state.counters["moves"] = benchmark::Counter(static_cast<double>(moves),
-                                               benchmark::Counter::kAvgIterations);
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SolveParberry)->Arg(10)->Arg(30)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
 

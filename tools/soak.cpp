@@ -5,33 +5,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "board/random_draw.h"
 #include "board/sample_boards.h"
-#include "parberry/parberry_solver.h"
+#include "tools/solver_table.h"
 
 namespace {
-
-struct SolverEntry {
-  const char* command;
-  std::function<MoveSequence(const Board&, std::ostream&)> solve;
-};
-
-const std::vector<SolverEntry>& Solvers() {
-  static const std::vector<SolverEntry> solvers = {
-      {"solve",
-       [](const Board& board, std::ostream& out) {
-         Solver solver(out);
-         solver.board = board;
-         return parberry::SolveParberry(solver);
-       }},
-  };
-  return solvers;
-}
 
 struct Options {
   int boards = 2000;
