@@ -110,7 +110,11 @@ void SnakeSolver::SolveFirstRow() {
       ++currentTile;
       continue;
     }
+    // A pair already home is blocked like a placed one, or a later snake's blank would route
+    // through it.
     if (IsTileAtGoal(t) && IsTileAtGoal(t + 1)) {
+      SetMark(t - 1, BLOCKED_CELL);
+      SetMark(t, BLOCKED_CELL);
       currentTile += 2;
       continue;
     }
@@ -157,6 +161,8 @@ void SnakeSolver::SolveFirstCol() {
   blankIndex = 0;
   int k = 1;  // rows counted from the bottom
   if (n - 3 < 1) return;
+  // Row 0 is complete, its tail included: no blank route may cross it.
+  for (int col = 0; col < n; ++col) SetMark(col, BLOCKED_CELL);
   while (k <= n - 3) {
     int t = (n - k) * n + 1;
     blankIndex = board.blank;
@@ -173,6 +179,8 @@ void SnakeSolver::SolveFirstCol() {
       continue;
     }
     if (IsTileAtGoal(t) && IsTileAtGoal(t - n)) {
+      SetMark(t - 1, BLOCKED_CELL);
+      SetMark(t - 1 - n, BLOCKED_CELL);
       k += 2;
       continue;
     }

@@ -76,3 +76,39 @@ TEST_F(SnakeRows, SnakeSavingOneMoveIsRolledBack) {
   EXPECT_TRUE(solver.TrySnake(15, 1, 1, 1, 2));
   EXPECT_EQ(PAIR_SNAKE_MOVES, solver.applied);
 }
+
+TEST_F(SnakeRows, TilesAlreadyHomeAreBlockedWithoutMoving) {
+  Load(GoalBoard(5).tiles);
+  solver.SolveFirstRow();
+  EXPECT_EQ("", solver.applied);
+  EXPECT_TRUE(Blocked(0, 0));  // tile 1, alone on an odd side
+  EXPECT_TRUE(Blocked(0, 1));  // the pair 2, 3
+  EXPECT_TRUE(Blocked(0, 2));
+  EXPECT_FALSE(Blocked(0, 3));
+}
+
+TEST_F(SnakeRows, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
+  // Tiles 1 and 2 start home; the blank's shortest way in front of the snake of 3 and 4 would
+  // lead through tile 2.
+  Load({1,  2,  9,  11, 6,  5,   //
+        13, 8,  4,  3,  12, 18,  //
+        0,  14, 7,  15, 10, 17,  //
+        19, 20, 21, 16, 23, 24,  //
+        25, 26, 27, 22, 28, 29,  //
+        31, 32, 33, 34, 35, 30});
+  solver.SolveFirstRow();
+  for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
+  EXPECT_EQ("", out.str());
+}
+
+TEST_F(SnakeRows, ColumnStepBlocksTheWholeFirstRow) {
+  Load({1,  2,  3,  4,  5,   //
+        6,  7,  8,  9,  10,  //
+        11, 12, 13, 14, 15,  //
+        16, 17, 18, 19, 0,   //
+        21, 22, 23, 24, 20});
+  solver.SolveFirstCol();
+  for (int col = 0; col < 5; ++col) EXPECT_TRUE(Blocked(0, col)) << col;
+  EXPECT_TRUE(Blocked(4, 0));
+  EXPECT_TRUE(Blocked(3, 0));
+}

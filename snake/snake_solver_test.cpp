@@ -154,6 +154,15 @@ TEST(SolveSnakes, SolvesRandomBoardsOfEverySide) {
   ExpectSolved(RandomSolvable(100, 1), "random 100");
 }
 
+TEST(SolveSnakes, SolvesBoardsNearTheGoal) {
+  for (unsigned n = 3; n <= 20; ++n) {
+    for (const int moves : {1, 2, 5, 30, 300}) {
+      ExpectSolved(NearGoal(n, n * 7 + moves, moves), "near " + std::to_string(n));
+    }
+  }
+  ExpectSolved(NearGoal(50, 5, 1000), "near 50");
+}
+
 TEST(SolveSnakes, BothSolversFinishTheSameBoards) {
   for (unsigned n = 3; n <= 12; ++n) {
     const Board board = RandomSolvable(n, 42 + n);
