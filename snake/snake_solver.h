@@ -85,6 +85,8 @@ class SnakeSolver : public Solver {
   bool PlaceTilesBySnake(int row1, int col1, int row2, int col2);
   /// Builds the two-cell snake from two adjacent tiles and leaves the blank next to its head.
   bool InitSnake(int tileA, int tileB);
+  /// True when every tile placed before the pair headed by currentTile is still home.
+  bool PlacedTilesHome() const;
   /// Moves every snake tile one cell forward, the head into the blank next to it; false, with
   /// nothing moved, when the blank is not next to the head.
   bool MoveAlongSnake();

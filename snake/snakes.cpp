@@ -47,13 +47,9 @@ bool SnakeSolver::PlaceTilesBySnake(int row1, int col1, int row2, int col2) {
     Out() << "\n\nError - cant init snake from tiles " << tileA << " and " << tileB << "\n";
     return false;
   }
-  // The set-up may have pushed the last tiles placed before this pair out of place.
-  const int t = currentTile;
-  if (t != 1 && t != n * (n - 1) + 1 && !IsTileAtGoal(t < n ? t - 1 : t + n)) return false;
-  if (t > 2 && t != n * (n - 1) + 1 && t != n * (n - 2) + 1 &&
-      !IsTileAtGoal(t < n ? t - 2 : t + 2 * n)) {
-    return false;
-  }
+  // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
+  // not worth carrying home.
+  if (!PlacedTilesHome()) return false;
   if (tileA < n) {
     BuildSnakePathRow();
   } else {
@@ -61,6 +57,25 @@ bool SnakeSolver::PlaceTilesBySnake(int row1, int col1, int row2, int col2) {
   }
   if (!snakePath.empty() && !snake.empty() && snakePath.front() == snake.front()) return false;
   return MoveSnakeAlongPath();
+}
+
+bool SnakeSolver::PlacedTilesHome() const {
+  const int n = Side();
+  const int t = currentTile;
+  if (t < n) {
+    for (int placed = 1; placed < t; ++placed) {
+      if (!IsTileAtGoal(placed)) return false;
+    }
+    return true;
+  }
+  // A column pair: the whole first row, and the column below the pair.
+  for (int placed = 1; placed <= n; ++placed) {
+    if (!IsTileAtGoal(placed)) return false;
+  }
+  for (int placed = t + n; placed <= n * (n - 1) + 1; placed += n) {
+    if (!IsTileAtGoal(placed)) return false;
+  }
+  return true;
 }
 
 bool SnakeSolver::InitSnake(int tileA, int tileB) {

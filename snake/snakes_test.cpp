@@ -145,3 +145,28 @@ TEST(MoveSnakeAlongPath, AStepThatCannotBeMadeFailsTheWalk) {
   EXPECT_FALSE(solver.MoveSnakeAlongPath());
   EXPECT_EQ("Error in FindMovesTo - failed to reach final destination!", out.str());
 }
+
+TEST(PlaceTilesBySnake, CalledOffWhenTheSetUpMovesAnyPlacedTile) {
+  // Column pair 37, 28 of a 9 x 9 board; column 0 is placed from row 5 down. Bringing the blank
+  // left of 37 pushes 28 left first, so 37 ends right of 28 with the blank on its left, and its
+  // walk up-left passes the blank through (8, 0) and (7, 0).
+  std::vector<int> tiles = GoalBoard(9).tiles;
+  Board board = BoardOf(tiles);
+  const auto put = [&](int cell, int tile) {
+    std::swap(board.tiles[cell], board.tiles[board.FindTile(tile)]);
+  };
+  put(73, 37);
+  put(56, 28);
+  put(55, 0);
+  board.FindBlank();
+  std::ostringstream out;
+  SnakeSolver solver(out);
+  solver.SetPuzzle(board);
+  solver.currentTile = 37;
+  solver.blankIndex = solver.board.blank;
+  solver.snakePath = {99};
+  EXPECT_FALSE(solver.PlaceTilesBySnake(8, 1, 6, 2));
+  EXPECT_FALSE(solver.IsTileAtGoal(73));
+  EXPECT_EQ((std::vector<int>{99}), solver.snakePath);  // no route was built
+  EXPECT_EQ("", out.str());
+}
