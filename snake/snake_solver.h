@@ -147,6 +147,5 @@ class SnakeSolver : public Solver {
 
   // Working storage of FindMovesTo, kept to save an allocation per search
   std::vector<int> searchQueue;
-  std::vector<int> visitedCells;
   std::vector<int> route;
 };
