@@ -91,6 +91,22 @@ bool SnakeSolver::TrySnake(int sum, int row1, int col1, int row2, int col2) {
   return false;
 }
 
+bool SnakeSolver::TrySnakeIfCheaper(int sum, int firstExcess, int row1, int col1, int row2,
+                                    int col2) {
+  const int firstToSecond =
+      PairCost(blankIndex, targetIndex + 1, firstTileIndex, secondTileIndex, true);
+  const int secondToFirst =
+      PairCost(blankIndex, targetIndex + 1, secondTileIndex, firstTileIndex, false);
+  const double limit = SNAKE_ESTIMATE_LIMIT * sum;
+  if (firstToSecond < limit && firstToSecond <= secondToFirst + firstExcess) {
+    return TrySnake(sum, row1, col1, row2, col2);
+  }
+  if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
+    return TrySnake(sum, row2, col2, row1, col1);
+  }
+  return false;
+}
+
 void SnakeSolver::SolveFirstRow() {
   const int n = Side();
   currentTile = 1;
@@ -125,18 +141,8 @@ void SnakeSolver::SolveFirstRow() {
     const int sum =
         SingleTileCost(targetIndex, firstTileIndex, blankIndex, 'R', true, false) +
         SingleTileCost(targetIndex + 1, secondTileIndex, targetIndex + 1, 'R', true, false);
-    const int firstToSecond =
-        PairCost(blankIndex, targetIndex + 1, firstTileIndex, secondTileIndex, true);
-    const int secondToFirst =
-        PairCost(blankIndex, targetIndex + 1, secondTileIndex, firstTileIndex, false);
-    const double limit = SNAKE_ESTIMATE_LIMIT * sum;
-    bool placed = false;
-    if (firstToSecond < limit && firstToSecond <= secondToFirst + 2) {
-      placed = TrySnake(sum, row1, col1, row2, col2);
-    } else if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
-      placed = TrySnake(sum, row2, col2, row1, col1);
-    }
-    if (placed) {
+    // The row lets the first tile lead even at up to two moves more than the second.
+    if (TrySnakeIfCheaper(sum, 2, row1, col1, row2, col2)) {
       currentTile += 2;
       continue;
     }
@@ -191,18 +197,8 @@ void SnakeSolver::SolveFirstCol() {
     const int sum =
         SingleTileCost(targetIndex, firstTileIndex, blankIndex, 'U', false, true) +
         SingleTileCost(targetIndex - n, secondTileIndex, targetIndex + 1, 'U', false, true);
-    const int firstToSecond =
-        PairCost(blankIndex, targetIndex + 1, firstTileIndex, secondTileIndex, true);
-    const int secondToFirst =
-        PairCost(blankIndex, targetIndex + 1, secondTileIndex, firstTileIndex, false);
-    const double limit = SNAKE_ESTIMATE_LIMIT * sum;
-    bool placed = false;
-    if (firstToSecond < limit && firstToSecond < secondToFirst) {
-      placed = TrySnake(sum, row1, col1, row2, col2);
-    } else if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
-      placed = TrySnake(sum, row2, col2, row1, col1);
-    }
-    if (placed) {
+    // The column lets the first tile lead only when it is the cheaper.
+    if (TrySnakeIfCheaper(sum, -1, row1, col1, row2, col2)) {
       k += 2;
       continue;
     }

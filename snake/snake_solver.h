@@ -78,6 +78,10 @@ class SnakeSolver : public Solver {
   /// moves after shortening; otherwise returns the board, applied and the grid to where they
   /// were. True when the snake was kept.
   bool TrySnake(int sum, int row1, int col1, int row2, int col2);
+  /// Tries the snake for the pair of firstTileIndex and secondTileIndex when its estimate stays
+  /// under 1.2 x sum: walking the first tile when that costs at most firstExcess more than
+  /// walking the second, else the second when that is more than two cheaper. True when kept.
+  bool TrySnakeIfCheaper(int sum, int firstExcess, int row1, int col1, int row2, int col2);
 
   // Snakes
   /// Walks the tile at (row1, col1) beside the one at (row2, col2), forms the snake headed by

@@ -6,64 +6,42 @@
 #include "snake/snake_solver.h"
 #include "snake/test_boards.h"
 
-namespace {
-
-class MoveTileToCoords : public ::testing::Test {
- protected:
-  // A goal board of side n with the blank at (row, col); returns the tile at (tileRow, tileCol).
-  int Load(unsigned n, unsigned row, unsigned col, unsigned tileRow, unsigned tileCol) {
-    solver.SetPuzzle(GoalWithBlankAt(n, row, col));
+TEST(MoveTileToCoords, WalksWithTheBlankAtItsSide) {
+  // On a 4 x 4 goal board with the blank moved to its cell: the tile's walk, its moves and
+  // where the blank ends.
+  const struct {
+    const char* what;
+    int blankRow, blankCol, tileRow, tileCol, targetRow, targetCol;
+    char side;
+    const char* moves;
+    unsigned blankAfter;
+  } cases[] = {
+      {"already there", 1, 2, 1, 1, 1, 1, 'R', "", 6},
+      {"two diagonal steps", 2, 1, 2, 0, 0, 2, 'R', "LURDRULURDRU", 3},
+      {"into the first column", 2, 1, 2, 2, 2, 0, 'L', "RDLLUR", 9},
+      {"into the last column", 1, 2, 1, 1, 1, 3, 'R', "LDRRUL", 6},
+      {"along the last row", 3, 1, 3, 0, 3, 2, 'R', "LURRDLURRD", 15},
+      {"up, blank on the left", 3, 0, 3, 1, 1, 1, 'L', "URDLUURDLU", 4},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    SnakeSolver solver(out);
+    solver.SetPuzzle(GoalWithBlankAt(4, c.blankRow, c.blankCol));
     solver.applied.clear();
-    return solver.board.tiles[tileRow * n + tileCol];
+    const int tile = solver.board.tiles[c.tileRow * 4 + c.tileCol];
+    solver.MoveTileToCoords(c.tileRow, c.tileCol, c.targetRow, c.targetCol, c.side);
+    EXPECT_EQ(c.moves, solver.applied) << c.what;
+    EXPECT_EQ(tile, solver.board.tiles[c.targetRow * 4 + c.targetCol]) << c.what;
+    EXPECT_EQ(c.blankAfter, solver.board.blank) << c.what;
+    EXPECT_EQ("", out.str()) << c.what;
   }
-  int At(int row, int col) const { return solver.board.tiles[row * solver.board.n + col]; }
+}
 
+TEST(MoveTileToCoords, RefusesASideOtherThanLeftOrRight) {
   std::ostringstream out;
-  SnakeSolver solver{out};
-};
-
-}  // namespace
-
-TEST_F(MoveTileToCoords, AlreadyThere) {
-  Load(4, 1, 2, 1, 1);
-  solver.MoveTileToCoords(1, 1, 1, 1, 'R');
-  EXPECT_EQ("", solver.applied);
-}
-
-TEST_F(MoveTileToCoords, DiagonalSteps) {
-  const int tile = Load(4, 2, 1, 2, 0);
-  solver.MoveTileToCoords(2, 0, 0, 2, 'R');
-  EXPECT_EQ("LURDRULURDRU", solver.applied);
-  EXPECT_EQ(tile, At(0, 2));
-  EXPECT_EQ(3u, solver.board.blank);
-}
-
-TEST_F(MoveTileToCoords, FirstColumnTurnsTheBlankToTheRight) {
-  const int tile = Load(4, 2, 1, 2, 2);
-  solver.MoveTileToCoords(2, 2, 2, 0, 'L');
-  EXPECT_EQ("RDLLUR", solver.applied);
-  EXPECT_EQ(tile, At(2, 0));
-  EXPECT_EQ(9u, solver.board.blank);
-}
-
-TEST_F(MoveTileToCoords, LastColumnTurnsTheBlankToTheLeft) {
-  const int tile = Load(4, 1, 2, 1, 1);
-  solver.MoveTileToCoords(1, 1, 1, 3, 'R');
-  EXPECT_EQ("LDRRUL", solver.applied);
-  EXPECT_EQ(tile, At(1, 3));
-  EXPECT_EQ(6u, solver.board.blank);
-}
-
-TEST_F(MoveTileToCoords, LastRowPassesAbove) {
-  const int tile = Load(4, 3, 1, 3, 0);
-  solver.MoveTileToCoords(3, 0, 3, 2, 'R');
-  EXPECT_EQ("LURRDLURRD", solver.applied);
-  EXPECT_EQ(tile, At(3, 2));
-  EXPECT_EQ("", out.str());
-}
-
-TEST_F(MoveTileToCoords, RefusesASideOtherThanLeftOrRight) {
-  Load(4, 0, 1, 1, 1);
+  SnakeSolver solver(out);
+  solver.SetPuzzle(GoalWithBlankAt(4, 0, 1));
+  solver.applied.clear();
   solver.MoveTileToCoords(1, 1, 3, 3, 'U');
   EXPECT_EQ("\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : U",
             out.str());
