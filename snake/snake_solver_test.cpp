@@ -1,53 +1,43 @@
 // snake_solver_test.cpp: the grid over the board, the driver's output, and whole solves.
-#include "snake/snake_solver.h"
-
-#include <gtest/gtest.h>
-
 #include <regex>
-#include <sstream>
 
 #include "board/random_draw.h"
 #include "parberry/parberry_solver.h"
-#include "snake/test_boards.h"
+#include "snake/snake_test_support.h"
 
 namespace {
 
-int FreeCells(const SnakeSolver& solver) {
-  int free = 0;
-  for (const auto& row : solver.cellGrid) {
-    for (const int mark : row) free += mark == -2 ? 1 : 0;
+class SolveSnakes : public SnakeTest {
+ protected:
+  // The solve's output with the times replaced by T.
+  std::string Solve(const Board& board, const std::string& expectedSolution) {
+    solver.SetPuzzle(board);
+    EXPECT_EQ(expectedSolution, solver.SolveSnakes());
+    return std::regex_replace(out.str(), std::regex("[0-9]+\\.[0-9]"), "T");
   }
-  return free;
-}
+};
 
-// The output of a solve with the times replaced by T.
-std::string WithoutTimes(const std::string& output) {
-  static const std::regex times("[0-9]+\\.[0-9]");
-  return std::regex_replace(output, times, "T");
-}
+const std::string TIME_LINE = "\nSolved in T seconds ( T of it solving 3x3 puzzle)";
 
-const char* TIME_LINE = "\nSolved in T seconds ( T of it solving 3x3 puzzle)";
-
-// Solves the board with the snake solver and checks that the solution, applied to a copy,
-// ends at the goal with no warning and that the solver reported no error.
+// Solves the board and checks that the solution, applied to a copy, ends at the goal with no
+// warning, and that the solver reported no error.
 void ExpectSolved(const Board& board, const std::string& name) {
   std::ostringstream out;
   SnakeSolver solver(out);
   solver.SetPuzzle(board);
-  const MoveSequence solution = solver.SolveSnakes();
   Board copy(board);
-  std::ostringstream applyOut;
-  EXPECT_TRUE(copy.ApplySequence(solution, applyOut)) << name;
-  EXPECT_TRUE(IsGoal(copy)) << name;
-  EXPECT_EQ(std::string::npos, out.str().find("Error")) << name;
-  EXPECT_EQ(std::string::npos, out.str().find("Warning")) << name;
+  EXPECT_TRUE(copy.ApplySequence(solver.SolveSnakes(), out)) << name;
+  EXPECT_EQ(GoalBoard(board.n).tiles, copy.tiles) << name;
+  for (const char* alarm : {"Error", "Warning"}) {
+    EXPECT_EQ(std::string::npos, out.str().find(alarm)) << name;
+  }
 }
 
-Board RandomSolvable(unsigned n, unsigned seed) {
+Board RandomBoard(unsigned n, unsigned seed) {
   SeedRandom(seed);
-  std::ostringstream sink;
+  std::ostringstream ignored;
   Board board;
-  while (!board.RandomBoard(n, sink)) {
+  while (!board.RandomBoard(n, ignored)) {
   }
   return board;
 }
@@ -61,100 +51,48 @@ Board NearGoal(unsigned n, unsigned seed, int moves) {
 
 }  // namespace
 
-// The board and its grid
-
-TEST(SnakeSolver, SetPuzzleFreesTheBoardsCellsOnly) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  EXPECT_EQ(0, FreeCells(solver));
-  solver.SetPuzzle(GoalBoard(4));
-  EXPECT_EQ(16, FreeCells(solver));
-  EXPECT_EQ(-2, solver.cellGrid[3][3]);
-  EXPECT_EQ(-1, solver.cellGrid[0][4]);
-  EXPECT_EQ(-1, solver.cellGrid[4][0]);
-}
-
-TEST(SnakeSolver, TrimAndResetNeedsTheFirstRowAndColumn) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  solver.SetPuzzle(GoalWithBlankAt(5, 2, 2));
-  solver.cellGrid[2][2] = -1;
+TEST_F(SolveSnakes, GridFollowsTheBoard) {
+  Load(GoalWithBlankAt(5, 2, 2));
+  EXPECT_TRUE(!Blocked(4, 4) && Blocked(0, 5) && Blocked(5, 0));
   EXPECT_TRUE(solver.TrimAndReset());
-  EXPECT_EQ(4u, solver.board.n);
-  EXPECT_EQ(16, FreeCells(solver));
-
-  solver.SetPuzzle(GoalWithBlankAt(5, 2, 0));
-  solver.cellGrid[2][2] = -1;
-  const Board before = solver.board;
+  EXPECT_TRUE(!Blocked(3, 3) && Blocked(0, 4) && Blocked(4, 0));
+  Load(GoalWithBlankAt(5, 2, 0));
+  solver.cellGrid[2][2] = BLOCKED_CELL;
   EXPECT_FALSE(solver.TrimAndReset());
-  EXPECT_EQ(before.tiles, solver.board.tiles);
-  EXPECT_EQ(24, FreeCells(solver));
+  EXPECT_EQ(5u, solver.board.n);
+  EXPECT_TRUE(Blocked(2, 2) && !Blocked(4, 4));
 }
 
-TEST(SnakeSolver, NoTileIsHomeWithoutABoard) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  EXPECT_FALSE(solver.IsTileAtGoal(1));
+TEST_F(SolveSnakes, ProgressAfterEachReduction) {
+  EXPECT_EQ("\n" + TIME_LINE, Solve(BoardOf({1, 2, 3, 4, 5, 6, 7, 0, 8}), "R"));
+  out.str("");
+  EXPECT_EQ("\n4 ... 3 ... " + TIME_LINE, Solve(GoalBoard(5), ""));
 }
 
-// The driver
-
-TEST(SolveSnakes, ThreeByThreeGoesStraightToTheSearch) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  solver.SetPuzzle(BoardOf({1, 2, 3, 4, 5, 6, 7, 0, 8}));
-  EXPECT_EQ("R", solver.SolveSnakes());
-  EXPECT_EQ(std::string("\n") + TIME_LINE, WithoutTimes(out.str()));
-}
-
-TEST(SolveSnakes, ProgressAfterEachReduction) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  solver.SetPuzzle(NearGoal(4, 3, 40));
-  solver.SolveSnakes();
-  EXPECT_EQ(std::string("\n3 ... ") + TIME_LINE, WithoutTimes(out.str()));
-}
-
-TEST(SolveSnakes, SolvedBoardNeedsNoMoves) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  solver.SetPuzzle(GoalBoard(5));
-  EXPECT_EQ("", solver.SolveSnakes());
-  EXPECT_EQ(std::string("\n4 ... 3 ... ") + TIME_LINE, WithoutTimes(out.str()));
-}
-
-TEST(SolveSnakes, RefusesSilently) {
-  Board swapped = GoalBoard(4);
+TEST_F(SolveSnakes, RefusesSilently) {
+  Board swapped = GoalBoard(4), repeated = GoalBoard(4), tooLarge;
   std::swap(swapped.tiles[0], swapped.tiles[1]);
-  Board repeated = GoalBoard(4);
   repeated.tiles[0] = 2;
-  Board tooLarge;
   tooLarge.n = 101;
   tooLarge.tiles.assign(101 * 101, 0);
+  solver.applied = "before";
   for (const Board& board : {swapped, repeated, GoalBoard(2), tooLarge, Board()}) {
-    std::ostringstream out;
-    SnakeSolver solver(out);
-    solver.SetPuzzle(board);
-    solver.applied = "before";
-    EXPECT_EQ("Can't solve this puzzle...", solver.SolveSnakes()) << board.n;
-    EXPECT_EQ("", out.str());
-    EXPECT_EQ("before", solver.applied);
+    EXPECT_EQ("", Solve(board, "Can't solve this puzzle...")) << board.n;
   }
+  EXPECT_EQ("before", solver.applied);
 }
 
-// Whole solves
-
-TEST(SolveSnakes, SolvesRandomBoardsOfEverySide) {
+TEST(WholeSolves, RandomBoardsOfEverySide) {
   for (unsigned n = 3; n <= 20; ++n) {
     for (unsigned seed = 1; seed <= 6; ++seed) {
-      ExpectSolved(RandomSolvable(n, seed * 100 + n), "random " + std::to_string(n));
+      ExpectSolved(RandomBoard(n, seed * 100 + n), "random " + std::to_string(n));
     }
   }
-  ExpectSolved(RandomSolvable(50, 1), "random 50");
-  ExpectSolved(RandomSolvable(100, 1), "random 100");
+  ExpectSolved(RandomBoard(50, 1), "random 50");
+  ExpectSolved(RandomBoard(100, 1), "random 100");
 }
 
-TEST(SolveSnakes, SolvesBoardsNearTheGoal) {
+TEST(WholeSolves, BoardsNearTheGoal) {
   for (unsigned n = 3; n <= 20; ++n) {
     for (const int moves : {1, 2, 5, 30, 300}) {
       ExpectSolved(NearGoal(n, n * 7 + moves, moves), "near " + std::to_string(n));
@@ -163,18 +101,18 @@ TEST(SolveSnakes, SolvesBoardsNearTheGoal) {
   ExpectSolved(NearGoal(50, 5, 1000), "near 50");
 }
 
-TEST(SolveSnakes, BothSolversFinishTheSameBoards) {
+TEST(WholeSolves, BothSolversFinishTheSameBoards) {
   for (unsigned n = 3; n <= 12; ++n) {
-    const Board board = RandomSolvable(n, 42 + n);
+    const Board board = RandomBoard(n, 42 + n);
     std::ostringstream out;
     SnakeSolver snakes(out);
     snakes.SetPuzzle(board);
     Solver parberry(out);
     parberry.board = board;
     Board bySnakes(board), byParberry(board);
-    bySnakes.ApplySequence(snakes.SolveSnakes(), out);
-    byParberry.ApplySequence(parberry::SolveParberry(parberry), out);
-    EXPECT_TRUE(IsGoal(bySnakes)) << n;
-    EXPECT_TRUE(IsGoal(byParberry)) << n;
+    EXPECT_TRUE(bySnakes.ApplySequence(snakes.SolveSnakes(), out)) << n;
+    EXPECT_TRUE(byParberry.ApplySequence(parberry::SolveParberry(parberry), out)) << n;
+    EXPECT_EQ(bySnakes.tiles, byParberry.tiles) << n;
+    EXPECT_EQ(GoalBoard(n).tiles, bySnakes.tiles) << n;
   }
 }

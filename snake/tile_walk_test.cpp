@@ -1,14 +1,11 @@
 // tile_walk_test.cpp: walking a tile with the blank at its side, at the board's edges too.
-#include <gtest/gtest.h>
+#include "snake/snake_test_support.h"
 
-#include <sstream>
+class MoveTileToCoords : public SnakeTest {};
 
-#include "snake/snake_solver.h"
-#include "snake/test_boards.h"
-
-TEST(MoveTileToCoords, WalksWithTheBlankAtItsSide) {
-  // On a 4 x 4 goal board with the blank moved to its cell: the tile's walk, its moves and
-  // where the blank ends.
+TEST_F(MoveTileToCoords, WalksWithTheBlankAtItsSide) {
+  // On a 4 x 4 goal board with the blank moved to its cell: the walk's moves and where the
+  // blank ends.
   const struct {
     const char* what;
     int blankRow, blankCol, tileRow, tileCol, targetRow, targetCol;
@@ -24,24 +21,18 @@ TEST(MoveTileToCoords, WalksWithTheBlankAtItsSide) {
       {"up, blank on the left", 3, 0, 3, 1, 1, 1, 'L', "URDLUURDLU", 4},
   };
   for (const auto& c : cases) {
-    std::ostringstream out;
-    SnakeSolver solver(out);
-    solver.SetPuzzle(GoalWithBlankAt(4, c.blankRow, c.blankCol));
-    solver.applied.clear();
-    const int tile = solver.board.tiles[c.tileRow * 4 + c.tileCol];
+    Load(GoalWithBlankAt(4, c.blankRow, c.blankCol));
+    const int tile = At(c.tileRow, c.tileCol);
     solver.MoveTileToCoords(c.tileRow, c.tileCol, c.targetRow, c.targetCol, c.side);
     EXPECT_EQ(c.moves, solver.applied) << c.what;
-    EXPECT_EQ(tile, solver.board.tiles[c.targetRow * 4 + c.targetCol]) << c.what;
+    EXPECT_EQ(tile, At(c.targetRow, c.targetCol)) << c.what;
     EXPECT_EQ(c.blankAfter, solver.board.blank) << c.what;
-    EXPECT_EQ("", out.str()) << c.what;
   }
+  EXPECT_EQ("", out.str());
 }
 
-TEST(MoveTileToCoords, RefusesASideOtherThanLeftOrRight) {
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  solver.SetPuzzle(GoalWithBlankAt(4, 0, 1));
-  solver.applied.clear();
+TEST_F(MoveTileToCoords, RefusesASideOtherThanLeftOrRight) {
+  Load(GoalWithBlankAt(4, 0, 1));
   solver.MoveTileToCoords(1, 1, 3, 3, 'U');
   EXPECT_EQ("\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : U",
             out.str());

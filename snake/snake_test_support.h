@@ -1,11 +1,14 @@
-// test_boards.h: boards for the snake solver's tests.
+// snake_test_support.h: boards and a fixture for the snake solver's tests.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <numeric>
+#include <sstream>
 #include <vector>
 
-#include "board/board.h"
+#include "snake/snake_solver.h"
 
 /// The goal board of side n.
 inline Board GoalBoard(unsigned n) {
@@ -27,8 +30,7 @@ inline Board BoardOf(std::vector<int> tiles) {
   return board;
 }
 
-/// The goal board of side n with the blank moved to the cell by a straight walk: up its column,
-/// then left along the row.
+/// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   Board board = GoalBoard(n);
   for (unsigned r = n - 1; r > row; --r) board.MoveBlank('U');
@@ -36,7 +38,18 @@ inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   return board;
 }
 
-/// True when every tile of the board is home.
-inline bool IsGoal(const Board& board) {
-  return board.tiles == GoalBoard(board.n).tiles;
-}
+/// A snake solver writing to a string, and the board it is given.
+class SnakeTest : public ::testing::Test {
+ protected:
+  /// Gives the solver the board, with no moves made yet and blankIndex on the blank.
+  void Load(const Board& board) {
+    solver.SetPuzzle(board);
+    solver.applied.clear();
+    solver.blankIndex = solver.board.blank;
+  }
+  int At(int row, int col) const { return solver.board.tiles[row * solver.board.n + col]; }
+  bool Blocked(int row, int col) const { return solver.cellGrid[row][col] == BLOCKED_CELL; }
+
+  std::ostringstream out;
+  SnakeSolver solver{out};
+};
