@@ -52,6 +52,7 @@ Board NearGoal(unsigned n, unsigned seed, int moves) {
 }  // namespace
 
 TEST_F(SolveSnakes, GridFollowsTheBoard) {
+  EXPECT_TRUE(Blocked(0, 0) && Blocked(99, 99));  // no board yet: nothing is free
   Load(GoalWithBlankAt(5, 2, 2));
   EXPECT_TRUE(!Blocked(4, 4) && Blocked(0, 5) && Blocked(5, 0));
   EXPECT_TRUE(solver.TrimAndReset());
