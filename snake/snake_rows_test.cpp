@@ -13,7 +13,7 @@ class SnakeRows : public SnakeTest {};
 }  // namespace
 
 TEST_F(SnakeRows, EstimatesOfAPair) {
-  Load(BoardOf(PAIR_IN_ROW_1));
+  Load(BoardFromTiles(PAIR_IN_ROW_1));
   // Blank (2, 3) to the right of tile 1 at (1, 1): 2 moves, then one diagonal step home.
   EXPECT_EQ(8, solver.SingleTileCost(0, 5, 11, 'R', true, false));
   // From (0, 1) the blank reaches tile 2 at (1, 2) from the left, pushing it into column 1.
@@ -23,7 +23,7 @@ TEST_F(SnakeRows, EstimatesOfAPair) {
 }
 
 TEST_F(SnakeRows, SnakeSavingTwoMovesIsKept) {
-  Load(BoardOf(PAIR_IN_ROW_1));
+  Load(BoardFromTiles(PAIR_IN_ROW_1));
   solver.SolveFirstRow();
   EXPECT_EQ(PAIR_SNAKE_MOVES, solver.applied);
   EXPECT_TRUE(solver.IsTileAtGoal(1) && solver.IsTileAtGoal(2));
@@ -32,7 +32,7 @@ TEST_F(SnakeRows, SnakeSavingTwoMovesIsKept) {
 }
 
 TEST_F(SnakeRows, SnakeSavingOneMoveIsRolledBack) {
-  Load(BoardOf(PAIR_IN_ROW_1));
+  Load(BoardFromTiles(PAIR_IN_ROW_1));
   solver.currentTile = 1;
   EXPECT_FALSE(solver.TrySnake(14, 1, 1, 1, 2));
   EXPECT_EQ(PAIR_IN_ROW_1, solver.board.tiles);
@@ -45,7 +45,7 @@ TEST_F(SnakeRows, SnakeSavingOneMoveIsRolledBack) {
 }
 
 TEST_F(SnakeRows, TilesAlreadyHomeAreBlocked) {
-  Load(GoalBoard(5));
+  Load(SolvedBoard(5));
   solver.SolveFirstRow();
   solver.SolveFirstCol();
   EXPECT_EQ("", solver.applied);
@@ -56,8 +56,8 @@ TEST_F(SnakeRows, TilesAlreadyHomeAreBlocked) {
 TEST_F(SnakeRows, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   // Tiles 1 and 2 start home; the blank's shortest way in front of the snake of 3 and 4 would
   // lead through tile 2.
-  Load(BoardOf({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
-                19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
+  Load(BoardFromTiles({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
+                       19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
   solver.SolveFirstRow();
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
 }

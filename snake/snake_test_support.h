@@ -11,7 +11,7 @@
 #include "snake/snake_solver.h"
 
 /// The goal board of side n.
-inline Board GoalBoard(unsigned n) {
+inline Board SolvedBoard(unsigned n) {
   Board board;
   board.n = n;
   board.tiles.resize(static_cast<size_t>(n) * n);
@@ -22,7 +22,7 @@ inline Board GoalBoard(unsigned n) {
 }
 
 /// The square board holding these tiles in row-major order.
-inline Board BoardOf(std::vector<int> tiles) {
+inline Board BoardFromTiles(std::vector<int> tiles) {
   Board board;
   board.n = static_cast<unsigned>(std::lround(std::sqrt(static_cast<double>(tiles.size()))));
   board.tiles = std::move(tiles);
@@ -32,7 +32,7 @@ inline Board BoardOf(std::vector<int> tiles) {
 
 /// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
-  Board board = GoalBoard(n);
+  Board board = SolvedBoard(n);
   for (unsigned r = n - 1; r > row; --r) board.MoveBlank('U');
   for (unsigned c = n - 1; c > col; --c) board.MoveBlank('L');
   return board;
