@@ -42,6 +42,7 @@ const CommandLoop::Command CommandLoop::COMMANDS[] = {
     {"print", &CommandLoop::PrintCurrent},
     {"rmove", &CommandLoop::RandomMoves},
     {"solve", &CommandLoop::SolveByParberry},
+    {"solve2", &CommandLoop::SolveBySnakes},
     {"apply", &CommandLoop::ApplySolution},
     {"solution", &CommandLoop::PrintSolution},
     {"dl", &CommandLoop::LoadPlain},
@@ -50,7 +51,8 @@ const CommandLoop::Command CommandLoop::COMMANDS[] = {
 };
 // clang-format on
 
-CommandLoop::CommandLoop(std::istream& in, std::ostream& out) : in(in), out(out), solver(out) {}
+CommandLoop::CommandLoop(std::istream& in, std::ostream& out)
+    : in(in), out(out), solver(out), snakeSolver(out) {}
 
 int CommandLoop::Run() {
   while (command != "exit") {
@@ -189,6 +191,13 @@ void CommandLoop::SolveByParberry() {
   solver.board = board;
   lastSolution.clear();
   lastSolution = parberry::SolveParberry(solver);
+  ReportSolution();
+}
+
+void CommandLoop::SolveBySnakes() {
+  snakeSolver.SetPuzzle(board);
+  lastSolution.clear();
+  lastSolution = snakeSolver.SolveSnakes();
   ReportSolution();
 }
 

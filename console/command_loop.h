@@ -6,6 +6,7 @@
 #include <string>
 
 #include "board/board.h"
+#include "snake/snake_solver.h"
 #include "solver/solver.h"
 
 /// Owns everything a run keeps: the last command, the solutions, the current board and the
@@ -47,6 +48,7 @@ class CommandLoop {
   void LoadPlain();
   // Solve commands
   void SolveByParberry();
+  void SolveBySnakes();
   void ApplySolution();
   void PrintSolution();
   /// The report after a solve: the length of lastSolution and of its optimized form.
@@ -67,4 +69,5 @@ class CommandLoop {
   MoveSequence optimizedSolution;
   Board board;
   Solver solver;
+  SnakeSolver snakeSolver;
 };

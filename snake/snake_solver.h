@@ -1,0 +1,155 @@
+// snake_solver.h: the second solver, which carries pairs of tiles home together as snakes.
+#pragma once
+
+#include <ostream>
+#include <utility>
+#include <vector>
+
+#include "solver/solver.h"
+
+/// A cell as a signed row and column.
+struct Cell {
+  int row = 0;
+  int col = 0;
+};
+
+inline bool operator==(Cell a, Cell b) {
+  return a.row == b.row && a.col == b.col;
+}
+
+/// Marks of cellGrid between two searches.
+constexpr int FREE_CELL = -2;
+constexpr int BLOCKED_CELL = -1;
+
+/// The neighbour of (row2, col2) on the side that faces (row1, col1): the two diagonals through
+/// (row2, col2) cut the board into four quarters, and the neighbour in the quarter of
+/// (row1, col1) is the one returned.
+Cell GetCellNextTo(int row2, int col2, int row1, int col1);
+
+/// A Solver that places the first row and column two tiles at a time: when its estimates say
+/// so, it brings the two tiles together, carries them home as a snake along a staircase route,
+/// and keeps that only if it saved moves over placing them singly.
+class SnakeSolver : public Solver {
+ public:
+  explicit SnakeSolver(std::ostream& out);
+
+  int firstTileIndex = 0;
+  int secondTileIndex = 0;
+  int targetIndex = 0;
+  /// The blank's index as last noted; the placement routines work from it, not from board.
+  unsigned blankIndex = 0;
+  /// The cells the snake's head is to enter, in order.
+  std::vector<int> snakePath;
+  /// The snake's cells, head first.
+  std::vector<int> snake;
+  /// One mark per board cell, at [row][col]: FREE_CELL where the blank may pass, BLOCKED_CELL
+  /// for placed tiles, the snake's body and everything off the board.
+  int cellGrid[MAX_SIDE][MAX_SIDE];
+
+  // Loading and reducing the board
+  /// Takes the board (all five fields) and frees the grid over it.
+  void SetPuzzle(const Board& source);
+  /// FREE_CELL inside the board, BLOCKED_CELL everywhere else.
+  void ResetCellGrid();
+  /// Cuts off the solved first row and column and resets the grid for the smaller board; false,
+  /// with board and grid unchanged, when the row or column is not solved.
+  bool TrimAndReset();
+
+  // The whole solve
+  /// Places the first row and column, cuts them off and repeats down to 3 x 3, which the
+  /// shortest search finishes. Returns the solution, or "Can't solve this puzzle..." /
+  /// "Error! Puzzle hasn't been solved...".
+  MoveSequence SolveSnakes();
+
+  // Row and column steps
+  /// Places tiles 1 ... n-2 of row 0, pair by pair, by snake or singly.
+  void SolveFirstRow();
+  /// Places column 0 from row n-1 up to row 3, pair by pair, by snake or singly.
+  void SolveFirstCol();
+  /// Estimated moves to place one tile with the macros, the blank coming to its side first.
+  int SingleTileCost(int targetIdx, int tileIdx, int blankIdx, char side, bool ruleA,
+                     bool ruleB) const;
+  /// Estimated moves to bring tile A beside tile B and carry both as a snake to meetIdx.
+  int PairCost(int blankIdx, int meetIdx, int idxA, int idxB, bool adjust) const;
+  /// Where the blank ends when brought beside the tile on side 'R' or 'U'; a blank arriving from
+  /// the far side pushes the tile one cell, which tileRow and tileCol then show.
+  static Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol);
+  /// Places the pair by snake on trial and keeps it when it worked and took at most sum - 2
+  /// moves after shortening; otherwise returns the board, applied and the grid to where they
+  /// were. True when the snake was kept.
+  bool TrySnake(int sum, int row1, int col1, int row2, int col2);
+  /// Tries the snake for the pair of firstTileIndex and secondTileIndex when its estimate stays
+  /// under 1.2 x sum: walking the first tile when that costs at most firstExcess more than
+  /// walking the second, else the second when that is more than two cheaper. True when kept.
+  bool TrySnakeIfCheaper(int sum, int firstExcess, int row1, int col1, int row2, int col2);
+
+  // Snakes
+  /// Walks the tile at (row1, col1) beside the one at (row2, col2), forms the snake headed by
+  /// currentTile and carries it home; false when the placement was called off or went wrong.
+  bool PlaceTilesBySnake(int row1, int col1, int row2, int col2);
+  /// Builds the two-cell snake from two adjacent tiles and leaves the blank next to its head.
+  bool InitSnake(int tileA, int tileB);
+  /// True when every tile placed before the pair headed by currentTile is still home.
+  bool PlacedTilesHome() const;
+  /// Moves every snake tile one cell forward, the head into the blank next to it; false, with
+  /// nothing moved, when the blank is not next to the head.
+  bool MoveAlongSnake();
+  /// Carries the head through every cell of snakePath; false when the snake is empty or a step
+  /// could not be made.
+  bool MoveSnakeAlongPath();
+
+  // Routing the blank around blocked cells
+  /// The blank's shortest walk to target over free cells, without moving it; empty, with a
+  /// message, when the target cannot be reached.
+  MoveSequence FindMovesTo(int target);
+
+  // Single tiles and the row and column tails
+  /// Moves the tile at (row, col) to the target cell of the row, ending with the blank on its
+  /// right.
+  void PlaceRowTile(int row, int col, int targetRow, int targetCol);
+  /// Moves the tile at (row, col) to the target cell of the column, ending with the blank above.
+  void PlaceColTile(int row, int col, int targetRow, int targetCol);
+  /// Moves the blank to (row, col), first along its column, then along the row.
+  void MoveBlankStraight(int row, int col);
+  /// Places tiles n-1 and n, the last two of row 0.
+  void SolveFirstRow2();
+  /// Places tiles 2n+1 and n+1, the last two of column 0.
+  void SolveFirstCol2();
+
+  // Walking one tile
+  /// Walks the tile to the target with the blank on its left ('L') or right ('R') throughout.
+  void MoveTileToCoords(int tileRow, int tileCol, int targetRow, int targetCol, char side);
+
+  // Snake routes
+  /// The head's route for a pair of row 0, ending on (0, t) and then (0, t - 1).
+  void BuildSnakePathRow();
+  /// The head's route for a pair of column 0, ending on (k - 1, 0) and then (k, 0).
+  void BuildSnakePathCol();
+
+ private:
+  int Side() const { return static_cast<int>(board.n); }
+  /// True for the index of a board cell, on a board the grid can hold.
+  bool OnBoard(int index) const;
+  /// The tile at (row, col); -1 for a cell off the board or outside the tiles.
+  int TileAt(int row, int col) const;
+  /// Sets a cell's mark, remembering the old one while a trial may still be rolled back.
+  void SetMark(int index, int mark);
+  /// The mark of a board cell; the index must be on the board.
+  int& MarkAt(int index) { return cellGrid[index / Side()][index % Side()]; }
+
+  // A snake trial: cheaper than a checkpoint, since a trial only appends to applied
+  /// Switches recording on and remembers the tiles, the length of applied and the grid marks.
+  void BeginTrial();
+  /// Returns tiles, applied and the grid to where the trial began.
+  void RollBackTrial();
+
+  bool inTrial = false;
+  std::vector<int> trialTiles;
+  unsigned trialBlank = 0;
+  size_t trialAppliedLength = 0;
+  std::vector<std::pair<int, int>> markJournal;
+
+  // Working storage of FindMovesTo, kept to save an allocation per search
+  std::vector<int> searchQueue;
+  std::vector<int> route;
+};

@@ -1,0 +1,213 @@
+// tile_placement.cpp: placing one tile at a time, and the last two tiles of the row and column.
+#include <cstdlib>
+
+#include "snake/snake_solver.h"
+#include "solver/move_macros.h"
+
+void SnakeSolver::MoveBlankStraight(int row, int col) {
+  const int n = Side();
+  if (n == 0) return;
+  blankIndex = board.blank;
+  const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
+  DoMoves(Letters(row < br ? 'U' : 'D', std::abs(br - row)) +
+          Letters(col < bc ? 'L' : 'R', std::abs(bc - col)));
+  blankIndex = static_cast<unsigned>(row * n + col);
+}
+
+void SnakeSolver::PlaceRowTile(int row, int col, int targetRow, int targetCol) {
+  const int n = Side();
+  if (n == 0) return;
+  if (row == targetRow && col == targetCol) {
+    MoveBlankStraight(1, col + 1);
+    return;
+  }
+  int r = row, c = col;
+  BringBlankRight(static_cast<int>(blankIndex) % n, static_cast<int>(blankIndex) / n, r, c);
+  const bool leftward = c >= targetCol;
+  // A tile left of its target travels below row 0 and enters it only at its target column.
+  const bool lifted = !leftward && targetRow == 0;
+  const int aimRow = lifted ? 1 : targetRow;
+  while (r != aimRow && c != targetCol) {
+    if (leftward) {
+      DoMoves(UPLEFT_BR);
+      --c;
+    } else {
+      DoMoves(UPRIGHT_BR);
+      ++c;
+    }
+    --r;
+  }
+  MoveSequence moves;
+  if (r == aimRow) {
+    if (c > targetCol) {
+      moves = Repeat(LEFT_BR, c - targetCol);
+    } else {
+      moves = Repeat(RIGHT_BR_LOW, targetCol - c);
+      if (currentTile != n - 1 && currentTile != n && !leftward) moves += UP_BR;
+    }
+  } else {
+    moves = Repeat(UP_BR, r - aimRow + (lifted ? 1 : 0));
+  }
+  DoMoves(moves);
+}
+
+void SnakeSolver::PlaceColTile(int row, int col, int targetRow, int targetCol) {
+  const int n = Side();
+  if (n == 0) return;
+  if (row == targetRow && col == targetCol && row > 1) {
+    MoveBlankStraight(row - 1, 1);
+    return;
+  }
+  int r = row, c = col;
+  BringBlankAbove(static_cast<int>(blankIndex) / n, static_cast<int>(blankIndex) % n, r, c);
+  const bool downward = r <= targetRow;
+  // A tile below its target climbs right of column 0 and enters it only in its target row.
+  const bool shifted = !downward && targetCol == 0;
+  const int aimCol = shifted ? 1 : targetCol;
+  while (r != targetRow && c != aimCol) {
+    if (downward) {
+      DoMoves(DOWNLEFT_BA);
+      ++r;
+    } else {
+      DoMoves(UPLEFT_BA);
+      --r;
+    }
+    --c;
+  }
+  MoveSequence moves;
+  if (c == aimCol) {
+    if (r < targetRow) {
+      moves = Repeat(DOWN_BA, targetRow - r);
+    } else {
+      moves = Repeat(UP_BA, r - targetRow);
+      if (shifted) moves += LEFT_BA;
+    }
+  } else {
+    moves = Repeat(LEFT_BA, c - aimCol + (shifted ? 1 : 0));
+  }
+  DoMoves(moves);
+}
+
+void SnakeSolver::SolveFirstRow2() {
+  const int n = Side();
+  if (n < 3) return;
+  currentTile = n - 1;
+  blankIndex = board.blank;
+  int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
+  int r, c;
+  FindTileCoord(n - 1, r, c);
+
+  // Tile n-1 waits in the corner (0, n-1), the blank below row 0.
+  if (r == 0 && c == n - 1) {
+    if (static_cast<int>(blankIndex) < n) DoMoves("D");
+  } else if (r == 0 && c == n - 2) {
+    MoveBlankStraight(1, n - 1);
+    DoMoves(CYCLE_UL_CCW);
+  } else if (r == 1 && c == n - 2) {
+    if (br == 0 && bc == n - 2) {
+      DoMoves(CYCLE_DR_CCW);
+      DoMoves("D");
+    } else {
+      MoveBlankStraight(2, n - 1);
+      DoMoves("U");
+      DoMoves(CYCLE_UL_CW);
+    }
+  } else if (c == n - 1) {
+    BringBlankAbove(br, bc, r, c);
+    DoMoves("D" + Repeat(UP_BB_LEFT, r - 1));
+  } else {
+    PlaceRowTile(r, c, 1, n - 2);
+    DoMoves(CYCLE_UL_CW);
+  }
+
+  // Tile n comes below it, to (1, n-1), with the blank on its left.
+  if (TileAt(0, n - 2) == n) {
+    MoveBlankStraight(1, n - 1);
+    DoMoves(ROW_TAIL_SWAP);
+    return;
+  }
+  currentTile = n;
+  FindTileCoord(n, r, c);
+  if (c == n - 1) {
+    br = static_cast<int>(board.blank) / n;
+    bc = static_cast<int>(board.blank) % n;
+    BringBlankAbove(br, bc, r, c);
+    DoMoves("D" + Repeat(UP_BB_LEFT, r - 2) + "LU");
+  } else if (r == 1 && c == n - 2) {
+    MoveBlankStraight(2, n - 1);
+    DoMoves("UL");
+  } else {
+    blankIndex = board.blank;
+    PlaceRowTile(r, c, 1, n - 2);
+    DoMoves("L");
+  }
+  if (TileAt(1, n - 2) == 0) {
+    DoMoves(ROW_TAIL_TURN);
+  } else {
+    Out() << "\nError in function SolveFirstRow2() (n=" << n << ") : can't do final rotation...";
+  }
+}
+
+void SnakeSolver::SolveFirstCol2() {
+  const int n = Side();
+  if (n < 3) return;
+  currentTile = 2 * n + 1;
+  blankIndex = board.blank;
+  const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
+  int r, c;
+  FindTileCoord(2 * n + 1, r, c);
+
+  // Tile 2n+1 waits at (1, 0), the blank right of column 0.
+  if (r == 1 && c == 0) {
+    if (br == 2 && bc == 0) DoMoves("R");
+  } else if (r == 2 && c == 0) {
+    MoveBlankStraight(1, 1);
+    DoMoves(CYCLE_DL_CCW);
+  } else if (r == 2 && c == 1) {
+    if (br == 2 && bc == 0) {
+      DoMoves(CYCLE_UR_CCW);
+      DoMoves("R");
+    } else {
+      // The blank climbs in column 2, clear of the tile.
+      if (bc == 1) DoMoves("R");
+      MoveBlankStraight(1, 2);
+      DoMoves("L");
+      DoMoves(CYCLE_DL_CW);
+    }
+  } else if (r == 1) {
+    BringBlankRight(bc, br, r, c);
+    ShiftTileInRow(0, c);
+  } else {
+    PlaceColTile(r, c, 2, 1);
+    DoMoves(CYCLE_DL_CW);
+  }
+
+  // Tile n+1 comes beside it, to (1, 1), with the blank below.
+  if (TileAt(2, 0) == n + 1) {
+    MoveBlankStraight(1, 1);
+    DoMoves(COL_TAIL_SWAP);
+    return;
+  }
+  currentTile = n + 1;
+  FindTileCoord(n + 1, r, c);
+  if (r == 1) {
+    BringBlankRight(static_cast<int>(board.blank) % n, static_cast<int>(board.blank) / n, r, c);
+    DoMoves(Repeat(LEFT_BR, c - 1) + "DL");
+  } else {
+    blankIndex = board.blank;
+    // Tile n+1 may already stand at (2, 1); a blank below it in column 1 would push it down on
+    // its way up, so it climbs in column 2 instead.
+    if (r == 2 && c == 1 && static_cast<int>(blankIndex) % n == 1 &&
+        static_cast<int>(blankIndex) / n > 2) {
+      DoMoves("R");
+      blankIndex = board.blank;
+    }
+    PlaceColTile(r, c, 2, 1);
+    DoMoves("D");
+  }
+  if (TileAt(2, 1) == 0) {
+    DoMoves(COL_TAIL_TURN);
+  } else {
+    Out() << "\nError in function SolveFirstCol2() (n=" << n << ") : can't do final rotation...";
+  }
+}
