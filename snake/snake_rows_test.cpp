@@ -45,7 +45,7 @@ TEST_F(SnakeRows, SnakeSavingOneMoveIsRolledBack) {
 }
 
 TEST_F(SnakeRows, TilesAlreadyHomeAreBlocked) {
-  Load(SolvedBoard(5));
+  Load(GoalBoard(5));
   solver.SolveFirstRow();
   solver.SolveFirstCol();
   EXPECT_EQ("", solver.applied);

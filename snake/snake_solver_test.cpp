@@ -27,7 +27,7 @@ void ExpectSolved(const Board& board, const std::string& name) {
   solver.SetPuzzle(board);
   Board copy(board);
   EXPECT_TRUE(copy.ApplySequence(solver.SolveSnakes(), out)) << name;
-  EXPECT_EQ(SolvedBoard(board.n).tiles, copy.tiles) << name;
+  EXPECT_EQ(GoalBoard(board.n).tiles, copy.tiles) << name;
   for (const char* alarm : {"Error", "Warning"}) {
     EXPECT_EQ(std::string::npos, out.str().find(alarm)) << name;
   }
@@ -44,7 +44,7 @@ Board RandomBoard(unsigned n, unsigned seed) {
 
 Board NearGoal(unsigned n, unsigned seed, int moves) {
   SeedRandom(seed);
-  Board board = SolvedBoard(n);
+  Board board = GoalBoard(n);
   for (int i = 0; i < moves; ++i) board.RandomMove();
   return board;
 }
@@ -67,17 +67,17 @@ TEST_F(SolveSnakes, GridFollowsTheBoard) {
 TEST_F(SolveSnakes, ProgressAfterEachReduction) {
   EXPECT_EQ("\n" + TIME_LINE, Solve(BoardFromTiles({1, 2, 3, 4, 5, 6, 7, 0, 8}), "R"));
   out.str("");
-  EXPECT_EQ("\n4 ... 3 ... " + TIME_LINE, Solve(SolvedBoard(5), ""));
+  EXPECT_EQ("\n4 ... 3 ... " + TIME_LINE, Solve(GoalBoard(5), ""));
 }
 
 TEST_F(SolveSnakes, RefusesSilently) {
-  Board swapped = SolvedBoard(4), repeated = SolvedBoard(4), tooLarge;
+  Board swapped = GoalBoard(4), repeated = GoalBoard(4), tooLarge;
   std::swap(swapped.tiles[0], swapped.tiles[1]);
   repeated.tiles[0] = 2;
   tooLarge.n = 101;
   tooLarge.tiles.assign(101 * 101, 0);
   solver.applied = "before";
-  for (const Board& board : {swapped, repeated, SolvedBoard(2), tooLarge, Board()}) {
+  for (const Board& board : {swapped, repeated, GoalBoard(2), tooLarge, Board()}) {
     EXPECT_EQ("", Solve(board, "Can't solve this puzzle...")) << board.n;
   }
   EXPECT_EQ("before", solver.applied);
@@ -114,6 +114,6 @@ TEST(WholeSolves, BothSolversFinishTheSameBoards) {
     EXPECT_TRUE(bySnakes.ApplySequence(snakes.SolveSnakes(), out)) << n;
     EXPECT_TRUE(byParberry.ApplySequence(parberry::SolveParberry(parberry), out)) << n;
     EXPECT_EQ(bySnakes.tiles, byParberry.tiles) << n;
-    EXPECT_EQ(SolvedBoard(n).tiles, bySnakes.tiles) << n;
+    EXPECT_EQ(GoalBoard(n).tiles, bySnakes.tiles) << n;
   }
 }

@@ -110,7 +110,7 @@ TEST_F(SnakeWalk, CalledOffWhenTheSetUpMovesAnyPlacedTile) {
   // Column pair 37, 28 of a 9 x 9 board, column 0 placed from row 5 down. Bringing the blank
   // left of 37 pushes 28 left first, so 37 ends right of 28 with the blank on its left, and its
   // walk up-left leads the blank through (8, 0) and (7, 0).
-  Load(Arranged(SolvedBoard(9), {{73, 37}, {56, 28}, {55, 0}}));
+  Load(Arranged(GoalBoard(9), {{73, 37}, {56, 28}, {55, 0}}));
   solver.currentTile = 37;
   solver.snakePath = {99};
   EXPECT_FALSE(solver.PlaceTilesBySnake(8, 1, 6, 2));
