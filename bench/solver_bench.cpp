@@ -8,6 +8,7 @@
 #include "board/random_draw.h"
 #include "board/sample_boards.h"
 #include "parberry/parberry_solver.h"
+#include "snake/snake_solver.h"
 #include "solver/end_game_search.h"
 
 namespace {
@@ -37,6 +38,21 @@ void BM_SolveParberry(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SolveParberry)->Arg(10)->Arg(30)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_SolveSnakes(benchmark::State& state) {
+  const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
+  std::ostringstream out;
+  SnakeSolver solver(out);
+  size_t next = 0, moves = 0;
+  for (auto _ : state) {
+    solver.SetPuzzle(boards[next++ % boards.size()]);
+    moves += solver.SolveSnakes().size();
+    out.str("");
+  }
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SolveSnakes)->Arg(10)->Arg(30)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
 const std::vector<Board>& HardestThreeByThree() {
@@ -71,16 +87,21 @@ BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 void PrintSignature() {
   std::ostringstream out;
   Solver solver(out);
-  size_t boards = 0, moves = 0;
+  SnakeSolver snakeSolver(out);
+  size_t boards = 0, moves = 0, snakeMoves = 0;
   for (unsigned n = 3; n <= 30; ++n) {
     SeedRandom(n);
     for (int i = 0; i < 3; ++i) {
-      solver.board = RandomSolvableBoard(n);
+      const Board board = RandomSolvableBoard(n);
+      solver.board = board;
       moves += parberry::SolveParberry(solver).size();
+      snakeSolver.SetPuzzle(board);
+      snakeMoves += snakeSolver.SolveSnakes().size();
       ++boards;
     }
   }
-  std::printf("signature: solve %zu moves over %zu boards\n", moves, boards);
+  std::printf("signature: solve %zu moves, solve2 %zu moves over %zu boards\n", moves, snakeMoves,
+              boards);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "board/board.h"
 #include "parberry/parberry_solver.h"
+#include "snake/snake_solver.h"
 
 /// A solver as the command that runs it, and a function that solves a board on a fresh solver
 /// object, writing its messages to the stream.
@@ -24,6 +25,12 @@ inline const std::vector<SolverEntry>& Solvers() {
          Solver solver(out);
          solver.board = board;
          return parberry::SolveParberry(solver);
+       }},
+      {"solve2",
+       [](const Board& board, std::ostream& out) {
+         SnakeSolver solver(out);
+         solver.SetPuzzle(board);
+         return solver.SolveSnakes();
        }},
   };
   return solvers;
