@@ -115,9 +115,9 @@ TEST_F(EndToEnd, NumbersThatAreNotSides) {
             ExpectBoardIntact("rmove -5"));
 }
 
-TEST_F(EndToEnd, SmallSidesAreRefusedBySolveAndStillAnswer) {
+TEST_F(EndToEnd, SmallSidesAreRefusedByBothSolversAndStillAnswer) {
   for (const char* side : {"0", "1", "2"}) {
-    const ProgramRun run = Run(std::string("new ") + side + " rmove 3 solve print exit");
+    const ProgramRun run = Run(std::string("new ") + side + " rmove 3 solve2 solve print exit");
     EXPECT_EQ(0, run.exitCode) << side;
     if (side[0] != '0') {
       EXPECT_NE(std::string::npos, run.output.find("\tlength:\t26\n")) << side;  // the refusal
@@ -172,21 +172,26 @@ TEST_F(EndToEnd, OddPlainBoardsLoadAndAreRefusedBySolve) {
   for (const char* content :
        {"5 5 5 5 5 5 5 5 0", "1 2 3 4 5 6 7 8 42", "1 2 3 4 5 6 7 8 9", "-1 2 3 4 5 6 7 8 0"}) {
     const std::string name = File("odd.txt", content);
-    const ProgramRun run = Run("dl " + name + " print rmove 20 print solve apply exit");
-    EXPECT_EQ(0, run.exitCode) << content;
-    EXPECT_NE(std::string::npos, run.output.find("Size: 3x3")) << content;
-    EXPECT_NE(std::string::npos, run.output.find("Solution: Can't solve this puzzle...\n"))
-        << content;
+    for (const char* solve : {"solve", "solve2"}) {
+      const ProgramRun run = Run("dl " + name + " print rmove 20 print " + solve + " apply exit");
+      EXPECT_EQ(0, run.exitCode) << content;
+      EXPECT_NE(std::string::npos, run.output.find("Size: 3x3")) << content;
+      EXPECT_NE(std::string::npos, run.output.find("Solution: Can't solve this puzzle...\n"))
+          << content << " " << solve;
+    }
   }
 }
 
-TEST_F(EndToEnd, SavedAndLoadedBoardIsSolved) {
+TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByBoth) {
   const std::string name = folder + "/board.xml";
-  const ProgramRun run = Run("rand 6 save " + name + " new 3 load " + name + " solve apply exit");
-  EXPECT_EQ(0, run.exitCode);
-  EXPECT_NE(std::string::npos, run.output.find("Solution found! "));
-  EXPECT_EQ(std::string::npos, run.output.find("Warning"));
-  EXPECT_NE(std::string::npos, run.output.find("Size: 6x6\nManhattan distance: 0\n"));
+  for (const char* solve : {"solve", "solve2"}) {
+    const ProgramRun run =
+        Run("rand 6 save " + name + " new 3 load " + name + " " + solve + " apply exit");
+    EXPECT_EQ(0, run.exitCode);
+    EXPECT_NE(std::string::npos, run.output.find("Solution found! ")) << solve;
+    EXPECT_EQ(std::string::npos, run.output.find("Warning")) << solve;
+    EXPECT_NE(std::string::npos, run.output.find("Size: 6x6\nManhattan distance: 0\n")) << solve;
+  }
 }
 
 TEST_F(EndToEnd, SaveIntoAFolderThatDoesNotExist) {
