@@ -2,9 +2,7 @@
 #include "console/command_loop.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <sstream>
 
 #include "board/random_draw.h"
@@ -95,18 +93,6 @@ TEST(CommandLoop, NewOneAndZero) {
   EXPECT_EQ(PROMPT + ASK_N + PROMPT + "No puzzle to be print!" + PROMPT, zero.AfterHelp());
 }
 
-TEST(CommandLoop, RefusedSidesLeaveTheBoard) {
-  Session session("new 3 new 101 rand 4294967296 new -1 rand 101 new three rand 2x exit");
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + ASK_N + "Error - n must be <= 100\n" + PROMPT + ASK_N +
-                "Error - n must be <= 100\n" + PROMPT + ASK_N + "Error - n must be <= 100\n" +
-                PROMPT + ASK_N + "Error - n must be <= 100\n" + PROMPT + ASK_N +
-                "Error - 'three' is not a number\n" + PROMPT + ASK_N +
-                "Error - '2x' is not a number\n" + PROMPT,
-            session.AfterHelp());
-  EXPECT_EQ(3u, session.loop.CurrentBoard().n);
-  EXPECT_EQ(8u, session.loop.CurrentBoard().blank);
-}
-
 TEST(CommandLoop, RandMakesASolvableBoardOfThatSide) {
   SeedRandom(5);
   Session session("rand 6 exit");
@@ -146,42 +132,8 @@ TEST(CommandLoop, ClsWritesTheTerminalClear) {
   EXPECT_EQ(PROMPT + "\x1b[2J\x1b[H" + PROMPT, session.AfterHelp());
 }
 
-TEST(CommandLoop, EndOfInputEndsLikeExit) {
-  Session atPrompt("new 3");
-  EXPECT_EQ(0, atPrompt.exitCode);
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT, atPrompt.AfterHelp());
-  for (const char* command : {"new", "rand", "rmove", "load", "save", "dl", "test"}) {
-    Session waiting(std::string("new 2 ") + command);
-    EXPECT_EQ(0, waiting.exitCode) << command;
-    EXPECT_TRUE(waiting.loop.AtEndOfInput()) << command;
-    EXPECT_EQ(2u, waiting.loop.CurrentBoard().n) << command;
-  }
-  Session nothing("");
-  EXPECT_EQ(HELP + PROMPT, nothing.out.str());
-}
-
-TEST(CommandLoop, FileCommands) {
-  const std::string name = ::testing::TempDir() + "command_loop_" + std::to_string(getpid());
-  Session session("new 3 rmove 20 save " + name + " new 4 load " + name + " exit");
-  std::remove(name.c_str());
-  EXPECT_EQ(3u, session.loop.CurrentBoard().n);
-  EXPECT_EQ(0, session.loop.CurrentBoard().tiles[session.loop.CurrentBoard().blank]);
-}
-
 TEST(CommandLoop, LoadTakesOneTokenAsTheName) {
   Session session("load no such.xml exit");
   EXPECT_EQ(PROMPT + ASK_FILE + "Failed to load file: no\n" + PROMPT + "\nBad command" + PROMPT,
-            session.AfterHelp());
-}
-
-TEST(CommandLoop, PlainLoadOfAMissingFileSaysNothing) {
-  Session session("new 3 dl /no/such/file print exit");
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + ASK_FILE + PROMPT + GOAL_3 + PROMPT, session.AfterHelp());
-}
-
-TEST(CommandLoop, FailedSaveIsReported) {
-  Session session("new 3 save /no/such/folder/board.xml exit");
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + ASK_FILE +
-                "Failed to save file: /no/such/folder/board.xml\n" + PROMPT,
             session.AfterHelp());
 }
