@@ -32,6 +32,7 @@ void ReportTail(Solver& solver, const char* function, const char* problem) {
 void SolveFirstRow(Solver& solver) {
   Board& board = solver.board;
   const int n = Side(solver);
+  if (n < 3) return;
   int blankRow = static_cast<int>(board.blank) / n;
   int blankCol = static_cast<int>(board.blank) % n;
   for (int t = 1; t <= n - 1; ++t) {
@@ -91,6 +92,7 @@ void SolveFirstRow(Solver& solver) {
 void SolveFirstRow2(Solver& solver) {
   Board& board = solver.board;
   const int n = Side(solver);
+  if (n < 3) return;
   const bool startA = Holds(solver, 1, n - 1, 0) && Holds(solver, 1, n - 2, n - 1);
   const bool startB = Holds(solver, 0, n - 1, n - 1) && Holds(solver, 1, n - 1, 0);
   if (!startA && !startB) {
@@ -137,6 +139,7 @@ void SolveFirstRow2(Solver& solver) {
 void SolveFirstCol(Solver& solver) {
   Board& board = solver.board;
   const int n = Side(solver);
+  if (n < 3) return;
   int blankRow = static_cast<int>(board.blank) / n;
   int blankCol = static_cast<int>(board.blank) % n;
   for (int i = 1; i <= n - 2; ++i) {
@@ -200,6 +203,7 @@ void SolveFirstCol(Solver& solver) {
 void SolveFirstCol2(Solver& solver) {
   Board& board = solver.board;
   const int n = Side(solver);
+  if (n < 3) return;
   const int upper = 2 * n + 1;
   const bool startA = Holds(solver, 1, 1, 0) && Holds(solver, 2, 1, upper);
   const bool startB = Holds(solver, 1, 0, upper) && Holds(solver, 1, 1, 0);

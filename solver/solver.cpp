@@ -134,8 +134,8 @@ bool Solver::IsTileAtGoal(int t) const {
 void Solver::FindTileCoord(int t, int& row, int& col) const {
   const int index = static_cast<int>(board.FindTile(t));
   const int n = static_cast<int>(board.n);
-  row = index / n;
-  col = index % n;
+  row = n == 0 ? 0 : index / n;
+  col = n == 0 ? 0 : index % n;
 }
 
 bool IsSolvableBoard(const Board& board, std::ostream& out) {
