@@ -6,7 +6,6 @@
 #include <tinyxml.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -17,15 +16,15 @@
 namespace {
 
 // Reads an attribute that begins with a decimal integer. A missing attribute, or one whose value
-// does not begin with a number that fits the range, reads as missing.
+// does not begin with a number that fits the range, reads as missing; a number beyond even a
+// long long reads as the nearest one that is.
 bool ReadIntAttribute(const TiXmlElement& element, const char* name, long long low, long long high,
                       long long& value) {
   const char* text = element.Attribute(name);
   if (text == nullptr) return false;
   char* end = nullptr;
-  errno = 0;
   const long long parsed = std::strtoll(text, &end, 10);
-  if (end == text || errno == ERANGE || parsed < low || parsed > high) return false;
+  if (end == text || parsed < low || parsed > high) return false;
   value = parsed;
   return true;
 }
