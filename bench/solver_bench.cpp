@@ -7,9 +7,8 @@
 
 #include "board/random_draw.h"
 #include "board/sample_boards.h"
-#include "parberry/parberry_solver.h"
-#include "snake/snake_solver.h"
 #include "solver/end_game_search.h"
+#include "tools/solver_table.h"
 
 namespace {
 
@@ -24,35 +23,31 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
   return list;
 }
 
-void BM_SolveParberry(benchmark::State& state) {
+// One solver, picked from the table by index, on the fixed boards of the side.
+void BM_Solve(benchmark::State& state, size_t solver) {
+  const SolverEntry& entry = Solvers()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
   std::ostringstream out;
-  Solver solver(out);
   size_t next = 0, moves = 0;
   for (auto _ : state) {
-    solver.board = boards[next++ % boards.size()];
-    moves += parberry::SolveParberry(solver).size();
+    moves += entry.solve(boards[next++ % boards.size()], out).size();
     out.str("");
   }
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_SolveParberry)->Arg(10)->Arg(30)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
-
-void BM_SolveSnakes(benchmark::State& state) {
-  const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
-  std::ostringstream out;
-  SnakeSolver solver(out);
-  size_t next = 0, moves = 0;
-  for (auto _ : state) {
-    solver.SetPuzzle(boards[next++ % boards.size()]);
-    moves += solver.SolveSnakes().size();
-    out.str("");
-  }
-  state.counters["moves"] =
-      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK(BM_SolveSnakes)->Arg(10)->Arg(30)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Solve, solve, 0)
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(50)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Solve, solve2, 1)
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(50)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
 const std::vector<Board>& HardestThreeByThree() {
@@ -82,26 +77,28 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-// The total number of moves over a fixed list of boards: it changes exactly when a solver's
-// output changes.
+// The total number of moves of each solver over a fixed list of boards: it changes exactly when
+// a solver's output changes.
 void PrintSignature() {
+  std::vector<size_t> moves(Solvers().size(), 0);
+  size_t boards = 0;
   std::ostringstream out;
-  Solver solver(out);
-  SnakeSolver snakeSolver(out);
-  size_t boards = 0, moves = 0, snakeMoves = 0;
   for (unsigned n = 3; n <= 30; ++n) {
     SeedRandom(n);
     for (int i = 0; i < 3; ++i) {
       const Board board = RandomSolvableBoard(n);
-      solver.board = board;
-      moves += parberry::SolveParberry(solver).size();
-      snakeSolver.SetPuzzle(board);
-      snakeMoves += snakeSolver.SolveSnakes().size();
+      for (size_t solver = 0; solver < Solvers().size(); ++solver) {
+        moves[solver] += Solvers()[solver].solve(board, out).size();
+      }
       ++boards;
     }
   }
-  std::printf("signature: solve %zu moves, solve2 %zu moves over %zu boards\n", moves, snakeMoves,
-              boards);
+  std::printf("signature:");
+  for (size_t solver = 0; solver < Solvers().size(); ++solver) {
+    std::printf("%s %s %zu moves", solver == 0 ? "" : ",", Solvers()[solver].command,
+                moves[solver]);
+  }
+  std::printf(" over %zu boards\n", boards);
 }
 
 }  // namespace
