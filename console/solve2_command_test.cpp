@@ -42,8 +42,9 @@ TEST(Solve2Command, ReportsTheSolutionAndApplyReachesTheGoal) {
   ASSERT_EQ(std::string::npos, solution.find_first_not_of("UDLR")) << solution;
   const std::string expected =
       "\n: \n3 ... \nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)"
-      "\nSolution found! \n\tlength:\t" + std::to_string(solution.size()) +
-      "\n\nOptimized solution length:\t" + std::to_string(OptimizeSolution(solution).size()) +
+      "\nSolution found! \n\tlength:\t" +
+      std::to_string(solution.size()) + "\n\nOptimized solution length:\t" +
+      std::to_string(OptimizeSolution(solution).size()) +
       "\n\n: \n...applying solution: \nSolution: " + solution +
       "\nResult: \n\nSize: 4x4\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n"
       "\n   1   2   3   4\n   5   6   7   8\n   9  10  11  12\n  13  14  15   0\n: ";

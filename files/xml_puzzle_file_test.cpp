@@ -162,9 +162,8 @@ TEST_F(XmlRead, RefusesASideAboveTheLimit) {
   EXPECT_FALSE(Read("<SBPuzzle Width=\"4294967296\" />"));
   EXPECT_FALSE(Read("<SBPuzzle Width=\"99999999999999999999999\" />"));
   EXPECT_FALSE(Read(Puzzle(-1, "")));
-  EXPECT_EQ(
-      "Error - n must be <= 100\nError - n must be <= 100\nError - n must be <= 100\n",
-      out.str());
+  EXPECT_EQ("Error - n must be <= 100\nError - n must be <= 100\nError - n must be <= 100\n",
+            out.str());
   ExpectUnchanged();
   EXPECT_TRUE(Read(Puzzle(100, "")));
   EXPECT_EQ(10000u, board.tiles.size());
