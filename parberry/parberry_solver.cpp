@@ -14,19 +14,6 @@ int Side(const Solver& solver) {
   return static_cast<int>(solver.board.n);
 }
 
-// True when the cell (row, col) holds the value; a cell off the board holds nothing.
-bool Holds(const Solver& solver, int row, int col, int value) {
-  const int n = Side(solver);
-  if (row < 0 || col < 0 || row >= n || col >= n) return false;
-  const size_t index = static_cast<size_t>(row) * n + col;
-  return index < solver.board.tiles.size() && solver.board.tiles[index] == value;
-}
-
-void ReportTail(Solver& solver, const char* function, const char* problem) {
-  solver.Out() << "\nError in function " << function << "() (n=" << solver.board.n
-               << ") : " << problem;
-}
-
 }  // namespace
 
 void SolveFirstRow(Solver& solver) {
@@ -41,7 +28,7 @@ void SolveFirstRow(Solver& solver) {
         // Tiles 1 ... n-1 were home from the start, so the blank may be anywhere below row 0.
         // It climbs to row 1, runs to the last column and comes up into the corner; only then
         // does "LDR" turn tile n-1 into the corner with the blank below it.
-        if (!Holds(solver, 0, n - 1, 0)) {
+        if (solver.TileAt(0, n - 1) != 0) {
           const int row = static_cast<int>(board.blank) / n;
           const int col = static_cast<int>(board.blank) % n;
           solver.DoMoves(Letters('U', row - 1) + Letters('R', n - 1 - col) + "U");
@@ -90,20 +77,19 @@ void SolveFirstRow(Solver& solver) {
 }
 
 void SolveFirstRow2(Solver& solver) {
-  Board& board = solver.board;
   const int n = Side(solver);
   if (n < 3) return;
-  const bool startA = Holds(solver, 1, n - 1, 0) && Holds(solver, 1, n - 2, n - 1);
-  const bool startB = Holds(solver, 0, n - 1, n - 1) && Holds(solver, 1, n - 1, 0);
+  const bool startA = solver.TileAt(1, n - 1) == 0 && solver.TileAt(1, n - 2) == n - 1;
+  const bool startB = solver.TileAt(0, n - 1) == n - 1 && solver.TileAt(1, n - 1) == 0;
   if (!startA && !startB) {
-    ReportTail(solver, "SolveFirstRow2", "unexpected board configuration...");
+    solver.ReportTailFault("SolveFirstRow2", "unexpected board configuration...");
     return;
   }
-  if (Holds(solver, 0, n - 1, n)) {
+  if (solver.TileAt(0, n - 1) == n) {
     solver.DoMoves(ROW_TAIL_CORNER);
     return;
   }
-  if (startB && Holds(solver, 0, n - 2, n)) {
+  if (startB && solver.TileAt(0, n - 2) == n) {
     solver.DoMoves(ROW_TAIL_SWAP);
     return;
   }
@@ -129,10 +115,10 @@ void SolveFirstRow2(Solver& solver) {
       solver.DoMoves("L");
     }
   }
-  if (board.tiles[static_cast<size_t>(n) + n - 2] == 0) {
+  if (solver.TileAt(1, n - 2) == 0) {
     solver.DoMoves(ROW_TAIL_TURN);
   } else {
-    ReportTail(solver, "SolveFirstRow2", "can't do final rotation...");
+    solver.ReportTailFault("SolveFirstRow2", "can't do final rotation...");
   }
 }
 
@@ -201,21 +187,20 @@ void SolveFirstCol(Solver& solver) {
 }
 
 void SolveFirstCol2(Solver& solver) {
-  Board& board = solver.board;
   const int n = Side(solver);
   if (n < 3) return;
   const int upper = 2 * n + 1;
-  const bool startA = Holds(solver, 1, 1, 0) && Holds(solver, 2, 1, upper);
-  const bool startB = Holds(solver, 1, 0, upper) && Holds(solver, 1, 1, 0);
+  const bool startA = solver.TileAt(1, 1) == 0 && solver.TileAt(2, 1) == upper;
+  const bool startB = solver.TileAt(1, 0) == upper && solver.TileAt(1, 1) == 0;
   if (!startA && !startB) {
-    ReportTail(solver, "SolveFirstCol2", "unexpected board configuration...");
+    solver.ReportTailFault("SolveFirstCol2", "unexpected board configuration...");
     return;
   }
-  if (Holds(solver, 1, 0, n + 1)) {
+  if (solver.TileAt(1, 0) == n + 1) {
     solver.DoMoves(COL_TAIL_CORNER);
     return;
   }
-  if (startB && Holds(solver, 2, 0, n + 1)) {
+  if (startB && solver.TileAt(2, 0) == n + 1) {
     solver.DoMoves(COL_TAIL_SWAP);
     return;
   }
@@ -243,10 +228,10 @@ void SolveFirstCol2(Solver& solver) {
       if (r - 1 > 1) solver.DoMoves(Repeat(UP_BB_RIGHT, r - 2));
     }
   }
-  if (board.tiles[2 * static_cast<size_t>(n) + 1] == 0) {
+  if (solver.TileAt(2, 1) == 0) {
     solver.DoMoves(COL_TAIL_TURN);
   } else {
-    ReportTail(solver, "SolveFirstCol2", "can't do final rotation...");
+    solver.ReportTailFault("SolveFirstCol2", "can't do final rotation...");
   }
 }
 

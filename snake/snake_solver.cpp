@@ -35,13 +35,6 @@ bool SnakeSolver::OnBoard(int index) const {
   return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
 }
 
-int SnakeSolver::TileAt(int row, int col) const {
-  const int n = Side();
-  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
-  const size_t index = static_cast<size_t>(row) * n + col;
-  return index < board.tiles.size() ? board.tiles[index] : -1;
-}
-
 void SnakeSolver::SetMark(int index, int mark) {
   if (!OnBoard(index)) return;
   int& cell = MarkAt(index);

@@ -130,8 +130,6 @@ class SnakeSolver : public Solver {
   int Side() const { return static_cast<int>(board.n); }
   /// True for the index of a board cell, on a board the grid can hold.
   bool OnBoard(int index) const;
-  /// The tile at (row, col); -1 for a cell off the board or outside the tiles.
-  int TileAt(int row, int col) const;
   /// Sets a cell's mark, remembering the old one while a trial may still be rolled back.
   void SetMark(int index, int mark);
   /// The mark of a board cell; the index must be on the board.

@@ -144,7 +144,7 @@ void SnakeSolver::SolveFirstRow2() {
   if (TileAt(1, n - 2) == 0) {
     DoMoves(ROW_TAIL_TURN);
   } else {
-    Out() << "\nError in function SolveFirstRow2() (n=" << n << ") : can't do final rotation...";
+    ReportTailFault("SolveFirstRow2", "can't do final rotation...");
   }
 }
 
@@ -208,6 +208,6 @@ void SnakeSolver::SolveFirstCol2() {
   if (TileAt(2, 1) == 0) {
     DoMoves(COL_TAIL_TURN);
   } else {
-    Out() << "\nError in function SolveFirstCol2() (n=" << n << ") : can't do final rotation...";
+    ReportTailFault("SolveFirstCol2", "can't do final rotation...");
   }
 }

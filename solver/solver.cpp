@@ -138,6 +138,17 @@ void Solver::FindTileCoord(int t, int& row, int& col) const {
   col = n == 0 ? 0 : index % n;
 }
 
+int Solver::TileAt(int row, int col) const {
+  const int n = static_cast<int>(board.n);
+  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
+  const size_t index = static_cast<size_t>(row) * n + col;
+  return index < board.tiles.size() ? board.tiles[index] : -1;
+}
+
+void Solver::ReportTailFault(const char* function, const char* problem) const {
+  *out << "\nError in function " << function << "() (n=" << board.n << ") : " << problem;
+}
+
 bool IsSolvableBoard(const Board& board, std::ostream& out) {
   if (board.n <= 2 || board.n > MAX_SIDE) return false;
   if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;

@@ -46,6 +46,11 @@ class Solver {
   bool IsTileAtGoal(int t) const;
   /// Row and column of the cell that holds tile t.
   void FindTileCoord(int t, int& row, int& col) const;
+  /// The tile at (row, col); -1 for a cell off the board.
+  int TileAt(int row, int col) const;
+
+  /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
+  void ReportTailFault(const char* function, const char* problem) const;
 
   /// The stream every message of the solver goes to.
   std::ostream& Out() const { return *out; }
