@@ -8,8 +8,7 @@ all: build
 
 # Build output goes to standard error, so that `make run` writes only what the program writes.
 deps:
-	@pkg-config --exists tinyxml && command -v cmake >/dev/null && command -v ninja >/dev/null \
-	  && [ -f /usr/include/gtest/gtest.h ] || scripts/install_build_deps.sh >&2
+	@scripts/install_build_deps.sh >&2
 
 $(BUILD)/build.ninja: | deps
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >&2
@@ -28,7 +27,7 @@ test: build
 # The benchmarks build into a folder of their own, with the optimizer on and the library they
 # need installed first.
 bench:
-	@[ -f /usr/include/benchmark/benchmark.h ] || scripts/install_build_deps.sh libbenchmark-dev >&2
+	@scripts/install_build_deps.sh libbenchmark-dev >&2
 	@$(MAKE) --no-print-directory configure BUILD=build-bench \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DNPUZZLE_BENCH=ON"
 	@cmake --build build-bench --target npuzzle_bench npuzzle_quality >&2

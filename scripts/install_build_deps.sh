@@ -6,6 +6,8 @@ set -euo pipefail
 wanted=(cmake ninja-build g++ pkg-config libtinyxml-dev libgtest-dev "$@")
 missing=()
 for package in "${wanted[@]}"; do
+  # TinyXML counts as there whenever pkg-config finds it, however it was installed.
+  [ "$package" = libtinyxml-dev ] && pkg-config --exists tinyxml 2>/dev/null && continue
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
