@@ -33,6 +33,25 @@ std::vector<std::string> Outputs(const std::string& input) {
   return outputs;
 }
 
+// Outputs of `dl` of a plain board file holding the tiles, followed by the commands.
+std::vector<std::string> OutputsAfterLoading(const std::string& tiles,
+                                             const std::string& commands) {
+  const std::string name = ::testing::TempDir() + "solve_command_" + std::to_string(getpid());
+  std::ofstream(name) << tiles;
+  auto outputs = Outputs("dl " + name + " " + commands);
+  std::remove(name.c_str());
+  return outputs;
+}
+
+// The board a session leaves current.
+Board BoardAfter(const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  CommandLoop loop(in, out);
+  loop.Run();
+  return loop.CurrentBoard();
+}
+
 }  // namespace
 
 TEST(SolveCommand, ApplyAndSolutionBeforeAnySolve) {
@@ -60,19 +79,13 @@ TEST(SolveCommand, RefusalIsReportedLikeASolution) {
 }
 
 TEST(SolveCommand, UnsolvableBoardFromAFile) {
-  const std::string name = ::testing::TempDir() + "unsolvable_" + std::to_string(getpid());
-  std::ofstream(name) << "2 1 3\n4 5 6\n7 8 0\n";
-  const auto outputs = Outputs("dl " + name + " solve");
-  std::remove(name.c_str());
+  const auto outputs = OutputsAfterLoading("2 1 3\n4 5 6\n7 8 0\n", "solve");
   ASSERT_EQ(2u, outputs.size());
   EXPECT_EQ("\nSolution found! \n\tlength:\t26\n\nOptimized solution length:\t26\n", outputs[1]);
 }
 
 TEST(SolveCommand, OneMoveFromTheGoal) {
-  const std::string name = ::testing::TempDir() + "one_move_" + std::to_string(getpid());
-  std::ofstream(name) << "1 2 3\n4 5 6\n7 0 8\n";
-  const auto outputs = Outputs("dl " + name + " solve solution");
-  std::remove(name.c_str());
+  const auto outputs = OutputsAfterLoading("1 2 3\n4 5 6\n7 0 8\n", "solve solution");
   ASSERT_EQ(3u, outputs.size());
   EXPECT_EQ(TIME_LINE + "\nSolution found! \n\tlength:\t1\n\nOptimized solution length:\t1\n",
             outputs[1]);
@@ -91,20 +104,20 @@ TEST(SolveCommand, SolveThenApplyShowsTheGoal) {
 }
 
 TEST(SolveCommand, SolveLeavesTheCurrentBoardAlone) {
-  SeedRandom(13);
-  std::istringstream in("rand 5 solve exit");
-  std::ostringstream out;
-  CommandLoop loop(in, out);
-  loop.Run();
-  std::ostringstream ignored;
-  EXPECT_NE(0u, loop.CurrentBoard().ManhattanDistance(ignored));
+  for (const char* solve : {"solve", "solve2"}) {
+    SeedRandom(13);
+    const Board shuffled = BoardAfter("rand 5 exit");
+    SeedRandom(13);
+    const Board solved = BoardAfter(std::string("rand 5 ") + solve + " exit");
+    std::ostringstream ignored;
+    EXPECT_NE(0u, solved.ManhattanDistance(ignored)) << solve;
+    EXPECT_EQ(shuffled.tiles, solved.tiles) << solve;
+    EXPECT_EQ(shuffled.blank, solved.blank) << solve;
+  }
 }
 
 TEST(SolveCommand, ApplyAfterTheBoardChangedWarnsLetterByLetter) {
-  const std::string name = ::testing::TempDir() + "changed_" + std::to_string(getpid());
-  std::ofstream(name) << "1 2 3\n4 5 6\n7 0 8\n";
-  const auto outputs = Outputs("dl " + name + " solve new 2 apply");
-  std::remove(name.c_str());
+  const auto outputs = OutputsAfterLoading("1 2 3\n4 5 6\n7 0 8\n", "solve new 2 apply");
   ASSERT_EQ(4u, outputs.size());
   EXPECT_EQ(
       "\n...applying solution: \nSolution: R\nResult: "
