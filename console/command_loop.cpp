@@ -1,7 +1,6 @@
 // command_loop.cpp: the command table and the commands that work on the current board.
 #include "console/command_loop.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
@@ -15,12 +14,11 @@ namespace {
 // The text as a whole decimal integer (optional sign); false for anything else. Values beyond
 // the range of long long are clamped to it.
 bool ParseInteger(const std::string& text, long long& value) {
-  size_t digits = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  if (digits == text.size()) return false;
-  for (size_t i = digits; i < text.size(); ++i) {
+  const size_t first = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+  if (first == text.size()) return false;
+  for (size_t i = first; i < text.size(); ++i) {
     if (text[i] < '0' || text[i] > '9') return false;
   }
-  errno = 0;
   value = std::strtoll(text.c_str(), nullptr, 10);
   return true;
 }
