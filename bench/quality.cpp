@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
       int solved = 0;
       for (const Board& board : sample) {
         std::ostringstream out;
-        const MoveSequence solution = entry.solve(board, out);
+        const MoveSequence solution = entry.solve(board, out).moves;
         if (SolvesBoard(board, solution)) ++solved;
         length += static_cast<double>(OptimizeSolution(solution).size());
       }

@@ -30,7 +30,7 @@ void BM_Solve(benchmark::State& state, size_t solver) {
   std::ostringstream out;
   size_t next = 0, moves = 0;
   for (auto _ : state) {
-    moves += entry.solve(boards[next++ % boards.size()], out).size();
+    moves += entry.solve(boards[next++ % boards.size()], out).moves.size();
     out.str("");
   }
   state.counters["moves"] =
@@ -88,7 +88,7 @@ void PrintSignature() {
     for (int i = 0; i < 3; ++i) {
       const Board board = RandomSolvableBoard(n);
       for (size_t solver = 0; solver < Solvers().size(); ++solver) {
-        moves[solver] += Solvers()[solver].solve(board, out).size();
+        moves[solver] += Solvers()[solver].solve(board, out).moves.size();
       }
       ++boards;
     }

@@ -11,6 +11,10 @@ using MoveSequence = std::string;
 /// Largest side the program handles: new, rand, both file readers and the solvers.
 constexpr unsigned MAX_SIDE = 100;
 
+/// Most warnings that one ApplySequence writes, and most letters that a warning quotes.
+constexpr size_t MAX_WARNINGS = 20;
+constexpr size_t MAX_QUOTED_LETTERS = 1000;
+
 /// A cell: row 0 at the top, column 0 at the left.
 struct Coord {
   unsigned row = 0;
@@ -51,8 +55,10 @@ class Board {
   // Moving the blank
   /// One move of the blank; false, with the board unchanged, when the letter is refused.
   bool MoveBlank(char letter);
-  /// Applies every letter in order, warning about each refused one; true when all applied.
-  bool ApplySequence(MoveSequence sequence, std::ostream& out);
+  /// Applies every letter in order; true when all applied. Each refused letter is skipped with a
+  /// warning quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when longer);
+  /// after MAX_WARNINGS warnings one line counts the further refused letters.
+  bool ApplySequence(const MoveSequence& sequence, std::ostream& out);
   /// One random legal move; false when the board has no legal move at all.
   bool RandomMove();
 

@@ -60,6 +60,24 @@ TEST(Board, ApplySequenceWarnsAndGoesOn) {
   EXPECT_EQ(2u, board.blank);
 }
 
+// A long sequence refused letter by letter: the first 20 warnings quote its first 1000 letters,
+// one line counts the rest; a sequence of 1000 letters is still quoted whole.
+TEST(Board, ApplySequenceBoundsItsWarnings) {
+  for (const size_t length : {size_t{1000}, size_t{1001}, size_t{100000}}) {
+    Board board = GoalBoard(3);
+    const MoveSequence sequence(length, 'R');  // the blank starts in the right column
+    std::ostringstream out;
+    EXPECT_FALSE(board.ApplySequence(sequence, out));
+    const std::string quoted = length <= 1000 ? sequence : sequence.substr(0, 1000) + "...";
+    std::string expected;
+    for (int i = 0; i < 20; ++i) {
+      expected += "\nWarning: can't use this move - R (ApplySequence(" + quoted + "))";
+    }
+    expected += "\nWarning: " + std::to_string(length - 20) + " more moves can't be used";
+    EXPECT_EQ(expected, out.str()) << length;
+  }
+}
+
 TEST(Board, ApplySequenceOfNothingIsSilentSuccess) {
   Board board = GoalBoard(3);
   std::ostringstream out;

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
@@ -187,20 +188,24 @@ void CommandLoop::LoadPlain() {
 
 void CommandLoop::SolveByParberry() {
   solver.board = board;
-  lastSolution.clear();
-  lastSolution = parberry::SolveParberry(solver);
-  ReportSolution();
+  ReportSolve(parberry::SolveParberry(solver));
 }
 
 void CommandLoop::SolveBySnakes() {
   snakeSolver.SetPuzzle(board);
-  lastSolution.clear();
-  lastSolution = snakeSolver.SolveSnakes();
-  ReportSolution();
+  ReportSolve(snakeSolver.SolveSnakes());
 }
 
-void CommandLoop::ReportSolution() {
-  // A solver's refusal is a text too, and is reported like a solution.
+void CommandLoop::ReportSolve(SolveResult result) {
+  // Whatever this solve found replaces what an earlier one left, a refusal included.
+  lastSolution.clear();
+  optimizedSolution.clear();
+  if (!result.solved) {
+    out << "\n" << result.message;
+    return;
+  }
+  lastSolution = std::move(result.moves);
+  // A board that was solved already needs no moves and gets no report.
   if (lastSolution.empty()) return;
   out << "\nSolution found! \n"
       << "\tlength:\t" << lastSolution.size() << "\n";

@@ -7,6 +7,7 @@
 
 #include "board/board.h"
 #include "snake/snake_solver.h"
+#include "solver/solve_result.h"
 #include "solver/solver.h"
 
 /// Owns everything a run keeps: the last command, the solutions, the current board and the
@@ -51,8 +52,9 @@ class CommandLoop {
   void SolveBySnakes();
   void ApplySolution();
   void PrintSolution();
-  /// The report after a solve: the length of lastSolution and of its optimized form.
-  void ReportSolution();
+  /// Takes a solve's result as the last solution and reports it: the lengths of the solution
+  /// and of its optimized form, or the refusal's message.
+  void ReportSolve(SolveResult result);
 
   // Reading arguments
   /// Writes the prompt and reads one token; false at the end of the input.

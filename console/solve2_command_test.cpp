@@ -51,11 +51,3 @@ TEST(Solve2Command, ReportsTheSolutionAndApplyReachesTheGoal) {
   ASSERT_GE(output.size(), expected.size());
   EXPECT_EQ(expected, output.substr(output.size() - expected.size()));
 }
-
-TEST(Solve2Command, RefusalIsReportedLikeASolution) {
-  BoardFile file("2 1 3 4 5 6 7 8 0");
-  EXPECT_NE(std::string::npos,
-            Session("dl " + file.name + " solve2 solution exit")
-                .find("\n: \nSolution found! \n\tlength:\t26\n\nOptimized solution length:\t26\n"
-                      "\n: \nOptimized solution: Can't solve this puzzle...\n\tlength:\t26\n"));
-}

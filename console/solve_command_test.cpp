@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "board/random_draw.h"
 #include "console/command_loop.h"
@@ -68,20 +69,42 @@ TEST(SolveCommand, SolvedBoardPrintsOnlyTheTimeLine) {
   EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[2]);
 }
 
-TEST(SolveCommand, RefusalIsReportedLikeASolution) {
-  const auto outputs = Outputs("new 2 solve solution");
-  ASSERT_EQ(3u, outputs.size());
-  EXPECT_EQ(
-      "\nSolution found! \n\tlength:\t26\n"
-      "\nOptimized solution length:\t26\n",
-      outputs[1]);
-  EXPECT_EQ("\nOptimized solution: Can't solve this puzzle...\n\tlength:\t26\n", outputs[2]);
+// Every refused board, with either solver: the refusal alone, and no solution kept from an
+// earlier solve.
+TEST(SolveCommand, RefusalIsNoSolution) {
+  const std::pair<const char*, const char*> boards[] = {
+      {"unsolvable", "2 1 3\n4 5 6\n7 8 0\n"},
+      {"side 2", "1 2\n3 0\n"},
+      {"side 1", "0"},
+      {"not a permutation", "1 2 3\n4 5 6\n7 7 0\n"},
+      {"no blank", "1 2 3\n4 5 6\n7 9 8\n"},
+  };
+  for (const char* solve : {"solve", "solve2"}) {
+    for (const auto& [kind, tiles] : boards) {
+      const auto outputs =
+          OutputsAfterLoading(tiles, std::string("rmove 0 ") + solve + " solution apply");
+      ASSERT_EQ(5u, outputs.size()) << solve << " " << kind;
+      EXPECT_EQ("\nCan't solve this puzzle...", outputs[2]) << solve << " " << kind;
+      EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[3]) << solve << " " << kind;
+      EXPECT_EQ(0u, outputs[4].find("\n...applying solution: \nSolution: \nResult: \n\nSize: "))
+          << solve << " " << kind;
+    }
+  }
+  // No board at all.
+  EXPECT_EQ("\nCan't solve this puzzle...", Outputs("solve2")[0]);
+  EXPECT_EQ("\nCan't solve this puzzle...", Outputs("new 0 solve")[1]);
 }
 
-TEST(SolveCommand, UnsolvableBoardFromAFile) {
-  const auto outputs = OutputsAfterLoading("2 1 3\n4 5 6\n7 8 0\n", "solve");
-  ASSERT_EQ(2u, outputs.size());
-  EXPECT_EQ("\nSolution found! \n\tlength:\t26\n\nOptimized solution length:\t26\n", outputs[1]);
+TEST(SolveCommand, SolvedBoardAfterAnEarlierSolveLeavesNoSolution) {
+  for (const char* solve : {"solve", "solve2"}) {
+    SeedRandom(5);
+    const std::string twice = std::string(solve) + " new 4 " + solve;
+    const auto outputs = Outputs("new 4 rmove 30 " + twice + " solution apply");
+    ASSERT_EQ(7u, outputs.size()) << solve;
+    EXPECT_NE(std::string::npos, outputs[2].find("Solution found!")) << solve;
+    EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[5]) << solve;
+    EXPECT_EQ("\n...applying solution: \nSolution: \nResult: " + GOAL_4, outputs[6]) << solve;
+  }
 }
 
 TEST(SolveCommand, OneMoveFromTheGoal) {

@@ -235,9 +235,9 @@ void SolveFirstCol2(Solver& solver) {
   }
 }
 
-MoveSequence SolveParberry(Solver& solver) {
+SolveResult SolveParberry(Solver& solver) {
   Board& board = solver.board;
-  if (!IsSolvableBoard(board, solver.Out())) return "Can't solve this puzzle...";
+  if (!IsSolvableBoard(board, solver.Out())) return SolveResult::Refused(CANT_SOLVE);
   solver.applied.clear();
   board.FindBlank();
   const std::clock_t start = std::clock();
@@ -250,14 +250,14 @@ MoveSequence SolveParberry(Solver& solver) {
     if (!board.TrimBoard()) {
       solver.Out() << "Error! Can't trim board\n ";
       board.PrintBoard(solver.Out());
-      return "Error! Puzzle hasn't been solved...";
+      return SolveResult::Refused(NOT_SOLVED);
     }
   }
   const std::clock_t start3x3 = std::clock();
   solver.applied += Solve3x3(board);
   const std::clock_t end = std::clock();
   solver.Out() << SolveTimeLine(start, start3x3, end);
-  return solver.applied;
+  return SolveResult::Solved(solver.applied);
 }
 
 }  // namespace parberry

@@ -34,7 +34,7 @@ class Parberry : public ::testing::Test {
   void ExpectSolved(const Board& board) {
     out.str("");
     solver.board = board;
-    const MoveSequence solution = parberry::SolveParberry(solver);
+    const MoveSequence solution = parberry::SolveParberry(solver).moves;
     const std::string printed = out.str();
     ASSERT_TRUE(SolvesBoard(board, solution)) << printed;
     EXPECT_EQ(std::string::npos, printed.find("Warning")) << printed;
@@ -172,7 +172,7 @@ TEST_F(Parberry, ColumnTailReportsAnUnexpectedStart) {
 
 TEST_F(Parberry, SolvedBoardGivesAnEmptySolutionAndATimeLine) {
   solver.board = GoalBoard(4);
-  EXPECT_EQ("", parberry::SolveParberry(solver));
+  EXPECT_EQ("", parberry::SolveParberry(solver).moves);
   EXPECT_EQ("\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)", out.str());
 }
 
@@ -180,7 +180,7 @@ TEST_F(Parberry, ThreeByThreeIsTheSearchAlone) {
   SeedRandom(8);
   const Board start = NearGoalBoard(3, 25);
   solver.board = start;
-  EXPECT_EQ(Solve3x3(start), parberry::SolveParberry(solver));
+  EXPECT_EQ(Solve3x3(start), parberry::SolveParberry(solver).moves);
 }
 
 TEST_F(Parberry, RefusesSmallUnsolvableAndInvalidBoards) {
@@ -194,7 +194,7 @@ TEST_F(Parberry, RefusesSmallUnsolvableAndInvalidBoards) {
   duplicates.tiles[2] = 2;
   for (const Board& board : {two, swapped, duplicates, Board()}) {
     solver.board = board;
-    EXPECT_EQ("Can't solve this puzzle...", parberry::SolveParberry(solver));
+    EXPECT_EQ(CANT_SOLVE, parberry::SolveParberry(solver).message);
   }
   EXPECT_EQ("earlier", solver.applied);
   EXPECT_EQ("", out.str());

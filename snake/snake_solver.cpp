@@ -63,8 +63,8 @@ void SnakeSolver::RollBackTrial() {
   inTrial = false;
 }
 
-MoveSequence SnakeSolver::SolveSnakes() {
-  if (!IsSolvableBoard(board, Out())) return "Can't solve this puzzle...";
+SolveResult SnakeSolver::SolveSnakes() {
+  if (!IsSolvableBoard(board, Out())) return SolveResult::Refused(CANT_SOLVE);
   Out() << "\n";
   applied.clear();
   board.FindBlank();
@@ -80,7 +80,7 @@ MoveSequence SnakeSolver::SolveSnakes() {
     if (!TrimAndReset()) {
       Out() << "Error! Can't trim board\n ";
       board.PrintBoard(Out());
-      return "Error! Puzzle hasn't been solved...";
+      return SolveResult::Refused(NOT_SOLVED);
     }
     --m;
     Out() << m << " ... ";
@@ -89,5 +89,5 @@ MoveSequence SnakeSolver::SolveSnakes() {
   applied += Solve3x3(board);
   const std::clock_t end = std::clock();
   Out() << SolveTimeLine(start, start3x3, end);
-  return applied;
+  return SolveResult::Solved(applied);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/solve_result.h"
 #include "solver/solver.h"
 
 /// A cell as a signed row and column.
@@ -57,9 +58,9 @@ class SnakeSolver : public Solver {
 
   // The whole solve
   /// Places the first row and column, cuts them off and repeats down to 3 x 3, which the
-  /// shortest search finishes. Returns the solution, or "Can't solve this puzzle..." /
-  /// "Error! Puzzle hasn't been solved...".
-  MoveSequence SolveSnakes();
+  /// shortest search finishes. Returns the solution, or a refusal: CANT_SOLVE for a board it
+  /// cannot take, NOT_SOLVED when a reduction went wrong.
+  SolveResult SolveSnakes();
 
   // Row and column steps
   /// Places tiles 1 ... n-2 of row 0, pair by pair, by snake or singly.

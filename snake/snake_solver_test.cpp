@@ -12,7 +12,8 @@ class SolveSnakes : public SnakeTest {
   // The solve's output with the time line's two times replaced by T.
   std::string Solve(const Board& board, const std::string& expectedSolution) {
     solver.SetPuzzle(board);
-    EXPECT_EQ(expectedSolution, solver.SolveSnakes());
+    const SolveResult result = solver.SolveSnakes();
+    EXPECT_EQ(expectedSolution, result.solved ? result.moves : result.message);
     std::string text = out.str();
     const size_t start = text.find("\nSolved in ");
     if (start == std::string::npos) return text;
@@ -26,7 +27,7 @@ void ExpectSolved(const Board& board, const std::string& name) {
   std::ostringstream out;
   SnakeSolver solver(out);
   solver.SetPuzzle(board);
-  EXPECT_TRUE(SolvesBoard(board, solver.SolveSnakes())) << name;
+  EXPECT_TRUE(SolvesBoard(board, solver.SolveSnakes().moves)) << name;
   for (const char* alarm : {"Error", "Warning"}) {
     EXPECT_EQ(std::string::npos, out.str().find(alarm)) << name;
   }
@@ -104,8 +105,8 @@ TEST(WholeSolves, BothSolversFinishTheSameBoards) {
     Solver parberry(out);
     parberry.board = board;
     Board bySnakes(board), byParberry(board);
-    EXPECT_TRUE(bySnakes.ApplySequence(snakes.SolveSnakes(), out)) << n;
-    EXPECT_TRUE(byParberry.ApplySequence(parberry::SolveParberry(parberry), out)) << n;
+    EXPECT_TRUE(bySnakes.ApplySequence(snakes.SolveSnakes().moves, out)) << n;
+    EXPECT_TRUE(byParberry.ApplySequence(parberry::SolveParberry(parberry).moves, out)) << n;
     EXPECT_EQ(bySnakes.tiles, byParberry.tiles) << n;
     EXPECT_EQ(GoalBoard(n).tiles, bySnakes.tiles) << n;
   }

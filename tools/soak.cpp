@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
       for (int i = 0; i < count; ++i) {
         const Board board = SampleBoard(n, i);
         std::ostringstream out;
-        const MoveSequence solution = entry.solve(board, out);
+        const MoveSequence solution = entry.solve(board, out).moves;
         const std::string printed = out.str();
         const bool clean = printed.find("Warning:") == std::string::npos &&
                            printed.find("Error") == std::string::npos;

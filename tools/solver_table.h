@@ -14,7 +14,7 @@
 /// object, writing its messages to the stream.
 struct SolverEntry {
   const char* command;
-  std::function<MoveSequence(const Board&, std::ostream&)> solve;
+  std::function<SolveResult(const Board&, std::ostream&)> solve;
 };
 
 /// The solvers, in the order of their commands.
