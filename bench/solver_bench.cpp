@@ -6,9 +6,10 @@
 #include <sstream>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
+#include "methods/method_table.h"
 #include "solver/end_game_search.h"
-#include "tools/solver_table.h"
+#include "test_support/sample_boards.h"
+#include "test_support/signature.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
 
 // One solver, picked from the table by index, on the fixed boards of the side.
 void BM_Solve(benchmark::State& state, size_t solver) {
-  const SolverEntry& entry = Solvers()[solver];
+  const Method& entry = Methods()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
   std::ostringstream out;
   size_t next = 0, moves = 0;
@@ -77,34 +78,11 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-// The total number of moves of each solver over a fixed list of boards: it changes exactly when
-// a solver's output changes.
-void PrintSignature() {
-  std::vector<size_t> moves(Solvers().size(), 0);
-  size_t boards = 0;
-  std::ostringstream out;
-  for (unsigned n = 3; n <= 30; ++n) {
-    SeedRandom(n);
-    for (int i = 0; i < 3; ++i) {
-      const Board board = RandomSolvableBoard(n);
-      for (size_t solver = 0; solver < Solvers().size(); ++solver) {
-        moves[solver] += Solvers()[solver].solve(board, out).moves.size();
-      }
-      ++boards;
-    }
-  }
-  std::printf("signature:");
-  for (size_t solver = 0; solver < Solvers().size(); ++solver) {
-    std::printf("%s %s %zu moves", solver == 0 ? "" : ",", Solvers()[solver].command,
-                moves[solver]);
-  }
-  std::printf(" over %zu boards\n", boards);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  PrintSignature();
+  std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
+  std::fflush(stdout);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -149,6 +149,14 @@ bool Board::TrimBoard() {
   return true;
 }
 
+std::vector<int> GoalTiles(unsigned n) {
+  std::vector<int> goal;
+  goal.reserve(static_cast<size_t>(n) * n);
+  for (unsigned t = 1; t < n * n; ++t) goal.push_back(static_cast<int>(t));
+  goal.push_back(0);
+  return goal;
+}
+
 long long CountInversions(std::vector<int> values) {
   // Bottom-up merge sort; each element taken from the right run passes over every element
   // still waiting in the left run, all of which are greater.

@@ -26,8 +26,10 @@ struct Coord {
 char MoveLetter(int target, int blank, int n);
 
 /// One n x n position of the (n^2-1)-puzzle. Tile t is home at index t - 1, the blank (0) at
-/// index n^2 - 1. After every operation that completes normally, tiles has n^2 entries and
-/// blank indexes the 0 (or 0 when there is none).
+/// index n^2 - 1. The fields are public and nothing stops a caller from breaking them; what this
+/// program makes keeps n^2 cells (a side-0 board from `new 0` keeps its one blank cell) and blank
+/// on the first cell holding 0 (0 when there is none). The values need not be a permutation:
+/// the file readers take them as they are, and the solvers refuse such boards.
 class Board {
  public:
   std::vector<int> tiles;
@@ -78,6 +80,10 @@ class Board {
   /// Writes size, distance, solvability and (up to side 20) the tiles.
   void PrintBoard(std::ostream& out) const;
 };
+
+/// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank; for sides 0 and 1
+/// the blank alone.
+std::vector<int> GoalTiles(unsigned n);
 
 /// Number of pairs i < j with values[i] > values[j], in O(N log N).
 long long CountInversions(std::vector<int> values);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
-#include "tools/solver_table.h"
+#include "methods/method_table.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     const int index = static_cast<int>(n - options.firstSide);
     const int count = options.boards / sides + (index < options.boards % sides ? 1 : 0);
     std::string line = "side " + std::to_string(n) + ": " + std::to_string(count) + " boards";
-    for (const SolverEntry& entry : Solvers()) {
+    for (const Method& entry : Methods()) {
       int solved = 0;
       for (int i = 0; i < count; ++i) {
         const Board board = SampleBoard(n, i);
@@ -105,6 +105,6 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   }
-  std::printf("soak: %d boards, %zu solvers, %d failures\n", total, Solvers().size(), failures);
+  std::printf("soak: %d boards, %zu solvers, %d failures\n", total, Methods().size(), failures);
   return failures == 0 ? 0 : 1;
 }
