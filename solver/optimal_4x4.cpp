@@ -82,14 +82,19 @@ class Search {
       Move(tile, cell, from);
       const int oldGroup = values[group], oldReflected = values[reflected];
       values[group] = database.GroupValue(group, cellOf);
-      values[reflected] = database.GroupValue(reflected, cellOf);
       sums[0] += values[group] - oldGroup;
-      sums[1] += values[reflected] - oldReflected;
-      const int estimate = std::max(sums[0], sums[1]);
-      const int cost = depth + 1 + estimate;
+      // Most children fail on the first sum alone, so the reflected groups are read only for
+      // the others. A pruned child's cost may then be below its true one, but the bound rises
+      // by two at least and a cost just past it almost always exists.
+      int cost = depth + 1 + sums[0];
+      if (cost <= bound) {
+        values[reflected] = database.GroupValue(reflected, cellOf);
+        sums[1] += values[reflected] - oldReflected;
+        cost = depth + 1 + std::max(sums[0], sums[1]);
+      }
       if (cost <= bound) {
         path[depth] = next.letters[i];
-        if (estimate == 0) {
+        if (cost == depth + 1) {
           length = depth + 1;
           return true;
         }
