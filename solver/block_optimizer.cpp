@@ -3,6 +3,7 @@
 #include "solver/block_optimizer.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "solver/block_distances.h"
 
@@ -39,66 +40,99 @@ bool Step(char letter, int n, Cell& cell) {
   return true;
 }
 
+// One stretch of a pass's result: where it lies in the result, the blank's cell where it ends,
+// and whether the pass copied it unchanged.
+struct Stretch {
+  size_t begin;
+  size_t end;
+  Cell last;
+  bool copied;
+};
+
+// The shortest sequence with the effect of the stretch whose blank cells are `path`, tried in
+// every 3 x 3 block of the board that holds them (a stretch in a smaller box may be shorter in
+// one such block than in another); false when none is shorter than the stretch.
+bool ShortestInABlock(const std::vector<Cell>& path, Cell low, Cell high, int n,
+                      const BlockDistances& table, MoveSequence& shorter) {
+  const int length = static_cast<int>(path.size()) - 1;
+  int best = length, bestStart = 0;
+  std::uint8_t bestLabels[BLOCK * BLOCK];
+  for (int top = std::max(0, high.row - BLOCK + 1); top <= std::min(low.row, n - BLOCK); ++top) {
+    for (int left = std::max(0, high.col - BLOCK + 1); left <= std::min(low.col, n - BLOCK);
+         ++left) {
+      std::uint8_t labels[BLOCK * BLOCK];
+      for (int i = 0; i < BLOCK * BLOCK; ++i) labels[i] = static_cast<std::uint8_t>(i);
+      const int start = (path[0].row - top) * BLOCK + path[0].col - left;
+      int from = start;
+      for (size_t i = 1; i < path.size(); ++i) {
+        const int to = (path[i].row - top) * BLOCK + path[i].col - left;
+        std::swap(labels[from], labels[to]);
+        from = to;
+      }
+      const int distance = table.Distance(start, labels);
+      if (distance < best) {
+        best = distance;
+        bestStart = start;
+        std::copy(labels, labels + BLOCK * BLOCK, bestLabels);
+      }
+    }
+  }
+  if (best == length) return false;
+  shorter = table.ShortestPath(bestStart, bestLabels);
+  return true;
+}
+
 // One pass: from the start, the longest stretch whose blank cells fit a 3 x 3 box, then the
-// longest from where it ends, and so on. Each stretch is tried in every 3 x 3 block of the board
-// that holds its cells (a stretch in a smaller box may be shorter in one of them than in
-// another) and replaced by the shortest sequence found when that is shorter. True when some
-// stretch was replaced.
+// longest from where it ends, and so on, each replaced by a shorter one with the same effect
+// where there is one. `previous` lists the stretches of the pass that made `moves`: a stretch
+// that pass copied, followed by one it copied too, would come out the same again, so it is
+// copied without a look. True when some stretch was replaced.
 bool Pass(const MoveSequence& moves, int n, Cell start, const BlockDistances& table,
+          const std::vector<Stretch>& previous, std::vector<Stretch>& stretches,
           MoveSequence& result) {
   result.clear();
   result.reserve(moves.size());
+  stretches.clear();
+  stretches.reserve(previous.empty() ? moves.size() / 4 : previous.size());
+  std::vector<Cell> path;
   bool shortened = false;
   Cell blank = start;
-  size_t begin = 0;
+  size_t begin = 0, known = 0;
   while (begin < moves.size()) {
-    Cell end = blank, low = blank, high = blank;
+    while (known < previous.size() && previous[known].begin < begin) ++known;
+    if (known < previous.size() && previous[known].begin == begin && previous[known].copied &&
+        (known + 1 == previous.size() || previous[known + 1].copied)) {
+      const Stretch& same = previous[known];
+      stretches.push_back({result.size(), result.size() + same.end - begin, same.last, true});
+      result.append(moves, begin, same.end - begin);
+      blank = same.last;
+      begin = same.end;
+      continue;
+    }
+    path.assign(1, blank);
+    Cell low = blank, high = blank;
     size_t stop = begin;
-    for (Cell next = end; stop < moves.size() && Step(moves[stop], n, next); ++stop) {
+    for (Cell next = blank; stop < moves.size() && Step(moves[stop], n, next); ++stop) {
       const Cell newLow = {std::min(low.row, next.row), std::min(low.col, next.col)};
       const Cell newHigh = {std::max(high.row, next.row), std::max(high.col, next.col)};
       if (newHigh.row - newLow.row >= BLOCK || newHigh.col - newLow.col >= BLOCK) break;
       low = newLow;
       high = newHigh;
-      end = next;
+      path.push_back(next);
     }
-    if (stop == begin) {
-      // A letter the board refuses: kept, and the blank stays.
-      result += moves[begin++];
-      continue;
-    }
-    const int length = static_cast<int>(stop - begin);
-    int best = length;
-    Cell bestCorner{0, 0};
-    std::uint8_t bestLabels[BLOCK * BLOCK];
-    for (int top = std::max(0, high.row - BLOCK + 1);
-         length > 1 && top <= std::min(low.row, n - BLOCK); ++top) {
-      for (int left = std::max(0, high.col - BLOCK + 1); left <= std::min(low.col, n - BLOCK);
-           ++left) {
-        std::uint8_t labels[BLOCK * BLOCK];
-        for (int i = 0; i < BLOCK * BLOCK; ++i) labels[i] = static_cast<std::uint8_t>(i);
-        Cell at = blank;
-        for (size_t i = begin; i < stop; ++i) {
-          const int from = (at.row - top) * BLOCK + at.col - left;
-          Step(moves[i], n, at);
-          std::swap(labels[from], labels[(at.row - top) * BLOCK + at.col - left]);
-        }
-        const int distance = table.Distance((blank.row - top) * BLOCK + blank.col - left, labels);
-        if (distance < best) {
-          best = distance;
-          bestCorner = {top, left};
-          std::copy(labels, labels + BLOCK * BLOCK, bestLabels);
-        }
-      }
-    }
-    if (best < length) {
-      const int startCell = (blank.row - bestCorner.row) * BLOCK + blank.col - bestCorner.col;
-      result += table.ShortestPath(startCell, bestLabels);
-      shortened = true;
-    } else {
+    // A letter the board refuses is kept, and the blank stays.
+    if (stop == begin) ++stop;
+    MoveSequence shorter;
+    const bool copied = path.size() <= 2 || !ShortestInABlock(path, low, high, n, table, shorter);
+    stretches.push_back({result.size(), 0, path.back(), copied});
+    if (copied) {
       result.append(moves, begin, stop - begin);
+    } else {
+      result += shorter;
+      shortened = true;
     }
-    blank = end;
+    stretches.back().end = result.size();
+    blank = path.back();
     begin = stop;
   }
   return shortened;
@@ -112,7 +146,11 @@ MoveSequence OptimizeBlocks(const MoveSequence& moves, unsigned n, unsigned blan
   const int side = static_cast<int>(n);
   const Cell start = {static_cast<int>(blankStart / n), static_cast<int>(blankStart % n)};
   MoveSequence current = moves, next;
+  std::vector<Stretch> stretches, nextStretches;
   // Every pass that replaces something makes the sequence shorter, so this ends.
-  while (Pass(current, side, start, table, next)) std::swap(current, next);
+  while (Pass(current, side, start, table, stretches, nextStretches, next)) {
+    std::swap(current, next);
+    std::swap(stretches, nextStretches);
+  }
   return current;
 }
