@@ -1,14 +1,10 @@
-// block_distances_test.cpp: the block tables against the 3 x 3 best-first search and against a
-// breadth-first search near each start, and their paths applied to the start.
+// block_distances_test.cpp: the block tables against a breadth-first search near each start,
+// and their paths applied to the start. (OptimizeBlocks' tests check 3 x 3 distances far out.)
 #include "solver/block_distances.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-
-#include "board/random_draw.h"
-#include "board/sample_boards.h"
-#include "solver/end_game_search.h"
 
 namespace {
 
@@ -32,21 +28,6 @@ bool Apply(const MoveSequence& moves, int rows, int cols, int start, Labels& lab
     blank = row * cols + col;
   }
   return true;
-}
-
-TEST(BlockDistances, BlankStartingHomeMatchesTheThreeByThreeSearch) {
-  // From the start with the blank in the last cell, a position is exactly as far as the 3 x 3
-  // board with tile label+1 in each cell is from the goal.
-  const BlockDistances& table = BlockDistances::ThreeByThree();
-  SeedRandom(9);
-  for (int i = 0; i < 300; ++i) {
-    const Board board = RandomSolvableBoard(3);
-    Labels labels(9);
-    for (int cell = 0; cell < 9; ++cell) {
-      labels[cell] = static_cast<std::uint8_t>(board.tiles[cell] == 0 ? 8 : board.tiles[cell] - 1);
-    }
-    EXPECT_EQ(static_cast<int>(Solve3x3(board).size()), table.Distance(8, labels.data()));
-  }
 }
 
 TEST(BlockDistances, EveryStartAndShapeMatchesABreadthFirstSearchNearIt) {

@@ -7,60 +7,46 @@
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <tuple>
 
 #include "board/random_draw.h"
 
 namespace {
 
-// A group's placement with the blank's cell, the other tiles left out.
-struct GroupState {
-  std::vector<int> cells;
-  int blank;
-  bool operator<(const GroupState& other) const {
-    return std::tie(cells, blank) < std::tie(other.cells, other.blank);
-  }
-};
-
 // The fewest moves of the group's tiles from each placement to the goal placement, the blank
-// moving through the other cells at no cost: a search that takes the blank's cell as part of
-// the state, with moves of cost 0 to the front of the queue. Placements more than maxCost
-// moves away are left out.
+// moving through the other cells at no cost: a search over the group's cells with the blank's
+// cell last, moves of cost 0 going to the front of the queue, so that states leave it in order
+// of cost. Placements more than maxCost moves away are left out.
 std::map<std::vector<int>, int> GroupDistances(const std::vector<int>& goal, int maxCost) {
-  std::map<GroupState, int> cost;
-  std::deque<GroupState> queue;
+  std::map<std::vector<int>, int> cost, distances;
+  std::deque<std::vector<int>> queue;
   for (int blank = 0; blank < 16; ++blank) {
     if (std::find(goal.begin(), goal.end(), blank) != goal.end()) continue;
-    cost[{goal, blank}] = 0;
-    queue.push_back({goal, blank});
+    queue.push_back(goal);
+    queue.back().push_back(blank);
+    cost[queue.back()] = 0;
   }
-  std::map<std::vector<int>, int> distances;
   while (!queue.empty()) {
-    const GroupState state = queue.front();
+    const std::vector<int> state = queue.front();
     queue.pop_front();
-    const int here = cost.at(state);
-    // States leave the queue in order of cost, so a placement's first is its cheapest.
-    distances.emplace(state.cells, here);
+    const int here = cost.at(state), blank = state.back();
+    distances.emplace(std::vector<int>(state.begin(), state.end() - 1), here);
     for (const int step : {-4, 4, -1, 1}) {
-      const int target = state.blank + step;
+      const int target = blank + step;
       if (target < 0 || target >= 16 || (step == 1 && target % 4 == 0) ||
-          (step == -1 && state.blank % 4 == 0)) {
+          (step == -1 && blank % 4 == 0)) {
         continue;
       }
-      GroupState next = state;
-      next.blank = target;
-      const auto tile = std::find(next.cells.begin(), next.cells.end(), target);
-      const int stepCost = tile == next.cells.end() ? 0 : 1;
-      if (stepCost == 1) *tile = state.blank;
-      if (here + stepCost > maxCost) continue;
+      std::vector<int> next = state;
+      next.back() = target;
+      const auto tile = std::find(next.begin(), next.end() - 1, target);
+      const int stepCost = tile == next.end() - 1 ? 0 : 1;
+      if (stepCost == 1) *tile = blank;
       const auto known = cost.find(next);
-      if (known != cost.end() && known->second <= here + stepCost) continue;
-      cost[next] = here + stepCost;
-      if (stepCost == 0) {
-        queue.push_front(next);
-      } else {
-        queue.push_back(next);
+      if (here + stepCost > maxCost || (known != cost.end() && known->second <= here + stepCost)) {
+        continue;
       }
+      cost[next] = here + stepCost;
+      stepCost == 0 ? queue.push_front(next) : queue.push_back(next);
     }
   }
   return distances;
