@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
@@ -66,7 +67,12 @@ int CommandLoop::Run() {
 void CommandLoop::RunCommand(const std::string& word) {
   for (const Command& entry : COMMANDS) {
     if (word == entry.word) {
-      (this->*entry.action)();
+      // A command that runs out of memory (a huge document's tree) fails alone; the board stays.
+      try {
+        (this->*entry.action)();
+      } catch (const std::bad_alloc&) {
+        out << "Error - out of memory\n";
+      }
       return;
     }
   }

@@ -11,6 +11,20 @@
 
 namespace {
 
+// g++ says so with a macro, clang with a feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define NPUZZLE_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define NPUZZLE_ADDRESS_SANITIZER
+#endif
+#endif
+#ifdef NPUZZLE_ADDRESS_SANITIZER
+constexpr bool ADDRESS_SANITIZER = true;
+#else
+constexpr bool ADDRESS_SANITIZER = false;
+#endif
+
 struct ProgramRun {
   std::string output;
   int exitCode = -1;
@@ -30,7 +44,7 @@ class EndToEnd : public ::testing::Test {
   ProgramRun Run(const std::string& input) {
     const std::string inputName = folder + "/input";
     std::ofstream(inputName) << input;
-    const std::string command = std::string(NPUZZLE_BINARY) + " < " + inputName;
+    const std::string command = limits + NPUZZLE_BINARY + " < " + inputName;
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -76,6 +90,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   std::string folder;
+  std::string limits;  // shell commands that limit the program's resources
 };
 
 }  // namespace
@@ -152,6 +167,16 @@ TEST_F(EndToEnd, FilesThatDoNotLoad) {
                 "position" +
                 PROMPT,
             ExpectBoardIntact("load " + badPiece));
+}
+
+TEST_F(EndToEnd, RunningOutOfMemoryFailsTheCommandAlone) {
+  if (ADDRESS_SANITIZER) GTEST_SKIP() << "AddressSanitizer needs more address space than that";
+  std::string elements;
+  for (int i = 0; i < (1 << 21); ++i) elements += "<a/>";
+  const std::string name = File("elements.xml", elements);
+  limits = "ulimit -v 200000; ";  // 200 MB; the tree of two million elements needs more
+  EXPECT_EQ(PROMPT + "\nInsert file name : Error - out of memory\n" + PROMPT,
+            ExpectBoardIntact("load " + name));
 }
 
 TEST_F(EndToEnd, PlainFilesThatDoNotLoad) {
