@@ -58,13 +58,14 @@ TiXmlEncoding EncodingAfter(const TiXmlDeclaration& declaration) {
 // parser. Returns the position after the tag, or nullptr where TinyXML stops: an error, a
 // repeated attribute, or here also more attributes than allowed.
 const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttributes,
-                         std::string_view& name, bool& empty, XmlShape& shape) {
+                         std::vector<std::string_view>& names, std::string_view& name, bool& empty,
+                         XmlShape& shape) {
   p = SkipSpace(p + 1, encoding);
   if (!IsNameStart(*p)) return nullptr;
   const char* start = p;
   while (IsNameChar(*p)) ++p;
   name = std::string_view(start, static_cast<size_t>(p - start));
-  std::vector<std::string> names;
+  names.clear();
   while (*p != 0) {
     p = SkipSpace(p, encoding);
     if (*p == '/') {
@@ -76,13 +77,14 @@ const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttrib
       return p + 1;
     }
     if (*p == 0) return nullptr;
+    // The parser copies the name as it stands in the text, where it is kept track of here.
     TiXmlAttribute attribute;
+    const char* attributeName = p;
     p = attribute.Parse(p, nullptr, encoding);
-    if (p == nullptr || *p == 0 ||
-        std::find(names.begin(), names.end(), attribute.NameTStr()) != names.end()) {
-      return nullptr;
-    }
-    names.push_back(attribute.NameTStr());
+    if (p == nullptr || *p == 0) return nullptr;
+    const std::string_view read(attributeName, attribute.NameTStr().size());
+    if (std::find(names.begin(), names.end(), read) != names.end()) return nullptr;
+    names.push_back(read);
     shape.attributes = std::max(shape.attributes, names.size());
     if (names.size() > maxAttributes) return nullptr;
   }
@@ -96,6 +98,7 @@ XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
   TiXmlEncoding encoding =
       StartsWith(p, "\xef\xbb\xbf") ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_UNKNOWN;
   std::vector<std::string_view> open;  // the names of the elements whose content is being read
+  std::vector<std::string_view> attributes;  // the names in the start tag being read
   const char* beforeSpace = p;
   p = SkipSpace(p, encoding);
   while (p != nullptr && *p != 0) {
@@ -127,7 +130,7 @@ XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
       if (shape.depth > maxDepth) break;
       std::string_view name;
       bool empty = false;
-      p = ReadStartTag(p, encoding, maxAttributes, name, empty, shape);
+      p = ReadStartTag(p, encoding, maxAttributes, attributes, name, empty, shape);
       if (p != nullptr && !empty) open.push_back(name);
     } else {
       // "<!DOCTYPE", "<?other" and anything else after a '<': TinyXML skips to the next '>'.
