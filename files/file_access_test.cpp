@@ -156,16 +156,16 @@ TEST_F(HostileFiles, NoFileButARegularOneIsOpenedOrReplaced) {
   const std::string fifo = Path("fifo");
   ASSERT_EQ(0, mkfifo(fifo.c_str(), 0666));
   const std::string output = InChild(false, [&](std::ostream& text) {
-    SaveXmlFile(SAVED, fifo, text);
     for (const std::string& name : {fifo, folder, std::string("/dev/null"), Path("missing")}) {
       LoadXmlFile(board, name, text);
       LoadPlainFile(board, name, text);  // silently
     }
+    SaveXmlFile(SAVED, fifo, text);
     if (Fields(board) != kept) text << "the board changed";
   });
-  EXPECT_EQ("Failed to save file: " + fifo + "\nFailed to load file: " + fifo +
-                "\nFailed to load file: " + folder + "\nFailed to load file: /dev/null\n" +
-                "Failed to load file: " + Path("missing") + "\n",
+  EXPECT_EQ("Failed to load file: " + fifo + "\nFailed to load file: " + folder +
+                "\nFailed to load file: /dev/null\nFailed to load file: " + Path("missing") +
+                "\nFailed to save file: " + fifo + "\n",
             output);
   struct stat status;
   ASSERT_EQ(0, lstat(fifo.c_str(), &status));
