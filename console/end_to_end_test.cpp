@@ -11,20 +11,6 @@
 
 namespace {
 
-// g++ says so with a macro, clang with a feature.
-#if defined(__SANITIZE_ADDRESS__)
-#define NPUZZLE_ADDRESS_SANITIZER
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define NPUZZLE_ADDRESS_SANITIZER
-#endif
-#endif
-#ifdef NPUZZLE_ADDRESS_SANITIZER
-constexpr bool ADDRESS_SANITIZER = true;
-#else
-constexpr bool ADDRESS_SANITIZER = false;
-#endif
-
 struct ProgramRun {
   std::string output;
   int exitCode = -1;
@@ -170,7 +156,9 @@ TEST_F(EndToEnd, FilesThatDoNotLoad) {
 }
 
 TEST_F(EndToEnd, RunningOutOfMemoryFailsTheCommandAlone) {
-  if (ADDRESS_SANITIZER) GTEST_SKIP() << "AddressSanitizer needs more address space than that";
+#ifdef NPUZZLE_SANITIZE
+  GTEST_SKIP() << "AddressSanitizer needs more address space than that";
+#endif
   std::string elements;
   for (int i = 0; i < (1 << 21); ++i) elements += "<a/>";
   const std::string name = File("elements.xml", elements);
