@@ -21,10 +21,12 @@ struct Descriptor {
   }
 };
 
-// Opens a regular file for reading. O_NONBLOCK, because opening a FIFO without a writer would
-// otherwise wait for one for ever; whatever was opened is then looked at through the descriptor,
-// so that nothing can be swapped in between the look and the read.
+// Opens a regular file for reading. Anything else is refused before it is opened, as opening
+// some devices does something (a tape rewinds). O_NONBLOCK, because opening a FIFO without a
+// writer, swapped in after that look, would wait for one for ever; what was opened is looked at
+// once more through its descriptor.
 int OpenRegularFile(const std::string& fileName, struct stat& status) {
+  if (stat(fileName.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return -1;
   const int descriptor = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) return -1;
   if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
