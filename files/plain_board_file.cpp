@@ -24,10 +24,12 @@ bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
     out << "Error - board isn't n x n!";
     return false;
   }
+  // The one allocation comes before the first change, so running out of memory keeps the board.
+  std::vector<int> initial(tiles);
   board.n = side;
-  board.tiles = tiles;
+  board.tiles.swap(tiles);
   board.initialSize = static_cast<int>(side);
-  board.initialTiles.swap(tiles);
+  board.initialTiles.swap(initial);
   board.FindBlank();
   return true;
 }

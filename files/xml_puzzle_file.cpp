@@ -156,9 +156,15 @@ bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out) {
     out << Format("Failed to load file: %s\n", fileName.c_str());
     return false;
   }
-  if (ReadXmlPuzzle(document, board, out)) {
+  // Read into a board of its own and copied before the first change, so that running out of
+  // memory keeps the current board.
+  Board loaded;
+  if (ReadXmlPuzzle(document, loaded, out)) {
+    std::vector<int> initial(loaded.tiles);
+    board.n = loaded.n;
+    board.tiles.swap(loaded.tiles);
     board.initialSize = static_cast<int>(board.n);
-    board.initialTiles = board.tiles;
+    board.initialTiles.swap(initial);
     board.FindBlank();
   }
   return true;
