@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <new>
 #include <utility>
 
 #include "files/plain_board_file.h"
@@ -66,16 +67,19 @@ int CommandLoop::Run() {
 }
 
 void CommandLoop::RunCommand(const std::string& word) {
-  for (const Command& entry : BOARD_COMMANDS) {
-    if (word == entry.word) return (this->*entry.action)();
-  }
-  for (const Command& entry : SOLUTION_COMMANDS) {
-    if (word != entry.word) continue;
-    if (entry.action != nullptr) (this->*entry.action)();
-    return;
-  }
-  if (const Method* method = FindMethod(word)) {
-    ReportSolve(method->solve(board, out));
+  // A command that runs out of memory (a huge document's tree) fails alone; the board stays.
+  try {
+    for (const Command& entry : BOARD_COMMANDS) {
+      if (word == entry.word) return (this->*entry.action)();
+    }
+    for (const Command& entry : SOLUTION_COMMANDS) {
+      if (word != entry.word) continue;
+      if (entry.action != nullptr) (this->*entry.action)();
+      return;
+    }
+    if (const Method* method = FindMethod(word)) return ReportSolve(method->solve(board, out));
+  } catch (const std::bad_alloc&) {
+    out << "Error - out of memory\n";
     return;
   }
   out << "\nBad command";

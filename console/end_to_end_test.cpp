@@ -30,7 +30,7 @@ class EndToEnd : public ::testing::Test {
   ProgramRun Run(const std::string& input) {
     const std::string inputName = folder + "/input";
     std::ofstream(inputName) << input;
-    const std::string command = std::string(NPUZZLE_BINARY) + " < " + inputName;
+    const std::string command = limits + NPUZZLE_BINARY + " < " + inputName;
     ProgramRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -76,6 +76,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   std::string folder;
+  std::string limits;  // shell commands that limit the program's resources
 };
 
 }  // namespace
@@ -142,6 +143,18 @@ TEST_F(EndToEnd, FilesThatDoNotLoad) {
                 "position" +
                 PROMPT,
             ExpectBoardIntact("load " + badPiece));
+}
+
+TEST_F(EndToEnd, RunningOutOfMemoryFailsTheCommandAlone) {
+#ifdef NPUZZLE_SANITIZE
+  GTEST_SKIP() << "AddressSanitizer needs more address space than that";
+#endif
+  std::string elements;
+  for (int i = 0; i < (1 << 21); ++i) elements += "<a/>";
+  const std::string name = File("elements.xml", elements);
+  limits = "ulimit -v 200000; ";  // 200 MB; the tree of two million elements needs more
+  EXPECT_EQ(PROMPT + "\nInsert file name : Error - out of memory\n" + PROMPT,
+            ExpectBoardIntact("load " + name));
 }
 
 TEST_F(EndToEnd, PlainFilesThatDoNotLoad) {

@@ -1,11 +1,10 @@
 // plain_board_file.cpp: reading a board from a file of integers.
 #include "files/plain_board_file.h"
 
-#include <sys/stat.h>
-
 #include <cmath>
-#include <fstream>
 #include <vector>
+
+#include "files/file_access.h"
 
 bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
   // Stop one value past the largest board, so a huge file is refused without being held.
@@ -25,19 +24,20 @@ bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
     out << "Error - board isn't n x n!";
     return false;
   }
+  // The one allocation comes before the first change, so running out of memory keeps the board.
+  std::vector<int> initial(tiles);
   board.n = side;
-  board.tiles = tiles;
+  board.tiles.swap(tiles);
   board.initialSize = static_cast<int>(side);
-  board.initialTiles.swap(tiles);
+  board.initialTiles.swap(initial);
   board.FindBlank();
   return true;
 }
 
 bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out) {
-  // A folder opens as a stream but reads as nothing; it must not pass for an empty board.
-  struct stat status;
-  if (stat(fileName.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return false;
-  std::ifstream file(fileName);
-  if (!file.is_open()) return false;
+  // Only the file's beginning is read, so that gigabytes of blanks or one endless number take
+  // no longer than a board in the largest file load reads.
+  RegularFileStream file(fileName);
+  if (!file.IsOpen()) return false;
   return ReadPlainBoard(board, file, out);
 }

@@ -93,13 +93,6 @@ TEST_F(PlainBoard, NothingToReadIsNoBoard) {
   }
 }
 
-TEST_F(PlainBoard, MissingFileOrFolderChangesNothingSilently) {
-  EXPECT_FALSE(LoadPlainFile(current, "/no/such/board.txt", out));
-  EXPECT_FALSE(LoadPlainFile(current, ::testing::TempDir(), out));
-  EXPECT_EQ("", out.str());
-  ExpectUnchanged();
-}
-
 TEST_F(PlainBoard, FromAFile) {
   const std::string name = ::testing::TempDir() + "plain_board_" + std::to_string(getpid());
   std::ofstream(name) << "8 1 3\n4 0 2\n7 6 5\n";

@@ -1,17 +1,17 @@
 // xml_puzzle_file.cpp: writing and reading the SBPuzzle XML document through TinyXML.
 #include "files/xml_puzzle_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <tinyxml.h>
-#include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "board/text_format.h"
+#include "files/file_access.h"
+#include "files/xml_shape.h"
 
 namespace {
 
@@ -31,41 +31,6 @@ bool ReadIntAttribute(const TiXmlElement& element, const char* name, long long l
 
 bool ReadInt(const TiXmlElement& element, const char* name, long long& value) {
   return ReadIntAttribute(element, name, INT_MIN, INT_MAX, value);
-}
-
-// The permissions a new file of that name would get: those of the file it replaces, or the
-// default for new files.
-mode_t ModeFor(const std::string& fileName) {
-  struct stat existing;
-  if (stat(fileName.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-    return existing.st_mode & 07777;
-  }
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-// Prints the document into a temporary file beside the target and renames it over the target
-// only when every byte reached the disk, so a failed save never leaves a half-written file.
-bool WriteDocument(const TiXmlDocument& document, const std::string& fileName) {
-  std::vector<char> tempName(fileName.begin(), fileName.end());
-  for (const char c : std::string(".XXXXXX")) tempName.push_back(c);
-  tempName.push_back('\0');
-  const int descriptor = mkstemp(tempName.data());
-  if (descriptor < 0) return false;
-  fchmod(descriptor, ModeFor(fileName));
-  FILE* file = fdopen(descriptor, "w");
-  if (file == nullptr) {
-    close(descriptor);
-    unlink(tempName.data());
-    return false;
-  }
-  bool written = document.SaveFile(file);
-  if (std::fflush(file) != 0 || std::ferror(file) != 0) written = false;
-  if (std::fclose(file) != 0) written = false;
-  if (written && std::rename(tempName.data(), fileName.c_str()) != 0) written = false;
-  if (!written) unlink(tempName.data());
-  return written;
 }
 
 void SetCell(const Board& board, TiXmlElement& element, unsigned index, std::ostream& out) {
@@ -111,7 +76,9 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
 bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out) {
   TiXmlDocument document;
   BuildXmlPuzzle(board, document, out);
-  const bool saved = WriteDocument(document, fileName);
+  TiXmlPrinter printer;
+  document.Accept(&printer);
+  const bool saved = ReplaceFile(fileName, printer.Str());
   if (!saved) out << Format("Failed to save file: %s\n", fileName.c_str());
   return saved;
 }
@@ -163,17 +130,41 @@ bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& ou
   return true;
 }
 
+bool ParseXmlText(std::string text, TiXmlDocument& document) {
+  text.resize(std::strlen(text.c_str()));
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      text[kept++] = '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      text[kept++] = text[i];
+    }
+  }
+  text.resize(kept);
+  text.append(XML_TEXT_PADDING, '\0');
+  const XmlShape shape = MeasureXml(text.c_str(), MAX_XML_DEPTH, MAX_XML_ATTRIBUTES);
+  if (shape.depth > MAX_XML_DEPTH || shape.attributes > MAX_XML_ATTRIBUTES) return false;
+  document.Parse(text.c_str());
+  return !document.Error();
+}
+
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out) {
-  TiXmlDocument document(fileName.c_str());
-  struct stat status;
-  const bool isFolder = stat(fileName.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-  if (isFolder || !document.LoadFile()) {
+  std::string text;
+  TiXmlDocument document;
+  if (!ReadRegularFile(fileName, text) || !ParseXmlText(std::move(text), document)) {
     out << Format("Failed to load file: %s\n", fileName.c_str());
     return false;
   }
-  if (ReadXmlPuzzle(document, board, out)) {
+  // Read into a board of its own and copied before the first change, so that running out of
+  // memory keeps the current board.
+  Board loaded;
+  if (ReadXmlPuzzle(document, loaded, out)) {
+    std::vector<int> initial(loaded.tiles);
+    board.n = loaded.n;
+    board.tiles.swap(loaded.tiles);
     board.initialSize = static_cast<int>(board.n);
-    board.initialTiles = board.tiles;
+    board.initialTiles.swap(initial);
     board.FindBlank();
   }
   return true;

@@ -1,6 +1,7 @@
 // xml_puzzle_file.h: the SBPuzzle XML document that save writes and load reads.
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 
@@ -16,8 +17,17 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
 bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out);
 
 // Reading
+/// The deepest element nesting a document may have; a puzzle file has three levels.
+constexpr size_t MAX_XML_DEPTH = 16;
+/// The most attributes one element may carry; a piece has six.
+constexpr size_t MAX_XML_ATTRIBUTES = 64;
+/// Parses the text of a file as TinyXML's own file loading does (up to the first NUL, with line
+/// ends made LF). A text nested deeper than MAX_XML_DEPTH, or with an element of more than
+/// MAX_XML_ATTRIBUTES attributes, is refused before the parser sees it: the parser recurses
+/// once a level, and checks each attribute against all before it. True when it parsed cleanly.
+bool ParseXmlText(std::string text, TiXmlDocument& document);
 /// Takes the board out of a parsed document; the board changes only when this returns true.
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out);
-/// Loads and parses the file and reads the board from it; false only when the file itself
-/// cannot be loaded or parsed.
+/// Reads the file (a regular file of at most MAX_FILE_BYTES), parses it and reads the board from
+/// it; false only when the file itself cannot be read or parsed.
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out);

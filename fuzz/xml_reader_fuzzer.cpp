@@ -1,12 +1,16 @@
-// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board.
+// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board, and the depth
+// measured before parsing against the depth TinyXML reaches.
+#include <tinyxml.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "files/xml_puzzle_file.h"
+#include "files/xml_shape.h"
 #include "fuzz/fuzz_checks.h"
 #include "test_support/sample_boards.h"
 
@@ -22,9 +26,33 @@ const std::string& FileName() {
   return name;
 }
 
+size_t ElementDepth(const TiXmlNode& node) {
+  size_t deepest = 0;
+  for (const TiXmlElement* child = node.FirstChildElement(); child != nullptr;
+       child = child->NextSiblingElement()) {
+    deepest = std::max(deepest, 1 + ElementDepth(*child));
+  }
+  return deepest;
+}
+
+// The load refuses what is measured too deep before TinyXML recurses into it, so the measure
+// must never fall short of the depth TinyXML reaches, and should match it where TinyXML reads
+// without an error. Inputs are small here, so TinyXML's recursion is safe.
+void CheckMeasuredDepth(const std::uint8_t* data, size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  text.append(XML_TEXT_PADDING, '\0');
+  TiXmlDocument document;
+  document.Parse(text.c_str());
+  const size_t reached = ElementDepth(document);
+  const XmlShape shape = MeasureXml(text.c_str(), SIZE_MAX, SIZE_MAX);
+  Require(shape.depth >= reached, "measured depth below the depth TinyXML reached");
+  if (!document.Error()) Require(shape.depth == reached, "measured depth differs from TinyXML's");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  CheckMeasuredDepth(data, size);
   FILE* file = std::fopen(FileName().c_str(), "wb");
   if (file == nullptr) return 0;
   std::fwrite(data, 1, size, file);

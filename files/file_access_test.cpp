@@ -1,0 +1,211 @@
+// file_access_test.cpp: save, load and dl on links, FIFOs, read-only, long, deep and huge files.
+#include "files/file_access.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
+
+#include "test_support/sample_boards.h"
+#include "files/plain_board_file.h"
+#include "files/xml_puzzle_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const std::string& name) {
+  std::ifstream file(name);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Every field, so that a kept board is seen to be kept whole.
+std::string Fields(const Board& board) {
+  std::ostringstream text;
+  text << board.n << "/" << board.blank << "/" << board.initialSize << "/";
+  for (const int t : board.tiles) text << t << " ";
+  text << "/";
+  for (const int t : board.initialTiles) text << t << " ";
+  return text.str();
+}
+
+class HostileFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = ::testing::TempDir() + "hostile_files_" + std::to_string(getpid());
+    fs::create_directories(folder);
+    fs::permissions(folder, fs::perms::all);  // the user nobody writes here too
+    ASSERT_TRUE(SaveXmlFile(SAVED, Path("reference.xml"), out));
+    savedText = ReadAll(Path("reference.xml"));
+    fs::remove(Path("reference.xml"));
+    board.initialSize = 7;
+    board.initialTiles = {9, 9};
+    kept = Fields(board);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string Path(const std::string& name) const { return folder + "/" + name; }
+
+  // Runs the body in a child process, as the user nobody when asked and the tests run as root,
+  // and returns what the body wrote. An alarm ends a child that blocks, so that a hang fails the
+  // test instead of stopping it.
+  std::string InChild(bool asNobody, const std::function<void(std::ostream&)>& body) const {
+    const std::string name = Path("child_output");
+    const pid_t child = fork();
+    if (child == 0) {
+      alarm(10);
+      std::ofstream text(name);
+      if (asNobody && getuid() == 0 &&
+          (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+        text << "cannot become nobody";
+      } else {
+        body(text);
+      }
+      text.close();
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const std::string text = ReadAll(name);
+    fs::remove(name);
+    return WIFEXITED(status) ? text : text + "[the child hung or crashed]";
+  }
+
+  // The names in the folder, sorted.
+  std::string Entries() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+    std::string text;
+    for (const std::string& name : names) text += name + " ";
+    return text;
+  }
+
+  const Board SAVED = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
+  std::string folder;
+  std::string savedText;
+  Board board = BoardOf(2, {1, 2, 0, 3});
+  std::string kept;
+  std::ostringstream out;
+};
+
+}  // namespace
+
+TEST_F(HostileFiles, SaveWritesWhereLinksLeadAndKeepsThem) {
+  std::ofstream(Path("board.xml")) << "old";
+  fs::permissions(Path("board.xml"), static_cast<fs::perms>(0666));
+  fs::create_directory(Path("links"));
+  fs::create_symlink("../board.xml", Path("links/first"));
+  fs::create_symlink("first", Path("links/chain"));
+  fs::create_symlink(Path("new.xml"), Path("links/dangling"));
+  // The link folder is closed to the saving user: a temporary file beside the link would fail.
+  if (getuid() != 0) fs::permissions(Path("links"), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ("", InChild(true, [&](std::ostream& text) {
+              SaveXmlFile(SAVED, Path("links/chain"), text);
+              SaveXmlFile(SAVED, Path("links/dangling"), text);
+            }));
+  fs::permissions(Path("links"), fs::perms::owner_all);
+  EXPECT_TRUE(fs::is_symlink(Path("links/chain")));
+  EXPECT_TRUE(fs::is_symlink(Path("links/dangling")));
+  EXPECT_EQ(savedText, ReadAll(Path("board.xml")));
+  EXPECT_EQ(savedText, ReadAll(Path("new.xml")));
+  EXPECT_EQ("board.xml links new.xml ", Entries());
+}
+
+TEST_F(HostileFiles, SaveKeepsHardLinkedNamesOnOneFile) {
+  std::ofstream(Path("board.xml"))
+      << "old text, longer than the new one will be: " + std::string(savedText.size(), '.');
+  fs::create_hard_link(Path("board.xml"), Path("other.xml"));
+  ASSERT_TRUE(SaveXmlFile(SAVED, Path("board.xml"), out));
+  EXPECT_TRUE(fs::equivalent(Path("board.xml"), Path("other.xml")));
+  EXPECT_EQ(savedText, ReadAll(Path("other.xml")));
+  EXPECT_EQ("board.xml other.xml ", Entries());
+}
+
+TEST_F(HostileFiles, ReadOnlyFileIsKeptForAnOrdinaryUser) {
+  const std::string name = Path("read_only.xml");
+  std::ofstream(name) << "kept";
+  fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  if (getuid() == 0) {
+    ASSERT_EQ(0, chown(name.c_str(), 65534, 65534));
+  }
+  EXPECT_EQ("Failed to save file: " + name + "\n",
+            InChild(true, [&](std::ostream& text) { SaveXmlFile(SAVED, name, text); }));
+  EXPECT_EQ("kept", ReadAll(name));
+  EXPECT_EQ("read_only.xml ", Entries());
+  // Root may write any file, and so writes this one.
+  if (getuid() == 0) {
+    EXPECT_TRUE(SaveXmlFile(SAVED, name, out));
+    EXPECT_EQ(savedText, ReadAll(name));
+  }
+}
+
+TEST_F(HostileFiles, NoFileButARegularOneIsOpenedOrReplaced) {
+  const std::string fifo = Path("fifo");
+  ASSERT_EQ(0, mkfifo(fifo.c_str(), 0666));
+  const std::string output = InChild(false, [&](std::ostream& text) {
+    for (const std::string& name : {fifo, folder, std::string("/dev/null"), Path("missing")}) {
+      LoadXmlFile(board, name, text);
+      LoadPlainFile(board, name, text);  // silently
+    }
+    SaveXmlFile(SAVED, fifo, text);
+    if (Fields(board) != kept) text << "the board changed";
+  });
+  EXPECT_EQ("Failed to load file: " + fifo + "\nFailed to load file: " + folder +
+                "\nFailed to load file: /dev/null\nFailed to load file: " + Path("missing") +
+                "\nFailed to save file: " + fifo + "\n",
+            output);
+  struct stat status;
+  ASSERT_EQ(0, lstat(fifo.c_str(), &status));
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+  EXPECT_EQ("fifo ", Entries());
+}
+
+TEST_F(HostileFiles, LongestNameSaves) {
+  const std::string name = Path(std::string(255, 'n'));
+  ASSERT_TRUE(SaveXmlFile(SAVED, name, out));
+  EXPECT_EQ(savedText, ReadAll(name));
+  EXPECT_EQ(std::string(255, 'n') + " ", Entries());
+}
+
+TEST_F(HostileFiles, DeepWideOrHugeXmlIsRefusedAndTheBoardKept) {
+  std::string deep;
+  for (int i = 0; i < 40000; ++i) deep += "<a>";
+  std::string wide = "<SBPuzzle Width=\"2\"";
+  for (size_t i = 0; i <= MAX_XML_ATTRIBUTES; ++i) wide += " a" + std::to_string(i) + "=\"\"";
+  std::ofstream(Path("deep.xml")) << deep;
+  std::ofstream(Path("wide.xml")) << wide + " />";
+  for (const char* name : {"deep.xml", "wide.xml", "huge.xml"}) {
+    if (name == std::string("huge.xml")) {
+      const int descriptor = open(Path(name).c_str(), O_CREAT | O_WRONLY, 0644);
+      const bool grown = ftruncate(descriptor, off_t{1} << 40) == 0;
+      close(descriptor);
+      if (!grown) GTEST_SKIP() << "no 1 TB sparse file on this file system";
+    }
+    out.str("");
+    EXPECT_FALSE(LoadXmlFile(board, Path(name), out));
+    EXPECT_EQ("Failed to load file: " + Path(name) + "\n", out.str());
+    EXPECT_EQ(kept, Fields(board)) << name;
+  }
+}
+
+TEST_F(HostileFiles, PlainFileIsReadNoFurtherThanTheLimit) {
+  {
+    std::ofstream file(Path("blanks.txt"));
+    const std::string blanks(1 << 20, ' ');
+    for (size_t written = 0; written < MAX_FILE_BYTES; written += blanks.size()) file << blanks;
+    file << "0";
+  }
+  EXPECT_FALSE(LoadPlainFile(board, Path("blanks.txt"), out));
+  EXPECT_EQ("Error - board isn't n x n!", out.str());
+  EXPECT_EQ(kept, Fields(board));
+}

@@ -1,0 +1,145 @@
+// xml_shape.cpp: TinyXML's walk through a document, without its recursion and its quadratic
+// attribute check.
+#include "files/xml_shape.h"
+
+#include <strings.h>
+#include <tinyxml.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// TinyXML's character classes: every byte from 127 up counts as a letter.
+bool IsNameStart(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 127 || std::isalpha(byte) || c == '_';
+}
+
+bool IsNameChar(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 127 || std::isalnum(byte) || c == '_' || c == '-' || c == '.' || c == ':';
+}
+
+bool StartsWith(const char* p, const char* prefix) {
+  return std::strncmp(p, prefix, std::strlen(prefix)) == 0;
+}
+
+// TinyXML's white-space skip, which in UTF-8 also steps over byte-order marks and the two
+// non-characters that look like them.
+const char* SkipSpace(const char* p, TiXmlEncoding encoding) {
+  for (;;) {
+    if (encoding == TIXML_ENCODING_UTF8 && p[0] == '\xef' &&
+        ((p[1] == '\xbb' && p[2] == '\xbf') ||
+         (p[1] == '\xbf' && (p[2] == '\xbe' || p[2] == '\xbf')))) {
+      p += 3;
+    } else if (std::isspace(static_cast<unsigned char>(*p))) {
+      ++p;
+    } else {
+      return p;
+    }
+  }
+}
+
+// The encoding TinyXML reads the rest of the document in after its first declaration. It
+// matters: in UTF-8 a lead byte takes the bytes after it along, '<' included.
+TiXmlEncoding EncodingAfter(const TiXmlDeclaration& declaration) {
+  const char* name = declaration.Encoding();
+  const bool utf8 =
+      *name == 0 || strncasecmp(name, "UTF-8", 5) == 0 || strncasecmp(name, "UTF8", 4) == 0;
+  return utf8 ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_LEGACY;
+}
+
+// Reads a start tag from its '<' as TiXmlElement::Parse does, attributes by TinyXML's own
+// parser. Returns the position after the tag, or nullptr where TinyXML stops: an error, a
+// repeated attribute, or here also more attributes than allowed.
+const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttributes,
+                         std::vector<std::string_view>& names, std::string_view& name, bool& empty,
+                         XmlShape& shape) {
+  p = SkipSpace(p + 1, encoding);
+  if (!IsNameStart(*p)) return nullptr;
+  const char* start = p;
+  while (IsNameChar(*p)) ++p;
+  name = std::string_view(start, static_cast<size_t>(p - start));
+  names.clear();
+  while (*p != 0) {
+    p = SkipSpace(p, encoding);
+    if (*p == '/') {
+      empty = true;
+      return p[1] == '>' ? p + 2 : nullptr;
+    }
+    if (*p == '>') {
+      empty = false;
+      return p + 1;
+    }
+    if (*p == 0) return nullptr;
+    // The parser copies the name as it stands in the text, where it is kept track of here.
+    TiXmlAttribute attribute;
+    const char* attributeName = p;
+    p = attribute.Parse(p, nullptr, encoding);
+    if (p == nullptr || *p == 0) return nullptr;
+    const std::string_view read(attributeName, attribute.NameTStr().size());
+    if (std::find(names.begin(), names.end(), read) != names.end()) return nullptr;
+    names.push_back(read);
+    shape.attributes = std::max(shape.attributes, names.size());
+    if (names.size() > maxAttributes) return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
+  XmlShape shape;
+  TiXmlEncoding encoding =
+      StartsWith(p, "\xef\xbb\xbf") ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_UNKNOWN;
+  std::vector<std::string_view> open;  // the names of the elements whose content is being read
+  std::vector<std::string_view> attributes;  // the names in the start tag being read
+  const char* beforeSpace = p;
+  p = SkipSpace(p, encoding);
+  while (p != nullptr && *p != 0) {
+    if (*p != '<') {
+      // Text; outside every element TinyXML stops reading there, and calls that no error.
+      if (open.empty()) break;
+      TiXmlText text("");
+      p = text.Parse(TiXmlBase::IsWhiteSpaceCondensed() ? p : beforeSpace, nullptr, encoding);
+    } else if (!open.empty() && p[1] == '/') {
+      // The end tag must name the open element; TinyXML allows white space before its '>'.
+      const std::string_view name = open.back();
+      if (std::strncmp(p + 2, name.data(), name.size()) != 0) break;
+      p = SkipSpace(p + 2 + name.size(), encoding);
+      if (*p != '>') break;
+      ++p;
+      open.pop_back();
+    } else if (strncasecmp(p, "<?xml", 5) == 0) {
+      TiXmlDeclaration declaration;
+      p = declaration.Parse(p, nullptr, encoding);
+      if (open.empty() && encoding == TIXML_ENCODING_UNKNOWN) encoding = EncodingAfter(declaration);
+    } else if (StartsWith(p, "<!--")) {
+      TiXmlComment comment;
+      p = comment.Parse(p, nullptr, encoding);
+    } else if (StartsWith(p, "<![CDATA[")) {
+      TiXmlText text("");
+      p = text.Parse(p, nullptr, encoding);
+    } else if (IsNameStart(p[1])) {
+      shape.depth = std::max(shape.depth, open.size() + 1);
+      if (shape.depth > maxDepth) break;
+      std::string_view name;
+      bool empty = false;
+      p = ReadStartTag(p, encoding, maxAttributes, attributes, name, empty, shape);
+      if (p != nullptr && !empty) open.push_back(name);
+    } else {
+      // "<!DOCTYPE", "<?other" and anything else after a '<': TinyXML skips to the next '>'.
+      TiXmlUnknown unknown;
+      p = unknown.Parse(p, nullptr, encoding);
+    }
+    if (p == nullptr) break;
+    beforeSpace = p;
+    p = SkipSpace(p, encoding);
+  }
+  return shape;
+}
