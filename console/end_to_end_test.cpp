@@ -117,31 +117,21 @@ TEST_F(EndToEnd, NumbersThatAreNotSides) {
 }
 
 TEST_F(EndToEnd, FilesThatDoNotLoad) {
-  const std::string missing = folder + "/missing.xml";
-  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + missing + "\n" + PROMPT,
-            ExpectBoardIntact("load " + missing));
-  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + folder + "\n" + PROMPT,
-            ExpectBoardIntact("load " + folder));
-  const std::string binary = File("binary", std::string("\x7f\0\x01\xff<SB", 7) + "Puzzle");
-  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + binary + "\n" + PROMPT,
-            ExpectBoardIntact("load " + binary));
-  const std::string truncated = File("truncated.xml", "<SBPuzzle Width=\"3\"><Piece Caption=");
-  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + truncated + "\n" + PROMPT,
-            ExpectBoardIntact("load " + truncated));
-  const std::string empty = File("empty.xml", "");
-  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load file: " + empty + "\n" + PROMPT,
-            ExpectBoardIntact("load " + empty));
+  const std::string failed = PROMPT + "\nInsert file name : Failed to load file: ";
+  for (const std::string& name :
+       {folder + "/missing.xml", folder,
+        File("binary", std::string("\x7f\0\x01\xff<SB", 7) + "Puzzle"),
+        File("truncated.xml", "<SBPuzzle Width=\"3\"><Piece Caption="), File("empty.xml", "")}) {
+    EXPECT_EQ(failed + name + "\n" + PROMPT, ExpectBoardIntact("load " + name));
+  }
   const std::string wide = File("wide.xml", "<SBPuzzle Width=\"100000\" Height=\"100000\"/>");
   EXPECT_EQ(PROMPT + "\nInsert file name : Error - n must be <= 100\n" + PROMPT,
             ExpectBoardIntact("load " + wide));
-  const std::string badPiece =
-      File("piece.xml",
-           "<SBPuzzle Width=\"3\"><Piece Caption=\"5\"><InitialPos Line=\"3\" "
-           "Col=\"0\"/></Piece></SBPuzzle>");
-  EXPECT_EQ(PROMPT +
-                "\nInsert file name : Failed to load from xml: tile 5 has wrong initial "
-                "position" +
-                PROMPT,
+  const std::string badPiece = File("piece.xml",
+                                    "<SBPuzzle Width=\"3\"><Piece Caption=\"5\"><InitialPos "
+                                    "Line=\"3\" Col=\"0\"/></Piece></SBPuzzle>");
+  EXPECT_EQ(PROMPT + "\nInsert file name : Failed to load from xml: tile 5 has wrong initial " +
+                "position" + PROMPT,
             ExpectBoardIntact("load " + badPiece));
 }
 

@@ -14,9 +14,9 @@
 #include <set>
 #include <sstream>
 
-#include "test_support/sample_boards.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
