@@ -30,15 +30,16 @@ bench:
 	@scripts/install_build_deps.sh libbenchmark-dev >&2
 	@$(MAKE) --no-print-directory configure BUILD=build-bench \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DNPUZZLE_BENCH=ON"
-	@cmake --build build-bench --target npuzzle_bench npuzzle_quality >&2
+	@cmake --build build-bench --target npuzzle_bench >&2
 	@build-bench/npuzzle_bench $(BENCH_FLAGS)
-	@echo "Solution lengths: build-bench/npuzzle_quality [--sides 4-100|5,10,20] [--boards N]"
 
-# Both solvers on SOAK_BOARDS seeded boards across sides 3 ... 100; failing boards are written
-# to build/soak-failures as plain board files for dl.
+# Every method on about SOAK_BOARDS seeded boards of every kind across sides 3 ... 100 (the
+# study takes boards per side: 98 sides, rounded up); failing boards are written to
+# build/soak-failures as plain board files for dl.
 SOAK_BOARDS ?= 2000
 soak: build
-	$(BUILD)/npuzzle_soak --boards $(SOAK_BOARDS) --failures $(BUILD)/soak-failures
+	$(BUILD)/npuzzle-study --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
+	  --failures $(BUILD)/soak-failures
 
 # Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/.
 FUZZ_SECONDS ?= 60
