@@ -152,10 +152,10 @@ int Study(const Options& options) {
       boards, options.jobs, methods,
       [&](size_t done, size_t total, size_t failures) { progress.Report(done, total, failures); });
   progress.Finish();
-  if (!ReportFailedBoards(results, boards, options.failures, std::cerr)) {
-    return Fail("cannot write the failed boards to " + options.failures);
-  }
-  return Report(results, parameters, options);
+  // The table comes even when the failed boards could not be kept.
+  const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
+  const int code = Report(results, parameters, options);
+  return kept ? code : Fail("cannot write the failed boards to " + options.failures);
 }
 
 int Merge(const Options& options) {
