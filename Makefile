@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all run test bench fuzz soak deps configure build clean
+.PHONY: all run test bench fuzz soak study deps configure build clean
 
 all: build
 
@@ -21,7 +21,10 @@ build: deps configure
 run: build
 	@$(BUILD)/npuzzle
 
+# The plot script's test needs matplotlib, for Debian's Python.
+PYTHON ?= /usr/bin/python3
 test: build
+	@scripts/install_build_deps.sh python3-matplotlib >&2
 	ctest --test-dir $(BUILD) --output-on-failure
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they
@@ -30,15 +33,23 @@ bench:
 	@scripts/install_build_deps.sh libbenchmark-dev >&2
 	@$(MAKE) --no-print-directory configure BUILD=build-bench \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DNPUZZLE_BENCH=ON"
-	@cmake --build build-bench --target npuzzle_bench npuzzle_quality >&2
+	@cmake --build build-bench --target npuzzle_bench >&2
 	@build-bench/npuzzle_bench $(BENCH_FLAGS)
-	@echo "Solution lengths: build-bench/npuzzle_quality [--sides 4-100|5,10,20] [--boards N]"
 
-# Both solvers on SOAK_BOARDS seeded boards across sides 3 ... 100; failing boards are written
-# to build/soak-failures as plain board files for dl.
+# Every method on about SOAK_BOARDS seeded boards of every kind across sides 3 ... 100 (the
+# study takes boards per side: 98 sides, rounded up); failing boards are written to
+# build/soak-failures as plain board files for dl.
 SOAK_BOARDS ?= 2000
 soak: build
-	$(BUILD)/npuzzle_soak --boards $(SOAK_BOARDS) --failures $(BUILD)/soak-failures
+	$(BUILD)/npuzzle-study --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
+	  --failures $(BUILD)/soak-failures
+
+# The default study, its CSV and JSON files, and its picture, all in build/study/.
+study: build
+	@scripts/install_build_deps.sh python3-matplotlib >&2
+	@mkdir -p $(BUILD)/study
+	$(BUILD)/npuzzle-study --csv $(BUILD)/study/study.csv --json $(BUILD)/study/study.json
+	$(PYTHON) scripts/plot_study.py $(BUILD)/study/study.csv -o $(BUILD)/study/study.svg
 
 # Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/.
 FUZZ_SECONDS ?= 60

@@ -44,15 +44,6 @@ TEST(Methods, SolveNearGoalAndPartlyHomeBoards) {
   }
 }
 
-TEST(Methods, SolveLargeBoards) {
-  SeedRandom(3);
-  for (unsigned n : {50u, 100u}) {
-    ExpectSolvedByAll(RandomSolvableBoard(n), "random");
-    ExpectSolvedByAll(NearGoalBoard(n, 1000), "near");
-    ExpectSolvedByAll(PartlyHomeBoard(n), "partly home");
-  }
-}
-
 TEST(Methods, RefuseWhatCannotBeSolvedAndSaySoOnly) {
   Board swapped = GoalBoard(4), repeated = GoalBoard(4), tooLarge;
   std::swap(swapped.tiles[0], swapped.tiles[1]);

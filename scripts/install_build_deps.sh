@@ -3,7 +3,7 @@
 # Usage: scripts/install_build_deps.sh [extra-package ...]
 set -euo pipefail
 
-wanted=(cmake ninja-build g++ pkg-config libtinyxml-dev libgtest-dev "$@")
+wanted=(cmake ninja-build g++ pkg-config libtinyxml-dev libgtest-dev libcli11-dev nlohmann-json3-dev "$@")
 missing=()
 for package in "${wanted[@]}"; do
   # TinyXML counts as there whenever pkg-config finds it, however it was installed.

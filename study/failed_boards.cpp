@@ -1,0 +1,66 @@
+// failed_boards.cpp: a generated board is made again from its name; a user's is at hand.
+#include "study/failed_boards.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// More lines than this would bury the table; the rest are counted.
+constexpr size_t MOST_NAMED = 20;
+
+bool WriteBoard(const Board& board, const std::string& fileName) {
+  std::ofstream file(fileName);
+  for (size_t cell = 0; cell < board.tiles.size(); ++cell) {
+    file << board.tiles[cell] << ((cell + 1) % board.n == 0 ? "\n" : " ");
+  }
+  file.close();
+  return !file.fail();
+}
+
+}  // namespace
+
+std::string FailedBoardFile(const std::string& folder, const std::string& method,
+                            const BoardName& name) {
+  if (name.kind == BoardKind::FILE) {
+    return folder + "/" + method + "_file" + std::to_string(name.index) + "_" +
+           std::filesystem::path(name.file).filename().string() + ".txt";
+  }
+  return folder + "/" + method + "_side" + std::to_string(name.side) + "_" + KindName(name.kind) +
+         "_seed" + std::to_string(name.seed) + "_board" + std::to_string(name.index) + ".txt";
+}
+
+bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoard>& boards,
+                        const std::string& folder, std::ostream& out) {
+  size_t failures = 0;
+  bool allWritten = true;
+  for (size_t i = 0; i < results.boards.size() && i < boards.size(); ++i) {
+    const BoardOutcome& outcome = results.boards[i];
+    const BoardName& name = outcome.name;
+    for (size_t m = 0; m < outcome.methods.size(); ++m) {
+      if (outcome.methods[m].status != SolveStatus::FAILED) continue;
+      const bool named = ++failures <= MOST_NAMED;
+      if (named) {
+        out << results.methods[m] << " failed on ";
+        if (name.kind == BoardKind::FILE) {
+          out << name.file;
+        } else {
+          out << "side " << name.side << " " << KindName(name.kind) << " seed " << name.seed
+              << " board " << name.index;
+        }
+      }
+      if (!folder.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
+        const Board board = name.kind == BoardKind::FILE ? boards[i].board : GenerateBoard(name);
+        const std::string fileName = FailedBoardFile(folder, results.methods[m], name);
+        const bool written = WriteBoard(board, fileName);
+        allWritten = allWritten && written;
+        if (named) out << (written ? ", written to " : ", cannot be written to ") << fileName;
+      }
+      if (named) out << "\n";
+    }
+  }
+  if (failures > MOST_NAMED) out << "and " << failures - MOST_NAMED << " more failures\n";
+  return allWritten;
+}

@@ -1,0 +1,55 @@
+// json_report.cpp: the document built with nlohmann::json, keys in the order written here.
+#include "study/json_report.h"
+
+#include <nlohmann/json.hpp>
+
+#include "npuzzle_version.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json Value(const std::optional<double>& value) {
+  return value ? Json(*value) : Json(nullptr);
+}
+
+}  // namespace
+
+void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
+               std::ostream& out) {
+  Json asked = {{"methods", parameters.methods},
+                {"sides", parameters.sides},
+                {"boards", parameters.boards},
+                {"kind", parameters.kind}};
+  if (parameters.files.empty()) {
+    asked["seed"] = parameters.seed;
+  } else {
+    asked["files"] = parameters.files;
+  }
+  if (!parameters.shard.empty()) asked["shard"] = parameters.shard;
+  Json summary = Json::array();
+  unsigned failed = 0;
+  for (const SideSummary& side : sides) {
+    Json methods = Json::array();
+    for (size_t m = 0; m < side.methods.size(); ++m) {
+      const MethodSummary& s = side.methods[m];
+      failed += s.failed;
+      methods.push_back({{"method", parameters.methods[m]},
+                         {"solved", s.solved},
+                         {"failed", s.failed},
+                         {"refused", s.refused},
+                         {"mean_length", Value(s.meanLength)},
+                         {"per_n3", Value(s.perCube)},
+                         {"per_manhattan", Value(s.perManhattan)},
+                         {"per_lower_bound", Value(s.perLowerBound)},
+                         {"mean_ms", Value(s.meanMs)},
+                         {"p95_ms", Value(s.p95Ms)}});
+    }
+    summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", methods}});
+  }
+  const Json document = {{"version", NPUZZLE_VERSION},
+                         {"parameters", asked},
+                         {"summary", summary},
+                         {"failed", failed}};
+  out << document.dump(2) << "\n";
+}

@@ -1,0 +1,231 @@
+// main.cpp: npuzzle-study's entry: its options, wired to a study or to a merge of shards.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "methods/method_table.h"
+#include "npuzzle_version.h"
+#include "study/csv_file.h"
+#include "study/failed_boards.h"
+#include "study/progress_line.h"
+#include "study/seeded_boards.h"
+#include "study/study_merge.h"
+#include "study/study_report.h"
+#include "study/study_runner.h"
+#include "study/user_boards.h"
+
+namespace {
+
+// Bad options and unreadable input; 1 means that a solve failed.
+constexpr int USAGE_ERROR = 2;
+
+struct Options {
+  std::vector<std::string> methods;
+  std::string sides = "5,10,20,50,100";
+  unsigned boards = 10;
+  std::uint64_t seed = 1;
+  std::string kind = "random";
+  std::vector<std::string> from;
+  unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
+  std::string shard;
+  ReportFiles files;
+  std::string failures;
+  bool quiet = false;
+  std::vector<std::string> merge;
+};
+
+bool ParseCount(const std::string& text, unsigned most, unsigned& value) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos) {
+    return false;
+  }
+  value = static_cast<unsigned>(std::stoul(text));
+  return value <= most;
+}
+
+// "3-10,20,50": sides and ranges of sides, each from 3 to MAX_SIDE; ascending, each once.
+bool ParseSides(const std::string& text, std::vector<unsigned>& sides) {
+  std::vector<bool> chosen(MAX_SIDE + 1, false);
+  std::istringstream items(text);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    const size_t dash = item.find('-');
+    unsigned first = 0, last = 0;
+    if (!ParseCount(item.substr(0, dash), MAX_SIDE, first) ||
+        !ParseCount(dash == item.npos ? item : item.substr(dash + 1), MAX_SIDE, last) ||
+        first < 3 || first > last) {
+      return false;
+    }
+    for (unsigned n = first; n <= last; ++n) chosen[n] = true;
+  }
+  sides.clear();
+  for (unsigned n = 3; n <= MAX_SIDE; ++n) {
+    if (chosen[n]) sides.push_back(n);
+  }
+  return !sides.empty() && text.back() != ',';
+}
+
+// "I/K", the I-th of K slices, 1 <= I <= K.
+bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
+  const size_t slash = text.find('/');
+  return slash != text.npos && ParseCount(text.substr(0, slash), 1000000, shard) &&
+         ParseCount(text.substr(slash + 1), 1000000, shards) && shard >= 1 && shard <= shards;
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "npuzzle-study: " << message << "\n";
+  return USAGE_ERROR;
+}
+
+// Writes the table and the files; 1 when a solve failed, 0 when none did.
+int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
+  std::string error;
+  if (!ReportStudy(results, parameters, options.files, options.quiet, std::cout, error)) {
+    return Fail(error);
+  }
+  return CountFailures(results) > 0 ? 1 : 0;
+}
+
+int Study(const Options& options) {
+  StudyParameters parameters;
+  std::vector<Method> methods;
+  for (const std::string& command : options.methods) {
+    const Method* method = FindMethod(command);
+    if (method == nullptr) return Fail("no method '" + command + "'");
+    if (std::find(parameters.methods.begin(), parameters.methods.end(), command) ==
+        parameters.methods.end()) {
+      methods.push_back(*method);
+      parameters.methods.push_back(command);
+    }
+  }
+  if (options.methods.empty()) {
+    methods = Methods();
+    for (const Method& method : methods) parameters.methods.emplace_back(method.command);
+  }
+
+  std::vector<StudyBoard> boards;
+  if (!options.from.empty()) {
+    for (const std::string& file : options.from) {
+      StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
+      std::string error;
+      if (!LoadUserBoard(file, item.board, error)) return Fail(file + ": " + error);
+      item.name.side = item.board.n;
+      if (std::find(parameters.sides.begin(), parameters.sides.end(), item.board.n) ==
+          parameters.sides.end()) {
+        parameters.sides.push_back(item.board.n);
+      }
+      boards.push_back(std::move(item));
+    }
+    std::sort(parameters.sides.begin(), parameters.sides.end());
+    parameters.files = options.from;
+    parameters.boards = static_cast<unsigned>(boards.size());
+    parameters.kind = KindName(BoardKind::FILE);
+  } else {
+    std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
+    if (options.kind != "mixed") {
+      kinds.resize(1);
+      ParseKind(options.kind, kinds[0]);
+    }
+    if (!ParseSides(options.sides, parameters.sides)) {
+      return Fail("--sides: '" + options.sides + "' is not a list of sides from 3 to 100");
+    }
+    parameters.boards = options.boards;
+    parameters.kind = options.kind;
+    parameters.seed = options.seed;
+    boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed);
+  }
+  if (!options.shard.empty()) {
+    unsigned shard = 0, shards = 0;
+    if (!ParseShard(options.shard, shard, shards)) {
+      return Fail("--shard: '" + options.shard + "' is not I/K with 1 <= I <= K");
+    }
+    boards = ShardOf(boards, shard, shards);
+    parameters.shard = options.shard;
+  }
+
+  ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO));
+  const StudyResults results = RunStudy(
+      boards, options.jobs, methods,
+      [&](size_t done, size_t total, size_t failures) { progress.Report(done, total, failures); });
+  progress.Finish();
+  // The table comes even when the failed boards could not be kept.
+  const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
+  const int code = Report(results, parameters, options);
+  return kept ? code : Fail("cannot write the failed boards to " + options.failures);
+}
+
+int Merge(const Options& options) {
+  std::vector<StudyResults> parts(options.merge.size());
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& file = options.merge[i];
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(file)) in.open(file);
+    std::string error = "cannot be read";
+    if (!in.is_open() || !ReadCsv(in, parts[i], error)) return Fail(file + ": " + error);
+  }
+  StudyResults merged;
+  std::string error;
+  if (!MergeStudies(std::move(parts), merged, error)) return Fail(error);
+  return Report(merged, InferParameters(merged), options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  CLI::App app{"Compares the solving methods on many boards: solution lengths, bounds, times.",
+               "npuzzle-study"};
+  app.option_defaults()->always_capture_default();
+  app.set_version_flag("--version", NPUZZLE_VERSION);
+  std::string all;
+  for (const Method& method : Methods())
+    all += (all.empty() ? "" : ",") + std::string(method.command);
+  app.add_option("--methods", options.methods, "Methods to compare")
+      ->delimiter(',')
+      ->default_str(all);
+  CLI::Option* sides =
+      app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
+  CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
+                            ->check(CLI::Range(1u, 1000000u));
+  CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards");
+  CLI::Option* kind =
+      app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
+          ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
+  app.add_option("--from", options.from,
+                 "Study these board files (plain or XML puzzle) instead of generated boards")
+      ->expected(1, -1)
+      ->default_str("")
+      ->excludes(sides, boards, seed, kind);
+  app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
+      ->check(CLI::Range(1u, 1024u));
+  app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
+      ->type_name("I/K");
+  app.add_option("--failures", options.failures, "Folder for the boards a method failed on");
+  const auto addOutputs = [&options](CLI::App& command) {
+    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method");
+    command.add_option("--json", options.files.json, "JSON file: parameters and summary");
+    command.add_flag("--quiet", options.quiet, "No table and no progress line");
+  };
+  addOutputs(app);
+  CLI::App* merge = app.add_subcommand(
+      "merge", "The table and JSON of one study from the CSV files of its shards");
+  merge->add_option("files", options.merge, "CSV files written with --csv")->required();
+  addOutputs(*merge);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // --help and --version end here too, with 0.
+    return app.exit(error) == 0 ? 0 : USAGE_ERROR;
+  }
+
+  if (!*merge) return Study(options);
+  for (const char* studyOnly : {"--methods", "--sides", "--boards", "--seed", "--kind", "--from",
+                                "--shard", "--failures"}) {
+    if (app.count(studyOnly) > 0) return Fail(std::string(studyOnly) + " does not go with merge");
+  }
+  return Merge(options);
+}

@@ -1,0 +1,24 @@
+// progress_line.h: one line on a terminal that a long study keeps up to date.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <ostream>
+
+/// "boards 120/500, failed 0, about 1m05s left", rewritten in place (carriage return) at most a
+/// few times a second; writes nothing at all when not enabled.
+class ProgressLine {
+ public:
+  ProgressLine(std::ostream& out, bool enabled);
+  /// Shows the counts, unless the line was shown very recently and the study is not done.
+  void Report(size_t done, size_t total, size_t failures);
+  /// Clears the line, so that what follows starts on a clean one.
+  void Finish();
+
+ private:
+  std::ostream& out;
+  bool enabled;
+  std::chrono::steady_clock::time_point start;
+  std::chrono::steady_clock::time_point shown;
+  size_t width = 0;
+};

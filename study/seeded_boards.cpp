@@ -1,0 +1,169 @@
+// seeded_boards.cpp: random, near-goal and partly-home boards from a 64-bit Mersenne Twister.
+#include "study/seeded_boards.h"
+
+#include <random>
+#include <utility>
+
+namespace {
+
+constexpr const char* KIND_NAMES[] = {"random", "near", "partly-home", "file"};
+
+// One step of splitmix64: spreads neighbouring inputs over the whole 64-bit range, so that the
+// generator states of boards whose names differ in one number are unrelated.
+std::uint64_t Mix(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ULL;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+  return x ^ (x >> 31);
+}
+
+// A value in 0 ... bound - 1, each equally likely. The mapping is written out rather than taken
+// from std::uniform_int_distribution, whose draws differ between standard libraries: values
+// below 2^64 mod bound are redrawn, so that the rest divide evenly.
+std::uint64_t Below(std::mt19937_64& engine, std::uint64_t bound) {
+  const std::uint64_t threshold = (0 - bound) % bound;
+  std::uint64_t x = engine();
+  while (x < threshold) x = engine();
+  return x % bound;
+}
+
+// Shuffles the values of the cells among those cells (Fisher-Yates); the parity of the number of
+// swaps is the parity of the permutation that results.
+size_t Shuffle(std::mt19937_64& engine, Board& board, const std::vector<unsigned>& cells) {
+  size_t swaps = 0;
+  for (size_t k = cells.size(); k > 1; --k) {
+    const size_t j = Below(engine, k);
+    if (j == k - 1) continue;
+    std::swap(board.tiles[cells[k - 1]], board.tiles[cells[j]]);
+    ++swaps;
+  }
+  return swaps;
+}
+
+// A position is solvable when its permutation of the cells (the blank counting as a tile) has
+// the parity of the blank's distance from its home corner, as every move changes both. When it
+// has not, swapping two tiles among the shuffled cells mends it.
+void MendParity(Board& board, size_t swaps, const std::vector<unsigned>& cells) {
+  const unsigned n = board.n;
+  const unsigned blank = board.FindBlank();
+  const unsigned distance = (n - 1 - blank / n) + (n - 1 - blank % n);
+  if ((swaps + distance) % 2 == 0) return;
+  // Every kind leaves at least two tiles besides the blank among the shuffled cells.
+  unsigned pair[2] = {0, 0}, found = 0;
+  for (const unsigned cell : cells) {
+    if (cell != blank && found < 2) pair[found++] = cell;
+  }
+  std::swap(board.tiles[pair[0]], board.tiles[pair[1]]);
+}
+
+void RandomKind(std::mt19937_64& engine, Board& board) {
+  std::vector<unsigned> cells(board.tiles.size());
+  for (unsigned i = 0; i < cells.size(); ++i) cells[i] = i;
+  MendParity(board, Shuffle(engine, board, cells), cells);
+}
+
+// The goal after k random moves of the blank, none undoing the one before. k is drawn so that
+// each power of two up to about 4 n^2 is as likely: as many boards a few moves from the goal as
+// boards many moves away.
+void NearKind(std::mt19937_64& engine, Board& board) {
+  const unsigned n = board.n;
+  unsigned powers = 0;
+  while ((2ull << powers) <= 4ull * n * n) ++powers;
+  const std::uint64_t low = 1ull << Below(engine, powers + 1);
+  const std::uint64_t moves = low + Below(engine, low);
+  char last = 'X';
+  for (std::uint64_t i = 0; i < moves; ++i) {
+    const unsigned row = board.blank / n, col = board.blank % n;
+    char choices[4];
+    int count = 0;
+    if (row > 0 && last != 'D') choices[count++] = 'U';
+    if (row + 1 < n && last != 'U') choices[count++] = 'D';
+    if (col > 0 && last != 'R') choices[count++] = 'L';
+    if (col + 1 < n && last != 'L') choices[count++] = 'R';
+    last = choices[Below(engine, static_cast<std::uint64_t>(count))];
+    board.MoveBlank(last);
+  }
+}
+
+// Up to half the rows and half the columns home, then in the rest a prefix of its first row, a
+// part of its first column from the bottom and, each by a coin, the cells beside its corners,
+// which are the positions a solver's row and column tails must route round; everything else
+// shuffled.
+void PartlyHomeKind(std::mt19937_64& engine, Board& board) {
+  const unsigned n = board.n;
+  const unsigned top = static_cast<unsigned>(Below(engine, n / 2));
+  const unsigned left = static_cast<unsigned>(Below(engine, n / 2));
+  const unsigned width = n - left, height = n - top;
+  std::vector<bool> home(board.tiles.size(), false);
+  for (unsigned i = 0; i < board.tiles.size(); ++i) home[i] = i / n < top || i % n < left;
+  const unsigned corner = top * n + left;
+  const unsigned rowPart = static_cast<unsigned>(Below(engine, width + 1));
+  for (unsigned c = 0; c < rowPart; ++c) home[corner + c] = true;
+  const unsigned colPart = static_cast<unsigned>(Below(engine, height));
+  for (unsigned r = 0; r < colPart; ++r) home[(n - 1 - r) * n + left] = true;
+  if (Below(engine, 2)) home[corner + width - 1] = true;
+  if (Below(engine, 2)) home[corner + n] = true;
+  if (Below(engine, 2)) home[corner + 2 * n] = true;
+  // Two cells of the last row and column stay free: the blank's home and one beside it.
+  home[n * n - 1] = home[n * n - 2] = false;
+  std::vector<unsigned> cells;
+  for (unsigned i = 0; i < board.tiles.size(); ++i) {
+    if (!home[i]) cells.push_back(i);
+  }
+  MendParity(board, Shuffle(engine, board, cells), cells);
+}
+
+}  // namespace
+
+const char* KindName(BoardKind kind) {
+  return KIND_NAMES[static_cast<int>(kind)];
+}
+
+bool ParseKind(const std::string& word, BoardKind& kind) {
+  for (int k = 0; k < 4; ++k) {
+    if (word == KIND_NAMES[k]) {
+      kind = static_cast<BoardKind>(k);
+      return true;
+    }
+  }
+  return false;
+}
+
+Board GenerateBoard(const BoardName& name) {
+  std::uint64_t state = Mix(name.seed);
+  state = Mix(state ^ name.side);
+  state = Mix(state ^ static_cast<std::uint64_t>(name.kind));
+  state = Mix(state ^ name.index);
+  std::mt19937_64 engine(state);
+  Board board;
+  board.n = name.side;
+  board.tiles = GoalTiles(name.side);
+  board.FindBlank();
+  if (name.kind == BoardKind::NEAR) {
+    NearKind(engine, board);
+  } else if (name.kind == BoardKind::PARTLY_HOME) {
+    PartlyHomeKind(engine, board);
+  } else {
+    RandomKind(engine, board);
+  }
+  return board;
+}
+
+std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
+                                    const std::vector<BoardKind>& kinds, std::uint64_t seed) {
+  std::vector<StudyBoard> list;
+  list.reserve(sides.size() * boards);
+  for (const unsigned side : sides) {
+    for (unsigned i = 0; i < boards; ++i) {
+      list.push_back({{side, kinds[i % kinds.size()], seed, i, {}}, {}});
+    }
+  }
+  return list;
+}
+
+std::vector<StudyBoard> ShardOf(const std::vector<StudyBoard>& boards, unsigned shard,
+                                unsigned shards) {
+  std::vector<StudyBoard> slice;
+  for (size_t i = shard - 1; i < boards.size(); i += shards) slice.push_back(boards[i]);
+  return slice;
+}

@@ -1,0 +1,48 @@
+// seeded_boards.h: the boards of a study, each rebuilt from its name alone on any machine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+
+/// How a board of a study came about. FILE is a user's board read from a file.
+enum class BoardKind { RANDOM, NEAR, PARTLY_HOME, FILE };
+
+/// The word for the kind in options and CSV files: random, near, partly-home, file.
+const char* KindName(BoardKind kind);
+/// The kind named by the word; false for an unknown word.
+bool ParseKind(const std::string& word, BoardKind& kind);
+
+/// What names a board: a generated one by side, kind, seed and index; a user's board by its
+/// position in the list of files and the file's name.
+struct BoardName {
+  unsigned side = 0;
+  BoardKind kind = BoardKind::RANDOM;
+  std::uint64_t seed = 0;
+  unsigned index = 0;
+  std::string file;
+};
+
+/// A board to study. A generated board is made from its name when its turn comes, so that a
+/// long list holds no boards; a user's board (kind FILE) comes with the board itself.
+struct StudyBoard {
+  BoardName name;
+  Board board;
+};
+
+/// The generated board of that name (kind RANDOM, NEAR or PARTLY_HOME, side 3 ... MAX_SIDE),
+/// always solvable, made in time linear in its cells. Its generator state depends on the name
+/// only, so every thread, shard and machine draws the same board for the same name.
+Board GenerateBoard(const BoardName& name);
+
+/// The boards of a study, side by side in ascending order, `boards` of each. Kind RANDOM, NEAR
+/// or PARTLY_HOME gives every board that kind; mixed gives board i of a side kind i mod 3.
+std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
+                                    const std::vector<BoardKind>& kinds, std::uint64_t seed);
+
+/// The shard-th (1 ... shards) of `shards` slices of the list: every shards-th board, starting
+/// at position shard - 1, so that each slice holds boards of every side.
+std::vector<StudyBoard> ShardOf(const std::vector<StudyBoard>& boards, unsigned shard,
+                                unsigned shards);

@@ -1,0 +1,57 @@
+// study_record.h: what a study finds, board by board and method by method.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "study/seeded_boards.h"
+
+/// How a method fared on a board. FAILED: a solution that does not reach the goal (or that
+/// refuses a letter), or a refusal of a board that can be solved; REFUSED: a refusal of a board
+/// that cannot be (see MustBeSolved).
+enum class SolveStatus { SOLVED, REFUSED, FAILED };
+
+/// The word for the status in CSV files: solved, refused, failed.
+const char* StatusName(SolveStatus status);
+/// The status named by the word; false for an unknown word.
+bool ParseStatus(const std::string& word, SolveStatus& status);
+
+/// One method on one board: the solution's length as returned and once optimized, and the
+/// thread's processor time for the solve in microseconds.
+struct MethodOutcome {
+  SolveStatus status = SolveStatus::FAILED;
+  std::uint64_t length = 0;
+  std::uint64_t optimizedLength = 0;
+  std::int64_t micros = 0;
+};
+
+/// One board: its name, its Manhattan distance and lower bound, and each method's outcome in
+/// the order of StudyResults::methods.
+struct BoardOutcome {
+  BoardName name;
+  std::uint64_t manhattan = 0;
+  std::uint64_t lowerBound = 0;
+  std::vector<MethodOutcome> methods;
+};
+
+/// A study's findings: the commands of its methods and its boards in list order.
+struct StudyResults {
+  std::vector<std::string> methods;
+  std::vector<BoardOutcome> boards;
+};
+
+/// How the study was asked for, as its JSON report gives it.
+struct StudyParameters {
+  std::vector<std::string> methods;
+  std::vector<unsigned> sides;
+  /// Boards per side; for a study of files, the number of files.
+  unsigned boards = 0;
+  /// random, near, partly-home, mixed, or file.
+  std::string kind;
+  std::uint64_t seed = 0;
+  /// The user's files, for a study of files.
+  std::vector<std::string> files;
+  /// The slice of the list that this run took, "I/K"; empty for the whole list.
+  std::string shard;
+};

@@ -1,0 +1,109 @@
+// study_runner.cpp: worker threads taking the next board from a shared counter.
+#include "study/study_runner.h"
+
+#include <time.h>
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <ostream>
+#include <thread>
+#include <utility>
+
+#include "solver/solution_optimizer.h"
+#include "study/lower_bound.h"
+#include "study/solution_check.h"
+#include "study/user_boards.h"
+
+namespace {
+
+// The processor time of the calling thread: other threads of the study, and other programs on
+// the machine, do not count towards a solve (std::clock would count every thread).
+std::int64_t ThreadMicros() {
+  timespec now;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved,
+                        std::ostream& discard) {
+  MethodOutcome outcome;
+  SolveResult result;
+  bool threw = false;
+  const std::int64_t start = ThreadMicros();
+  try {
+    result = method.solve(board, discard);
+  } catch (...) {
+    threw = true;
+  }
+  outcome.micros = ThreadMicros() - start;
+  if (result.solved && !threw) {
+    outcome.status = ReachesGoal(board, result.moves) ? SolveStatus::SOLVED : SolveStatus::FAILED;
+  } else {
+    outcome.status = mustBeSolved ? SolveStatus::FAILED : SolveStatus::REFUSED;
+  }
+  outcome.length = result.moves.size();
+  outcome.optimizedLength = OptimizeSolution(std::move(result.moves)).size();
+  return outcome;
+}
+
+BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods,
+                      std::ostream& discard) {
+  BoardOutcome outcome;
+  outcome.name = item.name;
+  const bool generated = item.name.kind != BoardKind::FILE;
+  const Board made = generated ? GenerateBoard(item.name) : Board();
+  const Board& board = generated ? made : item.board;
+  outcome.manhattan = board.ManhattanDistance(discard);
+  outcome.lowerBound = outcome.manhattan + LinearConflicts(board);
+  // The study's own boards are all solvable; a user's board may rightly be refused.
+  const bool mustBeSolved = generated || MustBeSolved(board);
+  outcome.methods.reserve(methods.size());
+  for (const Method& method : methods) {
+    outcome.methods.push_back(RunMethod(method, board, mustBeSolved, discard));
+  }
+  return outcome;
+}
+
+size_t FailuresOf(const BoardOutcome& board) {
+  size_t failures = 0;
+  for (const MethodOutcome& method : board.methods) {
+    failures += method.status == SolveStatus::FAILED;
+  }
+  return failures;
+}
+
+}  // namespace
+
+StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
+                      const std::vector<Method>& methods, const ProgressReport& progress) {
+  StudyResults results;
+  for (const Method& method : methods) results.methods.emplace_back(method.command);
+  results.boards.resize(boards.size());
+  std::atomic<size_t> next{0};
+  std::mutex reporting;
+  size_t done = 0, failures = 0;
+  auto work = [&] {
+    // A stream without a buffer is always failed, so every write to it returns at once.
+    std::ostream discard(nullptr);
+    for (size_t i = next++; i < boards.size(); i = next++) {
+      results.boards[i] = StudyOne(boards[i], methods, discard);
+      const std::lock_guard<std::mutex> lock(reporting);
+      ++done;
+      failures += FailuresOf(results.boards[i]);
+      if (progress) progress(done, boards.size(), failures);
+    }
+  };
+  const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, boards.size()));
+  std::vector<std::thread> workers;
+  for (size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  work();
+  for (std::thread& worker : workers) worker.join();
+  return results;
+}
+
+size_t CountFailures(const StudyResults& results) {
+  size_t failures = 0;
+  for (const BoardOutcome& board : results.boards) failures += FailuresOf(board);
+  return failures;
+}

@@ -1,0 +1,26 @@
+// study_runner.h: every method on every board of a study, boards shared out among threads.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "board/board.h"
+#include "methods/method_table.h"
+#include "study/seeded_boards.h"
+#include "study/study_record.h"
+
+/// Told after each board how many boards are done of how many, and how many solves failed so
+/// far; called from one thread at a time.
+using ProgressReport = std::function<void(size_t done, size_t total, size_t failures)>;
+
+/// Runs each method on each board, jobs boards at a time, and checks every solution on a fresh
+/// copy of its board. The methods write their progress and time lines to a stream that
+/// discards them. The results are in list order, the same for any number of jobs apart from
+/// the measured times.
+StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
+                      const std::vector<Method>& methods = Methods(),
+                      const ProgressReport& progress = nullptr);
+
+/// How many of the results' solves failed.
+size_t CountFailures(const StudyResults& results);

@@ -1,0 +1,65 @@
+// user_boards_test.cpp: boards from both kinds of file, and which refusals are right.
+#include "study/user_boards.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/xml_puzzle_file.h"
+#include "study/study_runner.h"
+
+namespace {
+
+SolveResult RefuseAll(const Board&, std::ostream&) {
+  return SolveResult::Refused(CANT_SOLVE);
+}
+
+}  // namespace
+
+TEST(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefused) {
+  const std::string folder = ::testing::TempDir() + "user_boards_" + std::to_string(getpid());
+  std::filesystem::create_directories(folder);
+  const auto write = [&](const std::string& name, const std::string& text) {
+    std::ofstream(folder + "/" + name) << text;
+    return folder + "/" + name;
+  };
+  std::ostringstream out;
+  const Board random = GenerateBoard({5, BoardKind::RANDOM, 1, 0, {}});
+  ASSERT_TRUE(SaveXmlFile(random, folder + "/random.xml", out));
+  const std::vector<std::string> files = {
+      write("one_move.txt", "1 2 3\n4 5 6\n7 0 8\n"), folder + "/random.xml",
+      write("swapped.txt", "2 1 3 4 5 6 7 8 0"), write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
+  std::vector<StudyBoard> boards;
+  std::string error;
+  for (const std::string& file : files) {
+    boards.push_back({{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}});
+    ASSERT_TRUE(LoadUserBoard(file, boards.back().board, error)) << file << ": " << error;
+  }
+  EXPECT_EQ(random.tiles, boards[1].board.tiles);
+
+  const StudyResults results =
+      RunStudy(boards, 2, {Methods()[0], {"refuse", "refuses every board", RefuseAll}});
+  const SolveStatus expected[4][2] = {{SolveStatus::SOLVED, SolveStatus::FAILED},
+                                      {SolveStatus::SOLVED, SolveStatus::FAILED},
+                                      {SolveStatus::REFUSED, SolveStatus::REFUSED},
+                                      {SolveStatus::REFUSED, SolveStatus::REFUSED}};
+  for (size_t b = 0; b < 4; ++b) {
+    for (size_t m = 0; m < 2; ++m) {
+      EXPECT_EQ(expected[b][m], results.boards[b].methods[m].status) << files[b] << " " << m;
+    }
+  }
+  EXPECT_EQ(1u, results.boards[0].methods[0].optimizedLength);
+
+  for (const auto& [file, reason] :
+       {std::pair{write("words.txt", "no numbers"), "Error - board isn't n x n!"},
+        std::pair{write("no_root.xml", "<Puzzle Width=\"3\"/>"), "holds no board"},
+        std::pair{folder + "/missing.txt", "cannot be opened"},
+        std::pair{folder, "is not a regular file"}}) {
+    Board board;
+    EXPECT_FALSE(LoadUserBoard(file, board, error)) << file;
+    EXPECT_EQ(reason, error) << file;
+  }
+  std::filesystem::remove_all(folder);
+}
