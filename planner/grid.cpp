@@ -1,0 +1,54 @@
+// grid.cpp: the planner's working board.
+#include "planner/grid.h"
+
+namespace planner {
+
+Grid::Grid(const Board& board)
+    : n(static_cast<int>(board.n)),
+      cells(board.tiles.begin(), board.tiles.end()),
+      where(board.tiles.size()),
+      locked(board.tiles.size(), 0) {
+  for (int cell = 0; cell < n * n; ++cell) where[cells[cell]] = static_cast<int16_t>(cell);
+  blank = where[0];
+  // A solution of a 100 x 100 board stays under three million moves.
+  moves.reserve(static_cast<size_t>(3) * n * n * n + 64);
+}
+
+int Grid::Neighbour(int cell, int dir) const {
+  const int row = cell / n + DIR_ROW[dir];
+  const int col = cell % n + DIR_COL[dir];
+  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
+  return row * n + col;
+}
+
+void Grid::Move(int dir) {
+  const int target = Neighbour(blank, dir);
+  const int tile = cells[target];
+  cells[blank] = static_cast<int16_t>(tile);
+  where[tile] = static_cast<int16_t>(blank);
+  cells[target] = 0;
+  where[0] = static_cast<int16_t>(target);
+  blank = target;
+  moves += DIR_LETTERS[dir];
+}
+
+void Grid::ApplyLetters(const MoveSequence& letters) {
+  for (const char letter : letters) Move(DirOf(letter));
+}
+
+int DirOf(char letter) {
+  switch (letter) {
+    case 'U':
+      return UP;
+    case 'D':
+      return DOWN;
+    case 'L':
+      return LEFT;
+    case 'R':
+      return RIGHT;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace planner

@@ -1,0 +1,66 @@
+// grid.h: the planner's working board: cells, where each tile is, placed cells, and the moves.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+
+namespace planner {
+
+/// Directions of the blank, in the order of their letters: U, D, L, R. A direction's opposite
+/// differs in the lowest bit.
+enum Dir : int { UP = 0, DOWN = 1, LEFT = 2, RIGHT = 3 };
+/// The letter of each direction.
+inline constexpr char DIR_LETTERS[] = "UDLR";
+/// Row and column steps of each direction.
+inline constexpr int DIR_ROW[] = {-1, 1, 0, 0};
+inline constexpr int DIR_COL[] = {0, 0, -1, 1};
+
+/// An n x n position with an index from tile to cell kept current on every move, a mark per
+/// cell that is placed for good (or held for a moment), and every move made, as letters.
+class Grid {
+ public:
+  /// Takes the side and tiles of a permutation board.
+  explicit Grid(const Board& board);
+
+  int Side() const { return n; }
+  int Blank() const { return blank; }
+  int TileAt(int cell) const { return cells[cell]; }
+  int CellOf(int tile) const { return where[tile]; }
+  /// The cell where tile t belongs: t - 1.
+  static int GoalOf(int tile) { return tile - 1; }
+  /// The tile that belongs at the cell on an n x n board.
+  int TileFor(int cell) const { return cell + 1; }
+  int Row(int cell) const { return cell / n; }
+  int Col(int cell) const { return cell % n; }
+  int CellAt(int row, int col) const { return row * n + col; }
+  /// The neighbour of the cell in the direction, or -1 off the board.
+  int Neighbour(int cell, int dir) const;
+
+  /// True for a cell that must not change: placed, or held by the caller.
+  bool IsLocked(int cell) const { return locked[cell] != 0; }
+  void Lock(int cell) { locked[cell] = 1; }
+  void Unlock(int cell) { locked[cell] = 0; }
+
+  /// Moves the blank one cell; the move must stay on the board and off locked cells.
+  void Move(int dir);
+  /// Every move made so far.
+  const MoveSequence& Moves() const { return moves; }
+  /// Appends letters made elsewhere (a finishing search), applying each.
+  void ApplyLetters(const MoveSequence& letters);
+
+ private:
+  int n;
+  std::vector<int16_t> cells;
+  std::vector<int16_t> where;
+  std::vector<uint8_t> locked;
+  int blank = 0;
+  MoveSequence moves;
+};
+
+/// The direction whose letter this is, or -1.
+int DirOf(char letter);
+
+}  // namespace planner

@@ -1,0 +1,80 @@
+// planner_solver.cpp: checking the board, the reduction to 3 x 3, and the finish.
+#include "planner/planner_solver.h"
+
+#include <sstream>
+#include <vector>
+
+#include "planner/grid.h"
+#include "planner/line_filler.h"
+#include "planner/small_boards.h"
+#include "solver/end_game_search.h"
+#include "solver/solution_optimizer.h"
+
+namespace planner {
+
+namespace {
+
+bool IsSolvablePermutation(const Board& board) {
+  if (board.n < 2 || board.n > MAX_SIDE) return false;
+  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
+  std::vector<bool> seen(board.tiles.size(), false);
+  for (const int value : board.tiles) {
+    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
+    seen[value] = true;
+  }
+  Board copy(board);
+  std::ostringstream ignored;
+  return copy.IsSolvable(ignored);
+}
+
+bool IsGoal(const Grid& grid) {
+  const int cells = grid.Side() * grid.Side();
+  for (int cell = 0; cell + 1 < cells; ++cell) {
+    if (grid.TileAt(cell) != cell + 1) return false;
+  }
+  return true;
+}
+
+// The 3 x 3 part from (top, left) to the corner, renumbered as a 3 x 3 board.
+Board CornerBoard(const Grid& grid, int top, int left) {
+  Board corner;
+  corner.n = 3;
+  for (int row = top; row < top + 3; ++row) {
+    for (int col = left; col < left + 3; ++col) {
+      const int tile = grid.TileAt(grid.CellAt(row, col));
+      const int goal = Grid::GoalOf(tile);
+      corner.tiles.push_back(
+          tile == 0 ? 0 : (grid.Row(goal) - top) * 3 + (grid.Col(goal) - left) + 1);
+    }
+  }
+  corner.FindBlank();
+  return corner;
+}
+
+}  // namespace
+
+SolveResult SolvePlanner(const Board& board, std::ostream& out) {
+  (void)out;
+  if (!IsSolvablePermutation(board)) return SolveResult::Refused(CANT_SOLVE);
+  if (board.n == 2) return SolveResult::Solved(Solve2x2(board));
+  Grid grid(board);
+  const int n = grid.Side();
+  LineFiller filler;
+  int top = 0, left = 0;
+  while (n - top > 3) {
+    Line row{{}, DOWN};
+    for (int col = left; col < n; ++col) row.targets.push_back(grid.CellAt(top, col));
+    Line column{{}, RIGHT};
+    for (int r = top + 1; r < n; ++r) column.targets.push_back(grid.CellAt(r, left));
+    if (!filler.Fill(grid, row) || !filler.Fill(grid, column)) {
+      return SolveResult::Refused(NOT_SOLVED);
+    }
+    ++top;
+    ++left;
+  }
+  grid.ApplyLetters(Solve3x3(CornerBoard(grid, top, left)));
+  if (!IsGoal(grid)) return SolveResult::Refused(NOT_SOLVED);
+  return SolveResult::Solved(OptimizeSolution(grid.Moves()));
+}
+
+}  // namespace planner
