@@ -6,7 +6,8 @@
 
 namespace planner {
 
-void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4]) {
+int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
+                          int avoid2) {
   const int n = grid.Side();
   const size_t size = static_cast<size_t>(n) * n;
   if (g.size() != size) {
@@ -19,17 +20,10 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
     stamp = 1;
   }
   start = from;
-  int side[4];
-  int wanted = 0;
-  for (int dir = 0; dir < 4; ++dir) {
-    dist[dir] = -1;
-    side[dir] = grid.Neighbour(focus, dir);
-    if (side[dir] >= 0 && grid.IsLocked(side[dir])) side[dir] = -1;
-    if (side[dir] >= 0) ++wanted;
-  }
-  const int focusRow = grid.Row(focus), focusCol = grid.Col(focus);
+  reached = -1;
+  const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell) {
-    return std::abs(grid.Row(cell) - focusRow) + std::abs(grid.Col(cell) - focusCol) - 1;
+    return std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol);
   };
   // Cheapest estimate on top; among equals the deeper entry, so that the search runs straight at
   // its goal instead of widening over every equally short walk.
@@ -39,23 +33,19 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
   seen[from] = stamp;
   cameFrom[from] = -1;
   heap.push_back({estimate(from), 0, from});
-  int nearest = -1;
-  while (!heap.empty() && wanted > 0) {
+  while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), later);
     const Entry entry = heap.back();
     heap.pop_back();
     if (entry.g != g[entry.cell]) continue;
-    if (nearest >= 0 && entry.f > nearest + slack) break;
-    for (int dir = 0; dir < 4; ++dir) {
-      if (side[dir] == entry.cell && dist[dir] < 0) {
-        dist[dir] = entry.g;
-        if (nearest < 0) nearest = entry.g;
-        --wanted;
-      }
+    if (entry.f > limit) return -1;
+    if (entry.cell == target) {
+      reached = target;
+      return entry.g;
     }
     for (int dir = 0; dir < 4; ++dir) {
       const int next = grid.Neighbour(entry.cell, dir);
-      if (next < 0 || next == focus || grid.IsLocked(next)) continue;
+      if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
       const int cost = entry.g + 1;
       if (seen[next] == stamp && g[next] <= cost) continue;
       seen[next] = stamp;
@@ -65,11 +55,28 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
       std::push_heap(heap.begin(), heap.end(), later);
     }
   }
+  return -1;
 }
 
-void BlankRouter::PathTo(const Grid& grid, int cell, std::vector<int8_t>& dirs) const {
+void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4]) {
+  int nearest = -1;
+  for (int dir = 0; dir < 4; ++dir) {
+    dist[dir] = -1;
+    const int side = grid.Neighbour(focus, dir);
+    if (side < 0 || grid.IsLocked(side)) continue;
+    const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
+    dist[dir] = Distance(grid, from, focus, side, limit);
+    if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
+  }
+  // A side passed over before a nearer one was known is dropped if it is now beyond the slack.
+  for (int dir = 0; dir < 4; ++dir) {
+    if (dist[dir] > nearest + slack) dist[dir] = -1;
+  }
+}
+
+void BlankRouter::PathTo(const Grid& grid, std::vector<int8_t>& dirs) const {
   dirs.clear();
-  while (cell != start) {
+  for (int cell = reached; cell != start && cell >= 0;) {
     const int dir = cameFrom[cell];
     dirs.push_back(static_cast<int8_t>(dir));
     cell = grid.Neighbour(cell, dir ^ 1);

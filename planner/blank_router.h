@@ -12,13 +12,16 @@ namespace planner {
 /// tile it works around). Holds its working storage between searches.
 class BlankRouter {
  public:
+  /// The length of a shortest walk from start to target that never enters `avoid` (nor
+  /// `avoid2`, when given), or -1 when there is none within `limit` moves. PathTo then gives
+  /// that walk.
+  int Distance(const Grid& grid, int start, int avoid, int target, int limit, int avoid2 = -1);
   /// From start, the distance to each side cell of focus (index = direction from focus), or -1
   /// for a side off the board, locked, or more than `slack` beyond the nearest side. The walk
-  /// never enters focus. PathTo then gives the walk to any side with a distance.
+  /// never enters focus.
   void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4]);
-  /// The directions of the blank's walk from the last search's start to the cell, which that
-  /// search reached.
-  void PathTo(const Grid& grid, int cell, std::vector<int8_t>& dirs) const;
+  /// The directions of the walk that the last call of Distance found.
+  void PathTo(const Grid& grid, std::vector<int8_t>& dirs) const;
 
  private:
   struct Entry {
@@ -32,6 +35,7 @@ class BlankRouter {
   std::vector<Entry> heap;
   uint32_t stamp = 0;
   int start = -1;
+  int reached = -1;
 };
 
 }  // namespace planner

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "planner/domino.h"
+#include "planner/open_board_costs.h"
 #include "planner/pair_finisher.h"
 
 namespace planner {
@@ -16,6 +18,25 @@ int Step(const Grid& grid, int cell, int dir, int steps) {
   const int n = grid.Side();
   if (row < 0 || col < 0 || row >= n || col >= n) return -1;
   return grid.CellAt(row, col);
+}
+
+int Distance(const Grid& grid, int a, int b) {
+  return std::abs(grid.Row(a) - grid.Row(b)) + std::abs(grid.Col(a) - grid.Col(b));
+}
+
+// Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
+// `target`, walls ignored.
+int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
+  int best = 1 << 30;
+  for (int side = 0; side < 4; ++side) {
+    const int sideCell = grid.Neighbour(cell, side);
+    if (sideCell < 0) continue;
+    const int cost = Distance(grid, blank, sideCell) +
+                     OpenBoardCost(grid.Row(cell) - grid.Row(target),
+                                   grid.Col(cell) - grid.Col(target), side);
+    best = std::min(best, cost);
+  }
+  return best;
 }
 
 }  // namespace
@@ -33,7 +54,8 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
     }
   }
   if (best < 0) return false;
-  router.PathTo(grid, grid.Neighbour(cell, best), walk);
+  router.Distance(grid, grid.Blank(), cell, grid.Neighbour(cell, best), 1 << 30);
+  router.PathTo(grid, walk);
   for (const int8_t dir : walk) grid.Move(dir);
   return true;
 }
@@ -41,11 +63,60 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
 bool LineFiller::Fill(Grid& grid, const Line& line) {
   const int length = static_cast<int>(line.targets.size());
   for (int i = 0; i + 2 < length; ++i) {
+    if (i + 3 < length && TryDomino(grid, line, i)) {
+      ++i;
+      continue;
+    }
     const int target = line.targets[i];
     if (!mover.MoveTile(grid, grid.TileFor(target), target)) return false;
     grid.Lock(target);
   }
   return length < 2 || FillTail(grid, line, length - 2);
+}
+
+bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
+  const int targetA = line.targets[first], targetB = line.targets[first + 1];
+  const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
+  const int goalOrient = grid.Neighbour(targetA, RIGHT) == targetB ? RIGHT : DOWN;
+  const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
+  const int singles = SingleEstimate(grid, cellA, targetA, grid.Blank()) +
+                      SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
+  // The cheapest way to join them: one tile walks to a side of the other, which stays.
+  int best = 1 << 30, bestMover = -1, bestCell = -1;
+  for (const int mover : {tileA, tileB}) {
+    const int from = grid.CellOf(mover);
+    const int other = mover == tileA ? cellB : cellA;
+    const int join0 = 0;
+    for (int dir = 0; dir < 4; ++dir) {
+      const int cell = grid.Neighbour(other, dir);
+      if (cell < 0 || grid.IsLocked(cell)) continue;
+      const int join = join0 + SingleEstimate(grid, from, cell, grid.Blank());
+      // The domino then: A's cell and B's direction follow from who moved where.
+      const int newA = mover == tileA ? cell : cellA;
+      const int orient = mover == tileA ? (dir ^ 1) : dir;
+      int carry = 1 << 30;
+      for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+        if (!IsDominoSlot(orient, slot)) continue;
+        carry = std::min(carry, OpenDominoCost(grid.Row(newA) - grid.Row(targetA),
+                                               grid.Col(newA) - grid.Col(targetA), orient, slot,
+                                               goalOrient));
+      }
+      if (join + carry + 2 < best) {
+        best = join + carry + 2;
+        bestMover = mover;
+        bestCell = cell;
+      }
+    }
+  }
+  if (bestMover < 0 || best >= singles) return false;
+  const int stay = bestMover == tileA ? cellB : cellA;
+  grid.Lock(stay);
+  const bool joined = mover.MoveTile(grid, bestMover, bestCell);
+  grid.Unlock(stay);
+  if (!joined || !pairMover.MovePair(grid, tileA, tileB, targetA, goalOrient)) return false;
+  grid.Lock(targetA);
+  grid.Lock(targetB);
+  return true;
 }
 
 bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {

@@ -5,6 +5,7 @@
 
 #include "planner/blank_router.h"
 #include "planner/grid.h"
+#include "planner/pair_mover.h"
 #include "planner/tile_mover.h"
 
 namespace planner {
@@ -25,6 +26,9 @@ class LineFiller {
   bool Fill(Grid& grid, const Line& line);
 
  private:
+  /// Places the tiles of cells `first` and `first + 1` together as a domino when the estimate
+  /// says that is cheaper than one by one; true when it did.
+  bool TryDomino(Grid& grid, const Line& line, int first);
   /// The last two cells of the line, from index `first`.
   bool FillTail(Grid& grid, const Line& line, int first);
 
@@ -33,6 +37,7 @@ class LineFiller {
   bool WalkBlankBeside(Grid& grid, int tile, InWindow inWindow);
 
   TileMover mover;
+  PairMover pairMover;
   BlankRouter router;
   std::vector<int8_t> walk;
 };

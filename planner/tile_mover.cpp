@@ -32,7 +32,7 @@ int DirBetween(const Grid& grid, int from, int to) {
 
 }  // namespace
 
-bool TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs) {
+int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs) {
   const int row = grid.Row(cell), col = grid.Col(cell);
   const int a = RING_OF_SIDE[from], b = RING_OF_SIDE[to];
   // Both ways round the ring; the shorter free one, clockwise first among equals.
@@ -60,14 +60,13 @@ bool TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<i
         previous = next;
       }
     }
-    return true;
+    return best;
   }
   // The ring is cut on both ways: a wider walk round the walls.
-  int dist[4];
-  router.DistancesAround(grid, grid.Neighbour(cell, from), cell, NO_LIMIT, dist);
-  if (dist[to] < 0) return false;
-  if (dirs) router.PathTo(grid, grid.Neighbour(cell, to), *dirs);
-  return true;
+  const int length =
+      router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
+  if (length >= 0 && dirs) router.PathTo(grid, *dirs);
+  return length;
 }
 
 int TileMover::Search(const Grid& grid, int tile, int target) {
@@ -116,10 +115,8 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       if (other == side) continue;
       const int otherCell = grid.Neighbour(cell, other);
       if (otherCell < 0 || grid.IsLocked(otherCell)) continue;
-      // Cheap test first: an open ring gives 2 or 4 moves without building the walk.
-      walk.clear();
-      if (!Turn(grid, cell, side, other, &walk)) continue;
-      reach(cell * 4 + other, entry.g + static_cast<int>(walk.size()), entry.state);
+      const int turn = Turn(grid, cell, side, other, nullptr);
+      if (turn >= 0) reach(cell * 4 + other, entry.g + turn, entry.state);
     }
   }
   return -1;
@@ -140,9 +137,8 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target) {
   std::reverse(chain.begin(), chain.end());
 
   const int start = chain.front() / 4;
-  int dist[4];
-  router.DistancesAround(grid, grid.Blank(), start, APPROACH_SLACK, dist);
-  router.PathTo(grid, grid.Neighbour(start, chain.front() % 4), walk);
+  router.Distance(grid, grid.Blank(), start, grid.Neighbour(start, chain.front() % 4), NO_LIMIT);
+  router.PathTo(grid, walk);
   for (const int8_t dir : walk) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int cell = chain[i - 1] / 4, side = chain[i - 1] % 4;

@@ -27,9 +27,9 @@ class TileMover {
   };
   /// Runs the search; returns the goal state reached, or -1.
   int Search(const Grid& grid, int tile, int target);
-  /// The blank's walk round the tile at cell from side `from` to side `to`, as directions;
-  /// false when there is none.
-  bool Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs);
+  /// The length of the blank's shortest walk round the tile at cell from side `from` to side
+  /// `to`, and the walk itself into dirs when given; -1 when there is none.
+  int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs);
 
   BlankRouter router;
   std::vector<int> g;

@@ -1,0 +1,117 @@
+// domino.cpp: the ring round a domino, and one backward Dijkstra search over a whole open board.
+#include "planner/domino.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "board/board.h"
+#include "planner/grid.h"
+
+namespace planner {
+
+namespace {
+
+constexpr int RADIUS = static_cast<int>(MAX_SIDE);
+constexpr int WIDTH = 2 * RADIUS + 1;
+
+std::array<DominoRing, 4> BuildRings() {
+  std::array<DominoRing, 4> rings{};
+  for (int orient = 0; orient < 4; ++orient) {
+    const int br = DIR_ROW[orient], bc = DIR_COL[orient];
+    const int top = std::min(0, br) - 1, bottom = std::max(0, br) + 1;
+    const int left = std::min(0, bc) - 1, right = std::max(0, bc) + 1;
+    DominoRing& ring = rings[orient];
+    int k = 0;
+    auto add = [&](int row, int col) {
+      ring.row[k] = row;
+      ring.col[k] = col;
+      ++k;
+    };
+    for (int col = left; col <= right; ++col) add(top, col);
+    for (int row = top + 1; row <= bottom; ++row) add(row, right);
+    for (int col = right - 1; col >= left; --col) add(bottom, col);
+    for (int row = bottom - 1; row > top; --row) add(row, left);
+  }
+  return rings;
+}
+
+int Index(int rows, int cols, int orient, int slot) {
+  return ((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 32 + orient * 8 + slot;
+}
+
+// Moves of the blank round an open ring from one slot to another.
+int RingWalk(int orient, int from, int to) {
+  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
+  const int forward = (b - a + 10) % 10;
+  return std::min(forward, 10 - forward);
+}
+
+std::vector<uint16_t> BuildTable() {
+  std::vector<uint16_t> cost(static_cast<size_t>(WIDTH) * WIDTH * 32, UINT16_MAX);
+  std::vector<std::vector<int>> buckets(1);
+  for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+    if (!IsDominoSlot(RIGHT, slot)) continue;
+    cost[Index(0, 0, RIGHT, slot)] = 0;
+    buckets[0].push_back(Index(0, 0, RIGHT, slot));
+  }
+  auto inside = [](int rows, int cols) {
+    return rows >= -RADIUS && rows <= RADIUS && cols >= -RADIUS && cols <= RADIUS;
+  };
+  for (size_t value = 0; value < buckets.size(); ++value) {
+    for (size_t i = 0; i < buckets[value].size(); ++i) {
+      const int state = buckets[value][i];
+      if (cost[state] != value) continue;
+      const int slot = state % 8, orient = state / 8 % 4;
+      const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH - RADIUS;
+      auto relax = [&](int next, size_t step) {
+        if (value + step >= cost[next]) return;
+        cost[next] = static_cast<uint16_t>(value + step);
+        if (buckets.size() <= value + step) buckets.resize(value + step + 1);
+        buckets[value + step].push_back(next);
+      };
+      for (int other = 0; other < DOMINO_SLOTS; ++other) {
+        if (other != slot && IsDominoSlot(orient, other)) {
+          relax(Index(rows, cols, orient, other), RingWalk(orient, slot, other));
+        }
+      }
+      // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
+      const int whose = slot / 4, dir = slot % 4;
+      if (whose == 1) {
+        const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
+        if (inside(r, c)) relax(Index(r, c, dir, orient ^ 1), 2);
+      } else {
+        const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
+        if (inside(r, c)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
+      }
+    }
+  }
+  return cost;
+}
+
+}  // namespace
+
+const DominoRing& RingOf(int orient) {
+  static const std::array<DominoRing, 4> rings = BuildRings();
+  return rings[orient];
+}
+
+int RingIndex(int orient, int slot) {
+  const int whose = slot / 4, dir = slot % 4;
+  const int row = (whose == 0 ? 0 : DIR_ROW[orient]) + DIR_ROW[dir];
+  const int col = (whose == 0 ? 0 : DIR_COL[orient]) + DIR_COL[dir];
+  const DominoRing& ring = RingOf(orient);
+  for (int k = 0; k < 10; ++k) {
+    if (ring.row[k] == row && ring.col[k] == col) return k;
+  }
+  return -1;
+}
+
+int OpenDominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
+  static const std::vector<uint16_t> table = BuildTable();
+  if (goalOrient == RIGHT) return table[Index(rows, cols, orient, slot)];
+  // A column's domino is a row's one seen across the diagonal: rows and columns change places,
+  // and so do UP and LEFT, DOWN and RIGHT.
+  return table[Index(cols, rows, orient ^ 2, (slot / 4) * 4 + ((slot % 4) ^ 2))];
+}
+
+}  // namespace planner
