@@ -62,16 +62,33 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
 
 bool LineFiller::Fill(Grid& grid, const Line& line) {
   const int length = static_cast<int>(line.targets.size());
-  for (int i = 0; i + 2 < length; ++i) {
-    if (i + 3 < length && TryDomino(grid, line, i)) {
-      ++i;
-      continue;
+  // The unfilled cells stay one run, lo ... hi, filled from whichever end is cheaper to reach;
+  // the last two go together.
+  int lo = 0, hi = length - 1;
+  while (hi - lo + 1 > 2) {
+    const int front = line.targets[lo], back = line.targets[hi];
+    const bool fromBack =
+        SingleEstimate(grid, grid.CellOf(grid.TileFor(back)), back, grid.Blank()) <
+                    SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
+    if (fromBack) {
+      if (hi - 1 >= lo + 2 && TryDomino(grid, line, hi - 1)) {
+        hi -= 2;
+        continue;
+      }
+      if (!mover.MoveTile(grid, grid.TileFor(back), back)) return false;
+      grid.Lock(back);
+      --hi;
+    } else {
+      if (lo + 1 <= hi - 2 && TryDomino(grid, line, lo)) {
+        lo += 2;
+        continue;
+      }
+      if (!mover.MoveTile(grid, grid.TileFor(front), front)) return false;
+      grid.Lock(front);
+      ++lo;
     }
-    const int target = line.targets[i];
-    if (!mover.MoveTile(grid, grid.TileFor(target), target)) return false;
-    grid.Lock(target);
   }
-  return length < 2 || FillTail(grid, line, length - 2);
+  return length < 2 || FillTail(grid, line, lo);
 }
 
 bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
@@ -83,17 +100,16 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
                       SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
   // The cheapest way to join them: one tile walks to a side of the other, which stays.
   int best = 1 << 30, bestMover = -1, bestCell = -1;
-  for (const int mover : {tileA, tileB}) {
-    const int from = grid.CellOf(mover);
-    const int other = mover == tileA ? cellB : cellA;
-    const int join0 = 0;
+  for (const int walker : {tileA, tileB}) {
+    const int from = grid.CellOf(walker);
+    const int other = walker == tileA ? cellB : cellA;
     for (int dir = 0; dir < 4; ++dir) {
       const int cell = grid.Neighbour(other, dir);
       if (cell < 0 || grid.IsLocked(cell)) continue;
-      const int join = join0 + SingleEstimate(grid, from, cell, grid.Blank());
+      const int join = SingleEstimate(grid, from, cell, grid.Blank());
       // The domino then: A's cell and B's direction follow from who moved where.
-      const int newA = mover == tileA ? cell : cellA;
-      const int orient = mover == tileA ? (dir ^ 1) : dir;
+      const int newA = walker == tileA ? cell : cellA;
+      const int orient = walker == tileA ? (dir ^ 1) : dir;
       int carry = 1 << 30;
       for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
         if (!IsDominoSlot(orient, slot)) continue;
@@ -103,7 +119,7 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
       }
       if (join + carry + 2 < best) {
         best = join + carry + 2;
-        bestMover = mover;
+        bestMover = walker;
         bestCell = cell;
       }
     }
