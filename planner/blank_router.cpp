@@ -6,12 +6,21 @@
 
 namespace planner {
 
+int DisplacementCost(const Grid& grid, int from, int to) {
+  const int home = Grid::GoalOf(grid.TileAt(from));
+  const int rowHome = grid.Row(home), colHome = grid.Col(home);
+  const int before = std::abs(grid.Row(from) - rowHome) + std::abs(grid.Col(from) - colHome);
+  const int after = std::abs(grid.Row(to) - rowHome) + std::abs(grid.Col(to) - colHome);
+  return after < before ? 0 : DISPLACEMENT_PENALTY;
+}
+
 int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
                           int avoid2) {
   const int n = grid.Side();
   const size_t size = static_cast<size_t>(n) * n;
   if (g.size() != size) {
     g.assign(size, 0);
+    steps.assign(size, 0);
     seen.assign(size, 0);
     cameFrom.assign(size, -1);
   }
@@ -23,13 +32,14 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   reached = -1;
   const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell) {
-    return std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol);
+    return STEP_COST * (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
   };
   // Cheapest estimate on top; among equals the deeper entry, so that the search runs straight at
   // its goal instead of widening over every equally short walk.
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
   g[from] = 0;
+  steps[from] = 0;
   seen[from] = stamp;
   cameFrom[from] = -1;
   heap.push_back({estimate(from), 0, from});
@@ -38,18 +48,19 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
     const Entry entry = heap.back();
     heap.pop_back();
     if (entry.g != g[entry.cell]) continue;
-    if (entry.f > limit) return -1;
+    if (steps[entry.cell] + estimate(entry.cell) / STEP_COST > limit) return -1;
     if (entry.cell == target) {
       reached = target;
-      return entry.g;
+      return steps[entry.cell];
     }
     for (int dir = 0; dir < 4; ++dir) {
       const int next = grid.Neighbour(entry.cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
-      const int cost = entry.g + 1;
+      const int cost = entry.g + STEP_COST + DisplacementCost(grid, next, entry.cell);
       if (seen[next] == stamp && g[next] <= cost) continue;
       seen[next] = stamp;
       g[next] = cost;
+      steps[next] = steps[entry.cell] + 1;
       cameFrom[next] = static_cast<int8_t>(dir);
       heap.push_back({cost + estimate(next), cost, next});
       std::push_heap(heap.begin(), heap.end(), later);
