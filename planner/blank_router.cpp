@@ -28,8 +28,9 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
     std::fill(seen.begin(), seen.end(), 0);
     stamp = 1;
   }
-  start = from;
-  reached = -1;
+  path.clear();
+  const int straight = Straight(grid, from, avoid, target, avoid2);
+  if (straight >= 0) return straight <= limit ? straight : -1;
   const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell) {
     return STEP_COST * (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
@@ -50,7 +51,12 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
     if (entry.g != g[entry.cell]) continue;
     if (steps[entry.cell] + estimate(entry.cell) / STEP_COST > limit) return -1;
     if (entry.cell == target) {
-      reached = target;
+      for (int cell = target; cell != from;) {
+        const int dir = cameFrom[cell];
+        path.push_back(static_cast<int8_t>(dir));
+        cell = grid.Neighbour(cell, dir ^ 1);
+      }
+      std::reverse(path.begin(), path.end());
       return steps[entry.cell];
     }
     for (int dir = 0; dir < 4; ++dir) {
@@ -85,14 +91,52 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
   }
 }
 
-void BlankRouter::PathTo(const Grid& grid, std::vector<int8_t>& dirs) const {
-  dirs.clear();
-  for (int cell = reached; cell != start && cell >= 0;) {
-    const int dir = cameFrom[cell];
-    dirs.push_back(static_cast<int8_t>(dir));
-    cell = grid.Neighbour(cell, dir ^ 1);
+int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int avoid2) {
+  // Dynamic programming over the rectangle between the two cells: the cheapest walk that only
+  // ever steps towards the target, if any such walk misses every blocked cell.
+  const int rows = grid.Row(target) - grid.Row(from), cols = grid.Col(target) - grid.Col(from);
+  const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
+  const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
+  const int rowStep = rows < 0 ? -grid.Side() : grid.Side(), colStep = cols < 0 ? -1 : 1;
+  constexpr int BLOCKED = 1 << 30;
+  cost.assign(static_cast<size_t>(height) * width, BLOCKED);
+  viaRow.assign(cost.size(), 0);
+  for (int i = 0; i < height; ++i) {
+    for (int j = 0; j < width; ++j) {
+      const int cell = from + i * rowStep + j * colStep;
+      const size_t k = static_cast<size_t>(i) * width + j;
+      if (i == 0 && j == 0) {
+        cost[k] = 0;
+        continue;
+      }
+      if (cell == avoid || cell == avoid2 || grid.IsLocked(cell)) continue;
+      if (i > 0 && cost[k - width] < BLOCKED) {
+        cost[k] = cost[k - width] + DisplacementCost(grid, cell, cell - rowStep);
+        viaRow[k] = 1;
+      }
+      if (j > 0 && cost[k - 1] < BLOCKED) {
+        const int across = cost[k - 1] + DisplacementCost(grid, cell, cell - colStep);
+        if (across < cost[k]) {
+          cost[k] = across;
+          viaRow[k] = 0;
+        }
+      }
+    }
   }
-  std::reverse(dirs.begin(), dirs.end());
+  if (cost.back() >= BLOCKED) return -1;
+  for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
+    const bool down = viaRow[static_cast<size_t>(i) * width + j] != 0;
+    path.push_back(static_cast<int8_t>(down ? rowDir : colDir));
+    if (down) {
+      --i;
+    } else {
+      --j;
+    }
+  }
+  std::reverse(path.begin(), path.end());
+  return height + width - 2;
 }
+
+void BlankRouter::PathTo(std::vector<int8_t>& dirs) const { dirs = path; }
 
 }  // namespace planner

@@ -33,9 +33,13 @@ class BlankRouter {
   /// never enters focus.
   void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4]);
   /// The directions of the walk that the last call of Distance found.
-  void PathTo(const Grid& grid, std::vector<int8_t>& dirs) const;
+  void PathTo(std::vector<int8_t>& dirs) const;
 
  private:
+  /// The cheapest walk that only steps towards the target, into path; its length, or -1 when
+  /// blocked cells cut every such walk.
+  int Straight(const Grid& grid, int from, int avoid, int target, int avoid2);
+
   struct Entry {
     int f;
     int g;
@@ -47,8 +51,9 @@ class BlankRouter {
   std::vector<int8_t> cameFrom;
   std::vector<Entry> heap;
   uint32_t stamp = 0;
-  int start = -1;
-  int reached = -1;
+  std::vector<int8_t> path;
+  std::vector<int> cost;
+  std::vector<uint8_t> viaRow;
 };
 
 }  // namespace planner

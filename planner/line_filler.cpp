@@ -55,7 +55,7 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
   }
   if (best < 0) return false;
   router.Distance(grid, grid.Blank(), cell, grid.Neighbour(cell, best), 1 << 30);
-  router.PathTo(grid, walk);
+  router.PathTo(walk);
   for (const int8_t dir : walk) grid.Move(dir);
   return true;
 }

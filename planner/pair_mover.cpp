@@ -66,7 +66,7 @@ int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
   const int length = router.Distance(grid, SlotCell(grid, cellA, orient, from), cellA,
                                      SlotCell(grid, cellA, orient, to), NO_LIMIT,
                                      grid.Neighbour(cellA, orient));
-  if (length >= 0 && dirs) router.PathTo(grid, *dirs);
+  if (length >= 0 && dirs) router.PathTo(*dirs);
   return length;
 }
 
@@ -147,7 +147,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   const int firstSlot = chain.front() % DOMINO_SLOTS;
   router.Distance(grid, grid.Blank(), startA, SlotCell(grid, startA, startOrient, firstSlot),
                   NO_LIMIT, startB);
-  router.PathTo(grid, walk);
+  router.PathTo(walk);
   for (const int8_t dir : walk) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int slot = chain[i - 1] % DOMINO_SLOTS;

@@ -65,7 +65,7 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
   // The ring is cut on both ways: a wider walk round the walls.
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
-  if (length >= 0 && dirs) router.PathTo(grid, *dirs);
+  if (length >= 0 && dirs) router.PathTo(*dirs);
   return length;
 }
 
@@ -138,7 +138,7 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target) {
 
   const int start = chain.front() / 4;
   router.Distance(grid, grid.Blank(), start, grid.Neighbour(start, chain.front() % 4), NO_LIMIT);
-  router.PathTo(grid, walk);
+  router.PathTo(walk);
   for (const int8_t dir : walk) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int cell = chain[i - 1] / 4, side = chain[i - 1] % 4;
