@@ -76,16 +76,26 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
 }
 
 void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4]) {
-  int nearest = -1;
+  // Sides in order of their Manhattan distance, a lower bound of the walk: a side whose bound is
+  // already beyond the slack is not searched.
+  int order[4], bound[4];
   for (int dir = 0; dir < 4; ++dir) {
     dist[dir] = -1;
+    order[dir] = dir;
     const int side = grid.Neighbour(focus, dir);
-    if (side < 0 || grid.IsLocked(side)) continue;
+    bound[dir] = side < 0 || grid.IsLocked(side)
+                     ? -1
+                     : std::abs(grid.Row(side) - grid.Row(from)) +
+                           std::abs(grid.Col(side) - grid.Col(from));
+  }
+  std::sort(order, order + 4, [&](int a, int b) { return bound[a] < bound[b]; });
+  int nearest = -1;
+  for (const int dir : order) {
+    if (bound[dir] < 0 || (nearest >= 0 && bound[dir] > nearest + slack)) continue;
     const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
-    dist[dir] = Distance(grid, from, focus, side, limit);
+    dist[dir] = Distance(grid, from, focus, grid.Neighbour(focus, dir), limit);
     if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
   }
-  // A side passed over before a nearer one was known is dropped if it is now beyond the slack.
   for (int dir = 0; dir < 4; ++dir) {
     if (dist[dir] > nearest + slack) dist[dir] = -1;
   }

@@ -95,7 +95,9 @@ const DominoRing& RingOf(int orient) {
   return rings[orient];
 }
 
-int RingIndex(int orient, int slot) {
+namespace {
+
+int FindRingIndex(int orient, int slot) {
   const int whose = slot / 4, dir = slot % 4;
   const int row = (whose == 0 ? 0 : DIR_ROW[orient]) + DIR_ROW[dir];
   const int col = (whose == 0 ? 0 : DIR_COL[orient]) + DIR_COL[dir];
@@ -104,6 +106,19 @@ int RingIndex(int orient, int slot) {
     if (ring.row[k] == row && ring.col[k] == col) return k;
   }
   return -1;
+}
+
+}  // namespace
+
+int RingIndex(int orient, int slot) {
+  static const std::array<std::array<int, DOMINO_SLOTS>, 4> table = [] {
+    std::array<std::array<int, DOMINO_SLOTS>, 4> built{};
+    for (int o = 0; o < 4; ++o) {
+      for (int k = 0; k < DOMINO_SLOTS; ++k) built[o][k] = FindRingIndex(o, k);
+    }
+    return built;
+  }();
+  return table[orient][slot];
 }
 
 int OpenDominoCost(int rows, int cols, int orient, int slot, int goalOrient) {

@@ -7,18 +7,17 @@ Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
       cells(board.tiles.begin(), board.tiles.end()),
       where(board.tiles.size()),
-      locked(board.tiles.size(), 0) {
+      locked(board.tiles.size(), 0),
+      rowOf(board.tiles.size()),
+      colOf(board.tiles.size()) {
+  for (int cell = 0; cell < n * n; ++cell) {
+    rowOf[cell] = static_cast<int16_t>(cell / n);
+    colOf[cell] = static_cast<int16_t>(cell % n);
+  }
   for (int cell = 0; cell < n * n; ++cell) where[cells[cell]] = static_cast<int16_t>(cell);
   blank = where[0];
   // A solution of a 100 x 100 board stays under three million moves.
   moves.reserve(static_cast<size_t>(3) * n * n * n + 64);
-}
-
-int Grid::Neighbour(int cell, int dir) const {
-  const int row = cell / n + DIR_ROW[dir];
-  const int col = cell % n + DIR_COL[dir];
-  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
-  return row * n + col;
 }
 
 void Grid::Move(int dir) {

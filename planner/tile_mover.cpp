@@ -16,7 +16,7 @@ constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
 constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
 // The slack beyond the nearest side up to which the blank's first walk looks for the others:
 // past it, walking round the tile is never dearer on an open board.
-constexpr int APPROACH_SLACK = 4;
+constexpr int APPROACH_SLACK = 0;
 constexpr int NO_LIMIT = 1 << 30;
 
 bool FreeCell(const Grid& grid, int row, int col) {
