@@ -40,14 +40,26 @@ int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
     const int r = row + ring.row[k], c = col + ring.col[k];
     return r >= 0 && c >= 0 && r < n && c < n && !grid.IsLocked(grid.CellAt(r, c));
   };
-  int best = -1, bestStep = 0;
+  // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
+  int best = -1, bestStep = 0, bestPushes = 0;
   for (const int step : {1, 9}) {
     const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
     bool free = true;
-    for (int k = 1; k <= length && free; ++k) free = freeAt((a + step * k) % 10);
-    if (free && (best < 0 || length < best)) {
+    int pushes = 0;
+    int previous = SlotCell(grid, cellA, orient, from);
+    for (int k = 1; k <= length && free; ++k) {
+      const int at = (a + step * k) % 10;
+      free = freeAt(at);
+      if (free && dirs) {
+        const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
+        pushes += DisplacementCost(grid, next, previous);
+        previous = next;
+      }
+    }
+    if (free && (best < 0 || length < best || (length == best && pushes < bestPushes))) {
       best = length;
       bestStep = step;
+      bestPushes = pushes;
     }
   }
   if (best >= 0) {

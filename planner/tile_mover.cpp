@@ -36,17 +36,26 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
   const int row = grid.Row(cell), col = grid.Col(cell);
   const int a = RING_OF_SIDE[from], b = RING_OF_SIDE[to];
   // Both ways round the ring; the shorter free one, clockwise first among equals.
-  int best = -1, bestStep = 0;
+  // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
+  int best = -1, bestStep = 0, bestPushes = 0;
   for (const int step : {1, 7}) {
     const int length = step == 1 ? (b - a + 8) % 8 : (a - b + 8) % 8;
     bool free = true;
+    int pushes = 0;
+    int previous = grid.Neighbour(cell, from);
     for (int k = 1; k <= length && free; ++k) {
       const int at = (a + step * k) % 8;
       free = FreeCell(grid, row + RING_ROW[at], col + RING_COL[at]);
+      if (free && dirs) {
+        const int next = grid.CellAt(row + RING_ROW[at], col + RING_COL[at]);
+        pushes += DisplacementCost(grid, next, previous);
+        previous = next;
+      }
     }
-    if (free && (best < 0 || length < best)) {
+    if (free && (best < 0 || length < best || (length == best && pushes < bestPushes))) {
       best = length;
       bestStep = step;
+      bestPushes = pushes;
     }
   }
   if (best >= 0) {
