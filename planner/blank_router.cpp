@@ -6,13 +6,6 @@
 
 namespace planner {
 
-int DisplacementCost(const Grid& grid, int from, int to) {
-  const int home = Grid::GoalOf(grid.TileAt(from));
-  const int rowHome = grid.Row(home), colHome = grid.Col(home);
-  const int before = std::abs(grid.Row(from) - rowHome) + std::abs(grid.Col(from) - colHome);
-  const int after = std::abs(grid.Row(to) - rowHome) + std::abs(grid.Col(to) - colHome);
-  return after < before ? 0 : DISPLACEMENT_PENALTY;
-}
 
 int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
                           int avoid2) {
@@ -57,6 +50,7 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
         cell = grid.Neighbour(cell, dir ^ 1);
       }
       std::reverse(path.begin(), path.end());
+      lastPushes = entry.g - STEP_COST * steps[entry.cell];
       return steps[entry.cell];
     }
     for (int dir = 0; dir < 4; ++dir) {
@@ -75,7 +69,8 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   return -1;
 }
 
-void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4]) {
+void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4],
+                                  int pushes[4]) {
   // Sides in order of their Manhattan distance, a lower bound of the walk: a side whose bound is
   // already beyond the slack is not searched.
   int order[4], bound[4];
@@ -94,6 +89,7 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
     if (bound[dir] < 0 || (nearest >= 0 && bound[dir] > nearest + slack)) continue;
     const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
     dist[dir] = Distance(grid, from, focus, grid.Neighbour(focus, dir), limit);
+    if (pushes) pushes[dir] = lastPushes;
     if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
   }
   for (int dir = 0; dir < 4; ++dir) {
@@ -134,6 +130,7 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
     }
   }
   if (cost.back() >= BLOCKED) return -1;
+  lastPushes = cost.back();
   for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
     const bool down = viaRow[static_cast<size_t>(i) * width + j] != 0;
     path.push_back(static_cast<int8_t>(down ? rowDir : colDir));

@@ -8,17 +8,7 @@
 
 namespace planner {
 
-/// What a walk of the blank costs the searches: STEP_COST a move, and DISPLACEMENT_PENALTY more
-/// for every tile it pushes away from its home instead of towards it. Among equally short walks
-/// the one that pushes the most tiles homewards wins, and a walk one move longer wins when it
-/// spares two tiles from being pushed away. Over a whole solve the tiles then drift towards
-/// their homes, and the later placements are shorter.
-constexpr int STEP_COST = 4;
-constexpr int DISPLACEMENT_PENALTY = 2;
 
-/// The extra cost of moving the tile at `from` to the neighbouring cell `to`: 0 when that brings
-/// it closer to its home, DISPLACEMENT_PENALTY when it takes it away.
-int DisplacementCost(const Grid& grid, int from, int to);
 
 /// Finds shortest walks of the blank over cells that are not locked, keeping off one cell (the
 /// tile it works around). Holds its working storage between searches.
@@ -31,7 +21,10 @@ class BlankRouter {
   /// From start, the distance to each side cell of focus (index = direction from focus), or -1
   /// for a side off the board, locked, or more than `slack` beyond the nearest side. The walk
   /// never enters focus.
-  void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4]);
+  void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4],
+                       int pushes[4] = nullptr);
+  /// The push cost (see DisplacementCost) of the walk that the last call of Distance found.
+  int LastPushes() const { return lastPushes; }
   /// The directions of the walk that the last call of Distance found.
   void PathTo(std::vector<int8_t>& dirs) const;
 
@@ -52,6 +45,7 @@ class BlankRouter {
   std::vector<Entry> heap;
   uint32_t stamp = 0;
   std::vector<int8_t> path;
+  int lastPushes = 0;
   std::vector<int> cost;
   std::vector<uint8_t> viaRow;
 };

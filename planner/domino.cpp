@@ -47,6 +47,15 @@ int RingWalk(int orient, int from, int to) {
 }
 
 std::vector<uint16_t> BuildTable() {
+  int walks[4][DOMINO_SLOTS][DOMINO_SLOTS];
+  for (int orient = 0; orient < 4; ++orient) {
+    for (int from = 0; from < DOMINO_SLOTS; ++from) {
+      for (int to = 0; to < DOMINO_SLOTS; ++to) {
+        const bool both = IsDominoSlot(orient, from) && IsDominoSlot(orient, to);
+        walks[orient][from][to] = both ? RingWalk(orient, from, to) : 0;
+      }
+    }
+  }
   std::vector<uint16_t> cost(static_cast<size_t>(WIDTH) * WIDTH * 32, UINT16_MAX);
   std::vector<std::vector<int>> buckets(1);
   for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
@@ -71,7 +80,7 @@ std::vector<uint16_t> BuildTable() {
       };
       for (int other = 0; other < DOMINO_SLOTS; ++other) {
         if (other != slot && IsDominoSlot(orient, other)) {
-          relax(Index(rows, cols, orient, other), RingWalk(orient, slot, other));
+          relax(Index(rows, cols, orient, other), walks[orient][slot][other]);
         }
       }
       // The step that led here: A led (the blank now behind B) or B led (the blank behind A).

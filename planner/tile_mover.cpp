@@ -2,6 +2,7 @@
 #include "planner/tile_mover.h"
 
 #include <algorithm>
+#include <array>
 
 #include "planner/open_board_costs.h"
 
@@ -18,6 +19,41 @@ constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
 // past it, walking round the tile is never dearer on an open board.
 constexpr int APPROACH_SLACK = 0;
 constexpr int NO_LIMIT = 1 << 30;
+// How many times the bound of the fewest-push search is raised by one before the exact
+// shortest length is taken from an A* search instead.
+constexpr int BOUND_TRIES = 3;
+
+// The two ways round the ring between two sides: clockwise, then counter-clockwise, as the
+// bit set of ring cells each passes (the end included) and its length.
+struct RingWays {
+  uint32_t cells[2];
+  int length[2];
+};
+
+const RingWays& WaysOf(int from, int to) {
+  static const auto table = [] {
+    std::array<std::array<RingWays, 4>, 4> built{};
+    for (int x = 0; x < 4; ++x) {
+      for (int y = 0; y < 4; ++y) {
+        const int a = RING_OF_SIDE[x], b = RING_OF_SIDE[y];
+        RingWays& ways = built[x][y];
+        ways.length[0] = (b - a + 8) % 8;
+        ways.length[1] = (a - b + 8) % 8;
+        ways.cells[0] = ways.cells[1] = 0;
+        for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((a + k) % 8);
+        for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((a + 7 * k) % 8);
+      }
+    }
+    return built;
+  }();
+  return table[from][to];
+}
+
+int BitCount(uint32_t bits) {
+  int count = 0;
+  for (; bits != 0; bits &= bits - 1) ++count;
+  return count;
+}
 
 bool FreeCell(const Grid& grid, int row, int col) {
   const int n = grid.Side();
@@ -32,35 +68,54 @@ int DirBetween(const Grid& grid, int from, int to) {
 
 }  // namespace
 
-int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs) {
+uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
+  if (ringSeen[cell] == stamp) return ringData[cell];
   const int row = grid.Row(cell), col = grid.Col(cell);
-  const int a = RING_OF_SIDE[from], b = RING_OF_SIDE[to];
-  // Both ways round the ring; the shorter free one, clockwise first among equals.
-  // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
-  int best = -1, bestStep = 0, bestPushes = 0;
-  for (const int step : {1, 7}) {
-    const int length = step == 1 ? (b - a + 8) % 8 : (a - b + 8) % 8;
-    bool free = true;
-    int pushes = 0;
-    int previous = grid.Neighbour(cell, from);
-    for (int k = 1; k <= length && free; ++k) {
-      const int at = (a + step * k) % 8;
-      free = FreeCell(grid, row + RING_ROW[at], col + RING_COL[at]);
-      if (free && dirs) {
-        const int next = grid.CellAt(row + RING_ROW[at], col + RING_COL[at]);
-        pushes += DisplacementCost(grid, next, previous);
-        previous = next;
-      }
+  int cells[8];
+  uint32_t data = 0;
+  for (int k = 0; k < 8; ++k) {
+    const bool free = FreeCell(grid, row + RING_ROW[k], col + RING_COL[k]);
+    cells[k] = free ? grid.CellAt(row + RING_ROW[k], col + RING_COL[k]) : -1;
+    if (free) data |= 1u << k;
+  }
+  for (int k = 0; k < 8; ++k) {
+    const int before = (k + 7) % 8, after = (k + 1) % 8;
+    if (cells[k] >= 0 && cells[before] >= 0 &&
+        DisplacementCost(grid, cells[k], cells[before]) > 0) {
+      data |= 1u << (8 + k);
     }
-    if (free && (best < 0 || length < best || (length == best && pushes < bestPushes))) {
+    if (cells[k] >= 0 && cells[after] >= 0 && DisplacementCost(grid, cells[k], cells[after]) > 0) {
+      data |= 1u << (16 + k);
+    }
+  }
+  ringSeen[cell] = stamp;
+  ringData[cell] = data;
+  return data;
+}
+
+int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
+                    int* pushCost) {
+  const uint32_t data = LoadRing(grid, cell);
+  const int a = RING_OF_SIDE[from];
+  // Both ways round the ring; the shorter free one, and among equally short ones the one that
+  // pushes fewer tiles away from home (clockwise first among equals).
+  const RingWays& ways = WaysOf(from, to);
+  int best = -1, bestStep = 0, bestPushes = 0;
+  for (int way = 0; way < 2; ++way) {
+    const uint32_t cells = ways.cells[way];
+    if ((data & cells) != cells) continue;
+    const int length = ways.length[way];
+    const int pushes = DISPLACEMENT_PENALTY * BitCount((data >> (way == 0 ? 8 : 16)) & cells);
+    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
-      bestStep = step;
+      bestStep = way == 0 ? 1 : 7;
       bestPushes = pushes;
     }
   }
   if (best >= 0) {
     if (dirs) {
       dirs->clear();
+      const int row = grid.Row(cell), col = grid.Col(cell);
       int previous = grid.Neighbour(cell, from);
       for (int k = 1; k <= best; ++k) {
         const int at = (a + bestStep * k) % 8;
@@ -69,47 +124,59 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
         previous = next;
       }
     }
+    if (pushCost) *pushCost = bestPushes;
     return best;
   }
   // The ring is cut on both ways: a wider walk round the walls.
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
   if (length >= 0 && dirs) router.PathTo(*dirs);
+  if (pushCost) *pushCost = 0;
   return length;
 }
 
-int TileMover::Search(const Grid& grid, int tile, int target) {
+void TileMover::Prepare(const Grid& grid, int tile) {
   const int n = grid.Side();
   const size_t states = static_cast<size_t>(n) * n * 4;
   if (g.size() != states) {
     g.assign(states, 0);
     parent.assign(states, -1);
+    pushes.assign(states, 0);
     seen.assign(states, 0);
+    ringSeen.assign(static_cast<size_t>(n) * n, 0);
+    ringData.assign(static_cast<size_t>(n) * n, 0);
   }
+  // The blank's cheapest walks to the tile's sides; the same for every search of this move.
+  router.DistancesAround(grid, grid.Blank(), grid.CellOf(tile), APPROACH_SLACK, approach,
+                         approachPushes);
+}
+
+void TileMover::NextStamp() {
   if (++stamp == 0) {
     std::fill(seen.begin(), seen.end(), 0);
+    std::fill(ringSeen.begin(), ringSeen.end(), 0);
     stamp = 1;
   }
+}
+
+int TileMover::Search(const Grid& grid, int tile, int target) {
+  NextStamp();
   const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell, int side) {
     return OpenBoardCost(grid.Row(cell) - targetRow, grid.Col(cell) - targetCol, side);
   };
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
-  auto reach = [&](int state, int cost, int from) {
+  auto reach = [&](int state, int cost) {
     if (seen[state] == stamp && g[state] <= cost) return;
     seen[state] = stamp;
     g[state] = cost;
-    parent[state] = from;
     heap.push_back({cost + estimate(state / 4, state % 4), cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };
-
   const int start = grid.CellOf(tile);
-  int dist[4];
-  router.DistancesAround(grid, grid.Blank(), start, APPROACH_SLACK, dist);
   for (int side = 0; side < 4; ++side) {
-    if (dist[side] >= 0) reach(start * 4 + side, dist[side], -1);
+    if (approach[side] >= 0) reach(start * 4 + side, approach[side]);
   }
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), later);
@@ -117,36 +184,101 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     heap.pop_back();
     if (entry.g != g[entry.state]) continue;
     const int cell = entry.state / 4, side = entry.state % 4;
-    if (cell == target) return entry.state;
-    const int blankCell = grid.Neighbour(cell, side);
-    reach(blankCell * 4 + (side ^ 1), entry.g + 1, entry.state);
+    if (cell == target) return entry.g;
+    reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), entry.g + 1);
     for (int other = 0; other < 4; ++other) {
       if (other == side) continue;
       const int otherCell = grid.Neighbour(cell, other);
       if (otherCell < 0 || grid.IsLocked(otherCell)) continue;
-      const int turn = Turn(grid, cell, side, other, nullptr);
-      if (turn >= 0) reach(cell * 4 + other, entry.g + turn, entry.state);
+      const int turn = Turn(grid, cell, side, other, nullptr, nullptr);
+      if (turn >= 0) reach(cell * 4 + other, entry.g + turn);
     }
   }
   return -1;
 }
 
-int TileMover::Cost(const Grid& grid, int tile, int target) {
-  if (grid.CellOf(tile) == target) return 0;
-  const int goal = Search(grid, tile, target);
-  return goal < 0 ? -1 : g[goal];
+int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
+  // Every state on a shortest walk has g + estimate <= moves; they are visited in order of g
+  // (a bucket per move count), so that each one's fewest pushes are final when it is expanded.
+  const int targetRow = grid.Row(target), targetCol = grid.Col(target);
+  auto estimate = [&](int state) {
+    const int cell = state / 4;
+    return OpenBoardCost(grid.Row(cell) - targetRow, grid.Col(cell) - targetCol, state % 4);
+  };
+  NextStamp();
+  if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
+  for (int k = 0; k <= moves; ++k) buckets[k].clear();
+  auto reach = [&](int state, int cost, int pushCost, int from) {
+    if (cost + estimate(state) > moves) return;
+    if (seen[state] == stamp && (g[state] < cost || (g[state] == cost && pushes[state] <= pushCost))) {
+      return;
+    }
+    if (seen[state] != stamp || g[state] != cost) buckets[cost].push_back(state);
+    seen[state] = stamp;
+    g[state] = cost;
+    pushes[state] = pushCost;
+    parent[state] = from;
+  };
+  const int start = grid.CellOf(tile);
+  for (int side = 0; side < 4; ++side) {
+    if (approach[side] >= 0) reach(start * 4 + side, approach[side], approachPushes[side], -1);
+  }
+  int goal = -1;
+  for (int cost = 0; cost <= moves; ++cost) {
+    for (size_t i = 0; i < buckets[cost].size(); ++i) {
+      const int state = buckets[cost][i];
+      if (g[state] != cost) continue;
+      const int cell = state / 4, side = state % 4;
+      if (cell == target) {
+        if (goal < 0 || pushes[state] < pushes[goal]) goal = state;
+        continue;
+      }
+      const int blankCell = grid.Neighbour(cell, side);
+      reach(blankCell * 4 + (side ^ 1), cost + 1, pushes[state], state);
+      for (int other = 0; other < 4; ++other) {
+        if (other == side) continue;
+        const int otherCell = grid.Neighbour(cell, other);
+        if (otherCell < 0 || grid.IsLocked(otherCell)) continue;
+        int turnPushes = 0;
+        const int turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
+        if (turn >= 0) reach(cell * 4 + other, cost + turn, pushes[state] + turnPushes, state);
+      }
+    }
+    if (goal >= 0) break;
+  }
+  return goal;
 }
 
 bool TileMover::MoveTile(Grid& grid, int tile, int target) {
   if (grid.CellOf(tile) == target) return true;
-  const int goal = Search(grid, tile, target);
-  if (goal < 0) return false;
+  Prepare(grid, tile);
+  // On an open board the estimate is exact and the first bound holds; near walls it may take a
+  // few more, or the exact length from an A* search.
+  const int start = grid.CellOf(tile);
+  int bound = -1;
+  for (int side = 0; side < 4; ++side) {
+    if (approach[side] < 0) continue;
+    const int lower = approach[side] + OpenBoardCost(grid.Row(start) - grid.Row(target),
+                                                     grid.Col(start) - grid.Col(target), side);
+    if (bound < 0 || lower < bound) bound = lower;
+  }
+  if (bound < 0) return false;
+  int goal = -1;
+  for (int tries = 0; tries < BOUND_TRIES && goal < 0; ++tries, ++bound) {
+    goal = FewestPushes(grid, tile, target, bound);
+  }
+  if (goal < 0) {
+    const int moves = Search(grid, tile, target);
+    if (moves < 0) return false;
+    goal = FewestPushes(grid, tile, target, moves);
+    if (goal < 0) return false;
+  }
   chain.clear();
   for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
-  const int start = chain.front() / 4;
-  router.Distance(grid, grid.Blank(), start, grid.Neighbour(start, chain.front() % 4), NO_LIMIT);
+  const int first = chain.front() / 4;
+  router.Distance(grid, grid.Blank(), first, grid.Neighbour(first, chain.front() % 4), NO_LIMIT);
   router.PathTo(walk);
   for (const int8_t dir : walk) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
@@ -154,6 +286,7 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target) {
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
+      ringSeen[cell] = 0;  // the board has moved since the search: look at the ring afresh
       Turn(grid, cell, side, chain[i] % 4, &walk);
       for (const int8_t dir : walk) grid.Move(dir);
     }

@@ -14,10 +14,10 @@ namespace planner {
 /// tile may go anywhere; locked cells are never entered. Holds its working storage.
 class TileMover {
  public:
-  /// Moves the tile to the target cell; false, with the grid unchanged, when no walk exists.
+  /// Moves the tile to the target cell by a shortest walk, and among the shortest by the one
+  /// that pushes the fewest other tiles away from their homes; false, with the grid unchanged,
+  /// when no walk exists.
   bool MoveTile(Grid& grid, int tile, int target);
-  /// The moves MoveTile would make, or -1 when no walk exists; the grid is not changed.
-  int Cost(const Grid& grid, int tile, int target);
 
  private:
   struct Entry {
@@ -25,20 +25,39 @@ class TileMover {
     int g;
     int state;
   };
-  /// Runs the search; returns the goal state reached, or -1.
+  /// Sizes the working storage and finds the blank's walks to the tile's sides.
+  void Prepare(const Grid& grid, int tile);
+  /// A fresh stamp: every state and ring unseen.
+  void NextStamp();
+  /// The length of a shortest walk, by A*, or -1.
   int Search(const Grid& grid, int tile, int target);
+  /// Among the walks of exactly `moves` moves (the fewest), the one that pushes the fewest tiles
+  /// away from home; returns its goal state, parents in `parent`, or -1.
+  int FewestPushes(const Grid& grid, int tile, int target, int moves);
   /// The length of the blank's shortest walk round the tile at cell from side `from` to side
   /// `to`, and the walk itself into dirs when given; -1 when there is none.
-  int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs);
+  int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
+           int* pushCost = nullptr);
 
+  /// The eight cells round `cell`, clockwise from the one above, as the grid stood when this
+  /// search began: bit k says cell k is free, bit 8 + k that the blank stepping into it
+  /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise.
+  uint32_t LoadRing(const Grid& grid, int cell);
+
+  std::vector<uint32_t> ringSeen;
+  std::vector<uint32_t> ringData;
   BlankRouter router;
   std::vector<int> g;
   std::vector<int> parent;
+  std::vector<int> pushes;
+  std::vector<std::vector<int>> buckets;
   std::vector<uint32_t> seen;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
   uint32_t stamp = 0;
+  int approach[4];
+  int approachPushes[4];
 };
 
 }  // namespace planner
