@@ -2,6 +2,7 @@
 #include "planner/domino.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "board/board.h"
@@ -35,8 +36,37 @@ std::array<DominoRing, 4> BuildRings() {
   return rings;
 }
 
+// Rows 0 ... RADIUS below the target row (everything above it is wall), columns either side.
+constexpr int HEIGHT = RADIUS + 1;
+
 int Index(int rows, int cols, int orient, int slot) {
-  return ((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 32 + orient * 8 + slot;
+  return (rows * WIDTH + (cols + RADIUS)) * 32 + orient * 8 + slot;
+}
+
+// True when the domino and the blank's slot all stand on the table's rows.
+bool Valid(int rows, int cols, int orient, int slot) {
+  if (!IsDominoSlot(orient, slot)) return false;
+  if (rows < 0 || rows >= HEIGHT || cols < -RADIUS || cols > RADIUS) return false;
+  const int rowB = rows + DIR_ROW[orient], colB = cols + DIR_COL[orient];
+  if (rowB < 0 || rowB >= HEIGHT || colB < -RADIUS || colB > RADIUS) return false;
+  const int whose = slot / 4, dir = slot % 4;
+  const int slotRow = (whose == 0 ? rows : rowB) + DIR_ROW[dir];
+  return slotRow >= 0;
+}
+
+// Moves of the blank round the ring from one slot to another, never above row 0; -1 if both
+// ways are cut.
+int WalkBelowWall(int rows, int orient, int from, int to) {
+  const DominoRing& ring = RingOf(orient);
+  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
+  int best = -1;
+  for (const int step : {1, 9}) {
+    const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
+    bool free = true;
+    for (int k = 1; k <= length && free; ++k) free = rows + ring.row[(a + step * k) % 10] >= 0;
+    if (free && (best < 0 || length < best)) best = length;
+  }
+  return best;
 }
 
 // Moves of the blank round an open ring from one slot to another.
@@ -56,22 +86,19 @@ std::vector<uint16_t> BuildTable() {
       }
     }
   }
-  std::vector<uint16_t> cost(static_cast<size_t>(WIDTH) * WIDTH * 32, UINT16_MAX);
+  std::vector<uint16_t> cost(static_cast<size_t>(HEIGHT) * WIDTH * 32, UINT16_MAX);
   std::vector<std::vector<int>> buckets(1);
   for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
     if (!IsDominoSlot(RIGHT, slot)) continue;
     cost[Index(0, 0, RIGHT, slot)] = 0;
     buckets[0].push_back(Index(0, 0, RIGHT, slot));
   }
-  auto inside = [](int rows, int cols) {
-    return rows >= -RADIUS && rows <= RADIUS && cols >= -RADIUS && cols <= RADIUS;
-  };
   for (size_t value = 0; value < buckets.size(); ++value) {
     for (size_t i = 0; i < buckets[value].size(); ++i) {
       const int state = buckets[value][i];
       if (cost[state] != value) continue;
       const int slot = state % 8, orient = state / 8 % 4;
-      const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH - RADIUS;
+      const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH;
       auto relax = [&](int next, size_t step) {
         if (value + step >= cost[next]) return;
         cost[next] = static_cast<uint16_t>(value + step);
@@ -79,18 +106,20 @@ std::vector<uint16_t> BuildTable() {
         buckets[value + step].push_back(next);
       };
       for (int other = 0; other < DOMINO_SLOTS; ++other) {
-        if (other != slot && IsDominoSlot(orient, other)) {
-          relax(Index(rows, cols, orient, other), walks[orient][slot][other]);
-        }
+        if (other == slot || !Valid(rows, cols, orient, other)) continue;
+        // Away from the wall the ring is open all round.
+        const int walk =
+            rows >= 2 ? walks[orient][slot][other] : WalkBelowWall(rows, orient, slot, other);
+        if (walk >= 0) relax(Index(rows, cols, orient, other), walk);
       }
       // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
       const int whose = slot / 4, dir = slot % 4;
       if (whose == 1) {
         const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
-        if (inside(r, c)) relax(Index(r, c, dir, orient ^ 1), 2);
+        if (Valid(r, c, dir, orient ^ 1)) relax(Index(r, c, dir, orient ^ 1), 2);
       } else {
         const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
-        if (inside(r, c)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
+        if (Valid(r, c, dir ^ 1, 4 + orient)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
       }
     }
   }
@@ -130,12 +159,20 @@ int RingIndex(int orient, int slot) {
   return table[orient][slot];
 }
 
-int OpenDominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
+int DominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
   static const std::vector<uint16_t> table = BuildTable();
-  if (goalOrient == RIGHT) return table[Index(rows, cols, orient, slot)];
-  // A column's domino is a row's one seen across the diagonal: rows and columns change places,
-  // and so do UP and LEFT, DOWN and RIGHT.
-  return table[Index(cols, rows, orient ^ 2, (slot / 4) * 4 + ((slot % 4) ^ 2))];
+  if (goalOrient != RIGHT) {
+    // A column's domino is a row's one seen across the diagonal: rows and columns change
+    // places, and so do UP and LEFT, DOWN and RIGHT.
+    std::swap(rows, cols);
+    orient ^= 2;
+    slot = (slot / 4) * 4 + ((slot % 4) ^ 2);
+  }
+  // States that cannot be (part of the domino or the blank in the wall) were never reached and
+  // hold UINT16_MAX.
+  if (rows < 0 || rows >= HEIGHT || cols < -RADIUS || cols > RADIUS) return 0;
+  const uint16_t cost = table[Index(rows, cols, orient, slot)];
+  return cost == UINT16_MAX ? 0 : cost;
 }
 
 }  // namespace planner

@@ -8,6 +8,7 @@ Grid::Grid(const Board& board)
       cells(board.tiles.begin(), board.tiles.end()),
       where(board.tiles.size()),
       locked(board.tiles.size(), 0),
+      homeward(board.tiles.size(), 0),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
   for (int cell = 0; cell < n * n; ++cell) {
@@ -16,6 +17,7 @@ Grid::Grid(const Board& board)
   }
   for (int cell = 0; cell < n * n; ++cell) where[cells[cell]] = static_cast<int16_t>(cell);
   blank = where[0];
+  for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
   // A solution of a 100 x 100 board stays under three million moves.
   moves.reserve(static_cast<size_t>(3) * n * n * n + 64);
 }
@@ -29,6 +31,20 @@ void Grid::Move(int dir) {
   where[0] = static_cast<int16_t>(target);
   blank = target;
   moves += DIR_LETTERS[dir];
+  UpdateHomeward(target);
+  UpdateHomeward(where[tile]);
+}
+
+void Grid::UpdateHomeward(int cell) {
+  const int tile = cells[cell];
+  if (tile == 0) {
+    homeward[cell] = 0;
+    return;
+  }
+  const int home = GoalOf(tile);
+  const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
+  homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN |
+                                        (cols < 0) << LEFT | (cols > 0) << RIGHT);
 }
 
 void Grid::ApplyLetters(const MoveSequence& letters) {

@@ -55,6 +55,10 @@ class Grid {
   void Lock(int cell) { locked[cell] = 1; }
   void Unlock(int cell) { locked[cell] = 0; }
 
+  /// True when moving the tile at the cell one step in the direction brings it closer to its
+  /// home (false for the blank's cell).
+  bool Homeward(int cell, int dir) const { return (homeward[cell] >> dir) & 1; }
+
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
   /// Every move made so far.
@@ -67,6 +71,10 @@ class Grid {
   std::vector<int16_t> cells;
   std::vector<int16_t> where;
   std::vector<uint8_t> locked;
+  // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
+  std::vector<uint8_t> homeward;
+  /// Recomputes the homeward bits of one cell.
+  void UpdateHomeward(int cell);
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
   std::vector<int16_t> colOf;
@@ -84,13 +92,12 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 /// The extra cost of moving the tile at `from` to the neighbouring cell `to`: 0 when that brings
 /// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
-  const int tile = grid.TileAt(from);
-  if (tile == 0) return 0;
-  const int home = Grid::GoalOf(tile);
-  const bool closer = grid.Row(to) != grid.Row(from)
-                          ? (grid.Row(home) - grid.Row(from)) * (grid.Row(to) - grid.Row(from)) > 0
-                          : (grid.Col(home) - grid.Col(from)) * (grid.Col(to) - grid.Col(from)) > 0;
-  return closer ? 0 : DISPLACEMENT_PENALTY;
+  if (grid.TileAt(from) == 0) return 0;
+  const int dir = to == from - grid.Side()   ? UP
+                  : to == from + grid.Side() ? DOWN
+                  : to == from - 1           ? LEFT
+                                             : RIGHT;
+  return grid.Homeward(from, dir) ? 0 : DISPLACEMENT_PENALTY;
 }
 
 /// The direction whose letter this is, or -1.

@@ -75,7 +75,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
         hi -= 2;
         continue;
       }
-      if (!mover.MoveTile(grid, grid.TileFor(back), back)) return false;
+      if (!mover.MoveTile(grid, grid.TileFor(back), back, line.inward ^ 1)) return false;
       grid.Lock(back);
       --hi;
     } else {
@@ -83,7 +83,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
         lo += 2;
         continue;
       }
-      if (!mover.MoveTile(grid, grid.TileFor(front), front)) return false;
+      if (!mover.MoveTile(grid, grid.TileFor(front), front, line.inward ^ 1)) return false;
       grid.Lock(front);
       ++lo;
     }
@@ -113,9 +113,13 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
       int carry = 1 << 30;
       for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
         if (!IsDominoSlot(orient, slot)) continue;
-        carry = std::min(carry, OpenDominoCost(grid.Row(newA) - grid.Row(targetA),
-                                               grid.Col(newA) - grid.Col(targetA), orient, slot,
-                                               goalOrient));
+        // Only slots the blank can stand in: the table knows nothing of the others.
+        const int base = slot / 4 == 0 ? newA : grid.Neighbour(newA, orient);
+        const int slotCell = base < 0 ? -1 : grid.Neighbour(base, slot % 4);
+        if (slotCell < 0 || grid.IsLocked(slotCell)) continue;
+        carry = std::min(carry, DominoCost(grid.Row(newA) - grid.Row(targetA),
+                                           grid.Col(newA) - grid.Col(targetA), orient, slot,
+                                           goalOrient));
       }
       if (join + carry + 2 < best) {
         best = join + carry + 2;
@@ -161,7 +165,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
     if (!ready()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
       // blank beside A: from there the window search always finishes.
-      if (!mover.MoveTile(grid, tileB, targetA)) return false;
+      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1)) return false;
       grid.Lock(targetA);
       bool placed = inWindow(grid.CellOf(tileA)) ||
                     mover.MoveTile(grid, tileA, Step(grid, targetA, line.inward, 1));

@@ -9,5 +9,8 @@ namespace planner {
 /// can only add to this, so it never overstates the cost on a real board. The table behind it is
 /// built once, on first use, from any thread.
 int OpenBoardCost(int rows, int cols, int dir);
+/// The same on a board whose only wall is everything before the target's line: every row above
+/// it (wall UP) or every column left of it (wall LEFT). 0 for positions in that wall.
+int LineTileCost(int rows, int cols, int dir, int wall);
 
 }  // namespace planner

@@ -109,7 +109,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     g[state] = cost;
     parent[state] = from;
     const int cellA = state / (4 * DOMINO_SLOTS);
-    const int estimate = OpenDominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
+    const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
                                         state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
     heap.push_back({cost + estimate + estimate / 8, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);

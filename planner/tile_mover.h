@@ -17,7 +17,9 @@ class TileMover {
   /// Moves the tile to the target cell by a shortest walk, and among the shortest by the one
   /// that pushes the fewest other tiles away from their homes; false, with the grid unchanged,
   /// when no walk exists.
-  bool MoveTile(Grid& grid, int tile, int target);
+  /// `wallDir` (UP or LEFT), when given, says that everything before the target's row or column
+  /// is wall, which sharpens the search's estimate.
+  bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1);
 
  private:
   struct Entry {
@@ -25,6 +27,8 @@ class TileMover {
     int g;
     int state;
   };
+  /// The estimate of the moves left from the tile at cell, the blank on the side.
+  int Estimate(const Grid& grid, int cell, int side) const;
   /// Sizes the working storage and finds the blank's walks to the tile's sides.
   void Prepare(const Grid& grid, int tile);
   /// A fresh stamp: every state and ring unseen.
@@ -33,6 +37,8 @@ class TileMover {
   int Search(const Grid& grid, int tile, int target);
   /// Among the walks of exactly `moves` moves (the fewest), the one that pushes the fewest tiles
   /// away from home; returns its goal state, parents in `parent`, or -1.
+  /// Drops stale entries of the bucket and keeps the ones with the fewest pushes.
+  void KeepBest(std::vector<int>& bucket, int cost);
   int FewestPushes(const Grid& grid, int tile, int target, int moves);
   /// The length of the blank's shortest walk round the tile at cell from side `from` to side
   /// `to`, and the walk itself into dirs when given; -1 when there is none.
@@ -51,11 +57,14 @@ class TileMover {
   std::vector<int> parent;
   std::vector<int> pushes;
   std::vector<std::vector<int>> buckets;
+  size_t beam = 0;
   std::vector<uint32_t> seen;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
   uint32_t stamp = 0;
+  int goalCell = 0;
+  int wall = -1;
   int approach[4];
   int approachPushes[4];
 };
