@@ -31,7 +31,7 @@ bench:
 	@$(MAKE) --no-print-directory configure BUILD=build-bench \
 	  CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DNPUZZLE_BENCH=ON"
 	@cmake --build build-bench --target npuzzle_bench npuzzle_quality >&2
-	build-bench/npuzzle_bench $(BENCH_FLAGS)
+	@build-bench/npuzzle_bench $(BENCH_FLAGS)
 	@echo "Solution lengths: build-bench/npuzzle_quality [--sides 4-100|5,10,20] [--boards N]"
 
 # Both solvers on SOAK_BOARDS seeded boards across sides 3 ... 100; failing boards are written

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
+#include "methods/method_table.h"
 #include "solver/solution_optimizer.h"
-#include "tools/solver_table.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   }
 
   std::printf("%5s %7s", "side", "boards");
-  for (const SolverEntry& entry : Solvers()) {
+  for (const Method& entry : Methods()) {
     std::printf(" | %-6s %10s %7s %8s %6s", entry.command, "mean", "/n^3", "/dist", "solved");
   }
   std::printf("\n");
@@ -61,12 +61,12 @@ int main(int argc, char** argv) {
     distance /= boards;
     const double cube = static_cast<double>(n) * n * n;
     std::printf("%5u %7d", n, boards);
-    for (const SolverEntry& entry : Solvers()) {
+    for (const Method& entry : Methods()) {
       double length = 0;
       int solved = 0;
       for (const Board& board : sample) {
         std::ostringstream out;
-        const MoveSequence solution = entry.solve(board, out);
+        const MoveSequence solution = entry.solve(board, out).moves;
         if (SolvesBoard(board, solution)) ++solved;
         length += static_cast<double>(OptimizeSolution(solution).size());
       }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
+#include "test_support/sample_boards.h"
 #include "planner/planner_solver.h"
 #include "snake/snake_solver.h"
 #include "solver/solution_optimizer.h"
@@ -93,9 +93,8 @@ int main(int argc, char** argv) {
       if (withSolve2 && n >= 3) {
         Run(board, two, [](const Board& b) {
           std::ostringstream out;
-          SnakeSolver solver(out);
-          solver.SetPuzzle(b);
-          return solver.SolveSnakes();
+          const SolveResult result = SolveSnakes(b, out);
+          return result.solved ? result.moves : MoveSequence("X");
         });
       }
       Run(board, three, [](const Board& b) {

@@ -6,9 +6,16 @@
 #include <sstream>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
+#include "methods/method_table.h"
+#include "solver/block_distances.h"
+#include "solver/block_optimizer.h"
 #include "solver/end_game_search.h"
-#include "tools/solver_table.h"
+#include "solver/optimal_4x4.h"
+#include "solver/pattern_database.h"
+#include "solver/solution_optimizer.h"
+#include "solver/stored_pattern_tables.h"
+#include "test_support/sample_boards.h"
+#include "test_support/signature.h"
 
 namespace {
 
@@ -25,12 +32,12 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
 
 // One solver, picked from the table by index, on the fixed boards of the side.
 void BM_Solve(benchmark::State& state, size_t solver) {
-  const SolverEntry& entry = Solvers()[solver];
+  const Method& entry = Methods()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
   std::ostringstream out;
   size_t next = 0, moves = 0;
   for (auto _ : state) {
-    moves += entry.solve(boards[next++ % boards.size()], out).size();
+    moves += entry.solve(boards[next++ % boards.size()], out).moves.size();
     out.str("");
   }
   state.counters["moves"] =
@@ -70,6 +77,64 @@ void BM_Solve3x3Random(benchmark::State& state) {
 }
 BENCHMARK(BM_Solve3x3Random)->Unit(benchmark::kMicrosecond);
 
+// Twenty random 4 x 4 boards, the same on every run; each iteration solves the next one, so the
+// mean time per iteration is the mean over the list.
+const std::vector<Board>& RandomFourByFour() {
+  static const std::vector<Board> boards = [] {
+    SeedRandom(4004);
+    std::vector<Board> list;
+    for (int i = 0; i < 20; ++i) list.push_back(RandomSolvableBoard(4));
+    return list;
+  }();
+  return boards;
+}
+
+void BM_SolveOptimal4x4(benchmark::State& state) {
+  const auto& boards = RandomFourByFour();
+  PatternDatabase4x4::Shared();
+  size_t next = 0, moves = 0;
+  for (auto _ : state) moves += SolveOptimal4x4(boards[next++ % boards.size()]).size();
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SolveOptimal4x4)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// What the build computes once: both pattern tables by breadth-first search.
+void BM_BuildPatternTables(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(PatternDatabase4x4::Build());
+}
+BENCHMARK(BM_BuildPatternTables)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What the program does at the first 4 x 4 solve: decoding the stored tables.
+void BM_LoadStoredPatternTables(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(PatternDatabase4x4(DecodeStoredTable(STORED_SIX_TILE_TABLE),
+                                                DecodeStoredTable(STORED_THREE_TILE_TABLE)));
+  }
+}
+BENCHMARK(BM_LoadStoredPatternTables)->Unit(benchmark::kMillisecond);
+
+// The 3 x 3 block pass over the optimized solution of each solver on the side's first board.
+void BM_OptimizeBlocks(benchmark::State& state, size_t solver) {
+  const unsigned n = static_cast<unsigned>(state.range(0));
+  const Board& board = BoardsOfSide(n)[0];
+  std::ostringstream out;
+  const MoveSequence moves = OptimizeSolution(Methods()[solver].solve(board, out).moves);
+  BlockDistances::ThreeByThree();
+  size_t saved = 0;
+  for (auto _ : state) saved += moves.size() - OptimizeBlocks(moves, n, board.blank).size();
+  state.counters["moves"] = static_cast<double>(moves.size());
+  state.counters["saved"] =
+      benchmark::Counter(static_cast<double>(saved), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve, 0)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve2, 1)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_BuildBlockDistances(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(BlockDistances(3, 3));
+}
+BENCHMARK(BM_BuildBlockDistances)->Unit(benchmark::kMillisecond);
+
 void BM_IsSolvable(benchmark::State& state) {
   const Board& board = BoardsOfSide(static_cast<unsigned>(state.range(0)))[0];
   std::ostringstream out;
@@ -77,34 +142,11 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-// The total number of moves of each solver over a fixed list of boards: it changes exactly when
-// a solver's output changes.
-void PrintSignature() {
-  std::vector<size_t> moves(Solvers().size(), 0);
-  size_t boards = 0;
-  std::ostringstream out;
-  for (unsigned n = 3; n <= 30; ++n) {
-    SeedRandom(n);
-    for (int i = 0; i < 3; ++i) {
-      const Board board = RandomSolvableBoard(n);
-      for (size_t solver = 0; solver < Solvers().size(); ++solver) {
-        moves[solver] += Solvers()[solver].solve(board, out).size();
-      }
-      ++boards;
-    }
-  }
-  std::printf("signature:");
-  for (size_t solver = 0; solver < Solvers().size(); ++solver) {
-    std::printf("%s %s %zu moves", solver == 0 ? "" : ",", Solvers()[solver].command,
-                moves[solver]);
-  }
-  std::printf(" over %zu boards\n", boards);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  PrintSignature();
+  std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
+  std::fflush(stdout);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

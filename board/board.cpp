@@ -86,16 +86,27 @@ bool Board::MoveBlank(char letter) {
   return true;
 }
 
-bool Board::ApplySequence(MoveSequence sequence, std::ostream& out) {
-  bool all = true;
+bool Board::ApplySequence(const MoveSequence& sequence, std::ostream& out) {
+  // A long solution applied to another board could refuse millions of letters; the warnings
+  // people read stay as they are, and the rest is counted.
+  const bool quotedWhole = sequence.size() <= MAX_QUOTED_LETTERS;
+  size_t refused = 0;
   for (const char letter : sequence) {
-    if (!MoveBlank(letter)) {
-      out << "\nWarning: can't use this move - " << letter << " (ApplySequence(" << sequence
-          << "))";
-      all = false;
+    if (MoveBlank(letter)) continue;
+    if (++refused > MAX_WARNINGS) continue;
+    out << "\nWarning: can't use this move - " << letter << " (ApplySequence(";
+    if (quotedWhole) {
+      out << sequence;
+    } else {
+      out.write(sequence.data(), MAX_QUOTED_LETTERS);
+      out << "...";
     }
+    out << "))";
   }
-  return all;
+  if (refused > MAX_WARNINGS) {
+    out << "\nWarning: " << refused - MAX_WARNINGS << " more moves can't be used";
+  }
+  return refused == 0;
 }
 
 bool Board::RandomMove() {
@@ -136,6 +147,14 @@ bool Board::TrimBoard() {
   }
   FindBlank();
   return true;
+}
+
+std::vector<int> GoalTiles(unsigned n) {
+  std::vector<int> goal;
+  goal.reserve(static_cast<size_t>(n) * n);
+  for (unsigned t = 1; t < n * n; ++t) goal.push_back(static_cast<int>(t));
+  goal.push_back(0);
+  return goal;
 }
 
 long long CountInversions(std::vector<int> values) {

@@ -11,6 +11,10 @@ using MoveSequence = std::string;
 /// Largest side the program handles: new, rand, both file readers and the solvers.
 constexpr unsigned MAX_SIDE = 100;
 
+/// Most warnings that one ApplySequence writes, and most letters that a warning quotes.
+constexpr size_t MAX_WARNINGS = 20;
+constexpr size_t MAX_QUOTED_LETTERS = 1000;
+
 /// A cell: row 0 at the top, column 0 at the left.
 struct Coord {
   unsigned row = 0;
@@ -22,8 +26,10 @@ struct Coord {
 char MoveLetter(int target, int blank, int n);
 
 /// One n x n position of the (n^2-1)-puzzle. Tile t is home at index t - 1, the blank (0) at
-/// index n^2 - 1. After every operation that completes normally, tiles has n^2 entries and
-/// blank indexes the 0 (or 0 when there is none).
+/// index n^2 - 1. The fields are public and nothing stops a caller from breaking them; what this
+/// program makes keeps n^2 cells (a side-0 board from `new 0` keeps its one blank cell) and blank
+/// on the first cell holding 0 (0 when there is none). The values need not be a permutation:
+/// the file readers take them as they are, and the solvers refuse such boards.
 class Board {
  public:
   std::vector<int> tiles;
@@ -51,8 +57,10 @@ class Board {
   // Moving the blank
   /// One move of the blank; false, with the board unchanged, when the letter is refused.
   bool MoveBlank(char letter);
-  /// Applies every letter in order, warning about each refused one; true when all applied.
-  bool ApplySequence(MoveSequence sequence, std::ostream& out);
+  /// Applies every letter in order; true when all applied. Each refused letter is skipped with a
+  /// warning quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when longer);
+  /// after MAX_WARNINGS warnings one line counts the further refused letters.
+  bool ApplySequence(const MoveSequence& sequence, std::ostream& out);
   /// One random legal move; false when the board has no legal move at all.
   bool RandomMove();
 
@@ -72,6 +80,10 @@ class Board {
   /// Writes size, distance, solvability and (up to side 20) the tiles.
   void PrintBoard(std::ostream& out) const;
 };
+
+/// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank; for sides 0 and 1
+/// the blank alone.
+std::vector<int> GoalTiles(unsigned n);
 
 /// Number of pairs i < j with values[i] > values[j], in O(N log N).
 long long CountInversions(std::vector<int> values);

@@ -3,10 +3,11 @@
 
 #include <climits>
 #include <cstdlib>
+#include <utility>
 
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
-#include "parberry/parberry_solver.h"
+#include "methods/method_table.h"
 #include "solver/solution_optimizer.h"
 
 namespace {
@@ -29,28 +30,29 @@ void ReportNotANumber(std::ostream& out, const std::string& token) {
 
 }  // namespace
 
-// In the order in which the words are tested; exit is tested by the loop itself.
+// The commands in the order of the help, which lists the solving methods between the two
+// tables; those without a help text are not listed. exit is run by the loop itself.
 // clang-format off
-const CommandLoop::Command CommandLoop::COMMANDS[] = {
-    {"help", &CommandLoop::PrintHelp},
-    {"load", &CommandLoop::LoadXml},
-    {"save", &CommandLoop::SaveXml},
-    {"new", &CommandLoop::NewBoard},
-    {"rand", &CommandLoop::RandomBoard},
-    {"print", &CommandLoop::PrintCurrent},
-    {"rmove", &CommandLoop::RandomMoves},
-    {"solve", &CommandLoop::SolveByParberry},
-    {"solve2", &CommandLoop::SolveBySnakes},
-    {"apply", &CommandLoop::ApplySolution},
-    {"solution", &CommandLoop::PrintSolution},
-    {"dl", &CommandLoop::LoadPlain},
-    {"cls", &CommandLoop::ClearScreen},
-    {"test", &CommandLoop::Echo},
+const CommandLoop::Command CommandLoop::BOARD_COMMANDS[] = {
+    {"help", "print this help", &CommandLoop::PrintHelp},
+    {"cls", "clear screen", &CommandLoop::ClearScreen},
+    {"load", "load puzzle from file", &CommandLoop::LoadXml},
+    {"save", "save puzzle", &CommandLoop::SaveXml},
+    {"new", "new puzzle n x n (tiles in their goal positions)", &CommandLoop::NewBoard},
+    {"rand", "new puzzle n x n (random tiles positions)", &CommandLoop::RandomBoard},
+    {"print", "print current puzzle", &CommandLoop::PrintCurrent},
+    {"rmove", "do n random moves", &CommandLoop::RandomMoves},
+    {"dl", nullptr, &CommandLoop::LoadPlain},
+    {"test", nullptr, &CommandLoop::Echo},
+};
+const CommandLoop::Command CommandLoop::SOLUTION_COMMANDS[] = {
+    {"apply", "apply solution to current puzzle", &CommandLoop::ApplySolution},
+    {"solution", "print solution", &CommandLoop::PrintSolution},
+    {"exit", "exit the program", nullptr},
 };
 // clang-format on
 
-CommandLoop::CommandLoop(std::istream& in, std::ostream& out)
-    : in(in), out(out), solver(out), snakeSolver(out) {}
+CommandLoop::CommandLoop(std::istream& in, std::ostream& out) : in(in), out(out) {}
 
 int CommandLoop::Run() {
   while (command != "exit") {
@@ -64,11 +66,17 @@ int CommandLoop::Run() {
 }
 
 void CommandLoop::RunCommand(const std::string& word) {
-  for (const Command& entry : COMMANDS) {
-    if (word == entry.word) {
-      (this->*entry.action)();
-      return;
-    }
+  for (const Command& entry : BOARD_COMMANDS) {
+    if (word == entry.word) return (this->*entry.action)();
+  }
+  for (const Command& entry : SOLUTION_COMMANDS) {
+    if (word != entry.word) continue;
+    if (entry.action != nullptr) (this->*entry.action)();
+    return;
+  }
+  if (const Method* method = FindMethod(word)) {
+    ReportSolve(method->solve(board, out));
+    return;
   }
   out << "\nBad command";
 }
@@ -98,33 +106,21 @@ bool CommandLoop::ReadSide(unsigned& side) {
 }
 
 void CommandLoop::PrintHelp() {
+  const auto line = [this](const char* word, const char* help) {
+    if (help != nullptr) out << "\n\t" << word << "\t...\t" << help;
+  };
   out << "\n ***(n^2-1) Puzzles***\n\n"
-      << "List of commands:"
-      << "\n\thelp\t...\tprint this help"
-      << "\n\tcls\t...\tclear screen"
-      << "\n\tload\t...\tload puzzle from file"
-      << "\n\tsave\t...\tsave puzzle"
-      << "\n\tnew\t...\tnew puzzle n x n (tiles in their goal positions)"
-      << "\n\trand\t...\tnew puzzle n x n (random tiles positions)"
-      << "\n\tprint\t...\tprint current puzzle"
-      << "\n\trmove\t...\tdo n random moves"
-      << "\n\tsolve\t...\tsolve current puzzle (Parberry)"
-      << "\n\tsolve2\t...\tsolve current puzzle ('Snakes')"
-      << "\n\tapply\t...\tapply solution to current puzzle"
-      << "\n\tsolution\t...\tprint solution"
-      << "\n\texit\t...\texit the program";
+      << "List of commands:";
+  for (const Command& entry : BOARD_COMMANDS) line(entry.word, entry.help);
+  for (const Method& method : Methods()) line(method.command, method.description);
+  for (const Command& entry : SOLUTION_COMMANDS) line(entry.word, entry.help);
 }
 
 void CommandLoop::NewBoard() {
   unsigned side = 0;
   if (!ReadSide(side)) return;
-  // 1, 2, ..., n^2 - 1, then the blank; for sides 0 and 1 just the blank.
-  std::vector<int> goal;
-  goal.reserve(static_cast<size_t>(side) * side);
-  for (unsigned t = 1; t < side * side; ++t) goal.push_back(static_cast<int>(t));
-  goal.push_back(0);
-  board.initialTiles = goal;
-  board.tiles.swap(goal);
+  board.initialTiles = GoalTiles(side);
+  board.tiles = board.initialTiles;
   board.FindBlank();
   board.n = side;
 }
@@ -185,22 +181,16 @@ void CommandLoop::LoadPlain() {
   if (ReadToken("\nInsert file name : ", name)) LoadPlainFile(board, name, out);
 }
 
-void CommandLoop::SolveByParberry() {
-  solver.board = board;
+void CommandLoop::ReportSolve(SolveResult result) {
+  // Whatever this solve found replaces what an earlier one left, a refusal included.
   lastSolution.clear();
-  lastSolution = parberry::SolveParberry(solver);
-  ReportSolution();
-}
-
-void CommandLoop::SolveBySnakes() {
-  snakeSolver.SetPuzzle(board);
-  lastSolution.clear();
-  lastSolution = snakeSolver.SolveSnakes();
-  ReportSolution();
-}
-
-void CommandLoop::ReportSolution() {
-  // A solver's refusal is a text too, and is reported like a solution.
+  optimizedSolution.clear();
+  if (!result.solved) {
+    out << "\n" << result.message;
+    return;
+  }
+  lastSolution = std::move(result.moves);
+  // A board that was solved already needs no moves and gets no report.
   if (lastSolution.empty()) return;
   out << "\nSolution found! \n"
       << "\tlength:\t" << lastSolution.size() << "\n";

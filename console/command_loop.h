@@ -6,12 +6,11 @@
 #include <string>
 
 #include "board/board.h"
-#include "snake/snake_solver.h"
-#include "solver/solver.h"
+#include "solver/solve_result.h"
 
-/// Owns everything a run keeps: the last command, the solutions, the current board and the
-/// solvers, constructed in this order. Reads
-/// whitespace-delimited tokens from `in` and writes every result to `out`.
+/// Owns everything a run keeps: the last command, the solutions and the current board. Reads
+/// whitespace-delimited tokens from `in` and writes every result to `out`; each solve runs a
+/// method of the method table on a copy of the board.
 class CommandLoop {
  public:
   CommandLoop(std::istream& in, std::ostream& out);
@@ -24,15 +23,15 @@ class CommandLoop {
 
   /// The board the commands act on.
   const Board& CurrentBoard() const { return board; }
-  /// True once a read found the end of the input.
-  bool AtEndOfInput() const { return endOfInput; }
 
  private:
   struct Command {
     const char* word;
+    const char* help;
     void (CommandLoop::*action)();
   };
-  static const Command COMMANDS[];
+  static const Command BOARD_COMMANDS[];
+  static const Command SOLUTION_COMMANDS[];
 
   // Board commands
   void PrintHelp();
@@ -47,12 +46,11 @@ class CommandLoop {
   void SaveXml();
   void LoadPlain();
   // Solve commands
-  void SolveByParberry();
-  void SolveBySnakes();
   void ApplySolution();
   void PrintSolution();
-  /// The report after a solve: the length of lastSolution and of its optimized form.
-  void ReportSolution();
+  /// Takes a solve's result as the last solution and reports it: the lengths of the solution
+  /// and of its optimized form, or the refusal's message.
+  void ReportSolve(SolveResult result);
 
   // Reading arguments
   /// Writes the prompt and reads one token; false at the end of the input.
@@ -68,6 +66,4 @@ class CommandLoop {
   MoveSequence lastSolution;
   MoveSequence optimizedSolution;
   Board board;
-  Solver solver;
-  SnakeSolver snakeSolver;
 };

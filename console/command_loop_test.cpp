@@ -1,11 +1,17 @@
-// command_loop_test.cpp: whole sessions driven through string streams.
+// command_loop_test.cpp: whole sessions driven through string streams, the solve commands among
+// them.
 #include "console/command_loop.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "board/random_draw.h"
+#include "solver/solution_optimizer.h"
 
 namespace {
 
@@ -26,16 +32,29 @@ const std::string HELP =
     "\n\texit\t...\texit the program";
 const std::string PROMPT = "\n: ";
 const std::string ASK_N = "\nInsert n : ";
-const std::string ASK_FILE = "\nInsert file name : ";
+const std::string ASK_MOVES = "\nInsert number of moves: ";
+const std::string TIME_LINE = "\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)";
 const std::string GOAL_3 =
     "\n\nSize: 3x3\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n"
     "\n   1   2   3\n   4   5   6\n   7   8   0";
+const std::string GOAL_4 =
+    "\n\nSize: 4x4\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n"
+    "\n   1   2   3   4\n   5   6   7   8\n   9  10  11  12\n  13  14  15   0";
 
 // Runs a whole session and keeps what it wrote and the board it ended with.
 struct Session {
   explicit Session(const std::string& input) : in(input), loop(in, out) { exitCode = loop.Run(); }
-  // The output after the start-up help.
-  std::string AfterHelp() const { return out.str().substr(HELP.size()); }
+  // What each command wrote, one entry per prompt after the start-up help.
+  std::vector<std::string> Outputs() const {
+    const std::string text = out.str();
+    std::vector<std::string> outputs;
+    size_t start = text.find(PROMPT) + PROMPT.size();
+    for (size_t next; (next = text.find(PROMPT, start)) != std::string::npos;
+         start = next + PROMPT.size()) {
+      outputs.push_back(text.substr(start, next - start));
+    }
+    return outputs;
+  }
 
   std::istringstream in;
   std::ostringstream out;
@@ -43,97 +62,132 @@ struct Session {
   int exitCode = -1;
 };
 
+// The outputs of `dl` of a plain board file holding the tiles, then of the commands.
+std::vector<std::string> OutputsAfterLoading(const std::string& tiles,
+                                             const std::string& commands) {
+  const std::string name = ::testing::TempDir() + "command_loop_" + std::to_string(getpid());
+  std::ofstream(name) << tiles;
+  const auto outputs = Session("dl " + name + " " + commands + " exit").Outputs();
+  std::remove(name.c_str());
+  return outputs;
+}
+
 }  // namespace
 
-TEST(CommandLoop, StartsWithHelpAndPrompt) {
-  Session session("exit");
-  EXPECT_EQ(HELP + PROMPT, session.out.str());
+TEST(CommandLoop, HelpPromptsAndWords) {
+  Session session("help Exit new 3 4 print exit");
   EXPECT_EQ(0, session.exitCode);
+  EXPECT_EQ(HELP + PROMPT + HELP + PROMPT + "\nBad command" + PROMPT + ASK_N + PROMPT +
+                "\nBad command" + PROMPT + GOAL_3 + PROMPT,
+            session.out.str());
 }
 
-TEST(CommandLoop, ArgumentsOnTheSameLine) {
-  Session session("new 3 print exit");
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + GOAL_3 + PROMPT, session.AfterHelp());
-}
-
-TEST(CommandLoop, ExtraTokenIsTheNextCommand) {
-  Session session("new 3 4\nexit\n");
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + "\nBad command" + PROMPT, session.AfterHelp());
-  EXPECT_EQ(3u, session.loop.CurrentBoard().n);
-}
-
-TEST(CommandLoop, CommandWordsAreCaseSensitive) {
-  Session session("Exit HELP exit");
-  EXPECT_EQ(PROMPT + "\nBad command" + PROMPT + "\nBad command" + PROMPT, session.AfterHelp());
-}
-
-TEST(CommandLoop, HelpAgain) {
-  Session session("help exit");
-  EXPECT_EQ(PROMPT + HELP + PROMPT, session.AfterHelp());
-}
-
-TEST(CommandLoop, NewBuildsTheGoalBoardUpToTheLimit) {
-  Session session("new 3 new 101 new 100 exit");
-  EXPECT_EQ(
-      PROMPT + ASK_N + PROMPT + ASK_N + "Error - n must be <= 100\n" + PROMPT + ASK_N + PROMPT,
-      session.AfterHelp());
-  const Board& board = session.loop.CurrentBoard();
-  EXPECT_EQ(100u, board.n);
-  EXPECT_EQ(9999u, board.blank);
-  EXPECT_EQ(1, board.tiles[0]);
-  EXPECT_EQ(board.tiles, board.initialTiles);
-}
-
-TEST(CommandLoop, NewOneAndZero) {
-  Session one("new 1 print exit");
-  EXPECT_EQ(std::vector<int>{0}, one.loop.CurrentBoard().tiles);
-  Session zero("new 0 print exit");
-  EXPECT_EQ(0u, zero.loop.CurrentBoard().n);
-  EXPECT_EQ(std::vector<int>{0}, zero.loop.CurrentBoard().tiles);
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + "No puzzle to be print!" + PROMPT, zero.AfterHelp());
-}
-
-TEST(CommandLoop, RandMakesASolvableBoardOfThatSide) {
+TEST(CommandLoop, NewAndRandUpToTheLimit) {
   SeedRandom(5);
-  Session session("rand 6 exit");
+  Session session("new 101 new 100 new 0 print rand 6 exit");
+  EXPECT_EQ((std::vector<std::string>{ASK_N + "Error - n must be <= 100\n", ASK_N, ASK_N,
+                                      "No puzzle to be print!", ASK_N}),
+            session.Outputs());
   const Board& board = session.loop.CurrentBoard();
+  std::ostringstream out;
   EXPECT_EQ(6u, board.n);
-  std::ostringstream out;
   EXPECT_TRUE(board.IsSolvable(out));
+  EXPECT_EQ(100u, Session("new 100 exit").loop.CurrentBoard().initialTiles.size() / 100);
 }
 
-TEST(CommandLoop, RandomMoves) {
+TEST(CommandLoop, RandomMovesEchoAndClear) {
   SeedRandom(9);
-  Session session("new 4 rmove 0 rmove -5 rmove 30 rmove many rmove 9999999999 exit");
-  const std::string ask = "\nInsert number of moves: ";
-  EXPECT_EQ(PROMPT + ASK_N + PROMPT + ask + "0 random moves done" + PROMPT + ask +
-                "-5 random moves done" + PROMPT + ask + "30 random moves done" + PROMPT + ask +
-                "Error - 'many' is not a number\n" + PROMPT + ask +
-                "Error - number of moves must lie between -2147483648 and 2147483647\n" + PROMPT,
-            session.AfterHelp());
+  Session session("new 4 rmove 0 rmove 30 rmove 9999999999 test hello cls exit");
+  EXPECT_EQ((std::vector<std::string>{
+                ASK_N, ASK_MOVES + "0 random moves done", ASK_MOVES + "30 random moves done",
+                ASK_MOVES + "Error - number of moves must lie between -2147483648 "
+                            "and 2147483647\n",
+                "hello", "\x1b[2J\x1b[H"}),
+            session.Outputs());
   const Board& board = session.loop.CurrentBoard();
-  EXPECT_EQ(0, board.tiles[board.blank]);
   std::ostringstream out;
   EXPECT_TRUE(board.IsSolvable(out));
+  EXPECT_NE(GoalTiles(4), board.tiles);
+  EXPECT_EQ(std::vector<int>{0}, Session("rmove 5 new 1 rmove 5 exit").loop.CurrentBoard().tiles);
 }
 
-TEST(CommandLoop, RandomMovesOnBoardsWithoutMoves) {
-  Session empty("rmove 5 new 1 rmove 5 exit");
-  EXPECT_EQ(std::vector<int>{0}, empty.loop.CurrentBoard().tiles);
+TEST(SolveCommands, ApplyAndSolutionBeforeAnySolve) {
+  const auto outputs = Session("new 4 apply solution exit").Outputs();
+  ASSERT_EQ(3u, outputs.size());
+  EXPECT_EQ("\n...applying solution: \nSolution: \nResult: " + GOAL_4, outputs[1]);
+  EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[2]);
 }
 
-TEST(CommandLoop, TestEchoesWithoutPrompt) {
-  Session session("test hello test 42 exit");
-  EXPECT_EQ(PROMPT + "hello" + PROMPT + "42" + PROMPT, session.AfterHelp());
+TEST(SolveCommands, ReportApplyAndSolution) {
+  const auto solve = OutputsAfterLoading("1 2 3\n4 5 6\n7 0 8\n", "solve solution apply");
+  ASSERT_EQ(4u, solve.size());
+  EXPECT_EQ(TIME_LINE + "\nSolution found! \n\tlength:\t1\n\nOptimized solution length:\t1\n",
+            solve[1]);
+  EXPECT_EQ("\nOptimized solution: R\n\tlength:\t1\n", solve[2]);
+  EXPECT_EQ("\n...applying solution: \nSolution: R\nResult: " + GOAL_3, solve[3]);
+
+  SeedRandom(11);
+  const auto solve2 = Session("new 4 rmove 60 solve2 apply exit").Outputs();
+  ASSERT_EQ(4u, solve2.size());
+  const std::string marker = "\nSolution: ";
+  const size_t start = solve2[3].find(marker) + marker.size();
+  const std::string solution = solve2[3].substr(start, solve2[3].find('\n', start) - start);
+  EXPECT_EQ("\n3 ... " + TIME_LINE + "\nSolution found! \n\tlength:\t" +
+                std::to_string(solution.size()) + "\n\nOptimized solution length:\t" +
+                std::to_string(OptimizeSolution(solution).size()) + "\n",
+            solve2[2]);
+  EXPECT_EQ("\n...applying solution: \nSolution: " + solution + "\nResult: " + GOAL_4, solve2[3]);
 }
 
-TEST(CommandLoop, ClsWritesTheTerminalClear) {
-  Session session("cls exit");
-  EXPECT_EQ(PROMPT + "\x1b[2J\x1b[H" + PROMPT, session.AfterHelp());
+// Every refused board, with either solver: the refusal alone, and no solution kept from an
+// earlier solve.
+TEST(SolveCommands, RefusalIsNoSolution) {
+  const std::pair<const char*, const char*> boards[] = {
+      {"unsolvable", "2 1 3\n4 5 6\n7 8 0\n"},
+      {"side 2", "1 2\n3 0\n"},
+      {"side 1", "0"},
+      {"not a permutation", "1 2 3\n4 5 6\n7 7 0\n"},
+      {"no blank", "1 2 3\n4 5 6\n7 9 8\n"},
+  };
+  for (const char* solve : {"solve", "solve2"}) {
+    for (const auto& [kind, tiles] : boards) {
+      const auto outputs =
+          OutputsAfterLoading(tiles, std::string("rmove 0 ") + solve + " solution apply");
+      ASSERT_EQ(5u, outputs.size()) << solve << " " << kind;
+      EXPECT_EQ("\nCan't solve this puzzle...", outputs[2]) << solve << " " << kind;
+      EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[3]) << solve << " " << kind;
+      EXPECT_EQ(0u, outputs[4].find("\n...applying solution: \nSolution: \nResult: \n\nSize: "))
+          << solve << " " << kind;
+    }
+  }
+  EXPECT_EQ("\nCan't solve this puzzle...", Session("solve2 exit").Outputs()[0]);
 }
 
-TEST(CommandLoop, LoadTakesOneTokenAsTheName) {
-  Session session("load no such.xml exit");
-  EXPECT_EQ(PROMPT + ASK_FILE + "Failed to load file: no\n" + PROMPT + "\nBad command" + PROMPT,
-            session.AfterHelp());
+TEST(SolveCommands, SolvedBoardAfterAnEarlierSolveLeavesNoSolution) {
+  for (const char* solve : {"solve", "solve2"}) {
+    SeedRandom(5);
+    const std::string twice = std::string(solve) + " new 4 " + solve;
+    const auto outputs = Session("new 4 rmove 30 " + twice + " solution apply exit").Outputs();
+    ASSERT_EQ(7u, outputs.size()) << solve;
+    EXPECT_NE(std::string::npos, outputs[2].find("Solution found!")) << solve;
+    EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[5]) << solve;
+    EXPECT_EQ("\n...applying solution: \nSolution: \nResult: " + GOAL_4, outputs[6]) << solve;
+  }
+}
+
+TEST(SolveCommands, SolvesACopyAndApplyWarnsWhenTheBoardChanged) {
+  for (const char* solve : {"solve", "solve2"}) {
+    SeedRandom(13);
+    const Board shuffled = Session("rand 5 exit").loop.CurrentBoard();
+    SeedRandom(13);
+    const Board after = Session(std::string("rand 5 ") + solve + " exit").loop.CurrentBoard();
+    EXPECT_EQ(shuffled.tiles, after.tiles) << solve;
+  }
+  const auto outputs = OutputsAfterLoading("1 2 3\n4 5 6\n7 0 8\n", "solve new 2 apply");
+  ASSERT_EQ(4u, outputs.size());
+  EXPECT_EQ(
+      "\n...applying solution: \nSolution: R\nResult: "
+      "\nWarning: can't use this move - R (ApplySequence(R))"
+      "\n\nSize: 2x2\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n\n   1   2\n   3   0",
+      outputs[3]);
 }

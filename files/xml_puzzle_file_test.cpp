@@ -12,7 +12,7 @@
 #include <numeric>
 #include <sstream>
 
-#include "board/sample_boards.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 

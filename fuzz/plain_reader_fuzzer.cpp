@@ -3,9 +3,9 @@
 #include <sstream>
 #include <string>
 
-#include "board/sample_boards.h"
 #include "files/plain_board_file.h"
 #include "fuzz/fuzz_checks.h"
+#include "test_support/sample_boards.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "board/sample_boards.h"
 #include "files/xml_puzzle_file.h"
 #include "fuzz/fuzz_checks.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 

@@ -1,10 +1,9 @@
 // parberry_solver.cpp: the row and column steps, their tails, and the driver of Parberry's method.
 #include "parberry/parberry_solver.h"
 
-#include <ctime>
-
-#include "solver/end_game_search.h"
 #include "solver/move_macros.h"
+#include "solver/reduction.h"
+#include "solver/tile_placement.h"
 
 namespace parberry {
 
@@ -17,11 +16,8 @@ int Side(const Solver& solver) {
 }  // namespace
 
 void SolveFirstRow(Solver& solver) {
-  Board& board = solver.board;
   const int n = Side(solver);
   if (n < 3) return;
-  int blankRow = static_cast<int>(board.blank) / n;
-  int blankCol = static_cast<int>(board.blank) % n;
   for (int t = 1; t <= n - 1; ++t) {
     if (solver.IsTileAtGoal(t)) {
       if (t == n - 1 && !solver.IsTileAtGoal(n)) {
@@ -29,8 +25,8 @@ void SolveFirstRow(Solver& solver) {
         // It climbs to row 1, runs to the last column and comes up into the corner; only then
         // does "LDR" turn tile n-1 into the corner with the blank below it.
         if (solver.TileAt(0, n - 1) != 0) {
-          const int row = static_cast<int>(board.blank) / n;
-          const int col = static_cast<int>(board.blank) % n;
+          const int row = static_cast<int>(solver.board.blank) / n;
+          const int col = static_cast<int>(solver.board.blank) % n;
           solver.DoMoves(Letters('U', row - 1) + Letters('R', n - 1 - col) + "U");
         }
         solver.DoMoves("LDR");
@@ -39,40 +35,16 @@ void SolveFirstRow(Solver& solver) {
     }
     int r, c;
     solver.FindTileCoord(t, r, c);
-    solver.BringBlankRight(blankCol, blankRow, r, c);
-    const bool leftward = c >= t - 1;
     if (t == n - 1 && r == 0) {
-      // Tile n-1 stood in row 0 right of its home and has just been pushed into it.
+      // Tile n-1 stands in the corner right of its home: the blank, coming to its right from
+      // the left, pushes it home, and "LDR" turns it back into the corner.
+      const int blank = static_cast<int>(solver.board.blank);
+      solver.BringBlankRight(blank % n, blank / n, r, c);
       solver.DoMoves("LDR");
       return;
     }
-    // Tile n-1 is aimed below its home; a tile left of its home column travels in row 1 and
-    // enters row 0 only at its home column.
-    const int targetRow = (!leftward || t == n - 1) ? 1 : 0;
-    while (r != targetRow && c != t - 1) {
-      if (leftward) {
-        solver.DoMoves(UPLEFT_BR);
-        --c;
-      } else {
-        solver.DoMoves(UPRIGHT_BR);
-        ++c;
-      }
-      --r;
-    }
-    MoveSequence buffer;
-    if (r == targetRow) {
-      if (c > t - 1) {
-        buffer = Repeat(LEFT_BR, c - (t - 1));
-      } else {
-        buffer = Repeat(RIGHT_BR_LOW, (t - 1) - c);
-        if (t != n - 1 && !leftward) buffer += UP_BR;
-      }
-    } else {
-      buffer = Repeat(UP_BR, t == n - 1 ? r - 1 : r);
-    }
-    solver.DoMoves(buffer);
-    blankRow = 0;
-    blankCol = t;
+    // Tile n-1 is aimed below its home, at the start of the row tail.
+    CarryTileToRow(solver, r, c, t == n - 1 ? 1 : 0, t - 1);
   }
 }
 
@@ -123,11 +95,8 @@ void SolveFirstRow2(Solver& solver) {
 }
 
 void SolveFirstCol(Solver& solver) {
-  Board& board = solver.board;
   const int n = Side(solver);
   if (n < 3) return;
-  int blankRow = static_cast<int>(board.blank) / n;
-  int blankCol = static_cast<int>(board.blank) % n;
   for (int i = 1; i <= n - 2; ++i) {
     const int t = n * (n - i) + 1;
     const int targetRow = n - i;
@@ -136,6 +105,8 @@ void SolveFirstCol(Solver& solver) {
         // The column below was home from the start. A blank below row 2 must not reach the
         // tile from below through column 0: it climbs in its own column to row 1 and comes
         // along row 1 to (1, 0), above the tile.
+        int blankRow = static_cast<int>(solver.board.blank) / n;
+        int blankCol = static_cast<int>(solver.board.blank) % n;
         if (blankRow > 2) {
           solver.DoMoves(Letters('U', blankRow - 1) + Letters('L', blankCol));
           blankRow = 1;
@@ -149,40 +120,16 @@ void SolveFirstCol(Solver& solver) {
     }
     int r, c;
     solver.FindTileCoord(t, r, c);
-    solver.BringBlankAbove(blankRow, blankCol, r, c);
-    const bool downward = r <= targetRow;
     if (t == 2 * n + 1 && c == 0) {
-      // Tile 2n+1 stood at (1, 0) and has just been pushed into its home below.
+      // Tile 2n+1 stands at (1, 0), above its home: the blank, coming above it from below,
+      // pushes it home, and "DRU" turns it back up.
+      const int blank = static_cast<int>(solver.board.blank);
+      solver.BringBlankAbove(blank / n, blank % n, r, c);
       solver.DoMoves("DRU");
       return;
     }
-    // Tile 2n+1 is aimed right of its home; a tile below its target row climbs in column 1
-    // and enters column 0 only in its target row.
-    const int targetCol = (!downward || t == 2 * n + 1) ? 1 : 0;
-    while (r != targetRow && c != targetCol) {
-      if (downward) {
-        solver.DoMoves(DOWNLEFT_BA);
-        ++r;
-      } else {
-        solver.DoMoves(UPLEFT_BA);
-        --r;
-      }
-      --c;
-    }
-    MoveSequence buffer;
-    if (c == targetCol) {
-      if (r < targetRow) {
-        buffer = Repeat(DOWN_BA, targetRow - r);
-      } else {
-        buffer = Repeat(UP_BA, r - targetRow);
-        if (t != 2 * n + 1 && !downward) buffer += LEFT_BA;
-      }
-    } else {
-      buffer = Repeat(LEFT_BA, t == 2 * n + 1 ? c - 1 : c);
-    }
-    solver.DoMoves(buffer);
-    blankRow = targetRow - 1;
-    blankCol = 0;
+    // Tile 2n+1 is aimed right of its home, at the start of the column tail.
+    CarryTileToCol(solver, r, c, targetRow, t == 2 * n + 1 ? 1 : 0);
   }
 }
 
@@ -235,29 +182,16 @@ void SolveFirstCol2(Solver& solver) {
   }
 }
 
-MoveSequence SolveParberry(Solver& solver) {
-  Board& board = solver.board;
-  if (!IsSolvableBoard(board, solver.Out())) return "Can't solve this puzzle...";
-  solver.applied.clear();
-  board.FindBlank();
-  const std::clock_t start = std::clock();
-  while (board.n > 3) {
-    const int n = Side(solver);
-    SolveFirstRow(solver);
-    if (!solver.IsTileAtGoal(n - 1) || !solver.IsTileAtGoal(n)) SolveFirstRow2(solver);
-    SolveFirstCol(solver);
-    if (!solver.IsTileAtGoal(2 * n + 1) || !solver.IsTileAtGoal(n + 1)) SolveFirstCol2(solver);
-    if (!board.TrimBoard()) {
-      solver.Out() << "Error! Can't trim board\n ";
-      board.PrintBoard(solver.Out());
-      return "Error! Puzzle hasn't been solved...";
-    }
-  }
-  const std::clock_t start3x3 = std::clock();
-  solver.applied += Solve3x3(board);
-  const std::clock_t end = std::clock();
-  solver.Out() << SolveTimeLine(start, start3x3, end);
-  return solver.applied;
+SolveResult SolveParberry(const Board& board, std::ostream& out) {
+  Solver solver(out);
+  solver.board = board;
+  const ReductionSteps steps = {
+      [&solver] { SolveFirstRow(solver); },
+      [&solver] { SolveFirstRow2(solver); },
+      [&solver] { SolveFirstCol(solver); },
+      [&solver] { SolveFirstCol2(solver); },
+  };
+  return SolveByReduction(solver, steps, false);
 }
 
 }  // namespace parberry

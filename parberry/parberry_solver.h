@@ -1,14 +1,17 @@
 // parberry_solver.h: Parberry's method, one tile at a time with the blank circling it.
 #pragma once
 
+#include <ostream>
+
+#include "solver/solve_result.h"
 #include "solver/solver.h"
 
 namespace parberry {
 
-/// Solves the solver's board: places the first row and column, trims, repeats down to 3 x 3 and
-/// finishes with the shortest 3 x 3 search. Returns the whole solution, or
-/// "Can't solve this puzzle..." / "Error! Puzzle hasn't been solved...".
-MoveSequence SolveParberry(Solver& solver);
+/// Solves a copy of the board: places the first row and column, trims, repeats down to 3 x 3 and
+/// finishes with the shortest 3 x 3 search; writes the time line to out. Refuses with CANT_SOLVE
+/// a board it cannot take, with NOT_SOLVED when a reduction went wrong.
+SolveResult SolveParberry(const Board& board, std::ostream& out);
 
 // One reduction step
 /// Places tiles 1 ... n-2 of row 0 and brings tile n-1 to a starting position of the row tail.

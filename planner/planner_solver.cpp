@@ -6,13 +6,17 @@
 
 #include "planner/grid.h"
 #include "planner/line_filler.h"
-#include "planner/small_boards.h"
 #include "solver/end_game_search.h"
+#include "solver/optimal_2x2.h"
+#include "solver/optimal_4x4.h"
 #include "solver/solution_optimizer.h"
 
 namespace planner {
 
 namespace {
+
+// The side of the corner that a shortest search finishes.
+constexpr int FINISH_SIDE = 4;
 
 bool IsSolvablePermutation(const Board& board) {
   if (board.n < 2 || board.n > MAX_SIDE) return false;
@@ -35,16 +39,16 @@ bool IsGoal(const Grid& grid) {
   return true;
 }
 
-// The 3 x 3 part from (top, left) to the corner, renumbered as a 3 x 3 board.
-Board CornerBoard(const Grid& grid, int top, int left) {
+// The k x k part from (top, left) to the corner, renumbered as a k x k board.
+Board CornerBoard(const Grid& grid, int top, int left, int k) {
   Board corner;
-  corner.n = 3;
-  for (int row = top; row < top + 3; ++row) {
-    for (int col = left; col < left + 3; ++col) {
+  corner.n = static_cast<unsigned>(k);
+  for (int row = top; row < top + k; ++row) {
+    for (int col = left; col < left + k; ++col) {
       const int tile = grid.TileAt(grid.CellAt(row, col));
       const int goal = Grid::GoalOf(tile);
       corner.tiles.push_back(
-          tile == 0 ? 0 : (grid.Row(goal) - top) * 3 + (grid.Col(goal) - left) + 1);
+          tile == 0 ? 0 : (grid.Row(goal) - top) * k + (grid.Col(goal) - left) + 1);
     }
   }
   corner.FindBlank();
@@ -56,12 +60,12 @@ Board CornerBoard(const Grid& grid, int top, int left) {
 SolveResult SolvePlanner(const Board& board, std::ostream& out) {
   (void)out;
   if (!IsSolvablePermutation(board)) return SolveResult::Refused(CANT_SOLVE);
-  if (board.n == 2) return SolveResult::Solved(Solve2x2(board));
+  if (board.n == 2) return SolveResult::Solved(SolveOptimal2x2(board));
   Grid grid(board);
   const int n = grid.Side();
   LineFiller filler;
   int top = 0, left = 0;
-  while (n - top > 3) {
+  while (n - top > FINISH_SIDE) {
     Line row{{}, DOWN};
     for (int col = left; col < n; ++col) row.targets.push_back(grid.CellAt(top, col));
     Line column{{}, RIGHT};
@@ -72,7 +76,9 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
     ++top;
     ++left;
   }
-  grid.ApplyLetters(Solve3x3(CornerBoard(grid, top, left)));
+  const int rest = n - top;
+  const Board corner = CornerBoard(grid, top, left, rest);
+  grid.ApplyLetters(rest == 4 ? SolveOptimal4x4(corner) : Solve3x3(corner));
   if (!IsGoal(grid)) return SolveResult::Refused(NOT_SOLVED);
   return SolveResult::Solved(OptimizeSolution(grid.Moves()));
 }

@@ -1,17 +1,10 @@
-// snake_solver.cpp: the snake solver's board and grid, its trials, and the solve driver.
+// snake_solver.cpp: the snake solver's grid, its trials, and the method's entry.
 #include "snake/snake_solver.h"
 
-#include <ctime>
-
-#include "solver/end_game_search.h"
+#include "solver/reduction.h"
 
 SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
   // With no board yet every cell counts as off the board.
-  ResetCellGrid();
-}
-
-void SnakeSolver::SetPuzzle(const Board& source) {
-  board = source;
   ResetCellGrid();
 }
 
@@ -22,12 +15,6 @@ void SnakeSolver::ResetCellGrid() {
       cellGrid[i][j] = (i < n && j < n) ? FREE_CELL : BLOCKED_CELL;
     }
   }
-}
-
-bool SnakeSolver::TrimAndReset() {
-  if (!board.TrimBoard()) return false;
-  ResetCellGrid();
-  return true;
 }
 
 bool SnakeSolver::OnBoard(int index) const {
@@ -63,31 +50,18 @@ void SnakeSolver::RollBackTrial() {
   inTrial = false;
 }
 
-MoveSequence SnakeSolver::SolveSnakes() {
-  if (!IsSolvableBoard(board, Out())) return "Can't solve this puzzle...";
-  Out() << "\n";
-  applied.clear();
-  board.FindBlank();
-  unsigned m = board.n;
-  const std::clock_t start = std::clock();
-  while (m > 3) {
-    const int side = static_cast<int>(m);
-    SolveFirstRow();
-    if (!IsTileAtGoal(side - 1) || !IsTileAtGoal(side)) SolveFirstRow2();
-    SolveFirstCol();
-    // The column is filled from the bottom up, so its last two tiles are those of rows 2 and 1.
-    if (!IsTileAtGoal(2 * side + 1) || !IsTileAtGoal(side + 1)) SolveFirstCol2();
-    if (!TrimAndReset()) {
-      Out() << "Error! Can't trim board\n ";
-      board.PrintBoard(Out());
-      return "Error! Puzzle hasn't been solved...";
-    }
-    --m;
-    Out() << m << " ... ";
-  }
-  const std::clock_t start3x3 = std::clock();
-  applied += Solve3x3(board);
-  const std::clock_t end = std::clock();
-  Out() << SolveTimeLine(start, start3x3, end);
-  return applied;
+SolveResult SolveSnakes(const Board& board, std::ostream& out) {
+  SnakeSolver solver(out);
+  solver.board = board;
+  const ReductionSteps steps = {
+      [&solver] {
+        // Each reduction starts on a smaller board with every cell of it free.
+        solver.ResetCellGrid();
+        solver.SolveFirstRow();
+      },
+      [&solver] { solver.SolveFirstRow2(); },
+      [&solver] { solver.SolveFirstCol(); },
+      [&solver] { solver.SolveFirstCol2(); },
+  };
+  return SolveByReduction(solver, steps, true);
 }

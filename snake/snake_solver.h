@@ -5,7 +5,14 @@
 #include <utility>
 #include <vector>
 
+#include "solver/solve_result.h"
 #include "solver/solver.h"
+
+/// Solves a copy of the board with snakes where they pay: places the first row and column, trims,
+/// repeats down to 3 x 3 and finishes with the shortest 3 x 3 search. Writes a line break, each
+/// new side followed by " ... " and the time line to out. Refuses with CANT_SOLVE a board it
+/// cannot take, with NOT_SOLVED when a reduction went wrong.
+SolveResult SolveSnakes(const Board& board, std::ostream& out);
 
 /// A cell as a signed row and column.
 struct Cell {
@@ -33,6 +40,8 @@ class SnakeSolver : public Solver {
  public:
   explicit SnakeSolver(std::ostream& out);
 
+  /// The tile being placed, or the first of the pair being placed.
+  int currentTile = 1;
   int firstTileIndex = 0;
   int secondTileIndex = 0;
   int targetIndex = 0;
@@ -46,20 +55,8 @@ class SnakeSolver : public Solver {
   /// for placed tiles, the snake's body and everything off the board.
   int cellGrid[MAX_SIDE][MAX_SIDE];
 
-  // Loading and reducing the board
-  /// Takes the board (all five fields) and frees the grid over it.
-  void SetPuzzle(const Board& source);
   /// FREE_CELL inside the board, BLOCKED_CELL everywhere else.
   void ResetCellGrid();
-  /// Cuts off the solved first row and column and resets the grid for the smaller board; false,
-  /// with board and grid unchanged, when the row or column is not solved.
-  bool TrimAndReset();
-
-  // The whole solve
-  /// Places the first row and column, cuts them off and repeats down to 3 x 3, which the
-  /// shortest search finishes. Returns the solution, or "Can't solve this puzzle..." /
-  /// "Error! Puzzle hasn't been solved...".
-  MoveSequence SolveSnakes();
 
   // Row and column steps
   /// Places tiles 1 ... n-2 of row 0, pair by pair, by snake or singly.

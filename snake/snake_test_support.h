@@ -7,8 +7,9 @@
 #include <sstream>
 #include <vector>
 
-#include "board/sample_boards.h"
 #include "snake/snake_solver.h"
+#include "solver/solution_optimizer.h"
+#include "test_support/sample_boards.h"
 
 /// The square board holding these tiles in row-major order.
 inline Board BoardFromTiles(std::vector<int> tiles) {
@@ -29,7 +30,8 @@ class SnakeTest : public ::testing::Test {
  protected:
   /// Gives the solver the board, with no moves made yet and blankIndex on the blank.
   void Load(const Board& board) {
-    solver.SetPuzzle(board);
+    solver.board = board;
+    solver.ResetCellGrid();
     solver.applied.clear();
     solver.blankIndex = solver.board.blank;
   }

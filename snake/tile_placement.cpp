@@ -1,4 +1,6 @@
 // tile_placement.cpp: placing one tile at a time, and the last two tiles of the row and column.
+#include "solver/tile_placement.h"
+
 #include <cstdlib>
 
 #include "snake/snake_solver.h"
@@ -15,77 +17,20 @@ void SnakeSolver::MoveBlankStraight(int row, int col) {
 }
 
 void SnakeSolver::PlaceRowTile(int row, int col, int targetRow, int targetCol) {
-  const int n = Side();
-  if (n == 0) return;
+  // A tile already there only needs the blank moved off the row, below and right of it.
   if (row == targetRow && col == targetCol) {
     MoveBlankStraight(1, col + 1);
     return;
   }
-  int r = row, c = col;
-  BringBlankRight(static_cast<int>(blankIndex) % n, static_cast<int>(blankIndex) / n, r, c);
-  const bool leftward = c >= targetCol;
-  // A tile left of its target travels below row 0 and enters it only at its target column.
-  const bool lifted = !leftward && targetRow == 0;
-  const int aimRow = lifted ? 1 : targetRow;
-  while (r != aimRow && c != targetCol) {
-    if (leftward) {
-      DoMoves(UPLEFT_BR);
-      --c;
-    } else {
-      DoMoves(UPRIGHT_BR);
-      ++c;
-    }
-    --r;
-  }
-  MoveSequence moves;
-  if (r == aimRow) {
-    if (c > targetCol) {
-      moves = Repeat(LEFT_BR, c - targetCol);
-    } else {
-      moves = Repeat(RIGHT_BR_LOW, targetCol - c);
-      if (currentTile != n - 1 && currentTile != n && !leftward) moves += UP_BR;
-    }
-  } else {
-    moves = Repeat(UP_BR, r - aimRow + (lifted ? 1 : 0));
-  }
-  DoMoves(moves);
+  CarryTileToRow(*this, row, col, targetRow, targetCol);
 }
 
 void SnakeSolver::PlaceColTile(int row, int col, int targetRow, int targetCol) {
-  const int n = Side();
-  if (n == 0) return;
   if (row == targetRow && col == targetCol && row > 1) {
     MoveBlankStraight(row - 1, 1);
     return;
   }
-  int r = row, c = col;
-  BringBlankAbove(static_cast<int>(blankIndex) / n, static_cast<int>(blankIndex) % n, r, c);
-  const bool downward = r <= targetRow;
-  // A tile below its target climbs right of column 0 and enters it only in its target row.
-  const bool shifted = !downward && targetCol == 0;
-  const int aimCol = shifted ? 1 : targetCol;
-  while (r != targetRow && c != aimCol) {
-    if (downward) {
-      DoMoves(DOWNLEFT_BA);
-      ++r;
-    } else {
-      DoMoves(UPLEFT_BA);
-      --r;
-    }
-    --c;
-  }
-  MoveSequence moves;
-  if (c == aimCol) {
-    if (r < targetRow) {
-      moves = Repeat(DOWN_BA, targetRow - r);
-    } else {
-      moves = Repeat(UP_BA, r - targetRow);
-      if (shifted) moves += LEFT_BA;
-    }
-  } else {
-    moves = Repeat(LEFT_BA, c - aimCol + (shifted ? 1 : 0));
-  }
-  DoMoves(moves);
+  CarryTileToCol(*this, row, col, targetRow, targetCol);
 }
 
 void SnakeSolver::SolveFirstRow2() {

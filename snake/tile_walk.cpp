@@ -50,14 +50,14 @@ void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int 
     if (tileCol < targetCol) {
       macro = left ? (high ? RIGHT_BL_HIGH : RIGHT_BL_LOW) : (high ? RIGHT_BR_HIGH : RIGHT_BR_LOW);
     } else {
-      macro = left ? (high ? LEFT_BL_HIGH : LEFT_BL_LOW) : (high ? LEFT_BR_HIGH : LEFT_BR_LOW);
+      macro = left ? (high ? LEFT_BL_HIGH : LEFT_BL_LOW) : (high ? LEFT_BR_HIGH : LEFT_BR);
     }
     steps = std::abs(tileCol - targetCol);
   } else if (tileRow < targetRow) {
     macro = left ? DOWN_BL : DOWN_BR;
     steps = targetRow - tileRow;
   } else {
-    macro = left ? UP_BL_2 : UP_BR_2;
+    macro = left ? UP_BL : UP_BR;
     steps = tileRow - targetRow;
   }
   for (int step = 0; step < steps; ++step) DoMoves(macro);

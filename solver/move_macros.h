@@ -5,11 +5,11 @@
 
 // Tile steps: with the blank on the named side of a tile (BR right, BL left, BA above, BB
 // below), each moves the tile one step and leaves the blank on the same side of its new cell.
-// LOW and HIGH name the row the blank passes through (below or above the tile).
+// LOW and HIGH name the row the blank passes through (below or above the tile); LEFT_BR passes
+// below.
 inline constexpr char UP_BR[] = "ULDRU";
 inline constexpr char UP_BL[] = "URDLU";
 inline constexpr char LEFT_BR[] = "DLLUR";
-inline constexpr char LEFT_BR_LOW[] = "DLLUR";
 inline constexpr char LEFT_BR_HIGH[] = "ULLDR";
 inline constexpr char LEFT_BL_LOW[] = "RDLLU";
 inline constexpr char LEFT_BL_HIGH[] = "RULLD";
@@ -19,9 +19,6 @@ inline constexpr char RIGHT_BL_LOW[] = "DRRUL";
 inline constexpr char RIGHT_BL_HIGH[] = "URRDL";
 inline constexpr char DOWN_BL[] = "DRULD";
 inline constexpr char DOWN_BR[] = "DLURD";
-inline constexpr char UP_BL_2[] = "URDLU";
-inline constexpr char UP_BR_2[] = "ULDRU";
-inline constexpr char UPRIGHT_BA[] = "DRULUR";
 inline constexpr char UPRIGHT_BR[] = "LURDRU";
 inline constexpr char UPRIGHT_BL[] = "URDRUL";
 inline constexpr char UPLEFT_BA[] = "DLURUL";
@@ -30,7 +27,6 @@ inline constexpr char UPLEFT_BL[] = "RULDLU";
 inline constexpr char DOWNLEFT_BA[] = "LDRDLU";
 inline constexpr char DOWNLEFT_BL[] = "RDLULD";
 inline constexpr char DOWNLEFT_BR[] = "DLULDR";
-inline constexpr char DOWNRIGHT_BA[] = "RDLDRU";
 inline constexpr char DOWNRIGHT_BR[] = "LDRURD";
 inline constexpr char DOWNRIGHT_BL[] = "DRURDL";
 inline constexpr char DOWN_BA[] = "RDDLU";

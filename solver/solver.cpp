@@ -1,29 +1,15 @@
-// solver.cpp: moving, recording, checkpoints and routing the blank beside a tile.
+// solver.cpp: moving, recording and routing the blank beside a tile.
 #include "solver/solver.h"
 
 #include <cstdlib>
-#include <vector>
 
-#include "board/text_format.h"
 #include "solver/move_macros.h"
 
 Solver::Solver(std::ostream& out) : out(&out) {}
 
-void Solver::DoMoves(MoveSequence sequence) {
+void Solver::DoMoves(const MoveSequence& sequence) {
   if (recording) recordedMoves += sequence;
   if (board.ApplySequence(sequence, *out)) applied += sequence;
-}
-
-void Solver::SaveCheckpoint() {
-  checkpointBoard = board;
-  checkpointApplied = applied;
-  recording = true;
-  recordedMoves.clear();
-}
-
-void Solver::RestoreCheckpoint() {
-  board = checkpointBoard;
-  applied = checkpointApplied;
 }
 
 void Solver::BringBlankAbove(int blankRow, int blankCol, int& tileRow, int& tileCol) {
@@ -147,22 +133,4 @@ int Solver::TileAt(int row, int col) const {
 
 void Solver::ReportTailFault(const char* function, const char* problem) const {
   *out << "\nError in function " << function << "() (n=" << board.n << ") : " << problem;
-}
-
-bool IsSolvableBoard(const Board& board, std::ostream& out) {
-  if (board.n <= 2 || board.n > MAX_SIDE) return false;
-  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
-  std::vector<bool> seen(board.tiles.size(), false);
-  for (const int value : board.tiles) {
-    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
-    seen[value] = true;
-  }
-  return board.IsSolvable(out);
-}
-
-std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end) {
-  const long long total = static_cast<long long>(end - start) * 10 / CLOCKS_PER_SEC;
-  const long long part3x3 = static_cast<long long>(end - start3x3) * 10 / CLOCKS_PER_SEC;
-  return Format("\nSolved in %.1f seconds ( %.1f of it solving 3x3 puzzle)", total / 10.0,
-                part3x3 / 10.0);
 }

@@ -1,33 +1,26 @@
 // solver.h: the working state both solvers share, and the one way they move.
 #pragma once
 
-#include <ctime>
 #include <ostream>
 
 #include "board/board.h"
 
-/// A working board with the record of every move made on it. Every move of a solver goes
-/// through DoMoves, so the board and the move texts always agree.
+/// A working board with the record of the moves made on it. Every move of a solver goes through
+/// DoMoves. A text with a refused letter still moves the board by its other letters but is left
+/// out of applied (with a warning), so applied solves the board only when no warning was written.
 class Solver {
  public:
   explicit Solver(std::ostream& out);
 
   MoveSequence recordedMoves;
   bool recording = false;
-  Board checkpointBoard;
-  MoveSequence checkpointApplied;
   Board board;
   MoveSequence applied;
-  int currentTile = 1;
 
   // Moving and recording
   /// Applies the text to the board; appends it to applied only when every letter applied, and
   /// to recordedMoves, whole, while recording.
-  void DoMoves(MoveSequence sequence);
-  /// Keeps a copy of the board and of applied, and starts recording afresh.
-  void SaveCheckpoint();
-  /// Returns the board and applied to the last checkpoint; recording is left as it is.
-  void RestoreCheckpoint();
+  void DoMoves(const MoveSequence& sequence);
 
   // Routing the blank beside a tile; the caller passes the blank's position
   /// Leaves the blank directly above the tile; a blank arriving from below pushes it down.
@@ -58,10 +51,3 @@ class Solver {
  private:
   std::ostream* out;
 };
-
-/// True when the board can be handed to a solver: a solvable permutation of 0 ... n^2-1 whose
-/// side is 3 ... 100.
-bool IsSolvableBoard(const Board& board, std::ostream& out);
-/// The timing line both solvers print: the spans from start and from the start of the 3 x 3
-/// search to end, each truncated to whole tenths of a second.
-std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end);

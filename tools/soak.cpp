@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "board/random_draw.h"
-#include "board/sample_boards.h"
-#include "tools/solver_table.h"
+#include "methods/method_table.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
@@ -82,12 +82,12 @@ int main(int argc, char** argv) {
     const int index = static_cast<int>(n - options.firstSide);
     const int count = options.boards / sides + (index < options.boards % sides ? 1 : 0);
     std::string line = "side " + std::to_string(n) + ": " + std::to_string(count) + " boards";
-    for (const SolverEntry& entry : Solvers()) {
+    for (const Method& entry : Methods()) {
       int solved = 0;
       for (int i = 0; i < count; ++i) {
         const Board board = SampleBoard(n, i);
         std::ostringstream out;
-        const MoveSequence solution = entry.solve(board, out);
+        const MoveSequence solution = entry.solve(board, out).moves;
         const std::string printed = out.str();
         const bool clean = printed.find("Warning:") == std::string::npos &&
                            printed.find("Error") == std::string::npos;
@@ -105,6 +105,6 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   }
-  std::printf("soak: %d boards, %zu solvers, %d failures\n", total, Solvers().size(), failures);
+  std::printf("soak: %d boards, %zu solvers, %d failures\n", total, Methods().size(), failures);
   return failures == 0 ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 // sample_boards.cpp: goal, random, near-goal and partly solved boards.
-#include "board/sample_boards.h"
+#include "test_support/sample_boards.h"
 
-#include <numeric>
 #include <sstream>
 #include <utility>
 
@@ -16,13 +15,7 @@ Board BoardOf(unsigned n, std::vector<int> tiles) {
 }
 
 Board GoalBoard(unsigned n) {
-  Board board;
-  board.n = n;
-  board.tiles.resize(static_cast<size_t>(n) * n);
-  std::iota(board.tiles.begin(), board.tiles.end(), 1);
-  if (!board.tiles.empty()) board.tiles.back() = 0;
-  board.FindBlank();
-  return board;
+  return BoardOf(n, GoalTiles(n));
 }
 
 Board RandomSolvableBoard(unsigned n) {

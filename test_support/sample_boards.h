@@ -5,7 +5,7 @@
 
 /// The board of side n with these tiles, its blank found.
 Board BoardOf(unsigned n, std::vector<int> tiles);
-/// The goal arrangement of side n: tiles 1 ... n^2-1 in rows, the blank last.
+/// The goal board of side n (GoalTiles).
 Board GoalBoard(unsigned n);
 /// A random solvable board from the shared generator (RandomBoard until one is solvable).
 Board RandomSolvableBoard(unsigned n);

@@ -1,0 +1,114 @@
+// optimal_4x4_test.cpp: shortest 4 x 4 and 2 x 2 solutions, checked against breadth-first
+// distances from the goal and against published optimal lengths.
+#include "solver/optimal_4x4.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <unordered_map>
+
+#include "test_support/sample_boards.h"
+#include "solver/optimal_2x2.h"
+
+namespace {
+
+std::uint64_t Key(const std::vector<int>& tiles) {
+  std::uint64_t key = 0;
+  for (const int tile : tiles) key = (key << 4) | static_cast<std::uint64_t>(tile);
+  return key;
+}
+
+// Every position of side n within maxDepth moves of the goal, by depth.
+std::vector<std::vector<Board>> PositionsNearGoal(unsigned n, int maxDepth) {
+  std::vector<std::vector<Board>> byDepth = {{GoalBoard(n)}};
+  std::unordered_map<std::uint64_t, int> seen = {{Key(byDepth[0][0].tiles), 0}};
+  for (int depth = 1; depth <= maxDepth; ++depth) {
+    std::vector<Board> layer;
+    for (const Board& board : byDepth.back()) {
+      for (const char letter : std::string("UDLR")) {
+        Board next(board);
+        if (next.MoveBlank(letter) && seen.emplace(Key(next.tiles), depth).second) {
+          layer.push_back(next);
+        }
+      }
+    }
+    if (layer.empty()) break;
+    byDepth.push_back(layer);
+  }
+  return byDepth;
+}
+
+void ExpectShortestSolution(const Board& board, size_t length) {
+  const MoveSequence solution = SolveOptimal4x4(board);
+  EXPECT_EQ(length, solution.size()) << solution;
+  EXPECT_TRUE(SolvesBoard(board, solution)) << solution;
+}
+
+TEST(SolveOptimal4x4, MatchesBreadthFirstDistances) {
+  const auto byDepth = PositionsNearGoal(4, 14);
+  ASSERT_EQ(15u, byDepth.size());
+  for (size_t depth = 0; depth < byDepth.size(); ++depth) {
+    // All of the first depths, then a spread sample of about sixty per depth.
+    const size_t step = std::max<size_t>(1, byDepth[depth].size() / 60);
+    for (size_t i = 0; i < byDepth[depth].size(); i += step) {
+      ExpectShortestSolution(byDepth[depth][i], depth);
+    }
+  }
+}
+
+TEST(SolveOptimal4x4, PublishedBenchmarkLengths) {
+  // Instances 55, 16, 42, 79, 12 and 17 of Korf's hundred random positions (1985), which take
+  // the goal as 0 1 2 ... 15 with the blank first: turned half a turn about the centre and
+  // renumbered, each is a position of this board's goal with the same optimal length.
+  const struct {
+    std::vector<int> tiles;
+    size_t length;
+  } cases[] = {
+      {{13, 8, 14, 3, 9, 1, 0, 7, 15, 5, 4, 10, 12, 2, 6, 11}, 41},
+      {{1, 3, 2, 5, 10, 9, 15, 6, 8, 14, 13, 11, 12, 4, 7, 0}, 42},
+      {{4, 5, 7, 2, 9, 14, 12, 13, 0, 3, 6, 11, 8, 1, 15, 10}, 42},
+      {{0, 1, 9, 7, 11, 13, 5, 3, 14, 12, 4, 2, 8, 6, 10, 15}, 42},
+      {{14, 1, 9, 6, 4, 8, 12, 5, 7, 2, 3, 0, 10, 11, 13, 15}, 45},
+      {{15, 14, 0, 4, 11, 1, 6, 13, 7, 5, 8, 9, 3, 2, 10, 12}, 66},
+  };
+  for (const auto& test : cases) {
+    std::vector<int> tiles(16);
+    for (int cell = 0; cell < 16; ++cell) {
+      tiles[15 - cell] = test.tiles[cell] == 0 ? 0 : 16 - test.tiles[cell];
+    }
+    ExpectShortestSolution(BoardOf(4, tiles), test.length);
+  }
+}
+
+TEST(SolveOptimal4x4, RefusesWhatIsNoSolvablePosition) {
+  const std::vector<int> goal = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
+  const std::vector<int> swapped = {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
+  const std::vector<int> twice = {2, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
+  const std::vector<int> beyond = {16, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
+  const std::vector<int> negative = {-1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0};
+  const std::vector<int> fifteenCells = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 0};
+  for (const auto& tiles : {goal, swapped, twice, beyond, negative, fifteenCells}) {
+    EXPECT_EQ("", SolveOptimal4x4(BoardOf(4, tiles)));
+  }
+  for (const unsigned n : {0u, 3u, 5u}) EXPECT_EQ("", SolveOptimal4x4(GoalBoard(n)));
+}
+
+TEST(SolveOptimal2x2, EveryReachablePositionByItsDistance) {
+  const auto byDepth = PositionsNearGoal(2, 20);
+  size_t positions = 0;
+  for (size_t depth = 0; depth < byDepth.size(); ++depth) {
+    for (const Board& board : byDepth[depth]) {
+      const MoveSequence solution = SolveOptimal2x2(board);
+      EXPECT_EQ(depth, solution.size()) << solution;
+      EXPECT_TRUE(SolvesBoard(board, solution)) << solution;
+      ++positions;
+    }
+  }
+  EXPECT_EQ(12u, positions);
+  EXPECT_EQ("", SolveOptimal2x2(BoardOf(2, {2, 1, 3, 0})));
+  EXPECT_EQ("", SolveOptimal2x2(BoardOf(2, {1, 1, 3, 0})));
+  EXPECT_EQ("", SolveOptimal2x2(GoalBoard(3)));
+}
+
+}  // namespace

@@ -1,0 +1,197 @@
+// pattern_database.cpp: the group tables, by breadth-first search from each group's goal.
+#include "solver/pattern_database.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int CELLS = 16;
+constexpr std::uint32_t BOARD_MASK = 0xFFFF;
+
+constexpr size_t SIX_TILE_PLACEMENTS = 16 * 15 * 14 * 13 * 12 * 11;
+constexpr size_t THREE_TILE_PLACEMENTS = 16 * 15 * 14;
+constexpr std::uint8_t SIX_GOAL[6] = {0, 1, 4, 5, 8, 9};
+constexpr std::uint8_t THREE_GOAL[3] = {12, 13, 14};
+
+std::uint32_t Bit(int cell) {
+  return std::uint32_t{1} << cell;
+}
+
+int LowestCell(std::uint32_t mask) {
+  return __builtin_ctz(mask);
+}
+
+std::uint32_t NeighbourMask(int cell) {
+  std::uint32_t mask = 0;
+  if (cell >= 4) mask |= Bit(cell - 4);
+  if (cell < 12) mask |= Bit(cell + 4);
+  if (cell % 4 != 0) mask |= Bit(cell - 1);
+  if (cell % 4 != 3) mask |= Bit(cell + 1);
+  return mask;
+}
+
+// The cells of `free` connected to `seed` through free cells.
+std::uint32_t Flood(std::uint32_t seed, std::uint32_t free) {
+  constexpr std::uint32_t FIRST_COLUMN = 0x1111, LAST_COLUMN = 0x8888;
+  std::uint32_t region = seed, before = 0;
+  while (region != before) {
+    before = region;
+    region |= (((region << 1) & ~FIRST_COLUMN) | ((region >> 1) & ~LAST_COLUMN) | (region << 4) |
+               (region >> 4)) &
+              free;
+  }
+  return region;
+}
+
+// For every set of free cells and every free cell in it, the part of the set the blank can
+// reach from that cell as a mask, with the part's index among the set's parts (counted in the
+// order of their lowest cells) above bit 16: regions[free * 16 + cell].
+std::vector<std::uint32_t> ConnectedRegions() {
+  std::vector<std::uint32_t> regions(static_cast<size_t>(BOARD_MASK + 1) * CELLS, 0);
+  for (std::uint32_t free = 0; free <= BOARD_MASK; ++free) {
+    std::uint32_t index = 0;
+    for (std::uint32_t left = free; left != 0; ++index) {
+      const std::uint32_t region = Flood(Bit(LowestCell(left)), free);
+      for (std::uint32_t cells = region; cells != 0; cells &= cells - 1) {
+        regions[free * CELLS + LowestCell(cells)] = region | (index << 16);
+      }
+      left &= ~region;
+    }
+  }
+  return regions;
+}
+
+// Breadth-first search over the group's placements from its goal placement, counting only the
+// group's own moves. A state is a placement with the region of free cells the blank is in, since
+// the blank moves about a region at no cost. During the search a placement is indexed by its
+// cells, four bits each (the first tile highest), so that a move changes one digit; its mark
+// holds a seen bit per region (at most six: a placement of six tiles cuts the free cells into
+// at most six regions) and, above bit 8, the depth at which its first state was reached, the
+// least over the blank's regions. The marks take 2^(4 size) entries, 32 MB for six tiles; the
+// table keeps the depths in the order of RankCells.
+std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
+                                     const std::vector<std::uint32_t>& regions) {
+  constexpr std::uint16_t NO_DEPTH = 0xFF00;
+  std::vector<std::uint16_t> marks(size_t{1} << (4 * size), NO_DEPTH);
+  std::uint32_t neighbours[CELLS];
+  for (int cell = 0; cell < CELLS; ++cell) neighbours[cell] = NeighbourMask(cell);
+
+  std::uint32_t goalKey = 0, occupied = 0;
+  for (int i = 0; i < size; ++i) {
+    goalKey = (goalKey << 4) | goal[i];
+    occupied |= Bit(goal[i]);
+  }
+  const std::uint32_t goalRegion = regions[(~occupied & BOARD_MASK) * CELLS + CELLS - 1];
+  marks[goalKey] = static_cast<std::uint16_t>(1u << (goalRegion >> 16));
+  // A state in a layer: the placement's key, and above bit 24 the lowest cell of its region.
+  std::vector<std::uint32_t> layer = {goalKey | (LowestCell(goalRegion & BOARD_MASK) << 24)};
+  std::vector<std::uint32_t> next;
+  for (std::uint32_t depth = 1; !layer.empty(); ++depth) {
+    next.clear();
+    for (const std::uint32_t state : layer) {
+      const std::uint32_t key = state & 0xFFFFFF;
+      occupied = 0;
+      for (int shift = 0; shift < 4 * size; shift += 4) occupied |= Bit((key >> shift) & 15);
+      const std::uint32_t free = ~occupied & BOARD_MASK;
+      const std::uint32_t region = regions[free * CELLS + (state >> 24)] & BOARD_MASK;
+      for (int shift = 0; shift < 4 * size; shift += 4) {
+        const std::uint32_t from = (key >> shift) & 15;
+        for (std::uint32_t moves = neighbours[from] & region; moves != 0; moves &= moves - 1) {
+          const std::uint32_t to = LowestCell(moves);
+          const std::uint32_t nextRegion = regions[(free ^ Bit(from) ^ Bit(to)) * CELLS + from];
+          const std::uint32_t nextKey = key ^ ((from ^ to) << shift);
+          const std::uint16_t seen = static_cast<std::uint16_t>(1u << (nextRegion >> 16));
+          std::uint16_t& mark = marks[nextKey];
+          if (mark & seen) continue;
+          mark |= seen;
+          if ((mark & NO_DEPTH) == NO_DEPTH)
+            mark = static_cast<std::uint16_t>((mark & 0xFF) | (depth << 8));
+          next.push_back(nextKey | (LowestCell(nextRegion & BOARD_MASK) << 24));
+        }
+      }
+    }
+    std::swap(layer, next);
+  }
+
+  // Distinct cells in increasing lexicographic order are exactly the order of RankCells.
+  size_t placements = 1;
+  for (int i = 0; i < size; ++i) placements *= CELLS - i;
+  std::vector<std::uint8_t> table;
+  table.reserve(placements);
+  std::uint32_t used = 0;
+  auto collect = [&](auto&& self, int i, std::uint32_t key) -> void {
+    if (i == size) {
+      table.push_back(static_cast<std::uint8_t>(marks[key] >> 8));
+      return;
+    }
+    for (int cell = 0; cell < CELLS; ++cell) {
+      if (used & Bit(cell)) continue;
+      used |= Bit(cell);
+      self(self, i + 1, (key << 4) | static_cast<std::uint32_t>(cell));
+      used &= ~Bit(cell);
+    }
+  };
+  collect(collect, 0, 0);
+  return table;
+}
+
+// The board's symmetries used here, as maps of cells.
+std::array<std::uint8_t, 16> CellMap(bool mirrorColumns, bool transpose) {
+  std::array<std::uint8_t, 16> map{};
+  for (int cell = 0; cell < CELLS; ++cell) {
+    int row = cell / 4, col = cell % 4;
+    if (transpose) std::swap(row, col);
+    if (mirrorColumns) col = 3 - col;
+    map[cell] = static_cast<std::uint8_t>(4 * row + col);
+  }
+  return map;
+}
+
+}  // namespace
+
+PatternDatabase4x4 PatternDatabase4x4::Build() {
+  const std::vector<std::uint32_t> regions = ConnectedRegions();
+  return PatternDatabase4x4(BuildTable(SIX_GOAL, 6, regions), BuildTable(THREE_GOAL, 3, regions));
+}
+
+PatternDatabase4x4::PatternDatabase4x4(std::vector<std::uint8_t> sixTileTable,
+                                       std::vector<std::uint8_t> threeTileTable)
+    : sixTiles(std::move(sixTileTable)), threeTiles(std::move(threeTileTable)) {
+  if (sixTiles.size() != SIX_TILE_PLACEMENTS || threeTiles.size() != THREE_TILE_PLACEMENTS) {
+    throw std::invalid_argument("pattern tables of the wrong size");
+  }
+  SetLookups();
+}
+
+void PatternDatabase4x4::SetLookups() {
+  // Lookup i reads the table group through the symmetry S: its tiles are those whose goal cells
+  // S carries onto the table group's goal cells. The left block mirrored gives the right one;
+  // transposed, the top two rows' left three cells; both, the bottom two rows' right three.
+  const struct {
+    bool six;
+    bool mirrorColumns;
+    bool transpose;
+  } kinds[LOOKUPS] = {{true, false, false}, {true, true, false}, {false, false, false},
+                      {true, false, true},  {true, true, true},  {false, false, true}};
+  for (int lookup = 0; lookup < LOOKUPS; ++lookup) {
+    Lookup& group = lookups[lookup];
+    group.table = kinds[lookup].six ? sixTiles.data() : threeTiles.data();
+    group.size = kinds[lookup].six ? 6 : 3;
+    const std::uint8_t* goal = kinds[lookup].six ? SIX_GOAL : THREE_GOAL;
+    group.cellMap = CellMap(kinds[lookup].mirrorColumns, kinds[lookup].transpose);
+    for (int i = 0; i < group.size; ++i) {
+      const int cell = static_cast<int>(
+          std::find(group.cellMap.begin(), group.cellMap.end(), goal[i]) - group.cellMap.begin());
+      group.tiles[i] = static_cast<std::uint8_t>(cell + 1);
+      (lookup < 3 ? groupOf : reflectedGroupOf)[cell + 1] = static_cast<std::uint8_t>(lookup);
+    }
+  }
+}
+
+int PatternDatabase4x4::Estimate(const TileCells& cellOf) const {
+  int sums[2] = {0, 0};
+  for (int lookup = 0; lookup < LOOKUPS; ++lookup) sums[lookup / 3] += GroupValue(lookup, cellOf);
+  return std::max(sums[0], sums[1]);
+}

@@ -1,0 +1,102 @@
+// pattern_database_test.cpp: the tables the program carries against a plain search over a
+// group's tiles and the blank, and the diagonal symmetry of the estimate.
+#include "solver/pattern_database.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+
+#include "board/random_draw.h"
+
+namespace {
+
+// The fewest moves of the group's tiles from each placement to the goal placement, the blank
+// moving through the other cells at no cost: a search over the group's cells with the blank's
+// cell last, moves of cost 0 going to the front of the queue, so that states leave it in order
+// of cost. Placements more than maxCost moves away are left out.
+std::map<std::vector<int>, int> GroupDistances(const std::vector<int>& goal, int maxCost) {
+  std::map<std::vector<int>, int> cost, distances;
+  std::deque<std::vector<int>> queue;
+  for (int blank = 0; blank < 16; ++blank) {
+    if (std::find(goal.begin(), goal.end(), blank) != goal.end()) continue;
+    queue.push_back(goal);
+    queue.back().push_back(blank);
+    cost[queue.back()] = 0;
+  }
+  while (!queue.empty()) {
+    const std::vector<int> state = queue.front();
+    queue.pop_front();
+    const int here = cost.at(state), blank = state.back();
+    distances.emplace(std::vector<int>(state.begin(), state.end() - 1), here);
+    for (const int step : {-4, 4, -1, 1}) {
+      const int target = blank + step;
+      if (target < 0 || target >= 16 || (step == 1 && target % 4 == 0) ||
+          (step == -1 && blank % 4 == 0)) {
+        continue;
+      }
+      std::vector<int> next = state;
+      next.back() = target;
+      const auto tile = std::find(next.begin(), next.end() - 1, target);
+      const int stepCost = tile == next.end() - 1 ? 0 : 1;
+      if (stepCost == 1) *tile = blank;
+      const auto known = cost.find(next);
+      if (here + stepCost > maxCost || (known != cost.end() && known->second <= here + stepCost)) {
+        continue;
+      }
+      cost[next] = here + stepCost;
+      stepCost == 0 ? queue.push_front(next) : queue.push_back(next);
+    }
+  }
+  return distances;
+}
+
+int TableValue(const std::vector<std::uint8_t>& table, const std::vector<int>& cells) {
+  std::uint8_t packed[6];
+  for (size_t i = 0; i < cells.size(); ++i) packed[i] = static_cast<std::uint8_t>(cells[i]);
+  return table[PatternDatabase4x4::RankCells(packed, static_cast<int>(cells.size()))];
+}
+
+TEST(PatternDatabase4x4, TablesHoldTheGroupsShortestMoves) {
+  const PatternDatabase4x4& database = PatternDatabase4x4::Shared();
+  const auto three = GroupDistances({12, 13, 14}, 100);
+  EXPECT_EQ(16u * 15 * 14, three.size());
+  for (const auto& [cells, distance] : three) {
+    EXPECT_EQ(distance, TableValue(database.ThreeTileTable(), cells));
+  }
+  const auto six = GroupDistances({0, 1, 4, 5, 8, 9}, 7);
+  EXPECT_GT(six.size(), 1000u);
+  for (const auto& [cells, distance] : six) {
+    EXPECT_EQ(distance, TableValue(database.SixTileTable(), cells));
+  }
+}
+
+TEST(PatternDatabase4x4, EstimateIsZeroOnlyAtTheGoalAndSymmetricAboutTheDiagonal) {
+  const PatternDatabase4x4& database = PatternDatabase4x4::Shared();
+  TileCells goal{};
+  for (int tile = 1; tile < 16; ++tile) goal[tile] = static_cast<std::uint8_t>(tile - 1);
+  goal[0] = 15;
+  EXPECT_EQ(0, database.Estimate(goal));
+  SeedRandom(3);
+  for (int i = 0; i < 500; ++i) {
+    std::vector<int> cellTiles(16);
+    for (int cell = 0; cell < 16; ++cell) cellTiles[cell] = cell;
+    for (int cell = 15; cell > 0; --cell)
+      std::swap(cellTiles[cell], cellTiles[DrawRandom() % (cell + 1)]);
+    // The mirror image: tile t at (row, col) becomes the tile whose goal is the mirror of t's
+    // goal, standing at (col, row).
+    auto mirror = [](int cell) { return 4 * (cell % 4) + cell / 4; };
+    TileCells cellOf{}, mirrored{};
+    for (int cell = 0; cell < 16; ++cell) {
+      const int tile = cellTiles[cell];
+      cellOf[tile] = static_cast<std::uint8_t>(cell);
+      const int mirroredTile = tile == 0 ? 0 : mirror(tile - 1) + 1;
+      mirrored[mirroredTile] = static_cast<std::uint8_t>(mirror(cell));
+    }
+    EXPECT_EQ(database.Estimate(cellOf), database.Estimate(mirrored));
+    EXPECT_GT(database.Estimate(cellOf), 0);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// reduction.cpp: the reduce-trim-finish driver and the checks and texts around it.
+#include "solver/reduction.h"
+
+#include <vector>
+
+#include "board/text_format.h"
+#include "solver/end_game_search.h"
+
+SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool showSides) {
+  Board& board = solver.board;
+  std::ostream& out = solver.Out();
+  if (!IsSolvableBoard(board, out)) return SolveResult::Refused(CANT_SOLVE);
+  if (showSides) out << "\n";
+  solver.applied.clear();
+  board.FindBlank();
+  const std::clock_t start = std::clock();
+  while (board.n > 3) {
+    const int n = static_cast<int>(board.n);
+    steps.placeRow();
+    if (!solver.IsTileAtGoal(n - 1) || !solver.IsTileAtGoal(n)) steps.finishRow();
+    steps.placeCol();
+    // The column is filled from the bottom up, so its last two tiles are those of rows 2 and 1.
+    if (!solver.IsTileAtGoal(2 * n + 1) || !solver.IsTileAtGoal(n + 1)) steps.finishCol();
+    if (!board.TrimBoard()) {
+      out << "Error! Can't trim board\n ";
+      board.PrintBoard(out);
+      return SolveResult::Refused(NOT_SOLVED);
+    }
+    if (showSides) out << board.n << " ... ";
+  }
+  const std::clock_t start3x3 = std::clock();
+  solver.applied += Solve3x3(board);
+  const std::clock_t end = std::clock();
+  out << SolveTimeLine(start, start3x3, end);
+  return SolveResult::Solved(std::move(solver.applied));
+}
+
+bool IsSolvableBoard(const Board& board, std::ostream& out) {
+  if (board.n <= 2 || board.n > MAX_SIDE) return false;
+  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
+  std::vector<bool> seen(board.tiles.size(), false);
+  for (const int value : board.tiles) {
+    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
+    seen[value] = true;
+  }
+  return board.IsSolvable(out);
+}
+
+std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end) {
+  const long long total = static_cast<long long>(end - start) * 10 / CLOCKS_PER_SEC;
+  const long long part3x3 = static_cast<long long>(end - start3x3) * 10 / CLOCKS_PER_SEC;
+  return Format("\nSolved in %.1f seconds ( %.1f of it solving 3x3 puzzle)", total / 10.0,
+                part3x3 / 10.0);
+}
