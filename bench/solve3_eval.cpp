@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "board/random_draw.h"
-#include "test_support/sample_boards.h"
 #include "planner/planner_solver.h"
 #include "snake/snake_solver.h"
 #include "solver/solution_optimizer.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(argv[i], "--no-solve2") == 0) {
       withSolve2 = false;
     } else {
-      std::fprintf(stderr, "usage: %s [--sides 5,10,20|4-100] [--boards N] [--mixed] [--no-solve2]\n",
+      std::fprintf(stderr,
+                   "usage: %s [--sides 5,10,20|4-100] [--boards N] [--mixed] [--no-solve2]\n",
                    argv[0]);
       return 2;
     }

@@ -6,7 +6,6 @@
 
 namespace planner {
 
-
 int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
                           int avoid2) {
   const int n = grid.Side();
@@ -26,7 +25,8 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   if (straight >= 0) return straight <= limit ? straight : -1;
   const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell) {
-    return STEP_COST * (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
+    return STEP_COST *
+           (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
   };
   // Cheapest estimate on top; among equals the deeper entry, so that the search runs straight at
   // its goal instead of widening over every equally short walk.
@@ -78,10 +78,9 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
     dist[dir] = -1;
     order[dir] = dir;
     const int side = grid.Neighbour(focus, dir);
-    bound[dir] = side < 0 || grid.IsLocked(side)
-                     ? -1
-                     : std::abs(grid.Row(side) - grid.Row(from)) +
-                           std::abs(grid.Col(side) - grid.Col(from));
+    bound[dir] = side < 0 || grid.IsLocked(side) ? -1
+                                                 : std::abs(grid.Row(side) - grid.Row(from)) +
+                                                       std::abs(grid.Col(side) - grid.Col(from));
   }
   std::sort(order, order + 4, [&](int a, int b) { return bound[a] < bound[b]; });
   int nearest = -1;
@@ -144,6 +143,8 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
   return height + width - 2;
 }
 
-void BlankRouter::PathTo(std::vector<int8_t>& dirs) const { dirs = path; }
+void BlankRouter::PathTo(std::vector<int8_t>& dirs) const {
+  dirs = path;
+}
 
 }  // namespace planner

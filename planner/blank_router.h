@@ -8,8 +8,6 @@
 
 namespace planner {
 
-
-
 /// Finds shortest walks of the blank over cells that are not locked, keeping off one cell (the
 /// tile it works around). Holds its working storage between searches.
 class BlankRouter {

@@ -43,8 +43,8 @@ void Grid::UpdateHomeward(int cell) {
   }
   const int home = GoalOf(tile);
   const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
-  homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN |
-                                        (cols < 0) << LEFT | (cols > 0) << RIGHT);
+  homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT |
+                                        (cols > 0) << RIGHT);
 }
 
 void Grid::ApplyLetters(const MoveSequence& letters) {

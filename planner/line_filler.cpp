@@ -31,9 +31,9 @@ int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
   for (int side = 0; side < 4; ++side) {
     const int sideCell = grid.Neighbour(cell, side);
     if (sideCell < 0) continue;
-    const int cost = Distance(grid, blank, sideCell) +
-                     OpenBoardCost(grid.Row(cell) - grid.Row(target),
-                                   grid.Col(cell) - grid.Col(target), side);
+    const int cost =
+        Distance(grid, blank, sideCell) +
+        OpenBoardCost(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
     best = std::min(best, cost);
   }
   return best;
@@ -69,7 +69,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
     const int front = line.targets[lo], back = line.targets[hi];
     const bool fromBack =
         SingleEstimate(grid, grid.CellOf(grid.TileFor(back)), back, grid.Blank()) <
-                    SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
+        SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
     if (fromBack) {
       if (hi - 1 >= lo + 2 && TryDomino(grid, line, hi - 1)) {
         hi -= 2;
@@ -117,9 +117,9 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
         const int base = slot / 4 == 0 ? newA : grid.Neighbour(newA, orient);
         const int slotCell = base < 0 ? -1 : grid.Neighbour(base, slot % 4);
         if (slotCell < 0 || grid.IsLocked(slotCell)) continue;
-        carry = std::min(carry, DominoCost(grid.Row(newA) - grid.Row(targetA),
-                                           grid.Col(newA) - grid.Col(targetA), orient, slot,
-                                           goalOrient));
+        carry = std::min(carry,
+                         DominoCost(grid.Row(newA) - grid.Row(targetA),
+                                    grid.Col(newA) - grid.Col(targetA), orient, slot, goalOrient));
       }
       if (join + carry + 2 < best) {
         best = join + carry + 2;
@@ -159,8 +159,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
       return std::find(window.begin(), window.end(), cell) != window.end();
     };
     auto ready = [&] {
-      return inWindow(grid.CellOf(tileA)) && inWindow(grid.CellOf(tileB)) &&
-             inWindow(grid.Blank());
+      return inWindow(grid.CellOf(tileA)) && inWindow(grid.CellOf(tileB)) && inWindow(grid.Blank());
     };
     if (!ready()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the

@@ -58,7 +58,8 @@ std::vector<uint16_t> BuildTable(bool wall) {
       // The blank walks round the tile: two moves to a neighbouring side, four to the opposite
       // (also along the wall, where only the way below the tile is open).
       for (int other = 0; other < 4; ++other) {
-        if (other != dir && Valid(wall, rows, other)) relax(Index(rows, cols, other), other == (dir ^ 1) ? 4 : 2);
+        if (other != dir && Valid(wall, rows, other))
+          relax(Index(rows, cols, other), other == (dir ^ 1) ? 4 : 2);
       }
     }
   }

@@ -75,9 +75,9 @@ int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
     }
     return best;
   }
-  const int length = router.Distance(grid, SlotCell(grid, cellA, orient, from), cellA,
-                                     SlotCell(grid, cellA, orient, to), NO_LIMIT,
-                                     grid.Neighbour(cellA, orient));
+  const int length =
+      router.Distance(grid, SlotCell(grid, cellA, orient, from), cellA,
+                      SlotCell(grid, cellA, orient, to), NO_LIMIT, grid.Neighbour(cellA, orient));
   if (length >= 0 && dirs) router.PathTo(*dirs);
   return length;
 }
@@ -110,7 +110,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     parent[state] = from;
     const int cellA = state / (4 * DOMINO_SLOTS);
     const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
-                                        state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
+                                    state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
     heap.push_back({cost + estimate + estimate / 8, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };

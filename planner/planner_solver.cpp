@@ -47,8 +47,8 @@ Board CornerBoard(const Grid& grid, int top, int left, int k) {
     for (int col = left; col < left + k; ++col) {
       const int tile = grid.TileAt(grid.CellAt(row, col));
       const int goal = Grid::GoalOf(tile);
-      corner.tiles.push_back(
-          tile == 0 ? 0 : (grid.Row(goal) - top) * k + (grid.Col(goal) - left) + 1);
+      corner.tiles.push_back(tile == 0 ? 0
+                                       : (grid.Row(goal) - top) * k + (grid.Col(goal) - left) + 1);
     }
   }
   corner.FindBlank();

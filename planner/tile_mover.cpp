@@ -206,8 +206,9 @@ void TileMover::KeepBest(std::vector<int>& bucket, int cost) {
   }
   bucket.resize(kept);
   if (bucket.size() <= beam) return;
-  std::nth_element(bucket.begin(), bucket.begin() + static_cast<long>(beam), bucket.end(),
-                   [&](int x, int y) { return pushes[x] != pushes[y] ? pushes[x] < pushes[y] : x < y; });
+  std::nth_element(
+      bucket.begin(), bucket.begin() + static_cast<long>(beam), bucket.end(),
+      [&](int x, int y) { return pushes[x] != pushes[y] ? pushes[x] < pushes[y] : x < y; });
   bucket.resize(beam);
 }
 
@@ -220,7 +221,8 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
   auto reach = [&](int state, int cost, int pushCost, int from) {
     if (cost + estimate(state) > moves) return;
-    if (seen[state] == stamp && (g[state] < cost || (g[state] == cost && pushes[state] <= pushCost))) {
+    if (seen[state] == stamp &&
+        (g[state] < cost || (g[state] == cost && pushes[state] <= pushCost))) {
       return;
     }
     if (seen[state] != stamp || g[state] != cost) buckets[cost].push_back(state);
