@@ -9,6 +9,7 @@ Grid::Grid(const Board& board)
       where(board.tiles.size()),
       locked(board.tiles.size(), 0),
       homeward(board.tiles.size(), 0),
+      urgent(board.tiles.size(), 0),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
   for (int cell = 0; cell < n * n; ++cell) {
@@ -33,6 +34,17 @@ void Grid::Move(int dir) {
   moves += DIR_LETTERS[dir];
   UpdateHomeward(target);
   UpdateHomeward(where[tile]);
+}
+
+void Grid::SetUnsolved(int top, int left) {
+  // The next four rows and columns, and on a large board a few more: measured best among 1 to
+  // 16 lines and extra penalties 0 to 6 (1.695 n^3 at side 100 against 1.72 without).
+  const int lines = 4 + (n - top) / 25;
+  for (int tile = 1; tile < n * n; ++tile) {
+    const int home = GoalOf(tile);
+    urgent[tile] = (rowOf[home] < top + lines && colOf[home] >= left) ||
+                   (colOf[home] < left + lines && rowOf[home] >= top);
+  }
 }
 
 void Grid::UpdateHomeward(int cell) {

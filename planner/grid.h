@@ -58,6 +58,11 @@ class Grid {
   /// True when moving the tile at the cell one step in the direction brings it closer to its
   /// home (false for the blank's cell).
   bool Homeward(int cell, int dir) const { return (homeward[cell] >> dir) & 1; }
+  /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
+  bool Urgent(int cell) const { return urgent[cells[cell]] != 0; }
+  /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
+  /// starts at (top, left).
+  void SetUnsolved(int top, int left);
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
@@ -73,6 +78,7 @@ class Grid {
   std::vector<uint8_t> locked;
   // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
   std::vector<uint8_t> homeward;
+  std::vector<uint8_t> urgent;
   /// Recomputes the homeward bits of one cell.
   void UpdateHomeward(int cell);
   // Row and column of every cell, to spare the searches a division per look.
@@ -88,16 +94,21 @@ class Grid {
 /// towards their homes, and the later placements are shorter.
 constexpr int STEP_COST = 4;
 constexpr int DISPLACEMENT_PENALTY = 2;
+/// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
+/// pays off before other walks can undo it.
+constexpr int URGENT_PENALTY = 2;
 
 /// The extra cost of moving the tile at `from` to the neighbouring cell `to`: 0 when that brings
-/// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away.
+/// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away,
+/// and URGENT_PENALTY more for a tile placed soon.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
   if (grid.TileAt(from) == 0) return 0;
   const int dir = to == from - grid.Side()   ? UP
                   : to == from + grid.Side() ? DOWN
                   : to == from - 1           ? LEFT
                                              : RIGHT;
-  return grid.Homeward(from, dir) ? 0 : DISPLACEMENT_PENALTY;
+  if (grid.Homeward(from, dir)) return 0;
+  return grid.Urgent(from) ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
 }
 
 /// The direction whose letter this is, or -1.

@@ -66,6 +66,7 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
   LineFiller filler;
   int top = 0, left = 0;
   while (n - top > FINISH_SIDE) {
+    grid.SetUnsolved(top, left);
     Line row{{}, DOWN};
     for (int col = left; col < n; ++col) row.targets.push_back(grid.CellAt(top, col));
     Line column{{}, RIGHT};

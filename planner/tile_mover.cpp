@@ -79,6 +79,7 @@ uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
     const bool free = FreeCell(grid, row + RING_ROW[k], col + RING_COL[k]);
     cells[k] = free ? grid.CellAt(row + RING_ROW[k], col + RING_COL[k]) : -1;
     if (free) data |= 1u << k;
+    if (free && grid.Urgent(cells[k])) data |= 1u << (24 + k);
   }
   for (int k = 0; k < 8; ++k) {
     const int before = (k + 7) % 8, after = (k + 1) % 8;
@@ -107,7 +108,9 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
     const uint32_t cells = ways.cells[way];
     if ((data & cells) != cells) continue;
     const int length = ways.length[way];
-    const int pushes = DISPLACEMENT_PENALTY * BitCount((data >> (way == 0 ? 8 : 16)) & cells);
+    const uint32_t bad = (data >> (way == 0 ? 8 : 16)) & cells;
+    const int pushes =
+        DISPLACEMENT_PENALTY * BitCount(bad) + URGENT_PENALTY * BitCount(bad & (data >> 24));
     if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
       bestStep = way == 0 ? 1 : 7;
