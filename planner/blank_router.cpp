@@ -89,6 +89,7 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
     const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
     dist[dir] = Distance(grid, from, focus, grid.Neighbour(focus, dir), limit);
     if (pushes) pushes[dir] = lastPushes;
+    sidePaths[dir] = path;
     if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
   }
   for (int dir = 0; dir < 4; ++dir) {

@@ -21,6 +21,8 @@ class BlankRouter {
   /// never enters focus.
   void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4],
                        int pushes[4] = nullptr);
+  /// The walk that the last call of DistancesAround found to the side, which has a distance.
+  const std::vector<int8_t>& PathAround(int dir) const { return sidePaths[dir]; }
   /// The push cost (see DisplacementCost) of the walk that the last call of Distance found.
   int LastPushes() const { return lastPushes; }
   /// The directions of the walk that the last call of Distance found.
@@ -43,6 +45,7 @@ class BlankRouter {
   std::vector<Entry> heap;
   uint32_t stamp = 0;
   std::vector<int8_t> path;
+  std::vector<int8_t> sidePaths[4];
   int lastPushes = 0;
   std::vector<int> cost;
   std::vector<uint8_t> viaRow;

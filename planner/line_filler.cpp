@@ -20,6 +20,11 @@ int Step(const Grid& grid, int cell, int dir, int steps) {
   return grid.CellAt(row, col);
 }
 
+// The direction along the line, from its first cell to its second.
+int Along(const Grid& grid, const Line& line) {
+  return grid.Neighbour(line.targets[0], RIGHT) == line.targets[1] ? RIGHT : DOWN;
+}
+
 int Distance(const Grid& grid, int a, int b) {
   return std::abs(grid.Row(a) - grid.Row(b)) + std::abs(grid.Col(a) - grid.Col(b));
 }
@@ -75,7 +80,9 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
         hi -= 2;
         continue;
       }
-      if (!mover.MoveTile(grid, grid.TileFor(back), back, line.inward ^ 1)) return false;
+      if (!mover.MoveTile(grid, grid.TileFor(back), back, line.inward ^ 1, Along(grid, line))) {
+        return false;
+      }
       grid.Lock(back);
       --hi;
     } else {
@@ -83,7 +90,10 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
         lo += 2;
         continue;
       }
-      if (!mover.MoveTile(grid, grid.TileFor(front), front, line.inward ^ 1)) return false;
+      if (!mover.MoveTile(grid, grid.TileFor(front), front, line.inward ^ 1,
+                          Along(grid, line) ^ 1)) {
+        return false;
+      }
       grid.Lock(front);
       ++lo;
     }
@@ -164,7 +174,9 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
     if (!ready()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
       // blank beside A: from there the window search always finishes.
-      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1)) return false;
+      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1, Along(grid, line) ^ 1)) {
+        return false;
+      }
       grid.Lock(targetA);
       bool placed = inWindow(grid.CellOf(tileA)) ||
                     mover.MoveTile(grid, tileA, Step(grid, targetA, line.inward, 1));

@@ -9,8 +9,10 @@ namespace planner {
 /// can only add to this, so it never overstates the cost on a real board. The table behind it is
 /// built once, on first use, from any thread.
 int OpenBoardCost(int rows, int cols, int dir);
-/// The same on a board whose only wall is everything before the target's line: every row above
-/// it (wall UP) or every column left of it (wall LEFT). 0 for positions in that wall.
-int LineTileCost(int rows, int cols, int dir, int wall);
+/// The same on a board whose only walls are everything before the target's line (every row above
+/// it for wall UP, every column left of it for wall LEFT) and, when `placed` is given, the cells
+/// of the line on one side of the target: LEFT or RIGHT of it in a row, UP or DOWN of it in a
+/// column. 0 for positions in a wall.
+int LineTileCost(int rows, int cols, int dir, int wall, int placed = -1);
 
 }  // namespace planner

@@ -51,10 +51,14 @@ const RingWays& WaysOf(int from, int to) {
   return table[from][to];
 }
 
+// Set bits among the low eight.
 int BitCount(uint32_t bits) {
-  int count = 0;
-  for (; bits != 0; bits &= bits - 1) ++count;
-  return count;
+  static const auto table = [] {
+    std::array<uint8_t, 256> counts{};
+    for (int value = 1; value < 256; ++value) counts[value] = counts[value / 2] + (value & 1);
+    return counts;
+  }();
+  return table[bits & 255];
 }
 
 bool FreeCell(const Grid& grid, int row, int col) {
@@ -72,24 +76,20 @@ int DirBetween(const Grid& grid, int from, int to) {
 
 uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
   if (ringSeen[cell] == stamp) return ringData[cell];
+  // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
+  // cell k - 1), and its counter-clockwise step (towards k + 1).
+  static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
+  static constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
   const int row = grid.Row(cell), col = grid.Col(cell);
-  int cells[8];
   uint32_t data = 0;
   for (int k = 0; k < 8; ++k) {
-    const bool free = FreeCell(grid, row + RING_ROW[k], col + RING_COL[k]);
-    cells[k] = free ? grid.CellAt(row + RING_ROW[k], col + RING_COL[k]) : -1;
-    if (free) data |= 1u << k;
-    if (free && grid.Urgent(cells[k])) data |= 1u << (24 + k);
-  }
-  for (int k = 0; k < 8; ++k) {
-    const int before = (k + 7) % 8, after = (k + 1) % 8;
-    if (cells[k] >= 0 && cells[before] >= 0 &&
-        DisplacementCost(grid, cells[k], cells[before]) > 0) {
-      data |= 1u << (8 + k);
-    }
-    if (cells[k] >= 0 && cells[after] >= 0 && DisplacementCost(grid, cells[k], cells[after]) > 0) {
-      data |= 1u << (16 + k);
-    }
+    if (!FreeCell(grid, row + RING_ROW[k], col + RING_COL[k])) continue;
+    const int at = grid.CellAt(row + RING_ROW[k], col + RING_COL[k]);
+    data |= 1u << k;
+    if (grid.TileAt(at) == 0) continue;
+    if (!grid.Homeward(at, PUSH_CLOCKWISE[k])) data |= 1u << (8 + k);
+    if (!grid.Homeward(at, PUSH_COUNTER[k])) data |= 1u << (16 + k);
+    if (grid.Urgent(at)) data |= 1u << (24 + k);
   }
   ringSeen[cell] = stamp;
   ringData[cell] = data;
@@ -154,6 +154,9 @@ void TileMover::Prepare(const Grid& grid, int tile) {
   // The blank's cheapest walks to the tile's sides; the same for every search of this move.
   router.DistancesAround(grid, grid.Blank(), grid.CellOf(tile), APPROACH_SLACK, approach,
                          approachPushes);
+  for (int side = 0; side < 4; ++side) {
+    if (approach[side] >= 0) approachPaths[side] = router.PathAround(side);
+  }
 }
 
 void TileMover::NextStamp() {
@@ -267,12 +270,13 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
 
 int TileMover::Estimate(const Grid& grid, int cell, int side) const {
   const int rows = grid.Row(cell) - grid.Row(goalCell), cols = grid.Col(cell) - grid.Col(goalCell);
-  return wall < 0 ? OpenBoardCost(rows, cols, side) : LineTileCost(rows, cols, side, wall);
+  return wall < 0 ? OpenBoardCost(rows, cols, side) : LineTileCost(rows, cols, side, wall, placed);
 }
 
-bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir) {
+bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int placedDir) {
   goalCell = target;
   wall = wallDir;
+  placed = placedDir;
   if (grid.CellOf(tile) == target) return true;
   Prepare(grid, tile);
   // On an open board the estimate is exact and the first bound holds; near walls it may take a
@@ -304,9 +308,8 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir) {
   for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
-  const int first = chain.front() / 4;
-  router.Distance(grid, grid.Blank(), first, grid.Neighbour(first, chain.front() % 4), NO_LIMIT);
-  router.PathTo(walk);
+  // The blank's walk to the first side, as Prepare found it.
+  walk = approachPaths[chain.front() % 4];
   for (const int8_t dir : walk) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int cell = chain[i - 1] / 4, side = chain[i - 1] % 4;

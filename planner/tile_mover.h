@@ -18,8 +18,9 @@ class TileMover {
   /// that pushes the fewest other tiles away from their homes; false, with the grid unchanged,
   /// when no walk exists.
   /// `wallDir` (UP or LEFT), when given, says that everything before the target's row or column
-  /// is wall, which sharpens the search's estimate.
-  bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1);
+  /// is wall, and `placedDir`, when given too, that so are the cells of that row or column on
+  /// that side of the target; both sharpen the search's estimate.
+  bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1, int placedDir = -1);
 
  private:
   struct Entry {
@@ -65,8 +66,10 @@ class TileMover {
   uint32_t stamp = 0;
   int goalCell = 0;
   int wall = -1;
+  int placed = -1;
   int approach[4];
   int approachPushes[4];
+  std::vector<int8_t> approachPaths[4];
 };
 
 }  // namespace planner
