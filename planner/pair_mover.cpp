@@ -2,6 +2,7 @@
 #include "planner/pair_mover.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "planner/domino.h"
 
@@ -10,6 +11,7 @@ namespace planner {
 namespace {
 
 constexpr int NO_LIMIT = 1 << 30;
+constexpr int APPROACH_SLACK = 2;
 
 int DirBetween(const Grid& grid, int from, int to) {
   if (to == from - grid.Side()) return UP;
@@ -114,13 +116,30 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     heap.push_back({cost + estimate + estimate / 8, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };
-  // The blank may start anywhere: a walk to each slot, round both tiles.
+  // The blank may start anywhere: a walk to each slot, round both tiles, nearest slots first;
+  // a slot whose Manhattan distance is beyond the nearest walk plus APPROACH_SLACK is left to
+  // the walks round the domino, which on an open board cost no more.
+  int order[DOMINO_SLOTS], bound[DOMINO_SLOTS];
   for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+    order[slot] = slot;
+    bound[slot] = -1;
     if (!IsDominoSlot(startOrient, slot)) continue;
     const int cell = SlotCell(grid, startA, startOrient, slot);
     if (cell < 0 || grid.IsLocked(cell)) continue;
+    bound[slot] = std::abs(grid.Row(cell) - grid.Row(grid.Blank())) +
+                  std::abs(grid.Col(cell) - grid.Col(grid.Blank()));
+  }
+  std::sort(order, order + DOMINO_SLOTS, [&](int x, int y) { return bound[x] < bound[y]; });
+  int nearest = -1;
+  for (const int slot : order) {
+    if (bound[slot] < 0 || (nearest >= 0 && bound[slot] > nearest + APPROACH_SLACK)) continue;
+    const int cell = SlotCell(grid, startA, startOrient, slot);
     const int dist = router.Distance(grid, grid.Blank(), startA, cell, NO_LIMIT, startB);
-    if (dist >= 0) reach(StateOf(startA, startOrient, slot), dist, -1);
+    if (dist < 0) continue;
+    if (nearest < 0 || dist < nearest) nearest = dist;
+    approachPaths[slot].clear();
+    router.PathTo(approachPaths[slot]);
+    reach(StateOf(startA, startOrient, slot), dist, -1);
   }
   int goal = -1;
   while (!heap.empty()) {
@@ -156,11 +175,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
-  const int firstSlot = chain.front() % DOMINO_SLOTS;
-  router.Distance(grid, grid.Blank(), startA, SlotCell(grid, startA, startOrient, firstSlot),
-                  NO_LIMIT, startB);
-  router.PathTo(walk);
-  for (const int8_t dir : walk) grid.Move(dir);
+  for (const int8_t dir : approachPaths[chain.front() % DOMINO_SLOTS]) grid.Move(dir);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int slot = chain[i - 1] % DOMINO_SLOTS;
     const int orient = chain[i - 1] / DOMINO_SLOTS % 4;

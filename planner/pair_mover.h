@@ -38,6 +38,7 @@ class PairMover {
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
+  std::vector<int8_t> approachPaths[8];
   uint32_t stamp = 0;
 };
 
