@@ -1,4 +1,4 @@
-// domino.cpp: the ring round a domino, and one backward Dijkstra search over a whole open board.
+// domino.cpp: the ring round a domino, and one backward Dijkstra search over a walled half-board.
 #include "planner/domino.h"
 
 #include <cstdint>

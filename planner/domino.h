@@ -1,4 +1,4 @@
-// domino.h: two adjacent tiles carried together, and their cost on a board without walls.
+// domino.h: two adjacent tiles carried together, and their cost on a board walled on one side.
 #pragma once
 
 #include <array>

@@ -17,7 +17,8 @@ struct Line {
   int inward = DOWN;
 };
 
-/// Fills lines: every tile but the last two by a shortest walk, the last two together by a
+/// Fills lines from whichever end is cheaper to reach: single tiles by a shortest walk, two
+/// neighbouring tiles as a domino where the estimate says that pays, the last two together by a
 /// search in a small window. Holds the working storage of its searches.
 class LineFiller {
  public:

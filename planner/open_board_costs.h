@@ -1,4 +1,4 @@
-// open_board_costs.h: the fewest moves that bring one tile to a cell on a board without walls.
+// open_board_costs.h: the fewest moves that bring one tile to a cell, on boards with few walls.
 #pragma once
 
 namespace planner {

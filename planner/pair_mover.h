@@ -11,10 +11,11 @@ namespace planner {
 
 /// Moves two adjacent tiles as a domino (one steps into the blank, the other follows into its
 /// cell) by an A* search over A's cell, B's direction from A and the blank's slot beside them,
-/// with the exact cost on a board without walls as estimate. Holds its working storage.
+/// with the exact cost on a board walled only before the target's line as estimate, weighted
+/// by 1/8 to keep the search narrow near the walls. Holds its working storage.
 class PairMover {
  public:
-  /// With tiles a and b side by side and the blank beside them, carries them so that a stands on
+  /// With tiles a and b side by side, carries them so that a stands on
   /// targetA and b next to it in direction goalOrient (RIGHT or DOWN); false, with the grid
   /// unchanged, when the tiles are not side by side or no walk exists.
   bool MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient);

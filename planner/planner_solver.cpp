@@ -1,4 +1,4 @@
-// planner_solver.cpp: checking the board, the reduction to 3 x 3, and the finish.
+// planner_solver.cpp: checking the board, the reduction to 4 x 4, and the finish.
 #include "planner/planner_solver.h"
 
 #include <sstream>

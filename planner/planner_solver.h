@@ -8,9 +8,10 @@
 
 namespace planner {
 
-/// Solves the board: rows and columns of the unsolved part are filled by shortest walks of each
-/// tile with placed tiles as walls, the last two of each together by a small exhaustive search,
-/// and the last 3 x 3 by a shortest solution (a 2 x 2 board by a shortest solution too).
+/// Solves the board: rows and columns of the unsolved part are filled by shortest walks of single
+/// tiles and of two-tile dominoes with placed tiles as walls, choosing among equally short walks
+/// the ones that push other tiles homewards; the last two of each line go together by a small
+/// exhaustive search, and the last 4 x 4 by a shortest solution (2 x 2 and 3 x 3 boards too).
 /// Refuses, with CANT_SOLVE, a board that is no solvable permutation of side 2 ... 100.
 /// Writes nothing to out on success. Keeps no state between calls.
 SolveResult SolvePlanner(const Board& board, std::ostream& out);

@@ -9,9 +9,11 @@
 
 namespace planner {
 
-/// Moves single tiles by the fewest moves: an A* search over the tile's cell and the side of it
-/// where the blank stands, with the exact cost on a board without walls as estimate. Every other
-/// tile may go anywhere; locked cells are never entered. Holds its working storage.
+/// Moves single tiles by the fewest moves: searches over the tile's cell and the side of it where
+/// the blank stands, with the exact cost on a board with fewer walls as estimate; among the
+/// shortest walks a pass in order of moves, narrowed to a beam, takes the one that pushes the
+/// fewest other tiles away from home. Every other tile may go anywhere; locked cells are never
+/// entered. Holds its working storage.
 class TileMover {
  public:
   /// Moves the tile to the target cell by a shortest walk, and among the shortest by the one
@@ -36,10 +38,10 @@ class TileMover {
   void NextStamp();
   /// The length of a shortest walk, by A*, or -1.
   int Search(const Grid& grid, int tile, int target);
-  /// Among the walks of exactly `moves` moves (the fewest), the one that pushes the fewest tiles
-  /// away from home; returns its goal state, parents in `parent`, or -1.
-  /// Drops stale entries of the bucket and keeps the ones with the fewest pushes.
+  /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
   void KeepBest(std::vector<int>& bucket, int cost);
+  /// Among the walks within `moves` moves, the shortest that pushes the fewest tiles away from
+  /// home (as far as the beam sees); returns its goal state, parents in `parent`, or -1.
   int FewestPushes(const Grid& grid, int tile, int target, int moves);
   /// The length of the blank's shortest walk round the tile at cell from side `from` to side
   /// `to`, and the walk itself into dirs when given; -1 when there is none.
@@ -48,7 +50,8 @@ class TileMover {
 
   /// The eight cells round `cell`, clockwise from the one above, as the grid stood when this
   /// search began: bit k says cell k is free, bit 8 + k that the blank stepping into it
-  /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise.
+  /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise, bit 24 + k
+  /// that its tile is urgent.
   uint32_t LoadRing(const Grid& grid, int cell);
 
   std::vector<uint32_t> ringSeen;
