@@ -116,7 +116,9 @@ void CommandLoop::PrintHelp() {
   out << "\n ***(n^2-1) Puzzles***\n\n"
       << "List of commands:";
   for (const Command& entry : BOARD_COMMANDS) line(entry.word, entry.help);
-  for (const Method& method : Methods()) line(method.command, method.description);
+  for (const Method& method : Methods()) {
+    if (method.inHelp) line(method.command, method.description);
+  }
   for (const Command& entry : SOLUTION_COMMANDS) line(entry.word, entry.help);
 }
 

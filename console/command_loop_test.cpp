@@ -12,6 +12,7 @@
 
 #include "board/random_draw.h"
 #include "solver/solution_optimizer.h"
+#include "test_support/masked_text.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ const std::string HELP =
 const std::string PROMPT = "\n: ";
 const std::string ASK_N = "\nInsert n : ";
 const std::string ASK_MOVES = "\nInsert number of moves: ";
-const std::string TIME_LINE = "\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)";
+const std::string TIME_LINE = "\nSolved in T seconds ( T of it solving 3x3 puzzle)";
 const std::string GOAL_3 =
     "\n\nSize: 3x3\nManhattan distance: 0\nSolvable: Yes\n\nTiles: \n"
     "\n   1   2   3\n   4   5   6\n   7   8   0";
@@ -51,7 +52,7 @@ struct Session {
     size_t start = text.find(PROMPT) + PROMPT.size();
     for (size_t next; (next = text.find(PROMPT, start)) != std::string::npos;
          start = next + PROMPT.size()) {
-      outputs.push_back(text.substr(start, next - start));
+      outputs.push_back(MaskTimes(text.substr(start, next - start)));
     }
     return outputs;
   }
@@ -161,6 +162,19 @@ TEST(SolveCommands, RefusalIsNoSolution) {
     }
   }
   EXPECT_EQ("\nCan't solve this puzzle...", Session("solve2 exit").Outputs()[0]);
+}
+
+TEST(SolveCommands, Solve3ReportsLikeTheOthersAndSolvesTwoByTwo) {
+  const auto outputs = OutputsAfterLoading("0 1\n3 2\n", "solve3 solution apply");
+  ASSERT_EQ(4u, outputs.size());
+  EXPECT_EQ(
+      "\nSolved in T seconds ( T of it solving 2x2 puzzle)\nSolution found! \n\tlength:\t2\n"
+      "\nOptimized solution length:\t2\n",
+      outputs[1]);
+  EXPECT_EQ("\nOptimized solution: RD\n\tlength:\t2\n", outputs[2]);
+  EXPECT_NE(std::string::npos, outputs[3].find("Manhattan distance: 0\nSolvable: Yes"));
+  EXPECT_EQ("\nCan't solve this puzzle...",
+            OutputsAfterLoading("2 1 3\n4 5 6\n7 8 0\n", "solve3")[1]);
 }
 
 TEST(SolveCommands, SolvedBoardAfterAnEarlierSolveLeavesNoSolution) {

@@ -2,12 +2,14 @@
 #include "methods/method_table.h"
 
 #include "parberry/parberry_solver.h"
+#include "planner/planner_solver.h"
 #include "snake/snake_solver.h"
 
 const std::vector<Method>& Methods() {
   static const std::vector<Method> methods = {
-      {"solve", "solve current puzzle (Parberry)", parberry::SolveParberry},
-      {"solve2", "solve current puzzle ('Snakes')", SolveSnakes},
+      {"solve", "solve current puzzle (Parberry)", parberry::SolveParberry, true},
+      {"solve2", "solve current puzzle ('Snakes')", SolveSnakes, true},
+      {"solve3", "solve current puzzle (planned walks)", planner::SolvePlanner, false},
   };
   return methods;
 }

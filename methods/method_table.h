@@ -8,12 +8,15 @@
 #include "board/board.h"
 #include "solver/solve_result.h"
 
-/// A solving method: the command that runs it, a one-line description, and the solve itself,
-/// which works on a copy of the board and writes its progress and time line to the stream.
+/// A solving method: the command that runs it, a one-line description, the solve itself, which
+/// works on a copy of the board and writes its progress and time line to the stream, and
+/// whether the start-up help lists it (the help text predates the later methods and stays as
+/// it is).
 struct Method {
   const char* command;
   const char* description;
   SolveResult (*solve)(const Board& board, std::ostream& out);
+  bool inHelp;
 };
 
 /// The methods, in the order in which help lists them.

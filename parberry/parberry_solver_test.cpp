@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "test_support/masked_text.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -72,5 +73,5 @@ TEST(ParberryDriver, WritesOnlyTheTimeLine) {
   std::ostringstream out;
   const SolveResult result = parberry::SolveParberry(GoalBoard(5), out);
   EXPECT_TRUE(result.solved && result.moves.empty());
-  EXPECT_EQ("\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)", out.str());
+  EXPECT_EQ("\nSolved in T seconds ( T of it solving 3x3 puzzle)", MaskTimes(out.str()));
 }

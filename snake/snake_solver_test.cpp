@@ -1,6 +1,7 @@
 // snake_solver_test.cpp: the driver's output, the snake trial, and the boards that once went
 // wrong.
 #include "snake/snake_test_support.h"
+#include "test_support/masked_text.h"
 
 namespace {
 
@@ -15,7 +16,8 @@ class SnakeSolverTest : public SnakeTest {};
 TEST(SnakeDriver, ProgressAfterEachReduction) {
   std::ostringstream out;
   EXPECT_TRUE(SolveSnakes(GoalBoard(5), out).solved);
-  EXPECT_EQ("\n4 ... 3 ... \nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)", out.str());
+  EXPECT_EQ("\n4 ... 3 ... \nSolved in T seconds ( T of it solving 3x3 puzzle)",
+            MaskTimes(out.str()));
 }
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {

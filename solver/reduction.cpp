@@ -35,8 +35,8 @@ SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool s
   return SolveResult::Solved(std::move(solver.applied));
 }
 
-bool IsSolvableBoard(const Board& board, std::ostream& out) {
-  if (board.n <= 2 || board.n > MAX_SIDE) return false;
+bool IsSolvableBoard(const Board& board, std::ostream& out, unsigned smallestSide) {
+  if (board.n < smallestSide || board.n > MAX_SIDE) return false;
   if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
   std::vector<bool> seen(board.tiles.size(), false);
   for (const int value : board.tiles) {
@@ -46,9 +46,10 @@ bool IsSolvableBoard(const Board& board, std::ostream& out) {
   return board.IsSolvable(out);
 }
 
-std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end) {
+std::string SolveTimeLine(std::clock_t start, std::clock_t startFinish, std::clock_t end,
+                          unsigned finishSide) {
   const long long total = static_cast<long long>(end - start) * 10 / CLOCKS_PER_SEC;
-  const long long part3x3 = static_cast<long long>(end - start3x3) * 10 / CLOCKS_PER_SEC;
-  return Format("\nSolved in %.1f seconds ( %.1f of it solving 3x3 puzzle)", total / 10.0,
-                part3x3 / 10.0);
+  const long long finish = static_cast<long long>(end - startFinish) * 10 / CLOCKS_PER_SEC;
+  return Format("\nSolved in %.1f seconds ( %.1f of it solving %ux%u puzzle)", total / 10.0,
+                finish / 10.0, finishSide, finishSide);
 }

@@ -29,8 +29,10 @@ struct ReductionSteps {
 SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool showSides);
 
 /// True when the board can be handed to a solver: a solvable permutation of 0 ... n^2-1 whose
-/// side is 3 ... 100.
-bool IsSolvableBoard(const Board& board, std::ostream& out);
-/// The time line of a solve: the spans from start and from the start of the 3 x 3 search to end,
-/// each truncated to whole tenths of a second.
-std::string SolveTimeLine(std::clock_t start, std::clock_t start3x3, std::clock_t end);
+/// side is smallestSide ... 100.
+bool IsSolvableBoard(const Board& board, std::ostream& out, unsigned smallestSide = 3);
+/// The time line of a solve: the spans from start and from the start of the final shortest
+/// search (of a finishSide x finishSide board) to end, each truncated to whole tenths of a
+/// second.
+std::string SolveTimeLine(std::clock_t start, std::clock_t startFinish, std::clock_t end,
+                          unsigned finishSide = 3);

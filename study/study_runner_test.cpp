@@ -70,7 +70,7 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
 }
 
 TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {
-  const std::vector<Method> methods = {Methods()[0], {"wrong", "one move up", OneMoveUp}};
+  const std::vector<Method> methods = {Methods()[0], {"wrong", "one move up", OneMoveUp, false}};
   const std::vector<StudyBoard> boards = StudyBoards({3}, 2, {BoardKind::RANDOM}, 7);
   const StudyResults results = RunStudy(boards, 2, methods);
   EXPECT_EQ(2u, CountFailures(results));

@@ -40,7 +40,7 @@ TEST(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefused)
   EXPECT_EQ(random.tiles, boards[1].board.tiles);
 
   const StudyResults results =
-      RunStudy(boards, 2, {Methods()[0], {"refuse", "refuses every board", RefuseAll}});
+      RunStudy(boards, 2, {Methods()[0], {"refuse", "refuses every board", RefuseAll, false}});
   const SolveStatus expected[4][2] = {{SolveStatus::SOLVED, SolveStatus::FAILED},
                                       {SolveStatus::SOLVED, SolveStatus::FAILED},
                                       {SolveStatus::REFUSED, SolveStatus::REFUSED},

@@ -1,0 +1,151 @@
+// blank_router.cpp: A* over the free cells, the Manhattan distance to the focus as estimate.
+#include "planner/blank_router.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace planner {
+
+int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
+                          int avoid2) {
+  const int n = grid.Side();
+  const size_t size = static_cast<size_t>(n) * n;
+  if (g.size() != size) {
+    g.assign(size, 0);
+    steps.assign(size, 0);
+    seen.assign(size, 0);
+    cameFrom.assign(size, -1);
+  }
+  if (++stamp == 0) {
+    std::fill(seen.begin(), seen.end(), 0);
+    stamp = 1;
+  }
+  path.clear();
+  const int straight = Straight(grid, from, avoid, target, avoid2);
+  if (straight >= 0) return straight <= limit ? straight : -1;
+  const int targetRow = grid.Row(target), targetCol = grid.Col(target);
+  auto estimate = [&](int cell) {
+    return STEP_COST *
+           (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
+  };
+  // Cheapest estimate on top; among equals the deeper entry, so that the search runs straight at
+  // its goal instead of widening over every equally short walk.
+  auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
+  heap.clear();
+  g[from] = 0;
+  steps[from] = 0;
+  seen[from] = stamp;
+  cameFrom[from] = -1;
+  heap.push_back({estimate(from), 0, from});
+  while (!heap.empty()) {
+    std::pop_heap(heap.begin(), heap.end(), later);
+    const Entry entry = heap.back();
+    heap.pop_back();
+    if (entry.g != g[entry.cell]) continue;
+    if (steps[entry.cell] + estimate(entry.cell) / STEP_COST > limit) return -1;
+    if (entry.cell == target) {
+      for (int cell = target; cell != from;) {
+        const int dir = cameFrom[cell];
+        path.push_back(static_cast<int8_t>(dir));
+        cell = grid.Neighbour(cell, dir ^ 1);
+      }
+      std::reverse(path.begin(), path.end());
+      lastPushes = entry.g - STEP_COST * steps[entry.cell];
+      return steps[entry.cell];
+    }
+    for (int dir = 0; dir < 4; ++dir) {
+      const int next = grid.Neighbour(entry.cell, dir);
+      if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
+      const int cost = entry.g + STEP_COST + DisplacementCost(grid, next, entry.cell);
+      if (seen[next] == stamp && g[next] <= cost) continue;
+      seen[next] = stamp;
+      g[next] = cost;
+      steps[next] = steps[entry.cell] + 1;
+      cameFrom[next] = static_cast<int8_t>(dir);
+      heap.push_back({cost + estimate(next), cost, next});
+      std::push_heap(heap.begin(), heap.end(), later);
+    }
+  }
+  return -1;
+}
+
+void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int slack, int dist[4],
+                                  int pushes[4]) {
+  // Sides in order of their Manhattan distance, a lower bound of the walk: a side whose bound is
+  // already beyond the slack is not searched.
+  int order[4], bound[4];
+  for (int dir = 0; dir < 4; ++dir) {
+    dist[dir] = -1;
+    order[dir] = dir;
+    const int side = grid.Neighbour(focus, dir);
+    bound[dir] = side < 0 || grid.IsLocked(side) ? -1
+                                                 : std::abs(grid.Row(side) - grid.Row(from)) +
+                                                       std::abs(grid.Col(side) - grid.Col(from));
+  }
+  std::sort(order, order + 4, [&](int a, int b) { return bound[a] < bound[b]; });
+  int nearest = -1;
+  for (const int dir : order) {
+    if (bound[dir] < 0 || (nearest >= 0 && bound[dir] > nearest + slack)) continue;
+    const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
+    dist[dir] = Distance(grid, from, focus, grid.Neighbour(focus, dir), limit);
+    if (pushes) pushes[dir] = lastPushes;
+    sidePaths[dir] = path;
+    if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
+  }
+  for (int dir = 0; dir < 4; ++dir) {
+    if (dist[dir] > nearest + slack) dist[dir] = -1;
+  }
+}
+
+int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int avoid2) {
+  // Dynamic programming over the rectangle between the two cells: the cheapest walk that only
+  // ever steps towards the target, if any such walk misses every blocked cell.
+  const int rows = grid.Row(target) - grid.Row(from), cols = grid.Col(target) - grid.Col(from);
+  const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
+  const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
+  const int rowStep = rows < 0 ? -grid.Side() : grid.Side(), colStep = cols < 0 ? -1 : 1;
+  constexpr int BLOCKED = 1 << 30;
+  cost.assign(static_cast<size_t>(height) * width, BLOCKED);
+  viaRow.assign(cost.size(), 0);
+  for (int i = 0; i < height; ++i) {
+    for (int j = 0; j < width; ++j) {
+      const int cell = from + i * rowStep + j * colStep;
+      const size_t k = static_cast<size_t>(i) * width + j;
+      if (i == 0 && j == 0) {
+        cost[k] = 0;
+        continue;
+      }
+      if (cell == avoid || cell == avoid2 || grid.IsLocked(cell)) continue;
+      if (i > 0 && cost[k - width] < BLOCKED) {
+        cost[k] = cost[k - width] + DisplacementCost(grid, cell, cell - rowStep);
+        viaRow[k] = 1;
+      }
+      if (j > 0 && cost[k - 1] < BLOCKED) {
+        const int across = cost[k - 1] + DisplacementCost(grid, cell, cell - colStep);
+        if (across < cost[k]) {
+          cost[k] = across;
+          viaRow[k] = 0;
+        }
+      }
+    }
+  }
+  if (cost.back() >= BLOCKED) return -1;
+  lastPushes = cost.back();
+  for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
+    const bool down = viaRow[static_cast<size_t>(i) * width + j] != 0;
+    path.push_back(static_cast<int8_t>(down ? rowDir : colDir));
+    if (down) {
+      --i;
+    } else {
+      --j;
+    }
+  }
+  std::reverse(path.begin(), path.end());
+  return height + width - 2;
+}
+
+void BlankRouter::PathTo(std::vector<int8_t>& dirs) const {
+  dirs = path;
+}
+
+}  // namespace planner

@@ -1,0 +1,54 @@
+// blank_router.h: shortest walks of the blank to the cells around one cell, around obstacles.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "planner/grid.h"
+
+namespace planner {
+
+/// Finds shortest walks of the blank over cells that are not locked, keeping off one cell (the
+/// tile it works around). Holds its working storage between searches.
+class BlankRouter {
+ public:
+  /// The length of the cheapest walk (see STEP_COST) from start to target that never enters
+  /// `avoid` (nor `avoid2`, when given), or -1 when there is none within `limit` moves. PathTo
+  /// then gives that walk.
+  int Distance(const Grid& grid, int start, int avoid, int target, int limit, int avoid2 = -1);
+  /// From start, the distance to each side cell of focus (index = direction from focus), or -1
+  /// for a side off the board, locked, or more than `slack` beyond the nearest side. The walk
+  /// never enters focus.
+  void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4],
+                       int pushes[4] = nullptr);
+  /// The walk that the last call of DistancesAround found to the side, which has a distance.
+  const std::vector<int8_t>& PathAround(int dir) const { return sidePaths[dir]; }
+  /// The push cost (see DisplacementCost) of the walk that the last call of Distance found.
+  int LastPushes() const { return lastPushes; }
+  /// The directions of the walk that the last call of Distance found.
+  void PathTo(std::vector<int8_t>& dirs) const;
+
+ private:
+  /// The cheapest walk that only steps towards the target, into path; its length, or -1 when
+  /// blocked cells cut every such walk.
+  int Straight(const Grid& grid, int from, int avoid, int target, int avoid2);
+
+  struct Entry {
+    int f;
+    int g;
+    int cell;
+  };
+  std::vector<int> g;
+  std::vector<int> steps;
+  std::vector<uint32_t> seen;
+  std::vector<int8_t> cameFrom;
+  std::vector<Entry> heap;
+  uint32_t stamp = 0;
+  std::vector<int8_t> path;
+  std::vector<int8_t> sidePaths[4];
+  int lastPushes = 0;
+  std::vector<int> cost;
+  std::vector<uint8_t> viaRow;
+};
+
+}  // namespace planner

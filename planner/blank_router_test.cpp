@@ -1,0 +1,118 @@
+// blank_router_test.cpp: walks of the blank against breadth-first distances and against every
+// shortest walk tried one by one.
+#include "planner/blank_router.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+
+#include "board/random_draw.h"
+#include "test_support/sample_boards.h"
+
+namespace {
+
+using planner::Grid;
+
+// Breadth-first distance over unlocked cells, never entering `avoid`.
+int BfsDistance(const Grid& grid, int from, int to, int avoid) {
+  const int n = grid.Side();
+  std::vector<int> dist(static_cast<size_t>(n) * n, -1);
+  std::deque<int> open{from};
+  dist[from] = 0;
+  while (!open.empty()) {
+    const int cell = open.front();
+    open.pop_front();
+    for (int dir = 0; dir < 4; ++dir) {
+      const int next = grid.Neighbour(cell, dir);
+      if (next < 0 || next == avoid || grid.IsLocked(next) || dist[next] >= 0) continue;
+      dist[next] = dist[cell] + 1;
+      open.push_back(next);
+    }
+  }
+  return dist[to];
+}
+
+// The fewest pushes of any shortest walk that only steps towards the target, by trying them all.
+int FewestPushesByEnumeration(const Grid& grid, int from, int to, int pushes) {
+  if (from == to) return pushes;
+  int best = 1 << 30;
+  for (int dir = 0; dir < 4; ++dir) {
+    const int next = grid.Neighbour(from, dir);
+    if (next < 0 || grid.IsLocked(next)) continue;
+    const int before =
+        std::abs(grid.Row(from) - grid.Row(to)) + std::abs(grid.Col(from) - grid.Col(to));
+    const int after =
+        std::abs(grid.Row(next) - grid.Row(to)) + std::abs(grid.Col(next) - grid.Col(to));
+    if (after >= before) continue;
+    best =
+        std::min(best, FewestPushesByEnumeration(
+                           grid, next, to, pushes + planner::DisplacementCost(grid, next, from)));
+  }
+  return best;
+}
+
+}  // namespace
+
+TEST(BlankRouter, ShortestAroundLockedCellsAndTheAvoidedOne) {
+  SeedRandom(5);
+  planner::BlankRouter router;
+  std::vector<int8_t> dirs;
+  for (int round = 0; round < 40; ++round) {
+    Grid grid(RandomSolvableBoard(7));
+    const int avoid = std::rand() % 49;
+    if (avoid == grid.Blank()) continue;
+    for (int k = 0; k < 8; ++k) {
+      const int cell = std::rand() % 49;
+      if (cell != grid.Blank() && cell != avoid) grid.Lock(cell);
+    }
+    const int target = std::rand() % 49;
+    if (target == avoid || grid.IsLocked(target) || target == grid.Blank()) continue;
+    const int expected = BfsDistance(grid, grid.Blank(), target, avoid);
+    const int found = router.Distance(grid, grid.Blank(), avoid, target, 1 << 30);
+    ASSERT_EQ(expected, found) << round;
+    if (found < 0) continue;
+    router.PathTo(dirs);
+    ASSERT_EQ(static_cast<size_t>(found), dirs.size());
+    const int tileAvoided = grid.TileAt(avoid);
+    for (const int8_t dir : dirs) {
+      const int next = grid.Neighbour(grid.Blank(), dir);
+      ASSERT_TRUE(next >= 0 && next != avoid && !grid.IsLocked(next));
+      grid.Move(dir);
+    }
+    EXPECT_EQ(target, grid.Blank());
+    EXPECT_EQ(tileAvoided, grid.TileAt(avoid));
+  }
+}
+
+TEST(BlankRouter, StraightWalksPushTheFewestTilesAway) {
+  SeedRandom(8);
+  planner::BlankRouter router;
+  for (int round = 0; round < 30; ++round) {
+    const Grid grid(RandomSolvableBoard(6));
+    const int target = std::rand() % 36;
+    if (target == grid.Blank()) continue;
+    const int moves = router.Distance(grid, grid.Blank(), -1, target, 1 << 30);
+    EXPECT_EQ(FewestPushesByEnumeration(grid, grid.Blank(), target, 0), router.LastPushes());
+    EXPECT_EQ(std::abs(grid.Row(target) - grid.Row(grid.Blank())) +
+                  std::abs(grid.Col(target) - grid.Col(grid.Blank())),
+              moves);
+  }
+}
+
+TEST(BlankRouter, SidesBeyondTheSlackAreLeftOut) {
+  // The blank two cells above the tile: the side above is 1 away, the sides left and right 3,
+  // the side below 5 (round the tile).
+  Grid grid(BoardOf(5, {1,  2,  0,  4,  5,  6,  7,  3,  9,  10, 11, 12, 8,
+                        14, 15, 16, 17, 13, 19, 20, 21, 22, 18, 23, 24}));
+  planner::BlankRouter router;
+  int dist[4];
+  router.DistancesAround(grid, grid.Blank(), 12, 0, dist);
+  EXPECT_EQ(1, dist[planner::UP]);
+  EXPECT_EQ(-1, dist[planner::LEFT]);
+  router.DistancesAround(grid, grid.Blank(), 12, 4, dist);
+  EXPECT_EQ(1, dist[planner::UP]);
+  EXPECT_EQ(3, dist[planner::LEFT]);
+  EXPECT_EQ(3, dist[planner::RIGHT]);
+  EXPECT_EQ(5, dist[planner::DOWN]);
+}

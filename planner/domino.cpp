@@ -1,0 +1,178 @@
+// domino.cpp: the ring round a domino, and one backward Dijkstra search over a walled half-board.
+#include "planner/domino.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "board/board.h"
+#include "planner/grid.h"
+
+namespace planner {
+
+namespace {
+
+constexpr int RADIUS = static_cast<int>(MAX_SIDE);
+constexpr int WIDTH = 2 * RADIUS + 1;
+
+std::array<DominoRing, 4> BuildRings() {
+  std::array<DominoRing, 4> rings{};
+  for (int orient = 0; orient < 4; ++orient) {
+    const int br = DIR_ROW[orient], bc = DIR_COL[orient];
+    const int top = std::min(0, br) - 1, bottom = std::max(0, br) + 1;
+    const int left = std::min(0, bc) - 1, right = std::max(0, bc) + 1;
+    DominoRing& ring = rings[orient];
+    int k = 0;
+    auto add = [&](int row, int col) {
+      ring.row[k] = row;
+      ring.col[k] = col;
+      ++k;
+    };
+    for (int col = left; col <= right; ++col) add(top, col);
+    for (int row = top + 1; row <= bottom; ++row) add(row, right);
+    for (int col = right - 1; col >= left; --col) add(bottom, col);
+    for (int row = bottom - 1; row > top; --row) add(row, left);
+  }
+  return rings;
+}
+
+// Rows 0 ... RADIUS below the target row (everything above it is wall), columns either side.
+constexpr int HEIGHT = RADIUS + 1;
+
+int Index(int rows, int cols, int orient, int slot) {
+  return (rows * WIDTH + (cols + RADIUS)) * 32 + orient * 8 + slot;
+}
+
+// True when the domino and the blank's slot all stand on the table's rows.
+bool Valid(int rows, int cols, int orient, int slot) {
+  if (!IsDominoSlot(orient, slot)) return false;
+  if (rows < 0 || rows >= HEIGHT || cols < -RADIUS || cols > RADIUS) return false;
+  const int rowB = rows + DIR_ROW[orient], colB = cols + DIR_COL[orient];
+  if (rowB < 0 || rowB >= HEIGHT || colB < -RADIUS || colB > RADIUS) return false;
+  const int whose = slot / 4, dir = slot % 4;
+  const int slotRow = (whose == 0 ? rows : rowB) + DIR_ROW[dir];
+  return slotRow >= 0;
+}
+
+// Moves of the blank round the ring from one slot to another, never above row 0; -1 if both
+// ways are cut.
+int WalkBelowWall(int rows, int orient, int from, int to) {
+  const DominoRing& ring = RingOf(orient);
+  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
+  int best = -1;
+  for (const int step : {1, 9}) {
+    const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
+    bool free = true;
+    for (int k = 1; k <= length && free; ++k) free = rows + ring.row[(a + step * k) % 10] >= 0;
+    if (free && (best < 0 || length < best)) best = length;
+  }
+  return best;
+}
+
+// Moves of the blank round an open ring from one slot to another.
+int RingWalk(int orient, int from, int to) {
+  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
+  const int forward = (b - a + 10) % 10;
+  return std::min(forward, 10 - forward);
+}
+
+std::vector<uint16_t> BuildTable() {
+  int walks[4][DOMINO_SLOTS][DOMINO_SLOTS];
+  for (int orient = 0; orient < 4; ++orient) {
+    for (int from = 0; from < DOMINO_SLOTS; ++from) {
+      for (int to = 0; to < DOMINO_SLOTS; ++to) {
+        const bool both = IsDominoSlot(orient, from) && IsDominoSlot(orient, to);
+        walks[orient][from][to] = both ? RingWalk(orient, from, to) : 0;
+      }
+    }
+  }
+  std::vector<uint16_t> cost(static_cast<size_t>(HEIGHT) * WIDTH * 32, UINT16_MAX);
+  std::vector<std::vector<int>> buckets(1);
+  for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+    if (!IsDominoSlot(RIGHT, slot)) continue;
+    cost[Index(0, 0, RIGHT, slot)] = 0;
+    buckets[0].push_back(Index(0, 0, RIGHT, slot));
+  }
+  for (size_t value = 0; value < buckets.size(); ++value) {
+    for (size_t i = 0; i < buckets[value].size(); ++i) {
+      const int state = buckets[value][i];
+      if (cost[state] != value) continue;
+      const int slot = state % 8, orient = state / 8 % 4;
+      const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH;
+      auto relax = [&](int next, size_t step) {
+        if (value + step >= cost[next]) return;
+        cost[next] = static_cast<uint16_t>(value + step);
+        if (buckets.size() <= value + step) buckets.resize(value + step + 1);
+        buckets[value + step].push_back(next);
+      };
+      for (int other = 0; other < DOMINO_SLOTS; ++other) {
+        if (other == slot || !Valid(rows, cols, orient, other)) continue;
+        // Away from the wall the ring is open all round.
+        const int walk =
+            rows >= 2 ? walks[orient][slot][other] : WalkBelowWall(rows, orient, slot, other);
+        if (walk >= 0) relax(Index(rows, cols, orient, other), walk);
+      }
+      // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
+      const int whose = slot / 4, dir = slot % 4;
+      if (whose == 1) {
+        const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
+        if (Valid(r, c, dir, orient ^ 1)) relax(Index(r, c, dir, orient ^ 1), 2);
+      } else {
+        const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
+        if (Valid(r, c, dir ^ 1, 4 + orient)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
+      }
+    }
+  }
+  return cost;
+}
+
+}  // namespace
+
+const DominoRing& RingOf(int orient) {
+  static const std::array<DominoRing, 4> rings = BuildRings();
+  return rings[orient];
+}
+
+namespace {
+
+int FindRingIndex(int orient, int slot) {
+  const int whose = slot / 4, dir = slot % 4;
+  const int row = (whose == 0 ? 0 : DIR_ROW[orient]) + DIR_ROW[dir];
+  const int col = (whose == 0 ? 0 : DIR_COL[orient]) + DIR_COL[dir];
+  const DominoRing& ring = RingOf(orient);
+  for (int k = 0; k < 10; ++k) {
+    if (ring.row[k] == row && ring.col[k] == col) return k;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int RingIndex(int orient, int slot) {
+  static const std::array<std::array<int, DOMINO_SLOTS>, 4> table = [] {
+    std::array<std::array<int, DOMINO_SLOTS>, 4> built{};
+    for (int o = 0; o < 4; ++o) {
+      for (int k = 0; k < DOMINO_SLOTS; ++k) built[o][k] = FindRingIndex(o, k);
+    }
+    return built;
+  }();
+  return table[orient][slot];
+}
+
+int DominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
+  static const std::vector<uint16_t> table = BuildTable();
+  if (goalOrient != RIGHT) {
+    // A column's domino is a row's one seen across the diagonal: rows and columns change
+    // places, and so do UP and LEFT, DOWN and RIGHT.
+    std::swap(rows, cols);
+    orient ^= 2;
+    slot = (slot / 4) * 4 + ((slot % 4) ^ 2);
+  }
+  // States that cannot be (part of the domino or the blank in the wall) were never reached and
+  // hold UINT16_MAX.
+  if (rows < 0 || rows >= HEIGHT || cols < -RADIUS || cols > RADIUS) return 0;
+  const uint16_t cost = table[Index(rows, cols, orient, slot)];
+  return cost == UINT16_MAX ? 0 : cost;
+}
+
+}  // namespace planner

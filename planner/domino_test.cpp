@@ -1,0 +1,35 @@
+// domino_test.cpp: the ring round a domino and a few known values of its table.
+#include "planner/domino.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "planner/grid.h"
+
+TEST(Domino, RingsAndKnownCosts) {
+  for (int orient = 0; orient < 4; ++orient) {
+    const planner::DominoRing& ring = planner::RingOf(orient);
+    // Ten distinct cells, each touching the domino or its corners, none of them on it.
+    for (int k = 0; k < 10; ++k) {
+      const int next = (k + 1) % 10;
+      EXPECT_EQ(1, std::abs(ring.row[k] - ring.row[next]) + std::abs(ring.col[k] - ring.col[next]));
+      EXPECT_FALSE(ring.row[k] == 0 && ring.col[k] == 0);
+      EXPECT_FALSE(ring.row[k] == planner::DIR_ROW[orient] &&
+                   ring.col[k] == planner::DIR_COL[orient]);
+    }
+    int slots = 0;
+    for (int slot = 0; slot < planner::DOMINO_SLOTS; ++slot) {
+      if (planner::IsDominoSlot(orient, slot)) {
+        EXPECT_GE(planner::RingIndex(orient, slot), 0);
+        ++slots;
+      }
+    }
+    EXPECT_EQ(6, slots);
+  }
+  // At the goal; one step short along the row with the blank in front of the leader (A, to
+  // the left): two moves; the same seen across the diagonal for a column.
+  EXPECT_EQ(0, planner::DominoCost(0, 0, planner::RIGHT, planner::DOWN, planner::RIGHT));
+  EXPECT_EQ(2, planner::DominoCost(0, 1, planner::RIGHT, planner::LEFT, planner::RIGHT));
+  EXPECT_EQ(2, planner::DominoCost(1, 0, planner::DOWN, planner::UP, planner::DOWN));
+}

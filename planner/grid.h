@@ -1,0 +1,117 @@
+// grid.h: the planner's working board: cells, where each tile is, placed cells, and the moves.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+
+namespace planner {
+
+/// Directions of the blank, in the order of their letters: U, D, L, R. A direction's opposite
+/// differs in the lowest bit.
+enum Dir : int { UP = 0, DOWN = 1, LEFT = 2, RIGHT = 3 };
+/// The letter of each direction.
+inline constexpr char DIR_LETTERS[] = "UDLR";
+/// Row and column steps of each direction.
+inline constexpr int DIR_ROW[] = {-1, 1, 0, 0};
+inline constexpr int DIR_COL[] = {0, 0, -1, 1};
+
+/// An n x n position with an index from tile to cell kept current on every move, a mark per
+/// cell that is placed for good (or held for a moment), and every move made, as letters.
+class Grid {
+ public:
+  /// Takes the side and tiles of a permutation board.
+  explicit Grid(const Board& board);
+
+  int Side() const { return n; }
+  int Blank() const { return blank; }
+  int TileAt(int cell) const { return cells[cell]; }
+  int CellOf(int tile) const { return where[tile]; }
+  /// The cell where tile t belongs: t - 1.
+  static int GoalOf(int tile) { return tile - 1; }
+  /// The tile that belongs at the cell on an n x n board.
+  int TileFor(int cell) const { return cell + 1; }
+  int Row(int cell) const { return rowOf[cell]; }
+  int Col(int cell) const { return colOf[cell]; }
+  int CellAt(int row, int col) const { return row * n + col; }
+  /// The neighbour of the cell in the direction, or -1 off the board.
+  int Neighbour(int cell, int dir) const {
+    switch (dir) {
+      case UP:
+        return rowOf[cell] > 0 ? cell - n : -1;
+      case DOWN:
+        return rowOf[cell] < n - 1 ? cell + n : -1;
+      case LEFT:
+        return colOf[cell] > 0 ? cell - 1 : -1;
+      default:
+        return colOf[cell] < n - 1 ? cell + 1 : -1;
+    }
+  }
+
+  /// True for a cell that must not change: placed, or held by the caller.
+  bool IsLocked(int cell) const { return locked[cell] != 0; }
+  void Lock(int cell) { locked[cell] = 1; }
+  void Unlock(int cell) { locked[cell] = 0; }
+
+  /// True when moving the tile at the cell one step in the direction brings it closer to its
+  /// home (false for the blank's cell).
+  bool Homeward(int cell, int dir) const { return (homeward[cell] >> dir) & 1; }
+  /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
+  bool Urgent(int cell) const { return urgent[cells[cell]] != 0; }
+  /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
+  /// starts at (top, left).
+  void SetUnsolved(int top, int left);
+
+  /// Moves the blank one cell; the move must stay on the board and off locked cells.
+  void Move(int dir);
+  /// Every move made so far.
+  const MoveSequence& Moves() const { return moves; }
+  /// Appends letters made elsewhere (a finishing search), applying each.
+  void ApplyLetters(const MoveSequence& letters);
+
+ private:
+  int n;
+  std::vector<int16_t> cells;
+  std::vector<int16_t> where;
+  std::vector<uint8_t> locked;
+  // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
+  std::vector<uint8_t> homeward;
+  std::vector<uint8_t> urgent;
+  /// Recomputes the homeward bits of one cell.
+  void UpdateHomeward(int cell);
+  // Row and column of every cell, to spare the searches a division per look.
+  std::vector<int16_t> rowOf;
+  std::vector<int16_t> colOf;
+  int blank = 0;
+  MoveSequence moves;
+};
+
+/// What a walk of the blank costs the searches: STEP_COST a move, and DISPLACEMENT_PENALTY more
+/// for every tile it pushes away from its home instead of towards it. Among equally short walks
+/// the one that pushes the most tiles homewards wins. Over a whole solve the tiles then drift
+/// towards their homes, and the later placements are shorter.
+constexpr int STEP_COST = 4;
+constexpr int DISPLACEMENT_PENALTY = 2;
+/// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
+/// pays off before other walks can undo it.
+constexpr int URGENT_PENALTY = 2;
+
+/// The extra cost of moving the tile at `from` to the neighbouring cell `to`: 0 when that brings
+/// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away,
+/// and URGENT_PENALTY more for a tile placed soon.
+inline int DisplacementCost(const Grid& grid, int from, int to) {
+  if (grid.TileAt(from) == 0) return 0;
+  const int dir = to == from - grid.Side()   ? UP
+                  : to == from + grid.Side() ? DOWN
+                  : to == from - 1           ? LEFT
+                                             : RIGHT;
+  if (grid.Homeward(from, dir)) return 0;
+  return grid.Urgent(from) ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
+}
+
+/// The direction whose letter this is, or -1.
+int DirOf(char letter);
+
+}  // namespace planner

@@ -1,0 +1,194 @@
+// line_filler.cpp: single tiles along the line, then its two-tile tail.
+#include "planner/line_filler.h"
+
+#include <algorithm>
+
+#include "planner/domino.h"
+#include "planner/open_board_costs.h"
+#include "planner/pair_finisher.h"
+
+namespace planner {
+
+namespace {
+
+// The cell `steps` cells from `cell` in the direction, or -1 off the board.
+int Step(const Grid& grid, int cell, int dir, int steps) {
+  const int row = grid.Row(cell) + DIR_ROW[dir] * steps;
+  const int col = grid.Col(cell) + DIR_COL[dir] * steps;
+  const int n = grid.Side();
+  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
+  return grid.CellAt(row, col);
+}
+
+// The direction along the line, from its first cell to its second.
+int Along(const Grid& grid, const Line& line) {
+  return grid.Neighbour(line.targets[0], RIGHT) == line.targets[1] ? RIGHT : DOWN;
+}
+
+int Distance(const Grid& grid, int a, int b) {
+  return std::abs(grid.Row(a) - grid.Row(b)) + std::abs(grid.Col(a) - grid.Col(b));
+}
+
+// Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
+// `target`, walls ignored.
+int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
+  int best = 1 << 30;
+  for (int side = 0; side < 4; ++side) {
+    const int sideCell = grid.Neighbour(cell, side);
+    if (sideCell < 0) continue;
+    const int cost =
+        Distance(grid, blank, sideCell) +
+        OpenBoardCost(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
+    best = std::min(best, cost);
+  }
+  return best;
+}
+
+}  // namespace
+
+template <typename InWindow>
+bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
+  const int cell = grid.CellOf(tile);
+  int dist[4];
+  router.DistancesAround(grid, grid.Blank(), cell, 1 << 30, dist);
+  int best = -1;
+  for (int dir = 0; dir < 4; ++dir) {
+    if (dist[dir] >= 0 && inWindow(grid.Neighbour(cell, dir)) &&
+        (best < 0 || dist[dir] < dist[best])) {
+      best = dir;
+    }
+  }
+  if (best < 0) return false;
+  router.Distance(grid, grid.Blank(), cell, grid.Neighbour(cell, best), 1 << 30);
+  router.PathTo(walk);
+  for (const int8_t dir : walk) grid.Move(dir);
+  return true;
+}
+
+bool LineFiller::Fill(Grid& grid, const Line& line) {
+  const int length = static_cast<int>(line.targets.size());
+  // The unfilled cells stay one run, lo ... hi, filled from whichever end is cheaper to reach;
+  // the last two go together.
+  int lo = 0, hi = length - 1;
+  while (hi - lo + 1 > 2) {
+    const int front = line.targets[lo], back = line.targets[hi];
+    const bool fromBack =
+        SingleEstimate(grid, grid.CellOf(grid.TileFor(back)), back, grid.Blank()) <
+        SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
+    if (fromBack) {
+      if (hi - 1 >= lo + 2 && TryDomino(grid, line, hi - 1)) {
+        hi -= 2;
+        continue;
+      }
+      if (!mover.MoveTile(grid, grid.TileFor(back), back, line.inward ^ 1, Along(grid, line))) {
+        return false;
+      }
+      grid.Lock(back);
+      --hi;
+    } else {
+      if (lo + 1 <= hi - 2 && TryDomino(grid, line, lo)) {
+        lo += 2;
+        continue;
+      }
+      if (!mover.MoveTile(grid, grid.TileFor(front), front, line.inward ^ 1,
+                          Along(grid, line) ^ 1)) {
+        return false;
+      }
+      grid.Lock(front);
+      ++lo;
+    }
+  }
+  return length < 2 || FillTail(grid, line, lo);
+}
+
+bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
+  const int targetA = line.targets[first], targetB = line.targets[first + 1];
+  const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
+  const int goalOrient = grid.Neighbour(targetA, RIGHT) == targetB ? RIGHT : DOWN;
+  const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
+  const int singles = SingleEstimate(grid, cellA, targetA, grid.Blank()) +
+                      SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
+  // The cheapest way to join them: one tile walks to a side of the other, which stays.
+  int best = 1 << 30, bestMover = -1, bestCell = -1;
+  for (const int walker : {tileA, tileB}) {
+    const int from = grid.CellOf(walker);
+    const int other = walker == tileA ? cellB : cellA;
+    for (int dir = 0; dir < 4; ++dir) {
+      const int cell = grid.Neighbour(other, dir);
+      if (cell < 0 || grid.IsLocked(cell)) continue;
+      const int join = SingleEstimate(grid, from, cell, grid.Blank());
+      // The domino then: A's cell and B's direction follow from who moved where.
+      const int newA = walker == tileA ? cell : cellA;
+      const int orient = walker == tileA ? (dir ^ 1) : dir;
+      int carry = 1 << 30;
+      for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+        if (!IsDominoSlot(orient, slot)) continue;
+        // Only slots the blank can stand in: the table knows nothing of the others.
+        const int base = slot / 4 == 0 ? newA : grid.Neighbour(newA, orient);
+        const int slotCell = base < 0 ? -1 : grid.Neighbour(base, slot % 4);
+        if (slotCell < 0 || grid.IsLocked(slotCell)) continue;
+        carry = std::min(carry,
+                         DominoCost(grid.Row(newA) - grid.Row(targetA),
+                                    grid.Col(newA) - grid.Col(targetA), orient, slot, goalOrient));
+      }
+      if (join + carry + 2 < best) {
+        best = join + carry + 2;
+        bestMover = walker;
+        bestCell = cell;
+      }
+    }
+  }
+  if (bestMover < 0 || best >= singles) return false;
+  const int stay = bestMover == tileA ? cellB : cellA;
+  grid.Lock(stay);
+  const bool joined = mover.MoveTile(grid, bestMover, bestCell);
+  grid.Unlock(stay);
+  if (!joined || !pairMover.MovePair(grid, tileA, tileB, targetA, goalOrient)) return false;
+  grid.Lock(targetA);
+  grid.Lock(targetB);
+  return true;
+}
+
+bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
+  const int targetA = line.targets[first], targetB = line.targets[first + 1];
+  const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
+  if (grid.CellOf(tileA) != targetA || grid.CellOf(tileB) != targetB) {
+    // The window: three cells deep from the line, one cell beyond the pair on either side.
+    const int along = grid.Row(targetA) == grid.Row(targetB)
+                          ? (grid.Col(targetB) > grid.Col(targetA) ? RIGHT : LEFT)
+                          : (grid.Row(targetB) > grid.Row(targetA) ? DOWN : UP);
+    std::vector<int> window;
+    for (int offset = -1; offset <= 2; ++offset) {
+      const int base = Step(grid, targetA, along, offset);
+      for (int depth = 0; base >= 0 && depth < 3; ++depth) {
+        const int cell = Step(grid, base, line.inward, depth);
+        if (cell >= 0 && !grid.IsLocked(cell)) window.push_back(cell);
+      }
+    }
+    auto inWindow = [&](int cell) {
+      return std::find(window.begin(), window.end(), cell) != window.end();
+    };
+    auto ready = [&] {
+      return inWindow(grid.CellOf(tileA)) && inWindow(grid.CellOf(tileB)) && inWindow(grid.Blank());
+    };
+    if (!ready()) {
+      // B to A's cell first, then A into the window (one cell in from its target), then the
+      // blank beside A: from there the window search always finishes.
+      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1, Along(grid, line) ^ 1)) {
+        return false;
+      }
+      grid.Lock(targetA);
+      bool placed = inWindow(grid.CellOf(tileA)) ||
+                    mover.MoveTile(grid, tileA, Step(grid, targetA, line.inward, 1));
+      if (placed && !inWindow(grid.Blank())) placed = WalkBlankBeside(grid, tileA, inWindow);
+      grid.Unlock(targetA);
+      if (!placed) return false;
+    }
+    if (!FinishPairInWindow(grid, tileA, targetA, tileB, targetB, window)) return false;
+  }
+  grid.Lock(targetA);
+  grid.Lock(targetB);
+  return true;
+}
+
+}  // namespace planner

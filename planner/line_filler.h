@@ -1,0 +1,46 @@
+// line_filler.h: filling the first row or column of the unsolved part, tile by tile.
+#pragma once
+
+#include <vector>
+
+#include "planner/blank_router.h"
+#include "planner/grid.h"
+#include "planner/pair_mover.h"
+#include "planner/tile_mover.h"
+
+namespace planner {
+
+/// A row or column to fill: its cells in order along it, and the direction from it into the
+/// unsolved part of the board.
+struct Line {
+  std::vector<int> targets;
+  int inward = DOWN;
+};
+
+/// Fills lines from whichever end is cheaper to reach: single tiles by a shortest walk, two
+/// neighbouring tiles as a domino where the estimate says that pays, the last two together by a
+/// search in a small window. Holds the working storage of its searches.
+class LineFiller {
+ public:
+  /// Puts the tiles of the line on its cells and locks them; false when a search failed (the
+  /// grid is then left as it is, possibly part-filled).
+  bool Fill(Grid& grid, const Line& line);
+
+ private:
+  /// Places the tiles of cells `first` and `first + 1` together as a domino when the estimate
+  /// says that is cheaper than one by one; true when it did.
+  bool TryDomino(Grid& grid, const Line& line, int first);
+  /// The last two cells of the line, from index `first`.
+  bool FillTail(Grid& grid, const Line& line, int first);
+
+  /// Walks the blank, round the tile, to the nearest side of it inside the window.
+  template <typename InWindow>
+  bool WalkBlankBeside(Grid& grid, int tile, InWindow inWindow);
+
+  TileMover mover;
+  PairMover pairMover;
+  BlankRouter router;
+  std::vector<int8_t> walk;
+};
+
+}  // namespace planner

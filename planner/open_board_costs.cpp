@@ -1,0 +1,136 @@
+// open_board_costs.cpp: Dijkstra searches, backwards from the target, over tile offset and side,
+// one per kind of wall.
+#include "planner/open_board_costs.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "board/board.h"
+#include "planner/grid.h"
+
+namespace planner {
+
+namespace {
+
+constexpr int RADIUS = static_cast<int>(MAX_SIDE);
+constexpr int WIDTH = 2 * RADIUS + 1;
+
+// The walls a table knows: none; every row above the target's; and those plus the cells left
+// of the target in its own row.
+enum Walls { OPEN, ROWS_ABOVE, CORNER };
+
+// The eight cells round a tile, clockwise from the one above it, and the ring position of each
+// side (UP, DOWN, LEFT, RIGHT).
+constexpr int RING_ROW[] = {-1, -1, 0, 1, 1, 1, 0, -1};
+constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
+constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
+
+int Index(int rows, int cols, int dir) {
+  return ((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 4 + dir;
+}
+
+bool Free(Walls walls, int rows, int cols) {
+  switch (walls) {
+    case OPEN:
+      return true;
+    case ROWS_ABOVE:
+      return rows >= 0;
+    default:
+      return rows > 0 || (rows == 0 && cols >= 0);
+  }
+}
+
+// The tile and the blank beside it both stand on free cells.
+bool Valid(Walls walls, int rows, int cols, int dir) {
+  return Free(walls, rows, cols) && Free(walls, rows + DIR_ROW[dir], cols + DIR_COL[dir]);
+}
+
+// The blank's walk round the tile from one side to another: the shorter way whose cells are
+// all free (on an open board 2 to a neighbouring side, 4 to the opposite one).
+int Turn(Walls walls, int rows, int cols, int from, int to) {
+  const int a = RING_OF_SIDE[from], b = RING_OF_SIDE[to];
+  int best = -1;
+  for (const int step : {1, 7}) {
+    const int length = step == 1 ? (b - a + 8) % 8 : (a - b + 8) % 8;
+    bool free = true;
+    for (int k = 1; k <= length && free; ++k) {
+      const int at = (a + step * k) % 8;
+      free = Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
+    }
+    if (free && (best < 0 || length < best)) best = length;
+  }
+  // Both ways cut: a wider walk exists or not; the open ring's count never overstates it.
+  return best >= 0 ? best : (from == (to ^ 1) ? 4 : 2);
+}
+
+std::vector<uint16_t> BuildTable(Walls walls) {
+  const int states = WIDTH * WIDTH * 4;
+  std::vector<uint16_t> cost(states, UINT16_MAX);
+  // Costs are small integers: a bucket per cost value keeps the search linear.
+  std::vector<std::vector<int>> buckets(1);
+  for (int dir = 0; dir < 4; ++dir) {
+    if (!Valid(walls, 0, 0, dir)) continue;
+    cost[Index(0, 0, dir)] = 0;
+    buckets[0].push_back(Index(0, 0, dir));
+  }
+  for (size_t value = 0; value < buckets.size(); ++value) {
+    for (size_t i = 0; i < buckets[value].size(); ++i) {
+      const int state = buckets[value][i];
+      if (cost[state] != value) continue;
+      const int dir = state % 4;
+      const int cols = (state / 4) % WIDTH - RADIUS;
+      const int rows = (state / 4) / WIDTH - RADIUS;
+      auto relax = [&](int next, size_t step) {
+        if (value + step >= cost[next]) return;
+        cost[next] = static_cast<uint16_t>(value + step);
+        if (buckets.size() <= value + step) buckets.resize(value + step + 1);
+        buckets[value + step].push_back(next);
+      };
+      // Backwards over a push: before it the tile stood one step towards the blank's side, with
+      // the blank on the opposite side, in the cell the tile now holds.
+      const int fromRows = rows + DIR_ROW[dir];
+      const int fromCols = cols + DIR_COL[dir];
+      if (fromRows >= -RADIUS && fromRows <= RADIUS && fromCols >= -RADIUS && fromCols <= RADIUS &&
+          Valid(walls, fromRows, fromCols, dir ^ 1)) {
+        relax(Index(fromRows, fromCols, dir ^ 1), 1);
+      }
+      for (int other = 0; other < 4; ++other) {
+        if (other != dir && Valid(walls, rows, cols, other)) {
+          relax(Index(rows, cols, other), Turn(walls, rows, cols, dir, other));
+        }
+      }
+    }
+  }
+  return cost;
+}
+
+}  // namespace
+
+int OpenBoardCost(int rows, int cols, int dir) {
+  static const std::vector<uint16_t> table = BuildTable(OPEN);
+  return table[Index(rows, cols, dir)];
+}
+
+int LineTileCost(int rows, int cols, int dir, int wall, int placed) {
+  static const std::vector<uint16_t> above = BuildTable(ROWS_ABOVE);
+  static const std::vector<uint16_t> corner = BuildTable(CORNER);
+  if (wall == LEFT) {
+    // A column seen across the diagonal: rows and columns change places, and so do UP and LEFT,
+    // DOWN and RIGHT.
+    std::swap(rows, cols);
+    dir ^= 2;
+    placed = placed < 0 ? placed : placed ^ 2;
+  }
+  if (placed == RIGHT) {
+    // Placed cells after the target: the row seen in a mirror.
+    cols = -cols;
+    if (dir >= LEFT) dir ^= 1;
+  }
+  const std::vector<uint16_t>& table = placed < 0 ? above : corner;
+  if (rows < 0 || rows > RADIUS || cols < -RADIUS || cols > RADIUS) return 0;
+  const uint16_t cost = table[Index(rows, cols, dir)];
+  return cost == UINT16_MAX ? 0 : cost;
+}
+
+}  // namespace planner

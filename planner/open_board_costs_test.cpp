@@ -1,0 +1,37 @@
+// open_board_costs_test.cpp: the single-tile estimates against breadth-first search on a board
+// with nothing placed.
+#include "planner/open_board_costs.h"
+
+#include <gtest/gtest.h>
+
+#include "planner/planner_test_support.h"
+#include "test_support/sample_boards.h"
+
+using planner::Grid;
+using planner_test::BfsTileDistance;
+
+TEST(OpenBoardCosts, MatchTheSearchAwayFromTheEdges) {
+  // On a 9 x 9 board with nothing locked, the tile's target in the top row: the estimate with
+  // the wall above is exact away from the other three edges.
+  const Grid grid(GoalBoard(9));
+  const int target = grid.CellAt(0, 4);
+  for (const int tileCell : {grid.CellAt(3, 4), grid.CellAt(2, 2), grid.CellAt(4, 6)}) {
+    for (int side = 0; side < 4; ++side) {
+      const int blank = grid.Neighbour(tileCell, side);
+      const int rows = grid.Row(tileCell), cols = grid.Col(tileCell) - 4;
+      EXPECT_EQ(BfsTileDistance(grid, tileCell, blank, target),
+                planner::LineTileCost(rows, cols, side, planner::UP))
+          << tileCell << " " << side;
+      EXPECT_LE(planner::OpenBoardCost(rows, cols, side),
+                planner::LineTileCost(rows, cols, side, planner::UP));
+      // The column case is the row case seen across the diagonal.
+      EXPECT_EQ(planner::LineTileCost(rows, cols, side, planner::UP),
+                planner::LineTileCost(cols, rows, side ^ 2, planner::LEFT));
+    }
+  }
+  EXPECT_EQ(0, planner::OpenBoardCost(0, 0, planner::LEFT));
+  // One step straight on, the blank already in front: a single move.
+  EXPECT_EQ(1, planner::OpenBoardCost(1, 0, planner::UP));
+  // One step, the blank behind: round the tile (4), then the move.
+  EXPECT_EQ(5, planner::OpenBoardCost(1, 0, planner::DOWN));
+}

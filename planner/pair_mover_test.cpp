@@ -1,0 +1,50 @@
+// pair_mover_test.cpp: dominoes carried to their cells.
+#include "planner/pair_mover.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "board/random_draw.h"
+#include "test_support/sample_boards.h"
+
+using planner::Grid;
+
+TEST(PairMover, CarriesDominoesToTheRowAndTheColumn) {
+  SeedRandom(31);
+  planner::PairMover mover;
+  int carried = 0;
+  for (int round = 0; round < 40; ++round) {
+    const int n = 6 + round % 5;
+    Grid grid(RandomSolvableBoard(static_cast<unsigned>(n)));
+    const bool row = round % 2 == 0;
+    // Targets: two neighbouring cells of the first row (or column) after the corner.
+    const int first = 1 + std::rand() % (n - 3);
+    const int targetA = row ? grid.CellAt(0, first) : grid.CellAt(first, 0);
+    const int goalOrient = row ? planner::RIGHT : planner::DOWN;
+    const int targetB = grid.Neighbour(targetA, goalOrient);
+    const int lockedCell = row ? grid.CellAt(0, 0) : grid.CellAt(0, 0);
+    if (grid.TileAt(lockedCell) == 0) continue;
+    grid.Lock(lockedCell);
+    // Any two tiles that stand side by side, neither on the locked cell.
+    const int cellA = grid.CellAt(2 + std::rand() % (n - 3), 1 + std::rand() % (n - 2));
+    const int cellB = grid.Neighbour(cellA, std::rand() % 4);
+    if (cellB < 0 || grid.IsLocked(cellB) || grid.TileAt(cellA) == 0 || grid.TileAt(cellB) == 0) {
+      continue;
+    }
+    const int tileA = grid.TileAt(cellA), tileB = grid.TileAt(cellB), corner = grid.TileAt(0);
+    ASSERT_TRUE(mover.MovePair(grid, tileA, tileB, targetA, goalOrient)) << round;
+    EXPECT_EQ(targetA, grid.CellOf(tileA)) << round;
+    EXPECT_EQ(targetB, grid.CellOf(tileB)) << round;
+    EXPECT_EQ(corner, grid.TileAt(0));
+    ++carried;
+  }
+  EXPECT_GT(carried, 20);
+}
+
+TEST(PairMover, RefusesTilesThatAreNotSideBySide) {
+  Grid grid(GoalBoard(5));
+  planner::PairMover mover;
+  EXPECT_FALSE(mover.MovePair(grid, 1, 3, 6, planner::RIGHT));
+  EXPECT_TRUE(grid.Moves().empty());
+}

@@ -1,0 +1,77 @@
+// planner_solver.cpp: checking the board, the reduction to 4 x 4, and the finish.
+#include "planner/planner_solver.h"
+
+#include <ctime>
+
+#include "planner/grid.h"
+#include "planner/line_filler.h"
+#include "solver/end_game_search.h"
+#include "solver/optimal_2x2.h"
+#include "solver/optimal_4x4.h"
+#include "solver/reduction.h"
+#include "solver/solution_optimizer.h"
+
+namespace planner {
+
+namespace {
+
+// The side of the corner that a shortest search finishes.
+constexpr int FINISH_SIDE = 4;
+
+bool IsGoal(const Grid& grid) {
+  const int cells = grid.Side() * grid.Side();
+  for (int cell = 0; cell + 1 < cells; ++cell) {
+    if (grid.TileAt(cell) != cell + 1) return false;
+  }
+  return true;
+}
+
+// The k x k part from (top, left) to the corner, renumbered as a k x k board.
+Board CornerBoard(const Grid& grid, int top, int left, int k) {
+  Board corner;
+  corner.n = static_cast<unsigned>(k);
+  for (int row = top; row < top + k; ++row) {
+    for (int col = left; col < left + k; ++col) {
+      const int tile = grid.TileAt(grid.CellAt(row, col));
+      const int goal = Grid::GoalOf(tile);
+      corner.tiles.push_back(tile == 0 ? 0
+                                       : (grid.Row(goal) - top) * k + (grid.Col(goal) - left) + 1);
+    }
+  }
+  corner.FindBlank();
+  return corner;
+}
+
+}  // namespace
+
+SolveResult SolvePlanner(const Board& board, std::ostream& out) {
+  if (!IsSolvableBoard(board, out, 2)) return SolveResult::Refused(CANT_SOLVE);
+  const std::clock_t start = std::clock();
+  Grid grid(board);
+  const int n = grid.Side();
+  LineFiller filler;
+  int top = 0, left = 0;
+  while (n - top > FINISH_SIDE) {
+    grid.SetUnsolved(top, left);
+    Line row{{}, DOWN};
+    for (int col = left; col < n; ++col) row.targets.push_back(grid.CellAt(top, col));
+    Line column{{}, RIGHT};
+    for (int r = top + 1; r < n; ++r) column.targets.push_back(grid.CellAt(r, left));
+    if (!filler.Fill(grid, row) || !filler.Fill(grid, column)) {
+      return SolveResult::Refused(NOT_SOLVED);
+    }
+    ++top;
+    ++left;
+  }
+  const int rest = n - top;
+  const Board corner = CornerBoard(grid, top, left, rest);
+  const std::clock_t startFinish = std::clock();
+  grid.ApplyLetters(rest == 4   ? SolveOptimal4x4(corner)
+                    : rest == 3 ? Solve3x3(corner)
+                                : SolveOptimal2x2(corner));
+  if (!IsGoal(grid)) return SolveResult::Refused(NOT_SOLVED);
+  out << SolveTimeLine(start, startFinish, std::clock(), static_cast<unsigned>(rest));
+  return SolveResult::Solved(OptimizeSolution(grid.Moves()));
+}
+
+}  // namespace planner

@@ -1,0 +1,102 @@
+// planner_solver_test.cpp: shortest solutions of the smallest boards, refusals, the time line,
+// and the same answer from several threads.
+#include "planner/planner_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <thread>
+
+#include "board/random_draw.h"
+#include "test_support/masked_text.h"
+#include "test_support/sample_boards.h"
+#include "test_support/three_by_three.h"
+
+namespace {
+
+// Solves the board; a solve writes its time line and nothing else.
+SolveResult Solve(const Board& board) {
+  std::ostringstream out;
+  SolveResult result = planner::SolvePlanner(board, out);
+  const std::string finish = std::to_string(std::min(board.n, 4u));
+  EXPECT_EQ(result.solved
+                ? "\nSolved in T seconds ( T of it solving " + finish + "x" + finish + " puzzle)"
+                : "",
+            MaskTimes(out.str()));
+  return result;
+}
+
+// Board i of a side: random, a few or many moves from the goal, or partly home, in turn.
+Board SampleBoard(unsigned n, int i) {
+  SeedRandom(n * 1009u + static_cast<unsigned>(i));
+  switch (i % 4) {
+    case 0:
+      return RandomSolvableBoard(n);
+    case 1:
+      return NearGoalBoard(n, 1 + DrawRandom() % 12);
+    case 2:
+      return NearGoalBoard(n, 1 + DrawRandom() % static_cast<int>(4 * n * n));
+    default:
+      return PartlyHomeBoard(n);
+  }
+}
+
+}  // namespace
+
+TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
+  const ThreeByThreeTable& table = ThreeByThree();
+  // Every 3 x 3 position 20 moves from the goal, and some from the farthest layer.
+  for (const int depth : {20, 31}) {
+    const std::vector<Cells3x3>& layer = table.byDistance[depth];
+    for (size_t i = 0; i < layer.size(); i += depth == 20 ? 97 : 1) {
+      const Board board = BoardOf(3, layer[i]);
+      const SolveResult result = Solve(board);
+      ASSERT_TRUE(SolvesBoard(board, result.moves));
+      EXPECT_EQ(static_cast<size_t>(depth), result.moves.size());
+    }
+  }
+  // 2 x 2: the twelve positions the goal reaches, each solved in as many moves as the blank's
+  // walk round the block took to make it (six out, six back is the farthest).
+  Board twoByTwo = GoalBoard(2);
+  for (int moves = 1; moves <= 11; ++moves) {
+    ASSERT_TRUE(twoByTwo.MoveBlank("ULDR"[(moves - 1) % 4]));
+    const SolveResult result = Solve(twoByTwo);
+    ASSERT_TRUE(SolvesBoard(twoByTwo, result.moves));
+    EXPECT_EQ(static_cast<size_t>(moves <= 6 ? moves : 12 - moves), result.moves.size()) << moves;
+  }
+  EXPECT_EQ("", Solve(GoalBoard(7)).moves);
+}
+
+TEST(SolvePlanner, RefusesWhatItCannotSolve) {
+  Board swapped = GoalBoard(5);
+  std::swap(swapped.tiles[0], swapped.tiles[1]);
+  Board repeated = GoalBoard(4);
+  repeated.tiles[3] = 1;
+  Board wrongSize = GoalBoard(4);
+  wrongSize.tiles.pop_back();
+  for (const Board& board : {swapped, repeated, wrongSize, GoalBoard(101), GoalBoard(1),
+                             GoalBoard(0), BoardOf(2, {2, 1, 3, 0})}) {
+    const SolveResult result = Solve(board);
+    EXPECT_FALSE(result.solved) << board.n;
+    EXPECT_EQ(CANT_SOLVE, result.message);
+    EXPECT_TRUE(result.moves.empty());
+  }
+}
+
+TEST(SolvePlanner, SameMovesFromSeveralThreads) {
+  std::vector<Board> boards;
+  for (int i = 0; i < 8; ++i) boards.push_back(SampleBoard(12 + i, 4 * i));
+  std::vector<MoveSequence> alone;
+  for (const Board& board : boards) alone.push_back(Solve(board).moves);
+  std::vector<MoveSequence> together(boards.size());
+  std::vector<std::thread> threads;
+  for (size_t i = 0; i < boards.size(); ++i) {
+    threads.emplace_back([&, i] {
+      std::ostringstream out;
+      together[i] = planner::SolvePlanner(boards[i], out).moves;
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(alone, together);
+}

@@ -1,0 +1,78 @@
+// tile_mover.h: carrying one tile to a cell by a shortest walk, placed cells as walls.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "planner/blank_router.h"
+#include "planner/grid.h"
+
+namespace planner {
+
+/// Moves single tiles by the fewest moves: searches over the tile's cell and the side of it where
+/// the blank stands, with the exact cost on a board with fewer walls as estimate; among the
+/// shortest walks a pass in order of moves, narrowed to a beam, takes the one that pushes the
+/// fewest other tiles away from home. Every other tile may go anywhere; locked cells are never
+/// entered. Holds its working storage.
+class TileMover {
+ public:
+  /// Moves the tile to the target cell by a shortest walk, and among the shortest by the one
+  /// that pushes the fewest other tiles away from their homes; false, with the grid unchanged,
+  /// when no walk exists.
+  /// `wallDir` (UP or LEFT), when given, says that everything before the target's row or column
+  /// is wall, and `placedDir`, when given too, that so are the cells of that row or column on
+  /// that side of the target; both sharpen the search's estimate.
+  bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1, int placedDir = -1);
+
+ private:
+  struct Entry {
+    int f;
+    int g;
+    int state;
+  };
+  /// The estimate of the moves left from the tile at cell, the blank on the side.
+  int Estimate(const Grid& grid, int cell, int side) const;
+  /// Sizes the working storage and finds the blank's walks to the tile's sides.
+  void Prepare(const Grid& grid, int tile);
+  /// A fresh stamp: every state and ring unseen.
+  void NextStamp();
+  /// The length of a shortest walk, by A*, or -1.
+  int Search(const Grid& grid, int tile, int target);
+  /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
+  void KeepBest(std::vector<int>& bucket, int cost);
+  /// Among the walks within `moves` moves, the shortest that pushes the fewest tiles away from
+  /// home (as far as the beam sees); returns its goal state, parents in `parent`, or -1.
+  int FewestPushes(const Grid& grid, int tile, int target, int moves);
+  /// The length of the blank's shortest walk round the tile at cell from side `from` to side
+  /// `to`, and the walk itself into dirs when given; -1 when there is none.
+  int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
+           int* pushCost = nullptr);
+
+  /// The eight cells round `cell`, clockwise from the one above, as the grid stood when this
+  /// search began: bit k says cell k is free, bit 8 + k that the blank stepping into it
+  /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise, bit 24 + k
+  /// that its tile is urgent.
+  uint32_t LoadRing(const Grid& grid, int cell);
+
+  std::vector<uint32_t> ringSeen;
+  std::vector<uint32_t> ringData;
+  BlankRouter router;
+  std::vector<int> g;
+  std::vector<int> parent;
+  std::vector<int> pushes;
+  std::vector<std::vector<int>> buckets;
+  size_t beam = 0;
+  std::vector<uint32_t> seen;
+  std::vector<Entry> heap;
+  std::vector<int> chain;
+  std::vector<int8_t> walk;
+  uint32_t stamp = 0;
+  int goalCell = 0;
+  int wall = -1;
+  int placed = -1;
+  int approach[4];
+  int approachPushes[4];
+  std::vector<int8_t> approachPaths[4];
+};
+
+}  // namespace planner
