@@ -4,21 +4,9 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <algorithm>
 #include <string>
 
-namespace {
-
-size_t ElementDepth(const TiXmlNode& node) {
-  size_t deepest = 0;
-  for (const TiXmlElement* child = node.FirstChildElement(); child != nullptr;
-       child = child->NextSiblingElement()) {
-    deepest = std::max(deepest, 1 + ElementDepth(*child));
-  }
-  return deepest;
-}
-
-}  // namespace
+#include "test_support/xml_depth.h"
 
 // Markup inside comments, CDATA, other nodes and attribute values, and text that TinyXML reads
 // past a '<' (a numeric entity runs to the next ';', a UTF-8 lead byte takes what follows).

@@ -13,6 +13,7 @@
 #include "files/xml_shape.h"
 #include "fuzz/fuzz_checks.h"
 #include "test_support/sample_boards.h"
+#include "test_support/xml_depth.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ const std::string& FileName() {
     return std::string(pattern);
   }();
   return name;
-}
-
-size_t ElementDepth(const TiXmlNode& node) {
-  size_t deepest = 0;
-  for (const TiXmlElement* child = node.FirstChildElement(); child != nullptr;
-       child = child->NextSiblingElement()) {
-    deepest = std::max(deepest, 1 + ElementDepth(*child));
-  }
-  return deepest;
 }
 
 // The load refuses what is measured too deep before TinyXML recurses into it, so the measure
