@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "board/random_draw.h"
+#include "solver/optimal_4x4.h"
 #include "test_support/masked_text.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"
@@ -64,6 +65,12 @@ TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
     const SolveResult result = Solve(twoByTwo);
     ASSERT_TRUE(SolvesBoard(twoByTwo, result.moves));
     EXPECT_EQ(static_cast<size_t>(moves <= 6 ? moves : 12 - moves), result.moves.size()) << moves;
+  }
+  // 4 x 4: the shortest search's answer, which its own tests check against a breadth-first one.
+  SeedRandom(44);
+  for (int i = 0; i < 5; ++i) {
+    const Board board = RandomSolvableBoard(4);
+    EXPECT_EQ(SolveOptimal4x4(board).size(), Solve(board).moves.size());
   }
   EXPECT_EQ("", Solve(GoalBoard(7)).moves);
 }
