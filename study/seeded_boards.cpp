@@ -155,7 +155,8 @@ std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned
   list.reserve(sides.size() * boards);
   for (const unsigned side : sides) {
     for (unsigned i = 0; i < boards; ++i) {
-      list.push_back({{side, kinds[i % kinds.size()], seed, i, {}}, {}});
+      // Turning with the side as well, so that one board a side still gives every kind.
+      list.push_back({{side, kinds[(i + side) % kinds.size()], seed, i, {}}, {}});
     }
   }
   return list;

@@ -38,7 +38,7 @@ struct StudyBoard {
 Board GenerateBoard(const BoardName& name);
 
 /// The boards of a study, side by side in ascending order, `boards` of each. Kind RANDOM, NEAR
-/// or PARTLY_HOME gives every board that kind; mixed gives board i of a side kind i mod 3.
+/// or PARTLY_HOME gives every board that kind; mixed gives board i of side n kind (i + n) mod 3.
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
                                     const std::vector<BoardKind>& kinds, std::uint64_t seed);
 
