@@ -1,9 +1,13 @@
-// solver_bench.cpp: solve times of fixed seeded boards, and the signature of the solvers' output.
+// solver_bench.cpp: solve times of fixed seeded boards against the floor of applying their
+// solutions, and the signature of the solvers' output.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <map>
 #include <sstream>
+#include <string>
 
 #include "board/random_draw.h"
 #include "methods/method_table.h"
@@ -12,6 +16,11 @@
 #include "test_support/signature.h"
 
 namespace {
+
+// The sides whose solve times are also given as multiples of the floor.
+constexpr int FLOOR_SIDES[] = {50, 100};
+// Repetitions of the solves and the floors; the ratios use their medians.
+constexpr int REPETITIONS = 5;
 
 // The boards of one side, the same on every run: seeded by the side alone.
 const std::vector<Board>& BoardsOfSide(unsigned n) {
@@ -42,12 +51,81 @@ BENCHMARK_CAPTURE(BM_Solve, solve, 0)
     ->Arg(30)
     ->Arg(50)
     ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Solve, solve2, 1)
     ->Arg(10)
     ->Arg(30)
     ->Arg(50)
     ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+
+// The solutions one solver finds for the fixed boards of the side, found once.
+const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
+  static std::map<std::pair<size_t, unsigned>, std::vector<MoveSequence>> solutions;
+  std::vector<MoveSequence>& list = solutions[{solver, n}];
+  if (list.empty()) {
+    std::ostringstream ignored;
+    for (const Board& board : BoardsOfSide(n)) {
+      list.push_back(Methods()[solver].solve(board, ignored).moves);
+    }
+  }
+  return list;
+}
+
+// The floor for a solver: what any method that makes its solution move by move spends at
+// least. The letters of the solver's solutions of the same fixed boards, in the same turn, are
+// applied to a plain array of cells, each letter written into a buffer sized in advance.
+void BM_Floor(benchmark::State& state, size_t solver) {
+  const unsigned n = static_cast<unsigned>(state.range(0));
+  const auto& boards = BoardsOfSide(n);
+  const auto& solutions = SolutionsOfSide(solver, n);
+  size_t longest = 0;
+  for (const MoveSequence& solution : solutions) longest = std::max(longest, solution.size());
+  std::string letters(longest, ' ');
+  std::vector<int> cells;
+  std::ptrdiff_t step[256] = {};
+  step[static_cast<unsigned char>('U')] = -static_cast<std::ptrdiff_t>(n);
+  step[static_cast<unsigned char>('D')] = n;
+  step[static_cast<unsigned char>('L')] = -1;
+  step[static_cast<unsigned char>('R')] = 1;
+  size_t next = 0, moves = 0;
+  for (auto _ : state) {
+    const Board& board = boards[next % boards.size()];
+    const MoveSequence& solution = solutions[next++ % boards.size()];
+    cells = board.tiles;
+    int* cell = cells.data();
+    std::ptrdiff_t blank = board.blank;
+    char* out = &letters[0];
+    for (const char letter : solution) {
+      const std::ptrdiff_t target = blank + step[static_cast<unsigned char>(letter)];
+      cell[blank] = cell[target];
+      cell[target] = 0;
+      blank = target;
+      *out++ = letter;
+    }
+    moves += solution.size();
+    benchmark::DoNotOptimize(cell);
+    benchmark::DoNotOptimize(letters.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_Floor, solve, 0)
+    ->Arg(50)
+    ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Floor, solve2, 1)
+    ->Arg(50)
+    ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
     ->Unit(benchmark::kMillisecond);
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
@@ -78,6 +156,50 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
+// The console table, held back until every benchmark has run, and the medians of CPU time by
+// benchmark and argument ("BM_Solve/solve/100"), from which the lines of multiples of the
+// floor are made. CPU time, since others may be using the machine at the same time.
+class FloorReporter : public benchmark::ConsoleReporter {
+ public:
+  FloorReporter() : benchmark::ConsoleReporter(OO_Tabular) { SetOutputStream(&table); }
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  /// "n=100: solve 1.8x floor, solve2 4.6x floor", or "not measured" where a median is missing.
+  std::string FloorLine(int side) const {
+    std::string line = "n=" + std::to_string(side) + ":";
+    const char* separator = " ";
+    for (const Method& method : Methods()) {
+      const std::string suffix = std::string(method.command) + "/" + std::to_string(side);
+      const auto solve = medians.find("BM_Solve/" + suffix);
+      const auto floor = medians.find("BM_Floor/" + suffix);
+      char text[64];
+      if (solve == medians.end() || floor == medians.end() || floor->second <= 0) {
+        std::snprintf(text, sizeof text, "%s not measured", method.command);
+      } else {
+        std::snprintf(text, sizeof text, "%s %.1fx floor", method.command,
+                      solve->second / floor->second);
+      }
+      line += separator;
+      line += text;
+      separator = ", ";
+    }
+    return line;
+  }
+
+  std::ostringstream table;
+
+ private:
+  std::map<std::string, double> medians;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -85,7 +207,11 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
+  FloorReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  for (const int side : FLOOR_SIDES) std::printf("%s\n", reporter.FloorLine(side).c_str());
+  std::fflush(stdout);
+  std::cout << reporter.table.str() << std::flush;
   benchmark::Shutdown();
   return 0;
 }
