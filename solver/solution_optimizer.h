@@ -5,4 +5,7 @@
 
 /// The sequence with every adjacent pair of opposite letters removed, nested pairs included;
 /// any other character is kept and separates the letters around it.
-MoveSequence OptimizeSolution(MoveSequence sequence);
+MoveSequence OptimizeSolution(const MoveSequence& sequence);
+/// The length of OptimizeSolution(sequence); scratch is working storage that the caller keeps,
+/// to save an allocation per call.
+size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch);
