@@ -7,10 +7,8 @@ namespace {
 struct Opposites {
   char of[256] = {};
   constexpr Opposites() {
-    of['U'] = 'D';
-    of['D'] = 'U';
-    of['L'] = 'R';
-    of['R'] = 'L';
+    const char letters[] = "UDLR";
+    for (int i = 0; i < 4; ++i) of[static_cast<unsigned char>(letters[i])] = letters[i ^ 1];
   }
 };
 constexpr Opposites OPPOSITES;
