@@ -136,26 +136,30 @@ bool Board::IsFirstRowAndColSolved() const {
 bool Board::TrimBoard() {
   if (!IsFirstRowAndColSolved()) return false;
   if (n > 1 && tiles.size() == static_cast<size_t>(n) * n) {
-    std::vector<int> rest;
-    rest.reserve(static_cast<size_t>(n - 1) * (n - 1));
-    // (v - 1) / n as a multiplication: exact for every v below n^2 on sides up to MAX_SIDE,
-    // and a trim of every size of a large board would otherwise divide n^3 / 3 times.
-    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / n + 1;
-    const bool exact = n <= MAX_SIDE;
-    for (unsigned row = 1; row < n; ++row) {
-      for (unsigned i = row * n + 1; i < (row + 1) * n; ++i) {
-        const unsigned v = static_cast<unsigned>(tiles[i]);
-        if (v == 0) {
-          rest.push_back(0);
-          continue;
-        }
+    // Locals, since a store into a cell could otherwise be taken to change n or tiles.
+    const unsigned side = n;
+    const size_t cells = tiles.size();
+    int* const cell = tiles.data();
+    // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
+    // trim of every size of a large board would otherwise divide n^3 / 3 times.
+    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / side + 1;
+    const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
+    unsigned largest = 0;
+    for (size_t i = 0; i < cells; ++i) largest = std::max(largest, static_cast<unsigned>(cell[i]));
+    const bool exact = largest <= exactUpTo;
+    // In place: each kept cell moves to a lower index, and every cell is read before anything
+    // is written over it.
+    int* kept = cell;
+    for (unsigned row = 1; row < side; ++row) {
+      for (unsigned i = row * side + 1; i < (row + 1) * side; ++i) {
+        const unsigned v = static_cast<unsigned>(cell[i]);
         const unsigned goalRow =
-            exact && v <= n * n ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32) : (v - 1) / n;
+            exact ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32) : (v - 1) / side;
         // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
-        rest.push_back(static_cast<int>(v - goalRow - n));
+        *kept++ = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
       }
     }
-    tiles.swap(rest);
+    tiles.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;
   }
   FindBlank();
