@@ -22,6 +22,17 @@ bool SnakeSolver::OnBoard(int index) const {
   return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
 }
 
+int& SnakeSolver::MarkAt(int index) {
+  if (markSide != board.n) {
+    markSide = board.n;
+    markReciprocal = (std::uint64_t{1} << 32) / markSide + 1;
+  }
+  // Exact for every index below n^2 on the sides the grid holds.
+  const unsigned row =
+      static_cast<unsigned>((static_cast<std::uint64_t>(index) * markReciprocal) >> 32);
+  return cellGrid[row][static_cast<unsigned>(index) - row * markSide];
+}
+
 void SnakeSolver::SetMark(int index, int mark) {
   if (!OnBoard(index)) return;
   int& cell = MarkAt(index);
@@ -30,23 +41,22 @@ void SnakeSolver::SetMark(int index, int mark) {
 }
 
 void SnakeSolver::BeginTrial() {
-  recording = true;
-  recordedMoves.clear();
-  trialTiles = board.tiles;
-  trialBlank = board.blank;
-  trialAppliedLength = applied.size();
+  SetCheckpoint();
   markJournal.clear();
   inTrial = true;
 }
 
 void SnakeSolver::RollBackTrial() {
-  board.tiles = trialTiles;
-  board.blank = trialBlank;
-  applied.resize(trialAppliedLength);
+  RollBackToCheckpoint();
   for (auto undo = markJournal.rbegin(); undo != markJournal.rend(); ++undo) {
     MarkAt(undo->first) = undo->second;
   }
   markJournal.clear();
+  inTrial = false;
+}
+
+void SnakeSolver::KeepTrial() {
+  DropCheckpoint();
   inTrial = false;
 }
 

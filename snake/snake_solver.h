@@ -1,6 +1,7 @@
 // snake_solver.h: the second solver, which carries pairs of tiles home together as snakes.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -130,21 +131,46 @@ class SnakeSolver : public Solver {
   /// Sets a cell's mark, remembering the old one while a trial may still be rolled back.
   void SetMark(int index, int mark);
   /// The mark of a board cell; the index must be on the board.
-  int& MarkAt(int index) { return cellGrid[index / Side()][index % Side()]; }
+  int& MarkAt(int index);
 
-  // A snake trial: cheaper than a checkpoint, since a trial only appends to applied
-  /// Switches recording on and remembers the tiles, the length of applied and the grid marks.
+  // A snake trial
+  /// Sets the solver's checkpoint and starts a journal of grid marks.
   void BeginTrial();
-  /// Returns tiles, applied and the grid to where the trial began.
+  /// Returns the board, applied and the grid to where the trial began.
   void RollBackTrial();
+  /// Keeps what the trial did.
+  void KeepTrial();
 
   bool inTrial = false;
-  std::vector<int> trialTiles;
-  unsigned trialBlank = 0;
-  size_t trialAppliedLength = 0;
   std::vector<std::pair<int, int>> markJournal;
+  /// Working storage of the trial's shortened length, kept to save an allocation per trial.
+  MoveSequence shortened;
 
-  // Working storage of FindMovesTo, kept to save an allocation per search
+  // Routing the blank
+  /// FindMovesTo as a piece, valid until the next routing.
+  MovePiece RouteBlankTo(int target);
+  /// With a snake of two tiles and the blank next to its tail: the walk round the snake to the
+  /// target next to its head, without a search; nullptr when it needs one.
+  const MovePiece* FollowDetour(int target);
+  /// The breadth-first search from blankIndex to target, into routeMoves; false, with a
+  /// message, when the target cannot be reached. Every mark stays as it was.
+  bool SearchRoute(int target);
+  /// The letters that move every snake tile one cell forward with the blank at cell from, the
+  /// head first, each a real step on the board; false when one is not.
+  bool SnakeStepLetters(int from, MoveSequence& letters);
+  /// What MoveAlongSnake does to the snake and the grid once the blank stands at from.
+  void AdvanceSnake(int from);
+
+  /// The side for which markReciprocal was worked out: index / side is then
+  /// (index * markReciprocal) >> 32 for every cell, without a division.
+  unsigned markSide = 0;
+  std::uint64_t markReciprocal = 0;
+
+  // Working storage of the routing, kept to save an allocation per search
   std::vector<int> searchQueue;
   std::vector<int> route;
+  MoveSequence routeMoves;
+  /// Whether the last routing reached its target.
+  bool routeFound = false;
+  MoveSequence stepMoves;
 };

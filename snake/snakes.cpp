@@ -36,7 +36,7 @@ bool SnakeSolver::PlaceTilesBySnake(int row1, int col1, int row2, int col2) {
     }
   }
   if (TileAt(row2, col2) != tileB) {
-    const int b = static_cast<int>(board.FindTile(tileB));
+    const int b = static_cast<int>(FindTile(tileB));
     row2 = b / n;
     col2 = b % n;
   }
@@ -82,8 +82,8 @@ bool SnakeSolver::InitSnake(int tileA, int tileB) {
   const int n = Side();
   blankIndex = board.blank;
   const int z = static_cast<int>(blankIndex);
-  const int a = static_cast<int>(board.FindTile(tileA));
-  const int b = static_cast<int>(board.FindTile(tileB));
+  const int a = static_cast<int>(FindTile(tileA));
+  const int b = static_cast<int>(FindTile(tileB));
   snake.clear();
   // A already leads: it is B's left neighbour in a row pair or its lower one in a column pair.
   if (tileA == tileB - 1 || tileA == tileB + n) {
@@ -117,7 +117,8 @@ bool SnakeSolver::MoveAlongSnake() {
   const int n = Side();
   blankIndex = board.blank;
   int p = static_cast<int>(blankIndex);
-  MoveSequence moves;
+  MoveSequence& moves = stepMoves;
+  moves.clear();
   // Every letter is worked out before the snake or the grid change, so a blank that is not next
   // to the head leaves both as they were.
   for (const int cell : snake) {
@@ -130,14 +131,33 @@ bool SnakeSolver::MoveAlongSnake() {
     moves += letter;
     p = cell;
   }
-  p = static_cast<int>(blankIndex);
+  AdvanceSnake(static_cast<int>(blankIndex));
+  DoMoves(moves);
+  SetMark(static_cast<int>(blankIndex), FREE_CELL);
+  return true;
+}
+
+void SnakeSolver::AdvanceSnake(int from) {
+  int p = from;
   for (int& cell : snake) {
     SetMark(p, BLOCKED_CELL);
     std::swap(cell, p);
   }
-  DoMoves(moves);
   blankIndex = static_cast<unsigned>(p);
-  SetMark(p, FREE_CELL);
+}
+
+bool SnakeSolver::SnakeStepLetters(int from, MoveSequence& letters) {
+  const int n = Side();
+  letters.clear();
+  int p = from;
+  for (const int cell : snake) {
+    const char letter = MoveLetter(cell, p, n);
+    // MoveLetter compares indices only: a step sideways must also stay in its row.
+    const bool sideways = letter == 'L' || letter == 'R';
+    if (letter == 'X' || (sideways && (p < cell ? cell : p) % n == 0)) return false;
+    letters += letter;
+    p = cell;
+  }
   return true;
 }
 
@@ -163,7 +183,16 @@ bool SnakeSolver::MoveSnakeAlongPath() {
   // A step that cannot be made leaves the pair short of its goal: the walk has failed.
   if (!MoveAlongSnake()) return false;
   for (const int cell : snakePath) {
-    DoMoves(FindMovesTo(cell));
+    const MovePiece route = RouteBlankTo(cell);
+    // A route that was found takes the blank to cell by real steps, and a snake step of real
+    // steps follows it: neither can be refused, so one text does for both.
+    if (routeFound && SnakeStepLetters(cell, stepMoves)) {
+      AdvanceSnake(cell);
+      DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
+      SetMark(static_cast<int>(blankIndex), FREE_CELL);
+      continue;
+    }
+    DoMoves({route});
     if (static_cast<int>(board.blank) != cell || !MoveAlongSnake()) return false;
   }
   return true;

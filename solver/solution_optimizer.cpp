@@ -14,9 +14,10 @@ struct Opposites {
 constexpr Opposites OPPOSITES;
 
 // Writes the shortened letters to out, which has room for all of them, and returns how many.
-size_t Shorten(const MoveSequence& sequence, char* out) {
+size_t Shorten(const char* letters, size_t count, char* out) {
   size_t length = 0;
-  for (const char letter : sequence) {
+  for (size_t i = 0; i < count; ++i) {
+    const char letter = letters[i];
     const char undone = OPPOSITES.of[static_cast<unsigned char>(letter)];
     if (length > 0 && undone != 0 && out[length - 1] == undone) {
       --length;
@@ -31,11 +32,15 @@ size_t Shorten(const MoveSequence& sequence, char* out) {
 
 MoveSequence OptimizeSolution(const MoveSequence& sequence) {
   MoveSequence result(sequence.size(), '\0');
-  result.resize(Shorten(sequence, &result[0]));
+  result.resize(Shorten(sequence.data(), sequence.size(), &result[0]));
   return result;
 }
 
 size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch) {
-  if (scratch.size() < sequence.size()) scratch.resize(sequence.size());
-  return Shorten(sequence, &scratch[0]);
+  return OptimizedLength(sequence.data(), sequence.size(), scratch);
+}
+
+size_t OptimizedLength(const char* letters, size_t length, MoveSequence& scratch) {
+  if (scratch.size() < length) scratch.resize(length);
+  return Shorten(letters, length, &scratch[0]);
 }

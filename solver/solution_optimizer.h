@@ -9,3 +9,5 @@ MoveSequence OptimizeSolution(const MoveSequence& sequence);
 /// The length of OptimizeSolution(sequence); scratch is working storage that the caller keeps,
 /// to save an allocation per call.
 size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch);
+/// The same for the length letters at letters.
+size_t OptimizedLength(const char* letters, size_t length, MoveSequence& scratch);

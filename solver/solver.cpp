@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "solver/move_macros.h"
+#include "solver/solution_optimizer.h"
 
 namespace {
 
@@ -68,6 +69,12 @@ struct Mover {
     *next++ = letter;
   }
 
+  // How far a letter moves the blank, in cells; the letter must be U, D, L or R.
+  int OffsetOf(char letter) const {
+    const unsigned char code = static_cast<unsigned char>(letter);
+    return STEPS.row[code] * static_cast<int>(n) + STEPS.col[code];
+  }
+
   // One move of the blank, row and column kept; false, with nothing changed, when the letter is
   // refused.
   bool Step(char letter) {
@@ -113,7 +120,13 @@ struct Mover {
       }
       return true;
     }
-    switch (length) {
+    switch (copies == 1 ? 0 : length) {
+      case 0:
+        // One copy: the letters straight from the text.
+        for (size_t k = 0; k < length; ++k) {
+          Move(blank + OffsetOf(letters[k]), letters[k]);
+        }
+        break;
       case 1:
         Repeat<1>(letters, copies);
         break;
@@ -244,7 +257,12 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
   cellOf[0] = static_cast<int>(mover.blank);
   const size_t done = static_cast<size_t>(mover.next - written);
   if (isShort) {
-    applied.append(shortText, done);
+    // A few letters are cheaper one by one than through a call.
+    if (done <= 8) {
+      for (size_t i = 0; i < done; ++i) applied.push_back(shortText[i]);
+    } else {
+      applied.append(shortText, done);
+    }
   } else if (refused) {
     applied.resize(start + done);
   }
@@ -273,6 +291,7 @@ void Solver::ApplyRefusedText(const MovePiece* pieces, size_t count, size_t star
   }
   board.ApplySequence(text, *out);
   Reindex();
+  if (checkpointSet) refusedSinceCheckpoint.emplace_back(start, std::move(text));
 }
 
 void Solver::Replay(size_t first, size_t last, bool backwards) {
@@ -309,6 +328,30 @@ void Solver::SetCheckpoint() {
   checkpointSet = true;
   checkpointApplied = applied.size();
   checkpointCopied = false;
+  refusedSinceCheckpoint.clear();
+}
+
+size_t Solver::MovesSinceCheckpoint() const {
+  size_t length = applied.size() - checkpointApplied;
+  for (const auto& refused : refusedSinceCheckpoint) length += refused.second.size();
+  return length;
+}
+
+size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {
+  const char* since = applied.data() + checkpointApplied;
+  if (refusedSinceCheckpoint.empty()) {
+    return OptimizedLength(since, applied.size() - checkpointApplied, scratch);
+  }
+  // The refused texts put back between the applied ones, where DoMoves was given them.
+  MoveSequence moves;
+  size_t from = checkpointApplied;
+  for (const auto& refused : refusedSinceCheckpoint) {
+    moves.append(applied, from, refused.first - from);
+    moves += refused.second;
+    from = refused.first;
+  }
+  moves.append(applied, from, MoveSequence::npos);
+  return OptimizedLength(moves.data(), moves.size(), scratch);
 }
 
 void Solver::RollBackToCheckpoint() {

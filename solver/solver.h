@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/board.h"
@@ -77,6 +78,8 @@ class Solver {
   void DoMoves(std::initializer_list<MovePiece> text);
   /// DoMoves(macro), count times: each copy is a text of its own.
   void DoMovesTimes(const char* macro, int count) { ApplyTimes(MovePiece(macro), count); }
+  /// The same for a macro given as a piece of one copy.
+  void DoMovesTimes(const MovePiece& macro, int count) { ApplyTimes(macro, count); }
 
   // Undoing a stretch of moves
   /// Remembers the length of applied, so that RollBackToCheckpoint can return to this point.
@@ -86,6 +89,11 @@ class Solver {
   void RollBackToCheckpoint();
   /// Forgets the checkpoint, keeping every move made since.
   void DropCheckpoint() { checkpointSet = false; }
+  /// How many letters DoMoves was given since the checkpoint, refused texts included: what
+  /// recordedMoves would hold had recording been switched on there.
+  size_t MovesSinceCheckpoint() const;
+  /// Those letters' length once shortened by OptimizeSolution; scratch is working storage.
+  size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
 
   // Routing the blank beside a tile; the caller passes the blank's position
   /// Leaves the blank directly above the tile; a blank arriving from below pushes it down.
@@ -107,6 +115,12 @@ class Solver {
   unsigned FindTile(int t) const;
   /// Row and column of the cell that holds tile t.
   void FindTileCoord(int t, int& row, int& col) const;
+  /// Row and column of the blank, which the moves keep without a division.
+  void FindBlankCoord(int& row, int& col) {
+    SyncBlank();
+    row = blankRow;
+    col = blankCol;
+  }
   /// The tile at (row, col); -1 for a cell off the board.
   int TileAt(int row, int col) const;
 
@@ -155,4 +169,6 @@ class Solver {
   bool checkpointCopied = false;
   std::vector<int> checkpointTiles;
   unsigned checkpointBlank = 0;
+  /// The texts refused since the checkpoint, each with the length applied had then.
+  std::vector<std::pair<size_t, MoveSequence>> refusedSinceCheckpoint;
 };
