@@ -43,8 +43,12 @@ struct Detour {
   // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
   // that enter the same cells up to k.
   unsigned short skip[LONGEST] = {};
-  // The letters as a piece that knows its reach, set once the table holds the walk for good.
+  // The letters followed by the snake's step into the target, which moves the blank on into
+  // the head's and then the tail's cell.
+  std::string withStep;
+  // Both as pieces that know their reach, set once the table holds the walk for good.
   MovePiece piece{""};
+  MovePiece pieceWithStep{""};
 };
 
 using Detours = std::vector<Detour>;
@@ -101,6 +105,8 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
   });
   for (size_t i = 0; i < walks.size(); ++i) {
     Detour& detour = walks[i];
+    // Codes 0 ... 3 are up, right, left, down: a step's opposite is 3 minus it.
+    detour.withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
     for (size_t k = 0; k < detour.letters.size(); ++k) {
       size_t next = i + 1;
       while (next < walks.size() && walks[next].letters.size() == detour.letters.size() &&
@@ -120,7 +126,10 @@ struct DetourTable {
   DetourTable() {
     for (int shape = 0; shape < 64; ++shape) {
       shapes[shape] = ShapeDetours(shape / 16, shape / 4 % 4, shape % 4);
-      for (Detour& detour : shapes[shape]) detour.piece = MovePiece(detour.letters.c_str());
+      for (Detour& detour : shapes[shape]) {
+        detour.piece = MovePiece(detour.letters.c_str());
+        detour.pieceWithStep = MovePiece(detour.withStep.c_str());
+      }
     }
   }
 };
@@ -146,45 +155,43 @@ MovePiece SnakeSolver::RouteBlankTo(int target) {
     Out() << "Error in FindMovesTo - failed to reach final destination!";
     return MovePiece(routeMoves.c_str());
   }
-  const MovePiece* detour = FollowDetour(target);
-  routeFound = detour != nullptr || SearchRoute(target);
+  DetourFound detour;
+  routeFound = FollowDetour(target, detour) || SearchRoute(target);
   // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
   SetMark(start, FREE_CELL);
-  return detour != nullptr ? *detour : MovePiece(routeMoves.data(), routeMoves.size(), 1);
+  return detour.walk != nullptr ? *detour.walk : MovePiece(routeMoves.data(), routeMoves.size(), 1);
 }
 
-const MovePiece* SnakeSolver::FollowDetour(int target) {
-  if (snake.size() != 2) return nullptr;
+bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
+  if (snake.size() != 2) return false;
   const int n = Side();
-  int blankRow, blankCol;
-  FindBlankCoord(blankRow, blankCol);
-  // The step from a cell to a neighbouring index, and that neighbour's row and column; -1 when
-  // the index is no neighbour.
-  const auto step = [n](int from, int row, int col, int to, int& toRow, int& toCol) {
+  int* rows = found.rows;
+  int* cols = found.cols;
+  FindBlankCoord(rows[0], cols[0]);
+  // The step from cell `from` (index i - 1 of rows and cols) to the neighbouring index `to`,
+  // whose row and column go to index i; -1 when `to` is no neighbour.
+  const auto step = [n, rows, cols](int i, int from, int to) {
     const int difference = to - from;
-    const int code = difference == -n                 ? 0
-                     : difference == 1 && col + 1 < n ? 1
-                     : difference == -1 && col > 0    ? 2
-                     : difference == n                ? 3
-                                                      : -1;
+    const int code = difference == -n                         ? 0
+                     : difference == 1 && cols[i - 1] + 1 < n ? 1
+                     : difference == -1 && cols[i - 1] > 0    ? 2
+                     : difference == n                        ? 3
+                                                              : -1;
     if (code >= 0) {
-      toRow = row + ROW_STEP[code];
-      toCol = col + COL_STEP[code];
+      rows[i] = rows[i - 1] + ROW_STEP[code];
+      cols[i] = cols[i - 1] + COL_STEP[code];
     }
     return code;
   };
-  const int head = snake[0], tail = snake[1];
-  int tailRow = 0, tailCol = 0, headRow = 0, headCol = 0, targetRow = 0, targetCol = 0;
-  const int toTail =
-      step(static_cast<int>(board.blank), blankRow, blankCol, tail, tailRow, tailCol);
-  if (toTail < 0) return nullptr;
-  const int toHead = step(tail, tailRow, tailCol, head, headRow, headCol);
-  if (toHead < 0) return nullptr;
-  const int toTarget = step(head, headRow, headCol, target, targetRow, targetCol);
-  if (toTarget < 0) return nullptr;
+  const int toTail = step(1, static_cast<int>(board.blank), snake[1]);
+  if (toTail < 0) return false;
+  const int toHead = step(2, snake[1], snake[0]);
+  if (toHead < 0) return false;
+  const int toTarget = step(3, snake[0], target);
+  if (toTarget < 0) return false;
   // The walks avoid the tail and the head; they must be closed to the search as well.
-  if (cellGrid[tailRow][tailCol] == FREE_CELL || cellGrid[headRow][headCol] == FREE_CELL) {
-    return nullptr;
+  if (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL) {
+    return false;
   }
   const Detours& detours = DetoursOf(toTail, toHead, toTarget);
   for (size_t i = 0; i < detours.size();) {
@@ -192,16 +199,20 @@ const MovePiece* SnakeSolver::FollowDetour(int target) {
     size_t k = 0;
     const size_t length = detour.piece.length;
     for (; k < length; ++k) {
-      const int r = blankRow + detour.rows[k], c = blankCol + detour.cols[k];
+      const int r = rows[0] + detour.rows[k], c = cols[0] + detour.cols[k];
       if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
           static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
         break;
       }
     }
-    if (k == length) return &detour.piece;
+    if (k == length) {
+      found.walk = &detour.piece;
+      found.walkAndStep = &detour.pieceWithStep;
+      return true;
+    }
     i = detour.skip[k];
   }
-  return nullptr;
+  return false;
 }
 
 bool SnakeSolver::SearchRoute(int target) {

@@ -36,22 +36,22 @@ int& SnakeSolver::MarkAt(int index) {
 void SnakeSolver::SetMark(int index, int mark) {
   if (!OnBoard(index)) return;
   int& cell = MarkAt(index);
-  if (inTrial) markJournal.emplace_back(index, cell);
+  if (inTrial) Journal(index, cell);
   cell = mark;
 }
 
 void SnakeSolver::BeginTrial() {
   SetCheckpoint();
-  markJournal.clear();
+  journalLength = 0;
   inTrial = true;
 }
 
 void SnakeSolver::RollBackTrial() {
   RollBackToCheckpoint();
-  for (auto undo = markJournal.rbegin(); undo != markJournal.rend(); ++undo) {
-    MarkAt(undo->first) = undo->second;
+  while (journalLength > 0) {
+    const auto& undo = markJournal[--journalLength];
+    MarkAt(undo.first) = undo.second;
   }
-  markJournal.clear();
   inTrial = false;
 }
 

@@ -132,6 +132,17 @@ class SnakeSolver : public Solver {
   void SetMark(int index, int mark);
   /// The mark of a board cell; the index must be on the board.
   int& MarkAt(int index);
+  /// SetMark for the board cell index, which stands at row and col.
+  void SetMarkAt(int index, int row, int col, int mark) {
+    int& cell = cellGrid[row][col];
+    if (inTrial) Journal(index, cell);
+    cell = mark;
+  }
+  /// Notes a cell's mark before a trial changes it.
+  void Journal(int index, int mark) {
+    if (journalLength == markJournal.size()) markJournal.resize(2 * journalLength + 64);
+    markJournal[journalLength++] = {index, mark};
+  }
 
   // A snake trial
   /// Sets the solver's checkpoint and starts a journal of grid marks.
@@ -142,16 +153,29 @@ class SnakeSolver : public Solver {
   void KeepTrial();
 
   bool inTrial = false;
+  /// The cells' marks before the trial changed them, the first journalLength entries.
   std::vector<std::pair<int, int>> markJournal;
+  size_t journalLength = 0;
   /// Working storage of the trial's shortened length, kept to save an allocation per trial.
   MoveSequence shortened;
 
   // Routing the blank
   /// FindMovesTo as a piece, valid until the next routing.
   MovePiece RouteBlankTo(int target);
+  /// What FollowDetour finds: the walk, the walk with the snake's step into the target after
+  /// it, and the rows and columns of the blank, the tail, the head and the target.
+  struct DetourFound {
+    const MovePiece* walk = nullptr;
+    const MovePiece* walkAndStep = nullptr;
+    int rows[4] = {};
+    int cols[4] = {};
+  };
   /// With a snake of two tiles and the blank next to its tail: the walk round the snake to the
-  /// target next to its head, without a search; nullptr when it needs one.
-  const MovePiece* FollowDetour(int target);
+  /// target next to its head, without a search; false when it needs one.
+  bool FollowDetour(int target, DetourFound& found);
+  /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it as one
+  /// text, when FollowDetour finds the walk; false, with nothing done, otherwise.
+  bool StepAlongDetour(int cell);
   /// The breadth-first search from blankIndex to target, into routeMoves; false, with a
   /// message, when the target cannot be reached. Every mark stays as it was.
   bool SearchRoute(int target);

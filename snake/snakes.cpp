@@ -146,6 +146,25 @@ void SnakeSolver::AdvanceSnake(int from) {
   blankIndex = static_cast<unsigned>(p);
 }
 
+bool SnakeSolver::StepAlongDetour(int cell) {
+  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark.
+  blankIndex = board.blank;
+  const int start = static_cast<int>(blankIndex);
+  DetourFound found;
+  if (!OnBoard(start) || !OnBoard(cell) || !FollowDetour(cell, found)) return false;
+  routeFound = true;
+  const int head = snake[0], tail = snake[1];
+  SetMarkAt(start, found.rows[0], found.cols[0], FREE_CELL);
+  SetMarkAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
+  SetMarkAt(head, found.rows[2], found.cols[2], BLOCKED_CELL);
+  snake[0] = cell;
+  snake[1] = head;
+  blankIndex = static_cast<unsigned>(tail);
+  DoMoves({*found.walkAndStep});
+  SetMarkAt(tail, found.rows[1], found.cols[1], FREE_CELL);
+  return true;
+}
+
 bool SnakeSolver::SnakeStepLetters(int from, MoveSequence& letters) {
   const int n = Side();
   letters.clear();
@@ -183,6 +202,7 @@ bool SnakeSolver::MoveSnakeAlongPath() {
   // A step that cannot be made leaves the pair short of its goal: the walk has failed.
   if (!MoveAlongSnake()) return false;
   for (const int cell : snakePath) {
+    if (StepAlongDetour(cell)) continue;
     const MovePiece route = RouteBlankTo(cell);
     // A route that was found takes the blank to cell by real steps, and a snake step of real
     // steps follows it: neither can be refused, so one text does for both.

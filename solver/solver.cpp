@@ -47,7 +47,7 @@ constexpr Characters CHARACTERS;
 // to change the fields.
 struct Mover {
   int* cells;
-  int* cellOf;
+  std::uint16_t* cellOf;
   // One less than the size of cellOf, a power of two: any value a cell holds indexes into it. A
   // value that is no tile of the board (only a broken board holds one) lands on another's entry,
   // which FindTile then finds wrong and rebuilds.
@@ -59,13 +59,18 @@ struct Mover {
   // Where the next applied letter is written.
   char* next;
 
-  // The blank into the neighbouring cell target, and the letter written.
-  void Move(unsigned target, char letter) {
+  // The blank into the neighbouring cell target.
+  void Shift(unsigned target) {
     const int tile = cells[target];
     cells[blank] = tile;
     cells[target] = 0;
-    cellOf[static_cast<unsigned>(tile) & mask] = static_cast<int>(blank);
+    cellOf[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(blank);
     blank = target;
+  }
+
+  // The blank into the neighbouring cell target, and the letter written.
+  void Move(unsigned target, char letter) {
+    Shift(target);
     *next++ = letter;
   }
 
@@ -86,6 +91,23 @@ struct Mover {
     row = r;
     col = c;
     return true;
+  }
+
+  // Applies letters[first, last) again, or backwards their opposites, which undo them; a letter
+  // that would leave the board (none does when they all applied before) is passed over.
+  void Replay(const char* letters, size_t first, size_t last, bool backwards) {
+    Mover local = *this;
+    for (size_t i = first; i < last; ++i) {
+      const unsigned char letter = static_cast<unsigned char>(
+          backwards ? STEPS.opposite[static_cast<unsigned char>(letters[last - 1 - (i - first)])]
+                    : letters[i]);
+      const int r = local.row + STEPS.row[letter], c = local.col + STEPS.col[letter];
+      if (static_cast<unsigned>(r) >= local.n || static_cast<unsigned>(c) >= local.n) continue;
+      local.Shift(static_cast<unsigned>(r) * local.n + static_cast<unsigned>(c));
+      local.row = r;
+      local.col = c;
+    }
+    *this = local;
   }
 
   // Applies the letters of the pieces; false at the first refused one, with the letters before
@@ -235,6 +257,31 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
   // A board whose cells do not match its side, or whose blank is off it, has no legal move.
   if (n == 0 || cells != static_cast<size_t>(n) * n || board.blank >= cells) return false;
   SyncBlank();
+  if (count == 1 && pieces[0].count == 1 && pieces[0].length <= 16 && pieces[0].lettersOnly &&
+      blankRow + pieces[0].minRow >= 0 && blankRow + pieces[0].maxRow < static_cast<int>(n) &&
+      blankCol + pieces[0].minCol >= 0 && blankCol + pieces[0].maxCol < static_cast<int>(n)) {
+    // The snake's text: one short walk, on the board from start to end.
+    const MovePiece& piece = pieces[0];
+    int* const cell = board.tiles.data();
+    std::uint16_t* const index = cellOf.data();
+    const unsigned mask = static_cast<unsigned>(cellOf.size() - 1);
+    unsigned at = board.blank;
+    for (size_t k = 0; k < piece.length; ++k) {
+      const unsigned char code = static_cast<unsigned char>(piece.letters[k]);
+      const unsigned target = at + STEPS.row[code] * static_cast<int>(n) + STEPS.col[code];
+      const int tile = cell[target];
+      cell[at] = tile;
+      cell[target] = 0;
+      index[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(at);
+      at = target;
+    }
+    board.blank = syncedBlank = at;
+    blankRow += piece.driftRow;
+    blankCol += piece.driftCol;
+    index[0] = static_cast<std::uint16_t>(at);
+    for (size_t k = 0; k < piece.length; ++k) applied.push_back(piece.letters[k]);
+    return true;
+  }
   // A short text is written on the stack and appended; a long one straight into applied, made
   // longer for it first.
   char shortText[256];
@@ -254,7 +301,7 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
   board.blank = syncedBlank = mover.blank;
   blankRow = mover.row;
   blankCol = mover.col;
-  cellOf[0] = static_cast<int>(mover.blank);
+  cellOf[0] = static_cast<std::uint16_t>(mover.blank);
   const size_t done = static_cast<size_t>(mover.next - written);
   if (isShort) {
     // A few letters are cheaper one by one than through a call.
@@ -301,8 +348,6 @@ void Solver::Replay(size_t first, size_t last, bool backwards) {
     return;
   }
   SyncBlank();
-  // Replayed letters are already in applied: a scratch character takes each written letter.
-  char scratch = 0;
   Mover mover{board.tiles.data(),
               cellOf.data(),
               static_cast<unsigned>(cellOf.size() - 1),
@@ -310,18 +355,12 @@ void Solver::Replay(size_t first, size_t last, bool backwards) {
               board.blank,
               blankRow,
               blankCol,
-              &scratch};
-  for (size_t i = first; i < last; ++i) {
-    const size_t at = backwards ? last - 1 - (i - first) : i;
-    const char letter =
-        backwards ? STEPS.opposite[static_cast<unsigned char>(applied[at])] : applied[at];
-    mover.next = &scratch;
-    mover.Step(letter);
-  }
+              nullptr};
+  mover.Replay(applied.data(), first, last, backwards);
   board.blank = syncedBlank = mover.blank;
   blankRow = mover.row;
   blankCol = mover.col;
-  cellOf[0] = static_cast<int>(mover.blank);
+  cellOf[0] = static_cast<std::uint16_t>(mover.blank);
 }
 
 void Solver::SetCheckpoint() {
@@ -381,13 +420,13 @@ void Solver::Reindex() const {
   size_t size = 1;
   while (size < cells) size *= 2;
   // Entries left from before are harmless: FindTile checks every entry against the board.
-  cellOf.resize(size, -1);
+  cellOf.resize(size, 0);
   // From the last cell back, so that a value held twice is indexed at its first cell.
   const int* const cell = board.tiles.data();
-  int* const index = cellOf.data();
+  std::uint16_t* const index = cellOf.data();
   const unsigned mask = static_cast<unsigned>(size - 1);
   for (size_t i = cells; i-- > 0;)
-    index[static_cast<unsigned>(cell[i]) & mask] = static_cast<int>(i);
+    index[static_cast<unsigned>(cell[i]) & mask] = static_cast<std::uint16_t>(i);
 }
 
 void Solver::BringBlankAbove(int blankRow, int blankCol, int& tileRow, int& tileCol) {

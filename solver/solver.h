@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -155,7 +156,7 @@ class Solver {
 
   /// cellOf[t] is the cell of tile t while nothing but the solver's moves changed the board;
   /// FindTile checks it and rebuilds it when the board was changed otherwise.
-  mutable std::vector<int> cellOf = std::vector<int>(1, -1);
+  mutable std::vector<std::uint16_t> cellOf = std::vector<std::uint16_t>(1, 0);
   /// The blank's row and column, valid for syncedBlank and syncedSide.
   unsigned syncedBlank = 0;
   unsigned syncedSide = 0;
