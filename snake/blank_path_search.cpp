@@ -163,37 +163,54 @@ MovePiece SnakeSolver::RouteBlankTo(int target) {
 }
 
 bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
+  found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
-  const int n = Side();
+  FindBlankCoord(found.rows[0], found.cols[0]);
+  return StepTo(1, static_cast<int>(board.blank), snake[1], found) &&
+         StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
+         MatchDetour(found);
+}
+
+bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
+  found.walk = found.walkAndStep = nullptr;
+  if (snake.size() != 2) return false;
+  // The snake moved into the last target: the blank stands where its tail stood, the tail where
+  // its head stood, and the head on that target.
   int* rows = found.rows;
   int* cols = found.cols;
-  FindBlankCoord(rows[0], cols[0]);
-  // The step from cell `from` (index i - 1 of rows and cols) to the neighbouring index `to`,
-  // whose row and column go to index i; -1 when `to` is no neighbour.
-  const auto step = [n, rows, cols](int i, int from, int to) {
-    const int difference = to - from;
-    const int code = difference == -n                         ? 0
-                     : difference == 1 && cols[i - 1] + 1 < n ? 1
-                     : difference == -1 && cols[i - 1] > 0    ? 2
-                     : difference == n                        ? 3
-                                                              : -1;
-    if (code >= 0) {
-      rows[i] = rows[i - 1] + ROW_STEP[code];
-      cols[i] = cols[i - 1] + COL_STEP[code];
-    }
-    return code;
-  };
-  const int toTail = step(1, static_cast<int>(board.blank), snake[1]);
-  if (toTail < 0) return false;
-  const int toHead = step(2, snake[1], snake[0]);
-  if (toHead < 0) return false;
-  const int toTarget = step(3, snake[0], target);
-  if (toTarget < 0) return false;
+  rows[0] = rows[1], cols[0] = cols[1];
+  rows[1] = rows[2], cols[1] = cols[2];
+  rows[2] = rows[3], cols[2] = cols[3];
+  found.codes[0] = found.codes[1];
+  found.codes[1] = found.codes[2];
+  return StepTo(3, snake[0], target, found) && MatchDetour(found);
+}
+
+bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
+  const int n = Side();
+  const int difference = to - from;
+  const int col = found.cols[i - 1];
+  const int code = difference == -n                 ? 0
+                   : difference == 1 && col + 1 < n ? 1
+                   : difference == -1 && col > 0    ? 2
+                   : difference == n                ? 3
+                                                    : -1;
+  if (code < 0) return false;
+  found.codes[i - 1] = code;
+  found.rows[i] = found.rows[i - 1] + ROW_STEP[code];
+  found.cols[i] = col + COL_STEP[code];
+  return true;
+}
+
+bool SnakeSolver::MatchDetour(DetourFound& found) const {
+  const int n = Side();
+  const int* rows = found.rows;
+  const int* cols = found.cols;
   // The walks avoid the tail and the head; they must be closed to the search as well.
   if (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL) {
     return false;
   }
-  const Detours& detours = DetoursOf(toTail, toHead, toTarget);
+  const Detours& detours = DetoursOf(found.codes[0], found.codes[1], found.codes[2]);
   for (size_t i = 0; i < detours.size();) {
     const Detour& detour = detours[i];
     size_t k = 0;

@@ -17,11 +17,6 @@ void SnakeSolver::ResetCellGrid() {
   }
 }
 
-bool SnakeSolver::OnBoard(int index) const {
-  const int n = Side();
-  return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
-}
-
 int& SnakeSolver::MarkAt(int index) {
   if (markSide != board.n) {
     markSide = board.n;

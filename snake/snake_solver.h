@@ -127,7 +127,10 @@ class SnakeSolver : public Solver {
  private:
   int Side() const { return static_cast<int>(board.n); }
   /// True for the index of a board cell, on a board the grid can hold.
-  bool OnBoard(int index) const;
+  bool OnBoard(int index) const {
+    const int n = Side();
+    return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
+  }
   /// Sets a cell's mark, remembering the old one while a trial may still be rolled back.
   void SetMark(int index, int mark);
   /// The mark of a board cell; the index must be on the board.
@@ -163,19 +166,29 @@ class SnakeSolver : public Solver {
   /// FindMovesTo as a piece, valid until the next routing.
   MovePiece RouteBlankTo(int target);
   /// What FollowDetour finds: the walk, the walk with the snake's step into the target after
-  /// it, and the rows and columns of the blank, the tail, the head and the target.
+  /// it, the rows and columns of the blank, the tail, the head and the target, and the steps
+  /// from each of the first three to the next (0 ... 3 for up, right, left, down).
   struct DetourFound {
     const MovePiece* walk = nullptr;
     const MovePiece* walkAndStep = nullptr;
     int rows[4] = {};
     int cols[4] = {};
+    int codes[3] = {};
   };
   /// With a snake of two tiles and the blank next to its tail: the walk round the snake to the
   /// target next to its head, without a search; false when it needs one.
   bool FollowDetour(int target, DetourFound& found);
+  /// FollowDetour right after the snake moved into the target of found, which it updates.
+  bool FollowDetourOn(int target, DetourFound& found);
+  /// Row, column and step code i of found for the step from index from to index to, which
+  /// must be a neighbour of the cell at i - 1; false when it is not.
+  bool StepTo(int i, int from, int to, DetourFound& found) const;
+  /// The first listed walk for found's shape whose cells are all free, into found.
+  bool MatchDetour(DetourFound& found) const;
   /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it as one
-  /// text, when FollowDetour finds the walk; false, with nothing done, otherwise.
-  bool StepAlongDetour(int cell);
+  /// text, when a detour is found; false, with nothing done, otherwise. With a previous step
+  /// (found.walk set) the detour is looked for from that one.
+  bool StepAlongDetour(int cell, DetourFound& found);
   /// The breadth-first search from blankIndex to target, into routeMoves; false, with a
   /// message, when the target cannot be reached. Every mark stays as it was.
   bool SearchRoute(int target);

@@ -146,12 +146,13 @@ void SnakeSolver::AdvanceSnake(int from) {
   blankIndex = static_cast<unsigned>(p);
 }
 
-bool SnakeSolver::StepAlongDetour(int cell) {
+bool SnakeSolver::StepAlongDetour(int cell, DetourFound& found) {
   // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark.
   blankIndex = board.blank;
   const int start = static_cast<int>(blankIndex);
-  DetourFound found;
-  if (!OnBoard(start) || !OnBoard(cell) || !FollowDetour(cell, found)) return false;
+  if (!OnBoard(start) || !OnBoard(cell)) return false;
+  const bool previous = found.walk != nullptr;
+  if (!(previous ? FollowDetourOn(cell, found) : FollowDetour(cell, found))) return false;
   routeFound = true;
   const int head = snake[0], tail = snake[1];
   SetMarkAt(start, found.rows[0], found.cols[0], FREE_CELL);
@@ -201,8 +202,9 @@ bool SnakeSolver::MoveSnakeAlongPath() {
   }
   // A step that cannot be made leaves the pair short of its goal: the walk has failed.
   if (!MoveAlongSnake()) return false;
+  DetourFound found;
   for (const int cell : snakePath) {
-    if (StepAlongDetour(cell)) continue;
+    if (StepAlongDetour(cell, found)) continue;
     const MovePiece route = RouteBlankTo(cell);
     // A route that was found takes the blank to cell by real steps, and a snake step of real
     // steps follows it: neither can be refused, so one text does for both.

@@ -97,15 +97,19 @@ struct Mover {
   // that would leave the board (none does when they all applied before) is passed over.
   void Replay(const char* letters, size_t first, size_t last, bool backwards) {
     Mover local = *this;
-    for (size_t i = first; i < last; ++i) {
-      const unsigned char letter = static_cast<unsigned char>(
-          backwards ? STEPS.opposite[static_cast<unsigned char>(letters[last - 1 - (i - first)])]
-                    : letters[i]);
+    const auto step = [&local](unsigned char letter) {
       const int r = local.row + STEPS.row[letter], c = local.col + STEPS.col[letter];
-      if (static_cast<unsigned>(r) >= local.n || static_cast<unsigned>(c) >= local.n) continue;
+      if (static_cast<unsigned>(r) >= local.n || static_cast<unsigned>(c) >= local.n) return;
       local.Shift(static_cast<unsigned>(r) * local.n + static_cast<unsigned>(c));
       local.row = r;
       local.col = c;
+    };
+    if (backwards) {
+      for (size_t i = last; i-- > first;) {
+        step(static_cast<unsigned char>(STEPS.opposite[static_cast<unsigned char>(letters[i])]));
+      }
+    } else {
+      for (size_t i = first; i < last; ++i) step(static_cast<unsigned char>(letters[i]));
     }
     *this = local;
   }
@@ -247,28 +251,24 @@ void Solver::Record(const MovePiece* pieces, size_t count, int times) {
 }
 
 bool Solver::Run(const MovePiece* pieces, size_t count) {
-  size_t total = 0;
-  for (size_t i = 0; i < count; ++i) {
-    if (pieces[i].count > 0) total += pieces[i].length * static_cast<size_t>(pieces[i].count);
-  }
-  if (total == 0) return true;
   const unsigned n = board.n;
   const size_t cells = board.tiles.size();
   // A board whose cells do not match its side, or whose blank is off it, has no legal move.
-  if (n == 0 || cells != static_cast<size_t>(n) * n || board.blank >= cells) return false;
-  SyncBlank();
-  if (count == 1 && pieces[0].count == 1 && pieces[0].length <= 16 && pieces[0].lettersOnly &&
-      blankRow + pieces[0].minRow >= 0 && blankRow + pieces[0].maxRow < static_cast<int>(n) &&
-      blankCol + pieces[0].minCol >= 0 && blankCol + pieces[0].maxCol < static_cast<int>(n)) {
+  const bool movable = n != 0 && cells == static_cast<size_t>(n) * n && board.blank < cells;
+  if (movable) SyncBlank();
+  const MovePiece* const single = movable && count == 1 ? pieces : nullptr;
+  if (single != nullptr && single->count == 1 && single->length <= 16 && single->lettersOnly &&
+      blankRow + single->minRow >= 0 && blankRow + single->maxRow < static_cast<int>(n) &&
+      blankCol + single->minCol >= 0 && blankCol + single->maxCol < static_cast<int>(n)) {
+    const MovePiece& first = *single;
     // The snake's text: one short walk, on the board from start to end.
-    const MovePiece& piece = pieces[0];
     int* const cell = board.tiles.data();
     std::uint16_t* const index = cellOf.data();
     const unsigned mask = static_cast<unsigned>(cellOf.size() - 1);
+    const int* const offset = stepOffset;
     unsigned at = board.blank;
-    for (size_t k = 0; k < piece.length; ++k) {
-      const unsigned char code = static_cast<unsigned char>(piece.letters[k]);
-      const unsigned target = at + STEPS.row[code] * static_cast<int>(n) + STEPS.col[code];
+    for (size_t k = 0; k < first.length; ++k) {
+      const unsigned target = at + offset[static_cast<unsigned char>(first.letters[k])];
       const int tile = cell[target];
       cell[at] = tile;
       cell[target] = 0;
@@ -276,12 +276,18 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
       at = target;
     }
     board.blank = syncedBlank = at;
-    blankRow += piece.driftRow;
-    blankCol += piece.driftCol;
+    blankRow += first.driftRow;
+    blankCol += first.driftCol;
     index[0] = static_cast<std::uint16_t>(at);
-    for (size_t k = 0; k < piece.length; ++k) applied.push_back(piece.letters[k]);
+    applied.append(first.letters, first.length);
     return true;
   }
+  size_t total = 0;
+  for (size_t i = 0; i < count; ++i) {
+    if (pieces[i].count > 0) total += pieces[i].length * static_cast<size_t>(pieces[i].count);
+  }
+  if (total == 0) return true;
+  if (!movable) return false;
   // A short text is written on the stack and appended; a long one straight into applied, made
   // longer for it first.
   char shortText[256];
@@ -407,9 +413,14 @@ void Solver::RollBackToCheckpoint() {
   checkpointSet = false;
 }
 
-void Solver::SyncBlank() {
-  if (board.blank == syncedBlank && board.n == syncedSide) return;
+void Solver::Resync() {
   syncedBlank = board.blank;
+  if (board.n != syncedSide) {
+    for (const char letter : {'U', 'D', 'L', 'R'}) {
+      const unsigned char code = static_cast<unsigned char>(letter);
+      stepOffset[code] = STEPS.row[code] * static_cast<int>(board.n) + STEPS.col[code];
+    }
+  }
   syncedSide = board.n;
   blankRow = board.n == 0 ? 0 : static_cast<int>(board.blank / board.n);
   blankCol = board.n == 0 ? 0 : static_cast<int>(board.blank % board.n);
@@ -518,13 +529,6 @@ void Solver::ShiftTileInRow(int targetCol, int tileCol) {
   DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
 }
 
-bool Solver::IsTileAtGoal(int t) const {
-  // The solvers work on permutations only, where "the first cell holding t is t - 1" is
-  // "cell t - 1 holds t".
-  const size_t cell = static_cast<size_t>(t) - 1;
-  return board.n != 0 && t > 0 && cell < board.tiles.size() && board.tiles[cell] == t;
-}
-
 unsigned Solver::FindTile(int t) const {
   const auto indexed = [this, t](unsigned& cell) {
     if (t < 0 || static_cast<size_t>(t) >= cellOf.size()) return false;
@@ -548,13 +552,6 @@ void Solver::FindTileCoord(int t, int& row, int& col) const {
   const int n = static_cast<int>(board.n);
   row = n == 0 ? 0 : index / n;
   col = n == 0 ? 0 : index % n;
-}
-
-int Solver::TileAt(int row, int col) const {
-  const int n = static_cast<int>(board.n);
-  if (row < 0 || col < 0 || row >= n || col >= n) return -1;
-  const size_t index = static_cast<size_t>(row) * n + col;
-  return index < board.tiles.size() ? board.tiles[index] : -1;
 }
 
 void Solver::ReportTailFault(const char* function, const char* problem) const {

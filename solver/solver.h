@@ -110,7 +110,12 @@ class Solver {
 
   // Questions about the working board
   /// True when tile t stands at its goal cell.
-  bool IsTileAtGoal(int t) const;
+  bool IsTileAtGoal(int t) const {
+    // The solvers work on permutations only, where "the first cell holding t is t - 1" is
+    // "cell t - 1 holds t".
+    const size_t cell = static_cast<size_t>(t) - 1;
+    return board.n != 0 && t > 0 && cell < board.tiles.size() && board.tiles[cell] == t;
+  }
   /// Index of the cell that holds tile t, as Board::FindTile, but from an index of the tiles'
   /// cells that every move keeps current: O(1) on a board that holds each tile once.
   unsigned FindTile(int t) const;
@@ -123,7 +128,12 @@ class Solver {
     col = blankCol;
   }
   /// The tile at (row, col); -1 for a cell off the board.
-  int TileAt(int row, int col) const;
+  int TileAt(int row, int col) const {
+    const int n = static_cast<int>(board.n);
+    if (row < 0 || col < 0 || row >= n || col >= n) return -1;
+    const size_t index = static_cast<size_t>(row) * n + col;
+    return index < board.tiles.size() ? board.tiles[index] : -1;
+  }
 
   /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
   void ReportTailFault(const char* function, const char* problem) const;
@@ -150,7 +160,11 @@ class Solver {
   /// Rebuilds the index of the tiles' cells from the board.
   void Reindex() const;
   /// Brings the blank's row and column up to date with board.blank and board.n.
-  void SyncBlank();
+  void SyncBlank() {
+    if (board.blank != syncedBlank || board.n != syncedSide) Resync();
+  }
+  /// SyncBlank's work when the blank or the side changed.
+  void Resync();
 
   std::ostream* out;
 
@@ -162,6 +176,8 @@ class Solver {
   unsigned syncedSide = 0;
   int blankRow = 0;
   int blankCol = 0;
+  /// How far each letter moves the blank, in cells, on a board of side syncedSide.
+  int stepOffset[256] = {};
 
   bool checkpointSet = false;
   size_t checkpointApplied = 0;
