@@ -1,6 +1,8 @@
 // snake_solver.cpp: the snake solver's grid, its trials, and the method's entry.
 #include "snake/snake_solver.h"
 
+#include <algorithm>
+
 #include "solver/reduction.h"
 
 SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
@@ -9,11 +11,12 @@ SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
 }
 
 void SnakeSolver::ResetCellGrid() {
-  const unsigned n = board.n;
+  // Whole rows at a time: this runs on every reduction.
+  const unsigned n = std::min(board.n, MAX_SIDE);
   for (unsigned i = 0; i < MAX_SIDE; ++i) {
-    for (unsigned j = 0; j < MAX_SIDE; ++j) {
-      cellGrid[i][j] = (i < n && j < n) ? FREE_CELL : BLOCKED_CELL;
-    }
+    const unsigned free = i < n ? n : 0;
+    std::fill(cellGrid[i], cellGrid[i] + free, FREE_CELL);
+    std::fill(cellGrid[i] + free, cellGrid[i] + MAX_SIDE, BLOCKED_CELL);
   }
 }
 
