@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "board/random_draw.h"
 #include "methods/method_table.h"
@@ -20,7 +21,7 @@ namespace {
 // The sides whose solve times are also given as multiples of the floor.
 constexpr int FLOOR_SIDES[] = {50, 100};
 // Repetitions of the solves and the floors; the ratios use their medians.
-constexpr int REPETITIONS = 5;
+constexpr int REPETITIONS = 7;
 
 // The boards of one side, the same on every run: seeded by the side alone.
 const std::vector<Board>& BoardsOfSide(unsigned n) {
@@ -205,6 +206,14 @@ class FloorReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
   std::fflush(stdout);
+  // Repetitions of different benchmarks run interleaved, so that a solve and its floor are
+  // timed through the same spells of load from others on the machine; a flag given on the
+  // command line comes later and wins.
+  std::vector<char*> arguments(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  arguments.insert(arguments.begin() + 1, interleave);
+  argc = static_cast<int>(arguments.size());
+  argv = arguments.data();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   FloorReporter reporter;
