@@ -40,12 +40,14 @@ struct Detour {
   // The cells the blank enters, from the blank's cell.
   signed char rows[LONGEST] = {};
   signed char cols[LONGEST] = {};
+  // The same cells as steps in cellGrid seen as one array of MAX_SIDE x MAX_SIDE.
+  short gridSteps[LONGEST] = {};
   // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
   // that enter the same cells up to k.
   unsigned short skip[LONGEST] = {};
   // The letters followed by the snake's step into the target, which moves the blank on into
-  // the head's and then the tail's cell.
-  std::string withStep;
+  // the head's and then the tail's cell; at least 16 characters can be read from it.
+  char withStep[LONGEST + 16] = {};
   // Both as pieces that know their reach, set once the table holds the walk for good.
   MovePiece piece{""};
   MovePiece pieceWithStep{""};
@@ -106,7 +108,12 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
   for (size_t i = 0; i < walks.size(); ++i) {
     Detour& detour = walks[i];
     // Codes 0 ... 3 are up, right, left, down: a step's opposite is 3 minus it.
-    detour.withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
+    const std::string withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
+    withStep.copy(detour.withStep, withStep.size());
+    for (size_t k = 0; k < detour.letters.size(); ++k) {
+      detour.gridSteps[k] =
+          static_cast<short>(detour.rows[k] * static_cast<int>(MAX_SIDE) + detour.cols[k]);
+    }
     for (size_t k = 0; k < detour.letters.size(); ++k) {
       size_t next = i + 1;
       while (next < walks.size() && walks[next].letters.size() == detour.letters.size() &&
@@ -128,7 +135,7 @@ struct DetourTable {
       shapes[shape] = ShapeDetours(shape / 16, shape / 4 % 4, shape % 4);
       for (Detour& detour : shapes[shape]) {
         detour.piece = MovePiece(detour.letters.c_str());
-        detour.pieceWithStep = MovePiece(detour.withStep.c_str());
+        detour.pieceWithStep = MovePiece(detour.withStep);
       }
     }
   }
@@ -211,15 +218,23 @@ bool SnakeSolver::MatchDetour(DetourFound& found) const {
     return false;
   }
   const Detours& detours = DetoursOf(found.codes[0], found.codes[1], found.codes[2]);
+  const int* const blank = &cellGrid[0][0] + rows[0] * static_cast<int>(MAX_SIDE) + cols[0];
   for (size_t i = 0; i < detours.size();) {
     const Detour& detour = detours[i];
+    const MovePiece& reach = detour.piece;
+    const size_t length = reach.length;
     size_t k = 0;
-    const size_t length = detour.piece.length;
-    for (; k < length; ++k) {
-      const int r = rows[0] + detour.rows[k], c = cols[0] + detour.cols[k];
-      if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
-          static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
-        break;
+    if (rows[0] + reach.minRow >= 0 && rows[0] + reach.maxRow < n && cols[0] + reach.minCol >= 0 &&
+        cols[0] + reach.maxCol < n) {
+      // The whole walk lies on the board: only the marks are looked at.
+      while (k < length && blank[detour.gridSteps[k]] == FREE_CELL) ++k;
+    } else {
+      for (; k < length; ++k) {
+        const int r = rows[0] + detour.rows[k], c = cols[0] + detour.cols[k];
+        if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
+            static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
+          break;
+        }
       }
     }
     if (k == length) {

@@ -34,6 +34,7 @@ int& SnakeSolver::MarkAt(int index) {
 void SnakeSolver::SetMark(int index, int mark) {
   if (!OnBoard(index)) return;
   int& cell = MarkAt(index);
+  if (cell == mark) return;
   if (inTrial) Journal(index, cell);
   cell = mark;
 }

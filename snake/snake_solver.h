@@ -138,6 +138,8 @@ class SnakeSolver : public Solver {
   /// SetMark for the board cell index, which stands at row and col.
   void SetMarkAt(int index, int row, int col, int mark) {
     int& cell = cellGrid[row][col];
+    // A mark that stays as it is needs no journal entry: undoing it would change nothing.
+    if (cell == mark) return;
     if (inTrial) Journal(index, cell);
     cell = mark;
   }
@@ -185,10 +187,12 @@ class SnakeSolver : public Solver {
   bool StepTo(int i, int from, int to, DetourFound& found) const;
   /// The first listed walk for found's shape whose cells are all free, into found.
   bool MatchDetour(DetourFound& found) const;
-  /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it as one
-  /// text, when a detour is found; false, with nothing done, otherwise. With a previous step
-  /// (found.walk set) the detour is looked for from that one.
+  /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it, added to
+  /// pendingSteps, when a detour is found; false, with nothing done, otherwise. With a previous
+  /// step (found.walk set) the detour is looked for from that one.
   bool StepAlongDetour(int cell, DetourFound& found);
+  /// Applies the steps StepAlongDetour left pending, as one text.
+  void ApplyPendingSteps();
   /// The breadth-first search from blankIndex to target, into routeMoves; false, with a
   /// message, when the target cannot be reached. Every mark stays as it was.
   bool SearchRoute(int target);
@@ -210,4 +214,8 @@ class SnakeSolver : public Solver {
   /// Whether the last routing reached its target.
   bool routeFound = false;
   MoveSequence stepMoves;
+  /// The letters of the snake steps not yet applied (the first pendingSteps.length of
+  /// pendingLetters), and their reach as a piece.
+  MoveSequence pendingLetters;
+  MovePiece pendingSteps{""};
 };

@@ -1,4 +1,5 @@
 // snakes.cpp: forming a two-tile snake and carrying it home along its route.
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -147,11 +148,17 @@ void SnakeSolver::AdvanceSnake(int from) {
 }
 
 bool SnakeSolver::StepAlongDetour(int cell, DetourFound& found) {
-  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark.
-  blankIndex = board.blank;
+  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
+  // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
+  // letters can make refused, so nothing that could be seen changes. Meanwhile blankIndex is
+  // where the blank will be.
+  const bool previous = found.walk != nullptr;
+  if (!previous) {
+    ApplyPendingSteps();
+    blankIndex = board.blank;
+  }
   const int start = static_cast<int>(blankIndex);
   if (!OnBoard(start) || !OnBoard(cell)) return false;
-  const bool previous = found.walk != nullptr;
   if (!(previous ? FollowDetourOn(cell, found) : FollowDetour(cell, found))) return false;
   routeFound = true;
   const int head = snake[0], tail = snake[1];
@@ -161,7 +168,17 @@ bool SnakeSolver::StepAlongDetour(int cell, DetourFound& found) {
   snake[0] = cell;
   snake[1] = head;
   blankIndex = static_cast<unsigned>(tail);
-  DoMoves({*found.walkAndStep});
+  const MovePiece& walk = *found.walkAndStep;
+  const size_t used = pendingSteps.length;
+  // Room for 16 more letters than the walk has: a walk of up to 16 is copied as 16 at once.
+  if (pendingLetters.size() < used + walk.length + 16) pendingLetters.resize(2 * used + 64);
+  char* const pending = &pendingLetters[used];
+  if (walk.length <= 16) {
+    std::memcpy(pending, walk.letters, 16);
+  } else {
+    std::memcpy(pending, walk.letters, walk.length);
+  }
+  pendingSteps.Append(walk);
   SetMarkAt(tail, found.rows[1], found.cols[1], FREE_CELL);
   return true;
 }
@@ -205,6 +222,7 @@ bool SnakeSolver::MoveSnakeAlongPath() {
   DetourFound found;
   for (const int cell : snakePath) {
     if (StepAlongDetour(cell, found)) continue;
+    ApplyPendingSteps();
     const MovePiece route = RouteBlankTo(cell);
     // A route that was found takes the blank to cell by real steps, and a snake step of real
     // steps follows it: neither can be refused, so one text does for both.
@@ -217,5 +235,13 @@ bool SnakeSolver::MoveSnakeAlongPath() {
     DoMoves({route});
     if (static_cast<int>(board.blank) != cell || !MoveAlongSnake()) return false;
   }
+  ApplyPendingSteps();
   return true;
+}
+
+void SnakeSolver::ApplyPendingSteps() {
+  if (pendingSteps.length == 0) return;
+  pendingSteps.letters = pendingLetters.data();
+  DoMoves({pendingSteps});
+  pendingSteps = MovePiece("");
 }

@@ -58,6 +58,8 @@ struct Mover {
   int col;
   // Where the next applied letter is written.
   char* next;
+  // How far each letter moves the blank, in cells (the solver's stepOffset).
+  const int* offset;
 
   // The blank into the neighbouring cell target.
   void Shift(unsigned target) {
@@ -75,10 +77,7 @@ struct Mover {
   }
 
   // How far a letter moves the blank, in cells; the letter must be U, D, L or R.
-  int OffsetOf(char letter) const {
-    const unsigned char code = static_cast<unsigned char>(letter);
-    return STEPS.row[code] * static_cast<int>(n) + STEPS.col[code];
-  }
+  int OffsetOf(char letter) const { return offset[static_cast<unsigned char>(letter)]; }
 
   // One move of the blank, row and column kept; false, with nothing changed, when the letter is
   // refused.
@@ -257,11 +256,12 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
   const bool movable = n != 0 && cells == static_cast<size_t>(n) * n && board.blank < cells;
   if (movable) SyncBlank();
   const MovePiece* const single = movable && count == 1 ? pieces : nullptr;
-  if (single != nullptr && single->count == 1 && single->length <= 16 && single->lettersOnly &&
+  if (single != nullptr && single->count == 1 && single->lettersOnly &&
       blankRow + single->minRow >= 0 && blankRow + single->maxRow < static_cast<int>(n) &&
       blankCol + single->minCol >= 0 && blankCol + single->maxCol < static_cast<int>(n)) {
     const MovePiece& first = *single;
-    // The snake's text: one short walk, on the board from start to end.
+    // One walk that stays on the board from start to end, the snake's text: its letters go to
+    // applied in one piece.
     int* const cell = board.tiles.data();
     std::uint16_t* const index = cellOf.data();
     const unsigned mask = static_cast<unsigned>(cellOf.size() - 1);
@@ -302,7 +302,8 @@ bool Solver::Run(const MovePiece* pieces, size_t count) {
               board.blank,
               blankRow,
               blankCol,
-              written};
+              written,
+              stepOffset};
   const bool refused = !mover.Run(pieces, count);
   board.blank = syncedBlank = mover.blank;
   blankRow = mover.row;
@@ -361,7 +362,8 @@ void Solver::Replay(size_t first, size_t last, bool backwards) {
               board.blank,
               blankRow,
               blankCol,
-              nullptr};
+              nullptr,
+              stepOffset};
   mover.Replay(applied.data(), first, last, backwards);
   board.blank = syncedBlank = mover.blank;
   blankRow = mover.row;

@@ -42,6 +42,20 @@ struct MovePiece {
           lettersOnly && (letter == 'U' || letter == 'D' || letter == 'L' || letter == 'R');
     }
   }
+
+  /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
+  void Append(const MovePiece& next) {
+    const auto lower = [](int a, int b) { return a < b ? a : b; };
+    const auto upper = [](int a, int b) { return a > b ? a : b; };
+    minRow = lower(minRow, driftRow + next.minRow);
+    maxRow = upper(maxRow, driftRow + next.maxRow);
+    minCol = lower(minCol, driftCol + next.minCol);
+    maxCol = upper(maxCol, driftCol + next.maxCol);
+    driftRow += next.driftRow;
+    driftCol += next.driftCol;
+    lettersOnly = lettersOnly && next.lettersOnly;
+    length += next.length;
+  }
 };
 
 /// count copies of the macro, as Repeat builds them.
