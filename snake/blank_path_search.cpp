@@ -33,7 +33,7 @@ constexpr int COL_STEP[] = {0, 1, -1, 0};
 struct Detour {
   // How many steps longer than the shortest walk round the snake the listed walks go, and the
   // most steps a listed walk takes.
-  static constexpr int SLACK = 2;
+  static constexpr int SLACK = 4;
   static constexpr size_t LONGEST = 16;
 
   std::string letters;
