@@ -138,23 +138,21 @@ bool Board::TrimBoard() {
   if (n > 1 && tiles.size() == static_cast<size_t>(n) * n) {
     // Locals, since a store into a cell could otherwise be taken to change n or tiles.
     const unsigned side = n;
-    const size_t cells = tiles.size();
     int* const cell = tiles.data();
     // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
     // trim of every size of a large board would otherwise divide n^3 / 3 times.
     const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / side + 1;
     const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
-    unsigned largest = 0;
-    for (size_t i = 0; i < cells; ++i) largest = std::max(largest, static_cast<unsigned>(cell[i]));
-    const bool exact = largest <= exactUpTo;
     // In place: each kept cell moves to a lower index, and every cell is read before anything
     // is written over it.
     int* kept = cell;
     for (unsigned row = 1; row < side; ++row) {
-      for (unsigned i = row * side + 1; i < (row + 1) * side; ++i) {
-        const unsigned v = static_cast<unsigned>(cell[i]);
-        const unsigned goalRow =
-            exact ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32) : (v - 1) / side;
+      const int* const from = cell + static_cast<size_t>(row) * side;
+      for (unsigned col = 1; col < side; ++col) {
+        const unsigned v = static_cast<unsigned>(from[col]);
+        const unsigned goalRow = v - 1 < exactUpTo
+                                     ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32)
+                                     : (v - 1) / side;
         // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
         *kept++ = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
       }
