@@ -34,7 +34,7 @@ struct Detour {
   // How many steps longer than the shortest walk round the snake the listed walks go, and the
   // most steps a listed walk takes.
   static constexpr int SLACK = 4;
-  static constexpr size_t LONGEST = 16;
+  static constexpr size_t LONGEST = 12;
 
   std::string letters;
   // The cells the blank enters, from the blank's cell.
@@ -54,6 +54,18 @@ struct Detour {
 };
 
 using Detours = std::vector<Detour>;
+
+// What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
+// close together in memory.
+struct DetourCheck {
+  // How far the walk's cells reach from the blank's cell.
+  signed char minRow = 0, maxRow = 0, minCol = 0, maxCol = 0;
+  unsigned char length = 0;
+  signed char rows[Detour::LONGEST] = {};
+  signed char cols[Detour::LONGEST] = {};
+  short gridSteps[Detour::LONGEST] = {};
+  unsigned short skip[Detour::LONGEST] = {};
+};
 
 // Every walk of at most maxLength steps from (0, 0) to the target over cells not blocked and not
 // entered before, in the search's order of letters.
@@ -126,9 +138,10 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
   return walks;
 }
 
-// The walks of every shape, listed on first use.
+// The walks of every shape, listed on first use, and what MatchDetour reads of them.
 struct DetourTable {
   std::array<Detours, 64> shapes;
+  std::array<std::vector<DetourCheck>, 64> checks;
 
   DetourTable() {
     for (int shape = 0; shape < 64; ++shape) {
@@ -136,14 +149,25 @@ struct DetourTable {
       for (Detour& detour : shapes[shape]) {
         detour.piece = MovePiece(detour.letters.c_str());
         detour.pieceWithStep = MovePiece(detour.withStep);
+        DetourCheck check;
+        check.minRow = static_cast<signed char>(detour.piece.minRow);
+        check.maxRow = static_cast<signed char>(detour.piece.maxRow);
+        check.minCol = static_cast<signed char>(detour.piece.minCol);
+        check.maxCol = static_cast<signed char>(detour.piece.maxCol);
+        check.length = static_cast<unsigned char>(detour.piece.length);
+        std::copy(detour.rows, detour.rows + Detour::LONGEST, check.rows);
+        std::copy(detour.cols, detour.cols + Detour::LONGEST, check.cols);
+        std::copy(detour.gridSteps, detour.gridSteps + Detour::LONGEST, check.gridSteps);
+        std::copy(detour.skip, detour.skip + Detour::LONGEST, check.skip);
+        checks[shape].push_back(check);
       }
     }
   }
 };
 
-const Detours& DetoursOf(int toTail, int toHead, int toTarget) {
+const DetourTable& Table() {
   static const DetourTable table;
-  return table.shapes[toTail * 16 + toHead * 4 + toTarget];
+  return table;
 }
 
 }  // namespace
@@ -175,7 +199,7 @@ bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
   FindBlankCoord(found.rows[0], found.cols[0]);
   return StepTo(1, static_cast<int>(board.blank), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
-         MatchDetour(found);
+         MatchDetour(found, false);
 }
 
 bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
@@ -190,7 +214,8 @@ bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
   rows[2] = rows[3], cols[2] = cols[3];
   found.codes[0] = found.codes[1];
   found.codes[1] = found.codes[2];
-  return StepTo(3, snake[0], target, found) && MatchDetour(found);
+  // StepAlongDetour closed the new tail and head itself.
+  return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
 }
 
 bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
@@ -209,28 +234,30 @@ bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
   return true;
 }
 
-bool SnakeSolver::MatchDetour(DetourFound& found) const {
+bool SnakeSolver::MatchDetour(DetourFound& found, bool snakeClosed) const {
   const int n = Side();
   const int* rows = found.rows;
   const int* cols = found.cols;
   // The walks avoid the tail and the head; they must be closed to the search as well.
-  if (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL) {
+  if (!snakeClosed &&
+      (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL)) {
     return false;
   }
-  const Detours& detours = DetoursOf(found.codes[0], found.codes[1], found.codes[2]);
+  const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
+  const DetourTable& table = Table();
+  const std::vector<DetourCheck>& checks = table.checks[shape];
   const int* const blank = &cellGrid[0][0] + rows[0] * static_cast<int>(MAX_SIDE) + cols[0];
-  for (size_t i = 0; i < detours.size();) {
-    const Detour& detour = detours[i];
-    const MovePiece& reach = detour.piece;
-    const size_t length = reach.length;
+  for (size_t i = 0; i < checks.size();) {
+    const DetourCheck& check = checks[i];
+    const size_t length = check.length;
     size_t k = 0;
-    if (rows[0] + reach.minRow >= 0 && rows[0] + reach.maxRow < n && cols[0] + reach.minCol >= 0 &&
-        cols[0] + reach.maxCol < n) {
+    if (rows[0] + check.minRow >= 0 && rows[0] + check.maxRow < n && cols[0] + check.minCol >= 0 &&
+        cols[0] + check.maxCol < n) {
       // The whole walk lies on the board: only the marks are looked at.
-      while (k < length && blank[detour.gridSteps[k]] == FREE_CELL) ++k;
+      while (k < length && blank[check.gridSteps[k]] == FREE_CELL) ++k;
     } else {
       for (; k < length; ++k) {
-        const int r = rows[0] + detour.rows[k], c = cols[0] + detour.cols[k];
+        const int r = rows[0] + check.rows[k], c = cols[0] + check.cols[k];
         if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
             static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
           break;
@@ -238,11 +265,11 @@ bool SnakeSolver::MatchDetour(DetourFound& found) const {
       }
     }
     if (k == length) {
-      found.walk = &detour.piece;
-      found.walkAndStep = &detour.pieceWithStep;
+      found.walk = &table.shapes[shape][i].piece;
+      found.walkAndStep = &table.shapes[shape][i].pieceWithStep;
       return true;
     }
-    i = detour.skip[k];
+    i = check.skip[k];
   }
   return false;
 }

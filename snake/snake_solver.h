@@ -185,8 +185,9 @@ class SnakeSolver : public Solver {
   /// Row, column and step code i of found for the step from index from to index to, which
   /// must be a neighbour of the cell at i - 1; false when it is not.
   bool StepTo(int i, int from, int to, DetourFound& found) const;
-  /// The first listed walk for found's shape whose cells are all free, into found.
-  bool MatchDetour(DetourFound& found) const;
+  /// The first listed walk for found's shape whose cells are all free, into found; the tail's
+  /// and the head's marks are looked at unless snakeClosed says they are known to be closed.
+  bool MatchDetour(DetourFound& found, bool snakeClosed) const;
   /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it, added to
   /// pendingSteps, when a detour is found; false, with nothing done, otherwise. With a previous
   /// step (found.walk set) the detour is looked for from that one.
