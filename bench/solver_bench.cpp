@@ -20,7 +20,8 @@ namespace {
 
 // The sides whose solve times are also given as multiples of the floor.
 constexpr int FLOOR_SIDES[] = {50, 100};
-// Repetitions of the solves and the floors; the ratios use their medians.
+// Repetitions of the solves and the floors; the ratios use their medians, which others'
+// builds and measurements on the machine disturb less than they do single runs.
 constexpr int REPETITIONS = 7;
 
 // The boards of one side, the same on every run: seeded by the side alone.
@@ -206,14 +207,6 @@ class FloorReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
   std::fflush(stdout);
-  // Repetitions of different benchmarks run interleaved, so that a solve and its floor are
-  // timed through the same spells of load from others on the machine; a flag given on the
-  // command line comes later and wins.
-  std::vector<char*> arguments(argv, argv + argc);
-  char interleave[] = "--benchmark_enable_random_interleaving=true";
-  arguments.insert(arguments.begin() + 1, interleave);
-  argc = static_cast<int>(arguments.size());
-  argv = arguments.data();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   FloorReporter reporter;
