@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iostream>
+#include <ctime>
 #include <map>
 #include <sstream>
 #include <string>
@@ -19,9 +19,8 @@
 namespace {
 
 // The sides whose solve times are also given as multiples of the floor.
-constexpr int FLOOR_SIDES[] = {50, 100};
-// Repetitions of the solves and the floors; the ratios use their medians, which others'
-// builds and measurements on the machine disturb less than they do single runs.
+constexpr unsigned FLOOR_SIDES[] = {50, 100};
+// Repetitions of the solves and the floors in the table, which gives their medians.
 constexpr int REPETITIONS = 7;
 
 // The boards of one side, the same on every run: seeded by the side alone.
@@ -81,21 +80,21 @@ const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
 // The floor for a solver: what any method that makes its solution move by move spends at
 // least. The letters of the solver's solutions of the same fixed boards, in the same turn, are
 // applied to a plain array of cells, each letter written into a buffer sized in advance.
-void BM_Floor(benchmark::State& state, size_t solver) {
-  const unsigned n = static_cast<unsigned>(state.range(0));
-  const auto& boards = BoardsOfSide(n);
-  const auto& solutions = SolutionsOfSide(solver, n);
-  size_t longest = 0;
-  for (const MoveSequence& solution : solutions) longest = std::max(longest, solution.size());
-  std::string letters(longest, ' ');
-  std::vector<int> cells;
-  std::ptrdiff_t step[256] = {};
-  step[static_cast<unsigned char>('U')] = -static_cast<std::ptrdiff_t>(n);
-  step[static_cast<unsigned char>('D')] = n;
-  step[static_cast<unsigned char>('L')] = -1;
-  step[static_cast<unsigned char>('R')] = 1;
-  size_t next = 0, moves = 0;
-  for (auto _ : state) {
+class Floor {
+ public:
+  Floor(size_t solver, unsigned n)
+      : boards(BoardsOfSide(n)), solutions(SolutionsOfSide(solver, n)) {
+    size_t longest = 0;
+    for (const MoveSequence& solution : solutions) longest = std::max(longest, solution.size());
+    letters.assign(longest, ' ');
+    step[static_cast<unsigned char>('U')] = -static_cast<std::ptrdiff_t>(n);
+    step[static_cast<unsigned char>('D')] = n;
+    step[static_cast<unsigned char>('L')] = -1;
+    step[static_cast<unsigned char>('R')] = 1;
+  }
+
+  /// Applies the next solution to a copy of its board; returns how many letters it has.
+  size_t ApplyNext() {
     const Board& board = boards[next % boards.size()];
     const MoveSequence& solution = solutions[next++ % boards.size()];
     cells = board.tiles;
@@ -109,11 +108,25 @@ void BM_Floor(benchmark::State& state, size_t solver) {
       blank = target;
       *out++ = letter;
     }
-    moves += solution.size();
     benchmark::DoNotOptimize(cell);
     benchmark::DoNotOptimize(letters.data());
     benchmark::ClobberMemory();
+    return solution.size();
   }
+
+ private:
+  const std::vector<Board>& boards;
+  const std::vector<MoveSequence>& solutions;
+  std::string letters;
+  std::vector<int> cells;
+  std::ptrdiff_t step[256] = {};
+  size_t next = 0;
+};
+
+void BM_Floor(benchmark::State& state, size_t solver) {
+  Floor floor(solver, static_cast<unsigned>(state.range(0)));
+  size_t moves = 0;
+  for (auto _ : state) moves += floor.ApplyNext();
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
@@ -158,49 +171,59 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
-// The console table, held back until every benchmark has run, and the medians of CPU time by
-// benchmark and argument ("BM_Solve/solve/100"), from which the lines of multiples of the
-// floor are made. CPU time, since others may be using the machine at the same time.
-class FloorReporter : public benchmark::ConsoleReporter {
- public:
-  FloorReporter() : benchmark::ConsoleReporter(OO_Tabular) { SetOutputStream(&table); }
+// The multiples of the floor, measured apart from the table: batches of solves and batches of
+// the floor alternate, so that both meet the same spells of load from others on the machine,
+// and the medians of their CPU time per run are compared.
+constexpr int FLOOR_ROUNDS = 9;
+constexpr double FLOOR_BATCH_SECONDS = 0.1;
 
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
+// CPU seconds per run of work, over a batch of at least FLOOR_BATCH_SECONDS and a multiple of
+// four runs, so that every fixed board counts alike.
+template <typename Work>
+double SecondsPerRun(Work work) {
+  const std::clock_t start = std::clock();
+  int runs = 0;
+  double seconds = 0;
+  while (runs == 0 || seconds < FLOOR_BATCH_SECONDS) {
+    for (int i = 0; i < 4; ++i) work();
+    runs += 4;
+    seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   }
+  return seconds / runs;
+}
 
-  /// "n=100: solve 1.8x floor, solve2 4.6x floor", or "not measured" where a median is missing.
-  std::string FloorLine(int side) const {
-    std::string line = "n=" + std::to_string(side) + ":";
-    const char* separator = " ";
-    for (const Method& method : Methods()) {
-      const std::string suffix = std::string(method.command) + "/" + std::to_string(side);
-      const auto solve = medians.find("BM_Solve/" + suffix);
-      const auto floor = medians.find("BM_Floor/" + suffix);
-      char text[64];
-      if (solve == medians.end() || floor == medians.end() || floor->second <= 0) {
-        std::snprintf(text, sizeof text, "%s not measured", method.command);
-      } else {
-        std::snprintf(text, sizeof text, "%s %.1fx floor", method.command,
-                      solve->second / floor->second);
-      }
-      line += separator;
-      line += text;
-      separator = ", ";
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// "n=100: solve 1.8x floor, solve2 4.6x floor"
+std::string FloorLine(unsigned side) {
+  std::string line = "n=" + std::to_string(side) + ":";
+  const char* separator = " ";
+  for (size_t solver = 0; solver < Methods().size(); ++solver) {
+    const Method& method = Methods()[solver];
+    const auto& boards = BoardsOfSide(side);
+    Floor floor(solver, side);
+    std::ostringstream out;
+    size_t next = 0;
+    std::vector<double> solves, floors;
+    for (int round = 0; round < FLOOR_ROUNDS; ++round) {
+      solves.push_back(SecondsPerRun([&] {
+        benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()], out));
+        out.str("");
+      }));
+      floors.push_back(SecondsPerRun([&] { floor.ApplyNext(); }));
     }
-    return line;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %.1fx floor", method.command,
+                  Median(solves) / Median(floors));
+    line += separator;
+    line += text;
+    separator = ", ";
   }
-
-  std::ostringstream table;
-
- private:
-  std::map<std::string, double> medians;
-};
+  return line;
+}
 
 }  // namespace
 
@@ -209,11 +232,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  FloorReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (const int side : FLOOR_SIDES) std::printf("%s\n", reporter.FloorLine(side).c_str());
+  for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());
   std::fflush(stdout);
-  std::cout << reporter.table.str() << std::flush;
+  benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
 }
