@@ -1,9 +1,14 @@
-// solver_bench.cpp: solve times of fixed seeded boards, and the signature of the solvers' output.
+// solver_bench.cpp: solve times of fixed seeded boards against the floor of applying their
+// solutions, and the signature of the solvers' output.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "board/random_draw.h"
 #include "methods/method_table.h"
@@ -18,6 +23,11 @@
 #include "test_support/signature.h"
 
 namespace {
+
+// The sides whose solve times are also given as multiples of the floor.
+constexpr unsigned FLOOR_SIDES[] = {50, 100};
+// Repetitions of the solves and the floors in the table, which gives their medians.
+constexpr int REPETITIONS = 7;
 
 // The boards of one side, the same on every run: seeded by the side alone.
 const std::vector<Board>& BoardsOfSide(unsigned n) {
@@ -48,12 +58,95 @@ BENCHMARK_CAPTURE(BM_Solve, solve, 0)
     ->Arg(30)
     ->Arg(50)
     ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Solve, solve2, 1)
     ->Arg(10)
     ->Arg(30)
     ->Arg(50)
     ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+
+// The solutions one solver finds for the fixed boards of the side, found once.
+const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
+  static std::map<std::pair<size_t, unsigned>, std::vector<MoveSequence>> solutions;
+  std::vector<MoveSequence>& list = solutions[{solver, n}];
+  if (list.empty()) {
+    std::ostringstream ignored;
+    for (const Board& board : BoardsOfSide(n)) {
+      list.push_back(Methods()[solver].solve(board, ignored).moves);
+    }
+  }
+  return list;
+}
+
+// The floor for a solver: what any method that makes its solution move by move spends at
+// least. The letters of the solver's solutions of the same fixed boards, in the same turn, are
+// applied to a plain array of cells, each letter written into a buffer sized in advance.
+class Floor {
+ public:
+  Floor(size_t solver, unsigned n)
+      : boards(BoardsOfSide(n)), solutions(SolutionsOfSide(solver, n)) {
+    size_t longest = 0;
+    for (const MoveSequence& solution : solutions) longest = std::max(longest, solution.size());
+    letters.assign(longest, ' ');
+    step[static_cast<unsigned char>('U')] = -static_cast<std::ptrdiff_t>(n);
+    step[static_cast<unsigned char>('D')] = n;
+    step[static_cast<unsigned char>('L')] = -1;
+    step[static_cast<unsigned char>('R')] = 1;
+  }
+
+  /// Applies the next solution to a copy of its board; returns how many letters it has.
+  size_t ApplyNext() {
+    const Board& board = boards[next % boards.size()];
+    const MoveSequence& solution = solutions[next++ % boards.size()];
+    cells = board.tiles;
+    int* cell = cells.data();
+    std::ptrdiff_t blank = board.blank;
+    char* out = &letters[0];
+    for (const char letter : solution) {
+      const std::ptrdiff_t target = blank + step[static_cast<unsigned char>(letter)];
+      cell[blank] = cell[target];
+      cell[target] = 0;
+      blank = target;
+      *out++ = letter;
+    }
+    benchmark::DoNotOptimize(cell);
+    benchmark::DoNotOptimize(letters.data());
+    benchmark::ClobberMemory();
+    return solution.size();
+  }
+
+ private:
+  const std::vector<Board>& boards;
+  const std::vector<MoveSequence>& solutions;
+  std::string letters;
+  std::vector<int> cells;
+  std::ptrdiff_t step[256] = {};
+  size_t next = 0;
+};
+
+void BM_Floor(benchmark::State& state, size_t solver) {
+  Floor floor(solver, static_cast<unsigned>(state.range(0)));
+  size_t moves = 0;
+  for (auto _ : state) moves += floor.ApplyNext();
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_Floor, solve, 0)
+    ->Arg(50)
+    ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Floor, solve2, 1)
+    ->Arg(50)
+    ->Arg(100)
+    ->Repetitions(REPETITIONS)
+    ->DisplayAggregatesOnly()
     ->Unit(benchmark::kMillisecond);
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
@@ -142,6 +235,60 @@ void BM_IsSolvable(benchmark::State& state) {
 }
 BENCHMARK(BM_IsSolvable)->Arg(100)->Unit(benchmark::kMicrosecond);
 
+// The multiples of the floor, measured apart from the table: batches of solves and batches of
+// the floor alternate, so that both meet the same spells of load from others on the machine,
+// and the medians of their CPU time per run are compared.
+constexpr int FLOOR_ROUNDS = 9;
+constexpr double FLOOR_BATCH_SECONDS = 0.1;
+
+// CPU seconds per run of work, over a batch of at least FLOOR_BATCH_SECONDS and a multiple of
+// four runs, so that every fixed board counts alike.
+template <typename Work>
+double SecondsPerRun(Work work) {
+  const std::clock_t start = std::clock();
+  int runs = 0;
+  double seconds = 0;
+  while (runs == 0 || seconds < FLOOR_BATCH_SECONDS) {
+    for (int i = 0; i < 4; ++i) work();
+    runs += 4;
+    seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  }
+  return seconds / runs;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// "n=100: solve 1.8x floor, solve2 4.6x floor"
+std::string FloorLine(unsigned side) {
+  std::string line = "n=" + std::to_string(side) + ":";
+  const char* separator = " ";
+  for (size_t solver = 0; solver < Methods().size(); ++solver) {
+    const Method& method = Methods()[solver];
+    const auto& boards = BoardsOfSide(side);
+    Floor floor(solver, side);
+    std::ostringstream out;
+    size_t next = 0;
+    std::vector<double> solves, floors;
+    for (int round = 0; round < FLOOR_ROUNDS; ++round) {
+      solves.push_back(SecondsPerRun([&] {
+        benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()], out));
+        out.str("");
+      }));
+      floors.push_back(SecondsPerRun([&] { floor.ApplyNext(); }));
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %.1fx floor", method.command,
+                  Median(solves) / Median(floors));
+    line += separator;
+    line += text;
+    separator = ", ";
+  }
+  return line;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,6 +296,8 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());
+  std::fflush(stdout);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -2,6 +2,8 @@
 #include "board/board.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 #include "board/random_draw.h"
@@ -134,15 +136,28 @@ bool Board::IsFirstRowAndColSolved() const {
 bool Board::TrimBoard() {
   if (!IsFirstRowAndColSolved()) return false;
   if (n > 1 && tiles.size() == static_cast<size_t>(n) * n) {
-    std::vector<int> rest;
-    rest.reserve(static_cast<size_t>(n - 1) * (n - 1));
-    for (unsigned i = n + 1; i < n * n; ++i) {
-      if (i % n == 0) continue;
-      const unsigned v = static_cast<unsigned>(tiles[i]);
-      // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
-      rest.push_back(v == 0 ? 0 : static_cast<int>(v - (v - 1) / n - n));
+    // Locals, since a store into a cell could otherwise be taken to change n or tiles.
+    const unsigned side = n;
+    int* const cell = tiles.data();
+    // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
+    // trim of every size of a large board would otherwise divide n^3 / 3 times.
+    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / side + 1;
+    const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
+    // In place: each kept cell moves to a lower index, and every cell is read before anything
+    // is written over it.
+    int* kept = cell;
+    for (unsigned row = 1; row < side; ++row) {
+      const int* const from = cell + static_cast<size_t>(row) * side;
+      for (unsigned col = 1; col < side; ++col) {
+        const unsigned v = static_cast<unsigned>(from[col]);
+        const unsigned goalRow = v - 1 < exactUpTo
+                                     ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32)
+                                     : (v - 1) / side;
+        // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
+        *kept++ = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
+      }
     }
-    tiles.swap(rest);
+    tiles.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;
   }
   FindBlank();
@@ -155,6 +170,30 @@ std::vector<int> GoalTiles(unsigned n) {
   for (unsigned t = 1; t < n * n; ++t) goal.push_back(static_cast<int>(t));
   goal.push_back(0);
   return goal;
+}
+
+bool HasEvenParity(std::vector<int> values) {
+  // A permutation of 1 ... N has as many inversions, modulo 2, as N minus its cycles: one pass
+  // instead of a sort. Anything else (the file readers take any values) is counted.
+  const size_t size = values.size();
+  std::vector<char> seen(size + 1, 0);
+  bool permutation = true;
+  for (const int value : values) {
+    if (value < 1 || static_cast<size_t>(value) > size || seen[value]) {
+      permutation = false;
+      break;
+    }
+    seen[value] = 1;
+  }
+  if (!permutation) return CountInversions(std::move(values)) % 2 == 0;
+  size_t cycles = 0;
+  std::fill(seen.begin(), seen.end(), 0);
+  for (size_t start = 0; start < size; ++start) {
+    if (seen[start]) continue;
+    ++cycles;
+    for (size_t i = start; !seen[i]; i = static_cast<size_t>(values[i]) - 1) seen[i] = 1;
+  }
+  return (size - cycles) % 2 == 0;
 }
 
 long long CountInversions(std::vector<int> values) {
@@ -205,7 +244,7 @@ bool Board::IsSolvable(std::ostream& out) const {
     copy[z + n] = 0;
   }
   copy.pop_back();
-  return CountInversions(std::move(copy)) % 2 == 0;
+  return HasEvenParity(std::move(copy));
 }
 
 unsigned Board::ManhattanDistance(std::ostream& out) const {
@@ -226,18 +265,30 @@ bool Board::RandomBoard(unsigned side, std::ostream& out) {
   const size_t cells = static_cast<size_t>(side) * side;
   tiles.assign(cells, 0);
   n = side;
-  std::vector<int> pool;
-  pool.reserve(cells);
+  // The values not drawn yet, in ascending order, as counts in a Fenwick tree: each draw picks
+  // the k-th of them in O(log N) where erasing it from a vector took O(N).
+  size_t highest = 1;
+  while (highest * 2 <= cells) highest *= 2;
+  // Positions past the last value count as full, so that the search needs no bounds test.
+  std::vector<unsigned> tree(2 * highest, UINT_MAX);
   bool solvable = false;
   for (int draw = 0; draw < 11 && !solvable; ++draw) {
-    pool.clear();
-    for (size_t v = 0; v < cells; ++v) pool.push_back(static_cast<int>(v));
+    for (size_t i = 1; i <= cells; ++i) tree[i] = static_cast<unsigned>(i & (~i + 1));
     for (size_t j = 0; j < cells; ++j) {
-      const size_t m = pool.size();
-      const size_t k = static_cast<size_t>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) *
-                                           static_cast<double>(m - 1));
-      tiles[j] = pool[k];
-      pool.erase(pool.begin() + static_cast<long>(k));
+      const size_t m = cells - j;
+      size_t k = static_cast<size_t>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) *
+                                     static_cast<double>(m - 1));
+      // The largest position whose prefix holds at most k values; the value is the next one.
+      size_t position = 0;
+      for (size_t step = highest; step > 0; step /= 2) {
+        const unsigned count = tree[position + step];
+        if (count <= k) {
+          position += step;
+          k -= count;
+        }
+      }
+      tiles[j] = static_cast<int>(position);
+      for (size_t i = position + 1; i <= cells; i += i & (~i + 1)) --tree[i];
     }
     FindBlank();
     solvable = IsSolvable(out);

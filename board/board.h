@@ -87,3 +87,5 @@ std::vector<int> GoalTiles(unsigned n);
 
 /// Number of pairs i < j with values[i] > values[j], in O(N log N).
 long long CountInversions(std::vector<int> values);
+/// True when CountInversions is even; O(N) when the values are a permutation of 1 ... N.
+bool HasEvenParity(std::vector<int> values);

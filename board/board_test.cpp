@@ -128,6 +128,14 @@ TEST(Solvability, InversionsCountedFastMatchThePairwiseCount) {
       for (size_t j = i + 1; j < values.size(); ++j) pairs += values[i] > values[j] ? 1 : 0;
     }
     EXPECT_EQ(pairs, CountInversions(values));
+    EXPECT_EQ(pairs % 2 == 0, HasEvenParity(values));
+    // The same count as a permutation of 1 ... N, which HasEvenParity takes by its cycles.
+    std::vector<int> permutation(values.size());
+    for (size_t i = 0; i < permutation.size(); ++i) permutation[i] = static_cast<int>(i + 1);
+    for (size_t i = permutation.size(); i > 1; --i) {
+      std::swap(permutation[i - 1], permutation[static_cast<size_t>(DrawRandom()) % i]);
+    }
+    EXPECT_EQ(CountInversions(permutation) % 2 == 0, HasEvenParity(permutation));
   }
 }
 

@@ -200,7 +200,8 @@ void CommandLoop::ReportSolve(SolveResult result) {
   if (lastSolution.empty()) return;
   out << "\nSolution found! \n"
       << "\tlength:\t" << lastSolution.size() << "\n";
-  optimizedSolution = OptimizeSolution(lastSolution);
+  // Into the storage of the last solve's optimized solution, without a new allocation.
+  OptimizeSolution(lastSolution, optimizedSolution);
   out << "\nOptimized solution length:\t" << optimizedSolution.size() << "\n";
 }
 

@@ -27,7 +27,7 @@ void SolveFirstRow(Solver& solver) {
         if (solver.TileAt(0, n - 1) != 0) {
           const int row = static_cast<int>(solver.board.blank) / n;
           const int col = static_cast<int>(solver.board.blank) % n;
-          solver.DoMoves(Letters('U', row - 1) + Letters('R', n - 1 - col) + "U");
+          solver.DoMoves({LetterRun('U', row - 1), LetterRun('R', n - 1 - col), "U"});
         }
         solver.DoMoves("LDR");
       }
@@ -74,14 +74,13 @@ void SolveFirstRow2(Solver& solver) {
     solver.LiftTileInLastColumn(r);
   } else {
     solver.BringBlankRight(n - 1, 1, r, c);
-    while (r != 1 && c != n - 2) {
-      solver.DoMoves(UPRIGHT_BR);
-      ++c;
-      --r;
-    }
+    const int steps = StaircaseSteps(r, c, -1, 1, 1, n - 2);
+    solver.DoMovesTimes(UPRIGHT_BR, steps);
+    r -= steps;
+    c += steps;
     if (c == n - 2) {
       solver.DoMoves("L");
-      if (r > 1) solver.DoMoves(Repeat(UP_BL, r - 1));
+      if (r > 1) solver.DoMoves({Repeated(UP_BL, r - 1)});
     } else {
       solver.ShiftTileInRow(n - 2, c);
       solver.DoMoves("L");
@@ -108,7 +107,7 @@ void SolveFirstCol(Solver& solver) {
         int blankRow = static_cast<int>(solver.board.blank) / n;
         int blankCol = static_cast<int>(solver.board.blank) % n;
         if (blankRow > 2) {
-          solver.DoMoves(Letters('U', blankRow - 1) + Letters('L', blankCol));
+          solver.DoMoves({LetterRun('U', blankRow - 1), LetterRun('L', blankCol)});
           blankRow = 1;
           blankCol = 0;
         }
@@ -162,17 +161,16 @@ void SolveFirstCol2(Solver& solver) {
     solver.DoMoves("DL");
   } else {
     solver.BringBlankAbove(1, 1, r, c);
-    while (r != 2 && c != 1) {
-      solver.DoMoves(UPLEFT_BA);
-      --r;
-      --c;
-    }
+    const int steps = StaircaseSteps(r, c, -1, -1, 2, 1);
+    solver.DoMovesTimes(UPLEFT_BA, steps);
+    r -= steps;
+    c -= steps;
     if (r == 2) {
       solver.DoMoves("D");
-      if (c > 1) solver.DoMoves(Repeat(LEFT_BB, c - 1));
+      if (c > 1) solver.DoMoves({Repeated(LEFT_BB, c - 1)});
     } else {
       solver.DoMoves("D");
-      if (r - 1 > 1) solver.DoMoves(Repeat(UP_BB_RIGHT, r - 2));
+      if (r - 1 > 1) solver.DoMoves({Repeated(UP_BB_RIGHT, r - 2)});
     }
   }
   if (solver.TileAt(2, 1) == 0) {

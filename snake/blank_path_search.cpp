@@ -1,4 +1,11 @@
-// blank_path_search.cpp: the blank's shortest walk around blocked cells.
+// blank_path_search.cpp: the blank's shortest walk around blocked cells: a breadth-first search,
+// and the walks round a two-tile snake that give its answer without searching.
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "snake/snake_solver.h"
 
 namespace {
@@ -7,17 +14,269 @@ namespace {
 // division by the side.
 constexpr int STRIDE = static_cast<int>(MAX_SIDE);
 
+// The search tries the neighbours up, right, left, down; that order decides between walks of
+// equal length. Its walk is therefore, of all the shortest walks over free cells, the first in
+// that order of letters: a cell is first reached from the neighbour nearer the start that the
+// search takes first, which by the same argument one step back is the one whose own walk comes
+// first.
+constexpr char LETTERS[] = "URLD";
+constexpr int ROW_STEP[] = {-1, 0, 0, 1};
+constexpr int COL_STEP[] = {0, 1, -1, 0};
+
+// A walk of the blank from its cell round a two-tile snake: the snake's tail next to the blank,
+// its head next to the tail, the target next to the head, the shape given by those three steps.
+// Take the walks from the blank to the target that avoid the tail and the head, on a board
+// without edges and without any other blocked cell, ordered by length and then as the search
+// orders them. On a real board there are only fewer walks, so the first of these whose cells
+// are all free on the board is the search's answer there too. The walks listed are those up to
+// a few steps longer than the shortest; when none of them is free, the search is run after all.
+struct Detour {
+  // How many steps longer than the shortest walk round the snake the listed walks go, and the
+  // most steps a listed walk takes.
+  static constexpr int SLACK = 4;
+  static constexpr size_t LONGEST = 12;
+
+  std::string letters;
+  // The cells the blank enters, from the blank's cell.
+  signed char rows[LONGEST] = {};
+  signed char cols[LONGEST] = {};
+  // The same cells as steps in cellGrid seen as one array of MAX_SIDE x MAX_SIDE.
+  short gridSteps[LONGEST] = {};
+  // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
+  // that enter the same cells up to k.
+  unsigned short skip[LONGEST] = {};
+  // The letters followed by the snake's step into the target, which moves the blank on into
+  // the head's and then the tail's cell; at least 16 characters can be read from it.
+  char withStep[LONGEST + 16] = {};
+  // Both as pieces that know their reach, set once the table holds the walk for good.
+  MovePiece piece{""};
+  MovePiece pieceWithStep{""};
+};
+
+using Detours = std::vector<Detour>;
+
+// What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
+// close together in memory.
+struct DetourCheck {
+  // How far the walk's cells reach from the blank's cell.
+  signed char minRow = 0, maxRow = 0, minCol = 0, maxCol = 0;
+  unsigned char length = 0;
+  signed char rows[Detour::LONGEST] = {};
+  signed char cols[Detour::LONGEST] = {};
+  short gridSteps[Detour::LONGEST] = {};
+  unsigned short skip[Detour::LONGEST] = {};
+};
+
+// Every walk of at most maxLength steps from (0, 0) to the target over cells not blocked and not
+// entered before, in the search's order of letters.
+void ListWalks(int row, int col, int targetRow, int targetCol, const std::vector<int>& blocked,
+               size_t maxLength, Detour& walk, Detours& walks) {
+  const size_t length = walk.letters.size();
+  if (row == targetRow && col == targetCol) {
+    walks.push_back(walk);
+    return;
+  }
+  if (static_cast<size_t>(std::abs(targetRow - row) + std::abs(targetCol - col)) >
+      maxLength - length) {
+    return;
+  }
+  for (int code = 0; code < 4; ++code) {
+    const int r = row + ROW_STEP[code], c = col + COL_STEP[code];
+    bool free = !(r == 0 && c == 0);
+    for (size_t i = 0; i + 1 < blocked.size() && free; i += 2) {
+      free = !(blocked[i] == r && blocked[i + 1] == c);
+    }
+    for (size_t i = 0; i < length && free; ++i) free = !(walk.rows[i] == r && walk.cols[i] == c);
+    if (!free || length == Detour::LONGEST) continue;
+    walk.letters += LETTERS[code];
+    walk.rows[length] = static_cast<signed char>(r);
+    walk.cols[length] = static_cast<signed char>(c);
+    ListWalks(r, c, targetRow, targetCol, blocked, maxLength, walk, walks);
+    walk.letters.pop_back();
+  }
+}
+
+// The walks of one shape: step codes toTail, toHead and toTarget.
+Detours ShapeDetours(int toTail, int toHead, int toTarget) {
+  const int tailRow = ROW_STEP[toTail], tailCol = COL_STEP[toTail];
+  const int headRow = tailRow + ROW_STEP[toHead], headCol = tailCol + COL_STEP[toHead];
+  const int targetRow = headRow + ROW_STEP[toTarget], targetCol = headCol + COL_STEP[toTarget];
+  const bool doubledBack = (headRow == 0 && headCol == 0) ||
+                           (targetRow == tailRow && targetCol == tailCol) ||
+                           (targetRow == 0 && targetCol == 0);
+  Detours walks;
+  if (doubledBack) return walks;
+  const std::vector<int> blocked = {tailRow, tailCol, headRow, headCol};
+  Detour walk;
+  size_t shortest = static_cast<size_t>(std::abs(targetRow) + std::abs(targetCol));
+  for (; walks.empty(); ++shortest) {
+    ListWalks(0, 0, targetRow, targetCol, blocked, shortest, walk, walks);
+  }
+  walks.clear();
+  ListWalks(0, 0, targetRow, targetCol, blocked, shortest - 1 + Detour::SLACK, walk, walks);
+  std::stable_sort(walks.begin(), walks.end(), [](const Detour& a, const Detour& b) {
+    return a.letters.size() < b.letters.size();
+  });
+  for (size_t i = 0; i < walks.size(); ++i) {
+    Detour& detour = walks[i];
+    // Codes 0 ... 3 are up, right, left, down: a step's opposite is 3 minus it.
+    const std::string withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
+    withStep.copy(detour.withStep, withStep.size());
+    for (size_t k = 0; k < detour.letters.size(); ++k) {
+      detour.gridSteps[k] =
+          static_cast<short>(detour.rows[k] * static_cast<int>(MAX_SIDE) + detour.cols[k]);
+    }
+    for (size_t k = 0; k < detour.letters.size(); ++k) {
+      size_t next = i + 1;
+      while (next < walks.size() && walks[next].letters.size() == detour.letters.size() &&
+             walks[next].letters.compare(0, k + 1, detour.letters, 0, k + 1) == 0) {
+        ++next;
+      }
+      detour.skip[k] = static_cast<unsigned short>(next);
+    }
+  }
+  return walks;
+}
+
+// The walks of every shape, listed on first use, and what MatchDetour reads of them.
+struct DetourTable {
+  std::array<Detours, 64> shapes;
+  std::array<std::vector<DetourCheck>, 64> checks;
+
+  DetourTable() {
+    for (int shape = 0; shape < 64; ++shape) {
+      shapes[shape] = ShapeDetours(shape / 16, shape / 4 % 4, shape % 4);
+      for (Detour& detour : shapes[shape]) {
+        detour.piece = MovePiece(detour.letters.c_str());
+        detour.pieceWithStep = MovePiece(detour.withStep);
+        DetourCheck check;
+        check.minRow = static_cast<signed char>(detour.piece.minRow);
+        check.maxRow = static_cast<signed char>(detour.piece.maxRow);
+        check.minCol = static_cast<signed char>(detour.piece.minCol);
+        check.maxCol = static_cast<signed char>(detour.piece.maxCol);
+        check.length = static_cast<unsigned char>(detour.piece.length);
+        std::copy(detour.rows, detour.rows + Detour::LONGEST, check.rows);
+        std::copy(detour.cols, detour.cols + Detour::LONGEST, check.cols);
+        std::copy(detour.gridSteps, detour.gridSteps + Detour::LONGEST, check.gridSteps);
+        std::copy(detour.skip, detour.skip + Detour::LONGEST, check.skip);
+        checks[shape].push_back(check);
+      }
+    }
+  }
+};
+
+const DetourTable& Table() {
+  static const DetourTable table;
+  return table;
+}
+
 }  // namespace
 
 MoveSequence SnakeSolver::FindMovesTo(int target) {
-  const int n = Side();
+  const MovePiece route = RouteBlankTo(target);
+  return MoveSequence(route.letters, route.length);
+}
+
+MovePiece SnakeSolver::RouteBlankTo(int target) {
   blankIndex = board.blank;
   const int start = static_cast<int>(blankIndex);
-  MoveSequence moves;
+  routeMoves.clear();
+  routeFound = false;
   if (!OnBoard(start) || !OnBoard(target)) {
     Out() << "Error in FindMovesTo - failed to reach final destination!";
-    return moves;
+    return MovePiece(routeMoves.c_str());
   }
+  DetourFound detour;
+  routeFound = FollowDetour(target, detour) || SearchRoute(target);
+  // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
+  SetMark(start, FREE_CELL);
+  return detour.walk != nullptr ? *detour.walk : MovePiece(routeMoves.data(), routeMoves.size(), 1);
+}
+
+bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
+  found.walk = found.walkAndStep = nullptr;
+  if (snake.size() != 2) return false;
+  FindBlankCoord(found.rows[0], found.cols[0]);
+  return StepTo(1, static_cast<int>(board.blank), snake[1], found) &&
+         StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
+         MatchDetour(found, false);
+}
+
+bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
+  found.walk = found.walkAndStep = nullptr;
+  if (snake.size() != 2) return false;
+  // The snake moved into the last target: the blank stands where its tail stood, the tail where
+  // its head stood, and the head on that target.
+  int* rows = found.rows;
+  int* cols = found.cols;
+  rows[0] = rows[1], cols[0] = cols[1];
+  rows[1] = rows[2], cols[1] = cols[2];
+  rows[2] = rows[3], cols[2] = cols[3];
+  found.codes[0] = found.codes[1];
+  found.codes[1] = found.codes[2];
+  // StepAlongDetour closed the new tail and head itself.
+  return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
+}
+
+bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
+  const int n = Side();
+  const int difference = to - from;
+  const int col = found.cols[i - 1];
+  const int code = difference == -n                 ? 0
+                   : difference == 1 && col + 1 < n ? 1
+                   : difference == -1 && col > 0    ? 2
+                   : difference == n                ? 3
+                                                    : -1;
+  if (code < 0) return false;
+  found.codes[i - 1] = code;
+  found.rows[i] = found.rows[i - 1] + ROW_STEP[code];
+  found.cols[i] = col + COL_STEP[code];
+  return true;
+}
+
+bool SnakeSolver::MatchDetour(DetourFound& found, bool snakeClosed) const {
+  const int n = Side();
+  const int* rows = found.rows;
+  const int* cols = found.cols;
+  // The walks avoid the tail and the head; they must be closed to the search as well.
+  if (!snakeClosed &&
+      (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL)) {
+    return false;
+  }
+  const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
+  const DetourTable& table = Table();
+  const std::vector<DetourCheck>& checks = table.checks[shape];
+  const int* const blank = &cellGrid[0][0] + rows[0] * static_cast<int>(MAX_SIDE) + cols[0];
+  for (size_t i = 0; i < checks.size();) {
+    const DetourCheck& check = checks[i];
+    const size_t length = check.length;
+    size_t k = 0;
+    if (rows[0] + check.minRow >= 0 && rows[0] + check.maxRow < n && cols[0] + check.minCol >= 0 &&
+        cols[0] + check.maxCol < n) {
+      // The whole walk lies on the board: only the marks are looked at.
+      while (k < length && blank[check.gridSteps[k]] == FREE_CELL) ++k;
+    } else {
+      for (; k < length; ++k) {
+        const int r = rows[0] + check.rows[k], c = cols[0] + check.cols[k];
+        if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
+            static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
+          break;
+        }
+      }
+    }
+    if (k == length) {
+      found.walk = &table.shapes[shape][i].piece;
+      found.walkAndStep = &table.shapes[shape][i].pieceWithStep;
+      return true;
+    }
+    i = check.skip[k];
+  }
+  return false;
+}
+
+bool SnakeSolver::SearchRoute(int target) {
+  const int n = Side();
+  const int start = static_cast<int>(blankIndex);
   const auto mark = [this](int position) -> int& {
     return cellGrid[position / STRIDE][position % STRIDE];
   };
@@ -43,7 +302,7 @@ MoveSequence SnakeSolver::FindMovesTo(int target) {
       mark(neighbour) = cell;
       searchQueue.push_back(neighbour);
     };
-    // Up, right, left, down: this order decides between walks of equal length.
+    // Up, right, left, down, as in LETTERS.
     if (cell >= STRIDE) reach(cell - STRIDE);
     if (col != n - 1) reach(cell + 1);
     if (col != 0) reach(cell - 1);
@@ -55,15 +314,13 @@ MoveSequence SnakeSolver::FindMovesTo(int target) {
     int at = from;
     for (auto cell = route.rbegin(); cell != route.rend(); ++cell) {
       const int step = *cell - at;
-      moves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
+      routeMoves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
       at = *cell;
     }
   } else {
     Out() << "Error in FindMovesTo - failed to reach final destination!";
   }
   for (const int cell : searchQueue) mark(cell) = FREE_CELL;
-  // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
   mark(from) = startMark;
-  SetMark(start, FREE_CELL);
-  return moves;
+  return reached;
 }

@@ -1,6 +1,7 @@
 // blank_path_search_test.cpp: shortest blank walks, their tie-breaking, and the grid left behind.
 #include <algorithm>
 
+#include "board/random_draw.h"
 #include "snake/snake_test_support.h"
 
 namespace {
@@ -57,4 +58,48 @@ TEST_F(FindMovesTo, UnreachableTargetsLeaveTheGridAsItWas) {
   EXPECT_EQ(std::string(UNREACHABLE) + UNREACHABLE + UNREACHABLE, out.str());
   ExpectGridUnchanged();
   EXPECT_EQ("RD", solver.FindMovesTo(4));
+}
+
+TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {
+  // Random grids with a two-tile snake beside the blank: the walk found round the snake must be
+  // the one the breadth-first search finds with no snake known, letter for letter.
+  SeedRandom(31);
+  const int rowStep[] = {-1, 0, 0, 1}, colStep[] = {0, 1, -1, 0};
+  int checked = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const unsigned n = 4 + DrawRandom() % 9;
+    const int size = static_cast<int>(n);
+    const int blankRow = DrawRandom() % size, blankCol = DrawRandom() % size;
+    int rows[4] = {blankRow}, cols[4] = {blankCol};
+    bool onBoard = true;
+    for (int i = 1; i < 4 && onBoard; ++i) {
+      const int step = DrawRandom() % 4;
+      rows[i] = rows[i - 1] + rowStep[step];
+      cols[i] = cols[i - 1] + colStep[step];
+      onBoard = rows[i] >= 0 && cols[i] >= 0 && rows[i] < size && cols[i] < size;
+    }
+    if (!onBoard) continue;
+    Load(n, static_cast<unsigned>(blankRow), static_cast<unsigned>(blankCol));
+    for (int cell = 0; cell < size * size; ++cell) {
+      if (DrawRandom() % 4 == 0) solver.cellGrid[cell / size][cell % size] = BLOCKED_CELL;
+    }
+    solver.cellGrid[blankRow][blankCol] = FREE_CELL;
+    solver.cellGrid[rows[1]][cols[1]] = BLOCKED_CELL;
+    solver.cellGrid[rows[2]][cols[2]] = BLOCKED_CELL;
+    const int target = rows[3] * size + cols[3];
+    const std::vector<int> snake = {rows[2] * size + cols[2], rows[1] * size + cols[1]};
+    int grid[MAX_SIDE * MAX_SIDE];
+    std::copy(&solver.cellGrid[0][0], &solver.cellGrid[0][0] + MAX_SIDE * MAX_SIDE, grid);
+    solver.snake = snake;
+    const MoveSequence walk = solver.FindMovesTo(target);
+    const std::string said = out.str();
+    std::copy(grid, grid + MAX_SIDE * MAX_SIDE, &solver.cellGrid[0][0]);
+    solver.snake.clear();
+    out.str("");
+    ASSERT_EQ(solver.FindMovesTo(target), walk) << round;
+    ASSERT_EQ(out.str(), said);
+    out.str("");
+    ++checked;
+  }
+  EXPECT_GT(checked, 1000);
 }

@@ -80,10 +80,11 @@ int SnakeSolver::PairCost(int blankIdx, int meetIdx, int idxA, int idxB, bool ad
 bool SnakeSolver::TrySnake(int sum, int row1, int col1, int row2, int col2) {
   BeginTrial();
   const bool ok = PlaceTilesBySnake(row1, col1, row2, col2);
-  const int taken = static_cast<int>(OptimizeSolution(recordedMoves).size());
-  recording = false;
-  if (ok && taken <= sum - SNAKE_MIN_SAVING) {
-    inTrial = false;
+  // The moves are shortened only when their length alone does not decide.
+  const int limit = sum - SNAKE_MIN_SAVING;
+  if (ok && (static_cast<int>(MovesSinceCheckpoint()) <= limit ||
+             static_cast<int>(ShortenedMovesSinceCheckpoint(shortened)) <= limit)) {
+    KeepTrial();
     return true;
   }
   RollBackTrial();
@@ -117,7 +118,7 @@ void SnakeSolver::SolveFirstRow() {
     const int t = currentTile;
     blankIndex = board.blank;
     targetIndex = t - 1;
-    firstTileIndex = static_cast<int>(board.FindTile(t));
+    firstTileIndex = static_cast<int>(FindTile(t));
     const int row1 = firstTileIndex / n, col1 = firstTileIndex % n;
     // With an odd side the pairs start at tile 2, so tile 1 goes alone.
     if (t == 1 && n % 2 == 1) {
@@ -134,7 +135,7 @@ void SnakeSolver::SolveFirstRow() {
       currentTile += 2;
       continue;
     }
-    secondTileIndex = static_cast<int>(board.FindTile(t + 1));
+    secondTileIndex = static_cast<int>(FindTile(t + 1));
     const int row2 = secondTileIndex / n, col2 = secondTileIndex % n;
 
     // The second tile's estimate starts with the blank on its goal, where the first one left it.
@@ -153,7 +154,7 @@ void SnakeSolver::SolveFirstRow() {
     ++targetIndex;
     blankIndex = board.blank;
     // The first placement may have moved the second tile.
-    firstTileIndex = static_cast<int>(board.FindTile(currentTile));
+    firstTileIndex = static_cast<int>(FindTile(currentTile));
     PlaceRowTile(firstTileIndex / n, firstTileIndex % n, 0, currentTile - 1);
     SetMark(currentTile - 1, BLOCKED_CELL);
     ++currentTile;
@@ -175,7 +176,7 @@ void SnakeSolver::SolveFirstCol() {
     targetIndex = t - 1;
     const int goalRow = t / n;
     currentTile = t;
-    firstTileIndex = static_cast<int>(board.FindTile(t));
+    firstTileIndex = static_cast<int>(FindTile(t));
     const int row1 = firstTileIndex / n, col1 = firstTileIndex % n;
     // With an even side the pairs start one row up, so the bottom tile goes alone.
     if (k == 1 && n % 2 == 0) {
@@ -190,7 +191,7 @@ void SnakeSolver::SolveFirstCol() {
       k += 2;
       continue;
     }
-    secondTileIndex = static_cast<int>(board.FindTile(t - n));
+    secondTileIndex = static_cast<int>(FindTile(t - n));
     const int row2 = secondTileIndex / n, col2 = secondTileIndex % n;
 
     // The upper tile's estimate starts with the blank right of the lower tile's goal.
@@ -209,7 +210,7 @@ void SnakeSolver::SolveFirstCol() {
     t = (n - k) * n + 1;
     blankIndex = board.blank;
     currentTile = t;
-    firstTileIndex = static_cast<int>(board.FindTile(t));
+    firstTileIndex = static_cast<int>(FindTile(t));
     PlaceColTile(firstTileIndex / n, firstTileIndex % n, goalRow - 1, 0);
     SetMark(t - 1, BLOCKED_CELL);
     ++k;

@@ -1,6 +1,8 @@
 // snake_solver.cpp: the snake solver's grid, its trials, and the method's entry.
 #include "snake/snake_solver.h"
 
+#include <algorithm>
+
 #include "solver/reduction.h"
 
 SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
@@ -9,44 +11,51 @@ SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
 }
 
 void SnakeSolver::ResetCellGrid() {
-  const unsigned n = board.n;
+  // Whole rows at a time: this runs on every reduction.
+  const unsigned n = std::min(board.n, MAX_SIDE);
   for (unsigned i = 0; i < MAX_SIDE; ++i) {
-    for (unsigned j = 0; j < MAX_SIDE; ++j) {
-      cellGrid[i][j] = (i < n && j < n) ? FREE_CELL : BLOCKED_CELL;
-    }
+    const unsigned free = i < n ? n : 0;
+    std::fill(cellGrid[i], cellGrid[i] + free, FREE_CELL);
+    std::fill(cellGrid[i] + free, cellGrid[i] + MAX_SIDE, BLOCKED_CELL);
   }
 }
 
-bool SnakeSolver::OnBoard(int index) const {
-  const int n = Side();
-  return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
+int& SnakeSolver::MarkAt(int index) {
+  if (markSide != board.n) {
+    markSide = board.n;
+    markReciprocal = (std::uint64_t{1} << 32) / markSide + 1;
+  }
+  // Exact for every index below n^2 on the sides the grid holds.
+  const unsigned row =
+      static_cast<unsigned>((static_cast<std::uint64_t>(index) * markReciprocal) >> 32);
+  return cellGrid[row][static_cast<unsigned>(index) - row * markSide];
 }
 
 void SnakeSolver::SetMark(int index, int mark) {
   if (!OnBoard(index)) return;
   int& cell = MarkAt(index);
-  if (inTrial) markJournal.emplace_back(index, cell);
+  if (cell == mark) return;
+  if (inTrial) Journal(index, cell);
   cell = mark;
 }
 
 void SnakeSolver::BeginTrial() {
-  recording = true;
-  recordedMoves.clear();
-  trialTiles = board.tiles;
-  trialBlank = board.blank;
-  trialAppliedLength = applied.size();
-  markJournal.clear();
+  SetCheckpoint();
+  journalLength = 0;
   inTrial = true;
 }
 
 void SnakeSolver::RollBackTrial() {
-  board.tiles = trialTiles;
-  board.blank = trialBlank;
-  applied.resize(trialAppliedLength);
-  for (auto undo = markJournal.rbegin(); undo != markJournal.rend(); ++undo) {
-    MarkAt(undo->first) = undo->second;
+  RollBackToCheckpoint();
+  while (journalLength > 0) {
+    const auto& undo = markJournal[--journalLength];
+    MarkAt(undo.first) = undo.second;
   }
-  markJournal.clear();
+  inTrial = false;
+}
+
+void SnakeSolver::KeepTrial() {
+  DropCheckpoint();
   inTrial = false;
 }
 

@@ -1,6 +1,7 @@
 // snake_solver.h: the second solver, which carries pairs of tiles home together as snakes.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <utility>
 #include <vector>
@@ -126,25 +127,96 @@ class SnakeSolver : public Solver {
  private:
   int Side() const { return static_cast<int>(board.n); }
   /// True for the index of a board cell, on a board the grid can hold.
-  bool OnBoard(int index) const;
+  bool OnBoard(int index) const {
+    const int n = Side();
+    return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
+  }
   /// Sets a cell's mark, remembering the old one while a trial may still be rolled back.
   void SetMark(int index, int mark);
   /// The mark of a board cell; the index must be on the board.
-  int& MarkAt(int index) { return cellGrid[index / Side()][index % Side()]; }
+  int& MarkAt(int index);
+  /// SetMark for the board cell index, which stands at row and col.
+  void SetMarkAt(int index, int row, int col, int mark) {
+    int& cell = cellGrid[row][col];
+    // A mark that stays as it is needs no journal entry: undoing it would change nothing.
+    if (cell == mark) return;
+    if (inTrial) Journal(index, cell);
+    cell = mark;
+  }
+  /// Notes a cell's mark before a trial changes it.
+  void Journal(int index, int mark) {
+    if (journalLength == markJournal.size()) markJournal.resize(2 * journalLength + 64);
+    markJournal[journalLength++] = {index, mark};
+  }
 
-  // A snake trial: cheaper than a checkpoint, since a trial only appends to applied
-  /// Switches recording on and remembers the tiles, the length of applied and the grid marks.
+  // A snake trial
+  /// Sets the solver's checkpoint and starts a journal of grid marks.
   void BeginTrial();
-  /// Returns tiles, applied and the grid to where the trial began.
+  /// Returns the board, applied and the grid to where the trial began.
   void RollBackTrial();
+  /// Keeps what the trial did.
+  void KeepTrial();
 
   bool inTrial = false;
-  std::vector<int> trialTiles;
-  unsigned trialBlank = 0;
-  size_t trialAppliedLength = 0;
+  /// The cells' marks before the trial changed them, the first journalLength entries.
   std::vector<std::pair<int, int>> markJournal;
+  size_t journalLength = 0;
+  /// Working storage of the trial's shortened length, kept to save an allocation per trial.
+  MoveSequence shortened;
 
-  // Working storage of FindMovesTo, kept to save an allocation per search
+  // Routing the blank
+  /// FindMovesTo as a piece, valid until the next routing.
+  MovePiece RouteBlankTo(int target);
+  /// What FollowDetour finds: the walk, the walk with the snake's step into the target after
+  /// it, the rows and columns of the blank, the tail, the head and the target, and the steps
+  /// from each of the first three to the next (0 ... 3 for up, right, left, down).
+  struct DetourFound {
+    const MovePiece* walk = nullptr;
+    const MovePiece* walkAndStep = nullptr;
+    int rows[4] = {};
+    int cols[4] = {};
+    int codes[3] = {};
+  };
+  /// With a snake of two tiles and the blank next to its tail: the walk round the snake to the
+  /// target next to its head, without a search; false when it needs one.
+  bool FollowDetour(int target, DetourFound& found);
+  /// FollowDetour right after the snake moved into the target of found, which it updates.
+  bool FollowDetourOn(int target, DetourFound& found);
+  /// Row, column and step code i of found for the step from index from to index to, which
+  /// must be a neighbour of the cell at i - 1; false when it is not.
+  bool StepTo(int i, int from, int to, DetourFound& found) const;
+  /// The first listed walk for found's shape whose cells are all free, into found; the tail's
+  /// and the head's marks are looked at unless snakeClosed says they are known to be closed.
+  bool MatchDetour(DetourFound& found, bool snakeClosed) const;
+  /// One step of MoveSnakeAlongPath, the walk to cell and the snake's step into it, added to
+  /// pendingSteps, when a detour is found; false, with nothing done, otherwise. With a previous
+  /// step (found.walk set) the detour is looked for from that one.
+  bool StepAlongDetour(int cell, DetourFound& found);
+  /// Applies the steps StepAlongDetour left pending, as one text.
+  void ApplyPendingSteps();
+  /// The breadth-first search from blankIndex to target, into routeMoves; false, with a
+  /// message, when the target cannot be reached. Every mark stays as it was.
+  bool SearchRoute(int target);
+  /// The letters that move every snake tile one cell forward with the blank at cell from, the
+  /// head first, each a real step on the board; false when one is not.
+  bool SnakeStepLetters(int from, MoveSequence& letters);
+  /// What MoveAlongSnake does to the snake and the grid once the blank stands at from.
+  void AdvanceSnake(int from);
+
+  /// The side for which markReciprocal was worked out: index / side is then
+  /// (index * markReciprocal) >> 32 for every cell, without a division.
+  unsigned markSide = 0;
+  std::uint64_t markReciprocal = 0;
+
+  // Working storage of the routing, kept to save an allocation per search
   std::vector<int> searchQueue;
   std::vector<int> route;
+  MoveSequence routeMoves;
+  /// Whether the last routing reached its target.
+  bool routeFound = false;
+  MoveSequence stepMoves;
+  /// The letters of the snake steps not yet applied (the first pendingSteps.length of
+  /// pendingLetters), and their reach as a piece.
+  MoveSequence pendingLetters;
+  MovePiece pendingSteps{""};
 };

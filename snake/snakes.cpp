@@ -1,4 +1,5 @@
 // snakes.cpp: forming a two-tile snake and carrying it home along its route.
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -36,7 +37,7 @@ bool SnakeSolver::PlaceTilesBySnake(int row1, int col1, int row2, int col2) {
     }
   }
   if (TileAt(row2, col2) != tileB) {
-    const int b = static_cast<int>(board.FindTile(tileB));
+    const int b = static_cast<int>(FindTile(tileB));
     row2 = b / n;
     col2 = b % n;
   }
@@ -82,8 +83,8 @@ bool SnakeSolver::InitSnake(int tileA, int tileB) {
   const int n = Side();
   blankIndex = board.blank;
   const int z = static_cast<int>(blankIndex);
-  const int a = static_cast<int>(board.FindTile(tileA));
-  const int b = static_cast<int>(board.FindTile(tileB));
+  const int a = static_cast<int>(FindTile(tileA));
+  const int b = static_cast<int>(FindTile(tileB));
   snake.clear();
   // A already leads: it is B's left neighbour in a row pair or its lower one in a column pair.
   if (tileA == tileB - 1 || tileA == tileB + n) {
@@ -117,7 +118,8 @@ bool SnakeSolver::MoveAlongSnake() {
   const int n = Side();
   blankIndex = board.blank;
   int p = static_cast<int>(blankIndex);
-  MoveSequence moves;
+  MoveSequence& moves = stepMoves;
+  moves.clear();
   // Every letter is worked out before the snake or the grid change, so a blank that is not next
   // to the head leaves both as they were.
   for (const int cell : snake) {
@@ -130,14 +132,69 @@ bool SnakeSolver::MoveAlongSnake() {
     moves += letter;
     p = cell;
   }
-  p = static_cast<int>(blankIndex);
+  AdvanceSnake(static_cast<int>(blankIndex));
+  DoMoves(moves);
+  SetMark(static_cast<int>(blankIndex), FREE_CELL);
+  return true;
+}
+
+void SnakeSolver::AdvanceSnake(int from) {
+  int p = from;
   for (int& cell : snake) {
     SetMark(p, BLOCKED_CELL);
     std::swap(cell, p);
   }
-  DoMoves(moves);
   blankIndex = static_cast<unsigned>(p);
-  SetMark(p, FREE_CELL);
+}
+
+bool SnakeSolver::StepAlongDetour(int cell, DetourFound& found) {
+  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
+  // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
+  // letters can make refused, so nothing that could be seen changes. Meanwhile blankIndex is
+  // where the blank will be.
+  const bool previous = found.walk != nullptr;
+  if (!previous) {
+    ApplyPendingSteps();
+    blankIndex = board.blank;
+  }
+  const int start = static_cast<int>(blankIndex);
+  if (!OnBoard(start) || !OnBoard(cell)) return false;
+  if (!(previous ? FollowDetourOn(cell, found) : FollowDetour(cell, found))) return false;
+  routeFound = true;
+  const int head = snake[0], tail = snake[1];
+  SetMarkAt(start, found.rows[0], found.cols[0], FREE_CELL);
+  SetMarkAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
+  SetMarkAt(head, found.rows[2], found.cols[2], BLOCKED_CELL);
+  snake[0] = cell;
+  snake[1] = head;
+  blankIndex = static_cast<unsigned>(tail);
+  const MovePiece& walk = *found.walkAndStep;
+  const size_t used = pendingSteps.length;
+  // Room for 16 more letters than the walk has: a walk of up to 16 is copied as 16 at once.
+  if (pendingLetters.size() < used + walk.length + 16) pendingLetters.resize(2 * used + 64);
+  char* const pending = &pendingLetters[used];
+  if (walk.length <= 16) {
+    std::memcpy(pending, walk.letters, 16);
+  } else {
+    std::memcpy(pending, walk.letters, walk.length);
+  }
+  pendingSteps.Append(walk);
+  SetMarkAt(tail, found.rows[1], found.cols[1], FREE_CELL);
+  return true;
+}
+
+bool SnakeSolver::SnakeStepLetters(int from, MoveSequence& letters) {
+  const int n = Side();
+  letters.clear();
+  int p = from;
+  for (const int cell : snake) {
+    const char letter = MoveLetter(cell, p, n);
+    // MoveLetter compares indices only: a step sideways must also stay in its row.
+    const bool sideways = letter == 'L' || letter == 'R';
+    if (letter == 'X' || (sideways && (p < cell ? cell : p) % n == 0)) return false;
+    letters += letter;
+    p = cell;
+  }
   return true;
 }
 
@@ -162,9 +219,29 @@ bool SnakeSolver::MoveSnakeAlongPath() {
   }
   // A step that cannot be made leaves the pair short of its goal: the walk has failed.
   if (!MoveAlongSnake()) return false;
+  DetourFound found;
   for (const int cell : snakePath) {
-    DoMoves(FindMovesTo(cell));
+    if (StepAlongDetour(cell, found)) continue;
+    ApplyPendingSteps();
+    const MovePiece route = RouteBlankTo(cell);
+    // A route that was found takes the blank to cell by real steps, and a snake step of real
+    // steps follows it: neither can be refused, so one text does for both.
+    if (routeFound && SnakeStepLetters(cell, stepMoves)) {
+      AdvanceSnake(cell);
+      DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
+      SetMark(static_cast<int>(blankIndex), FREE_CELL);
+      continue;
+    }
+    DoMoves({route});
     if (static_cast<int>(board.blank) != cell || !MoveAlongSnake()) return false;
   }
+  ApplyPendingSteps();
   return true;
+}
+
+void SnakeSolver::ApplyPendingSteps() {
+  if (pendingSteps.length == 0) return;
+  pendingSteps.letters = pendingLetters.data();
+  DoMoves({pendingSteps});
+  pendingSteps = MovePiece("");
 }

@@ -3,6 +3,7 @@
 
 #include "snake/snake_solver.h"
 #include "solver/move_macros.h"
+#include "solver/tile_placement.h"
 
 void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int targetCol,
                                    char side) {
@@ -26,39 +27,40 @@ void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int 
   }
   blankIndex = board.blank;
   const bool left = side == 'L';
+  // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
+  const auto pick = [left](MovePiece blankLeft, MovePiece blankRight) {
+    return left ? blankLeft : blankRight;
+  };
 
-  while (tileRow != targetRow && tileCol != targetCol) {
-    const bool down = tileRow < targetRow, right = tileCol < targetCol;
-    if (down && right) {
-      DoMoves(left ? DOWNRIGHT_BL : DOWNRIGHT_BR);
-    } else if (down) {
-      DoMoves(left ? DOWNLEFT_BL : DOWNLEFT_BR);
-    } else if (right) {
-      DoMoves(left ? UPRIGHT_BL : UPRIGHT_BR);
-    } else {
-      DoMoves(left ? UPLEFT_BL : UPLEFT_BR);
-    }
-    tileRow += down ? 1 : -1;
-    tileCol += right ? 1 : -1;
+  // Diagonal steps while both the row and the column are still to be reached.
+  const bool down = tileRow < targetRow, right = tileCol < targetCol;
+  const int diagonal =
+      StaircaseSteps(tileRow, tileCol, down ? 1 : -1, right ? 1 : -1, targetRow, targetCol);
+  if (down && right) {
+    DoMovesTimes(pick(DOWNRIGHT_BL, DOWNRIGHT_BR), diagonal);
+  } else if (down) {
+    DoMovesTimes(pick(DOWNLEFT_BL, DOWNLEFT_BR), diagonal);
+  } else if (right) {
+    DoMovesTimes(pick(UPRIGHT_BL, UPRIGHT_BR), diagonal);
+  } else {
+    DoMovesTimes(pick(UPLEFT_BL, UPLEFT_BR), diagonal);
   }
+  tileRow += down ? diagonal : -diagonal;
+  tileCol += right ? diagonal : -diagonal;
 
-  const char* macro;
-  int steps;
   if (tileRow == targetRow) {
     // In the last row the blank has to pass through the row above the tile.
     const bool high = tileRow == n - 1;
+    const int steps = std::abs(tileCol - targetCol);
     if (tileCol < targetCol) {
-      macro = left ? (high ? RIGHT_BL_HIGH : RIGHT_BL_LOW) : (high ? RIGHT_BR_HIGH : RIGHT_BR_LOW);
+      DoMovesTimes(high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW),
+                   steps);
     } else {
-      macro = left ? (high ? LEFT_BL_HIGH : LEFT_BL_LOW) : (high ? LEFT_BR_HIGH : LEFT_BR);
+      DoMovesTimes(high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR), steps);
     }
-    steps = std::abs(tileCol - targetCol);
   } else if (tileRow < targetRow) {
-    macro = left ? DOWN_BL : DOWN_BR;
-    steps = targetRow - tileRow;
+    DoMovesTimes(pick(DOWN_BL, DOWN_BR), targetRow - tileRow);
   } else {
-    macro = left ? UP_BL : UP_BR;
-    steps = tileRow - targetRow;
+    DoMovesTimes(pick(UP_BL, UP_BR), tileRow - targetRow);
   }
-  for (int step = 0; step < steps; ++step) DoMoves(macro);
 }

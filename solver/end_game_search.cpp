@@ -8,16 +8,15 @@
 
 namespace {
 
-// One search node, held by value in the heap: nine 4-bit cells, and the path as two bits a
-// letter (U, D, L, R = 0 ... 3). The Manhattan estimate never overstates, so no node deeper
-// than a shortest solution (31 moves) is ever expanded and its children fit in 64 bits.
+// One search node: nine 4-bit cells, and the path as two bits a letter (U, D, L, R = 0 ... 3).
+// The Manhattan estimate never overstates, so no node deeper than a shortest solution (31 moves)
+// is ever expanded and its children fit in 64 bits.
 struct Node {
   std::uint64_t cells;
   std::uint64_t path;
   std::uint8_t blank;
   std::uint8_t depth;
   std::uint8_t estimate;
-  std::uint8_t cost;
 };
 
 constexpr int MAX_EXPANDED_DEPTH = 31;
@@ -27,15 +26,37 @@ int Cell(std::uint64_t cells, int i) {
   return static_cast<int>((cells >> (4 * i)) & 15);
 }
 
-int Distance(int tile, int cell) {
-  return std::abs((tile - 1) / 3 - cell / 3) + std::abs((tile - 1) % 3 - cell % 3);
-}
+// DISTANCE[tile][cell]: the rows and columns between the tile's goal cell and the cell.
+struct DistanceTable {
+  std::uint8_t of[9][9] = {};
+  constexpr DistanceTable() {
+    for (int tile = 1; tile < 9; ++tile) {
+      for (int cell = 0; cell < 9; ++cell) {
+        const int rows = (tile - 1) / 3 - cell / 3, cols = (tile - 1) % 3 - cell % 3;
+        of[tile][cell] =
+            static_cast<std::uint8_t>((rows < 0 ? -rows : rows) + (cols < 0 ? -cols : cols));
+      }
+    }
+  }
+};
+constexpr DistanceTable DISTANCE;
 
-// The order std::priority_queue keeps with the comparator "cost(a) > cost(b)": cheapest on
-// top, ties settled by the heap's own sift rules alone.
-bool Costlier(const Node& a, const Node& b) {
-  return a.cost > b.cost;
-}
+// The open list is a heap of keys, the cost in the high half and the node's place in a pool in
+// the low half, ordered by cost alone. It sees the same comparisons, and so takes the same
+// course, as a heap of whole nodes with the comparator "cost(a) > cost(b)" of
+// std::priority_queue: cheapest on top, ties settled by the heap's own sift rules. Keys are a
+// third of a node's size, and the pool and the heap are kept from one search to the next.
+using Key = std::uint64_t;
+
+// A type rather than a function, so that the heap's algorithms inline the comparison.
+struct Costlier {
+  bool operator()(Key a, Key b) const { return (a >> 32) > (b >> 32); }
+};
+
+struct SearchStorage {
+  std::vector<Node> pool;
+  std::vector<Key> open;
+};
 
 bool IsSolvablePermutation(const std::vector<int>& tiles) {
   bool seen[9] = {};
@@ -66,25 +87,33 @@ MoveSequence Solve3x3(const Board& board) {
   const std::vector<int> tiles(board.tiles.begin(), board.tiles.begin() + 9);
   if (!IsSolvablePermutation(tiles)) return MoveSequence();
 
-  Node start{0, 0, 0, 0, 0, 0};
+  Node start{0, 0, 0, 0, 0};
   int estimate = 0;
   for (int i = 0; i < 9; ++i) {
     start.cells |= static_cast<std::uint64_t>(tiles[i]) << (4 * i);
     if (tiles[i] == 0) {
       start.blank = static_cast<std::uint8_t>(i);
     } else {
-      estimate += Distance(tiles[i], i);
+      estimate += DISTANCE.of[tiles[i]][i];
     }
   }
   start.estimate = static_cast<std::uint8_t>(estimate);
-  start.cost = start.estimate;
 
-  std::vector<Node> open;
-  open.reserve(1 << 16);
-  open.push_back(start);
+  // Kept per thread, so that a search does not allocate and touch fresh memory each time.
+  thread_local SearchStorage storage;
+  std::vector<Node>& pool = storage.pool;
+  std::vector<Key>& open = storage.open;
+  pool.clear();
+  open.clear();
+  const auto push = [&pool, &open](const Node& node) {
+    open.push_back(static_cast<Key>(node.depth + node.estimate) << 32 | pool.size());
+    pool.push_back(node);
+    std::push_heap(open.begin(), open.end(), Costlier());
+  };
+  push(start);
   while (!open.empty()) {
-    std::pop_heap(open.begin(), open.end(), Costlier);
-    const Node node = open.back();
+    std::pop_heap(open.begin(), open.end(), Costlier());
+    const Node node = pool[static_cast<std::uint32_t>(open.back())];
     open.pop_back();
     if (node.estimate == 0) return PathOf(node);
     if (node.depth > MAX_EXPANDED_DEPTH) continue;
@@ -114,17 +143,15 @@ MoveSequence Solve3x3(const Board& board) {
           break;
       }
       const int tile = Cell(node.cells, target);
-      Node child = node;
+      Node child;
       child.cells = (node.cells & ~(std::uint64_t{15} << (4 * target))) |
                     (static_cast<std::uint64_t>(tile) << (4 * blank));
       child.blank = static_cast<std::uint8_t>(target);
       child.path = node.path | (static_cast<std::uint64_t>(letter) << (2 * node.depth));
       child.depth = static_cast<std::uint8_t>(node.depth + 1);
-      child.estimate =
-          static_cast<std::uint8_t>(node.estimate + Distance(tile, blank) - Distance(tile, target));
-      child.cost = static_cast<std::uint8_t>(child.depth + child.estimate);
-      open.push_back(child);
-      std::push_heap(open.begin(), open.end(), Costlier);
+      child.estimate = static_cast<std::uint8_t>(node.estimate + DISTANCE.of[tile][blank] -
+                                                 DISTANCE.of[tile][target]);
+      push(child);
     }
   }
   return MoveSequence();

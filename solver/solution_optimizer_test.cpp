@@ -39,3 +39,40 @@ TEST(OptimizeSolution, ARandomWalkEndsWhereItEndedBefore) {
   ASSERT_TRUE(shortened.ApplySequence(optimized, out));
   EXPECT_EQ(walk.tiles, shortened.tiles);
 }
+
+TEST(OptimizeSolution, LongSequencesAsALetterByLetterStack) {
+  // Long runs with few undone pairs, as solutions are, are kept sixteen letters at a time:
+  // they must come out as a plain stack makes them, whatever falls on a block's edge.
+  SeedRandom(9);
+  MoveSequence scratch;
+  for (int round = 0; round < 300; ++round) {
+    MoveSequence sequence;
+    const size_t length = static_cast<size_t>(DrawRandom() % 200);
+    while (sequence.size() < length) {
+      const int kind = DrawRandom() % 40;
+      if (kind == 0) {
+        sequence += "UD";
+      } else if (kind == 1) {
+        sequence += "RL";
+      } else if (kind == 2) {
+        sequence += "X";
+      } else {
+        sequence += "ULDR"[DrawRandom() % 2 == 0 ? kind % 4 : (kind + 1) % 4];
+      }
+    }
+    MoveSequence stack;
+    for (const char letter : sequence) {
+      const bool undoes =
+          !stack.empty() &&
+          ((letter == 'U' && stack.back() == 'D') || (letter == 'D' && stack.back() == 'U') ||
+           (letter == 'L' && stack.back() == 'R') || (letter == 'R' && stack.back() == 'L'));
+      if (undoes) {
+        stack.pop_back();
+      } else {
+        stack += letter;
+      }
+    }
+    ASSERT_EQ(stack, OptimizeSolution(sequence)) << sequence;
+    ASSERT_EQ(stack.size(), OptimizedLength(sequence, scratch));
+  }
+}

@@ -1,10 +1,13 @@
-// solver_test.cpp: what DoMoves records, and the checks and texts of the reduction driver.
+// solver_test.cpp: what DoMoves records, the fast moves against Board::ApplySequence, the
+// position index and the checkpoint, and the checks and texts of the reduction driver.
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "board/random_draw.h"
+#include "solver/move_macros.h"
 #include "solver/reduction.h"
 #include "test_support/sample_boards.h"
 
@@ -19,6 +22,66 @@ TEST(Solver, DoMovesKeepsOnlyWholeTextsInApplied) {
   EXPECT_EQ(4u, solver.board.blank);  // L then R still moved the blank
   EXPECT_EQ("ULUD", solver.applied);
   EXPECT_EQ("LLR", solver.recordedMoves);
+}
+
+TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
+  // Random texts of every form, legal and not, near the edges too, against a plain board that
+  // applies each text with ApplySequence; a checkpoint is set and rolled back on the way.
+  const char* macros[] = {UP_BR, LEFT_BR, UPLEFT_BA, ROW_TAIL_SWAP, "R", "LXR"};
+  SeedRandom(21);
+  for (const unsigned n : {3u, 4u, 7u, 12u}) {
+    std::ostringstream out, expectedOut;
+    Solver solver(out);
+    solver.board = RandomSolvableBoard(n);
+    Board reference = solver.board;
+    MoveSequence expectedApplied;
+    const auto apply = [&](const MoveSequence& text) {
+      if (reference.ApplySequence(text, expectedOut)) expectedApplied += text;
+    };
+    Board atCheckpoint;
+    MoveSequence appliedAtCheckpoint;
+    bool checkpoint = false;
+    for (int round = 0; round < 400; ++round) {
+      const char* macro = macros[DrawRandom() % 6];
+      const int count = DrawRandom() % 5;
+      const char letter = "UDLR"[DrawRandom() % 4];
+      const int run = DrawRandom() % static_cast<int>(n);
+      switch (DrawRandom() % 4) {
+        case 0:
+          solver.DoMoves(Repeat(macro, count) + Letters(letter, run));
+          apply(Repeat(macro, count) + Letters(letter, run));
+          break;
+        case 1:
+          solver.DoMoves({LetterRun(letter, run), Repeated(macro, count)});
+          apply(Letters(letter, run) + Repeat(macro, count));
+          break;
+        case 2:
+          solver.DoMovesTimes(macro, count);
+          for (int i = 0; i < count; ++i) apply(macro);
+          break;
+        default:
+          if (!checkpoint) {
+            solver.SetCheckpoint();
+            atCheckpoint = reference;
+            appliedAtCheckpoint = expectedApplied;
+          } else {
+            solver.RollBackToCheckpoint();
+            reference.tiles = atCheckpoint.tiles;
+            reference.blank = atCheckpoint.blank;
+            expectedApplied = appliedAtCheckpoint;
+          }
+          checkpoint = !checkpoint;
+          break;
+      }
+      ASSERT_EQ(reference.tiles, solver.board.tiles) << n << " " << round;
+      ASSERT_EQ(reference.blank, solver.board.blank);
+      ASSERT_EQ(expectedApplied, solver.applied);
+      const int t = DrawRandom() % static_cast<int>(n * n);
+      ASSERT_EQ(reference.FindTile(t), solver.FindTile(t)) << t;
+    }
+    EXPECT_EQ(expectedOut.str(), out.str());
+    EXPECT_NE("", out.str());
+  }
 }
 
 TEST(Reduction, IsSolvableBoardRefusesWhatNoSolverTakes) {

@@ -2,7 +2,20 @@
 // column.
 #include "solver/tile_placement.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "solver/move_macros.h"
+
+int StaircaseSteps(int row, int col, int rowStep, int colStep, int targetRow, int targetCol) {
+  // Steps until a coordinate moving by step reaches its target; INT_MAX when it moves away.
+  const auto until = [](int from, int step, int target) {
+    const int distance = (target - from) * step;
+    return distance >= 0 ? distance : INT_MAX;
+  };
+  const int steps = std::min(until(row, rowStep, targetRow), until(col, colStep, targetCol));
+  return steps == INT_MAX ? 0 : steps;
+}
 
 void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol) {
   const int n = static_cast<int>(solver.board.n);
@@ -13,28 +26,23 @@ void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetC
   const bool leftward = c >= targetCol;
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
-  while (r != aimRow && c != targetCol) {
-    if (leftward) {
-      solver.DoMoves(UPLEFT_BR);
-      --c;
-    } else {
-      solver.DoMoves(UPRIGHT_BR);
-      ++c;
-    }
-    --r;
+  const int steps = StaircaseSteps(r, c, -1, leftward ? -1 : 1, aimRow, targetCol);
+  if (leftward) {
+    solver.DoMovesTimes(UPLEFT_BR, steps);
+  } else {
+    solver.DoMovesTimes(UPRIGHT_BR, steps);
   }
-  MoveSequence moves;
+  r -= steps;
+  c += leftward ? -steps : steps;
   if (r == aimRow) {
     if (c > targetCol) {
-      moves = Repeat(LEFT_BR, c - targetCol);
+      solver.DoMoves({Repeated(LEFT_BR, c - targetCol)});
     } else {
-      moves = Repeat(RIGHT_BR_LOW, targetCol - c);
-      if (lifted) moves += UP_BR;
+      solver.DoMoves({Repeated(RIGHT_BR_LOW, targetCol - c), Repeated(UP_BR, lifted ? 1 : 0)});
     }
   } else {
-    moves = Repeat(UP_BR, r - aimRow + (lifted ? 1 : 0));
+    solver.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
   }
-  solver.DoMoves(moves);
 }
 
 void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol) {
@@ -46,26 +54,21 @@ void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetC
   const bool downward = r <= targetRow;
   const bool shifted = !downward && targetCol == 0;
   const int aimCol = shifted ? 1 : targetCol;
-  while (r != targetRow && c != aimCol) {
-    if (downward) {
-      solver.DoMoves(DOWNLEFT_BA);
-      ++r;
-    } else {
-      solver.DoMoves(UPLEFT_BA);
-      --r;
-    }
-    --c;
+  const int steps = StaircaseSteps(r, c, downward ? 1 : -1, -1, targetRow, aimCol);
+  if (downward) {
+    solver.DoMovesTimes(DOWNLEFT_BA, steps);
+  } else {
+    solver.DoMovesTimes(UPLEFT_BA, steps);
   }
-  MoveSequence moves;
+  r += downward ? steps : -steps;
+  c -= steps;
   if (c == aimCol) {
     if (r < targetRow) {
-      moves = Repeat(DOWN_BA, targetRow - r);
+      solver.DoMoves({Repeated(DOWN_BA, targetRow - r)});
     } else {
-      moves = Repeat(UP_BA, r - targetRow);
-      if (shifted) moves += LEFT_BA;
+      solver.DoMoves({Repeated(UP_BA, r - targetRow), Repeated(LEFT_BA, shifted ? 1 : 0)});
     }
   } else {
-    moves = Repeat(LEFT_BA, c - aimCol + (shifted ? 1 : 0));
+    solver.DoMoves({Repeated(LEFT_BA, c - aimCol + (shifted ? 1 : 0))});
   }
-  solver.DoMoves(moves);
 }

@@ -11,3 +11,7 @@ void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetC
 /// the blank brought above it first and kept there. A tile below its target climbs in column 1
 /// and, when the target is in column 0, enters it only in the target row.
 void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol);
+/// Steps of a staircase that moves a tile from (row, col) one row (rowStep, +1 or -1) and one
+/// column (colStep) at a time until it stands in targetRow or in targetCol; 0 when it would
+/// reach neither.
+int StaircaseSteps(int row, int col, int rowStep, int colStep, int targetRow, int targetCol);
