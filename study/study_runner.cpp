@@ -43,7 +43,8 @@ MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSol
     outcome.status = mustBeSolved ? SolveStatus::FAILED : SolveStatus::REFUSED;
   }
   outcome.length = result.moves.size();
-  outcome.optimizedLength = OptimizeSolution(std::move(result.moves)).size();
+  thread_local MoveSequence scratch;
+  outcome.optimizedLength = OptimizedLength(result.moves, scratch);
   return outcome;
 }
 
