@@ -8,8 +8,8 @@
 #include <deque>
 #include <unordered_map>
 
-#include "test_support/sample_boards.h"
 #include "solver/optimal_2x2.h"
+#include "test_support/sample_boards.h"
 
 namespace {
 
