@@ -32,7 +32,6 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   EXPECT_TRUE(solver.TrySnake(15, 1, 1, 1, 2));
   EXPECT_TRUE(solver.IsTileAtGoal(1) && solver.IsTileAtGoal(2));
   EXPECT_EQ(13u, OptimizeSolution(solver.applied).size());
-  EXPECT_FALSE(solver.recording);
 }
 
 TEST_F(SnakeSolverTest, TilesAlreadyHomeAreBlocked) {

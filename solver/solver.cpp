@@ -1,4 +1,4 @@
-// solver.cpp: moving, recording and routing the blank beside a tile.
+// solver.cpp: moving, undoing a stretch of moves, and routing the blank beside a tile.
 #include "solver/solver.h"
 
 #include <algorithm>
@@ -218,7 +218,6 @@ void Solver::DoMoves(std::initializer_list<MovePiece> text) {
 
 void Solver::ApplyTimes(const MovePiece& copy, int count) {
   if (count <= 0 || copy.length == 0) return;
-  if (recording) Record(&copy, 1, count);
   // The copies run as one stretch; a refused letter makes its copy a text of its own again.
   for (int left = count; left > 0;) {
     const size_t start = applied.size();
@@ -232,21 +231,10 @@ void Solver::ApplyTimes(const MovePiece& copy, int count) {
 }
 
 bool Solver::ApplyText(const MovePiece* pieces, size_t count) {
-  if (recording) Record(pieces, count, 1);
   const size_t start = applied.size();
   if (Run(pieces, count)) return true;
   ApplyRefusedText(pieces, count, start);
   return false;
-}
-
-void Solver::Record(const MovePiece* pieces, size_t count, int times) {
-  for (int time = 0; time < times; ++time) {
-    for (size_t i = 0; i < count; ++i) {
-      for (int copy = 0; copy < pieces[i].count; ++copy) {
-        recordedMoves.append(pieces[i].letters, pieces[i].length);
-      }
-    }
-  }
 }
 
 bool Solver::Run(const MovePiece* pieces, size_t count) {

@@ -75,14 +75,11 @@ class Solver {
  public:
   explicit Solver(std::ostream& out);
 
-  MoveSequence recordedMoves;
-  bool recording = false;
   Board board;
   MoveSequence applied;
 
-  // Moving and recording
-  /// Applies the text to the board; appends it to applied only when every letter applied, and
-  /// to recordedMoves, whole, while recording.
+  // Moving
+  /// Applies the text to the board; appends it to applied only when every letter applied.
   void DoMoves(const MoveSequence& sequence);
   /// The same for a text given as a C string, a macro for instance.
   void DoMoves(const char* text) {
@@ -96,7 +93,7 @@ class Solver {
   /// The same for a macro given as a piece of one copy.
   void DoMovesTimes(const MovePiece& macro, int count) { ApplyTimes(macro, count); }
 
-  // Undoing a stretch of moves
+  // Recording and undoing a stretch of moves
   /// Remembers the length of applied, so that RollBackToCheckpoint can return to this point.
   void SetCheckpoint();
   /// Returns the board and applied to the checkpoint, which is then gone: the moves applied
@@ -104,8 +101,7 @@ class Solver {
   void RollBackToCheckpoint();
   /// Forgets the checkpoint, keeping every move made since.
   void DropCheckpoint() { checkpointSet = false; }
-  /// How many letters DoMoves was given since the checkpoint, refused texts included: what
-  /// recordedMoves would hold had recording been switched on there.
+  /// How many letters DoMoves was given since the checkpoint, refused texts included.
   size_t MovesSinceCheckpoint() const;
   /// Those letters' length once shortened by OptimizeSolution; scratch is working storage.
   size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
@@ -160,8 +156,6 @@ class Solver {
   bool ApplyText(const MovePiece* pieces, size_t count);
   /// count texts, each one copy of the piece.
   void ApplyTimes(const MovePiece& copy, int count);
-  /// Appends the text of the pieces, times times, to recordedMoves.
-  void Record(const MovePiece* pieces, size_t count, int times);
   /// Applies the letters of the pieces and appends them to applied up to the first refused one;
   /// false when there was one.
   bool Run(const MovePiece* pieces, size_t count);
