@@ -11,8 +11,8 @@ void SnakeSolver::MoveBlankStraight(int row, int col) {
   if (n == 0) return;
   blankIndex = board.blank;
   const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
-  DoMoves(Letters(row < br ? 'U' : 'D', std::abs(br - row)) +
-          Letters(col < bc ? 'L' : 'R', std::abs(bc - col)));
+  DoMoves({LetterRun(row < br ? 'U' : 'D', std::abs(br - row)),
+           LetterRun(col < bc ? 'L' : 'R', std::abs(bc - col))});
   blankIndex = static_cast<unsigned>(row * n + col);
 }
 
@@ -59,7 +59,7 @@ void SnakeSolver::SolveFirstRow2() {
     }
   } else if (c == n - 1) {
     BringBlankAbove(br, bc, r, c);
-    DoMoves("D" + Repeat(UP_BB_LEFT, r - 1));
+    DoMoves({"D", Repeated(UP_BB_LEFT, r - 1)});
   } else {
     PlaceRowTile(r, c, 1, n - 2);
     DoMoves(CYCLE_UL_CW);
@@ -77,7 +77,7 @@ void SnakeSolver::SolveFirstRow2() {
     br = static_cast<int>(board.blank) / n;
     bc = static_cast<int>(board.blank) % n;
     BringBlankAbove(br, bc, r, c);
-    DoMoves("D" + Repeat(UP_BB_LEFT, r - 2) + "LU");
+    DoMoves({"D", Repeated(UP_BB_LEFT, r - 2), "LU"});
   } else if (r == 1 && c == n - 2) {
     MoveBlankStraight(2, n - 1);
     DoMoves("UL");
@@ -137,7 +137,7 @@ void SnakeSolver::SolveFirstCol2() {
   FindTileCoord(n + 1, r, c);
   if (r == 1) {
     BringBlankRight(static_cast<int>(board.blank) % n, static_cast<int>(board.blank) / n, r, c);
-    DoMoves(Repeat(LEFT_BR, c - 1) + "DL");
+    DoMoves({Repeated(LEFT_BR, c - 1), "DL"});
   } else {
     blankIndex = board.blank;
     // Tile n+1 may already stand at (2, 1); a blank below it in column 1 would push it down on

@@ -1,8 +1,6 @@
 // move_macros.h: the constant move sequences with which the solvers move tiles.
 #pragma once
 
-#include "board/board.h"
-
 // Tile steps: with the blank on the named side of a tile (BR right, BL left, BA above, BB
 // below), each moves the tile one step and leaves the blank on the same side of its new cell.
 // LOW and HIGH name the row the blank passes through (below or above the tile); LEFT_BR passes
@@ -51,8 +49,3 @@ inline constexpr char CYCLE_DL_CCW[] = "LDRU";
 inline constexpr char CYCLE_DR_CCW[] = "DRUL";
 inline constexpr char CYCLE_UL_CCW[] = "ULDR";
 inline constexpr char CYCLE_UR_CCW[] = "RULD";
-
-/// count copies of the macro, one after the other; empty for count <= 0.
-MoveSequence Repeat(const char* macro, int count);
-/// count copies of one letter; empty for count <= 0.
-MoveSequence Letters(char letter, int count);

@@ -58,13 +58,13 @@ struct MovePiece {
   }
 };
 
-/// count copies of the macro, as Repeat builds them.
+/// count copies of the macro, one after the other; nothing for count <= 0.
 constexpr MovePiece Repeated(const char* macro, int count) {
   MovePiece piece(macro);
   piece.count = count;
   return piece;
 }
-/// count copies of the letter, as Letters builds them.
+/// count copies of the letter; nothing for count <= 0.
 MovePiece LetterRun(char letter, int count);
 
 /// A working board with the record of the moves made on it. Every move of a solver goes through

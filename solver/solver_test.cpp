@@ -11,6 +11,20 @@
 #include "solver/reduction.h"
 #include "test_support/sample_boards.h"
 
+namespace {
+
+// The texts of Repeated and LetterRun pieces, built as strings.
+MoveSequence Repeat(const char* macro, int count) {
+  MoveSequence text;
+  for (int i = 0; i < count; ++i) text += macro;
+  return text;
+}
+MoveSequence Letters(char letter, int count) {
+  return MoveSequence(static_cast<size_t>(count > 0 ? count : 0), letter);
+}
+
+}  // namespace
+
 TEST(Solver, DoMovesKeepsOnlyWholeTextsInApplied) {
   std::ostringstream out;
   Solver solver(out);
