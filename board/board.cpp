@@ -44,6 +44,15 @@ unsigned Board::GetGoalPosition(int t, std::ostream& out) const {
   return k % n + n * (k / n);
 }
 
+void Board::TakeLoadedTiles(unsigned side, std::vector<int>&& cells) {
+  std::vector<int> initial(cells);
+  n = side;
+  tiles.swap(cells);
+  initialSize = static_cast<int>(side);
+  initialTiles.swap(initial);
+  FindBlank();
+}
+
 unsigned Board::FindBlank() {
   blank = 0;
   const auto zero = std::find(tiles.begin(), tiles.end(), 0);

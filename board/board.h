@@ -49,6 +49,10 @@ class Board {
   bool PositionToCoord(unsigned index, Coord& coord, std::ostream& out) const;
   /// Index at which tile t belongs (t - 1); 0, with a message, for t <= 0 or n = 0.
   unsigned GetGoalPosition(int t, std::ostream& out) const;
+  /// Makes the tiles the board of side n as read from a file: initialSize and initialTiles
+  /// record them, and blank is found. The one allocation comes first, so that running out of
+  /// memory leaves the board as it was.
+  void TakeLoadedTiles(unsigned side, std::vector<int>&& cells);
   /// Recomputes blank as the first cell holding 0 (0 when there is none).
   unsigned FindBlank();
   /// Index of the first cell holding t; 0 when none does.

@@ -2,6 +2,7 @@
 #include "files/plain_board_file.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "files/file_access.h"
@@ -24,13 +25,7 @@ bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
     out << "Error - board isn't n x n!";
     return false;
   }
-  // The one allocation comes before the first change, so running out of memory keeps the board.
-  std::vector<int> initial(tiles);
-  board.n = side;
-  board.tiles.swap(tiles);
-  board.initialSize = static_cast<int>(side);
-  board.initialTiles.swap(initial);
-  board.FindBlank();
+  board.TakeLoadedTiles(side, std::move(tiles));
   return true;
 }
 

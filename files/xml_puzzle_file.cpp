@@ -125,8 +125,7 @@ bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& ou
     }
     tiles[static_cast<size_t>(index)] = static_cast<int>(tile);
   }
-  board.n = static_cast<unsigned>(n);
-  board.tiles.swap(tiles);
+  board.TakeLoadedTiles(static_cast<unsigned>(n), std::move(tiles));
   return true;
 }
 
@@ -156,16 +155,6 @@ bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out) {
     out << Format("Failed to load file: %s\n", fileName.c_str());
     return false;
   }
-  // Read into a board of its own and copied before the first change, so that running out of
-  // memory keeps the current board.
-  Board loaded;
-  if (ReadXmlPuzzle(document, loaded, out)) {
-    std::vector<int> initial(loaded.tiles);
-    board.n = loaded.n;
-    board.tiles.swap(loaded.tiles);
-    board.initialSize = static_cast<int>(board.n);
-    board.initialTiles.swap(initial);
-    board.FindBlank();
-  }
+  ReadXmlPuzzle(document, board, out);
   return true;
 }

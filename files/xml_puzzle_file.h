@@ -26,7 +26,8 @@ constexpr size_t MAX_XML_ATTRIBUTES = 64;
 /// MAX_XML_ATTRIBUTES attributes, is refused before the parser sees it: the parser recurses
 /// once a level, and checks each attribute against all before it. True when it parsed cleanly.
 bool ParseXmlText(std::string text, TiXmlDocument& document);
-/// Takes the board out of a parsed document; the board changes only when this returns true.
+/// Takes the board out of a parsed document, recorded as loaded (TakeLoadedTiles); the board
+/// changes only when this returns true.
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out);
 /// Reads the file (a regular file of at most MAX_FILE_BYTES), parses it and reads the board from
 /// it; false only when the file itself cannot be read or parsed.

@@ -55,8 +55,7 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
     if (error.empty()) error = "holds no board";
     return false;
   }
-  board = read;
-  board.FindBlank();
+  board = std::move(read);
   return true;
 }
 
