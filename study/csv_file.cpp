@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <vector>
 
+namespace {
+
 const char CSV_HEADER[] =
     "side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms";
-
-namespace {
 
 constexpr size_t FIELDS = 12;
 // No row that WriteCsv writes comes near this; a longer one is not one of its files.
@@ -63,18 +63,6 @@ bool ReadRow(std::istream& in, std::vector<std::string>& fields, std::string& er
   }
   if (quoted) error = "quoted field not closed";
   return any && !quoted;
-}
-
-bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& value) {
-  if (text.empty() || text.size() > 20 ||
-      text.find_first_not_of("0123456789") != std::string::npos) {
-    return false;
-  }
-  errno = 0;
-  const unsigned long long parsed = std::strtoull(text.c_str(), nullptr, 10);
-  if (errno != 0 || parsed > most) return false;
-  value = parsed;
-  return true;
 }
 
 bool ParseMilliseconds(const std::string& text, std::int64_t& micros) {
@@ -158,6 +146,18 @@ bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string&
 }
 
 }  // namespace
+
+bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& value) {
+  if (text.empty() || text.size() > 20 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return false;
+  }
+  errno = 0;
+  const unsigned long long parsed = std::strtoull(text.c_str(), nullptr, 10);
+  if (errno != 0 || parsed > most) return false;
+  value = parsed;
+  return true;
+}
 
 void WriteCsv(const StudyResults& results, std::ostream& out) {
   out << CSV_HEADER << "\n";

@@ -15,9 +15,9 @@ Json Value(const std::optional<double>& value) {
 
 }  // namespace
 
-void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
-               std::ostream& out) {
-  Json asked = {{"methods", parameters.methods},
+void WriteJson(const StudyParameters& parameters, const std::vector<std::string>& methods,
+               const std::vector<SideSummary>& sides, std::ostream& out) {
+  Json asked = {{"methods", methods},
                 {"sides", parameters.sides},
                 {"boards", parameters.boards},
                 {"kind", parameters.kind}};
@@ -34,7 +34,7 @@ void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>
     for (size_t m = 0; m < side.methods.size(); ++m) {
       const MethodSummary& s = side.methods[m];
       failed += s.failed;
-      methods.push_back({{"method", parameters.methods[m]},
+      methods.push_back({{"method", methods[m]},
                          {"solved", s.solved},
                          {"failed", s.failed},
                          {"refused", s.refused},

@@ -40,11 +40,10 @@ struct Options {
 };
 
 bool ParseCount(const std::string& text, unsigned most, unsigned& value) {
-  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != text.npos) {
-    return false;
-  }
-  value = static_cast<unsigned>(std::stoul(text));
-  return value <= most;
+  std::uint64_t parsed = 0;
+  if (!ParseNumber(text, most, parsed)) return false;
+  value = static_cast<unsigned>(parsed);
+  return true;
 }
 
 // "3-10,20,50": sides and ranges of sides, each from 3 to MAX_SIDE; ascending, each once.
@@ -96,16 +95,10 @@ int Study(const Options& options) {
   for (const std::string& command : options.methods) {
     const Method* method = FindMethod(command);
     if (method == nullptr) return Fail("no method '" + command + "'");
-    if (std::find(parameters.methods.begin(), parameters.methods.end(), command) ==
-        parameters.methods.end()) {
-      methods.push_back(*method);
-      parameters.methods.push_back(command);
-    }
+    const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
+    if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
   }
-  if (options.methods.empty()) {
-    methods = Methods();
-    for (const Method& method : methods) parameters.methods.emplace_back(method.command);
-  }
+  if (options.methods.empty()) methods = Methods();
 
   std::vector<StudyBoard> boards;
   if (!options.from.empty()) {
@@ -184,9 +177,9 @@ int main(int argc, char** argv) {
   std::string all;
   for (const Method& method : Methods())
     all += (all.empty() ? "" : ",") + std::string(method.command);
-  app.add_option("--methods", options.methods, "Methods to compare")
-      ->delimiter(',')
-      ->default_str(all);
+  CLI::Option* methods = app.add_option("--methods", options.methods, "Methods to compare")
+                             ->delimiter(',')
+                             ->default_str(all);
   CLI::Option* sides =
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
@@ -195,16 +188,19 @@ int main(int argc, char** argv) {
   CLI::Option* kind =
       app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
           ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
-  app.add_option("--from", options.from,
-                 "Study these board files (plain or XML puzzle) instead of generated boards")
-      ->expected(1, -1)
-      ->default_str("")
-      ->excludes(sides, boards, seed, kind);
+  CLI::Option* from =
+      app.add_option("--from", options.from,
+                     "Study these board files (plain or XML puzzle) instead of generated boards")
+          ->expected(1, -1)
+          ->default_str("")
+          ->excludes(sides, boards, seed, kind);
   app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
       ->check(CLI::Range(1u, 1024u));
-  app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
-      ->type_name("I/K");
-  app.add_option("--failures", options.failures, "Folder for the boards a method failed on");
+  CLI::Option* shard =
+      app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
+          ->type_name("I/K");
+  CLI::Option* failures =
+      app.add_option("--failures", options.failures, "Folder for the boards a method failed on");
   const auto addOutputs = [&options](CLI::App& command) {
     command.add_option("--csv", options.files.csv, "CSV file: a row per board and method");
     command.add_option("--json", options.files.json, "JSON file: parameters and summary");
@@ -215,6 +211,9 @@ int main(int argc, char** argv) {
       "merge", "The table and JSON of one study from the CSV files of its shards");
   merge->add_option("files", options.merge, "CSV files written with --csv")->required();
   addOutputs(*merge);
+  for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, shard, failures}) {
+    merge->excludes(studyOnly);
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -222,10 +221,5 @@ int main(int argc, char** argv) {
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
   }
 
-  if (!*merge) return Study(options);
-  for (const char* studyOnly : {"--methods", "--sides", "--boards", "--seed", "--kind", "--from",
-                                "--shard", "--failures"}) {
-    if (app.count(studyOnly) > 0) return Fail(std::string(studyOnly) + " does not go with merge");
-  }
-  return Merge(options);
+  return *merge ? Merge(options) : Study(options);
 }

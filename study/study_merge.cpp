@@ -48,7 +48,6 @@ bool MergeStudies(std::vector<StudyResults> parts, StudyResults& merged, std::st
 
 StudyParameters InferParameters(const StudyResults& results) {
   StudyParameters parameters;
-  parameters.methods = results.methods;
   std::map<unsigned, unsigned> perSide;
   std::vector<bool> kinds(4, false);
   for (const BoardOutcome& board : results.boards) {

@@ -43,7 +43,6 @@ struct StudyResults {
 
 /// How the study was asked for, as its JSON report gives it.
 struct StudyParameters {
-  std::vector<std::string> methods;
   std::vector<unsigned> sides;
   /// Boards per side; for a study of files, the number of files.
   unsigned boards = 0;

@@ -28,5 +28,7 @@ bool ReportStudy(const StudyResults& results, const StudyParameters& parameters,
   return WriteFile(
              files.csv, [&](std::ostream& file) { WriteCsv(results, file); }, error) &&
          WriteFile(
-             files.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); }, error);
+             files.json,
+             [&](std::ostream& file) { WriteJson(parameters, results.methods, sides, file); },
+             error);
 }

@@ -56,7 +56,7 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
   const Board made = generated ? GenerateBoard(item.name) : Board();
   const Board& board = generated ? made : item.board;
   outcome.manhattan = board.ManhattanDistance(discard);
-  outcome.lowerBound = outcome.manhattan + LinearConflicts(board);
+  outcome.lowerBound = LowerBound(board);
   // The study's own boards are all solvable; a user's board may rightly be refused.
   const bool mustBeSolved = generated || MustBeSolved(board);
   outcome.methods.reserve(methods.size());

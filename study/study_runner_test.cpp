@@ -34,7 +34,7 @@ std::string CsvOf(const StudyResults& results) {
 
 std::string JsonOf(const StudyParameters& parameters, const StudyResults& results) {
   std::ostringstream out;
-  WriteJson(parameters, Summarize(Untimed(results)), out);
+  WriteJson(parameters, results.methods, Summarize(Untimed(results)), out);
   return out.str();
 }
 
@@ -62,7 +62,7 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
   StudyResults merged;
   ASSERT_TRUE(MergeStudies(parts, merged, error)) << error;
   EXPECT_EQ(CsvOf(whole), CsvOf(merged));
-  const StudyParameters asked = {whole.methods, {3, 4, 7, 12}, 4, "mixed", 9, {}, {}};
+  const StudyParameters asked = {{3, 4, 7, 12}, 4, "mixed", 9, {}, {}};
   EXPECT_EQ(JsonOf(asked, whole), JsonOf(InferParameters(merged), merged));
   parts.push_back(parts[0]);
   EXPECT_FALSE(MergeStudies(parts, merged, error));
