@@ -44,24 +44,26 @@ int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
   return best;
 }
 
+// True when the cell is one of the window's.
+bool InWindow(const std::vector<int>& window, int cell) {
+  return std::find(window.begin(), window.end(), cell) != window.end();
+}
+
 }  // namespace
 
-template <typename InWindow>
-bool LineFiller::WalkBlankBeside(Grid& grid, int tile, InWindow inWindow) {
+bool LineFiller::WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& window) {
   const int cell = grid.CellOf(tile);
   int dist[4];
   router.DistancesAround(grid, grid.Blank(), cell, 1 << 30, dist);
   int best = -1;
   for (int dir = 0; dir < 4; ++dir) {
-    if (dist[dir] >= 0 && inWindow(grid.Neighbour(cell, dir)) &&
+    if (dist[dir] >= 0 && InWindow(window, grid.Neighbour(cell, dir)) &&
         (best < 0 || dist[dir] < dist[best])) {
       best = dir;
     }
   }
   if (best < 0) return false;
-  router.Distance(grid, grid.Blank(), cell, grid.Neighbour(cell, best), 1 << 30);
-  router.PathTo(walk);
-  for (const int8_t dir : walk) grid.Move(dir);
+  for (const int8_t dir : router.PathAround(best)) grid.Move(dir);
   return true;
 }
 
@@ -165,11 +167,9 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
         if (cell >= 0 && !grid.IsLocked(cell)) window.push_back(cell);
       }
     }
-    auto inWindow = [&](int cell) {
-      return std::find(window.begin(), window.end(), cell) != window.end();
-    };
     auto ready = [&] {
-      return inWindow(grid.CellOf(tileA)) && inWindow(grid.CellOf(tileB)) && inWindow(grid.Blank());
+      return InWindow(window, grid.CellOf(tileA)) && InWindow(window, grid.CellOf(tileB)) &&
+             InWindow(window, grid.Blank());
     };
     if (!ready()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
@@ -178,9 +178,9 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
         return false;
       }
       grid.Lock(targetA);
-      bool placed = inWindow(grid.CellOf(tileA)) ||
+      bool placed = InWindow(window, grid.CellOf(tileA)) ||
                     mover.MoveTile(grid, tileA, Step(grid, targetA, line.inward, 1));
-      if (placed && !inWindow(grid.Blank())) placed = WalkBlankBeside(grid, tileA, inWindow);
+      if (placed && !InWindow(window, grid.Blank())) placed = WalkBlankBeside(grid, tileA, window);
       grid.Unlock(targetA);
       if (!placed) return false;
     }

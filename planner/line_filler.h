@@ -34,13 +34,11 @@ class LineFiller {
   bool FillTail(Grid& grid, const Line& line, int first);
 
   /// Walks the blank, round the tile, to the nearest side of it inside the window.
-  template <typename InWindow>
-  bool WalkBlankBeside(Grid& grid, int tile, InWindow inWindow);
+  bool WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& window);
 
   TileMover mover;
   PairMover pairMover;
   BlankRouter router;
-  std::vector<int8_t> walk;
 };
 
 }  // namespace planner
