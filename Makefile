@@ -21,10 +21,10 @@ build: deps configure
 run: build
 	@$(BUILD)/npuzzle
 
-# The plot script's test needs matplotlib, for Debian's Python.
+# The plot script and its tests need matplotlib and pytest, for Debian's Python.
 PYTHON ?= /usr/bin/python3
 test: build
-	@scripts/install_build_deps.sh python3-matplotlib >&2
+	@scripts/install_build_deps.sh python3-matplotlib python3-pytest >&2
 	ctest --test-dir $(BUILD) --output-on-failure
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they

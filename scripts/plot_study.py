@@ -1,12 +1,15 @@
-#!/usr/bin/env python3
-"""plot_study.py: a study's CSV file drawn as two panels against the side of the board.
+#!/usr/bin/python3
+"""plot_study.py: a study's CSV file drawn as three panels against the side of the board.
 
-Left: each method's mean optimized solution length divided by n^3, with the boards' mean lower
-bound and mean Manhattan distance, also divided by n^3, as reference lines. Right: each
-method's mean milliseconds per solve, on log-log axes. Only solved boards count for a method.
+Per method, against the side n: the optimized solution length divided by n^3, with the boards'
+lower bound and Manhattan distance (also divided by n^3) for reference; the length divided by
+each board's lower bound; and the milliseconds of CPU time per solve, on log-log axes. Each line
+is the mean over the boards the method solved, and the band around it spans the 5th to the 95th
+percentile of those boards. A study of several kinds of board gets one row of panels per kind.
 
 Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
-Exits with 77 when matplotlib is missing (Debian: python3-matplotlib).
+Lines of the CSV file that begin with '#' are skipped. Exits with 77 when matplotlib is missing:
+run it with Debian's Python (/usr/bin/python3, package python3-matplotlib).
 """
 import argparse
 import csv
@@ -14,30 +17,150 @@ import sys
 from collections import defaultdict
 
 MISSING_MATPLOTLIB = 77
+# The spread that the bands show, in percent.
+LOW_PERCENTILE, HIGH_PERCENTILE = 5, 95
 
 
-def read_study(path):
-    """Per method and side the solved lengths and times; per side each board's bounds."""
-    lengths = defaultdict(lambda: defaultdict(list))
-    times = defaultdict(lambda: defaultdict(list))
-    boards = defaultdict(dict)
-    methods = []
-    with open(path, newline="") as file:
-        for row in csv.DictReader(file):
-            side = int(row["side"])
-            board = (row["kind"], row["seed"], row["index"], row["file"])
-            boards[side][board] = (int(row["manhattan"]), int(row["lower_bound"]))
-            method = row["method"]
-            if method not in methods:
-                methods.append(method)
-            if row["status"] == "solved":
-                lengths[method][side].append(int(row["optimized"]))
-                times[method][side].append(float(row["ms"]))
-    return methods, lengths, times, boards
+class Study:
+    """The rows of one study, grouped by kind, method and side."""
+
+    def __init__(self):
+        self.methods = []
+        # kind -> side -> board -> (manhattan, lower bound)
+        self.boards = defaultdict(lambda: defaultdict(dict))
+        # kind -> method -> side -> list of (optimized length, lower bound, ms) of solved boards
+        self.solved = defaultdict(lambda: defaultdict(lambda: defaultdict(list)))
+        self.seeds = set()
+
+    def add(self, row):
+        kind, side, method = row["kind"], int(row["side"]), row["method"]
+        board = (row["seed"], row["index"], row["file"])
+        bound = int(row["lower_bound"])
+        self.boards[kind][side][board] = (int(row["manhattan"]), bound)
+        if row["seed"]:
+            self.seeds.add(row["seed"])
+        if method not in self.methods:
+            self.methods.append(method)
+        if row["status"] == "solved":
+            self.solved[kind][method][side].append((int(row["optimized"]), bound, float(row["ms"])))
+
+    def kinds(self):
+        return sorted(self.boards)
+
+    def boards_per_side(self):
+        counts = {len(boards) for sides in self.boards.values() for boards in sides.values()}
+        low, high = min(counts), max(counts)
+        return str(low) if low == high else "%d to %d" % (low, high)
+
+    def caption(self):
+        """The study's parameters, as the figure states them."""
+        seeds = ", ".join(sorted(self.seeds, key=lambda s: (len(s), s))) or "none"
+        return ("kind: %s; boards per side and kind: %s; seed %s; lines are means over the solved boards, "
+                "bands span their %dth to %dth percentile; times are CPU time of one thread"
+                % (", ".join(self.kinds()), self.boards_per_side(), seeds, LOW_PERCENTILE,
+                   HIGH_PERCENTILE))
 
 
-def mean(values):
-    return sum(values) / len(values)
+def read_study(lines):
+    """The study in the CSV lines, skipping those that begin with '#'."""
+    study = Study()
+    for row in csv.DictReader(line for line in lines if not line.startswith("#")):
+        study.add(row)
+    return study
+
+
+def spread(values):
+    """Mean, low and high percentile of the values."""
+    import numpy
+
+    return (float(numpy.mean(values)), float(numpy.percentile(values, LOW_PERCENTILE)),
+            float(numpy.percentile(values, HIGH_PERCENTILE)))
+
+
+def series(by_side, value):
+    """Sides, means, lows and highs of value(record) over each side's records; sides where no
+    record has a value are left out."""
+    sides, means, lows, highs = [], [], [], []
+    for side in sorted(by_side):
+        values = [v for v in (value(side, record) for record in by_side[side]) if v is not None]
+        if values:
+            mean, low, high = spread(values)
+            sides.append(side)
+            means.append(mean)
+            lows.append(low)
+            highs.append(high)
+    return sides, means, lows, highs
+
+
+def length_per_cube(side, record):
+    return record[0] / side**3
+
+
+def length_per_bound(side, record):
+    # A board that was already solved has bound 0 and says nothing about the ratio.
+    return record[0] / record[1] if record[1] > 0 else None
+
+
+def milliseconds(side, record):
+    # A time of 0 cannot stand on a log axis.
+    return record[2] if record[2] > 0 else None
+
+
+def draw(study, output):
+    import matplotlib
+
+    matplotlib.use("Agg")
+    import matplotlib.pyplot as plt
+
+    # The same study gives the same file, byte for byte.
+    matplotlib.rcParams["svg.hashsalt"] = "npuzzle-study"
+    kinds = study.kinds()
+    figure, grid = plt.subplots(len(kinds), 3, figsize=(15, 1.2 + 3.8 * len(kinds)),
+                                squeeze=False)
+    colours = {method: "C%d" % i for i, method in enumerate(study.methods)}
+    for kind, (per_cube, per_bound, times) in zip(kinds, grid):
+        boards = study.boards[kind]
+        sides = sorted(boards)
+        # On random boards the two nearly meet: the distance's crosses tell it from the bound.
+        for label, which, style in (("lower bound", 1, "--"), ("Manhattan distance", 0, "x:")):
+            per_cube.plot(sides, [sum(b[which] for b in boards[n].values()) / len(boards[n]) / n**3
+                                  for n in sides], style, color="black", linewidth=1.2,
+                          markersize=5, label="boards' mean " + label)
+        per_bound.axhline(1, linestyle="--", color="black", linewidth=1.2)
+        for method in study.methods:
+            solved = study.solved[kind][method]
+            for panel, value, log in ((per_cube, length_per_cube, False),
+                                      (per_bound, length_per_bound, False),
+                                      (times, milliseconds, True)):
+                x, mean, low, high = series(solved, value)
+                if not x:
+                    continue
+                panel.fill_between(x, low, high, color=colours[method], alpha=0.18, linewidth=0)
+                panel.plot(x, mean, "o-", color=colours[method], markersize=3.5, label=method)
+                if log:
+                    panel.set_xscale("log")
+                    panel.set_yscale("log")
+        suffix = " (%s boards)" % kind if len(kinds) > 1 else ""
+        per_cube.set(xlabel="side n", ylabel="moves / n³", title="Optimized length / n³" + suffix)
+        per_cube.set_ylim(bottom=0)
+        per_bound.set(xlabel="side n", ylabel="length / lower bound",
+                      title="Optimized length / lower bound" + suffix)
+        per_bound.set_ylim(bottom=0)
+        times.set(xlabel="side n", ylabel="ms per solve (CPU, one thread)",
+                  title="Time per solve" + suffix)
+        for panel in (per_cube, per_bound, times):
+            panel.grid(True, which="both", alpha=0.3)
+    # One key for all panels, below them, where it covers no data.
+    handles, labels = grid[0][0].get_legend_handles_labels()
+    band = matplotlib.patches.Patch(color="gray", alpha=0.3,
+                                    label="band: %dth to %dth percentile of the boards"
+                                    % (LOW_PERCENTILE, HIGH_PERCENTILE))
+    legend = figure.legend(handles + [band], labels + [band.get_label()], loc="lower center",
+                           ncol=min(len(labels) + 1, 6), fontsize="small", frameon=False)
+    figure.suptitle(study.caption(), fontsize="small")
+    figure.tight_layout(rect=(0, 0.07 if len(kinds) == 1 else 0.04, 1, 0.97))
+    figure.savefig(output, metadata={"Date": None})
+    return figure, legend
 
 
 def main():
@@ -46,40 +169,18 @@ def main():
     parser.add_argument("-o", "--output", required=True, help="picture to write, e.g. study.svg")
     args = parser.parse_args()
     try:
-        import matplotlib
-
-        matplotlib.use("Agg")
-        import matplotlib.pyplot as plt
+        import matplotlib  # noqa: F401
+        import numpy  # noqa: F401
     except ImportError:
-        print("plot_study.py: matplotlib is missing (Debian: python3-matplotlib)", file=sys.stderr)
+        print("plot_study.py: matplotlib is missing for %s; run the script with Debian's Python, "
+              "/usr/bin/python3 (package python3-matplotlib)" % sys.executable, file=sys.stderr)
         return MISSING_MATPLOTLIB
-
-    methods, lengths, times, boards = read_study(args.csv)
-    if not boards:
+    with open(args.csv, newline="") as file:
+        study = read_study(file)
+    if not study.boards:
         print("plot_study.py: no boards in " + args.csv, file=sys.stderr)
         return 1
-    # The same study gives the same file, byte for byte.
-    matplotlib.rcParams["svg.hashsalt"] = "npuzzle-study"
-    figure, (left, right) = plt.subplots(1, 2, figsize=(11, 4.5))
-    sides = sorted(boards)
-    for label, which, style in (("lower bound", 1, "--"), ("Manhattan distance", 0, ":")):
-        left.plot(sides, [mean([b[which] for b in boards[n].values()]) / n**3 for n in sides],
-                  style, color="gray", label=label)
-    for method in methods:
-        solved = sorted(lengths[method])
-        left.plot(solved, [mean(lengths[method][n]) / n**3 for n in solved], "o-", label=method)
-        timed = [n for n in sorted(times[method]) if mean(times[method][n]) > 0]
-        right.loglog(timed, [mean(times[method][n]) for n in timed], "o-", label=method)
-    left.set(xlabel="side n", ylabel="moves / n³", title="Mean optimized solution length")
-    left.set_ylim(bottom=0)
-    right.set(xlabel="side n", ylabel="ms per solve", title="Mean time per solve")
-    for panel in (left, right):
-        panel.grid(True, which="both", alpha=0.3)
-    # Below the methods' lengths and above the bounds there is room for the key.
-    left.legend(loc="center right", bbox_to_anchor=(1, 0.42), fontsize="small")
-    right.legend()
-    figure.tight_layout()
-    figure.savefig(args.output, metadata={"Date": None})
+    draw(study, args.output)
     return 0
 
 

@@ -1,0 +1,64 @@
+"""plot_study_test.py: the study's figure: what it reads, what it states, where its key is."""
+import os
+import sys
+
+import pytest
+
+matplotlib = pytest.importorskip("matplotlib")
+sys.path.insert(0, os.path.dirname(__file__))
+import plot_study  # noqa: E402
+
+HEADER = "side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms\n"
+
+
+def rows(kind, side, method, optimized, bound, ms, index=0, status="solved"):
+    return "%d,%s,7,%d,,%s,%s,%d,%d,%d,%d,%.3f\n" % (side, kind, index, method, status,
+                                                    optimized, optimized, bound, bound, ms)
+
+
+def study_lines():
+    lines = ["# study: metadata the reader skips\n", HEADER]
+    for index, (length, ms) in enumerate([(100, 1.0), (120, 2.0), (140, 3.0), (160, 4.0)]):
+        lines.append(rows("random", 5, "solve", length, 50, ms, index))
+        lines.append(rows("random", 5, "solve2", length - 10, 50, ms, index))
+        lines.append(rows("near", 10, "solve", length * 2, 100, ms, index))
+    # A refused or failed board counts for the boards, not for the method's lengths.
+    lines.append(rows("near", 10, "solve2", 0, 100, 0.5, 0, status="failed"))
+    return lines
+
+
+def test_reads_groups_by_kind_and_skips_comment_lines():
+    study = plot_study.read_study(study_lines())
+    assert study.kinds() == ["near", "random"]
+    assert study.methods == ["solve", "solve2"]
+    assert [r[0] for r in study.solved["random"]["solve2"][5]] == [90, 110, 130, 150]
+    assert "solve2" not in study.solved["near"] or not study.solved["near"]["solve2"][10]
+    assert study.boards_per_side() == "4"
+
+
+def test_series_give_mean_and_percentile_band():
+    study = plot_study.read_study(study_lines())
+    sides, means, lows, highs = plot_study.series(study.solved["random"]["solve"],
+                                                  plot_study.length_per_bound)
+    assert sides == [5]
+    assert means[0] == pytest.approx(130 / 50)
+    assert lows[0] < means[0] < highs[0]
+    assert lows[0] == pytest.approx((100 + 0.15 * 20) / 50)
+
+
+def test_figure_states_the_study_and_keeps_its_key_off_the_data(tmp_path):
+    study = plot_study.read_study(study_lines())
+    figure, legend = plot_study.draw(study, str(tmp_path / "study.svg"))
+    caption = figure._suptitle.get_text()
+    for words in ("kind: near, random", "boards per side and kind: 4", "seed 7",
+                  "5th to 95th percentile", "CPU time of one thread"):
+        assert words in caption
+    # One row of three panels per kind.
+    assert len(figure.axes) == 6
+    renderer = figure.canvas.get_renderer()
+    key = legend.get_window_extent(renderer)
+    for axes in figure.axes:
+        assert not key.overlaps(axes.get_window_extent(renderer))
+    labels = [text.get_text() for text in legend.get_texts()]
+    assert "boards' mean lower bound" in labels and "boards' mean Manhattan distance" in labels
+    assert (tmp_path / "study.svg").stat().st_size > 0
