@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "files/xml_puzzle_file.h"
+
 namespace {
 
 struct ProgramRun {
@@ -139,10 +141,11 @@ TEST_F(EndToEnd, RunningOutOfMemoryFailsTheCommandAlone) {
 #ifdef NPUZZLE_SANITIZE
   GTEST_SKIP() << "AddressSanitizer needs more address space than that";
 #endif
+  // As many elements as load takes: their tree needs about 100 MB, the program alone under 20.
   std::string elements;
-  for (int i = 0; i < (1 << 21); ++i) elements += "<a/>";
+  for (size_t i = 1; i < MAX_XML_NODES; ++i) elements += "<a/>";
   const std::string name = File("elements.xml", elements);
-  limits = "ulimit -v 200000; ";  // 200 MB; the tree of two million elements needs more
+  limits = "ulimit -v 60000; ";
   EXPECT_EQ(PROMPT + "\nInsert file name : Error - out of memory\n" + PROMPT,
             ExpectBoardIntact("load " + name));
 }

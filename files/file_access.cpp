@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -141,39 +140,21 @@ bool ReplaceByRename(const std::string& path, const struct stat* existing,
 
 }  // namespace
 
-bool ReadRegularFile(const std::string& fileName, std::string& text) {
+FileRead ReadRegularFile(const std::string& fileName, std::string& text) {
   struct stat status;
   const Descriptor file{OpenRegularFile(fileName, status)};
-  if (file.number < 0 || static_cast<unsigned long long>(status.st_size) > MAX_FILE_BYTES) {
-    return false;
-  }
-  // The size is only a hint, as the file may grow: reading stops one byte past the limit.
+  if (file.number < 0) return FileRead::NO_REGULAR_FILE;
+  if (static_cast<unsigned long long>(status.st_size) > MAX_FILE_BYTES) return FileRead::UNREADABLE;
+  // The size is only a hint, as the file may grow: reading stops one byte past the limit. The
+  // room is taken at once, so that the text does not pass through copies of twice its size.
   text.clear();
+  text.reserve(static_cast<size_t>(status.st_size) + 1);
   char bytes[1 << 16];
   ssize_t got = 0;
   while (text.size() <= MAX_FILE_BYTES && (got = ReadSome(file.number, bytes, sizeof bytes)) > 0) {
     text.append(bytes, static_cast<size_t>(got));
   }
-  return got == 0 && text.size() <= MAX_FILE_BYTES;
-}
-
-RegularFileStream::RegularFileStream(const std::string& fileName) : std::istream(&buffer) {
-  struct stat status;
-  buffer.descriptor = OpenRegularFile(fileName, status);
-  if (buffer.descriptor < 0) setstate(std::ios::failbit);
-}
-
-RegularFileStream::~RegularFileStream() {
-  if (buffer.descriptor >= 0) close(buffer.descriptor);
-}
-
-RegularFileStream::Buffer::int_type RegularFileStream::Buffer::underflow() {
-  if (descriptor < 0 || left == 0) return traits_type::eof();
-  const ssize_t got = ReadSome(descriptor, bytes, std::min(sizeof bytes, left));
-  if (got <= 0) return traits_type::eof();
-  left -= static_cast<size_t>(got);
-  setg(bytes, bytes, bytes + got);
-  return traits_type::to_int_type(*gptr());
+  return got == 0 && text.size() <= MAX_FILE_BYTES ? FileRead::READ : FileRead::UNREADABLE;
 }
 
 bool ReplaceFile(const std::string& fileName, const std::string& text) {

@@ -2,41 +2,22 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
-#include <streambuf>
 #include <string>
 
-/// The most that load reads of a file, and dl of a file's beginning: a 100 x 100 puzzle file
-/// is under 2 MB.
-constexpr size_t MAX_FILE_BYTES = size_t{64} << 20;
+/// The largest file load and dl read: a 100 x 100 puzzle file is under 2 MB, so it fits eight
+/// times over, however generously a user's editor indents it.
+constexpr size_t MAX_FILE_BYTES = size_t{16} << 20;
+
+/// What became of reading a file.
+enum class FileRead {
+  READ,             ///< the whole file is in the text
+  NO_REGULAR_FILE,  ///< missing, no regular file (a FIFO, a device, a folder), or not openable
+  UNREADABLE,       ///< a regular file above MAX_FILE_BYTES, or one whose reading failed
+};
 
 /// Reads the whole file when it is a regular file of at most MAX_FILE_BYTES. Opening never
 /// waits, so a FIFO, a device or a folder is refused at once, like a missing file.
-bool ReadRegularFile(const std::string& fileName, std::string& text);
-
-/// A stream over the first MAX_FILE_BYTES of a regular file, opened as ReadRegularFile opens;
-/// for anything else it is not open and reads nothing.
-class RegularFileStream : public std::istream {
- public:
-  explicit RegularFileStream(const std::string& fileName);
-  ~RegularFileStream() override;
-  /// True when the name is a regular file that could be opened.
-  bool IsOpen() const { return buffer.descriptor >= 0; }
-
- private:
-  class Buffer : public std::streambuf {
-   public:
-    int descriptor = -1;
-    size_t left = MAX_FILE_BYTES;
-
-   protected:
-    int_type underflow() override;
-
-   private:
-    char bytes[1 << 16];
-  };
-  Buffer buffer;
-};
+FileRead ReadRegularFile(const std::string& fileName, std::string& text);
 
 /// Makes the text the whole content of the named file. A symbolic link is followed to the file
 /// it names, which is created when missing. A file with one name is replaced by a temporary file

@@ -182,9 +182,12 @@ TEST_F(HostileFiles, DeepWideOrHugeXmlIsRefusedAndTheBoardKept) {
   for (int i = 0; i < 40000; ++i) deep += "<a>";
   std::string wide = "<SBPuzzle Width=\"2\"";
   for (size_t i = 0; i <= MAX_XML_ATTRIBUTES; ++i) wide += " a" + std::to_string(i) + "=\"\"";
+  std::string many = "<SBPuzzle Width=\"2\">";
+  for (size_t i = 0; i <= MAX_XML_NODES / 2; ++i) many += "<b/>x";
   std::ofstream(Path("deep.xml")) << deep;
   std::ofstream(Path("wide.xml")) << wide + " />";
-  for (const char* name : {"deep.xml", "wide.xml", "huge.xml"}) {
+  std::ofstream(Path("many.xml")) << many;
+  for (const char* name : {"deep.xml", "wide.xml", "many.xml", "huge.xml"}) {
     if (name == std::string("huge.xml")) {
       const int descriptor = open(Path(name).c_str(), O_CREAT | O_WRONLY, 0644);
       const bool grown = ftruncate(descriptor, off_t{1} << 40) == 0;
@@ -198,14 +201,19 @@ TEST_F(HostileFiles, DeepWideOrHugeXmlIsRefusedAndTheBoardKept) {
   }
 }
 
-TEST_F(HostileFiles, PlainFileIsReadNoFurtherThanTheLimit) {
-  {
-    std::ofstream file(Path("blanks.txt"));
-    const std::string blanks(1 << 20, ' ');
-    for (size_t written = 0; written < MAX_FILE_BYTES; written += blanks.size()) file << blanks;
-    file << "0";
-  }
+// A file one byte above the limit is refused whole rather than read as far as the limit, where
+// "45" would be cut to "4"; the same board ending at the limit loads.
+TEST_F(HostileFiles, PlainFileAboveTheLimitIsRefusedWhole) {
+  const auto write = [&](const std::string& end) {
+    const std::string start = "1 2 3 ";
+    std::ofstream(Path("blanks.txt"))
+        << start << std::string(MAX_FILE_BYTES - start.size() - 1, ' ') << end;
+  };
+  write("45");
   EXPECT_FALSE(LoadPlainFile(board, Path("blanks.txt"), out));
-  EXPECT_EQ("Error - board isn't n x n!", out.str());
+  EXPECT_EQ("Failed to load file: " + Path("blanks.txt") + "\n", out.str());
   EXPECT_EQ(kept, Fields(board));
+  write("4");
+  EXPECT_TRUE(LoadPlainFile(board, Path("blanks.txt"), out));
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), board.tiles);
 }

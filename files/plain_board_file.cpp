@@ -2,9 +2,11 @@
 #include "files/plain_board_file.h"
 
 #include <cmath>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "board/text_format.h"
 #include "files/file_access.h"
 
 bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
@@ -30,9 +32,12 @@ bool ReadPlainBoard(Board& board, std::istream& in, std::ostream& out) {
 }
 
 bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out) {
-  // Only the file's beginning is read, so that gigabytes of blanks or one endless number take
-  // no longer than a board in the largest file load reads.
-  RegularFileStream file(fileName);
-  if (!file.IsOpen()) return false;
-  return ReadPlainBoard(board, file, out);
+  // A file above the limit is refused whole: the numbers of its beginning, the last perhaps cut
+  // short, are not the board it holds.
+  std::string text;
+  const FileRead read = ReadRegularFile(fileName, text);
+  if (read == FileRead::UNREADABLE) out << Format("Failed to load file: %s\n", fileName.c_str());
+  if (read != FileRead::READ) return false;
+  std::istringstream in(text);
+  return ReadPlainBoard(board, in, out);
 }

@@ -142,8 +142,12 @@ bool ParseXmlText(std::string text, TiXmlDocument& document) {
   }
   text.resize(kept);
   text.append(XML_TEXT_PADDING, '\0');
-  const XmlShape shape = MeasureXml(text.c_str(), MAX_XML_DEPTH, MAX_XML_ATTRIBUTES);
-  if (shape.depth > MAX_XML_DEPTH || shape.attributes > MAX_XML_ATTRIBUTES) return false;
+  const XmlShape limits{MAX_XML_DEPTH, MAX_XML_ATTRIBUTES, MAX_XML_NODES};
+  const XmlShape shape = MeasureXml(text.c_str(), limits);
+  if (shape.depth > limits.depth || shape.attributes > limits.attributes ||
+      shape.nodes > limits.nodes) {
+    return false;
+  }
   document.Parse(text.c_str());
   return !document.Error();
 }
@@ -151,7 +155,8 @@ bool ParseXmlText(std::string text, TiXmlDocument& document) {
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out) {
   std::string text;
   TiXmlDocument document;
-  if (!ReadRegularFile(fileName, text) || !ParseXmlText(std::move(text), document)) {
+  if (ReadRegularFile(fileName, text) != FileRead::READ ||
+      !ParseXmlText(std::move(text), document)) {
     out << Format("Failed to load file: %s\n", fileName.c_str());
     return false;
   }

@@ -21,10 +21,15 @@ bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& 
 constexpr size_t MAX_XML_DEPTH = 16;
 /// The most attributes one element may carry; a piece has six.
 constexpr size_t MAX_XML_ATTRIBUTES = 64;
+/// The most nodes and attributes, together, a document may have: three times the 130 000 of a
+/// 100 x 100 puzzle file, and at most about 110 MB in TinyXML's tree.
+constexpr size_t MAX_XML_NODES = 400000;
 /// Parses the text of a file as TinyXML's own file loading does (up to the first NUL, with line
-/// ends made LF). A text nested deeper than MAX_XML_DEPTH, or with an element of more than
-/// MAX_XML_ATTRIBUTES attributes, is refused before the parser sees it: the parser recurses
-/// once a level, and checks each attribute against all before it. True when it parsed cleanly.
+/// ends made LF). A text nested deeper than MAX_XML_DEPTH, with an element of more than
+/// MAX_XML_ATTRIBUTES attributes, or of more than MAX_XML_NODES nodes and attributes, is refused
+/// before the parser sees it: the parser recurses once a level, checks each attribute against
+/// all before it, and takes a hundred bytes and more for every node and attribute. True when it
+/// parsed cleanly.
 bool ParseXmlText(std::string text, TiXmlDocument& document);
 /// Takes the board out of a parsed document, recorded as loaded (TakeLoadedTiles); the board
 /// changes only when this returns true.

@@ -5,8 +5,10 @@
 #include <tinyxml.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <sstream>
 
+#include "files/file_access.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -163,5 +165,55 @@ TEST(XmlFile, SaveAndLoadRoundTrip) {
   EXPECT_EQ(3u, loaded.blank);
   EXPECT_EQ(3, loaded.initialSize);
   EXPECT_EQ(saved.tiles, loaded.initialTiles);
+  EXPECT_EQ("", out.str());
+}
+
+// Documents within the depth and attribute limits whose millions of nodes would take TinyXML
+// gigabytes: each is refused just past the node limit, before TinyXML builds any of it.
+TEST(XmlText, DocumentsOfTooManyNodesAreRefused) {
+  std::string wide = "<a";
+  for (size_t i = 0; i < MAX_XML_ATTRIBUTES; ++i) wide += " a" + std::to_string(i) + "=\"\"";
+  const struct {
+    std::string unit;
+    size_t nodes;
+  } units[] = {{"<b/>x", 2}, {"x<!>", 2}, {"<a/>", 1}, {wide + "/>", 1 + MAX_XML_ATTRIBUTES}};
+  for (const auto& test : units) {
+    std::string text = "<SBPuzzle Width=\"3\">";
+    for (size_t nodes = 0; nodes < MAX_XML_NODES; nodes += test.nodes) text += test.unit;
+    text += test.unit;
+    TiXmlDocument document;
+    EXPECT_FALSE(ParseXmlText(text, document)) << test.unit;
+    EXPECT_EQ(nullptr, document.FirstChild()) << test.unit;
+  }
+}
+
+// The largest board as save writes it, and as an editor might lay it out: CRLF line ends, every
+// attribute on a line of its own, all indented deep.
+TEST(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
+  const Board saved = RandomSolvableBoard(MAX_SIDE);
+  std::ostringstream out;
+  TiXmlDocument document;
+  BuildXmlPuzzle(saved, document, out);
+  TiXmlPrinter printer;
+  document.Accept(&printer);
+  const std::string text = printer.Str();
+  const std::string indent(48, ' ');
+  std::string reindented;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == ' ' && i > 0 && text[i - 1] == '"')) {
+      reindented += "\r\n" + indent;
+    } else {
+      reindented += text[i];
+    }
+  }
+  ASSERT_GT(reindented.size(), 4 * text.size());
+  const std::string name = ::testing::TempDir() + "xml_largest_" + std::to_string(getpid());
+  for (const std::string& layout : {text, reindented}) {
+    std::ofstream(name, std::ios::binary) << layout;
+    Board loaded;
+    EXPECT_TRUE(LoadXmlFile(loaded, name, out));
+    EXPECT_EQ(saved.tiles, loaded.tiles);
+  }
+  unlink(name.c_str());
   EXPECT_EQ("", out.str());
 }

@@ -54,6 +54,13 @@ TiXmlEncoding EncodingAfter(const TiXmlDeclaration& declaration) {
   return utf8 ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_LEGACY;
 }
 
+// TinyXML keeps a run of text only when it holds more than white space (by its own test, which
+// takes a NUL from an entity for text).
+bool IsBlank(const TIXML_STRING& text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; });
+}
+
 // Reads a start tag from its '<' as TiXmlElement::Parse does, attributes by TinyXML's own
 // parser. Returns the position after the tag, or nullptr where TinyXML stops: an error, a
 // repeated attribute, or here also more attributes than allowed.
@@ -85,6 +92,7 @@ const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttrib
     const std::string_view read(attributeName, attribute.NameTStr().size());
     if (std::find(names.begin(), names.end(), read) != names.end()) return nullptr;
     names.push_back(read);
+    ++shape.nodes;
     shape.attributes = std::max(shape.attributes, names.size());
     if (names.size() > maxAttributes) return nullptr;
   }
@@ -93,7 +101,7 @@ const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttrib
 
 }  // namespace
 
-XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
+XmlShape MeasureXml(const char* p, const XmlShape& limits) {
   XmlShape shape;
   TiXmlEncoding encoding =
       StartsWith(p, "\xef\xbb\xbf") ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_UNKNOWN;
@@ -102,12 +110,16 @@ XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
   const char* beforeSpace = p;
   p = SkipSpace(p, encoding);
   while (p != nullptr && *p != 0) {
+    const bool endTag = *p == '<' && !open.empty() && p[1] == '/';
+    // Every markup but an end tag is a node of its own.
+    if (*p == '<' && !endTag) ++shape.nodes;
     if (*p != '<') {
       // Text; outside every element TinyXML stops reading there, and calls that no error.
       if (open.empty()) break;
       TiXmlText text("");
       p = text.Parse(TiXmlBase::IsWhiteSpaceCondensed() ? p : beforeSpace, nullptr, encoding);
-    } else if (!open.empty() && p[1] == '/') {
+      if (!IsBlank(text.ValueTStr())) ++shape.nodes;
+    } else if (endTag) {
       // The end tag must name the open element; TinyXML allows white space before its '>'.
       const std::string_view name = open.back();
       if (std::strncmp(p + 2, name.data(), name.size()) != 0) break;
@@ -127,17 +139,17 @@ XmlShape MeasureXml(const char* p, size_t maxDepth, size_t maxAttributes) {
       p = text.Parse(p, nullptr, encoding);
     } else if (IsNameStart(p[1])) {
       shape.depth = std::max(shape.depth, open.size() + 1);
-      if (shape.depth > maxDepth) break;
+      if (shape.depth > limits.depth) break;
       std::string_view name;
       bool empty = false;
-      p = ReadStartTag(p, encoding, maxAttributes, attributes, name, empty, shape);
+      p = ReadStartTag(p, encoding, limits.attributes, attributes, name, empty, shape);
       if (p != nullptr && !empty) open.push_back(name);
     } else {
       // "<!DOCTYPE", "<?other" and anything else after a '<': TinyXML skips to the next '>'.
       TiXmlUnknown unknown;
       p = unknown.Parse(p, nullptr, encoding);
     }
-    if (p == nullptr) break;
+    if (p == nullptr || shape.nodes > limits.nodes) break;
     beforeSpace = p;
     p = SkipSpace(p, encoding);
   }

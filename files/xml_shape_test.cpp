@@ -1,4 +1,4 @@
-// xml_shape_test.cpp: the measured depth against the depth TinyXML's parser reaches.
+// xml_shape_test.cpp: the measured depth and size against the tree TinyXML's parser builds.
 #include "files/xml_shape.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "test_support/xml_depth.h"
+#include "test_support/xml_tree.h"
 
 // Markup inside comments, CDATA, other nodes and attribute values, and text that TinyXML reads
 // past a '<' (a numeric entity runs to the next ';', a UTF-8 lead byte takes what follows).
@@ -36,16 +36,53 @@ TEST(XmlShape, DepthIsTheDepthTinyXmlReaches) {
     TiXmlDocument document;
     document.Parse(text.c_str());
     EXPECT_EQ(test.depth, ElementDepth(document)) << test.text;
-    EXPECT_EQ(test.depth, MeasureXml(text.c_str(), 100, 100).depth) << test.text;
+    EXPECT_EQ(test.depth, MeasureXml(text.c_str(), {100, 100, 100}).depth) << test.text;
+  }
+}
+
+// White space between markup is no node, CDATA always is, and a text is kept by what its
+// entities become.
+TEST(XmlShape, NodesAreTheNodesAndAttributesTinyXmlBuilds) {
+  const struct {
+    std::string text;
+    size_t nodes;
+  } cases[] = {
+      {"<?xml version=\"1.0\" ?>\n<SBPuzzle Width=\"2\">\n  <Piece Caption=\"1\">\n    "
+       "<InitialPos Line=\"0\" Col=\"0\" />\n  </Piece>\n</SBPuzzle>\n",
+       8},
+      {"<a>  <b/> x <c/>\t</a>", 4},
+      {"<a><![CDATA[ ]]>&#32;&#x9;<!-- c --><?pi?><!x></a>", 5},
+      {"<a>&#0;</a>", 2},
+      {"<a x='1' y='2'><b z='3'/></a><!-- after --><c/>", 7},
+      {"<a><b></a>", 2},
+      {"<a x='1' x='2'/>", 2},
+  };
+  for (const auto& test : cases) {
+    std::string text = test.text;
+    text.append(XML_TEXT_PADDING, '\0');
+    TiXmlDocument document;
+    document.Parse(text.c_str());
+    const size_t measured = MeasureXml(text.c_str(), {100, 100, 100}).nodes;
+    EXPECT_EQ(test.nodes, measured) << test.text;
+    // Where TinyXML stops with an error, the measure may count a node TinyXML threw away.
+    if (document.Error()) {
+      EXPECT_GE(measured, TreeSize(document)) << test.text;
+    } else {
+      EXPECT_EQ(measured, TreeSize(document)) << test.text;
+    }
   }
 }
 
 TEST(XmlShape, StopsPastTheLimits) {
   std::string deep;
   for (int i = 0; i < 1000; ++i) deep += "<a>";
-  EXPECT_EQ(17u, MeasureXml(deep.c_str(), 16, 64).depth);
+  EXPECT_EQ(17u, MeasureXml(deep.c_str(), {16, 64, 5000}).depth);
   std::string wide = "<a";
   for (int i = 0; i < 1000; ++i) wide += " a" + std::to_string(i) + "='1'";
-  EXPECT_EQ(65u, MeasureXml((wide + "/>").c_str(), 16, 64).attributes);
-  EXPECT_EQ(1000u, MeasureXml((wide + "/>").c_str(), 16, 1000).attributes);
+  EXPECT_EQ(65u, MeasureXml((wide + "/>").c_str(), {16, 64, 5000}).attributes);
+  EXPECT_EQ(1000u, MeasureXml((wide + "/>").c_str(), {16, 1000, 5000}).attributes);
+  std::string many = "<a>";
+  for (int i = 0; i < 1000; ++i) many += "<b/>x";
+  EXPECT_EQ(101u, MeasureXml(many.c_str(), {16, 64, 100}).nodes);
+  EXPECT_EQ(2001u, MeasureXml(many.c_str(), {16, 64, 5000}).nodes);
 }

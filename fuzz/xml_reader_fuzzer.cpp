@@ -1,5 +1,5 @@
-// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board, and the depth
-// measured before parsing against the depth TinyXML reaches.
+// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board, and the depth and
+// size measured before parsing against the tree TinyXML builds.
 #include <tinyxml.h>
 #include <unistd.h>
 
@@ -13,7 +13,7 @@
 #include "files/xml_shape.h"
 #include "fuzz/fuzz_checks.h"
 #include "test_support/sample_boards.h"
-#include "test_support/xml_depth.h"
+#include "test_support/xml_tree.h"
 
 namespace {
 
@@ -27,24 +27,30 @@ const std::string& FileName() {
   return name;
 }
 
-// The load refuses what is measured too deep before TinyXML recurses into it, so the measure
-// must never fall short of the depth TinyXML reaches, and should match it where TinyXML reads
-// without an error. Inputs are small here, so TinyXML's recursion is safe.
-void CheckMeasuredDepth(const std::uint8_t* data, size_t size) {
+// The load refuses what is measured too deep or too large before TinyXML builds it, so the
+// measures must never fall short of the depth TinyXML reaches and the nodes and attributes it
+// makes, and should match them where TinyXML reads without an error. Inputs are small here, so
+// TinyXML's recursion is safe.
+void CheckMeasuredShape(const std::uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   text.append(XML_TEXT_PADDING, '\0');
   TiXmlDocument document;
   document.Parse(text.c_str());
   const size_t reached = ElementDepth(document);
-  const XmlShape shape = MeasureXml(text.c_str(), SIZE_MAX, SIZE_MAX);
+  const size_t built = TreeSize(document);
+  const XmlShape shape = MeasureXml(text.c_str(), {SIZE_MAX, SIZE_MAX, SIZE_MAX});
   Require(shape.depth >= reached, "measured depth below the depth TinyXML reached");
-  if (!document.Error()) Require(shape.depth == reached, "measured depth differs from TinyXML's");
+  Require(shape.nodes >= built, "measured nodes fewer than TinyXML built");
+  if (!document.Error()) {
+    Require(shape.depth == reached, "measured depth differs from TinyXML's");
+    Require(shape.nodes == built, "measured nodes differ from TinyXML's");
+  }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
-  CheckMeasuredDepth(data, size);
+  CheckMeasuredShape(data, size);
   FILE* file = std::fopen(FileName().c_str(), "wb");
   if (file == nullptr) return 0;
   std::fwrite(data, 1, size, file);

@@ -27,7 +27,7 @@ std::string WhyNotRead(const std::string& fileName) {
 bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error) {
   // Read once, the way load and dl read: only a regular file, opened without waiting.
   std::string text;
-  if (!ReadRegularFile(fileName, text)) {
+  if (ReadRegularFile(fileName, text) != FileRead::READ) {
     error = WhyNotRead(fileName);
     return false;
   }
