@@ -2,8 +2,10 @@
 import concurrent.futures
 import csv
 import os
+import pathlib
 import re
 import subprocess
+import sys
 
 import pytest
 
@@ -147,3 +149,12 @@ def test_study_as_frame():
     frame = npuzzle.study(sides=[3], boards=1, as_frame=True)
     assert list(frame.columns) == CSV_COLUMNS.split(",")
     assert len(frame) == len(npuzzle.methods())
+
+
+def test_example_draws_a_figure(tmp_path):
+    pytest.importorskip("matplotlib")
+    example = pathlib.Path(__file__).resolve().parents[1] / "docs" / "examples" / "compare_methods.py"
+    figure = tmp_path / "compare.png"
+    subprocess.run([sys.executable, str(example), "--sides", "3", "4", "--boards", "1",
+                    "-o", str(figure)], check=True, timeout=120)
+    assert figure.stat().st_size > 0
