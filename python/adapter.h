@@ -121,7 +121,7 @@ using Field = std::variant<std::uint64_t, double, std::string>;
 using Record = std::vector<std::pair<const char*, Field>>;
 
 /// The checked request's boards and methods; std::invalid_argument for an unknown method or
-/// kind, a side outside 3 ... MAX_SIDE, or no boards.
+/// kind, a side outside 3 ... MAX_SIDE, no boards, or more than 1024 jobs.
 inline std::pair<std::vector<StudyBoard>, std::vector<Method>> StudyPlan(
     const StudyRequest& request) {
   std::vector<Method> methods;
@@ -138,6 +138,8 @@ inline std::pair<std::vector<StudyBoard>, std::vector<Method>> StudyPlan(
   std::sort(sides.begin(), sides.end());
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
   if (sides.empty() || request.boards == 0) throw std::invalid_argument("a study needs boards");
+  // As npuzzle-study's --jobs allows.
+  if (request.jobs > 1024) throw std::invalid_argument("jobs must be from 0 to 1024");
   return {StudyBoards(sides, request.boards, kinds, request.seed), std::move(methods)};
 }
 

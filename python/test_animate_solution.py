@@ -2,6 +2,8 @@
 import importlib.util
 import math
 import pathlib
+import shutil
+import subprocess
 
 import pytest
 
@@ -49,11 +51,25 @@ def test_lines_come_in_the_reduction_s_order():
                      "solved"]
 
 
-def test_gif_has_a_frame_per_step(tmp_path):
-    pil = pytest.importorskip("PIL.Image")
+def frames_in(path):
+    """The frames of a GIF (Pillow) or of a video (ffprobe)."""
+    if path.suffix == ".gif":
+        from PIL import Image
+        with Image.open(path) as gif:
+            return gif.n_frames
+    return int(subprocess.run(
+        ["ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+         "stream=nb_read_frames", "-of", "csv=p=0", str(path)],
+        capture_output=True, text=True, check=True).stdout)
+
+
+@pytest.mark.parametrize("suffix, needs", [(".gif", "PIL"), (".mp4", "ffmpeg")])
+def test_file_has_a_frame_per_step(tmp_path, suffix, needs):
+    pytest.importorskip("PIL")
+    if needs == "ffmpeg" and not (shutil.which("ffmpeg") and shutil.which("ffprobe")):
+        pytest.skip("no ffmpeg")
     board = npuzzle.board(4, "random", 3, 0)
-    path = tmp_path / "solve.gif"
+    path = tmp_path / f"solve{suffix}"
     count = animate_solution.animate(board, "solve2", path, every=3, max_frames=50)
     assert count == 1 + math.ceil(len(npuzzle.solve(board, "solve2").moves) / 3)
-    with pil.open(path) as gif:
-        assert gif.n_frames == count
+    assert frames_in(path) == count

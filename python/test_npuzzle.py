@@ -121,6 +121,7 @@ def test_board_basics():
     (lambda: npuzzle.study(kind="sorted"), "no kind 'sorted'"),
     (lambda: npuzzle.study(sides=[]), "a study needs boards"),
     (lambda: npuzzle.study(boards=0), "a study needs boards"),
+    (lambda: npuzzle.study(sides=[3], jobs=5000), "jobs must be from 0 to 1024"),
 ])
 def test_bad_input_raises_value_error(call, message):
     with pytest.raises(ValueError) as error:
