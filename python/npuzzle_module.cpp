@@ -31,8 +31,10 @@ std::string FirstLine(const std::string& text) {
 // A board from values in row-major order, read as dl reads a file, so that its checks and
 // messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
 Board FromTiles(const std::vector<int>& tiles) {
+  // One value past the largest board is enough for the reader to refuse a longer list.
+  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
   std::ostringstream text, messages;
-  for (const int tile : tiles) text << tile << ' ';
+  for (size_t i = 0; i < tiles.size() && i < most; ++i) text << tiles[i] << ' ';
   std::istringstream in(text.str());
   Board board;
   if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
@@ -165,8 +167,9 @@ PYBIND11_MODULE(npuzzle, m) {
       .def_property_readonly("rows", &Rows)
       .def_property_readonly(
           "blank", [](const Board& b) { return b.blank; }, "The index of the blank's cell.")
-      .def("__eq__",
-           [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; })
+      .def(
+          "__eq__", [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; },
+          py::is_operator())
       .def("__hash__", [](const Board& b) { return py::hash(py::tuple(py::cast(b.tiles))); })
       .def("__repr__",
            [](const Board& b) {
