@@ -21,10 +21,11 @@ build: deps configure
 run: build
 	@$(BUILD)/npuzzle
 
-# The plot script and its tests need matplotlib and pytest, for Debian's Python.
+# The plot script and its tests need matplotlib and pytest, the Python module Pillow, for Debian's
+# Python.
 PYTHON ?= /usr/bin/python3
 test: build
-	@scripts/install_build_deps.sh python3-matplotlib python3-pytest >&2
+	@scripts/install_build_deps.sh python3-matplotlib python3-pytest python3-pil >&2
 	ctest --test-dir $(BUILD) --output-on-failure
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they

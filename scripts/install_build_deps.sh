@@ -4,24 +4,40 @@
 set -euo pipefail
 
 wanted=(cmake ninja-build g++ pkg-config libtinyxml-dev libgtest-dev libcli11-dev nlohmann-json3-dev "$@")
-missing=()
-for package in "${wanted[@]}"; do
-  # TinyXML counts as there whenever pkg-config finds it, however it was installed.
-  [ "$package" = libtinyxml-dev ] && pkg-config --exists tinyxml 2>/dev/null && continue
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The Python module's: installed when missing, but the rest builds without them.
+optional=(pybind11-dev python3-pybind11 python3-dev)
 
-echo "Installing: ${missing[*]}"
+# The packages of the list that are not installed.
+missing_of() {
+  for package in "$@"; do
+    # TinyXML counts as there whenever pkg-config finds it, however it was installed.
+    [ "$package" = libtinyxml-dev ] && pkg-config --exists tinyxml 2>/dev/null && continue
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      echo "$package"
+  done
+}
+mapfile -t missing < <(missing_of "${wanted[@]}")
+mapfile -t missing_optional < <(missing_of "${optional[@]}")
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_optional[@]} -eq 0 ] && exit 0
+
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
 elif command -v sudo >/dev/null 2>&1; then
   sudo=(sudo)
 else
-  echo "Missing packages (${missing[*]}) and neither root nor sudo to install them." >&2
-  exit 1
+  sudo=(false)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get install -y "${missing[@]}" ||
-  { "${sudo[@]}" apt-get update && "${sudo[@]}" apt-get install -y "${missing[@]}"; }
+apt_install() {
+  echo "Installing: $*"
+  "${sudo[@]}" apt-get install -y "$@" ||
+    { "${sudo[@]}" apt-get update && "${sudo[@]}" apt-get install -y "$@"; }
+}
+if [ ${#missing[@]} -gt 0 ] && ! apt_install "${missing[@]}"; then
+  echo "Missing packages (${missing[*]}) that could not be installed (as root or with sudo)." >&2
+  exit 1
+fi
+if [ ${#missing_optional[@]} -gt 0 ] && ! apt_install "${missing_optional[@]}"; then
+  echo "Could not install ${missing_optional[*]}: the Python module will not be built." >&2
+fi
+exit 0

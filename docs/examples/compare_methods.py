@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""compare_methods.py: the methods' solution lengths and times on a few sides, drawn.
+
+Run from the top of the repository after `make`:
+  PYTHONPATH=build/python /usr/bin/python3 docs/examples/compare_methods.py -o compare.png
+"""
+import argparse
+import collections
+import statistics
+
+import matplotlib
+
+matplotlib.use("Agg")
+import matplotlib.pyplot as plt  # noqa: E402
+
+import npuzzle  # noqa: E402
+
+parser = argparse.ArgumentParser(description="Compares the methods on the study's boards.")
+parser.add_argument("--sides", type=int, nargs="+", default=[5, 10, 20, 40])
+parser.add_argument("--boards", type=int, default=5)
+parser.add_argument("-o", "--output", default="compare.png")
+args = parser.parse_args()
+
+# One record per board and method, as a row of npuzzle-study's CSV file.
+records = npuzzle.study(sides=args.sides, boards=args.boards, kind="random")
+lengths, times = collections.defaultdict(list), collections.defaultdict(list)
+for r in records:
+    if r["status"] == "solved":
+        lengths[r["method"], r["side"]].append(r["optimized"] / r["side"] ** 3)
+        times[r["method"], r["side"]].append(r["ms"])
+
+figure, (left, right) = plt.subplots(1, 2, figsize=(10, 4))
+for method in npuzzle.methods():
+    left.plot(args.sides, [statistics.mean(lengths[method, n]) for n in args.sides], "o-",
+              label=method)
+    right.plot(args.sides, [statistics.mean(times[method, n]) for n in args.sides], "o-",
+               label=method)
+left.set(xlabel="side n", ylabel="mean optimized length / n³", title="Solution length")
+right.set(xlabel="side n", ylabel="ms per solve", title="Time", xscale="log", yscale="log")
+left.legend()
+figure.tight_layout()
+figure.savefig(args.output)
+print(f"{args.output}: {len(records)} solves drawn")

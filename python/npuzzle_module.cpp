@@ -1,0 +1,247 @@
+// npuzzle_module.cpp: the Python module npuzzle: boards, the methods, solves and studies.
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+#include "files/plain_board_file.h"
+#include "files/xml_puzzle_file.h"
+#include "python/adapter.h"
+#include "solver/solution_optimizer.h"
+
+namespace py = pybind11;
+
+namespace {
+
+// pybind11 turns std::invalid_argument into ValueError.
+[[noreturn]] void Refuse(const std::string& message) {
+  throw std::invalid_argument(message);
+}
+
+// The first line of a message the program wrote, without the line breaks around it.
+std::string FirstLine(const std::string& text) {
+  const size_t begin = text.find_first_not_of('\n');
+  if (begin == std::string::npos) return {};
+  return text.substr(begin, text.find('\n', begin) - begin);
+}
+
+// A board from values in row-major order, read as dl reads a file, so that its checks and
+// messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
+Board FromTiles(const std::vector<int>& tiles) {
+  // One value past the largest board is enough for the reader to refuse a longer list.
+  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
+  std::ostringstream text, messages;
+  for (size_t i = 0; i < tiles.size() && i < most; ++i) text << tiles[i] << ' ';
+  std::istringstream in(text.str());
+  Board board;
+  if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
+  std::vector<bool> seen(tiles.size(), false);
+  for (const int tile : tiles) {
+    const bool inRange = tile >= 0 && static_cast<size_t>(tile) < tiles.size();
+    if (!inRange || seen[tile]) {
+      Refuse("the values must be each of 0 ... " + std::to_string(tiles.size() - 1) +
+             " once: " + std::to_string(tile) + (inRange ? " comes twice" : " is not one of them"));
+    }
+    seen[tile] = true;
+  }
+  return board;
+}
+
+Board FromRows(const std::vector<std::vector<int>>& rows) {
+  std::vector<int> tiles;
+  for (const std::vector<int>& row : rows) {
+    if (row.size() != rows.size()) Refuse("Error - board isn't n x n!");
+    tiles.insert(tiles.end(), row.begin(), row.end());
+  }
+  return FromTiles(tiles);
+}
+
+std::vector<std::vector<int>> Rows(const Board& board) {
+  std::vector<std::vector<int>> rows;
+  for (unsigned r = 0; r < board.n; ++r) {
+    rows.emplace_back(board.tiles.begin() + r * board.n, board.tiles.begin() + (r + 1) * board.n);
+  }
+  return rows;
+}
+
+Board Goal(long long side) {
+  if (side < 0 || side > static_cast<long long>(MAX_SIDE)) {
+    Refuse("Error - n must be <= " + std::to_string(MAX_SIDE));
+  }
+  Board board;
+  board.TakeLoadedTiles(static_cast<unsigned>(side), GoalTiles(static_cast<unsigned>(side)));
+  return board;
+}
+
+void Save(const Board& board, const std::string& fileName) {
+  std::ostringstream messages;
+  if (!SaveXmlFile(board, fileName, messages)) {
+    PyErr_SetString(PyExc_OSError, FirstLine(messages.str()).c_str());
+    throw py::error_already_set();
+  }
+}
+
+// The board after the moves; a letter that cannot be applied is refused with the program's
+// warning rather than skipped.
+Board Apply(const Board& board, const MoveSequence& moves) {
+  Board result(board);
+  std::ostringstream messages;
+  bool applied;
+  {
+    py::gil_scoped_release release;
+    applied = result.ApplySequence(moves, messages);
+  }
+  if (!applied) Refuse(FirstLine(messages.str()));
+  return result;
+}
+
+// What npuzzle.solve returns.
+struct Solution {
+  std::string method;
+  MoveSequence moves;
+  MoveSequence optimized;
+  double ms = 0;
+};
+
+Solution Solve(const Board& board, const std::string& method) {
+  adapter::TimedSolve solve;
+  Solution solution;
+  {
+    py::gil_scoped_release release;
+    solve = adapter::Solve(method, board);
+    if (solve.solved) solution.optimized = OptimizeSolution(solve.moves);
+  }
+  if (!solve.solved) Refuse(solve.message);
+  solution.method = method;
+  solution.moves = std::move(solve.moves);
+  solution.ms = solve.ms;
+  return solution;
+}
+
+py::object Study(const std::vector<std::string>& methods, const std::vector<long long>& sides,
+                 unsigned boards, std::uint64_t seed, const std::string& kind, unsigned jobs,
+                 bool asFrame) {
+  const auto plan = adapter::StudyPlan({methods, sides, boards, seed, kind, jobs});
+  py::object frame;
+  if (asFrame) {
+    try {
+      frame = py::module_::import("pandas").attr("DataFrame");
+    } catch (const py::error_already_set& error) {
+      if (!error.matches(PyExc_ImportError)) throw;
+      PyErr_SetString(PyExc_ImportError,
+                      "study(as_frame=True) needs pandas (Debian's python3-pandas), which is not "
+                      "installed; without as_frame the records come as a list of dicts");
+      throw py::error_already_set();
+    }
+  }
+  std::vector<adapter::Record> records;
+  {
+    py::gil_scoped_release release;
+    records = adapter::RunPlannedStudy(plan, jobs);
+  }
+  py::list list;
+  for (const adapter::Record& record : records) {
+    py::dict row;
+    for (const auto& [column, value] : record) row[column] = value;
+    list.append(row);
+  }
+  return asFrame ? frame(list) : py::object(list);
+}
+
+}  // namespace
+
+PYBIND11_MODULE(npuzzle, m) {
+  m.doc() = "The (n^2-1)-puzzle: boards, the solving methods, their solutions and studies.";
+
+  py::class_<Board>(m, "Board",
+                    "An n x n board; tiles in row-major order, 0 the blank. Boards are values: "
+                    "nothing changes one in place.")
+      .def(py::init(&FromTiles), py::arg("tiles"),
+           "From a list of n^2 values, each of 0 ... n^2-1 once.")
+      .def(py::init(&FromRows), py::arg("rows"), "From n rows of n values.")
+      .def_property_readonly("side", [](const Board& b) { return b.n; })
+      .def_property_readonly("tiles", [](const Board& b) { return b.tiles; })
+      .def_property_readonly("rows", &Rows)
+      .def_property_readonly(
+          "blank", [](const Board& b) { return b.blank; }, "The index of the blank's cell.")
+      .def(
+          "__eq__", [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; },
+          py::is_operator())
+      .def("__hash__", [](const Board& b) { return py::hash(py::tuple(py::cast(b.tiles))); })
+      .def("__repr__",
+           [](const Board& b) {
+             return "npuzzle.Board(" + py::repr(py::cast(Rows(b))).cast<std::string>() + ")";
+           })
+      .def(
+          "__str__",
+          [](const Board& b) {
+            std::ostringstream text;
+            b.PrintBoard(text);
+            return text.str();
+          },
+          "What the console's print writes.");
+
+  py::class_<Solution>(m, "Solution", "A method's solution of a board.")
+      .def_readonly("method", &Solution::method)
+      .def_readonly("moves", &Solution::moves, "The moves as the method found them: U, D, L, R.")
+      .def_readonly("optimized", &Solution::optimized,
+                    "The moves with every move that undoes the one before removed.")
+      .def_readonly("ms", &Solution::ms, "Processor time of the solving thread, milliseconds.")
+      .def("__repr__", [](const Solution& s) {
+        return "<npuzzle.Solution " + s.method + ": " + std::to_string(s.moves.size()) +
+               " moves, " + std::to_string(s.optimized.size()) + " optimized>";
+      });
+
+  m.def("goal", &Goal, py::arg("side"), "The goal board of the side (0 ... 100).");
+  m.def("board", &adapter::GeneratedBoard, py::arg("side"), py::arg("kind") = "random",
+        py::arg("seed") = 1, py::arg("index") = 0,
+        "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
+        "index: the board that a row of npuzzle-study's CSV file names.");
+  m.def("load", &adapter::LoadBoard, py::arg("path"),
+        "The board of an XML puzzle file (as load reads it) or a plain board file (as dl reads "
+        "it), told apart by the first character, '<' for XML.");
+  m.def("save", &Save, py::arg("board"), py::arg("path"),
+        "Writes the board as an XML puzzle file, as save does; OSError when it cannot.");
+  m.def(
+      "methods",
+      [] {
+        py::dict methods;
+        for (const auto& [command, description] : adapter::MethodList()) {
+          methods[py::str(command)] = description;
+        }
+        return methods;
+      },
+      "The solving methods, command to description, in the program's order.");
+  m.def("solve", &Solve, py::arg("board"), py::arg("method"),
+        "Solves the board by the method; ValueError with the method's message when it refuses "
+        "the board. Runs without the GIL, so threads solve in parallel.");
+  m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
+        "The board after the moves; ValueError when a letter cannot be applied.");
+  m.def(
+      "manhattan",
+      [](const Board& b) {
+        std::ostream discard(nullptr);
+        return b.ManhattanDistance(discard);
+      },
+      py::arg("board"));
+  m.def("lower_bound", &adapter::BoardLowerBound, py::arg("board"),
+        "The Manhattan distance plus the linear conflicts: no solution is shorter.");
+  m.def(
+      "is_solvable",
+      [](const Board& b) {
+        std::ostream discard(nullptr);
+        return b.IsSolvable(discard);
+      },
+      py::arg("board"));
+  m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
+        py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
+        py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,
+        py::arg("as_frame") = false,
+        "Runs npuzzle-study's comparison (methods: all when empty; kind: random, near, "
+        "partly-home or mixed; jobs: 0 for the number of cores) and returns a record per board "
+        "and method with the CSV file's columns: a list of dicts, or a pandas DataFrame with "
+        "as_frame=True.");
+}

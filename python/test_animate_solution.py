@@ -1,0 +1,75 @@
+# test_animate_solution.py: the animation's frames follow the solution to the goal.
+import importlib.util
+import math
+import pathlib
+import shutil
+import subprocess
+
+import pytest
+
+import npuzzle
+
+SCRIPT = pathlib.Path(__file__).resolve().parents[1] / "scripts" / "animate_solution.py"
+spec = importlib.util.spec_from_file_location("animate_solution", SCRIPT)
+animate_solution = importlib.util.module_from_spec(spec)
+spec.loader.exec_module(animate_solution)
+
+
+@pytest.mark.parametrize("side, kind, method, every, max_frames", [
+    (5, "random", "solve", 1, 1000),
+    (6, "near", "solve2", 7, 1000),
+    (8, "partly-home", "solve3", 1, 40),
+])
+def test_frames_follow_the_solution_to_the_goal(side, kind, method, every, max_frames):
+    board = npuzzle.board(side, kind, 2, 0)
+    moves = npuzzle.solve(board, method).moves
+    step = animate_solution.step_for(len(moves), every, max_frames)
+    frames = list(animate_solution.frames(board, moves, method, step))
+    assert len(frames) == 1 + math.ceil(len(moves) / step) <= max_frames
+    assert step >= every
+    assert [f.done for f in frames[:-1]] == list(range(0, len(moves), step))
+    assert frames[-1].done == len(moves)
+    assert frames[0].board == board
+    assert frames[-1].board == npuzzle.goal(side) and frames[-1].line == "solved"
+    for before, after in zip(frames, frames[1:]):
+        assert after.board == npuzzle.apply(before.board, moves[before.done:after.done])
+        # The highlighted tile stands where the blank was before the last letter.
+        last = npuzzle.apply(before.board, moves[before.done:after.done - 1])
+        assert after.board.tiles[last.blank] == after.moved != 0
+        assert after.placed >= before.placed
+
+
+def test_lines_come_in_the_reduction_s_order():
+    board = npuzzle.board(6, "random", 1, 0)
+    moves = npuzzle.solve(board, "solve").moves
+    lines = []
+    for frame in animate_solution.frames(board, moves, "solve", 1):
+        if not lines or lines[-1] != frame.line:
+            lines.append(frame.line)
+    assert lines == ["placing row 1", "placing column 1", "placing row 2", "placing column 2",
+                     "placing row 3", "placing column 3", "solving the last 3 x 3 by search",
+                     "solved"]
+
+
+def frames_in(path):
+    """The frames of a GIF (Pillow) or of a video (ffprobe)."""
+    if path.suffix == ".gif":
+        from PIL import Image
+        with Image.open(path) as gif:
+            return gif.n_frames
+    return int(subprocess.run(
+        ["ffprobe", "-v", "error", "-count_frames", "-select_streams", "v:0", "-show_entries",
+         "stream=nb_read_frames", "-of", "csv=p=0", str(path)],
+        capture_output=True, text=True, check=True).stdout)
+
+
+@pytest.mark.parametrize("suffix, needs", [(".gif", "PIL"), (".mp4", "ffmpeg")])
+def test_file_has_a_frame_per_step(tmp_path, suffix, needs):
+    pytest.importorskip("PIL")
+    if needs == "ffmpeg" and not (shutil.which("ffmpeg") and shutil.which("ffprobe")):
+        pytest.skip("no ffmpeg")
+    board = npuzzle.board(4, "random", 3, 0)
+    path = tmp_path / f"solve{suffix}"
+    count = animate_solution.animate(board, "solve2", path, every=3, max_frames=50)
+    assert count == 1 + math.ceil(len(npuzzle.solve(board, "solve2").moves) / 3)
+    assert frames_in(path) == count

@@ -1,0 +1,161 @@
+# test_npuzzle.py: the Python module against the console and the study tool on the same boards.
+import concurrent.futures
+import csv
+import os
+import pathlib
+import re
+import subprocess
+import sys
+
+import pytest
+
+import npuzzle
+
+BUILD = os.environ.get("NPUZZLE_BUILD", "build")
+CSV_COLUMNS = "side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms"
+
+
+def test_every_solution_replayed_reaches_the_goal():
+    for method in npuzzle.methods():
+        for kind in ("random", "near", "partly-home"):
+            board = npuzzle.board(6, kind, 3, 1)
+            solution = npuzzle.solve(board, method)
+            goal = npuzzle.goal(6)
+            assert npuzzle.apply(board, solution.moves) == goal
+            assert npuzzle.apply(board, solution.optimized) == goal
+            assert len(solution.optimized) <= len(solution.moves)
+            assert len(solution.optimized) >= npuzzle.lower_bound(board)
+            assert solution.ms >= 0
+
+
+def test_boards_and_records_are_the_study_tool_s(tmp_path):
+    options = dict(methods=["solve", "solve3"], sides=[4, 7], boards=2, seed=9, kind="mixed")
+    csv_file = tmp_path / "study.csv"
+    subprocess.run([f"{BUILD}/npuzzle-study", "--methods", "solve,solve3", "--sides", "4,7",
+                    "--boards", "2", "--seed", "9", "--kind", "mixed", "--quiet",
+                    "--csv", str(csv_file)], check=True)
+    with open(csv_file, newline="") as f:
+        assert f.readline().strip() == CSV_COLUMNS
+        f.seek(0)
+        rows = list(csv.DictReader(f))
+    records = npuzzle.study(**options, jobs=2)
+    assert [list(r) for r in records] == [CSV_COLUMNS.split(",")] * len(rows)
+    for row, record in zip(rows, records):
+        ignored = ("ms",)
+        assert {k: str(v) for k, v in record.items() if k not in ignored} == \
+            {k: v for k, v in row.items() if k not in ignored}
+        board = npuzzle.board(int(row["side"]), row["kind"], int(row["seed"]), int(row["index"]))
+        assert npuzzle.manhattan(board) == int(row["manhattan"])
+        assert npuzzle.lower_bound(board) == int(row["lower_bound"])
+        assert len(npuzzle.solve(board, row["method"]).optimized) == int(row["optimized"])
+
+
+def console_lengths(commands):
+    """The raw and optimized lengths the console reports, in order."""
+    out = subprocess.run([f"{BUILD}/npuzzle"], input=commands + "\nexit\n", text=True,
+                         capture_output=True, check=True, timeout=60).stdout
+    return [(int(a), int(b)) for a, b in
+            re.findall(r"length:\t(\d+)\n\nOptimized solution length:\t(\d+)", out)]
+
+
+@pytest.mark.parametrize("fmt", ["xml", "plain"])
+def test_lengths_are_the_console_s(tmp_path, fmt):
+    board = npuzzle.board(5, "random", 4, 2)
+    path = tmp_path / f"board.{fmt}"
+    if fmt == "xml":
+        npuzzle.save(board, str(path))
+        read = "load"
+    else:
+        path.write_text("\n".join(" ".join(map(str, row)) for row in board.rows) + "\n")
+        read = "dl"
+    assert npuzzle.load(str(path)) == board
+    methods = list(npuzzle.methods())
+    expected = [(len(s.moves), len(s.optimized))
+                for s in (npuzzle.solve(board, m) for m in methods)]
+    assert console_lengths(f"{read} {path} " + " ".join(methods)) == expected
+
+
+def test_solves_in_threads_give_the_serial_solutions():
+    boards = [npuzzle.board(12, "random", 5, i) for i in range(4)]
+    serial = [npuzzle.solve(b, "solve2").moves for b in boards]
+    with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
+        threaded = list(pool.map(lambda b: npuzzle.solve(b, "solve2").moves, boards))
+    assert threaded == serial
+
+
+def test_board_basics():
+    goal = npuzzle.goal(3)
+    assert goal.rows == [[1, 2, 3], [4, 5, 6], [7, 8, 0]]
+    assert npuzzle.Board(goal.rows) == npuzzle.Board(goal.tiles) == goal != goal.tiles
+    assert "Manhattan distance: 0" in str(goal)
+    moved = npuzzle.apply(goal, "UL")
+    assert moved.tiles == [1, 2, 3, 4, 0, 5, 7, 8, 6] and moved.blank == 4
+    assert npuzzle.manhattan(moved) == 2 and npuzzle.lower_bound(moved) == 2
+    assert npuzzle.is_solvable(moved)
+    assert not npuzzle.is_solvable(npuzzle.Board([2, 1, 3, 4, 5, 6, 7, 8, 0]))
+    assert npuzzle.solve(goal, "solve").moves == ""
+
+
+@pytest.mark.parametrize("call, message", [
+    (lambda: npuzzle.Board([1, 2, 0]), "Error - board isn't n x n!"),
+    (lambda: npuzzle.Board([]), "Error - board isn't n x n!"),
+    (lambda: npuzzle.Board([[1, 2], [3]]), "Error - board isn't n x n!"),
+    (lambda: npuzzle.Board([1, 1, 2, 0]), "1 comes twice"),
+    (lambda: npuzzle.Board([1, 2, 3, 9]), "9 is not one of them"),
+    (lambda: npuzzle.Board([0] * 101 * 101), "Error - n must be <= 100"),
+    (lambda: npuzzle.goal(101), "Error - n must be <= 100"),
+    (lambda: npuzzle.board(2), "side 2 is not from 3 to 100"),
+    (lambda: npuzzle.board(101), "side 101 is not from 3 to 100"),
+    (lambda: npuzzle.board(5, "file"), "no kind 'file'"),
+    (lambda: npuzzle.board(5, "mixed"), "no kind 'mixed'"),
+    (lambda: npuzzle.solve(npuzzle.goal(3), "solve9"), "no method 'solve9'"),
+    (lambda: npuzzle.solve(npuzzle.Board([2, 1, 3, 4, 5, 6, 7, 8, 0]), "solve3"),
+     "Can't solve this puzzle..."),
+    (lambda: npuzzle.solve(npuzzle.goal(2), "solve"), "Can't solve this puzzle..."),
+    (lambda: npuzzle.apply(npuzzle.goal(3), "D"), "Warning: can't use this move - D"),
+    (lambda: npuzzle.apply(npuzzle.goal(3), "x"), "Warning: can't use this move - x"),
+    (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
+    (lambda: npuzzle.load("/"), "is not a regular file"),
+    (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
+    (lambda: npuzzle.study(sides=[3, 200]), "side 200 is not from 3 to 100"),
+    (lambda: npuzzle.study(kind="sorted"), "no kind 'sorted'"),
+    (lambda: npuzzle.study(sides=[]), "a study needs boards"),
+    (lambda: npuzzle.study(boards=0), "a study needs boards"),
+    (lambda: npuzzle.study(sides=[3], jobs=5000), "jobs must be from 0 to 1024"),
+])
+def test_bad_input_raises_value_error(call, message):
+    with pytest.raises(ValueError) as error:
+        call()
+    assert message in str(error.value)
+
+
+def test_malformed_files_raise(tmp_path):
+    cases = {"not-square.txt": "1 2 3", "empty.txt": "", "broken.xml": "<SBPuzzle Width=",
+             "deep.xml": "<a>" * 100}
+    for name, text in cases.items():
+        (tmp_path / name).write_text(text)
+        with pytest.raises(ValueError, match=name):
+            npuzzle.load(str(tmp_path / name))
+    with pytest.raises(OSError, match="Failed to save file"):
+        npuzzle.save(npuzzle.goal(3), str(tmp_path / "no-folder" / "board.xml"))
+
+
+def test_study_as_frame():
+    try:
+        import pandas  # noqa: F401
+    except ImportError:
+        with pytest.raises(ImportError, match="pandas"):
+            npuzzle.study(sides=[3], boards=1, as_frame=True)
+        return
+    frame = npuzzle.study(sides=[3], boards=1, as_frame=True)
+    assert list(frame.columns) == CSV_COLUMNS.split(",")
+    assert len(frame) == len(npuzzle.methods())
+
+
+def test_example_draws_a_figure(tmp_path):
+    pytest.importorskip("matplotlib")
+    example = pathlib.Path(__file__).resolve().parents[1] / "docs" / "examples" / "compare_methods.py"
+    figure = tmp_path / "compare.png"
+    subprocess.run([sys.executable, str(example), "--sides", "3", "4", "--boards", "1",
+                    "-o", str(figure)], check=True, timeout=120)
+    assert figure.stat().st_size > 0

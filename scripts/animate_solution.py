@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""animate_solution.py: a method's solve of a board, as an animated GIF or an MP4 video.
+
+Usage:
+  animate_solution.py --side 8 [--kind random] [--seed 1] [--index 0] --method solve3 -o solve.gif
+  animate_solution.py --file BOARD --method solve2 -o solve.mp4 [--every K] [--max-frames M]
+
+The board is the study's board of that side, kind, seed and index, or the board of a file (XML
+puzzle file or plain board file). A GIF is written with Pillow; an MP4 with ffmpeg, which must be
+installed. Each frame shows the tiles (numbers up to side 40), the move count, the tile that has
+just moved, the lines already placed and the line being placed.
+
+The method does not tell which line it is placing; that is derived from the order in which every
+method reduces the board: the first row, then the first column, of what is left, until the last
+3 x 3 (4 x 4 for solve3) is solved by search. The line shown is the first of that order that is
+not home yet, never going back to an earlier one.
+
+Frames: the first shows the board, then one frame every K moves (--every, default 1) and one for
+the last move, so a solution of L moves gives 1 + ceil(L / K) frames. K is raised, when needed,
+so that there are at most --max-frames frames (default 300).
+
+The module npuzzle is taken from PYTHONPATH, else from build/python beside this script.
+"""
+import argparse
+import math
+import pathlib
+import shutil
+import subprocess
+import sys
+from dataclasses import dataclass
+
+try:
+    import npuzzle
+except ImportError:
+    sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "build" / "python"))
+    import npuzzle
+
+# The side of the last block that each method solves by search rather than line by line.
+SEARCHED_BLOCK = {"solve3": 4}
+DEFAULT_SEARCHED_BLOCK = 3
+
+# Where the blank goes for each letter: (rows, columns).
+STEPS = {"U": (-1, 0), "D": (1, 0), "L": (0, -1), "R": (0, 1)}
+
+
+@dataclass
+class Frame:
+    board: "npuzzle.Board"
+    done: int          # moves made so far
+    moved: int         # the tile the last move shifted, 0 for none
+    line: str          # what is being done: the line being placed, the search, or solved
+    placed: int        # lines home so far, in the reduction's order
+    line_cells: list   # the cells of the line being placed
+
+
+def step_for(length, every=1, max_frames=300):
+    """The step: at least every, and small enough for at most max_frames frames."""
+    if max_frames < 2:
+        raise ValueError("--max-frames must be at least 2")
+    return max(every, math.ceil(length / (max_frames - 1)), 1)
+
+
+def reduction_progress(board, block):
+    """How many lines of the reduction's order (row 0, column 0, row 1, ...) are home."""
+    n, tiles = board.side, board.tiles
+    done = 0
+    for k in range(max(0, n - block)):
+        if any(tiles[k * n + c] != k * n + c + 1 for c in range(k, n)):
+            break
+        done += 1
+        if any(tiles[r * n + k] != r * n + k + 1 for r in range(k + 1, n)):
+            break
+        done += 1
+    return done
+
+
+def line_of(board, placed, block):
+    """The words and the cells of the line being placed after `placed` lines."""
+    n, k = board.side, placed // 2
+    if board == npuzzle.goal(n):
+        return "solved", []
+    if n - k <= block:
+        cells = [r * n + c for r in range(k, n) for c in range(k, n)]
+        return f"solving the last {n - k} x {n - k} by search", cells
+    if placed % 2 == 0:
+        return f"placing row {k + 1}", [k * n + c for c in range(k, n)]
+    return f"placing column {k + 1}", [r * n + k for r in range(k + 1, n)]
+
+
+def frames(board, moves, method, step):
+    """The frames of the moves made on the board, one every `step` moves and one at the end."""
+    block = SEARCHED_BLOCK.get(method, DEFAULT_SEARCHED_BLOCK)
+    n, placed, done, moved = board.side, 0, 0, 0
+    while True:
+        placed = max(placed, reduction_progress(board, block))
+        words, cells = line_of(board, placed, block)
+        yield Frame(board, done, moved, words, placed, cells)
+        if done == len(moves):
+            return
+        segment = moves[done:done + step]
+        board = npuzzle.apply(board, segment)
+        done += len(segment)
+        # The tile that moved last now stands where the blank was before the last letter.
+        rows, cols = STEPS[segment[-1]]
+        moved = board.tiles[board.blank - rows * n - cols]
+
+
+# Colours by role: the palette of every frame.
+PALETTE = {
+    "background": (255, 255, 255), "text": (30, 30, 30), "blank": (70, 70, 70),
+    "tile": (214, 224, 236), "placed": (168, 214, 160), "line": (250, 226, 140),
+    "moved": (240, 130, 60),
+}
+INDEX = {name: i for i, name in enumerate(PALETTE)}
+
+
+def _font(size):
+    from PIL import ImageFont
+    try:
+        return ImageFont.truetype("DejaVuSans.ttf", size)
+    except OSError:
+        return ImageFont.load_default()
+
+
+def render(frame, total, method, cell=None):
+    """The frame as a palette image of even width and height."""
+    from PIL import Image, ImageDraw
+    n = frame.board.side
+    cell = cell or max(6, min(48, 600 // max(n, 1)))
+    header = 44
+    width = n * cell + 8
+    height = n * cell + header + 4
+    image = Image.new("P", (width + width % 2, height + height % 2), INDEX["background"])
+    image.putpalette([v for rgb in PALETTE.values() for v in rgb])
+    draw = ImageDraw.Draw(image)
+    small = _font(14)
+    draw.text((4, 4), f"{method}   move {frame.done} / {total}", fill=INDEX["text"], font=small)
+    draw.text((4, 23), f"{frame.line} (line derived from the reduction's order)",
+              fill=INDEX["text"], font=small)
+    placed_rows = (frame.placed + 1) // 2  # rows 0 ... placed_rows - 1 are home
+    placed_cols = frame.placed // 2        # and columns 0 ... placed_cols - 1
+    line_cells = set(frame.line_cells)
+    numbers = _font(max(6, int(cell * 0.42))) if cell >= 14 and n <= 40 else None
+    for index, tile in enumerate(frame.board.tiles):
+        r, c = divmod(index, n)
+        if tile == 0:
+            role = "blank"
+        elif tile == frame.moved:
+            role = "moved"
+        elif frame.line == "solved":
+            role = "placed"
+        elif index in line_cells:
+            role = "line"
+        elif r < placed_rows and c >= r or c < placed_cols and r > c:
+            role = "placed"
+        else:
+            role = "tile"
+        x, y = 4 + c * cell, header + r * cell
+        draw.rectangle([x, y, x + cell - 2, y + cell - 2], fill=INDEX[role])
+        if numbers is not None and tile != 0:
+            draw.text((x + cell / 2, y + cell / 2), str(tile), fill=INDEX["text"], font=numbers,
+                      anchor="mm")
+    return image
+
+
+def write_gif(images, path, fps):
+    images = list(images)
+    durations = [round(1000 / fps)] * len(images)
+    durations[-1] = 2000  # the goal stays a moment
+    images[0].save(path, save_all=True, append_images=images[1:], duration=durations, loop=0,
+                   optimize=False)
+
+
+def write_mp4(images, path, fps):
+    ffmpeg = shutil.which("ffmpeg")
+    if ffmpeg is None:
+        raise RuntimeError("an MP4 needs ffmpeg (Debian: apt-get install ffmpeg); write a .gif")
+    process = None
+    for image in images:
+        if process is None:
+            command = [ffmpeg, "-loglevel", "error", "-y", "-f", "rawvideo", "-pix_fmt", "rgb24",
+                       "-s", f"{image.width}x{image.height}", "-r", str(fps), "-i", "-",
+                       "-pix_fmt", "yuv420p", str(path)]
+            process = subprocess.Popen(command, stdin=subprocess.PIPE)
+        process.stdin.write(image.convert("RGB").tobytes())
+    process.stdin.close()
+    if process.wait() != 0:
+        raise RuntimeError("ffmpeg failed")
+
+
+def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=False):
+    """Writes the animation of the method's solve of the board; returns the number of frames."""
+    solution = npuzzle.solve(board, method)
+    moves = solution.optimized if optimized else solution.moves
+    step = step_for(len(moves), every, max_frames)
+    images = (render(f, len(moves), method) for f in frames(board, moves, method, step))
+    count = 1 + math.ceil(len(moves) / step)
+    if str(path).endswith(".mp4"):
+        write_mp4(images, path, fps)
+    else:
+        write_gif(images, path, fps)
+    return count
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    source = parser.add_mutually_exclusive_group(required=True)
+    source.add_argument("--file", help="an XML puzzle file or a plain board file")
+    source.add_argument("--side", type=int, help="the side of a study's board (3 ... 100)")
+    parser.add_argument("--kind", default="random", help="random, near or partly-home")
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--index", type=int, default=0)
+    parser.add_argument("--method", default="solve3", choices=list(npuzzle.methods()))
+    parser.add_argument("-o", "--output", required=True, help="FILE.gif or FILE.mp4")
+    parser.add_argument("--every", type=int, default=1, help="moves per frame")
+    parser.add_argument("--max-frames", type=int, default=300)
+    parser.add_argument("--fps", type=int, default=10)
+    parser.add_argument("--optimized", action="store_true",
+                        help="the optimized solution rather than the moves as found")
+    args = parser.parse_args()
+    try:
+        board = (npuzzle.load(args.file) if args.file else
+                 npuzzle.board(args.side, args.kind, args.seed, args.index))
+        count = animate(board, args.method, args.output, max(1, args.every), args.max_frames,
+                        args.fps, args.optimized)
+    except (ValueError, RuntimeError, OSError) as error:
+        sys.exit(f"animate_solution.py: {error}")
+    print(f"{args.output}: {count} frames")
+
+
+if __name__ == "__main__":
+    main()
