@@ -8,6 +8,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "board/random_draw.h"
 #include "solver/optimal_2x2.h"
 #include "test_support/sample_boards.h"
 
@@ -79,6 +80,34 @@ TEST(SolveOptimal4x4, PublishedBenchmarkLengths) {
     }
     ExpectShortestSolution(BoardOf(4, tiles), test.length);
   }
+}
+
+TEST(SolveOptimal4x4, HardestPositions) {
+#ifdef NPUZZLE_SANITIZE
+  GTEST_SKIP() << "seconds each without the sanitizers";
+#endif
+  for (const HardBoard4x4& hard : HardestBoards4x4()) {
+    ExpectShortestSolution(hard.board, hard.length);
+  }
+}
+
+TEST(SolveOptimal4x4Within, StopsAtTheBudgetAndOtherwiseFindsTheSameSolution) {
+  const Board transposed = HardestBoards4x4().back().board;
+  const Optimal4x4Search cut = SolveOptimal4x4Within(transposed, 100000);
+  EXPECT_FALSE(cut.complete);
+  EXPECT_EQ("", cut.moves);
+  EXPECT_EQ(100000u, cut.nodes);
+  SeedRandom(45);
+  for (int i = 0; i < 5; ++i) {
+    const Board board = RandomSolvableBoard(4);
+    const Optimal4x4Search search = SolveOptimal4x4Within(board, UINT64_MAX);
+    EXPECT_TRUE(search.complete);
+    EXPECT_EQ(SolveOptimal4x4(board), search.moves);
+    EXPECT_EQ(search.nodes, SolveOptimal4x4Within(board, UINT64_MAX).nodes);
+  }
+  const Optimal4x4Search refused = SolveOptimal4x4Within(GoalBoard(5), 10);
+  EXPECT_TRUE(refused.complete);
+  EXPECT_EQ("", refused.moves);
 }
 
 TEST(SolveOptimal4x4, RefusesWhatIsNoSolvablePosition) {
