@@ -74,8 +74,9 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
   const int rest = n - top;
   const std::clock_t startFinish = std::clock();
   if (rest == 4 && n > 4) {
-    const Optimal4x4Search corner =
-        SolveOptimal4x4Within(CornerBoard(grid, top, left, rest), CORNER_SEARCH_NODES);
+    const Board cornerBoard = CornerBoard(grid, top, left, rest);
+    Optimal4x4Search corner = SolveOptimal4x4Within(cornerBoard, CORNER_SEARCH_NODES);
+    if (!corner.complete) corner = SolveNearOptimal4x4Within(cornerBoard, CORNER_SEARCH_NODES);
     if (corner.complete) {
       grid.ApplyLetters(corner.moves);
     } else {

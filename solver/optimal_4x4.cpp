@@ -15,6 +15,8 @@ namespace {
 constexpr int CELLS = 16;
 // No 4 x 4 position needs more than 80 moves; a bound past this means a fault, not a search.
 constexpr int MAX_BOUND = 80;
+// The weighted search counts the estimate half as much again: its bound may go that far.
+constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
 // Positions a search generates before it stops and goes on with the perimeter: most boards are
 // solved well before, and building the perimeter costs about as much as this many nodes.
 constexpr std::uint64_t NODES_BEFORE_PERIMETER = 20'000'000;
@@ -150,9 +152,11 @@ class Perimeter {
 // The position, the group values of the estimate and the moves of the current path.
 class Search {
  public:
+  // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
+  // half as much again, which finds a solution far sooner.
   Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
-         const Perimeter* perimeter)
-      : database(database), maxNodes(maxNodes), perimeter(perimeter) {
+         const Perimeter* perimeter, int halfWeight = 2)
+      : database(database), maxNodes(maxNodes), perimeter(perimeter), halfWeight(halfWeight) {
     for (int cell = 0; cell < CELLS; ++cell) {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
@@ -167,7 +171,7 @@ class Search {
 
   Optimal4x4Search Run() {
     Optimal4x4Search result;
-    const int estimate = std::max(sums[0], sums[1]);
+    const int estimate = Weighted(std::max(sums[0], sums[1]));
     if (estimate == 0) return result;
     if (perimeter != nullptr && perimeter->Distance(packed) != Perimeter::NOT_WITHIN) {
       perimeter->AppendPath(packed, path.data());
@@ -177,14 +181,17 @@ class Search {
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
-    int bound = estimate + ((estimate - parity) & 1);
-    while (bound <= MAX_BOUND && !exhausted) {
-      nextBound = MAX_BOUND + 2;
+    // A weighted cost has no parity, so that search raises its bound to the next cost.
+    const bool exact = halfWeight == 2;
+    const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
+    int bound = exact ? estimate + ((estimate - parity) & 1) : estimate;
+    while (bound <= maxBound && !exhausted) {
+      nextBound = maxBound + 2;
       if (Descend(0, bound, -1)) {
         result.moves.assign(path.begin(), path.begin() + length);
         break;
       }
-      bound = nextBound + ((nextBound - parity) & 1);
+      bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
     }
     result.complete = !exhausted;
     result.nodes = nodes;
@@ -214,11 +221,11 @@ class Search {
       // Most children fail on the first sum alone, so the reflected groups are read only for
       // the others. A pruned child's cost may then be below its true one, but the bound rises
       // by two at least and a cost just past it almost always exists.
-      int cost = depth + 1 + sums[0];
+      int cost = depth + 1 + Weighted(sums[0]);
       if (cost <= bound) {
         values[reflected] = database.GroupValue(reflected, cellOf);
         sums[1] += values[reflected] - oldReflected;
-        cost = depth + 1 + std::max(sums[0], sums[1]);
+        cost = depth + 1 + Weighted(std::max(sums[0], sums[1]));
       }
       if (cost <= bound && perimeter != nullptr && bound - depth - 1 <= PERIMETER_RADIUS) {
         // Within the radius the perimeter knows the exact distance: absent means farther.
@@ -251,6 +258,8 @@ class Search {
     return false;
   }
 
+  int Weighted(int estimate) const { return estimate * halfWeight / 2; }
+
   // The tile slides from cell `from` into the blank at `to`.
   void Move(int tile, int from, int to) {
     cellTiles[to] = static_cast<std::uint8_t>(tile);
@@ -263,6 +272,7 @@ class Search {
   const PatternDatabase4x4& database;
   const std::uint64_t maxNodes;
   const Perimeter* const perimeter;
+  const int halfWeight;
   std::array<std::uint8_t, CELLS> cellTiles{};
   TileCells cellOf{};
   Packed packed = 0;
@@ -272,7 +282,7 @@ class Search {
   int nextBound = 0;
   std::uint64_t nodes = 0;
   bool exhausted = false;
-  std::array<char, MAX_BOUND> path{};
+  std::array<char, MAX_WEIGHTED_BOUND> path{};
   int length = 0;
 };
 
@@ -299,6 +309,11 @@ bool IsSearchable(const Board& board) {
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
   if (!IsSearchable(board)) return Optimal4x4Search();
   return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, nullptr).Run();
+}
+
+Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
+  if (!IsSearchable(board)) return Optimal4x4Search();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, nullptr, 3).Run();
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {
