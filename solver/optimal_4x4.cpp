@@ -1,6 +1,5 @@
 // optimal_4x4.cpp: iterative-deepening A* over 4 x 4 positions, the estimate kept up to date
-// move by move; on long searches, the last moves of each path looked up among the positions near
-// the goal.
+// move by move.
 #include "solver/optimal_4x4.h"
 
 #include <algorithm>
@@ -17,12 +16,6 @@ constexpr int CELLS = 16;
 constexpr int MAX_BOUND = 80;
 // The weighted search counts the estimate half as much again: its bound may go that far.
 constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
-// Positions a search generates before it stops and goes on with the perimeter: most boards are
-// solved well before, and building the perimeter costs about as much as this many nodes.
-constexpr std::uint64_t NODES_BEFORE_PERIMETER = 20'000'000;
-// The perimeter holds every position within this many moves of the goal: 3.4 million of them.
-constexpr int PERIMETER_RADIUS = 20;
-
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
@@ -47,120 +40,17 @@ std::array<Neighbours, CELLS> NeighbourTable() {
 
 const std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 
-// A position packed four bits a cell, cell 0 lowest. The blank holds 0, so that a move is one
-// exclusive or of the moving tile at its two cells.
-using Packed = std::uint64_t;
-
-Packed Slide(Packed packed, int tile, int from, int to) {
-  return packed ^ (static_cast<Packed>(tile) << (4 * from)) ^
-         (static_cast<Packed>(tile) << (4 * to));
-}
-
-int BlankCell(Packed packed) {
-  for (int cell = 0; cell < CELLS; ++cell) {
-    if (((packed >> (4 * cell)) & 15) == 0) return cell;
-  }
-  return 0;
-}
-
-// Every position within PERIMETER_RADIUS moves of the goal with its exact distance, by
-// breadth-first search from the goal, in an open-addressing hash table. A search whose remaining
-// budget of moves is within the radius looks the position up instead of searching on: absent
-// means farther than the radius.
-class Perimeter {
- public:
-  static const Perimeter& Shared() {
-    static const Perimeter shared;
-    return shared;
-  }
-
-  // The distance of the position, or NOT_WITHIN.
-  int Distance(Packed packed) const {
-    for (std::size_t slot = Slot(packed);; slot = (slot + 1) & mask) {
-      if (keys[slot] == packed) return distances[slot];
-      if (keys[slot] == 0) return NOT_WITHIN;
-    }
-  }
-
-  // Appends to path a shortest solution of a position of the perimeter: at each step, the first
-  // move in U, D, L, R order that comes one move nearer.
-  void AppendPath(Packed packed, char* path) const {
-    for (int distance = Distance(packed); distance > 0; --distance) {
-      const int blank = BlankCell(packed);
-      const Neighbours& next = NEIGHBOURS[blank];
-      for (int i = 0; i < next.count; ++i) {
-        const int cell = next.cells[i];
-        const Packed moved =
-            Slide(packed, static_cast<int>((packed >> (4 * cell)) & 15), cell, blank);
-        if (Distance(moved) == distance - 1) {
-          *path++ = next.letters[i];
-          packed = moved;
-          break;
-        }
-      }
-    }
-  }
-
-  static constexpr int NOT_WITHIN = 255;
-
- private:
-  Perimeter() {
-    keys.assign(std::size_t{1} << 23, 0);
-    distances.assign(keys.size(), 0);
-    mask = keys.size() - 1;
-    Packed goal = 0;
-    for (int cell = 0; cell + 1 < CELLS; ++cell)
-      goal |= static_cast<Packed>(cell + 1) << (4 * cell);
-    Insert(goal, 0);
-    std::vector<Packed> layer = {goal}, next;
-    for (int distance = 1; distance <= PERIMETER_RADIUS; ++distance) {
-      next.clear();
-      for (const Packed packed : layer) {
-        const int blank = BlankCell(packed);
-        const Neighbours& around = NEIGHBOURS[blank];
-        for (int i = 0; i < around.count; ++i) {
-          const int cell = around.cells[i];
-          const Packed moved =
-              Slide(packed, static_cast<int>((packed >> (4 * cell)) & 15), cell, blank);
-          if (Insert(moved, distance)) next.push_back(moved);
-        }
-      }
-      std::swap(layer, next);
-    }
-  }
-
-  std::size_t Slot(Packed packed) const {
-    return static_cast<std::size_t>((packed * 0x9E3779B97F4A7C15ull) >> 40) & mask;
-  }
-
-  // False when the position is there already.
-  bool Insert(Packed packed, int distance) {
-    std::size_t slot = Slot(packed);
-    for (; keys[slot] != 0; slot = (slot + 1) & mask) {
-      if (keys[slot] == packed) return false;
-    }
-    keys[slot] = packed;
-    distances[slot] = static_cast<std::uint8_t>(distance);
-    return true;
-  }
-
-  std::vector<Packed> keys;
-  std::vector<std::uint8_t> distances;
-  std::size_t mask = 0;
-};
-
 // The position, the group values of the estimate and the moves of the current path.
 class Search {
  public:
   // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
   // half as much again, which finds a solution far sooner.
   Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
-         const Perimeter* perimeter, int halfWeight = 2)
-      : database(database), maxNodes(maxNodes), perimeter(perimeter), halfWeight(halfWeight) {
+         int halfWeight)
+      : database(database), maxNodes(maxNodes), halfWeight(halfWeight) {
     for (int cell = 0; cell < CELLS; ++cell) {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
-      packed |= static_cast<Packed>(tiles[cell]) << (4 * cell);
     }
     blank = cellOf[0];
     for (int lookup = 0; lookup < PatternDatabase4x4::LOOKUPS; ++lookup) {
@@ -173,11 +63,6 @@ class Search {
     Optimal4x4Search result;
     const int estimate = Weighted(std::max(sums[0], sums[1]));
     if (estimate == 0) return result;
-    if (perimeter != nullptr && perimeter->Distance(packed) != Perimeter::NOT_WITHIN) {
-      perimeter->AppendPath(packed, path.data());
-      result.moves.assign(path.data(), static_cast<std::size_t>(perimeter->Distance(packed)));
-      return result;
-    }
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
@@ -227,17 +112,6 @@ class Search {
         sums[1] += values[reflected] - oldReflected;
         cost = depth + 1 + Weighted(std::max(sums[0], sums[1]));
       }
-      if (cost <= bound && perimeter != nullptr && bound - depth - 1 <= PERIMETER_RADIUS) {
-        // Within the radius the perimeter knows the exact distance: absent means farther.
-        const int distance = perimeter->Distance(packed);
-        if (distance <= bound - depth - 1) {
-          path[depth] = next.letters[i];
-          perimeter->AppendPath(packed, path.data() + depth + 1);
-          length = depth + 1 + distance;
-          return true;
-        }
-        cost = depth + 1 + std::min(distance, PERIMETER_RADIUS + 1);
-      }
       if (cost <= bound) {
         path[depth] = next.letters[i];
         if (cost == depth + 1) {
@@ -265,17 +139,14 @@ class Search {
     cellTiles[to] = static_cast<std::uint8_t>(tile);
     cellTiles[from] = 0;
     cellOf[tile] = static_cast<std::uint8_t>(to);
-    packed = Slide(packed, tile, from, to);
     blank = from;
   }
 
   const PatternDatabase4x4& database;
   const std::uint64_t maxNodes;
-  const Perimeter* const perimeter;
   const int halfWeight;
   std::array<std::uint8_t, CELLS> cellTiles{};
   TileCells cellOf{};
-  Packed packed = 0;
   int blank = 0;
   int values[PatternDatabase4x4::LOOKUPS] = {};
   int sums[2] = {0, 0};
@@ -308,19 +179,14 @@ bool IsSearchable(const Board& board) {
 
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
   if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, nullptr).Run();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 2).Run();
 }
 
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
   if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, nullptr, 3).Run();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 3).Run();
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {
-  if (!IsSearchable(board)) return MoveSequence();
-  Optimal4x4Search first = SolveOptimal4x4Within(board, NODES_BEFORE_PERIMETER);
-  if (first.complete) return first.moves;
-  return Search(PatternDatabase4x4::Shared(), board.tiles, UINT64_MAX, &Perimeter::Shared())
-      .Run()
-      .moves;
+  return SolveOptimal4x4Within(board, UINT64_MAX).moves;
 }

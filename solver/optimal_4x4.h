@@ -17,12 +17,11 @@ struct Optimal4x4Search {
 
 /// A shortest MoveSequence that solves the 4 x 4 board; empty when the board is solved, is not
 /// of side 4, or is no solvable permutation of 0 ... 15. Searches by iterative deepening under
-/// the bound of PatternDatabase4x4, whose shared tables the first call builds; a search that
-/// runs long goes on with the exact distances of the positions near the goal (Perimeter4x4).
+/// the bound of PatternDatabase4x4, whose shared tables the first call builds.
 MoveSequence SolveOptimal4x4(const Board& board);
 
-/// The same search as SolveOptimal4x4 without the perimeter, stopped once it has generated
-/// maxNodes positions: the same board gives the same outcome on every machine.
+/// The same search as SolveOptimal4x4, stopped once it has generated maxNodes positions: the same
+/// board gives the same outcome on every machine.
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
 
 /// A solution found by the same search with the estimate counted half as much again: at most
