@@ -75,6 +75,16 @@ TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
   EXPECT_EQ("", Solve(GoalBoard(7)).moves);
 }
 
+TEST(SolvePlanner, ACornerTooHardForTheShortestSearchIsStillSolved) {
+  // The transposed goal needs 72 moves: the shortest search runs out of its budget first.
+  for (const unsigned n : {5u, 12u}) {
+    const Board board = TransposedCornerBoard(n);
+    const SolveResult result = Solve(board);
+    ASSERT_TRUE(result.solved) << n;
+    EXPECT_TRUE(SolvesBoard(board, result.moves)) << n;
+  }
+}
+
 TEST(SolvePlanner, RefusesWhatItCannotSolve) {
   Board swapped = GoalBoard(5);
   std::swap(swapped.tiles[0], swapped.tiles[1]);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "solver/pattern_database.h"
 
@@ -13,7 +14,8 @@ namespace {
 constexpr int CELLS = 16;
 // No 4 x 4 position needs more than 80 moves; a bound past this means a fault, not a search.
 constexpr int MAX_BOUND = 80;
-
+// The weighted search counts the estimate half as much again: its bound may go that far.
+constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
@@ -41,7 +43,11 @@ const std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 // The position, the group values of the estimate and the moves of the current path.
 class Search {
  public:
-  Search(const PatternDatabase4x4& database, const std::vector<int>& tiles) : database(database) {
+  // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
+  // half as much again, which finds a solution far sooner.
+  Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
+         int halfWeight)
+      : database(database), maxNodes(maxNodes), halfWeight(halfWeight) {
     for (int cell = 0; cell < CELLS; ++cell) {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
@@ -53,19 +59,28 @@ class Search {
     }
   }
 
-  MoveSequence Run() {
-    const int estimate = std::max(sums[0], sums[1]);
-    if (estimate == 0) return MoveSequence();
+  Optimal4x4Search Run() {
+    Optimal4x4Search result;
+    const int estimate = Weighted(std::max(sums[0], sums[1]));
+    if (estimate == 0) return result;
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
-    int bound = estimate + ((estimate - parity) & 1);
-    while (bound <= MAX_BOUND) {
-      nextBound = MAX_BOUND + 2;
-      if (Descend(0, bound, -1)) return MoveSequence(path.begin(), path.begin() + length);
-      bound = nextBound + ((nextBound - parity) & 1);
+    // A weighted cost has no parity, so that search raises its bound to the next cost.
+    const bool exact = halfWeight == 2;
+    const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
+    int bound = exact ? estimate + ((estimate - parity) & 1) : estimate;
+    while (bound <= maxBound && !exhausted) {
+      nextBound = maxBound + 2;
+      if (Descend(0, bound, -1)) {
+        result.moves.assign(path.begin(), path.begin() + length);
+        break;
+      }
+      bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
     }
-    return MoveSequence();
+    result.complete = !exhausted;
+    result.nodes = nodes;
+    return result;
   }
 
  private:
@@ -76,6 +91,11 @@ class Search {
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       if (cell == previousBlank) continue;
+      if (nodes == maxNodes) {
+        exhausted = true;
+        return false;
+      }
+      ++nodes;
       const int from = blank;
       const int tile = cellTiles[cell];
       const int group = database.GroupOf(tile), reflected = database.ReflectedGroupOf(tile);
@@ -86,11 +106,11 @@ class Search {
       // Most children fail on the first sum alone, so the reflected groups are read only for
       // the others. A pruned child's cost may then be below its true one, but the bound rises
       // by two at least and a cost just past it almost always exists.
-      int cost = depth + 1 + sums[0];
+      int cost = depth + 1 + Weighted(sums[0]);
       if (cost <= bound) {
         values[reflected] = database.GroupValue(reflected, cellOf);
         sums[1] += values[reflected] - oldReflected;
-        cost = depth + 1 + std::max(sums[0], sums[1]);
+        cost = depth + 1 + Weighted(std::max(sums[0], sums[1]));
       }
       if (cost <= bound) {
         path[depth] = next.letters[i];
@@ -107,9 +127,12 @@ class Search {
       values[group] = oldGroup;
       values[reflected] = oldReflected;
       Move(tile, from, cell);
+      if (exhausted) return false;
     }
     return false;
   }
+
+  int Weighted(int estimate) const { return estimate * halfWeight / 2; }
 
   // The tile slides from cell `from` into the blank at `to`.
   void Move(int tile, int from, int to) {
@@ -120,13 +143,17 @@ class Search {
   }
 
   const PatternDatabase4x4& database;
+  const std::uint64_t maxNodes;
+  const int halfWeight;
   std::array<std::uint8_t, CELLS> cellTiles{};
   TileCells cellOf{};
   int blank = 0;
   int values[PatternDatabase4x4::LOOKUPS] = {};
   int sums[2] = {0, 0};
   int nextBound = 0;
-  std::array<char, MAX_BOUND> path{};
+  std::uint64_t nodes = 0;
+  bool exhausted = false;
+  std::array<char, MAX_WEIGHTED_BOUND> path{};
   int length = 0;
 };
 
@@ -144,11 +171,22 @@ bool IsSolvablePosition(const std::vector<int>& tiles) {
   return (inversions + 3 - blankRow) % 2 == 0;
 }
 
+bool IsSearchable(const Board& board) {
+  return board.n == 4 && board.tiles.size() == CELLS && IsSolvablePosition(board.tiles);
+}
+
 }  // namespace
 
+Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
+  if (!IsSearchable(board)) return Optimal4x4Search();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 2).Run();
+}
+
+Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
+  if (!IsSearchable(board)) return Optimal4x4Search();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 3).Run();
+}
+
 MoveSequence SolveOptimal4x4(const Board& board) {
-  if (board.n != 4 || board.tiles.size() != CELLS || !IsSolvablePosition(board.tiles)) {
-    return MoveSequence();
-  }
-  return Search(PatternDatabase4x4::Shared(), board.tiles).Run();
+  return SolveOptimal4x4Within(board, UINT64_MAX).moves;
 }

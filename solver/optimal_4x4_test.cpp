@@ -8,6 +8,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "board/random_draw.h"
 #include "solver/optimal_2x2.h"
 #include "test_support/sample_boards.h"
 
@@ -79,6 +80,50 @@ TEST(SolveOptimal4x4, PublishedBenchmarkLengths) {
     }
     ExpectShortestSolution(BoardOf(4, tiles), test.length);
   }
+}
+
+// Disabled: the search still takes minutes on each of these (run with
+// --gtest_also_run_disabled_tests).
+TEST(SolveOptimal4x4, DISABLED_HardestPositions) {
+  for (const HardBoard4x4& hard : HardestBoards4x4()) {
+    ExpectShortestSolution(hard.board, hard.length);
+  }
+}
+
+TEST(SolveOptimal4x4Within, StopsAtTheBudgetAndOtherwiseFindsTheSameSolution) {
+  const Board transposed = HardestBoards4x4().back().board;
+  const Optimal4x4Search cut = SolveOptimal4x4Within(transposed, 100000);
+  EXPECT_FALSE(cut.complete);
+  EXPECT_EQ("", cut.moves);
+  EXPECT_EQ(100000u, cut.nodes);
+  SeedRandom(45);
+  for (int i = 0; i < 5; ++i) {
+    const Board board = RandomSolvableBoard(4);
+    const Optimal4x4Search search = SolveOptimal4x4Within(board, UINT64_MAX);
+    EXPECT_TRUE(search.complete);
+    EXPECT_EQ(SolveOptimal4x4(board), search.moves);
+    EXPECT_EQ(search.nodes, SolveOptimal4x4Within(board, UINT64_MAX).nodes);
+  }
+  const Optimal4x4Search refused = SolveOptimal4x4Within(GoalBoard(5), 10);
+  EXPECT_TRUE(refused.complete);
+  EXPECT_EQ("", refused.moves);
+}
+
+TEST(SolveNearOptimal4x4Within, AtMostHalfAsLongAgainAsTheShortest) {
+  std::vector<HardBoard4x4> boards = {HardestBoards4x4().front(), HardestBoards4x4().back()};
+  SeedRandom(46);
+  for (int i = 0; i < 5; ++i) {
+    const Board board = RandomSolvableBoard(4);
+    boards.push_back({board, SolveOptimal4x4(board).size()});
+  }
+  for (const HardBoard4x4& hard : boards) {
+    const Optimal4x4Search search = SolveNearOptimal4x4Within(hard.board, 10'000'000);
+    ASSERT_TRUE(search.complete);
+    EXPECT_TRUE(SolvesBoard(hard.board, search.moves)) << search.moves;
+    EXPECT_GE(search.moves.size(), hard.length);
+    EXPECT_LE(search.moves.size(), hard.length * 3 / 2);
+  }
+  EXPECT_FALSE(SolveNearOptimal4x4Within(HardestBoards4x4().back().board, 100).complete);
 }
 
 TEST(SolveOptimal4x4, RefusesWhatIsNoSolvablePosition) {

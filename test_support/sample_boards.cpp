@@ -32,6 +32,48 @@ Board NearGoalBoard(unsigned n, int moves) {
   return board;
 }
 
+const std::vector<HardBoard4x4>& HardestBoards4x4() {
+  static const std::vector<HardBoard4x4> boards = [] {
+    const std::vector<std::vector<int>> farthest = {
+        {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 2, 5, 4, 8, 6, 1},
+        {0, 12, 10, 13, 15, 11, 14, 9, 3, 7, 2, 5, 4, 8, 6, 1},
+        {0, 11, 9, 13, 12, 15, 10, 14, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 15, 9, 13, 11, 12, 10, 14, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 12, 14, 13, 15, 11, 9, 10, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 12, 10, 13, 15, 11, 14, 9, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 12, 11, 13, 15, 14, 10, 9, 3, 7, 6, 2, 4, 8, 5, 1},
+        {0, 12, 10, 13, 15, 11, 9, 14, 7, 3, 6, 2, 4, 8, 5, 1},
+        {0, 12, 9, 13, 15, 11, 14, 10, 3, 8, 6, 2, 4, 7, 5, 1},
+        {0, 12, 9, 13, 15, 11, 10, 14, 8, 3, 6, 2, 4, 7, 5, 1},
+        {0, 12, 14, 13, 15, 11, 9, 10, 8, 3, 6, 2, 4, 7, 5, 1},
+        {0, 12, 9, 13, 15, 11, 10, 14, 7, 8, 6, 2, 4, 3, 5, 1},
+        {0, 12, 10, 13, 15, 11, 14, 9, 7, 8, 6, 2, 4, 3, 5, 1},
+        {0, 12, 9, 13, 15, 8, 10, 14, 11, 7, 6, 2, 4, 3, 5, 1},
+        {0, 12, 9, 13, 15, 11, 10, 14, 3, 7, 5, 6, 4, 8, 2, 1},
+        {0, 12, 9, 13, 15, 11, 10, 14, 7, 8, 5, 6, 4, 3, 2, 1},
+    };
+    std::vector<HardBoard4x4> list;
+    for (const std::vector<int>& tiles : farthest) list.push_back({BoardOf(4, tiles), 80});
+    list.push_back({TransposedCornerBoard(4), 72});
+    return list;
+  }();
+  return boards;
+}
+
+Board TransposedCornerBoard(unsigned n) {
+  Board board = GoalBoard(n);
+  const unsigned first = n - 4;
+  for (unsigned row = first; row < n; ++row) {
+    for (unsigned col = first; col < n; ++col) {
+      board.tiles[row * n + col] = static_cast<int>(col * n + row + 1);
+    }
+  }
+  board.tiles[n * n - 1] = 0;
+  board.FindBlank();
+  return board;
+}
+
 namespace {
 
 Board DrawPartlyHomeBoard(unsigned n) {

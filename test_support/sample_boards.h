@@ -15,6 +15,16 @@ Board NearGoalBoard(unsigned n, int moves);
 /// a random part of the column from the bottom, sometimes the cells next to the corners), with
 /// the rest shuffled. Side 2 or more.
 Board PartlyHomeBoard(unsigned n);
+/// A 4 x 4 board and the fewest moves that solve it.
+struct HardBoard4x4 {
+  Board board;
+  size_t length;
+};
+/// The seventeen 4 x 4 positions that need 80 moves, the most any position needs (Brüngger,
+/// Marzetta, Fukuda and Nievergelt, 1999), then the goal transposed, which needs 72.
+const std::vector<HardBoard4x4>& HardestBoards4x4();
+/// The goal board of side n whose last 4 x 4 block (n >= 4) is the transposed goal of that block.
+Board TransposedCornerBoard(unsigned n);
 /// True when tiles 1 ... n^2-1 stand at their goal cells.
 bool IsGoal(const Board& board);
 /// True when the solution, applied to a copy of the board, applies letter by letter and ends at
