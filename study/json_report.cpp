@@ -30,11 +30,11 @@ void WriteJson(const StudyParameters& parameters, const std::vector<std::string>
   Json summary = Json::array();
   unsigned failed = 0;
   for (const SideSummary& side : sides) {
-    Json methods = Json::array();
+    Json records = Json::array();
     for (size_t m = 0; m < side.methods.size(); ++m) {
       const MethodSummary& s = side.methods[m];
       failed += s.failed;
-      methods.push_back({{"method", methods[m]},
+      records.push_back({{"method", methods[m]},
                          {"solved", s.solved},
                          {"failed", s.failed},
                          {"refused", s.refused},
@@ -45,7 +45,7 @@ void WriteJson(const StudyParameters& parameters, const std::vector<std::string>
                          {"mean_ms", Value(s.meanMs)},
                          {"p95_ms", Value(s.p95Ms)}});
     }
-    summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", methods}});
+    summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", records}});
   }
   const Json document = {{"version", NPUZZLE_VERSION},
                          {"parameters", asked},

@@ -1,0 +1,171 @@
+// study_program_test.cpp: npuzzle-study run as a user runs it: its files checked against each
+// other, and what it refuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct StudyRun {
+  std::string out;
+  std::string err;
+  int exitCode = -1;
+};
+
+// One method's figures on one side, recomputed from the rows of a CSV file as its README
+// defines them.
+struct Figures {
+  unsigned solved = 0, failed = 0, refused = 0;
+  std::uint64_t length = 0, manhattan = 0, lowerBound = 0;
+  std::vector<double> ms;
+};
+
+struct CsvSide {
+  std::map<std::string, bool> boards;  // by kind, seed and index
+  std::map<std::string, Figures> methods;
+};
+
+class StudyProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = ::testing::TempDir() + "npuzzle_study_program_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Runs npuzzle-study with the arguments, in the test's folder.
+  StudyRun Run(const std::string& arguments) {
+    const std::string command =
+        "cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY + " " + arguments + " 2>stderr.txt";
+    StudyRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = Read("stderr.txt");
+    return run;
+  }
+
+  std::string Read(const std::string& name) {
+    std::ifstream file(folder + "/" + name);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(folder + "/" + name) << text;
+  }
+
+  std::string folder;
+};
+
+// The CSV file's rows by side and method; lines starting with '#' before the header are the
+// study's description.
+std::map<unsigned, CsvSide> ReadRows(const std::string& csv) {
+  std::istringstream lines(csv);
+  std::string line;
+  while (std::getline(lines, line) && line.rfind('#', 0) == 0) {
+  }
+  EXPECT_EQ("side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms",
+            line);
+  std::map<unsigned, CsvSide> sides;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> f;
+    std::istringstream fields(line);
+    for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
+    EXPECT_EQ(12u, f.size()) << line;
+    if (f.size() != 12) continue;
+    CsvSide& side = sides[std::stoul(f[0])];
+    side.boards[f[1] + "/" + f[2] + "/" + f[3]] = true;
+    Figures& figures = side.methods[f[5]];
+    figures.failed += f[6] == "failed";
+    figures.refused += f[6] == "refused";
+    if (f[6] != "solved") continue;
+    ++figures.solved;
+    figures.length += std::stoull(f[8]);
+    figures.manhattan += std::stoull(f[9]);
+    figures.lowerBound += std::stoull(f[10]);
+    figures.ms.push_back(std::stod(f[11]));
+  }
+  return sides;
+}
+
+void ExpectFigure(double expected, const nlohmann::json& value, const std::string& what) {
+  ASSERT_TRUE(value.is_number()) << what << ": " << value;
+  EXPECT_NEAR(expected, value.get<double>(), 1e-9 * std::max(1.0, expected)) << what;
+}
+
+// The JSON summary holds one record per side and method, named by its method, with the figures
+// that the CSV file's rows give.
+void ExpectSummaryOfRows(const std::string& json, const std::string& csv,
+                         const std::vector<std::string>& methods) {
+  const std::map<unsigned, CsvSide> rows = ReadRows(csv);
+  const nlohmann::json document = nlohmann::json::parse(json);
+  const nlohmann::json& summary = document.at("summary");
+  ASSERT_EQ(rows.size(), summary.size()) << json;
+  auto row = rows.begin();
+  for (const nlohmann::json& side : summary) {
+    const unsigned n = row->first;
+    EXPECT_EQ(n, side.at("side").get<unsigned>());
+    EXPECT_EQ(row->second.boards.size(), side.at("boards").get<size_t>());
+    const nlohmann::json& records = side.at("methods");
+    ASSERT_EQ(methods.size(), records.size()) << side;
+    for (size_t m = 0; m < methods.size(); ++m) {
+      const nlohmann::json& record = records[m];
+      ASSERT_TRUE(record.is_object()) << side;
+      EXPECT_EQ(methods[m], record.at("method")) << side;
+      const Figures& f = row->second.methods.at(methods[m]);
+      const std::string what = "side " + std::to_string(n) + " " + methods[m];
+      EXPECT_EQ(f.solved, record.at("solved").get<unsigned>()) << what;
+      EXPECT_EQ(f.failed, record.at("failed").get<unsigned>()) << what;
+      EXPECT_EQ(f.refused, record.at("refused").get<unsigned>()) << what;
+      ASSERT_GT(f.solved, 0u) << what;
+      const double mean = static_cast<double>(f.length) / f.solved;
+      ExpectFigure(mean, record.at("mean_length"), what + " mean");
+      ExpectFigure(mean / (n * n * n), record.at("per_n3"), what + " /n^3");
+      ExpectFigure(static_cast<double>(f.length) / f.manhattan, record.at("per_manhattan"),
+                   what + " /dist");
+      ExpectFigure(static_cast<double>(f.length) / f.lowerBound, record.at("per_lower_bound"),
+                   what + " /bound");
+      double ms = 0;
+      for (const double time : f.ms) ms += time;
+      ExpectFigure(ms / f.ms.size(), record.at("mean_ms"), what + " ms");
+      std::vector<double> sorted = f.ms;
+      std::sort(sorted.begin(), sorted.end());
+      ExpectFigure(sorted[(sorted.size() * 95 + 99) / 100 - 1], record.at("p95_ms"), what + " p95");
+    }
+    ++row;
+  }
+}
+
+}  // namespace
+
+TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
+  const std::string study = "--methods solve,solve2 --sides 3,4,6 --boards 3 --jobs 2 --quiet ";
+  const StudyRun whole = Run(study + "--csv whole.csv --json whole.json");
+  ASSERT_EQ(0, whole.exitCode) << whole.err;
+  ExpectSummaryOfRows(Read("whole.json"), Read("whole.csv"), {"solve", "solve2"});
+
+  for (const char* shard : {"1", "2"}) {
+    const std::string name = std::string("shard") + shard;
+    ASSERT_EQ(0, Run(study + "--shard " + shard + "/2 --csv " + name + ".csv").exitCode);
+  }
+  const StudyRun merged =
+      Run("merge shard2.csv shard1.csv --quiet --csv merged.csv --json merged.json");
+  ASSERT_EQ(0, merged.exitCode) << merged.err;
+  ExpectSummaryOfRows(Read("merged.json"), Read("merged.csv"), {"solve", "solve2"});
+}
