@@ -12,6 +12,7 @@
 #include "npuzzle_version.h"
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
+#include "study/output_paths.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
@@ -73,6 +74,18 @@ bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
   const size_t slash = text.find('/');
   return slash != text.npos && ParseCount(text.substr(0, slash), 1000000, shard) &&
          ParseCount(text.substr(slash + 1), 1000000, shards) && shard >= 1 && shard <= shards;
+}
+
+// A CLI11 check from a function that says what is wrong with a value, or nothing.
+CLI::Validator Check(std::string (*problem)(const std::string&), const char* what) {
+  return CLI::Validator([problem](std::string& value) { return problem(value); }, what);
+}
+
+std::string SeedProblem(const std::string& text) {
+  std::uint64_t seed = 0;
+  return ParseNumber(text, UINT64_MAX, seed)
+             ? ""
+             : "'" + text + "' is not a whole number from 0 to " + std::to_string(UINT64_MAX);
 }
 
 int Fail(const std::string& message) {
@@ -184,7 +197,8 @@ int main(int argc, char** argv) {
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
                             ->check(CLI::Range(1u, 1000000u));
-  CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards");
+  CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards")
+                          ->check(Check(SeedProblem, "UINT in [0 - 18446744073709551615]"));
   CLI::Option* kind =
       app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
           ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
@@ -200,10 +214,13 @@ int main(int argc, char** argv) {
       app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
           ->type_name("I/K");
   CLI::Option* failures =
-      app.add_option("--failures", options.failures, "Folder for the boards a method failed on");
+      app.add_option("--failures", options.failures, "Folder for the boards a method failed on")
+          ->check(Check(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
-    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method");
-    command.add_option("--json", options.files.json, "JSON file: parameters and summary");
+    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
+        ->check(Check(OutputFileProblem, "FILE"));
+    command.add_option("--json", options.files.json, "JSON file: parameters and summary")
+        ->check(Check(OutputFileProblem, "FILE"));
     command.add_flag("--quiet", options.quiet, "No table and no progress line");
   };
   addOutputs(app);
@@ -219,6 +236,9 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     // --help and --version end here too, with 0.
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
+  }
+  if (!options.files.csv.empty() && options.files.csv == options.files.json) {
+    return Fail("--csv and --json name the same file");
   }
 
   return *merge ? Merge(options) : Study(options);

@@ -169,3 +169,32 @@ TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
   ASSERT_EQ(0, merged.exitCode) << merged.err;
   ExpectSummaryOfRows(Read("merged.json"), Read("merged.csv"), {"solve", "solve2"});
 }
+
+// Each of these is found before the first board is solved: no table, no file, exit code 2.
+TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
+  Write("a_file", "");
+  const struct {
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {"--seed -1", "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
+      {"--seed 99999999999999999999999", "--seed: '99999999999999999999999' is not a whole"},
+      {"--seed 18446744073709551616", "--seed: '18446744073709551616' is not a whole"},
+      {"--csv missing/study.csv", "--csv: the folder 'missing' does not exist"},
+      {"--json missing/deeper/study.json", "--json: the folder 'missing/deeper' does not exist"},
+      {"--csv .", "--csv: '.' is a folder"},
+      {"--failures a_file", "--failures: 'a_file' is not a folder"},
+      {"--failures a_file/deeper", "--failures: 'a_file' is not a folder"},
+      {"--csv same --json same", "npuzzle-study: --csv and --json name the same file"},
+      {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
+  };
+  for (const auto& c : cases) {
+    const bool merge = std::string(c.arguments).rfind("merge", 0) == 0;
+    const StudyRun run = Run(c.arguments + std::string(merge ? "" : " --sides 3 --boards 1"));
+    EXPECT_EQ(2, run.exitCode) << c.arguments;
+    EXPECT_EQ("", run.out) << c.arguments;
+    EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.arguments << "\n" << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
+  EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
+}
