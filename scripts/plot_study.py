@@ -10,6 +10,7 @@ Exits with 77 when matplotlib is missing (Debian: python3-matplotlib).
 """
 import argparse
 import csv
+import itertools
 import sys
 from collections import defaultdict
 
@@ -23,7 +24,9 @@ def read_study(path):
     boards = defaultdict(dict)
     methods = []
     with open(path, newline="") as file:
-        for row in csv.DictReader(file):
+        # The study's description comes first, on lines that start with '#'.
+        rows = itertools.dropwhile(lambda line: line.startswith("#"), file)
+        for row in csv.DictReader(rows):
             side = int(row["side"])
             board = (row["kind"], row["seed"], row["index"], row["file"])
             boards[side][board] = (int(row["manhattan"]), int(row["lower_bound"]))

@@ -3,8 +3,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "npuzzle_version.h"
-
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -15,8 +13,9 @@ Json Value(const std::optional<double>& value) {
 
 }  // namespace
 
-void WriteJson(const StudyParameters& parameters, const std::vector<std::string>& methods,
-               const std::vector<SideSummary>& sides, std::ostream& out) {
+void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
+               std::ostream& out) {
+  const std::vector<std::string>& methods = parameters.methods;
   Json asked = {{"methods", methods},
                 {"sides", parameters.sides},
                 {"boards", parameters.boards},
@@ -47,9 +46,10 @@ void WriteJson(const StudyParameters& parameters, const std::vector<std::string>
     }
     summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", records}});
   }
-  const Json document = {{"version", NPUZZLE_VERSION},
+  const Json document = {{"version", parameters.version},
                          {"parameters", asked},
                          {"summary", summary},
                          {"failed", failed}};
-  out << document.dump(2) << "\n";
+  // A file's name that is not UTF-8 cannot stand in JSON as it is; its odd bytes become U+FFFD.
+  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }

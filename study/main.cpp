@@ -16,6 +16,7 @@
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
+#include "study/study_parameters.h"
 #include "study/study_report.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
@@ -39,42 +40,6 @@ struct Options {
   bool quiet = false;
   std::vector<std::string> merge;
 };
-
-bool ParseCount(const std::string& text, unsigned most, unsigned& value) {
-  std::uint64_t parsed = 0;
-  if (!ParseNumber(text, most, parsed)) return false;
-  value = static_cast<unsigned>(parsed);
-  return true;
-}
-
-// "3-10,20,50": sides and ranges of sides, each from 3 to MAX_SIDE; ascending, each once.
-bool ParseSides(const std::string& text, std::vector<unsigned>& sides) {
-  std::vector<bool> chosen(MAX_SIDE + 1, false);
-  std::istringstream items(text);
-  std::string item;
-  while (std::getline(items, item, ',')) {
-    const size_t dash = item.find('-');
-    unsigned first = 0, last = 0;
-    if (!ParseCount(item.substr(0, dash), MAX_SIDE, first) ||
-        !ParseCount(dash == item.npos ? item : item.substr(dash + 1), MAX_SIDE, last) ||
-        first < 3 || first > last) {
-      return false;
-    }
-    for (unsigned n = first; n <= last; ++n) chosen[n] = true;
-  }
-  sides.clear();
-  for (unsigned n = 3; n <= MAX_SIDE; ++n) {
-    if (chosen[n]) sides.push_back(n);
-  }
-  return !sides.empty() && text.back() != ',';
-}
-
-// "I/K", the I-th of K slices, 1 <= I <= K.
-bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
-  const size_t slash = text.find('/');
-  return slash != text.npos && ParseCount(text.substr(0, slash), 1000000, shard) &&
-         ParseCount(text.substr(slash + 1), 1000000, shards) && shard >= 1 && shard <= shards;
-}
 
 // A CLI11 check from a function that says what is wrong with a value, or nothing.
 CLI::Validator Check(std::string (*problem)(const std::string&), const char* what) {
@@ -104,6 +69,7 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
 
 int Study(const Options& options) {
   StudyParameters parameters;
+  parameters.version = NPUZZLE_VERSION;
   std::vector<Method> methods;
   for (const std::string& command : options.methods) {
     const Method* method = FindMethod(command);
@@ -112,6 +78,7 @@ int Study(const Options& options) {
     if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
   }
   if (options.methods.empty()) methods = Methods();
+  for (const Method& method : methods) parameters.methods.emplace_back(method.command);
 
   std::vector<StudyBoard> boards;
   if (!options.from.empty()) {
@@ -131,12 +98,9 @@ int Study(const Options& options) {
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);
   } else {
-    std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
-    if (options.kind != "mixed") {
-      kinds.resize(1);
-      ParseKind(options.kind, kinds[0]);
-    }
-    if (!ParseSides(options.sides, parameters.sides)) {
+    std::vector<BoardKind> kinds;
+    ParseStudyKinds(options.kind, kinds);
+    if (!ParseSides(options.sides, 3, parameters.sides)) {
       return Fail("--sides: '" + options.sides + "' is not a list of sides from 3 to 100");
     }
     parameters.boards = options.boards;
@@ -144,14 +108,12 @@ int Study(const Options& options) {
     parameters.seed = options.seed;
     boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed);
   }
-  if (!options.shard.empty()) {
-    unsigned shard = 0, shards = 0;
-    if (!ParseShard(options.shard, shard, shards)) {
-      return Fail("--shard: '" + options.shard + "' is not I/K with 1 <= I <= K");
-    }
-    boards = ShardOf(boards, shard, shards);
-    parameters.shard = options.shard;
+  unsigned shard = 0, shards = 0;
+  if (!ParseShard(options.shard, shard, shards)) {
+    return Fail("--shard: '" + options.shard + "' is not I/K with 1 <= I <= K");
   }
+  boards = ShardOf(boards, shard, shards);
+  parameters.shard = options.shard;
 
   ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO));
   const StudyResults results = RunStudy(
@@ -165,18 +127,28 @@ int Study(const Options& options) {
 }
 
 int Merge(const Options& options) {
-  std::vector<StudyResults> parts(options.merge.size());
-  for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string& file = options.merge[i];
+  std::vector<StudyPart> parts;
+  for (const std::string& file : options.merge) {
     std::ifstream in;
     if (std::filesystem::is_regular_file(file)) in.open(file);
     std::string error = "cannot be read";
-    if (!in.is_open() || !ReadCsv(in, parts[i], error)) return Fail(file + ": " + error);
+    std::optional<StudyParameters> described;
+    parts.push_back({file, {}, {}});
+    if (!in.is_open() || !ReadCsv(in, parts.back().results, described, error)) {
+      return Fail(file + ": " + error);
+    }
+    if (!described) {
+      return Fail(file +
+                  ": no description of the study before the header (a file written by "
+                  "npuzzle-study before its files carried one); it cannot be merged");
+    }
+    parts.back().parameters = std::move(*described);
   }
+  StudyParameters parameters;
   StudyResults merged;
   std::string error;
-  if (!MergeStudies(std::move(parts), merged, error)) return Fail(error);
-  return Report(merged, InferParameters(merged), options);
+  if (!MergeStudies(parts, parameters, merged, error)) return Fail(error);
+  return Report(merged, parameters, options);
 }
 
 }  // namespace

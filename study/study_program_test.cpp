@@ -198,3 +198,74 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
   EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
 }
+
+// merge takes only every shard of one study, each once, from one program version.
+TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
+  const std::string study = "--methods solve --sides 3,4 --boards 3 --quiet";
+  for (const char* shard : {"1", "2", "3", "4"}) {
+    ASSERT_EQ(0, Run(study + " --shard " + shard + "/4 --csv s" + shard + ".csv").exitCode);
+  }
+  ASSERT_EQ(0, Run(study + " --seed 2 --shard 4/4 --csv seed2.csv").exitCode);
+  ASSERT_EQ(0, Run(study + " --shard 1/3 --csv third.csv").exitCode);
+  ASSERT_EQ(0, Run(study + " --csv whole.csv").exitCode);
+  const std::string first = Read("s1.csv");
+  const size_t header = first.find("side,");
+  Write("older.csv", first.substr(header));
+  Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
+  Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
+  const struct {
+    const char* files;
+    const char* message;
+  } cases[] = {
+      {"s1.csv s2.csv s3.csv", "npuzzle-study: shard 4/4 is missing\n"},
+      {"s3.csv s1.csv", "npuzzle-study: shards 2/4, 4/4 are missing\n"},
+      {"s1.csv s2.csv s3.csv s4.csv s2.csv", "npuzzle-study: shard 2/4 is there twice: s2.csv"},
+      {"s1.csv s2.csv s3.csv seed2.csv",
+       "npuzzle-study: s1.csv and seed2.csv come from different studies: they differ in seed "
+       "(1 and 2)\n"},
+      {"s1.csv third.csv", "come from different studies: one is shard 1/4, the other 1/3\n"},
+      {"s2.csv version.csv s3.csv s4.csv",
+       "npuzzle-study: s2.csv and version.csv come from different program versions"},
+      {"cut.csv s2.csv s3.csv s4.csv",
+       "npuzzle-study: cut.csv: its rows are not the boards of shard 1/4 of the study"},
+      {"whole.csv s1.csv", "come from different studies: one is shard 1/1, the other 1/4\n"},
+      {"older.csv", "npuzzle-study: older.csv: no description of the study before the header"},
+  };
+  for (const auto& c : cases) {
+    const StudyRun run = Run(std::string("merge ") + c.files + " --csv merged.csv");
+    EXPECT_EQ(2, run.exitCode) << c.files;
+    EXPECT_EQ("", run.out) << c.files;
+    EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.files << "\n" << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder + "/merged.csv"));
+  const StudyRun all = Run("merge s4.csv s2.csv s1.csv s3.csv --csv merged.csv");
+  EXPECT_EQ(0, all.exitCode) << all.err;
+  const StudyRun alone = Run("merge whole.csv");
+  EXPECT_EQ(0, alone.exitCode) << alone.err;
+  // The merged shards describe the whole study, as the whole study's file does.
+  const std::string merged = Read("merged.csv"), whole = Read("whole.csv");
+  EXPECT_EQ(whole.substr(0, header), merged.substr(0, header));
+  EXPECT_EQ(std::count(whole.begin(), whole.end(), '\n'),
+            std::count(merged.begin(), merged.end(), '\n'));
+}
+
+// The files' names, whatever their characters, come back through the shards to the merge; a name
+// with '#' is quoted, so that a reader taking '#' for a comment reads the row whole.
+TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
+  const std::vector<std::string> names = {"a#b.txt", "c,%d.txt", "plain.txt"};
+  std::string from;
+  for (const std::string& name : names) {
+    Write(name, "1 2 3\n4 5 6\n7 0 8\n");
+    from += " '" + name + "'";
+  }
+  for (const char* shard : {"1", "2"}) {
+    const std::string arguments = "--methods solve2 --quiet --from" + from;
+    ASSERT_EQ(0, Run(arguments + " --shard " + shard + "/2 --csv f" + shard + ".csv").exitCode);
+  }
+  EXPECT_NE(std::string::npos, Read("f1.csv").find("# files: a#b.txt,c%2C%25d.txt,plain.txt\n"));
+  EXPECT_NE(std::string::npos, Read("f1.csv").find("\n3,file,,0,\"a#b.txt\",solve2,solved,"));
+  const StudyRun merged = Run("merge f2.csv f1.csv --quiet --json files.json");
+  ASSERT_EQ(0, merged.exitCode) << merged.err;
+  const nlohmann::json document = nlohmann::json::parse(Read("files.json"));
+  EXPECT_EQ(names, document.at("parameters").at("files").get<std::vector<std::string>>());
+}
