@@ -115,10 +115,14 @@ int Study(const Options& options) {
   boards = ShardOf(boards, shard, shards);
   parameters.shard = options.shard;
 
-  ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO));
-  const StudyResults results = RunStudy(
-      boards, options.jobs, methods,
-      [&](size_t done, size_t total, size_t failures) { progress.Report(done, total, failures); });
+  std::vector<unsigned> sides;
+  for (const StudyBoard& board : boards) sides.push_back(board.name.side);
+  ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO), sides);
+  const StudyResults results =
+      RunStudy(boards, options.jobs, methods,
+               [&progress](const BoardOutcome& board, size_t done, size_t total, size_t failures) {
+                 progress.Report(board, done, total, failures);
+               });
   progress.Finish();
   // The table comes even when the failed boards could not be kept.
   const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
