@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """plot_study.py: a study's CSV file drawn as two panels against the side of the board.
 
 Left: each method's mean optimized solution length divided by n^3, with the boards' mean lower
@@ -6,6 +6,7 @@ bound and mean Manhattan distance, also divided by n^3, as reference lines. Righ
 method's mean milliseconds per solve, on log-log axes. Only solved boards count for a method.
 
 Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
+It runs with Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH.
 Exits with 77 when matplotlib is missing (Debian: python3-matplotlib).
 """
 import argparse
@@ -15,6 +16,7 @@ import sys
 from collections import defaultdict
 
 MISSING_MATPLOTLIB = 77
+DEBIAN_PYTHON = "/usr/bin/python3"
 
 
 def read_study(path):
@@ -54,7 +56,14 @@ def main():
         matplotlib.use("Agg")
         import matplotlib.pyplot as plt
     except ImportError:
-        print("plot_study.py: matplotlib is missing (Debian: python3-matplotlib)", file=sys.stderr)
+        # Another Python (a virtual environment, pyenv) may run the script when called by name.
+        if sys.executable != DEBIAN_PYTHON:
+            print("plot_study.py: matplotlib is missing for " + sys.executable + "; run the "
+                  "script as " + DEBIAN_PYTHON + " scripts/plot_study.py (Debian: "
+                  "python3-matplotlib)", file=sys.stderr)
+        else:
+            print("plot_study.py: matplotlib is missing (Debian: python3-matplotlib)",
+                  file=sys.stderr)
         return MISSING_MATPLOTLIB
 
     methods, lengths, times, boards = read_study(args.csv)
