@@ -67,25 +67,37 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
   return CountFailures(results) > 0 ? 1 : 0;
 }
 
-int Study(const Options& options) {
-  StudyParameters parameters;
-  parameters.version = NPUZZLE_VERSION;
-  std::vector<Method> methods;
-  for (const std::string& command : options.methods) {
+// The methods named, each once, in the order given; all of them when none are named. False,
+// with the reason in error, for a name that is no method's.
+bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
+                   std::string& error) {
+  methods.clear();
+  for (const std::string& command : commands) {
     const Method* method = FindMethod(command);
-    if (method == nullptr) return Fail("no method '" + command + "'");
+    if (method == nullptr) {
+      error = "no method '" + command + "'";
+      return false;
+    }
     const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
     if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
   }
-  if (options.methods.empty()) methods = Methods();
-  for (const Method& method : methods) parameters.methods.emplace_back(method.command);
+  if (commands.empty()) methods = Methods();
+  return true;
+}
 
-  std::vector<StudyBoard> boards;
+// The boards of this run: the user's files or generated ones, then the shard's slice of them,
+// and the parameters that describe them. False, with the reason in error, for a file that
+// cannot be read or an option that is not well formed.
+bool ChooseBoards(const Options& options, StudyParameters& parameters,
+                  std::vector<StudyBoard>& boards, std::string& error) {
+  boards.clear();
   if (!options.from.empty()) {
     for (const std::string& file : options.from) {
       StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
-      std::string error;
-      if (!LoadUserBoard(file, item.board, error)) return Fail(file + ": " + error);
+      if (!LoadUserBoard(file, item.board, error)) {
+        error = file + ": " + error;
+        return false;
+      }
       item.name.side = item.board.n;
       if (std::find(parameters.sides.begin(), parameters.sides.end(), item.board.n) ==
           parameters.sides.end()) {
@@ -101,7 +113,8 @@ int Study(const Options& options) {
     std::vector<BoardKind> kinds;
     ParseStudyKinds(options.kind, kinds);
     if (!ParseSides(options.sides, 3, parameters.sides)) {
-      return Fail("--sides: '" + options.sides + "' is not a list of sides from 3 to 100");
+      error = "--sides: '" + options.sides + "' is not a list of sides from 3 to 100";
+      return false;
     }
     parameters.boards = options.boards;
     parameters.kind = options.kind;
@@ -110,10 +123,25 @@ int Study(const Options& options) {
   }
   unsigned shard = 0, shards = 0;
   if (!ParseShard(options.shard, shard, shards)) {
-    return Fail("--shard: '" + options.shard + "' is not I/K with 1 <= I <= K");
+    error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
+    return false;
   }
   boards = ShardOf(boards, shard, shards);
   parameters.shard = options.shard;
+  return true;
+}
+
+int Study(const Options& options) {
+  StudyParameters parameters;
+  parameters.version = NPUZZLE_VERSION;
+  std::vector<Method> methods;
+  std::vector<StudyBoard> boards;
+  std::string error;
+  if (!ChooseMethods(options.methods, methods, error) ||
+      !ChooseBoards(options, parameters, boards, error)) {
+    return Fail(error);
+  }
+  for (const Method& method : methods) parameters.methods.emplace_back(method.command);
 
   std::vector<unsigned> sides;
   for (const StudyBoard& board : boards) sides.push_back(board.name.side);
