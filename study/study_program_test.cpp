@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -45,18 +45,20 @@ class StudyProgram : public ::testing::Test {
 
   // Runs npuzzle-study with the arguments, in the test's folder.
   StudyRun Run(const std::string& arguments) {
-    const std::string command =
-        "cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY + " " + arguments + " 2>stderr.txt";
-    StudyRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = Read("stderr.txt");
-    return run;
+    const int status = std::system(("cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY + " " +
+                                    arguments + " >stdout.txt 2>stderr.txt")
+                                       .c_str());
+    return {Read("stdout.txt"), Read("stderr.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  }
+
+  // Each run must end with exit code 2 and the message, before it solves or writes anything.
+  void ExpectRefusals(const std::vector<std::pair<std::string, std::string>>& cases) {
+    for (const auto& [arguments, message] : cases) {
+      const StudyRun run = Run(arguments);
+      EXPECT_EQ(2, run.exitCode) << arguments;
+      EXPECT_EQ("", run.out) << arguments;
+      EXPECT_NE(std::string::npos, run.err.find(message)) << arguments << "\n" << run.err;
+    }
   }
 
   std::string Read(const std::string& name) {
@@ -173,28 +175,21 @@ TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
 // Each of these is found before the first board is solved: no table, no file, exit code 2.
 TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   Write("a_file", "");
-  const struct {
-    const char* arguments;
-    const char* message;
-  } cases[] = {
-      {"--seed -1", "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
-      {"--seed 99999999999999999999999", "--seed: '99999999999999999999999' is not a whole"},
-      {"--seed 18446744073709551616", "--seed: '18446744073709551616' is not a whole"},
-      {"--csv missing/study.csv", "--csv: the folder 'missing' does not exist"},
-      {"--json missing/deeper/study.json", "--json: the folder 'missing/deeper' does not exist"},
-      {"--csv .", "--csv: '.' is a folder"},
-      {"--failures a_file", "--failures: 'a_file' is not a folder"},
-      {"--failures a_file/deeper", "--failures: 'a_file' is not a folder"},
-      {"--csv same --json same", "npuzzle-study: --csv and --json name the same file"},
+  const std::string study = " --sides 3 --boards 1";
+  ExpectRefusals({
+      {"--seed -1" + study, "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
+      {"--seed 99999999999999999999999" + study,
+       "--seed: '99999999999999999999999' is not a whole"},
+      {"--seed 18446744073709551616" + study, "--seed: '18446744073709551616' is not a whole"},
+      {"--csv missing/study.csv" + study, "--csv: the folder 'missing' does not exist"},
+      {"--json missing/deeper/study.json" + study,
+       "--json: the folder 'missing/deeper' does not exist"},
+      {"--csv ." + study, "--csv: '.' is a folder"},
+      {"--failures a_file" + study, "--failures: 'a_file' is not a folder"},
+      {"--failures a_file/deeper" + study, "--failures: 'a_file' is not a folder"},
+      {"--csv same --json same" + study, "npuzzle-study: --csv and --json name the same file"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
-  };
-  for (const auto& c : cases) {
-    const bool merge = std::string(c.arguments).rfind("merge", 0) == 0;
-    const StudyRun run = Run(c.arguments + std::string(merge ? "" : " --sides 3 --boards 1"));
-    EXPECT_EQ(2, run.exitCode) << c.arguments;
-    EXPECT_EQ("", run.out) << c.arguments;
-    EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.arguments << "\n" << run.err;
-  }
+  });
   EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
   EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
 }
@@ -213,30 +208,26 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
   Write("older.csv", first.substr(header));
   Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
   Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
-  const struct {
-    const char* files;
-    const char* message;
-  } cases[] = {
-      {"s1.csv s2.csv s3.csv", "npuzzle-study: shard 4/4 is missing\n"},
-      {"s3.csv s1.csv", "npuzzle-study: shards 2/4, 4/4 are missing\n"},
-      {"s1.csv s2.csv s3.csv s4.csv s2.csv", "npuzzle-study: shard 2/4 is there twice: s2.csv"},
-      {"s1.csv s2.csv s3.csv seed2.csv",
+  const std::string merge = "merge ", into = " --csv merged.csv";
+  ExpectRefusals({
+      {merge + "s1.csv s2.csv s3.csv" + into, "npuzzle-study: shard 4/4 is missing\n"},
+      {merge + "s3.csv s1.csv" + into, "npuzzle-study: shards 2/4, 4/4 are missing\n"},
+      {merge + "s1.csv s2.csv s3.csv s4.csv s2.csv" + into,
+       "npuzzle-study: shard 2/4 is there twice: s2.csv"},
+      {merge + "s1.csv s2.csv s3.csv seed2.csv" + into,
        "npuzzle-study: s1.csv and seed2.csv come from different studies: they differ in seed "
        "(1 and 2)\n"},
-      {"s1.csv third.csv", "come from different studies: one is shard 1/4, the other 1/3\n"},
-      {"s2.csv version.csv s3.csv s4.csv",
+      {merge + "s1.csv third.csv" + into,
+       "come from different studies: one is shard 1/4, the other 1/3\n"},
+      {merge + "s2.csv version.csv s3.csv s4.csv" + into,
        "npuzzle-study: s2.csv and version.csv come from different program versions"},
-      {"cut.csv s2.csv s3.csv s4.csv",
+      {merge + "cut.csv s2.csv s3.csv s4.csv" + into,
        "npuzzle-study: cut.csv: its rows are not the boards of shard 1/4 of the study"},
-      {"whole.csv s1.csv", "come from different studies: one is shard 1/1, the other 1/4\n"},
-      {"older.csv", "npuzzle-study: older.csv: no description of the study before the header"},
-  };
-  for (const auto& c : cases) {
-    const StudyRun run = Run(std::string("merge ") + c.files + " --csv merged.csv");
-    EXPECT_EQ(2, run.exitCode) << c.files;
-    EXPECT_EQ("", run.out) << c.files;
-    EXPECT_NE(std::string::npos, run.err.find(c.message)) << c.files << "\n" << run.err;
-  }
+      {merge + "whole.csv s1.csv" + into,
+       "come from different studies: one is shard 1/1, the other 1/4\n"},
+      {merge + "older.csv" + into,
+       "npuzzle-study: older.csv: no description of the study before the header"},
+  });
   EXPECT_FALSE(std::filesystem::exists(folder + "/merged.csv"));
   const StudyRun all = Run("merge s4.csv s2.csv s1.csv s3.csv --csv merged.csv");
   EXPECT_EQ(0, all.exitCode) << all.err;
