@@ -45,12 +45,14 @@ soak: build
 	$(BUILD)/npuzzle-study --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
 	  --failures $(BUILD)/soak-failures
 
-# The default study, its CSV and JSON files, and its picture, all in build/study/.
+# The default study, its CSV and JSON files, and its picture, all in a folder of their own,
+# apart from the build's files; make clean leaves them.
+STUDY_RESULTS ?= study-results
 study: build
 	@scripts/install_build_deps.sh python3-matplotlib >&2
-	@mkdir -p $(BUILD)/study
-	$(BUILD)/npuzzle-study --csv $(BUILD)/study/study.csv --json $(BUILD)/study/study.json
-	$(PYTHON) scripts/plot_study.py $(BUILD)/study/study.csv -o $(BUILD)/study/study.svg
+	@mkdir -p $(STUDY_RESULTS)
+	$(BUILD)/npuzzle-study --csv $(STUDY_RESULTS)/study.csv --json $(STUDY_RESULTS)/study.json
+	$(PYTHON) scripts/plot_study.py $(STUDY_RESULTS)/study.csv -o $(STUDY_RESULTS)/study.svg
 
 # Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/.
 FUZZ_SECONDS ?= 60

@@ -8,8 +8,9 @@ is the mean over the boards the method solved, and the band around it spans the 
 percentile of those boards. A study of several kinds of board gets one row of panels per kind.
 
 Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
-Lines of the CSV file that begin with '#' are skipped. Exits with 77 when matplotlib is missing:
-run it with Debian's Python (/usr/bin/python3, package python3-matplotlib).
+Lines of the CSV file that begin with '#' (the study's description) are skipped. It runs with
+Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
+without matplotlib, it says which one to use and exits with 77 (Debian: python3-matplotlib).
 """
 import argparse
 import csv
@@ -17,6 +18,7 @@ import sys
 from collections import defaultdict
 
 MISSING_MATPLOTLIB = 77
+DEBIAN_PYTHON = "/usr/bin/python3"
 # The spread that the bands show, in percent.
 LOW_PERCENTILE, HIGH_PERCENTILE = 5, 95
 
@@ -172,8 +174,10 @@ def main():
         import matplotlib  # noqa: F401
         import numpy  # noqa: F401
     except ImportError:
-        print("plot_study.py: matplotlib is missing for %s; run the script with Debian's Python, "
-              "/usr/bin/python3 (package python3-matplotlib)" % sys.executable, file=sys.stderr)
+        # Another Python (a virtual environment, pyenv) may run the script when called by name.
+        print("plot_study.py: matplotlib is missing for %s; run the script as %s "
+              "scripts/plot_study.py (Debian: python3-matplotlib)" % (sys.executable, DEBIAN_PYTHON),
+              file=sys.stderr)
         return MISSING_MATPLOTLIB
     with open(args.csv, newline="") as file:
         study = read_study(file)

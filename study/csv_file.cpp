@@ -16,7 +16,7 @@ constexpr size_t FIELDS = 12;
 constexpr size_t MOST_ROW_BYTES = 1 << 16;
 
 void WriteField(const std::string& text, std::ostream& out) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+  if (text.find_first_of(",\"\r\n#") == std::string::npos) {
     out << text;
     return;
   }
@@ -159,7 +159,8 @@ bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& val
   return true;
 }
 
-void WriteCsv(const StudyResults& results, std::ostream& out) {
+void WriteCsv(const StudyResults& results, const StudyParameters& parameters, std::ostream& out) {
+  WriteDescription(parameters, out);
   out << CSV_HEADER << "\n";
   for (const BoardOutcome& board : results.boards) {
     const BoardName& name = board.name;
@@ -178,18 +179,25 @@ void WriteCsv(const StudyResults& results, std::ostream& out) {
   }
 }
 
-bool ReadCsv(std::istream& in, StudyResults& results, std::string& error) {
+bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParameters>& parameters,
+             std::string& error) {
   results = {};
+  parameters.reset();
   error.clear();
+  if (in.peek() == '#') {
+    parameters.emplace();
+    if (!ReadDescription(in, *parameters, error)) return false;
+  }
+  const size_t described = parameters ? DescriptionLines(*parameters).size() : 0;
   std::vector<std::string> fields;
   std::string header;
   const bool read = ReadRow(in, fields, error);
   for (const std::string& field : fields) header += (header.empty() ? "" : ",") + field;
   if (!read || header != CSV_HEADER) {
-    error = "line 1: not the header of a study's CSV file";
+    error = "line " + std::to_string(described + 1) + ": not the header of a study's CSV file";
     return false;
   }
-  for (size_t line = 2; ReadRow(in, fields, error); ++line) {
+  for (size_t line = described + 2; ReadRow(in, fields, error); ++line) {
     BoardOutcome board;
     MethodOutcome outcome;
     if (ParseRow(fields, board, outcome, error)) {
@@ -203,6 +211,13 @@ bool ReadCsv(std::istream& in, StudyResults& results, std::string& error) {
   if (error.empty() && !results.boards.empty() &&
       results.boards.back().methods.size() != results.methods.size()) {
     error = "the last board has no row for every method";
+  }
+  if (error.empty() && parameters) {
+    if (results.boards.empty()) results.methods = parameters->methods;
+    if (results.methods != parameters->methods)
+      error =
+          "the rows name other methods than the "
+          "description";
   }
   return error.empty();
 }

@@ -3,8 +3,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "npuzzle_version.h"
-
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -15,8 +13,9 @@ Json Value(const std::optional<double>& value) {
 
 }  // namespace
 
-void WriteJson(const StudyParameters& parameters, const std::vector<std::string>& methods,
-               const std::vector<SideSummary>& sides, std::ostream& out) {
+void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
+               std::ostream& out) {
+  const std::vector<std::string>& methods = parameters.methods;
   Json asked = {{"methods", methods},
                 {"sides", parameters.sides},
                 {"boards", parameters.boards},
@@ -30,11 +29,11 @@ void WriteJson(const StudyParameters& parameters, const std::vector<std::string>
   Json summary = Json::array();
   unsigned failed = 0;
   for (const SideSummary& side : sides) {
-    Json methods = Json::array();
+    Json records = Json::array();
     for (size_t m = 0; m < side.methods.size(); ++m) {
       const MethodSummary& s = side.methods[m];
       failed += s.failed;
-      methods.push_back({{"method", methods[m]},
+      records.push_back({{"method", methods[m]},
                          {"solved", s.solved},
                          {"failed", s.failed},
                          {"refused", s.refused},
@@ -45,11 +44,12 @@ void WriteJson(const StudyParameters& parameters, const std::vector<std::string>
                          {"mean_ms", Value(s.meanMs)},
                          {"p95_ms", Value(s.p95Ms)}});
     }
-    summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", methods}});
+    summary.push_back({{"side", side.side}, {"boards", side.boards}, {"methods", records}});
   }
-  const Json document = {{"version", NPUZZLE_VERSION},
+  const Json document = {{"version", parameters.version},
                          {"parameters", asked},
                          {"summary", summary},
                          {"failed", failed}};
-  out << document.dump(2) << "\n";
+  // A file's name that is not UTF-8 cannot stand in JSON as it is; its odd bytes become U+FFFD.
+  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
 }

@@ -4,11 +4,12 @@
 #include <ostream>
 #include <vector>
 
-#include "study/study_record.h"
+#include "study/study_parameters.h"
 #include "study/summary_table.h"
 
-/// Writes {"version", "parameters", "summary", "failed"}: the program's version, how the study
-/// was asked for (its methods' commands among it), a record per side with one per method
-/// (figures without a value are null), and the number of failed solves.
-void WriteJson(const StudyParameters& parameters, const std::vector<std::string>& methods,
-               const std::vector<SideSummary>& sides, std::ostream& out);
+/// Writes {"version", "parameters", "summary", "failed"}: the version of the program that ran
+/// the study, how it was asked for (its methods' commands among it), a record per side with one
+/// per method, named by its command (figures without a value are null), and the number of
+/// failed solves.
+void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
+               std::ostream& out);

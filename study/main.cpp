@@ -12,9 +12,11 @@
 #include "npuzzle_version.h"
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
+#include "study/output_paths.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
+#include "study/study_parameters.h"
 #include "study/study_report.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
@@ -39,40 +41,16 @@ struct Options {
   std::vector<std::string> merge;
 };
 
-bool ParseCount(const std::string& text, unsigned most, unsigned& value) {
-  std::uint64_t parsed = 0;
-  if (!ParseNumber(text, most, parsed)) return false;
-  value = static_cast<unsigned>(parsed);
-  return true;
+// A CLI11 check from a function that says what is wrong with a value, or nothing.
+CLI::Validator Check(std::string (*problem)(const std::string&), const char* what) {
+  return CLI::Validator([problem](std::string& value) { return problem(value); }, what);
 }
 
-// "3-10,20,50": sides and ranges of sides, each from 3 to MAX_SIDE; ascending, each once.
-bool ParseSides(const std::string& text, std::vector<unsigned>& sides) {
-  std::vector<bool> chosen(MAX_SIDE + 1, false);
-  std::istringstream items(text);
-  std::string item;
-  while (std::getline(items, item, ',')) {
-    const size_t dash = item.find('-');
-    unsigned first = 0, last = 0;
-    if (!ParseCount(item.substr(0, dash), MAX_SIDE, first) ||
-        !ParseCount(dash == item.npos ? item : item.substr(dash + 1), MAX_SIDE, last) ||
-        first < 3 || first > last) {
-      return false;
-    }
-    for (unsigned n = first; n <= last; ++n) chosen[n] = true;
-  }
-  sides.clear();
-  for (unsigned n = 3; n <= MAX_SIDE; ++n) {
-    if (chosen[n]) sides.push_back(n);
-  }
-  return !sides.empty() && text.back() != ',';
-}
-
-// "I/K", the I-th of K slices, 1 <= I <= K.
-bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
-  const size_t slash = text.find('/');
-  return slash != text.npos && ParseCount(text.substr(0, slash), 1000000, shard) &&
-         ParseCount(text.substr(slash + 1), 1000000, shards) && shard >= 1 && shard <= shards;
+std::string SeedProblem(const std::string& text) {
+  std::uint64_t seed = 0;
+  return ParseNumber(text, UINT64_MAX, seed)
+             ? ""
+             : "'" + text + "' is not a whole number from 0 to " + std::to_string(UINT64_MAX);
 }
 
 int Fail(const std::string& message) {
@@ -89,23 +67,37 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
   return CountFailures(results) > 0 ? 1 : 0;
 }
 
-int Study(const Options& options) {
-  StudyParameters parameters;
-  std::vector<Method> methods;
-  for (const std::string& command : options.methods) {
+// The methods named, each once, in the order given; all of them when none are named. False,
+// with the reason in error, for a name that is no method's.
+bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
+                   std::string& error) {
+  methods.clear();
+  for (const std::string& command : commands) {
     const Method* method = FindMethod(command);
-    if (method == nullptr) return Fail("no method '" + command + "'");
+    if (method == nullptr) {
+      error = "no method '" + command + "'";
+      return false;
+    }
     const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
     if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
   }
-  if (options.methods.empty()) methods = Methods();
+  if (commands.empty()) methods = Methods();
+  return true;
+}
 
-  std::vector<StudyBoard> boards;
+// The boards of this run: the user's files or generated ones, then the shard's slice of them,
+// and the parameters that describe them. False, with the reason in error, for a file that
+// cannot be read or an option that is not well formed.
+bool ChooseBoards(const Options& options, StudyParameters& parameters,
+                  std::vector<StudyBoard>& boards, std::string& error) {
+  boards.clear();
   if (!options.from.empty()) {
     for (const std::string& file : options.from) {
       StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
-      std::string error;
-      if (!LoadUserBoard(file, item.board, error)) return Fail(file + ": " + error);
+      if (!LoadUserBoard(file, item.board, error)) {
+        error = file + ": " + error;
+        return false;
+      }
       item.name.side = item.board.n;
       if (std::find(parameters.sides.begin(), parameters.sides.end(), item.board.n) ==
           parameters.sides.end()) {
@@ -118,32 +110,47 @@ int Study(const Options& options) {
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);
   } else {
-    std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
-    if (options.kind != "mixed") {
-      kinds.resize(1);
-      ParseKind(options.kind, kinds[0]);
-    }
-    if (!ParseSides(options.sides, parameters.sides)) {
-      return Fail("--sides: '" + options.sides + "' is not a list of sides from 3 to 100");
+    std::vector<BoardKind> kinds;
+    ParseStudyKinds(options.kind, kinds);
+    if (!ParseSides(options.sides, 3, parameters.sides)) {
+      error = "--sides: '" + options.sides + "' is not a list of sides from 3 to 100";
+      return false;
     }
     parameters.boards = options.boards;
     parameters.kind = options.kind;
     parameters.seed = options.seed;
     boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed);
   }
-  if (!options.shard.empty()) {
-    unsigned shard = 0, shards = 0;
-    if (!ParseShard(options.shard, shard, shards)) {
-      return Fail("--shard: '" + options.shard + "' is not I/K with 1 <= I <= K");
-    }
-    boards = ShardOf(boards, shard, shards);
-    parameters.shard = options.shard;
+  unsigned shard = 0, shards = 0;
+  if (!ParseShard(options.shard, shard, shards)) {
+    error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
+    return false;
   }
+  boards = ShardOf(boards, shard, shards);
+  parameters.shard = options.shard;
+  return true;
+}
 
-  ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO));
-  const StudyResults results = RunStudy(
-      boards, options.jobs, methods,
-      [&](size_t done, size_t total, size_t failures) { progress.Report(done, total, failures); });
+int Study(const Options& options) {
+  StudyParameters parameters;
+  parameters.version = NPUZZLE_VERSION;
+  std::vector<Method> methods;
+  std::vector<StudyBoard> boards;
+  std::string error;
+  if (!ChooseMethods(options.methods, methods, error) ||
+      !ChooseBoards(options, parameters, boards, error)) {
+    return Fail(error);
+  }
+  for (const Method& method : methods) parameters.methods.emplace_back(method.command);
+
+  std::vector<unsigned> sides;
+  for (const StudyBoard& board : boards) sides.push_back(board.name.side);
+  ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO), sides);
+  const StudyResults results =
+      RunStudy(boards, options.jobs, methods,
+               [&progress](const BoardOutcome& board, size_t done, size_t total, size_t failures) {
+                 progress.Report(board, done, total, failures);
+               });
   progress.Finish();
   // The table comes even when the failed boards could not be kept.
   const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
@@ -152,18 +159,28 @@ int Study(const Options& options) {
 }
 
 int Merge(const Options& options) {
-  std::vector<StudyResults> parts(options.merge.size());
-  for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string& file = options.merge[i];
+  std::vector<StudyPart> parts;
+  for (const std::string& file : options.merge) {
     std::ifstream in;
     if (std::filesystem::is_regular_file(file)) in.open(file);
     std::string error = "cannot be read";
-    if (!in.is_open() || !ReadCsv(in, parts[i], error)) return Fail(file + ": " + error);
+    std::optional<StudyParameters> described;
+    parts.push_back({file, {}, {}});
+    if (!in.is_open() || !ReadCsv(in, parts.back().results, described, error)) {
+      return Fail(file + ": " + error);
+    }
+    if (!described) {
+      return Fail(file +
+                  ": no description of the study before the header (a file written by "
+                  "npuzzle-study before its files carried one); it cannot be merged");
+    }
+    parts.back().parameters = std::move(*described);
   }
+  StudyParameters parameters;
   StudyResults merged;
   std::string error;
-  if (!MergeStudies(std::move(parts), merged, error)) return Fail(error);
-  return Report(merged, InferParameters(merged), options);
+  if (!MergeStudies(parts, parameters, merged, error)) return Fail(error);
+  return Report(merged, parameters, options);
 }
 
 }  // namespace
@@ -184,7 +201,8 @@ int main(int argc, char** argv) {
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
                             ->check(CLI::Range(1u, 1000000u));
-  CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards");
+  CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards")
+                          ->check(Check(SeedProblem, "UINT in [0 - 18446744073709551615]"));
   CLI::Option* kind =
       app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
           ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
@@ -200,10 +218,13 @@ int main(int argc, char** argv) {
       app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
           ->type_name("I/K");
   CLI::Option* failures =
-      app.add_option("--failures", options.failures, "Folder for the boards a method failed on");
+      app.add_option("--failures", options.failures, "Folder for the boards a method failed on")
+          ->check(Check(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
-    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method");
-    command.add_option("--json", options.files.json, "JSON file: parameters and summary");
+    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
+        ->check(Check(OutputFileProblem, "FILE"));
+    command.add_option("--json", options.files.json, "JSON file: parameters and summary")
+        ->check(Check(OutputFileProblem, "FILE"));
     command.add_flag("--quiet", options.quiet, "No table and no progress line");
   };
   addOutputs(app);
@@ -219,6 +240,9 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& error) {
     // --help and --version end here too, with 0.
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
+  }
+  if (!options.files.csv.empty() && options.files.csv == options.files.json) {
+    return Fail("--csv and --json name the same file");
   }
 
   return *merge ? Merge(options) : Study(options);

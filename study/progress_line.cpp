@@ -1,4 +1,4 @@
-// progress_line.cpp: the time left from the mean time per board so far.
+// progress_line.cpp: the line and its pace; what the boards left will cost is TimeLeft's.
 #include "study/progress_line.h"
 
 #include <string>
@@ -11,16 +11,22 @@ constexpr auto INTERVAL = std::chrono::milliseconds(200);
 
 }  // namespace
 
-ProgressLine::ProgressLine(std::ostream& out, bool enabled)
-    : out(out), enabled(enabled), start(std::chrono::steady_clock::now()), shown(start) {}
+ProgressLine::ProgressLine(std::ostream& out, bool enabled, const std::vector<unsigned>& sides)
+    : out(out),
+      enabled(enabled),
+      timeLeft(sides),
+      start(std::chrono::steady_clock::now()),
+      shown(start) {}
 
-void ProgressLine::Report(size_t done, size_t total, size_t failures) {
+void ProgressLine::Report(const BoardOutcome& board, size_t done, size_t total, size_t failures) {
+  std::int64_t micros = 0;
+  for (const MethodOutcome& method : board.methods) micros += method.micros;
+  timeLeft.Done(board.name.side, static_cast<double>(micros) / 1e6);
   const auto now = std::chrono::steady_clock::now();
   if (!enabled || (now - shown < INTERVAL && done < total)) return;
   shown = now;
   const double elapsed = std::chrono::duration<double>(now - start).count();
-  const auto left =
-      static_cast<long>(elapsed / static_cast<double>(done) * static_cast<double>(total - done));
+  const auto left = static_cast<long>(timeLeft.Seconds(elapsed));
   std::string line = Format("boards %zu/%zu, failed %zu, about %ldm%02lds left", done, total,
                             failures, left / 60, left % 60);
   // Spaces cover what is left of a longer line before.

@@ -129,6 +129,18 @@ bool ParseKind(const std::string& word, BoardKind& kind) {
   return false;
 }
 
+bool ParseStudyKinds(const std::string& word, std::vector<BoardKind>& kinds) {
+  BoardKind kind = BoardKind::RANDOM;
+  if (word == "mixed") {
+    kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
+  } else if (ParseKind(word, kind) && kind != BoardKind::FILE) {
+    kinds = {kind};
+  } else {
+    return false;
+  }
+  return true;
+}
+
 Board GenerateBoard(const BoardName& name) {
   std::uint64_t state = Mix(name.seed);
   state = Mix(state ^ name.side);
@@ -151,15 +163,19 @@ Board GenerateBoard(const BoardName& name) {
 
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
                                     const std::vector<BoardKind>& kinds, std::uint64_t seed) {
-  std::vector<StudyBoard> list;
-  list.reserve(sides.size() * boards);
-  for (const unsigned side : sides) {
-    for (unsigned i = 0; i < boards; ++i) {
-      // Turning with the side as well, so that one board a side still gives every kind.
-      list.push_back({{side, kinds[(i + side) % kinds.size()], seed, i, {}}, {}});
-    }
+  std::vector<StudyBoard> list(sides.size() * boards);
+  for (size_t position = 0; position < list.size(); ++position) {
+    list[position].name = StudyBoardName(sides, boards, kinds, seed, position);
   }
   return list;
+}
+
+BoardName StudyBoardName(const std::vector<unsigned>& sides, unsigned boards,
+                         const std::vector<BoardKind>& kinds, std::uint64_t seed, size_t position) {
+  const unsigned side = sides[position / boards];
+  const auto index = static_cast<unsigned>(position % boards);
+  // Turning with the side as well, so that one board a side still gives every kind.
+  return {side, kinds[(index + side) % kinds.size()], seed, index, {}};
 }
 
 std::vector<StudyBoard> ShardOf(const std::vector<StudyBoard>& boards, unsigned shard,

@@ -15,6 +15,10 @@ const char* KindName(BoardKind kind);
 /// The kind named by the word; false for an unknown word.
 bool ParseKind(const std::string& word, BoardKind& kind);
 
+/// The kinds of a study's boards: the one named, or RANDOM, NEAR and PARTLY_HOME for "mixed";
+/// false for any other word, "file" included.
+bool ParseStudyKinds(const std::string& word, std::vector<BoardKind>& kinds);
+
 /// What names a board: a generated one by side, kind, seed and index; a user's board by its
 /// position in the list of files and the file's name.
 struct BoardName {
@@ -41,6 +45,11 @@ Board GenerateBoard(const BoardName& name);
 /// or PARTLY_HOME gives every board that kind; mixed gives board i of side n kind (i + n) mod 3.
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
                                     const std::vector<BoardKind>& kinds, std::uint64_t seed);
+
+/// The name of the board at that position of the list that StudyBoards gives, without making
+/// the list; position is below sides.size() * boards.
+BoardName StudyBoardName(const std::vector<unsigned>& sides, unsigned boards,
+                         const std::vector<BoardKind>& kinds, std::uint64_t seed, size_t position);
 
 /// The shard-th (1 ... shards) of `shards` slices of the list: every shards-th board, starting
 /// at position shard - 1, so that each slice holds boards of every side.

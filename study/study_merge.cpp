@@ -1,69 +1,119 @@
-// study_merge.cpp: concatenating, ordering and checking the boards of several parts.
+// study_merge.cpp: the descriptions compared, then each shard's rows against the boards that
+// its shard of the described list holds, then the rows interleaved back into list order.
 #include "study/study_merge.h"
 
-#include <algorithm>
-#include <map>
-#include <tuple>
-#include <utility>
+#include "study/seeded_boards.h"
 
 namespace {
 
-// A board's place in the list of one run. A study is either all files or all generated.
-std::tuple<unsigned, unsigned> Place(const BoardName& name) {
-  return {name.kind == BoardKind::FILE ? 0 : name.side, name.index};
+// Longer values (the files of a study) are not worth quoting in a message.
+constexpr size_t MOST_QUOTED = 40;
+
+// Why the two parts are not shards of one study, or empty.
+std::string Difference(const StudyPart& a, const StudyPart& b) {
+  const auto linesA = DescriptionLines(a.parameters), linesB = DescriptionLines(b.parameters);
+  const std::string both = a.file + " and " + b.file;
+  for (size_t i = 0; i < linesA.size(); ++i) {
+    const auto& [key, valueA] = linesA[i];
+    const std::string& valueB = i < linesB.size() ? linesB[i].second : "";
+    if (key == "shard" || (i < linesB.size() && key == linesB[i].first && valueA == valueB)) {
+      continue;
+    }
+    const std::string values = valueA.size() <= MOST_QUOTED && valueB.size() <= MOST_QUOTED
+                                   ? " (" + valueA + " and " + valueB + ")"
+                                   : "";
+    if (key == "version") return both + " come from different program versions" + values;
+    return both + " come from different studies: they differ in " + key + values;
+  }
+  return "";
 }
 
-}  // namespace
-
-bool MergeStudies(std::vector<StudyResults> parts, StudyResults& merged, std::string& error) {
-  merged = {};
-  for (StudyResults& part : parts) {
-    if (part.boards.empty()) continue;
-    if (merged.boards.empty()) {
-      merged.methods = part.methods;
-    } else if (part.methods != merged.methods) {
-      error = "the files name different methods";
-      return false;
-    }
-    for (BoardOutcome& board : part.boards) merged.boards.push_back(std::move(board));
+// The name of the board at the position of the whole list that the parameters describe.
+BoardName BoardAt(const StudyParameters& p, const std::vector<BoardKind>& kinds, size_t position) {
+  if (p.kind == "file") {
+    return {0, BoardKind::FILE, 0, static_cast<unsigned>(position), p.files[position]};
   }
-  std::vector<BoardOutcome>& boards = merged.boards;
-  std::stable_sort(boards.begin(), boards.end(),
-                   [](const auto& a, const auto& b) { return Place(a.name) < Place(b.name); });
-  for (size_t i = 1; i < boards.size(); ++i) {
-    const BoardName &before = boards[i - 1].name, &name = boards[i].name;
-    if ((before.kind == BoardKind::FILE) != (name.kind == BoardKind::FILE) ||
-        before.seed != name.seed) {
-      error = "the files come from different studies";
-      return false;
-    }
-    if (Place(before) == Place(name)) {
-      error = "board " + std::to_string(name.index) + " of side " + std::to_string(name.side) +
-              " is there twice";
-      return false;
-    }
+  return StudyBoardName(p.sides, p.boards, kinds, p.seed, position);
+}
+
+// A user's board's side comes from its file, which the description does not hold.
+bool SameBoard(const BoardName& expected, const BoardName& row) {
+  return (expected.side == row.side || expected.kind == BoardKind::FILE) &&
+         expected.kind == row.kind && expected.seed == row.seed && expected.index == row.index &&
+         expected.file == row.file;
+}
+
+// Whether the part's rows are the boards of its shard of the whole list, in list order.
+bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsigned shards) {
+  const StudyParameters& p = part.parameters;
+  std::vector<BoardKind> kinds;
+  ParseStudyKinds(p.kind, kinds);
+  const std::vector<BoardOutcome>& rows = part.results.boards;
+  const size_t expected = listSize >= shard ? (listSize - shard) / shards + 1 : 0;
+  if (rows.size() != expected) return false;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (!SameBoard(BoardAt(p, kinds, shard - 1 + i * shards), rows[i].name)) return false;
   }
   return true;
 }
 
-StudyParameters InferParameters(const StudyResults& results) {
-  StudyParameters parameters;
-  std::map<unsigned, unsigned> perSide;
-  std::vector<bool> kinds(4, false);
-  for (const BoardOutcome& board : results.boards) {
-    ++perSide[board.name.side];
-    kinds[static_cast<int>(board.name.kind)] = true;
-    parameters.seed = board.name.seed;
-    if (board.name.kind == BoardKind::FILE) parameters.files.push_back(board.name.file);
+std::string ShardName(unsigned shard, unsigned shards) {
+  return std::to_string(shard) + "/" + std::to_string(shards);
+}
+
+}  // namespace
+
+bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& parameters,
+                  StudyResults& merged, std::string& error) {
+  merged = {};
+  if (parts.empty()) {
+    error = "no files to merge";
+    return false;
   }
-  for (const auto& [side, count] : perSide) {
-    parameters.sides.push_back(side);
-    parameters.boards = std::max(parameters.boards, count);
+  parameters = parts.front().parameters;
+  unsigned first = 0, shards = 0;
+  ParseShard(parameters.shard, first, shards);
+  std::vector<const StudyPart*> byShard(shards, nullptr);
+  for (const StudyPart& part : parts) {
+    unsigned shard = 0, count = 0;
+    ParseShard(part.parameters.shard, shard, count);
+    error = Difference(parts.front(), part);
+    if (error.empty() && count != shards) {
+      error = parts.front().file + " and " + part.file +
+              " come from different studies: one is shard " + ShardName(first, shards) +
+              ", the other " + ShardName(shard, count);
+    } else if (error.empty() && byShard[shard - 1] != nullptr) {
+      error = "shard " + ShardName(shard, shards) + " is there twice: " + byShard[shard - 1]->file +
+              " and " + part.file;
+    }
+    if (!error.empty()) return false;
+    byShard[shard - 1] = &part;
   }
-  if (!parameters.files.empty()) parameters.boards = static_cast<unsigned>(parameters.files.size());
-  const auto kindCount = std::count(kinds.begin(), kinds.end(), true);
-  for (int k = 0; k < 4; ++k) {
-    if (kinds[k]) parameters.kind = kindCount > 1 ? "mixed" : KindName(static_cast<BoardKind>(k));
+  std::string missing;
+  for (unsigned shard = 1; shard <= shards; ++shard) {
+    if (byShard[shard - 1] == nullptr)
+      missing += (missing.empty() ? "" : ", ") + ShardName(shard, shards);
   }
-  return parameters;
+  if (!missing.empty()) {
+    error = (missing.find(',') == missing.npos ? "shard " + missing + " is missing"
+                                               : "shards " + missing + " are missing");
+    return false;
+  }
+  const size_t listSize = parameters.kind == "file" ? parameters.files.size()
+                                                    : parameters.sides.size() * parameters.boards;
+  for (unsigned shard = 1; shard <= shards; ++shard) {
+    if (!HoldsItsShard(*byShard[shard - 1], listSize, shard, shards)) {
+      const std::string which = shards == 1 ? "" : " of shard " + ShardName(shard, shards);
+      error = byShard[shard - 1]->file + ": its rows are not the boards" + which +
+              " of the study that its first lines describe";
+      return false;
+    }
+  }
+  merged.methods = parameters.methods;
+  merged.boards.reserve(listSize);
+  for (size_t position = 0; position < listSize; ++position) {
+    merged.boards.push_back(byShard[position % shards]->results.boards[position / shards]);
+  }
+  parameters.shard.clear();
+  return true;
 }

@@ -1,17 +1,22 @@
-// study_merge.h: the shards of a study put back together, and what the study was.
+// study_merge.h: the shards of a study put back together, each checked against the study.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "study/study_parameters.h"
 #include "study/study_record.h"
 
-/// One study from the results of its shards: the boards in the order of one run over the whole
-/// list (by side, then index; for files, by index). False, with the reason in error, when the
-/// parts name different methods or seeds, or a board twice.
-bool MergeStudies(std::vector<StudyResults> parts, StudyResults& merged, std::string& error);
+/// One CSV file of a study: its name, the study it describes and its rows.
+struct StudyPart {
+  std::string file;
+  StudyParameters parameters;
+  StudyResults results;
+};
 
-/// The parameters that a run giving these results was asked for: its methods, sides, boards per
-/// side (for files, the number of files), kind ("mixed" when the boards are of several kinds)
-/// and seed.
-StudyParameters InferParameters(const StudyResults& results);
+/// One study from the results of its shards: the boards in the order of one run over the whole
+/// list, and the study's parameters as one run would give them. False, with the reason in
+/// error, unless the parts come from one study and one program version, are each of its shards
+/// once, and each holds exactly the boards of its shard.
+bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& parameters,
+                  StudyResults& merged, std::string& error);

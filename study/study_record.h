@@ -40,17 +40,3 @@ struct StudyResults {
   std::vector<std::string> methods;
   std::vector<BoardOutcome> boards;
 };
-
-/// How the study was asked for, as its JSON report gives it.
-struct StudyParameters {
-  std::vector<unsigned> sides;
-  /// Boards per side; for a study of files, the number of files.
-  unsigned boards = 0;
-  /// random, near, partly-home, mixed, or file.
-  std::string kind;
-  std::uint64_t seed = 0;
-  /// The user's files, for a study of files.
-  std::vector<std::string> files;
-  /// The slice of the list that this run took, "I/K"; empty for the whole list.
-  std::string shard;
-};

@@ -26,9 +26,7 @@ bool ReportStudy(const StudyResults& results, const StudyParameters& parameters,
   const std::vector<SideSummary> sides = Summarize(results);
   if (!quiet) WriteTable(results.methods, sides, out);
   return WriteFile(
-             files.csv, [&](std::ostream& file) { WriteCsv(results, file); }, error) &&
+             files.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); }, error) &&
          WriteFile(
-             files.json,
-             [&](std::ostream& file) { WriteJson(parameters, results.methods, sides, file); },
-             error);
+             files.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); }, error);
 }

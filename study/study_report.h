@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "study/study_parameters.h"
 #include "study/study_record.h"
 
 /// The files to write besides the table; an empty name writes none.
@@ -12,7 +13,8 @@ struct ReportFiles {
   std::string json;
 };
 
-/// Prints the summary table on out unless quiet, and writes the named CSV and JSON files.
+/// Prints the summary table on out unless quiet, and writes the named CSV and JSON files. The
+/// parameters name the results' methods in the same order.
 /// False, with the file that could not be written in error.
 bool ReportStudy(const StudyResults& results, const StudyParameters& parameters,
                  const ReportFiles& files, bool quiet, std::ostream& out, std::string& error);

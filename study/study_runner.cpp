@@ -92,7 +92,7 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
       const std::lock_guard<std::mutex> lock(reporting);
       ++done;
       failures += FailuresOf(results.boards[i]);
-      if (progress) progress(done, boards.size(), failures);
+      if (progress) progress(results.boards[i], done, boards.size(), failures);
     }
   };
   const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, boards.size()));

@@ -10,9 +10,10 @@
 #include "study/seeded_boards.h"
 #include "study/study_record.h"
 
-/// Told after each board how many boards are done of how many, and how many solves failed so
-/// far; called from one thread at a time.
-using ProgressReport = std::function<void(size_t done, size_t total, size_t failures)>;
+/// Told after each board that board's outcome, how many boards are done of how many, and how
+/// many solves failed so far; called from one thread at a time.
+using ProgressReport =
+    std::function<void(const BoardOutcome& board, size_t done, size_t total, size_t failures)>;
 
 /// Runs each method on each board, jobs boards at a time, and checks every solution on a fresh
 /// copy of its board. The methods write their progress and time lines to a stream that

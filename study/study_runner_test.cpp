@@ -26,15 +26,15 @@ StudyResults Untimed(StudyResults results) {
   return results;
 }
 
-std::string CsvOf(const StudyResults& results) {
+std::string CsvOf(const StudyResults& results, const StudyParameters& parameters = {}) {
   std::ostringstream out;
-  WriteCsv(Untimed(results), out);
+  WriteCsv(Untimed(results), parameters, out);
   return out.str();
 }
 
 std::string JsonOf(const StudyParameters& parameters, const StudyResults& results) {
   std::ostringstream out;
-  WriteJson(parameters, results.methods, Summarize(Untimed(results)), out);
+  WriteJson(parameters, Summarize(Untimed(results)), out);
   return out.str();
 }
 
@@ -51,22 +51,28 @@ TEST(StudyRunner, TheNumberOfJobsChangesNothing) {
 }
 
 TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
-  const std::vector<StudyBoard> boards = StudyBoards({3, 4, 7, 12}, 4, MIXED, 9);
+  StudyParameters study = {"1.0.0", {}, {3, 4, 7, 12}, 4, "mixed", 9, {}, ""};
+  for (const Method& method : Methods()) study.methods.emplace_back(method.command);
+  const std::vector<StudyBoard> boards = StudyBoards(study.sides, study.boards, MIXED, study.seed);
   const StudyResults whole = RunStudy(boards, 2);
-  std::vector<StudyResults> parts(3);
-  std::string error;
-  for (unsigned shard = 1; shard <= 3; ++shard) {
-    std::istringstream csv(CsvOf(RunStudy(ShardOf(boards, shard, 3), 1)));
-    ASSERT_TRUE(ReadCsv(csv, parts[3 - shard], error)) << error;
+  std::vector<StudyPart> parts;
+  for (unsigned shard = 3; shard >= 1; --shard) {
+    StudyParameters slice = study;
+    slice.shard = std::to_string(shard) + "/3";
+    std::istringstream csv(CsvOf(RunStudy(ShardOf(boards, shard, 3), 1), slice));
+    std::optional<StudyParameters> described;
+    std::string error;
+    parts.push_back({"shard" + std::to_string(shard), {}, {}});
+    ASSERT_TRUE(ReadCsv(csv, parts.back().results, described, error)) << error;
+    ASSERT_TRUE(described.has_value());
+    parts.back().parameters = *described;
   }
+  StudyParameters parameters;
   StudyResults merged;
-  ASSERT_TRUE(MergeStudies(parts, merged, error)) << error;
-  EXPECT_EQ(CsvOf(whole), CsvOf(merged));
-  const StudyParameters asked = {{3, 4, 7, 12}, 4, "mixed", 9, {}, {}};
-  EXPECT_EQ(JsonOf(asked, whole), JsonOf(InferParameters(merged), merged));
-  parts.push_back(parts[0]);
-  EXPECT_FALSE(MergeStudies(parts, merged, error));
-  EXPECT_EQ("board 2 of side 3 is there twice", error);
+  std::string error;
+  ASSERT_TRUE(MergeStudies(parts, parameters, merged, error)) << error;
+  EXPECT_EQ(CsvOf(whole, study), CsvOf(merged, parameters));
+  EXPECT_EQ(JsonOf(study, whole), JsonOf(parameters, merged));
 }
 
 TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {

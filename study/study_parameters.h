@@ -1,0 +1,47 @@
+// study_parameters.h: what defines a study, and its description at the head of its CSV file.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+/// How the study was asked for, as its CSV and JSON files give it.
+struct StudyParameters {
+  /// The version of the program that ran it.
+  std::string version;
+  /// The methods' commands, in the order of the CSV rows and the table.
+  std::vector<std::string> methods;
+  std::vector<unsigned> sides;
+  /// Boards per side; for a study of files, the number of files.
+  unsigned boards = 0;
+  /// random, near, partly-home, mixed, or file.
+  std::string kind;
+  std::uint64_t seed = 0;
+  /// The user's files, for a study of files.
+  std::vector<std::string> files;
+  /// The slice of the list that this run took, "I/K"; empty for the whole list.
+  std::string shard;
+};
+
+/// "3-10,20,50": sides and ranges of sides, each from least to MAX_SIDE, into ascending sides,
+/// each once. False for anything else or for no side at all.
+bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides);
+
+/// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
+bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
+
+/// The description's lines, each "key" and "value": version, methods, sides, boards, kind,
+/// then seed (or, for a study of files, the files' names, separated by commas, with '%', ','
+/// and line breaks written as %XX) and shard ("1/1" for the
+/// whole list).
+std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyParameters& p);
+
+/// Writes the description, each line as "# key: value".
+void WriteDescription(const StudyParameters& parameters, std::ostream& out);
+
+/// Reads the lines that WriteDescription wrote, up to the first line that does not start with
+/// '#', which stays unread. False, with the line (from 1) and the fault in error, for a line
+/// that is not one of them, a key twice or one missing.
+bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string& error);

@@ -1,0 +1,262 @@
+// study_program_test.cpp: npuzzle-study run as a user runs it: its files checked against each
+// other, and what it refuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct StudyRun {
+  std::string out;
+  std::string err;
+  int exitCode = -1;
+};
+
+// One method's figures on one side, recomputed from the rows of a CSV file as its README
+// defines them.
+struct Figures {
+  unsigned solved = 0, failed = 0, refused = 0;
+  std::uint64_t length = 0, manhattan = 0, lowerBound = 0;
+  std::vector<double> ms;
+};
+
+struct CsvSide {
+  std::map<std::string, bool> boards;  // by kind, seed and index
+  std::map<std::string, Figures> methods;
+};
+
+class StudyProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = ::testing::TempDir() + "npuzzle_study_program_" + std::to_string(getpid());
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Runs npuzzle-study with the arguments, in the test's folder.
+  StudyRun Run(const std::string& arguments) {
+    const int status = std::system(("cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY + " " +
+                                    arguments + " >stdout.txt 2>stderr.txt")
+                                       .c_str());
+    return {Read("stdout.txt"), Read("stderr.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  }
+
+  // Each run must end with exit code 2 and the message, before it solves or writes anything.
+  void ExpectRefusals(const std::vector<std::pair<std::string, std::string>>& cases) {
+    for (const auto& [arguments, message] : cases) {
+      const StudyRun run = Run(arguments);
+      EXPECT_EQ(2, run.exitCode) << arguments;
+      EXPECT_EQ("", run.out) << arguments;
+      EXPECT_NE(std::string::npos, run.err.find(message)) << arguments << "\n" << run.err;
+    }
+  }
+
+  std::string Read(const std::string& name) {
+    std::ifstream file(folder + "/" + name);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
+  void Write(const std::string& name, const std::string& text) {
+    std::ofstream(folder + "/" + name) << text;
+  }
+
+  std::string folder;
+};
+
+// The CSV file's rows by side and method; lines starting with '#' before the header are the
+// study's description.
+std::map<unsigned, CsvSide> ReadRows(const std::string& csv) {
+  std::istringstream lines(csv);
+  std::string line;
+  while (std::getline(lines, line) && line.rfind('#', 0) == 0) {
+  }
+  EXPECT_EQ("side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms",
+            line);
+  std::map<unsigned, CsvSide> sides;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> f;
+    std::istringstream fields(line);
+    for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
+    EXPECT_EQ(12u, f.size()) << line;
+    if (f.size() != 12) continue;
+    CsvSide& side = sides[std::stoul(f[0])];
+    side.boards[f[1] + "/" + f[2] + "/" + f[3]] = true;
+    Figures& figures = side.methods[f[5]];
+    figures.failed += f[6] == "failed";
+    figures.refused += f[6] == "refused";
+    if (f[6] != "solved") continue;
+    ++figures.solved;
+    figures.length += std::stoull(f[8]);
+    figures.manhattan += std::stoull(f[9]);
+    figures.lowerBound += std::stoull(f[10]);
+    figures.ms.push_back(std::stod(f[11]));
+  }
+  return sides;
+}
+
+void ExpectFigure(double expected, const nlohmann::json& value, const std::string& what) {
+  ASSERT_TRUE(value.is_number()) << what << ": " << value;
+  EXPECT_NEAR(expected, value.get<double>(), 1e-9 * std::max(1.0, expected)) << what;
+}
+
+// The JSON summary holds one record per side and method, named by its method, with the figures
+// that the CSV file's rows give.
+void ExpectSummaryOfRows(const std::string& json, const std::string& csv,
+                         const std::vector<std::string>& methods) {
+  const std::map<unsigned, CsvSide> rows = ReadRows(csv);
+  const nlohmann::json document = nlohmann::json::parse(json);
+  const nlohmann::json& summary = document.at("summary");
+  ASSERT_EQ(rows.size(), summary.size()) << json;
+  auto row = rows.begin();
+  for (const nlohmann::json& side : summary) {
+    const unsigned n = row->first;
+    EXPECT_EQ(n, side.at("side").get<unsigned>());
+    EXPECT_EQ(row->second.boards.size(), side.at("boards").get<size_t>());
+    const nlohmann::json& records = side.at("methods");
+    ASSERT_EQ(methods.size(), records.size()) << side;
+    for (size_t m = 0; m < methods.size(); ++m) {
+      const nlohmann::json& record = records[m];
+      ASSERT_TRUE(record.is_object()) << side;
+      EXPECT_EQ(methods[m], record.at("method")) << side;
+      const Figures& f = row->second.methods.at(methods[m]);
+      const std::string what = "side " + std::to_string(n) + " " + methods[m];
+      EXPECT_EQ(f.solved, record.at("solved").get<unsigned>()) << what;
+      EXPECT_EQ(f.failed, record.at("failed").get<unsigned>()) << what;
+      EXPECT_EQ(f.refused, record.at("refused").get<unsigned>()) << what;
+      ASSERT_GT(f.solved, 0u) << what;
+      const double mean = static_cast<double>(f.length) / f.solved;
+      ExpectFigure(mean, record.at("mean_length"), what + " mean");
+      ExpectFigure(mean / (n * n * n), record.at("per_n3"), what + " /n^3");
+      ExpectFigure(static_cast<double>(f.length) / f.manhattan, record.at("per_manhattan"),
+                   what + " /dist");
+      ExpectFigure(static_cast<double>(f.length) / f.lowerBound, record.at("per_lower_bound"),
+                   what + " /bound");
+      double ms = 0;
+      for (const double time : f.ms) ms += time;
+      ExpectFigure(ms / f.ms.size(), record.at("mean_ms"), what + " ms");
+      std::vector<double> sorted = f.ms;
+      std::sort(sorted.begin(), sorted.end());
+      ExpectFigure(sorted[(sorted.size() * 95 + 99) / 100 - 1], record.at("p95_ms"), what + " p95");
+    }
+    ++row;
+  }
+}
+
+}  // namespace
+
+TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
+  const std::string study = "--methods solve,solve2 --sides 3,4,6 --boards 3 --jobs 2 --quiet ";
+  const StudyRun whole = Run(study + "--csv whole.csv --json whole.json");
+  ASSERT_EQ(0, whole.exitCode) << whole.err;
+  ExpectSummaryOfRows(Read("whole.json"), Read("whole.csv"), {"solve", "solve2"});
+
+  for (const char* shard : {"1", "2"}) {
+    const std::string name = std::string("shard") + shard;
+    ASSERT_EQ(0, Run(study + "--shard " + shard + "/2 --csv " + name + ".csv").exitCode);
+  }
+  const StudyRun merged =
+      Run("merge shard2.csv shard1.csv --quiet --csv merged.csv --json merged.json");
+  ASSERT_EQ(0, merged.exitCode) << merged.err;
+  ExpectSummaryOfRows(Read("merged.json"), Read("merged.csv"), {"solve", "solve2"});
+}
+
+// Each of these is found before the first board is solved: no table, no file, exit code 2.
+TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
+  Write("a_file", "");
+  const std::string study = " --sides 3 --boards 1";
+  ExpectRefusals({
+      {"--seed -1" + study, "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
+      {"--seed 99999999999999999999999" + study,
+       "--seed: '99999999999999999999999' is not a whole"},
+      {"--seed 18446744073709551616" + study, "--seed: '18446744073709551616' is not a whole"},
+      {"--csv missing/study.csv" + study, "--csv: the folder 'missing' does not exist"},
+      {"--json missing/deeper/study.json" + study,
+       "--json: the folder 'missing/deeper' does not exist"},
+      {"--csv ." + study, "--csv: '.' is a folder"},
+      {"--failures a_file" + study, "--failures: 'a_file' is not a folder"},
+      {"--failures a_file/deeper" + study, "--failures: 'a_file' is not a folder"},
+      {"--csv same --json same" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
+  });
+  EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
+  EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
+}
+
+// merge takes only every shard of one study, each once, from one program version.
+TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
+  const std::string study = "--methods solve --sides 3,4 --boards 3 --quiet";
+  for (const char* shard : {"1", "2", "3", "4"}) {
+    ASSERT_EQ(0, Run(study + " --shard " + shard + "/4 --csv s" + shard + ".csv").exitCode);
+  }
+  ASSERT_EQ(0, Run(study + " --seed 2 --shard 4/4 --csv seed2.csv").exitCode);
+  ASSERT_EQ(0, Run(study + " --shard 1/3 --csv third.csv").exitCode);
+  ASSERT_EQ(0, Run(study + " --csv whole.csv").exitCode);
+  const std::string first = Read("s1.csv");
+  const size_t header = first.find("side,");
+  Write("older.csv", first.substr(header));
+  Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
+  Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
+  const std::string merge = "merge ", into = " --csv merged.csv";
+  ExpectRefusals({
+      {merge + "s1.csv s2.csv s3.csv" + into, "npuzzle-study: shard 4/4 is missing\n"},
+      {merge + "s3.csv s1.csv" + into, "npuzzle-study: shards 2/4, 4/4 are missing\n"},
+      {merge + "s1.csv s2.csv s3.csv s4.csv s2.csv" + into,
+       "npuzzle-study: shard 2/4 is there twice: s2.csv"},
+      {merge + "s1.csv s2.csv s3.csv seed2.csv" + into,
+       "npuzzle-study: s1.csv and seed2.csv come from different studies: they differ in seed "
+       "(1 and 2)\n"},
+      {merge + "s1.csv third.csv" + into,
+       "come from different studies: one is shard 1/4, the other 1/3\n"},
+      {merge + "s2.csv version.csv s3.csv s4.csv" + into,
+       "npuzzle-study: s2.csv and version.csv come from different program versions"},
+      {merge + "cut.csv s2.csv s3.csv s4.csv" + into,
+       "npuzzle-study: cut.csv: its rows are not the boards of shard 1/4 of the study"},
+      {merge + "whole.csv s1.csv" + into,
+       "come from different studies: one is shard 1/1, the other 1/4\n"},
+      {merge + "older.csv" + into,
+       "npuzzle-study: older.csv: no description of the study before the header"},
+  });
+  EXPECT_FALSE(std::filesystem::exists(folder + "/merged.csv"));
+  const StudyRun all = Run("merge s4.csv s2.csv s1.csv s3.csv --csv merged.csv");
+  EXPECT_EQ(0, all.exitCode) << all.err;
+  const StudyRun alone = Run("merge whole.csv");
+  EXPECT_EQ(0, alone.exitCode) << alone.err;
+  // The merged shards describe the whole study, as the whole study's file does.
+  const std::string merged = Read("merged.csv"), whole = Read("whole.csv");
+  EXPECT_EQ(whole.substr(0, header), merged.substr(0, header));
+  EXPECT_EQ(std::count(whole.begin(), whole.end(), '\n'),
+            std::count(merged.begin(), merged.end(), '\n'));
+}
+
+// The files' names, whatever their characters, come back through the shards to the merge; a name
+// with '#' is quoted, so that a reader taking '#' for a comment reads the row whole.
+TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
+  const std::vector<std::string> names = {"a#b.txt", "c,%d.txt", "plain.txt"};
+  std::string from;
+  for (const std::string& name : names) {
+    Write(name, "1 2 3\n4 5 6\n7 0 8\n");
+    from += " '" + name + "'";
+  }
+  for (const char* shard : {"1", "2"}) {
+    const std::string arguments = "--methods solve2 --quiet --from" + from;
+    ASSERT_EQ(0, Run(arguments + " --shard " + shard + "/2 --csv f" + shard + ".csv").exitCode);
+  }
+  EXPECT_NE(std::string::npos, Read("f1.csv").find("# files: a#b.txt,c%2C%25d.txt,plain.txt\n"));
+  EXPECT_NE(std::string::npos, Read("f1.csv").find("\n3,file,,0,\"a#b.txt\",solve2,solved,"));
+  const StudyRun merged = Run("merge f2.csv f1.csv --quiet --json files.json");
+  ASSERT_EQ(0, merged.exitCode) << merged.err;
+  const nlohmann::json document = nlohmann::json::parse(Read("files.json"));
+  EXPECT_EQ(names, document.at("parameters").at("files").get<std::vector<std::string>>());
+}
