@@ -2,21 +2,13 @@
 #include "study/failed_boards.h"
 
 #include <filesystem>
-#include <fstream>
+
+#include "study/plain_board_writer.h"
 
 namespace {
 
 // More lines than this would bury the table; the rest are counted.
 constexpr size_t MOST_NAMED = 20;
-
-bool WriteBoard(const Board& board, const std::string& fileName) {
-  std::ofstream file(fileName);
-  for (size_t cell = 0; cell < board.tiles.size(); ++cell) {
-    file << board.tiles[cell] << ((cell + 1) % board.n == 0 ? "\n" : " ");
-  }
-  file.close();
-  return !file.fail();
-}
 
 }  // namespace
 
@@ -60,7 +52,7 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
         if (name.kind != BoardKind::FILE && made.tiles.empty()) made = GenerateBoard(name);
         const Board& board = name.kind == BoardKind::FILE ? boards[i].board : made;
         const std::string fileName = FailedBoardFile(folder, results.methods[m], name);
-        const bool written = WriteBoard(board, fileName);
+        const bool written = SavePlainFile(board, fileName);
         allWritten = allWritten && written;
         if (named) out << (written ? ", written to " : ", cannot be written to ") << fileName;
       }

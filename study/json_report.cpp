@@ -7,7 +7,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json Value(const std::optional<double>& value) {
+template <typename Number>
+Json Value(const std::optional<Number>& value) {
   return value ? Json(*value) : Json(nullptr);
 }
 
@@ -38,6 +39,10 @@ void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>
                          {"failed", s.failed},
                          {"refused", s.refused},
                          {"mean_length", Value(s.meanLength)},
+                         {"median_length", Value(s.medianLength)},
+                         {"sd_length", Value(s.sdLength)},
+                         {"min_length", Value(s.minLength)},
+                         {"max_length", Value(s.maxLength)},
                          {"per_n3", Value(s.perCube)},
                          {"per_manhattan", Value(s.perManhattan)},
                          {"per_lower_bound", Value(s.perLowerBound)},

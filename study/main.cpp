@@ -1,18 +1,24 @@
-// main.cpp: npuzzle-study's entry: its options, wired to a study or to a merge of shards.
+// main.cpp: npuzzle-study's entry: its options, wired to a study, to a merge of shards, or to
+// one of its boards written out.
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <thread>
 
+#include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
 #include "npuzzle_version.h"
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
 #include "study/output_paths.h"
+#include "study/plain_board_writer.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
@@ -26,6 +32,9 @@ namespace {
 // Bad options and unreadable input; 1 means that a solve failed.
 constexpr int USAGE_ERROR = 2;
 
+// The most boards of a side a study takes, so board indexes run below it.
+constexpr unsigned MOST_BOARDS = 1000000;
+
 struct Options {
   std::vector<std::string> methods;
   std::string sides = "5,10,20,50,100";
@@ -38,7 +47,13 @@ struct Options {
   ReportFiles files;
   std::string failures;
   bool quiet = false;
+  std::string table;
   std::vector<std::string> merge;
+  // The board subcommand's board and files.
+  BoardName board{0, BoardKind::RANDOM, 1, 0, {}};
+  std::string boardKind = "random";
+  std::string xml;
+  std::string plain;
 };
 
 // A CLI11 check from a function that says what is wrong with a value, or nothing.
@@ -46,11 +61,36 @@ CLI::Validator Check(std::string (*problem)(const std::string&), const char* wha
   return CLI::Validator([problem](std::string& value) { return problem(value); }, what);
 }
 
-std::string SeedProblem(const std::string& text) {
-  std::uint64_t seed = 0;
-  return ParseNumber(text, UINT64_MAX, seed)
+// A CLI11 check that the value is a whole number from least to most.
+CLI::Validator WholeNumber(std::uint64_t least, std::uint64_t most) {
+  return CLI::Validator(
+      [least, most](std::string& text) {
+        std::uint64_t value = 0;
+        return ParseNumber(text, most, value) && value >= least
+                   ? ""
+                   : "'" + text + "' is not a whole number from " + std::to_string(least) + " to " +
+                         std::to_string(most);
+      },
+      "UINT in [" + std::to_string(least) + " - " + std::to_string(most) + "]");
+}
+
+std::string BoardKindProblem(const std::string& word) {
+  BoardKind kind = BoardKind::FILE;
+  return ParseKind(word, kind) && kind != BoardKind::FILE
              ? ""
-             : "'" + text + "' is not a whole number from 0 to " + std::to_string(UINT64_MAX);
+             : "'" + word + "' is not a kind of board: random, near or partly-home";
+}
+
+// The columns of the terminal that standard output is, or 0 when it is none: the table that a
+// pipe or a file gets stays the wide one whatever COLUMNS says, so that a script's output does
+// not hang on its environment. A terminal that does not tell its width is taken at COLUMNS.
+unsigned ScreenColumns() {
+  if (!isatty(STDOUT_FILENO)) return 0;
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  const char* columns = std::getenv("COLUMNS");
+  std::uint64_t width = 0;
+  return columns != nullptr && ParseNumber(columns, UINT16_MAX, width) ? width : 0;
 }
 
 int Fail(const std::string& message) {
@@ -61,7 +101,13 @@ int Fail(const std::string& message) {
 // Writes the table and the files; 1 when a solve failed, 0 when none did.
 int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
   std::string error;
-  if (!ReportStudy(results, parameters, options.files, options.quiet, std::cout, error)) {
+  TableChoice table;
+  if (!options.table.empty()) {
+    table.layout = options.table == "long" ? TableLayout::LONG : TableLayout::WIDE;
+  } else if (!options.quiet) {
+    table.screenColumns = ScreenColumns();
+  }
+  if (!ReportStudy(results, parameters, options.files, options.quiet, table, std::cout, error)) {
     return Fail(error);
   }
   return CountFailures(results) > 0 ? 1 : 0;
@@ -183,6 +229,23 @@ int Merge(const Options& options) {
   return Report(merged, parameters, options);
 }
 
+// Writes the generated board of that name as the options ask: an XML puzzle file, a plain board
+// file, or the plain board on standard output.
+int WriteBoard(const Options& options) {
+  BoardName name = options.board;
+  ParseKind(options.boardKind, name.kind);
+  const Board board = GenerateBoard(name);
+  std::ostringstream unused;  // the console's message; this program words its own
+  if (!options.xml.empty() && !SaveXmlFile(board, options.xml, unused)) {
+    return Fail("cannot write " + options.xml);
+  }
+  if (!options.plain.empty() && !SavePlainFile(board, options.plain)) {
+    return Fail("cannot write " + options.plain);
+  }
+  if (options.xml.empty() && options.plain.empty()) std::cout << PlainBoardText(board);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,6 +254,7 @@ int main(int argc, char** argv) {
                "npuzzle-study"};
   app.option_defaults()->always_capture_default();
   app.set_version_flag("--version", NPUZZLE_VERSION);
+  app.require_subcommand(0, 1);
   std::string all;
   for (const Method& method : Methods())
     all += (all.empty() ? "" : ",") + std::string(method.command);
@@ -200,9 +264,9 @@ int main(int argc, char** argv) {
   CLI::Option* sides =
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
-                            ->check(CLI::Range(1u, 1000000u));
+                            ->check(CLI::Range(1u, MOST_BOARDS));
   CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards")
-                          ->check(Check(SeedProblem, "UINT in [0 - 18446744073709551615]"));
+                          ->check(WholeNumber(0, UINT64_MAX));
   CLI::Option* kind =
       app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
           ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
@@ -212,8 +276,9 @@ int main(int argc, char** argv) {
           ->expected(1, -1)
           ->default_str("")
           ->excludes(sides, boards, seed, kind);
-  app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
-      ->check(CLI::Range(1u, 1024u));
+  CLI::Option* jobs =
+      app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
+          ->check(CLI::Range(1u, 1024u));
   CLI::Option* shard =
       app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
           ->type_name("I/K");
@@ -221,13 +286,19 @@ int main(int argc, char** argv) {
       app.add_option("--failures", options.failures, "Folder for the boards a method failed on")
           ->check(Check(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
-    command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
-        ->check(Check(OutputFileProblem, "FILE"));
-    command.add_option("--json", options.files.json, "JSON file: parameters and summary")
-        ->check(Check(OutputFileProblem, "FILE"));
-    command.add_flag("--quiet", options.quiet, "No table and no progress line");
+    return std::vector<CLI::Option*>{
+        command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
+            ->check(Check(OutputFileProblem, "FILE")),
+        command.add_option("--json", options.files.json, "JSON file: parameters and summary")
+            ->check(Check(OutputFileProblem, "FILE")),
+        command.add_flag("--quiet", options.quiet, "No table and no progress line"),
+        command
+            .add_option("--table", options.table,
+                        "wide: a line per side; long: a line per side and method, with the "
+                        "lengths' spread (default: wide, long on a narrower terminal)")
+            ->check(CLI::IsMember({"wide", "long"}))};
   };
-  addOutputs(app);
+  const std::vector<CLI::Option*> outputs = addOutputs(app);
   CLI::App* merge = app.add_subcommand(
       "merge", "The table and JSON of one study from the CSV files of its shards");
   merge->add_option("files", options.merge, "CSV files written with --csv")->required();
@@ -235,12 +306,38 @@ int main(int argc, char** argv) {
   for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, shard, failures}) {
     merge->excludes(studyOnly);
   }
+
+  CLI::App* board =
+      app.add_subcommand("board", "Writes the board that a row of a study's CSV file names");
+  board->add_option("--side", options.board.side, "Side of the board (3 ... 100)")
+      ->required()
+      ->check(WholeNumber(3, MAX_SIDE));
+  board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
+      ->check(Check(BoardKindProblem, "KIND"));
+  board->add_option("--seed", options.board.seed, "Seed of the study")
+      ->check(WholeNumber(0, UINT64_MAX));
+  board->add_option("--index", options.board.index, "Index of the board among its side's")
+      ->check(WholeNumber(0, MOST_BOARDS - 1));
+  CLI::Option* xml =
+      board->add_option("--xml", options.xml, "XML puzzle file to write, as save writes it")
+          ->check(Check(OutputFileProblem, "FILE"));
+  board
+      ->add_option("--plain", options.plain,
+                   "Plain board file to write, as dl reads it (default: standard output)")
+      ->check(Check(OutputFileProblem, "FILE"))
+      ->excludes(xml);
+  for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, jobs, shard, failures}) {
+    board->excludes(studyOnly);
+  }
+  for (CLI::Option* output : outputs) board->excludes(output);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     // --help and --version end here too, with 0.
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
   }
+  if (*board) return WriteBoard(options);
   if (!options.files.csv.empty() && options.files.csv == options.files.json) {
     return Fail("--csv and --json name the same file");
   }

@@ -5,14 +5,22 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "files/plain_board_file.h"
+#include "files/xml_puzzle_file.h"
+#include "study/lower_bound.h"
+#include "study/seeded_boards.h"
 
 namespace {
 
@@ -27,6 +35,7 @@ struct StudyRun {
 struct Figures {
   unsigned solved = 0, failed = 0, refused = 0;
   std::uint64_t length = 0, manhattan = 0, lowerBound = 0;
+  std::vector<std::uint64_t> lengths;
   std::vector<double> ms;
 };
 
@@ -43,11 +52,13 @@ class StudyProgram : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
-  // Runs npuzzle-study with the arguments, in the test's folder.
-  StudyRun Run(const std::string& arguments) {
-    const int status = std::system(("cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY + " " +
-                                    arguments + " >stdout.txt 2>stderr.txt")
-                                       .c_str());
+  // Runs npuzzle-study with the arguments, in the test's folder, with the environment's
+  // variables ("NAME=value ...") added.
+  StudyRun Run(const std::string& arguments, const std::string& environment = "") {
+    const int status =
+        std::system(("cd '" + folder + "' && " + environment + " " + NPUZZLE_STUDY_BINARY + " " +
+                     arguments + " >stdout.txt 2>stderr.txt")
+                        .c_str());
     return {Read("stdout.txt"), Read("stderr.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   }
 
@@ -99,6 +110,7 @@ std::map<unsigned, CsvSide> ReadRows(const std::string& csv) {
     if (f[6] != "solved") continue;
     ++figures.solved;
     figures.length += std::stoull(f[8]);
+    figures.lengths.push_back(std::stoull(f[8]));
     figures.manhattan += std::stoull(f[9]);
     figures.lowerBound += std::stoull(f[10]);
     figures.ms.push_back(std::stod(f[11]));
@@ -149,6 +161,21 @@ void ExpectSummaryOfRows(const std::string& json, const std::string& csv,
       std::vector<double> sorted = f.ms;
       std::sort(sorted.begin(), sorted.end());
       ExpectFigure(sorted[(sorted.size() * 95 + 99) / 100 - 1], record.at("p95_ms"), what + " p95");
+      std::vector<std::uint64_t> lengths = f.lengths;
+      std::sort(lengths.begin(), lengths.end());
+      const size_t half = lengths.size() / 2;
+      ExpectFigure(lengths.size() % 2 ? lengths[half] : (lengths[half - 1] + lengths[half]) / 2.0,
+                   record.at("median_length"), what + " median");
+      EXPECT_EQ(lengths.front(), record.at("min_length").get<std::uint64_t>()) << what;
+      EXPECT_EQ(lengths.back(), record.at("max_length").get<std::uint64_t>()) << what;
+      double squares = 0;
+      for (const std::uint64_t length : lengths) squares += (length - mean) * (length - mean);
+      if (lengths.size() > 1) {
+        ExpectFigure(std::sqrt(squares / (lengths.size() - 1)), record.at("sd_length"),
+                     what + " sd");
+      } else {
+        EXPECT_TRUE(record.at("sd_length").is_null()) << what;
+      }
     }
     ++row;
   }
@@ -161,6 +188,11 @@ TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
   const StudyRun whole = Run(study + "--csv whole.csv --json whole.json");
   ASSERT_EQ(0, whole.exitCode) << whole.err;
   ExpectSummaryOfRows(Read("whole.json"), Read("whole.csv"), {"solve", "solve2"});
+  // One board a side has no standard deviation.
+  ASSERT_EQ(
+      0,
+      Run("--methods solve3 --sides 3 --boards 1 --quiet --csv one.csv --json one.json").exitCode);
+  ExpectSummaryOfRows(Read("one.json"), Read("one.csv"), {"solve3"});
 
   for (const char* shard : {"1", "2"}) {
     const std::string name = std::string("shard") + shard;
@@ -189,7 +221,21 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
       {"--failures a_file/deeper" + study, "--failures: 'a_file' is not a folder"},
       {"--csv same --json same" + study, "npuzzle-study: --csv and --json name the same file"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
+      {"--table tall" + study, "--table: tall not in {wide,long}"},
+      {"board --side 2", "--side: '2' is not a whole number from 3 to 100"},
+      {"board --side 101", "--side: '101' is not a whole number from 3 to 100"},
+      {"board --kind near", "--side is required"},
+      {"board --side 5 --kind file", "--kind: 'file' is not a kind of board: random, near or"},
+      {"board --side 5 --kind mixed", "--kind: 'mixed' is not a kind of board"},
+      {"board --side 5 --seed -1", "--seed: '-1' is not a whole number from 0 to 1844"},
+      {"board --side 5 --index -1", "--index: '-1' is not a whole number from 0 to 999999"},
+      {"board --side 5 --index 1000000", "--index: '1000000' is not a whole number from 0 to"},
+      {"board --side 5 --xml missing/b.xml", "--xml: the folder 'missing' does not exist"},
+      {"board --side 5 --plain .", "--plain: '.' is a folder"},
+      {"board --side 5 --xml b.xml --plain b.txt", "--xml excludes --plain"},
+      {"--sides 5 board --side 5", "board excludes --sides"},
   });
+  EXPECT_FALSE(std::filesystem::exists(folder + "/b.xml"));
   EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
   EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
 }
@@ -259,4 +305,68 @@ TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
   ASSERT_EQ(0, merged.exitCode) << merged.err;
   const nlohmann::json document = nlohmann::json::parse(Read("files.json"));
   EXPECT_EQ(names, document.at("parameters").at("files").get<std::vector<std::string>>());
+}
+
+// The board that a row of a CSV file names, written by `board` in each of its forms and read back
+// by the readers of load and dl, is the board the study solved for that row.
+TEST_F(StudyProgram, BoardWritesTheBoardThatACsvRowNames) {
+  ASSERT_EQ(0, Run("--methods solve --kind mixed --sides 4,7 --boards 3 --seed 5 --quiet --csv "
+                   "rows.csv")
+                   .exitCode);
+  std::istringstream lines(Read("rows.csv"));
+  std::string line;
+  while (std::getline(lines, line) && line.rfind("side,", 0) != 0) {
+  }
+  std::set<std::string> kinds;
+  while (std::getline(lines, line)) {
+    std::vector<std::string> f;
+    std::istringstream fields(line);
+    for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
+    ASSERT_EQ(12u, f.size()) << line;
+    kinds.insert(f[1]);
+    BoardName name{static_cast<unsigned>(std::stoul(f[0])), BoardKind::FILE, std::stoull(f[2]),
+                   static_cast<unsigned>(std::stoul(f[3])), ""};
+    ASSERT_TRUE(ParseKind(f[1], name.kind)) << line;
+    const std::string board =
+        "board --side " + f[0] + " --kind " + f[1] + " --seed " + f[2] + " --index " + f[3];
+    for (const char* form : {" --xml b.xml", " --plain b.txt", ""}) {
+      const StudyRun run = Run(board + form);
+      ASSERT_EQ(0, run.exitCode) << board << form << "\n" << run.err;
+      Board read;
+      std::ostringstream said;
+      std::istringstream out(run.out);
+      ASSERT_TRUE(form == std::string(" --xml b.xml") ? LoadXmlFile(read, folder + "/b.xml", said)
+                  : form == std::string(" --plain b.txt")
+                      ? LoadPlainFile(read, folder + "/b.txt", said)
+                      : ReadPlainBoard(read, out, said))
+          << board << form;
+      EXPECT_EQ(GenerateBoard(name).tiles, read.tiles) << board << form;
+      EXPECT_EQ(f[9], std::to_string(read.ManhattanDistance(said))) << board << form;
+      EXPECT_EQ(f[10], std::to_string(LowerBound(read))) << board << form;
+    }
+  }
+  EXPECT_EQ(3u, kinds.size());
+}
+
+// Output to a file keeps the wide table unless the long one is asked for, whatever COLUMNS says;
+// the long one has a line per side and method within 100 columns, in a study and in a merge.
+TEST_F(StudyProgram, TheTableIsWideOrLong) {
+  const StudyRun study =
+      Run("--methods solve,solve2 --sides 3,5 --boards 3 --csv t.csv --table long");
+  ASSERT_EQ(0, study.exitCode) << study.err;
+  const StudyRun merged = Run("merge t.csv --table long"), wide = Run("merge t.csv --table wide"),
+                 unasked = Run("merge t.csv", "COLUMNS=40");
+  EXPECT_EQ(study.out, merged.out);
+  EXPECT_EQ(wide.out, unasked.out);
+  EXPECT_EQ(0u, wide.out.find(" side  boards | solve   solved ")) << wide.out;
+  const std::string header = study.out.substr(0, study.out.find('\n'));
+  std::istringstream words(header);
+  const std::vector<std::string> columns{std::istream_iterator<std::string>(words), {}};
+  EXPECT_EQ((std::vector<std::string>{"side", "method", "solved", "mean", "median", "sd", "min",
+                                      "max", "/n^3", "/dist", "/bound", "ms", "p95", "ms"}),
+            columns);
+  std::istringstream lines(study.out);
+  size_t count = 0;
+  for (std::string line; std::getline(lines, line); ++count) EXPECT_LE(line.size(), 100u) << line;
+  EXPECT_EQ(1 + 2 * 2 + 1, count) << study.out;
 }

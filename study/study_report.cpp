@@ -5,7 +5,6 @@
 
 #include "study/csv_file.h"
 #include "study/json_report.h"
-#include "study/summary_table.h"
 
 namespace {
 
@@ -22,9 +21,14 @@ bool WriteFile(const std::string& fileName, Write write, std::string& error) {
 }  // namespace
 
 bool ReportStudy(const StudyResults& results, const StudyParameters& parameters,
-                 const ReportFiles& files, bool quiet, std::ostream& out, std::string& error) {
+                 const ReportFiles& files, bool quiet, const TableChoice& table, std::ostream& out,
+                 std::string& error) {
   const std::vector<SideSummary> sides = Summarize(results);
-  if (!quiet) WriteTable(results.methods, sides, out);
+  if (!quiet) {
+    const TableLayout layout =
+        table.layout ? *table.layout : FittingLayout(results.methods, sides, table.screenColumns);
+    WriteTable(results.methods, sides, layout, out);
+  }
   return WriteFile(
              files.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); }, error) &&
          WriteFile(

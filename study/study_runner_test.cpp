@@ -84,7 +84,7 @@ TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {
   EXPECT_NE(std::string::npos, csv.find("\n3,random,7,1,,wrong,failed,1,1,12,12,0.000\n")) << csv;
 
   std::ostringstream table;
-  WriteTable(results.methods, Summarize(results), table);
+  WriteTable(results.methods, Summarize(results), TableLayout::WIDE, table);
   EXPECT_NE(std::string::npos, table.str().find("\nfailed: 2 (wrong 2)\n")) << table.str();
 
   const std::string folder = ::testing::TempDir() + "failed_" + std::to_string(getpid());

@@ -1,6 +1,7 @@
-// summary_table.h: a study's findings side by side, one line per side of board.
+// summary_table.h: a study's findings per side and method, as a wide or a long table.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -14,6 +15,13 @@ struct MethodSummary {
   unsigned failed = 0;
   unsigned refused = 0;
   std::optional<double> meanLength;
+  /// The median of the optimized lengths: the mean of the middle two for an even count.
+  std::optional<double> medianLength;
+  /// The sample standard deviation of the optimized lengths (the squares' sum divided by the
+  /// count less one); empty below two solved boards.
+  std::optional<double> sdLength;
+  std::optional<std::uint64_t> minLength;
+  std::optional<std::uint64_t> maxLength;
   std::optional<double> perCube;
   std::optional<double> perManhattan;
   std::optional<double> perLowerBound;
@@ -33,8 +41,18 @@ struct SideSummary {
 /// results' order.
 std::vector<SideSummary> Summarize(const StudyResults& results);
 
-/// The table: side, boards, and per method solved, mean optimized length, its ratios to n^3,
-/// to the mean Manhattan distance and to the mean lower bound, mean and 95th-percentile
-/// milliseconds; then a line counting the failed solves, and one for the refused when any were.
+/// WIDE: a line per side, with side, boards, and per method side by side solved, mean optimized
+/// length, its ratios to n^3, to the mean Manhattan distance and to the mean lower bound, mean
+/// and 95th-percentile milliseconds. LONG: a line per side and method, at most 100 columns, with
+/// side, method, solved, the mean, median, standard deviation, least and greatest optimized
+/// length, the three ratios and the two times.
+enum class TableLayout { WIDE, LONG };
+
+/// The table in the layout; then a line counting the failed solves, and one for the refused
+/// when any were.
 void WriteTable(const std::vector<std::string>& methods, const std::vector<SideSummary>& sides,
-                std::ostream& out);
+                TableLayout layout, std::ostream& out);
+
+/// WIDE when its longest line fits in the columns or the columns are unknown (0), LONG otherwise.
+TableLayout FittingLayout(const std::vector<std::string>& methods,
+                          const std::vector<SideSummary>& sides, unsigned columns);
