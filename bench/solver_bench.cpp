@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "board/random_draw.h"
+#include "exact/end_game_search.h"
+#include "exact/optimal_4x4.h"
+#include "exact/pattern_database.h"
+#include "exact/stored_pattern_tables.h"
 #include "methods/method_table.h"
 #include "solver/block_distances.h"
 #include "solver/block_optimizer.h"
-#include "solver/end_game_search.h"
-#include "solver/optimal_4x4.h"
-#include "solver/pattern_database.h"
 #include "solver/solution_optimizer.h"
-#include "solver/stored_pattern_tables.h"
 #include "test_support/sample_boards.h"
 #include "test_support/signature.h"
 

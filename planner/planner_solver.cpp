@@ -3,11 +3,11 @@
 
 #include <ctime>
 
+#include "exact/end_game_search.h"
+#include "exact/optimal_2x2.h"
+#include "exact/optimal_4x4.h"
 #include "planner/grid.h"
 #include "planner/line_filler.h"
-#include "solver/end_game_search.h"
-#include "solver/optimal_2x2.h"
-#include "solver/optimal_4x4.h"
 #include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
 

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "board/random_draw.h"
-#include "solver/optimal_4x4.h"
+#include "exact/optimal_4x4.h"
 #include "test_support/masked_text.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"

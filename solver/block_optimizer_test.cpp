@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "board/random_draw.h"
+#include "exact/end_game_search.h"
 #include "methods/method_table.h"
-#include "solver/end_game_search.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
 

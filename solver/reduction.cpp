@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "board/text_format.h"
-#include "solver/end_game_search.h"
+#include "exact/end_game_search.h"
 
 SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool showSides) {
   Board& board = solver.board;
