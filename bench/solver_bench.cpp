@@ -16,9 +16,6 @@
 #include "exact/pattern_database.h"
 #include "exact/stored_pattern_tables.h"
 #include "methods/method_table.h"
-#include "solver/block_distances.h"
-#include "solver/block_optimizer.h"
-#include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
 #include "test_support/signature.h"
 
@@ -206,27 +203,6 @@ void BM_LoadStoredPatternTables(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadStoredPatternTables)->Unit(benchmark::kMillisecond);
-
-// The 3 x 3 block pass over the optimized solution of each solver on the side's first board.
-void BM_OptimizeBlocks(benchmark::State& state, size_t solver) {
-  const unsigned n = static_cast<unsigned>(state.range(0));
-  const Board& board = BoardsOfSide(n)[0];
-  std::ostringstream out;
-  const MoveSequence moves = OptimizeSolution(Methods()[solver].solve(board, out).moves);
-  BlockDistances::ThreeByThree();
-  size_t saved = 0;
-  for (auto _ : state) saved += moves.size() - OptimizeBlocks(moves, n, board.blank).size();
-  state.counters["moves"] = static_cast<double>(moves.size());
-  state.counters["saved"] =
-      benchmark::Counter(static_cast<double>(saved), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve, 0)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve2, 1)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
-
-void BM_BuildBlockDistances(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(BlockDistances(3, 3));
-}
-BENCHMARK(BM_BuildBlockDistances)->Unit(benchmark::kMillisecond);
 
 void BM_IsSolvable(benchmark::State& state) {
   const Board& board = BoardsOfSide(static_cast<unsigned>(state.range(0)))[0];
