@@ -41,12 +41,8 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
 void BM_Solve(benchmark::State& state, size_t solver) {
   const Method& entry = Methods()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
-  std::ostringstream out;
   size_t next = 0, moves = 0;
-  for (auto _ : state) {
-    moves += entry.solve(boards[next++ % boards.size()], out).moves.size();
-    out.str("");
-  }
+  for (auto _ : state) moves += entry.solve(boards[next++ % boards.size()]).moves.size();
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
@@ -72,10 +68,7 @@ const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
   static std::map<std::pair<size_t, unsigned>, std::vector<MoveSequence>> solutions;
   std::vector<MoveSequence>& list = solutions[{solver, n}];
   if (list.empty()) {
-    std::ostringstream ignored;
-    for (const Board& board : BoardsOfSide(n)) {
-      list.push_back(Methods()[solver].solve(board, ignored).moves);
-    }
+    for (const Board& board : BoardsOfSide(n)) list.push_back(Methods()[solver].solve(board).moves);
   }
   return list;
 }
@@ -245,14 +238,11 @@ std::string FloorLine(unsigned side) {
     const Method& method = Methods()[solver];
     const auto& boards = BoardsOfSide(side);
     Floor floor(solver, side);
-    std::ostringstream out;
     size_t next = 0;
     std::vector<double> solves, floors;
     for (int round = 0; round < FLOOR_ROUNDS; ++round) {
-      solves.push_back(SecondsPerRun([&] {
-        benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()], out));
-        out.str("");
-      }));
+      solves.push_back(SecondsPerRun(
+          [&] { benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()])); }));
       floors.push_back(SecondsPerRun([&] { floor.ApplyNext(); }));
     }
     char text[64];

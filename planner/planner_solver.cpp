@@ -44,8 +44,8 @@ Board CornerBoard(const Grid& grid, int top, int left, int k) {
 
 }  // namespace
 
-SolveResult SolvePlanner(const Board& board, std::ostream& out) {
-  if (!IsSolvableBoard(board, out, 2)) return SolveResult::Refused(CANT_SOLVE);
+SolveResult SolvePlanner(const Board& board) {
+  if (!IsSolvableBoard(board, 2)) return SolveResult::Refused(Refusal::CANNOT_SOLVE);
   const std::clock_t start = std::clock();
   Grid grid(board);
   const int n = grid.Side();
@@ -58,7 +58,7 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
     Line column{{}, RIGHT};
     for (int r = top + 1; r < n; ++r) column.targets.push_back(grid.CellAt(r, left));
     if (!filler.Fill(grid, row) || !filler.Fill(grid, column)) {
-      return SolveResult::Refused(NOT_SOLVED);
+      return SolveResult::Refused(Refusal::REDUCTION_FAILED);
     }
     ++top;
     ++left;
@@ -69,9 +69,12 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
   grid.ApplyLetters(rest == 4   ? SolveOptimal4x4(corner)
                     : rest == 3 ? Solve3x3(corner)
                                 : SolveOptimal2x2(corner));
-  if (!IsGoal(grid)) return SolveResult::Refused(NOT_SOLVED);
-  out << SolveTimeLine(start, startFinish, std::clock(), static_cast<unsigned>(rest));
-  return SolveResult::Solved(OptimizeSolution(grid.Moves()));
+  if (!IsGoal(grid)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
+  const std::clock_t end = std::clock();
+  SolveResult result;
+  result.moves = OptimizeSolution(grid.Moves());
+  result.times = {end - start, end - startFinish, static_cast<unsigned>(rest)};
+  return result;
 }
 
 }  // namespace planner
