@@ -46,22 +46,6 @@ void BM_Solve(benchmark::State& state, size_t solver) {
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_Solve, solve, 0)
-    ->Arg(10)
-    ->Arg(30)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Solve, solve2, 1)
-    ->Arg(10)
-    ->Arg(30)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
 
 // The solutions one solver finds for the fixed boards of the side, found once.
 const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
@@ -126,18 +110,21 @@ void BM_Floor(benchmark::State& state, size_t solver) {
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_Floor, solve, 0)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Floor, solve2, 1)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
+
+// Every method of the table on the fixed boards of each side, and its floor on the sides that
+// the floor lines compare.
+void RegisterMethodBenchmarks() {
+  for (size_t solver = 0; solver < Methods().size(); ++solver) {
+    const std::string command = Methods()[solver].command;
+    auto* solve = benchmark::RegisterBenchmark(("BM_Solve/" + command).c_str(), BM_Solve, solver);
+    for (const int side : {10, 30, 50, 100}) solve->Arg(side);
+    auto* floor = benchmark::RegisterBenchmark(("BM_Floor/" + command).c_str(), BM_Floor, solver);
+    for (const unsigned side : FLOOR_SIDES) floor->Arg(static_cast<int>(side));
+    for (auto* entry : {solve, floor}) {
+      entry->Repetitions(REPETITIONS)->DisplayAggregatesOnly()->Unit(benchmark::kMillisecond);
+    }
+  }
+}
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
 const std::vector<Board>& HardestThreeByThree() {
@@ -260,6 +247,7 @@ std::string FloorLine(unsigned side) {
 int main(int argc, char** argv) {
   std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
   std::fflush(stdout);
+  RegisterMethodBenchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());

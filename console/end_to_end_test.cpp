@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "methods/method_table.h"
+
 namespace {
 
 struct ProgramRun {
@@ -172,9 +174,10 @@ TEST_F(EndToEnd, OddPlainBoardsCanBeMovedPrintedAndSolvedInVain) {
   }
 }
 
-TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByBoth) {
+TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByEveryMethod) {
   const std::string name = folder + "/board.xml";
-  for (const char* solve : {"solve", "solve2"}) {
+  for (const Method& method : Methods()) {
+    const std::string solve = method.command;
     const ProgramRun run =
         Run("rand 6 save " + name + " new 3 load " + name + " " + solve + " apply exit");
     EXPECT_EQ(0, run.exitCode);
