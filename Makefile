@@ -21,11 +21,12 @@ build: deps configure
 run: build
 	@$(BUILD)/npuzzle
 
-# The plot script's test needs matplotlib, for Debian's Python.
+# The plot script's test needs matplotlib, for Debian's Python. The tests run TEST_JOBS at once.
 PYTHON ?= /usr/bin/python3
+TEST_JOBS ?= $(shell nproc)
 test: build
 	@scripts/install_build_deps.sh python3-matplotlib >&2
-	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they
 # need installed first.

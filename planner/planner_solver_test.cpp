@@ -19,7 +19,9 @@ namespace {
 SolveResult Solve(const Board& board) {
   SolveResult result = planner::SolvePlanner(board);
   EXPECT_TRUE(!result.reportsSides && result.faults.empty());
-  if (result.Solved()) EXPECT_EQ(std::min(board.n, 4u), result.times.finishSide);
+  if (result.Solved()) {
+    EXPECT_EQ(std::min(board.n, 4u), result.times.finishSide);
+  }
   return result;
 }
 

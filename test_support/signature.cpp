@@ -1,7 +1,6 @@
 // signature.cpp: solving the fixed boards and summing up what came out.
 #include "test_support/signature.h"
 
-
 #include "board/random_draw.h"
 #include "test_support/sample_boards.h"
 
