@@ -22,11 +22,12 @@ run: build
 	@$(BUILD)/npuzzle
 
 # The plot script and its tests need matplotlib and pytest, the Python module Pillow, for Debian's
-# Python.
+# Python. The tests run TEST_JOBS at once.
 PYTHON ?= /usr/bin/python3
+TEST_JOBS ?= $(shell nproc)
 test: build
 	@scripts/install_build_deps.sh python3-matplotlib python3-pytest python3-pil >&2
-	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they
 # need installed first.

@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "board/random_draw.h"
+#include "exact/end_game_search.h"
+#include "exact/optimal_4x4.h"
+#include "exact/pattern_database.h"
+#include "exact/stored_pattern_tables.h"
 #include "methods/method_table.h"
-#include "solver/block_distances.h"
-#include "solver/block_optimizer.h"
-#include "solver/end_game_search.h"
-#include "solver/optimal_4x4.h"
-#include "solver/pattern_database.h"
-#include "solver/solution_optimizer.h"
-#include "solver/stored_pattern_tables.h"
 #include "test_support/sample_boards.h"
 #include "test_support/signature.h"
 
@@ -44,41 +41,18 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
 void BM_Solve(benchmark::State& state, size_t solver) {
   const Method& entry = Methods()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
-  std::ostringstream out;
   size_t next = 0, moves = 0;
-  for (auto _ : state) {
-    moves += entry.solve(boards[next++ % boards.size()], out).moves.size();
-    out.str("");
-  }
+  for (auto _ : state) moves += entry.solve(boards[next++ % boards.size()]).moves.size();
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_Solve, solve, 0)
-    ->Arg(10)
-    ->Arg(30)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Solve, solve2, 1)
-    ->Arg(10)
-    ->Arg(30)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
 
 // The solutions one solver finds for the fixed boards of the side, found once.
 const std::vector<MoveSequence>& SolutionsOfSide(size_t solver, unsigned n) {
   static std::map<std::pair<size_t, unsigned>, std::vector<MoveSequence>> solutions;
   std::vector<MoveSequence>& list = solutions[{solver, n}];
   if (list.empty()) {
-    std::ostringstream ignored;
-    for (const Board& board : BoardsOfSide(n)) {
-      list.push_back(Methods()[solver].solve(board, ignored).moves);
-    }
+    for (const Board& board : BoardsOfSide(n)) list.push_back(Methods()[solver].solve(board).moves);
   }
   return list;
 }
@@ -136,18 +110,21 @@ void BM_Floor(benchmark::State& state, size_t solver) {
   state.counters["moves"] =
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_Floor, solve, 0)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Floor, solve2, 1)
-    ->Arg(50)
-    ->Arg(100)
-    ->Repetitions(REPETITIONS)
-    ->DisplayAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
+
+// Every method of the table on the fixed boards of each side, and its floor on the sides that
+// the floor lines compare.
+void RegisterMethodBenchmarks() {
+  for (size_t solver = 0; solver < Methods().size(); ++solver) {
+    const std::string command = Methods()[solver].command;
+    auto* solve = benchmark::RegisterBenchmark(("BM_Solve/" + command).c_str(), BM_Solve, solver);
+    for (const int side : {10, 30, 50, 100}) solve->Arg(side);
+    auto* floor = benchmark::RegisterBenchmark(("BM_Floor/" + command).c_str(), BM_Floor, solver);
+    for (const unsigned side : FLOOR_SIDES) floor->Arg(static_cast<int>(side));
+    for (auto* entry : {solve, floor}) {
+      entry->Repetitions(REPETITIONS)->DisplayAggregatesOnly()->Unit(benchmark::kMillisecond);
+    }
+  }
+}
 
 // The two 3 x 3 positions that are 31 moves from the goal, the most there is.
 const std::vector<Board>& HardestThreeByThree() {
@@ -207,27 +184,6 @@ void BM_LoadStoredPatternTables(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadStoredPatternTables)->Unit(benchmark::kMillisecond);
 
-// The 3 x 3 block pass over the optimized solution of each solver on the side's first board.
-void BM_OptimizeBlocks(benchmark::State& state, size_t solver) {
-  const unsigned n = static_cast<unsigned>(state.range(0));
-  const Board& board = BoardsOfSide(n)[0];
-  std::ostringstream out;
-  const MoveSequence moves = OptimizeSolution(Methods()[solver].solve(board, out).moves);
-  BlockDistances::ThreeByThree();
-  size_t saved = 0;
-  for (auto _ : state) saved += moves.size() - OptimizeBlocks(moves, n, board.blank).size();
-  state.counters["moves"] = static_cast<double>(moves.size());
-  state.counters["saved"] =
-      benchmark::Counter(static_cast<double>(saved), benchmark::Counter::kAvgIterations);
-}
-BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve, 0)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OptimizeBlocks, solve2, 1)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
-
-void BM_BuildBlockDistances(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(BlockDistances(3, 3));
-}
-BENCHMARK(BM_BuildBlockDistances)->Unit(benchmark::kMillisecond);
-
 void BM_IsSolvable(benchmark::State& state) {
   const Board& board = BoardsOfSide(static_cast<unsigned>(state.range(0)))[0];
   std::ostringstream out;
@@ -269,14 +225,11 @@ std::string FloorLine(unsigned side) {
     const Method& method = Methods()[solver];
     const auto& boards = BoardsOfSide(side);
     Floor floor(solver, side);
-    std::ostringstream out;
     size_t next = 0;
     std::vector<double> solves, floors;
     for (int round = 0; round < FLOOR_ROUNDS; ++round) {
-      solves.push_back(SecondsPerRun([&] {
-        benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()], out));
-        out.str("");
-      }));
+      solves.push_back(SecondsPerRun(
+          [&] { benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()])); }));
       floors.push_back(SecondsPerRun([&] { floor.ApplyNext(); }));
     }
     char text[64];
@@ -312,6 +265,7 @@ std::string HardestLine() {
 int main(int argc, char** argv) {
   std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
   std::fflush(stdout);
+  RegisterMethodBenchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());

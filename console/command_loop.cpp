@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "console/solve_report.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
@@ -77,7 +78,7 @@ void CommandLoop::RunCommand(const std::string& word) {
       if (entry.action != nullptr) (this->*entry.action)();
       return;
     }
-    if (const Method* method = FindMethod(word)) return ReportSolve(method->solve(board, out));
+    if (const Method* method = FindMethod(word)) return ReportSolve(method->solve(board));
   } catch (const std::bad_alloc&) {
     out << "Error - out of memory\n";
     return;
@@ -191,10 +192,8 @@ void CommandLoop::ReportSolve(SolveResult result) {
   // Whatever this solve found replaces what an earlier one left, a refusal included.
   lastSolution.clear();
   optimizedSolution.clear();
-  if (!result.solved) {
-    out << "\n" << result.message;
-    return;
-  }
+  WriteSolveOutcome(result, out);
+  if (!result.Solved()) return;
   lastSolution = std::move(result.moves);
   // A board that was solved already needs no moves and gets no report.
   if (lastSolution.empty()) return;

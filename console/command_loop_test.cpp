@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "board/random_draw.h"
+#include "methods/method_table.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/masked_text.h"
 
@@ -140,28 +141,32 @@ TEST(SolveCommands, ReportApplyAndSolution) {
   EXPECT_EQ("\n...applying solution: \nSolution: " + solution + "\nResult: " + GOAL_4, solve2[3]);
 }
 
-// Every refused board, with either solver: the refusal alone, and no solution kept from an
+// Every refused board, no board at all among them, with every method (and the solvable 2 x 2
+// board with the two that take side 3 and up): the refusal alone, and no solution kept from an
 // earlier solve.
 TEST(SolveCommands, RefusalIsNoSolution) {
   const std::pair<const char*, const char*> boards[] = {
       {"unsolvable", "2 1 3\n4 5 6\n7 8 0\n"},
-      {"side 2", "1 2\n3 0\n"},
+      {"unsolvable side 2", "2 1\n3 0\n"},
       {"side 1", "0"},
       {"not a permutation", "1 2 3\n4 5 6\n7 7 0\n"},
       {"no blank", "1 2 3\n4 5 6\n7 9 8\n"},
   };
-  for (const char* solve : {"solve", "solve2"}) {
-    for (const auto& [kind, tiles] : boards) {
-      const auto outputs =
-          OutputsAfterLoading(tiles, std::string("rmove 0 ") + solve + " solution apply");
-      ASSERT_EQ(5u, outputs.size()) << solve << " " << kind;
-      EXPECT_EQ("\nCan't solve this puzzle...", outputs[2]) << solve << " " << kind;
-      EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[3]) << solve << " " << kind;
-      EXPECT_EQ(0u, outputs[4].find("\n...applying solution: \nSolution: \nResult: \n\nSize: "))
-          << solve << " " << kind;
-    }
+  std::vector<std::pair<std::string, const char*>> solves;
+  for (const Method& method : Methods()) {
+    for (const auto& [kind, tiles] : boards) solves.push_back({method.command, tiles});
+    EXPECT_EQ("\nCan't solve this puzzle...",
+              Session(std::string(method.command) + " exit").Outputs()[0]);
   }
-  EXPECT_EQ("\nCan't solve this puzzle...", Session("solve2 exit").Outputs()[0]);
+  for (const char* solve : {"solve", "solve2"}) solves.push_back({solve, "1 2\n3 0\n"});
+  for (const auto& [solve, tiles] : solves) {
+    const auto outputs = OutputsAfterLoading(tiles, "rmove 0 " + solve + " solution apply");
+    ASSERT_EQ(5u, outputs.size()) << solve << " " << tiles;
+    EXPECT_EQ("\nCan't solve this puzzle...", outputs[2]) << solve << " " << tiles;
+    EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[3]) << solve << " " << tiles;
+    EXPECT_EQ(0u, outputs[4].find("\n...applying solution: \nSolution: \nResult: \n\nSize: "))
+        << solve << " " << tiles;
+  }
 }
 
 TEST(SolveCommands, Solve3ReportsLikeTheOthersAndSolvesTwoByTwo) {
@@ -178,9 +183,10 @@ TEST(SolveCommands, Solve3ReportsLikeTheOthersAndSolvesTwoByTwo) {
 }
 
 TEST(SolveCommands, SolvedBoardAfterAnEarlierSolveLeavesNoSolution) {
-  for (const char* solve : {"solve", "solve2"}) {
+  for (const Method& method : Methods()) {
+    const std::string solve = method.command;
     SeedRandom(5);
-    const std::string twice = std::string(solve) + " new 4 " + solve;
+    const std::string twice = solve + " new 4 " + solve;
     const auto outputs = Session("new 4 rmove 30 " + twice + " solution apply exit").Outputs();
     ASSERT_EQ(7u, outputs.size()) << solve;
     EXPECT_NE(std::string::npos, outputs[2].find("Solution found!")) << solve;
@@ -190,12 +196,13 @@ TEST(SolveCommands, SolvedBoardAfterAnEarlierSolveLeavesNoSolution) {
 }
 
 TEST(SolveCommands, SolvesACopyAndApplyWarnsWhenTheBoardChanged) {
-  for (const char* solve : {"solve", "solve2"}) {
+  for (const Method& method : Methods()) {
     SeedRandom(13);
     const Board shuffled = Session("rand 5 exit").loop.CurrentBoard();
     SeedRandom(13);
-    const Board after = Session(std::string("rand 5 ") + solve + " exit").loop.CurrentBoard();
-    EXPECT_EQ(shuffled.tiles, after.tiles) << solve;
+    const Board after =
+        Session(std::string("rand 5 ") + method.command + " exit").loop.CurrentBoard();
+    EXPECT_EQ(shuffled.tiles, after.tiles) << method.command;
   }
   const auto outputs = OutputsAfterLoading("1 2 3\n4 5 6\n7 0 8\n", "solve new 2 apply");
   ASSERT_EQ(4u, outputs.size());

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "files/xml_puzzle_file.h"
+#include "methods/method_table.h"
 
 namespace {
 
@@ -175,9 +176,10 @@ TEST_F(EndToEnd, OddPlainBoardsCanBeMovedPrintedAndSolvedInVain) {
   }
 }
 
-TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByBoth) {
+TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByEveryMethod) {
   const std::string name = folder + "/board.xml";
-  for (const char* solve : {"solve", "solve2"}) {
+  for (const Method& method : Methods()) {
+    const std::string solve = method.command;
     const ProgramRun run =
         Run("rand 6 save " + name + " new 3 load " + name + " " + solve + " apply exit");
     EXPECT_EQ(0, run.exitCode);

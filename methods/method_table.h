@@ -1,7 +1,6 @@
 // method_table.h: every solving method of the program as a value, in one table.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,13 +8,12 @@
 #include "solver/solve_result.h"
 
 /// A solving method: the command that runs it, a one-line description, the solve itself, which
-/// works on a copy of the board and writes its progress and time line to the stream, and
-/// whether the start-up help lists it (the help text predates the later methods and stays as
-/// it is).
+/// works on a copy of the board and writes nothing, and whether the start-up help lists it (the
+/// help text predates the later methods and stays as it is).
 struct Method {
   const char* command;
   const char* description;
-  SolveResult (*solve)(const Board& board, std::ostream& out);
+  SolveResult (*solve)(const Board& board);
   bool inHelp;
 };
 

@@ -1,6 +1,8 @@
 // parberry_solver.cpp: the row and column steps, their tails, and the driver of Parberry's method.
 #include "parberry/parberry_solver.h"
 
+#include <sstream>
+
 #include "solver/move_macros.h"
 #include "solver/reduction.h"
 #include "solver/tile_placement.h"
@@ -180,8 +182,9 @@ void SolveFirstCol2(Solver& solver) {
   }
 }
 
-SolveResult SolveParberry(const Board& board, std::ostream& out) {
-  Solver solver(out);
+SolveResult SolveParberry(const Board& board) {
+  std::ostringstream faults;
+  Solver solver(faults);
   solver.board = board;
   const ReductionSteps steps = {
       [&solver] { SolveFirstRow(solver); },
@@ -189,7 +192,7 @@ SolveResult SolveParberry(const Board& board, std::ostream& out) {
       [&solver] { SolveFirstCol(solver); },
       [&solver] { SolveFirstCol2(solver); },
   };
-  return SolveByReduction(solver, steps, false);
+  return SolveByReduction(solver, steps, false, faults);
 }
 
 }  // namespace parberry

@@ -1,17 +1,15 @@
 // parberry_solver.h: Parberry's method, one tile at a time with the blank circling it.
 #pragma once
 
-#include <ostream>
-
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
 namespace parberry {
 
 /// Solves a copy of the board: places the first row and column, trims, repeats down to 3 x 3 and
-/// finishes with the shortest 3 x 3 search; writes the time line to out. Refuses with CANT_SOLVE
-/// a board it cannot take, with NOT_SOLVED when a reduction went wrong.
-SolveResult SolveParberry(const Board& board, std::ostream& out);
+/// finishes with the shortest 3 x 3 search. Refuses, as SolveByReduction does, a board it cannot
+/// take or a reduction that went wrong.
+SolveResult SolveParberry(const Board& board);
 
 // One reduction step
 /// Places tiles 1 ... n-2 of row 0 and brings tile n-1 to a starting position of the row tail.

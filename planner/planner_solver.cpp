@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <ctime>
 
+#include "exact/end_game_search.h"
+#include "exact/optimal_2x2.h"
+#include "exact/optimal_4x4.h"
 #include "planner/grid.h"
 #include "planner/line_filler.h"
-#include "solver/end_game_search.h"
-#include "solver/optimal_2x2.h"
-#include "solver/optimal_4x4.h"
 #include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
 
@@ -53,8 +53,8 @@ Board CornerBoard(const Grid& grid, int top, int left, int k) {
 
 }  // namespace
 
-SolveResult SolvePlanner(const Board& board, std::ostream& out) {
-  if (!IsSolvableBoard(board, out, 2)) return SolveResult::Refused(CANT_SOLVE);
+SolveResult SolvePlanner(const Board& board) {
+  if (!IsSolvableBoard(board, 2)) return SolveResult::Refused(Refusal::CANNOT_SOLVE);
   const std::clock_t start = std::clock();
   Grid grid(board);
   const int n = grid.Side();
@@ -73,7 +73,7 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
     return true;
   };
   while (n - top > FINISH_SIDE) {
-    if (!reduce()) return SolveResult::Refused(NOT_SOLVED);
+    if (!reduce()) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
   }
   const int rest = n - top;
   const std::clock_t startFinish = std::clock();
@@ -84,7 +84,7 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
     if (corner.complete) {
       grid.ApplyLetters(corner.moves);
     } else {
-      if (!reduce()) return SolveResult::Refused(NOT_SOLVED);
+      if (!reduce()) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
       grid.ApplyLetters(Solve3x3(CornerBoard(grid, top, left, 3)));
     }
   } else {
@@ -93,9 +93,12 @@ SolveResult SolvePlanner(const Board& board, std::ostream& out) {
                       : rest == 3 ? Solve3x3(corner)
                                   : SolveOptimal2x2(corner));
   }
-  if (!IsGoal(grid)) return SolveResult::Refused(NOT_SOLVED);
-  out << SolveTimeLine(start, startFinish, std::clock(), static_cast<unsigned>(rest));
-  return SolveResult::Solved(OptimizeSolution(grid.Moves()));
+  if (!IsGoal(grid)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
+  const std::clock_t end = std::clock();
+  SolveResult result;
+  result.moves = OptimizeSolution(grid.Moves());
+  result.times = {end - start, end - startFinish, static_cast<unsigned>(rest)};
+  return result;
 }
 
 }  // namespace planner

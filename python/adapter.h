@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "console/solve_report.h"
 #include "methods/method_table.h"
 #include "study/lower_bound.h"
 #include "study/seeded_boards.h"
@@ -53,17 +53,18 @@ inline std::int64_t ThreadNanos() {
   return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-/// Runs the method on the board, its progress and time lines discarded.
+/// Runs the method on the board; a refusal gets the text the console shows for it.
 inline TimedSolve Solve(const std::string& command, const Board& board) {
   const Method& method = MethodOf(command);
-  std::ostream discard(nullptr);
   const std::int64_t start = ThreadNanos();
-  SolveResult result = method.solve(board, discard);
+  SolveResult result = method.solve(board);
   TimedSolve solve;
   solve.ms = static_cast<double>(ThreadNanos() - start) / 1e6;
-  solve.solved = result.solved;
+  solve.solved = result.Solved();
   solve.moves = std::move(result.moves);
-  solve.message = std::move(result.message);
+  if (!solve.solved) {
+    solve.message = result.refusal == Refusal::CANNOT_SOLVE ? CANT_SOLVE : NOT_SOLVED;
+  }
   return solve;
 }
 

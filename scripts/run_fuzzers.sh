@@ -3,12 +3,14 @@
 # Usage: scripts/run_fuzzers.sh [seconds]     fuzz each target that long (default 60)
 #        scripts/run_fuzzers.sh --replay      run every corpus file through its target once
 # New inputs and crash files go to fuzz-out/<target>/; the seeds in fuzz/corpus stay as they are.
+# FUZZ_CMAKE_FLAGS adds flags to the build's configuration (CI: warnings as errors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install_build_deps.sh clang libclang-rt-14-dev >&2
+# shellcheck disable=SC2086  # the flags are words of their own
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DNPUZZLE_FUZZ=ON >&2
+  -DNPUZZLE_FUZZ=ON ${FUZZ_CMAKE_FLAGS:-} >&2
 cmake --build build-fuzz --target xml_reader_fuzzer plain_reader_fuzzer command_loop_fuzzer >&2
 
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -2,6 +2,7 @@
 #include "snake/snake_solver.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "solver/reduction.h"
 
@@ -59,8 +60,9 @@ void SnakeSolver::KeepTrial() {
   inTrial = false;
 }
 
-SolveResult SolveSnakes(const Board& board, std::ostream& out) {
-  SnakeSolver solver(out);
+SolveResult SolveSnakes(const Board& board) {
+  std::ostringstream faults;
+  SnakeSolver solver(faults);
   solver.board = board;
   const ReductionSteps steps = {
       [&solver] {
@@ -72,5 +74,5 @@ SolveResult SolveSnakes(const Board& board, std::ostream& out) {
       [&solver] { solver.SolveFirstCol(); },
       [&solver] { solver.SolveFirstCol2(); },
   };
-  return SolveByReduction(solver, steps, true);
+  return SolveByReduction(solver, steps, true, faults);
 }

@@ -10,10 +10,10 @@
 #include "solver/solver.h"
 
 /// Solves a copy of the board with snakes where they pay: places the first row and column, trims,
-/// repeats down to 3 x 3 and finishes with the shortest 3 x 3 search. Writes a line break, each
-/// new side followed by " ... " and the time line to out. Refuses with CANT_SOLVE a board it
-/// cannot take, with NOT_SOLVED when a reduction went wrong.
-SolveResult SolveSnakes(const Board& board, std::ostream& out);
+/// repeats down to 3 x 3 and finishes with the shortest 3 x 3 search. Its result lists the sides
+/// it trimmed to. Refuses, as SolveByReduction does, a board it cannot take or a reduction that
+/// went wrong.
+SolveResult SolveSnakes(const Board& board);
 
 /// A cell as a signed row and column.
 struct Cell {

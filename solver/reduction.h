@@ -1,10 +1,8 @@
 // reduction.h: the driver both constructive methods share: place, trim, repeat, finish 3 x 3.
 #pragma once
 
-#include <ctime>
 #include <functional>
-#include <ostream>
-#include <string>
+#include <sstream>
 
 #include "solver/solve_result.h"
 #include "solver/solver.h"
@@ -23,16 +21,13 @@ struct ReductionSteps {
 };
 
 /// Solves the solver's board: the steps place the first row and column, the board is trimmed,
-/// and so on down to 3 x 3, which the shortest search finishes. Writes the time line, and with
-/// showSides a line break first and each new side followed by " ... " after each trim. Refuses
-/// with CANT_SOLVE a board that IsSolvableBoard refuses, with NOT_SOLVED when a trim fails.
-SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool showSides);
+/// and so on down to 3 x 3, which the shortest search finishes. With reportsSides the result
+/// lists each side the board was trimmed to. Refuses with CANNOT_SOLVE a board that
+/// IsSolvableBoard refuses, with TRIM_FAILED when a trim fails. faults is the stream the solver
+/// was made with; what it holds at the end is the result's faults.
+SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides,
+                             const std::ostringstream& faults);
 
 /// True when the board can be handed to a solver: a solvable permutation of 0 ... n^2-1 whose
 /// side is smallestSide ... 100.
-bool IsSolvableBoard(const Board& board, std::ostream& out, unsigned smallestSide = 3);
-/// The time line of a solve: the spans from start and from the start of the final shortest
-/// search (of a finishSide x finishSide board) to end, each truncated to whole tenths of a
-/// second.
-std::string SolveTimeLine(std::clock_t start, std::clock_t startFinish, std::clock_t end,
-                          unsigned finishSide = 3);
+bool IsSolvableBoard(const Board& board, unsigned smallestSide = 3);

@@ -1,26 +1,54 @@
-// solve_result.h: what a solving method hands back: the moves, or why it refused the board.
+// solve_result.h: what a solving method hands back: the moves or why it refused, and its times.
 #pragma once
 
+#include <ctime>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "board/board.h"
 
-/// The outcome of one solve. A solved result carries the whole solution (empty for a board that
-/// was already solved); a refused one carries the message to show instead, and no moves.
-struct SolveResult {
-  bool solved = false;
-  MoveSequence moves;
-  std::string message;
-
-  /// The board is solved by these moves.
-  static SolveResult Solved(MoveSequence moves) { return {true, std::move(moves), {}}; }
-  /// The board was not solved; the message says why.
-  static SolveResult Refused(std::string message) { return {false, {}, std::move(message)}; }
+/// Why a method gave no solution.
+enum class Refusal {
+  /// None: the board was solved.
+  NONE,
+  /// The board cannot be solved: not a solvable permutation, or a side the method does not take.
+  CANNOT_SOLVE,
+  /// A reduction left its first row or column unplaced, so the board could not be trimmed.
+  TRIM_FAILED,
+  /// The method's own reduction or finish went wrong otherwise.
+  REDUCTION_FAILED,
 };
 
-/// The text a solver gives for a board it cannot take: unsolvable, not a permutation, a side
-/// outside 3 ... 100.
-inline constexpr char CANT_SOLVE[] = "Can't solve this puzzle...";
-/// The text a solver gives when its own reduction went wrong.
-inline constexpr char NOT_SOLVED[] = "Error! Puzzle hasn't been solved...";
+/// The processor time of a solve, in std::clock ticks: the whole solve, and the final shortest
+/// search, which solved a finishSide x finishSide board.
+struct SolveTimes {
+  std::clock_t total = 0;
+  std::clock_t finish = 0;
+  unsigned finishSide = 3;
+};
+
+/// The outcome of one solve. A solved result carries the whole solution (empty for a board that
+/// was already solved) and its times; a refused one carries the reason and no moves.
+struct SolveResult {
+  Refusal refusal = Refusal::NONE;
+  MoveSequence moves;
+  SolveTimes times;
+  /// Whether the method reports its progress as the sides it trimmed to, and those sides.
+  bool reportsSides = false;
+  std::vector<unsigned> trimmedSides;
+  /// What the method's moves wrote about faults of its own on the way; empty when there were
+  /// none, as on every board the tests know.
+  std::string faults;
+  /// For TRIM_FAILED, the board that could not be trimmed.
+  Board untrimmed;
+
+  /// True when the moves solve the board.
+  bool Solved() const { return refusal == Refusal::NONE; }
+
+  /// A result of no moves refused for the reason.
+  static SolveResult Refused(Refusal reason) {
+    SolveResult result;
+    result.refusal = reason;
+    return result;
+  }
+};

@@ -1,5 +1,5 @@
 // solver_test.cpp: what DoMoves records, the fast moves against Board::ApplySequence, the
-// position index and the checkpoint, and the checks and texts of the reduction driver.
+// position index and the checkpoint.
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include "board/random_draw.h"
 #include "solver/move_macros.h"
-#include "solver/reduction.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -94,23 +93,4 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
     EXPECT_EQ(expectedOut.str(), out.str());
     EXPECT_NE("", out.str());
   }
-}
-
-TEST(Reduction, IsSolvableBoardRefusesWhatNoSolverTakes) {
-  std::ostringstream out;
-  EXPECT_TRUE(IsSolvableBoard(GoalBoard(3), out));
-  Board swapped = GoalBoard(3), duplicate = GoalBoard(3), outOfRange = GoalBoard(3);
-  std::swap(swapped.tiles[0], swapped.tiles[1]);
-  duplicate.tiles = {2, 1, 1, 4, 5, 6, 7, 8, 0};  // parity would pass, the values do not
-  outOfRange.tiles[0] = 9;
-  for (const Board& board : {swapped, duplicate, outOfRange, GoalBoard(2), GoalBoard(101)}) {
-    EXPECT_FALSE(IsSolvableBoard(board, out)) << board.n;
-  }
-  EXPECT_EQ("", out.str());
-}
-
-TEST(Reduction, TimeLineTruncatesToTenths) {
-  const std::clock_t second = CLOCKS_PER_SEC;
-  EXPECT_EQ("\nSolved in 1.2 seconds ( 0.7 of it solving 3x3 puzzle)",
-            SolveTimeLine(0, second / 2, second * 129 / 100));
 }

@@ -25,19 +25,18 @@ std::int64_t ThreadMicros() {
   return static_cast<std::int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved,
-                        std::ostream& discard) {
+MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved) {
   MethodOutcome outcome;
   SolveResult result;
   bool threw = false;
   const std::int64_t start = ThreadMicros();
   try {
-    result = method.solve(board, discard);
+    result = method.solve(board);
   } catch (...) {
     threw = true;
   }
   outcome.micros = ThreadMicros() - start;
-  if (result.solved && !threw) {
+  if (result.Solved() && !threw) {
     outcome.status = ReachesGoal(board, result.moves) ? SolveStatus::SOLVED : SolveStatus::FAILED;
   } else {
     outcome.status = mustBeSolved ? SolveStatus::FAILED : SolveStatus::REFUSED;
@@ -61,7 +60,7 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
   const bool mustBeSolved = generated || MustBeSolved(board);
   outcome.methods.reserve(methods.size());
   for (const Method& method : methods) {
-    outcome.methods.push_back(RunMethod(method, board, mustBeSolved, discard));
+    outcome.methods.push_back(RunMethod(method, board, mustBeSolved));
   }
   return outcome;
 }

@@ -60,6 +60,5 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
 }
 
 bool MustBeSolved(const Board& board) {
-  std::ostream discard(nullptr);
-  return IsSolvableBoard(board, discard);
+  return IsSolvableBoard(board);
 }

@@ -12,8 +12,8 @@
 
 namespace {
 
-SolveResult RefuseAll(const Board&, std::ostream&) {
-  return SolveResult::Refused(CANT_SOLVE);
+SolveResult RefuseAll(const Board&) {
+  return SolveResult::Refused(Refusal::CANNOT_SOLVE);
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // optimal_4x4.cpp: iterative-deepening A* over 4 x 4 positions, the estimate kept up to date
 // move by move.
-#include "solver/optimal_4x4.h"
+#include "exact/optimal_4x4.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "solver/pattern_database.h"
+#include "exact/pattern_database.h"
 
 namespace {
 

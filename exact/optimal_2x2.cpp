@@ -1,5 +1,5 @@
 // optimal_2x2.cpp: breadth-first search from the board until the goal comes up.
-#include "solver/optimal_2x2.h"
+#include "exact/optimal_2x2.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,6 +1,6 @@
 // pattern_database_test.cpp: the tables the program carries against a plain search over a
 // group's tiles and the blank, and the diagonal symmetry of the estimate.
-#include "solver/pattern_database.h"
+#include "exact/pattern_database.h"
 
 #include <gtest/gtest.h>
 

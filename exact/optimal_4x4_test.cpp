@@ -1,6 +1,6 @@
 // optimal_4x4_test.cpp: shortest 4 x 4 and 2 x 2 solutions, checked against breadth-first
 // distances from the goal and against published optimal lengths.
-#include "solver/optimal_4x4.h"
+#include "exact/optimal_4x4.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 #include "board/random_draw.h"
-#include "solver/optimal_2x2.h"
+#include "exact/optimal_2x2.h"
 #include "test_support/sample_boards.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <vector>
 
-#include "solver/pattern_database.h"
-#include "solver/stored_pattern_tables.h"
+#include "exact/pattern_database.h"
+#include "exact/stored_pattern_tables.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   const PatternDatabase4x4 database = PatternDatabase4x4::Build();
   std::ofstream out(argv[1], std::ios::binary);
   out << "// Written by npuzzle_pattern_table_writer at build time: the tables of "
-         "PatternDatabase4x4.\n#include \"solver/stored_pattern_tables.h\"\n";
+         "PatternDatabase4x4.\n#include \"exact/stored_pattern_tables.h\"\n";
   if (!WriteTable("STORED_SIX_TILE_TABLE", database.SixTileTable(), out) ||
       !WriteTable("STORED_THREE_TILE_TABLE", database.ThreeTileTable(), out)) {
     std::fprintf(stderr, "%s: a table value does not fit a stored character\n", argv[0]);

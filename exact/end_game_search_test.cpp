@@ -1,6 +1,6 @@
 // end_game_search_test.cpp: shortest 3 x 3 solutions, checked against a breadth-first search of
 // every solvable position.
-#include "solver/end_game_search.h"
+#include "exact/end_game_search.h"
 
 #include <gtest/gtest.h>
 

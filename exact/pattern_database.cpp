@@ -1,5 +1,5 @@
 // pattern_database.cpp: the group tables, by breadth-first search from each group's goal.
-#include "solver/pattern_database.h"
+#include "exact/pattern_database.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // stored_pattern_tables.cpp: the shared pattern database, decoded from the stored tables.
-#include "solver/stored_pattern_tables.h"
+#include "exact/stored_pattern_tables.h"
 
-#include "solver/pattern_database.h"
+#include "exact/pattern_database.h"
 
 std::vector<std::uint8_t> DecodeStoredTable(const StoredTable& stored) {
   std::uint8_t values[256] = {};

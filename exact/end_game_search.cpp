@@ -1,5 +1,5 @@
 // end_game_search.cpp: A* over 3 x 3 positions with the Manhattan distance as estimate.
-#include "solver/end_game_search.h"
+#include "exact/end_game_search.h"
 
 #include <algorithm>
 #include <cstdint>
