@@ -98,14 +98,21 @@ bool Board::MoveBlank(char letter) {
 }
 
 bool Board::ApplySequence(const MoveSequence& sequence, std::ostream& out) {
+  MoveSequence refused;
+  for (const char letter : sequence) {
+    if (!MoveBlank(letter)) refused += letter;
+  }
+  WriteMoveWarnings(out, sequence, refused);
+  return refused.empty();
+}
+
+void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
+                       const MoveSequence& refused) {
   // A long solution applied to another board could refuse millions of letters; the warnings
   // people read stay as they are, and the rest is counted.
   const bool quotedWhole = sequence.size() <= MAX_QUOTED_LETTERS;
-  size_t refused = 0;
-  for (const char letter : sequence) {
-    if (MoveBlank(letter)) continue;
-    if (++refused > MAX_WARNINGS) continue;
-    out << "\nWarning: can't use this move - " << letter << " (ApplySequence(";
+  for (size_t i = 0; i < refused.size() && i < MAX_WARNINGS; ++i) {
+    out << "\nWarning: can't use this move - " << refused[i] << " (ApplySequence(";
     if (quotedWhole) {
       out << sequence;
     } else {
@@ -114,10 +121,9 @@ bool Board::ApplySequence(const MoveSequence& sequence, std::ostream& out) {
     }
     out << "))";
   }
-  if (refused > MAX_WARNINGS) {
-    out << "\nWarning: " << refused - MAX_WARNINGS << " more moves can't be used";
+  if (refused.size() > MAX_WARNINGS) {
+    out << "\nWarning: " << refused.size() - MAX_WARNINGS << " more moves can't be used";
   }
-  return refused == 0;
 }
 
 bool Board::RandomMove() {

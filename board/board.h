@@ -85,6 +85,12 @@ class Board {
   void PrintBoard(std::ostream& out) const;
 };
 
+/// Writes the warnings of a text of moves whose letters `refused` could not be used: one per
+/// refused letter quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when
+/// longer), and after MAX_WARNINGS of them one line that counts the rest.
+void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
+                       const MoveSequence& refused);
+
 /// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank; for sides 0 and 1
 /// the blank alone.
 std::vector<int> GoalTiles(unsigned n);

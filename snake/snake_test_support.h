@@ -30,12 +30,13 @@ class SnakeTest : public ::testing::Test {
  protected:
   /// Gives the solver the board, with no moves made yet and blankIndex on the blank.
   void Load(const Board& board) {
-    solver.board = board;
+    solver.Start(board);
     solver.ResetCellGrid();
-    solver.applied.clear();
-    solver.blankIndex = solver.board.blank;
+    solver.blankIndex = solver.Current().Blank();
   }
-  int At(int row, int col) const { return solver.board.tiles[row * solver.board.n + col]; }
+  int At(int row, int col) const {
+    return solver.Current().Cells()[row * solver.Current().Side() + col];
+  }
   bool Blocked(int row, int col) const { return solver.cellGrid[row][col] == BLOCKED_CELL; }
 
   std::ostringstream out;

@@ -7,35 +7,32 @@
 #include "solver/end_game_search.h"
 
 SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool showSides) {
-  Board& board = solver.board;
   std::ostream& out = solver.Out();
-  if (!IsSolvableBoard(board, out)) return SolveResult::Refused(CANT_SOLVE);
+  if (!IsSolvableBoard(solver.Current().ToBoard(), out)) return SolveResult::Refused(CANT_SOLVE);
   if (showSides) out << "\n";
-  solver.applied.clear();
   // Both methods make about 2.5 n^3 moves on a random board: room for them all from the start.
-  const size_t side = board.n;
-  solver.applied.reserve(3 * side * side * side);
-  board.FindBlank();
+  const size_t side = solver.Current().Side();
+  solver.ReserveMoves(3 * side * side * side);
   const std::clock_t start = std::clock();
-  while (board.n > 3) {
-    const int n = static_cast<int>(board.n);
+  while (solver.Current().Side() > 3) {
+    const int n = static_cast<int>(solver.Current().Side());
     steps.placeRow();
     if (!solver.IsTileAtGoal(n - 1) || !solver.IsTileAtGoal(n)) steps.finishRow();
     steps.placeCol();
     // The column is filled from the bottom up, so its last two tiles are those of rows 2 and 1.
     if (!solver.IsTileAtGoal(2 * n + 1) || !solver.IsTileAtGoal(n + 1)) steps.finishCol();
-    if (!board.TrimBoard()) {
+    if (!solver.Trim()) {
       out << "Error! Can't trim board\n ";
-      board.PrintBoard(out);
+      solver.Current().ToBoard().PrintBoard(out);
       return SolveResult::Refused(NOT_SOLVED);
     }
-    if (showSides) out << board.n << " ... ";
+    if (showSides) out << solver.Current().Side() << " ... ";
   }
   const std::clock_t start3x3 = std::clock();
-  solver.applied += Solve3x3(board);
+  solver.DoMoves(Solve3x3(solver.Current().ToBoard()));
   const std::clock_t end = std::clock();
   out << SolveTimeLine(start, start3x3, end);
-  return SolveResult::Solved(std::move(solver.applied));
+  return SolveResult::Solved(solver.TakeMoves());
 }
 
 bool IsSolvableBoard(const Board& board, std::ostream& out, unsigned smallestSide) {

@@ -25,15 +25,15 @@ MoveSequence Letters(char letter, int count) {
 
 }  // namespace
 
-TEST(Solver, DoMovesKeepsOnlyWholeTextsInApplied) {
+TEST(Solver, DoMovesSkipsARefusedLetterWithAWarning) {
   std::ostringstream out;
   Solver solver(out);
-  solver.board = GoalBoard(3);
+  solver.Start(GoalBoard(3));
   solver.DoMoves("ULUD");
   solver.DoMoves("LLR");  // the second L would leave the board
   EXPECT_EQ("\nWarning: can't use this move - L (ApplySequence(LLR))", out.str());
-  EXPECT_EQ(4u, solver.board.blank);  // L then R still moved the blank
-  EXPECT_EQ("ULUD", solver.applied);
+  EXPECT_EQ(4u, solver.Current().Blank());
+  EXPECT_EQ("ULUDLR", solver.Current().Moves());
 }
 
 TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
@@ -44,11 +44,16 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
   for (const unsigned n : {3u, 4u, 7u, 12u}) {
     std::ostringstream out, expectedOut;
     Solver solver(out);
-    solver.board = RandomSolvableBoard(n);
-    Board reference = solver.board;
+    Board reference = RandomSolvableBoard(n);
+    solver.Start(reference);
     MoveSequence expectedApplied;
     const auto apply = [&](const MoveSequence& text) {
-      if (reference.ApplySequence(text, expectedOut)) expectedApplied += text;
+      // The letters that apply, found one by one on a copy.
+      Board before = reference;
+      for (const char letter : text) {
+        if (before.MoveBlank(letter)) expectedApplied += letter;
+      }
+      reference.ApplySequence(text, expectedOut);
     };
     Board atCheckpoint;
     MoveSequence appliedAtCheckpoint;
@@ -69,7 +74,7 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
           break;
         case 2:
           solver.DoMovesTimes(macro, count);
-          for (int i = 0; i < count; ++i) apply(macro);
+          apply(Repeat(macro, count));
           break;
         default:
           if (!checkpoint) {
@@ -85,9 +90,9 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
           checkpoint = !checkpoint;
           break;
       }
-      ASSERT_EQ(reference.tiles, solver.board.tiles) << n << " " << round;
-      ASSERT_EQ(reference.blank, solver.board.blank);
-      ASSERT_EQ(expectedApplied, solver.applied);
+      ASSERT_EQ(reference.tiles, solver.Current().Cells()) << n << " " << round;
+      ASSERT_EQ(reference.blank, solver.Current().Blank());
+      ASSERT_EQ(expectedApplied, solver.Current().Moves());
       const int t = DrawRandom() % static_cast<int>(n * n);
       ASSERT_EQ(reference.FindTile(t), solver.FindTile(t)) << t;
     }
