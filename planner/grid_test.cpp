@@ -39,8 +39,8 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
   MoveSequence letters;
   for (int i = 0; i < 300; ++i) {
     const char letter = "UDLR"[std::rand() % 4];
-    if (grid.Neighbour(grid.Blank(), planner::DirOf(letter)) < 0) continue;
-    grid.Move(planner::DirOf(letter));
+    if (grid.Neighbour(grid.Blank(), CodeOf(letter)) < 0) continue;
+    grid.Move(CodeOf(letter));
     ASSERT_TRUE(board.MoveBlank(letter));
     letters += letter;
   }
@@ -56,5 +56,4 @@ TEST(Grid, NeighboursStopAtTheEdges) {
   EXPECT_EQ(-1, grid.Neighbour(3, planner::RIGHT));
   EXPECT_EQ(-1, grid.Neighbour(15, planner::DOWN));
   EXPECT_EQ(11, grid.Neighbour(15, planner::UP));
-  EXPECT_EQ(-1, planner::DirOf('X'));
 }
