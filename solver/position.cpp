@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "board/random_draw.h"
+
 namespace {
 
 constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
@@ -220,6 +222,22 @@ bool Position::Move(Direction d) {
   blankRow = r;
   blankCol = c;
   log += LetterOf(d);
+  return true;
+}
+
+bool Position::RandomWalk(long long moves) {
+  // On a 1 x 1 board every direction is refused; drawing would never end.
+  if (!movable || n == 1) return false;
+  const size_t mark = log.size();
+  for (long long i = 0; i < moves; ++i) {
+    int k = 4;
+    do {
+      k = static_cast<int>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) * 4.0);
+    } while (k >= 4 || !Move(static_cast<Direction>(k)));
+    // A walk may be billions of moves long: the log keeps none of them.
+    if (log.size() - mark >= 4096) log.resize(mark);
+  }
+  log.resize(mark);
   return true;
 }
 

@@ -133,6 +133,9 @@ class Position {
   /// refused when given; false when there was one.
   bool Apply(const MovePiece* pieces, size_t count, const Orientation& view = BOARD_VIEW,
              MoveSequence* refused = nullptr);
+  /// Up to `moves` random moves of the blank, each direction drawn with DrawRandom until one
+  /// stays on the board; none is logged. False when the position has no legal move at all.
+  bool RandomWalk(long long moves);
   /// The same for a text of letters.
   bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
     const MovePiece piece(text.data(), text.size(), 1);
