@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "board/random_draw.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -41,7 +42,7 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
     const char letter = "UDLR"[std::rand() % 4];
     if (grid.Neighbour(grid.Blank(), CodeOf(letter)) < 0) continue;
     grid.Move(CodeOf(letter));
-    ASSERT_TRUE(board.MoveBlank(letter));
+    ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
     letters += letter;
   }
   ExpectSameAs(grid, board);

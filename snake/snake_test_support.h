@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "snake/snake_solver.h"
+#include "solver/position.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
 
@@ -20,8 +21,8 @@ inline Board BoardFromTiles(std::vector<int> tiles) {
 /// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   Board board = GoalBoard(n);
-  for (unsigned r = n - 1; r > row; --r) board.MoveBlank('U');
-  for (unsigned c = n - 1; c > col; --c) board.MoveBlank('L');
+  for (unsigned r = n - 1; r > row; --r) ApplyMoves(board, MoveSequence(1, 'U'));
+  for (unsigned c = n - 1; c > col; --c) ApplyMoves(board, MoveSequence(1, 'L'));
   return board;
 }
 

@@ -9,6 +9,7 @@
 #include "board/random_draw.h"
 #include "methods/method_table.h"
 #include "solver/end_game_search.h"
+#include "solver/position.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
 
@@ -18,7 +19,7 @@ MoveSequence RandomWalk(Board board, size_t length) {
   MoveSequence moves;
   while (moves.size() < length) {
     const char letter = "UDLR"[DrawRandom() % 4];
-    if (board.MoveBlank(letter)) moves += letter;
+    if (ApplyMoves(board, MoveSequence(1, letter))) moves += letter;
   }
   return moves;
 }
@@ -26,8 +27,7 @@ MoveSequence RandomWalk(Board board, size_t length) {
 // The board the moves leave, every letter applied or refused as ApplySequence does.
 Board After(const Board& board, const MoveSequence& moves) {
   Board copy(board);
-  std::ostringstream warnings;
-  copy.ApplySequence(moves, warnings);
+  ApplyMoves(copy, moves);
   return copy;
 }
 

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 TEST(MoveMacros, EachTileStepMovesTheTileAndKeepsTheBlankBeside) {
@@ -50,8 +51,7 @@ TEST(MoveMacros, EachTileStepMovesTheTileAndKeepsTheBlankBeside) {
     std::swap(board.tiles[(row + step.sideRow) * n + col + step.sideCol], board.tiles.back());
     board.FindBlank();
     const Board before = board;
-    std::ostringstream out;
-    ASSERT_TRUE(board.ApplySequence(step.text, out)) << step.name;
+    ASSERT_TRUE(ApplyMoves(board, step.text)) << step.name;
     const int newRow = row + step.stepRow, newCol = col + step.stepCol;
     EXPECT_EQ(before.tiles[row * n + col], board.tiles[newRow * n + newCol]) << step.name;
     EXPECT_EQ(static_cast<unsigned>((newRow + step.sideRow) * n + newCol + step.sideCol),

@@ -361,3 +361,10 @@ bool Position::Trim() {
   Reindex();
   return true;
 }
+
+bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused) {
+  Position position(board);
+  const bool all = position.Apply(moves, refused);
+  position.CopyTo(board);
+  return all;
+}

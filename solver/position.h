@@ -176,3 +176,7 @@ class Position {
   int blankCol = 0;
   MoveSequence log;
 };
+
+/// Applies the moves to the board through a Position, skipping (and, when given, appending to
+/// refused) every letter that would leave the board; true when all applied.
+bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused = nullptr);
