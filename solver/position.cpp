@@ -39,10 +39,10 @@ struct Mover {
   int col;
   // Where the next applied letter is written.
   char* next;
-  // The board direction of each character of the text, 4 for none.
-  const unsigned char* code;
-  // How far each board direction moves the blank, in cells.
-  int offset[4];
+  // Per character of the text, as read in its view: how far it moves the blank in cells, its
+  // row and column steps on the board (far off the board for a character that is no move), and
+  // the board's letter for it.
+  const ViewTables* view;
 
   // The blank into the neighbouring cell target.
   void Shift(unsigned target) {
@@ -56,12 +56,12 @@ struct Mover {
   // One move of the blank, row and column kept; false, with nothing changed, when the letter is
   // refused.
   bool Step(char letter) {
-    const int d = code[static_cast<unsigned char>(letter)];
-    const int r = row + ROW_STEP[d];
-    const int c = col + COL_STEP[d];
-    if (d == 4 || static_cast<unsigned>(r) >= n || static_cast<unsigned>(c) >= n) return false;
+    const unsigned char code = static_cast<unsigned char>(letter);
+    const int r = row + view->row[code];
+    const int c = col + view->col[code];
+    if (static_cast<unsigned>(r) >= n || static_cast<unsigned>(c) >= n) return false;
     Shift(static_cast<unsigned>(r) * n + static_cast<unsigned>(c));
-    *next++ = DIRECTION_LETTERS[d];
+    *next++ = view->letter[code];
     row = r;
     col = c;
     return true;
@@ -113,9 +113,9 @@ struct Mover {
       case 0:
         // One copy: the letters straight from the text.
         for (size_t k = 0; k < length; ++k) {
-          const int d = code[static_cast<unsigned char>(letters[k])];
-          Shift(blank + offset[d]);
-          *next++ = DIRECTION_LETTERS[d];
+          const unsigned char code = static_cast<unsigned char>(letters[k]);
+          Shift(blank + view->offset[code]);
+          *next++ = view->letter[code];
         }
         break;
       case 1:
@@ -145,9 +145,9 @@ struct Mover {
     if (length > HELD) {
       for (long long copy = 0; copy < copies; ++copy) {
         for (size_t k = 0; k < length; ++k) {
-          const int d = code[static_cast<unsigned char>(macro[k])];
-          Shift(blank + offset[d]);
-          *next++ = DIRECTION_LETTERS[d];
+          const unsigned char code = static_cast<unsigned char>(macro[k]);
+          Shift(blank + view->offset[code]);
+          *next++ = view->letter[code];
         }
       }
       return;
@@ -155,9 +155,9 @@ struct Mover {
     int step[HELD];
     char letter[HELD];
     for (size_t k = 0; k < length; ++k) {
-      const int d = code[static_cast<unsigned char>(macro[k])];
-      letter[k] = DIRECTION_LETTERS[d];
-      step[k] = offset[d];
+      const unsigned char code = static_cast<unsigned char>(macro[k]);
+      letter[k] = view->letter[code];
+      step[k] = view->offset[code];
     }
     for (long long copy = 0; copy < copies; ++copy) {
       for (size_t k = 0; k < (LENGTH == 0 ? length : LENGTH); ++k) {
@@ -249,7 +249,6 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
   }
   if (total == 0) return true;
   const int down = Index(view.down), right = Index(view.right);
-  const int offsetOf[4] = {-static_cast<int>(n), static_cast<int>(n), -1, 1};
   const size_t start = log.size();
   if (movable && blank < cells.size()) {
     // A short text is written on the stack and appended; a long one straight into the log,
@@ -258,9 +257,8 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     const bool isShort = total <= sizeof shortText;
     if (!isShort) log.resize(start + total);
     char* const written = isShort ? shortText : &log[start];
-    Mover mover{cells.data(), cellOf.data(), mask,    n,         blank,
-                blankRow,     blankCol,      written, view.code, {}};
-    for (int d = 0; d < 4; ++d) mover.offset[d] = offsetOf[d];
+    Mover mover{cells.data(), cellOf.data(),   mask, n, blank, blankRow, blankCol,
+                written,      &TablesFor(view)};
     const bool whole = mover.Run(pieces, count, down, right);
     blank = mover.blank;
     blankRow = mover.row;
@@ -298,24 +296,32 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
 
 void Position::Undo(size_t first, size_t last) {
   if (first >= last) return;
-  Mover mover{cells.data(),
-              cellOf.data(),
-              mask,
-              n,
-              blank,
-              blankRow,
-              blankCol,
-              nullptr,
-              BOARD_VIEW.code,
-              {-static_cast<int>(n), static_cast<int>(n), -1, 1}};
+  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
+              nullptr,      &TablesFor(BOARD_VIEW)};
   for (size_t i = last; i-- > first;) {
-    mover.Shift(mover.blank +
-                mover.offset[BOARD_VIEW.code[static_cast<unsigned char>(log[i])] ^ 1]);
+    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
   }
   blank = mover.blank;
   blankRow = static_cast<int>(blank / n);
   blankCol = static_cast<int>(blank % n);
   cellOf[0] = static_cast<std::uint16_t>(blank);
+}
+
+const ViewTables& Position::TablesFor(const Orientation& view) {
+  if (tables.side == n && n != 0 && tables.down == view.down && tables.right == view.right) {
+    return tables;
+  }
+  tables.down = view.down;
+  tables.right = view.right;
+  tables.side = n;
+  for (int i = 0; i < 256; ++i) {
+    const int d = view.code[i];
+    tables.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
+    tables.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
+    tables.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+    tables.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+  }
+  return tables;
 }
 
 void Position::RollBack(size_t mark) {

@@ -40,6 +40,15 @@ struct MovePiece {
     }
   }
 
+  /// One copy of a text, not measured: it is applied with a check per letter, which for a long
+  /// text costs no more than measuring it would.
+  static MovePiece Unmeasured(const char* letters, size_t length) {
+    MovePiece piece(letters, 0, 1);
+    piece.length = length;
+    piece.lettersOnly = false;
+    return piece;
+  }
+
   /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
   void Append(const MovePiece& next) {
     const auto lower = [](int a, int b) { return a < b ? a : b; };
@@ -90,6 +99,21 @@ struct Orientation {
 /// The board as it is: the view's rows and columns are the board's.
 inline constexpr Orientation BOARD_VIEW(Direction::DOWN, Direction::RIGHT);
 
+/// What the moves need per character of a text read in a view, for one side of the board.
+struct ViewTables {
+  /// The view and the side they were made for; side 0 for none yet.
+  Direction down = Direction::DOWN;
+  Direction right = Direction::RIGHT;
+  unsigned side = 0;
+  /// How far the character moves the blank, in cells.
+  int offset[256] = {};
+  /// Its row and column steps on the board; far off any board for a character that is no move.
+  signed char row[256] = {};
+  signed char col[256] = {};
+  /// The board's letter for it.
+  char letter[256] = {};
+};
+
 /// One n x n position: the cells, the cell of every tile (kept current by every move), the
 /// blank's row and column, and the log of every move made, as the letters of a solution. The
 /// position is changed only by its moves and Trim, so the index never goes stale. A board whose
@@ -138,7 +162,7 @@ class Position {
   bool RandomWalk(long long moves);
   /// The same for a text of letters.
   bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
-    const MovePiece piece(text.data(), text.size(), 1);
+    const MovePiece piece = MovePiece::Unmeasured(text.data(), text.size());
     return Apply(&piece, 1, BOARD_VIEW, refused);
   }
 
@@ -164,6 +188,8 @@ class Position {
   void Reindex();
   /// Applies log[first, last) backwards, as opposites; every one of them applied before.
   void Undo(size_t first, size_t last);
+  /// The tables for the view on this side, made afresh only when the view or the side changed.
+  const ViewTables& TablesFor(const Orientation& view);
 
   unsigned n = 0;
   std::vector<int> cells;
@@ -175,6 +201,7 @@ class Position {
   int blankRow = 0;
   int blankCol = 0;
   MoveSequence log;
+  ViewTables tables;
 };
 
 /// Applies the moves to the board through a Position, skipping (and, when given, appending to

@@ -9,9 +9,7 @@
 
 Solver::Solver(std::ostream& out) : out(&out) {}
 
-void Solver::Apply(const MovePiece* pieces, size_t count, const Orientation& view) {
-  MoveSequence refused;
-  if (position.Apply(pieces, count, view, &refused)) return;
+void Solver::Warn(const MovePiece* pieces, size_t count, const Orientation& view) {
   // The text as the board's letters, quoted by the warnings as the console's apply quotes it.
   MoveSequence text;
   for (size_t i = 0; i < count; ++i) {
@@ -23,6 +21,7 @@ void Solver::Apply(const MovePiece* pieces, size_t count, const Orientation& vie
     }
   }
   WriteMoveWarnings(*out, text, refused);
+  refused.clear();
 }
 
 size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {

@@ -96,9 +96,14 @@ class Solver {
 
  private:
   /// Applies the pieces; a refused letter is skipped and warned about.
-  void Apply(const MovePiece* pieces, size_t count, const Orientation& view);
+  void Apply(const MovePiece* pieces, size_t count, const Orientation& view) {
+    if (!position.Apply(pieces, count, view, &refused)) Warn(pieces, count, view);
+  }
+  /// Writes the warnings for the letters of the pieces in refused, which it then empties.
+  void Warn(const MovePiece* pieces, size_t count, const Orientation& view);
 
   std::ostream* out;
   Position position;
+  MoveSequence refused;
   size_t checkpoint = 0;
 };
