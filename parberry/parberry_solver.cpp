@@ -8,8 +8,7 @@
 namespace parberry {
 
 const Line FIRST_ROW = {&LineView::FirstRow, "SolveFirstRow2", ROW_TAIL_CORNER, true};
-// COL_TAIL_CORNER ("RDLLDRURDLLUR") as the column's frame names its moves.
-const Line FIRST_COL = {&LineView::FirstColumn, "SolveFirstCol2", "DLUULDRDLUURD", false};
+const Line FIRST_COL = {&LineView::FirstColumn, "SolveFirstCol2", COL_TAIL_CORNER, false};
 
 void PlaceLine(Solver& solver, const Line& line) {
   if (solver.Current().Side() < 3) return;

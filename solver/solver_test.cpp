@@ -65,7 +65,7 @@ TEST(Solver, DoMovesSkipsARefusedLetterWithAWarning) {
 TEST(Solver, MovesIndexAndRollBackAgreeWithPlainMoves) {
   // Random texts of every form, legal and not, near the edges too, against a plain board that
   // applies each text letter by letter; a checkpoint is set and rolled back on the way.
-  const char* macros[] = {UP_BR, LEFT_BR, UPLEFT_BA, ROW_TAIL_SWAP, "R", "LXR"};
+  const char* macros[] = {UP_BR, LEFT_BR, UPLEFT_BR, ROW_TAIL_SWAP, "R", "LXR"};
   SeedRandom(21);
   for (const unsigned n : {3u, 4u, 7u, 12u}) {
     std::ostringstream out, expectedOut;
