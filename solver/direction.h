@@ -7,9 +7,6 @@
 /// differs in the lowest bit.
 enum class Direction : std::uint8_t { UP = 0, DOWN = 1, LEFT = 2, RIGHT = 3 };
 
-/// The four directions in their order.
-inline constexpr Direction DIRECTIONS[] = {Direction::UP, Direction::DOWN, Direction::LEFT,
-                                           Direction::RIGHT};
 /// The letter of each direction, by its number.
 inline constexpr char DIRECTION_LETTERS[] = "UDLR";
 
@@ -32,13 +29,6 @@ constexpr int RowStep(Direction d) {
 /// The blank's column step in the direction.
 constexpr int ColStep(Direction d) {
   return d == Direction::LEFT ? -1 : d == Direction::RIGHT ? 1 : 0;
-}
-/// The direction whose row and column steps these are; the steps must be those of one.
-constexpr Direction DirectionOfStep(int rowStep, int colStep) {
-  return rowStep < 0   ? Direction::UP
-         : rowStep > 0 ? Direction::DOWN
-         : colStep < 0 ? Direction::LEFT
-                       : Direction::RIGHT;
 }
 /// The number of the direction a letter names, or 4 for any other character.
 constexpr int CodeOf(char letter) {

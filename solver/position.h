@@ -85,14 +85,10 @@ struct Orientation {
 
   constexpr Orientation(Direction down, Direction right) : down(down), right(right) {
     for (int i = 0; i < 256; ++i) code[i] = 4;
-    code['U'] = static_cast<unsigned char>(Index(Opposite(down)));
-    code['D'] = static_cast<unsigned char>(Index(down));
-    code['L'] = static_cast<unsigned char>(Index(Opposite(right)));
-    code['R'] = static_cast<unsigned char>(Index(right));
-  }
-  /// The board direction of a direction of the view.
-  constexpr Direction ToBoard(Direction d) const {
-    return static_cast<Direction>(code[static_cast<unsigned char>(LetterOf(d))]);
+    code[static_cast<unsigned char>('U')] = static_cast<unsigned char>(Index(Opposite(down)));
+    code[static_cast<unsigned char>('D')] = static_cast<unsigned char>(Index(down));
+    code[static_cast<unsigned char>('L')] = static_cast<unsigned char>(Index(Opposite(right)));
+    code[static_cast<unsigned char>('R')] = static_cast<unsigned char>(Index(right));
   }
 };
 
