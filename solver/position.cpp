@@ -10,15 +10,6 @@ namespace {
 constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
 constexpr int COL_STEP[5] = {0, 0, -1, 1, 0};
 
-// Every character once, so that a piece of one letter can point at it.
-struct Characters {
-  char of[256] = {};
-  constexpr Characters() {
-    for (int i = 0; i < 256; ++i) of[i] = static_cast<char>(i);
-  }
-};
-constexpr Characters CHARACTERS;
-
 // The lowest and highest value of a * x + b * y over x in [xLow, xHigh] and y in [yLow, yHigh].
 void Span(int a, int b, int xLow, int xHigh, int yLow, int yHigh, long long& low, long long& high) {
   low = std::min(a * xLow, a * xHigh) + std::min(b * yLow, b * yHigh);
@@ -88,11 +79,14 @@ struct Mover {
     // on, so when the first and the last copy stay on the board, every letter of every copy does.
     const int rowDown = ROW_STEP[down], rowRight = ROW_STEP[right];
     const int colDown = COL_STEP[down], colRight = COL_STEP[right];
-    long long rowLow, rowHigh, colLow, colHigh;
-    Span(rowDown, rowRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, rowLow,
-         rowHigh);
-    Span(colDown, colRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, colLow,
-         colHigh);
+    long long rowLow = piece.minRow, rowHigh = piece.maxRow;
+    long long colLow = piece.minCol, colHigh = piece.maxCol;
+    if (rowDown != 1 || colRight != 1) {
+      Span(rowDown, rowRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, rowLow,
+           rowHigh);
+      Span(colDown, colRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, colLow,
+           colHigh);
+    }
     const int driftRow = rowDown * piece.driftRow + rowRight * piece.driftCol;
     const int driftCol = colDown * piece.driftRow + colRight * piece.driftCol;
     const long long lastRow = (copies - 1) * driftRow;
@@ -169,10 +163,6 @@ struct Mover {
 };
 
 }  // namespace
-
-MovePiece LetterRun(char letter, int count) {
-  return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
-}
 
 Position::Position(const Board& board) : n(board.n), cells(board.tiles) {
   movable = n != 0 && cells.size() == static_cast<size_t>(n) * n;
@@ -308,20 +298,39 @@ void Position::Undo(size_t first, size_t last) {
 }
 
 const ViewTables& Position::TablesFor(const Orientation& view) {
-  if (tables.side == n && n != 0 && tables.down == view.down && tables.right == view.right) {
-    return tables;
+  // Two sets, so that a solver that turns between the board and one line's frame keeps both.
+  ViewTables* made = nullptr;
+  for (ViewTables& held : tables) {
+    if (held.made && held.down == view.down && held.right == view.right) made = &held;
   }
-  tables.down = view.down;
-  tables.right = view.right;
-  tables.side = n;
-  for (int i = 0; i < 256; ++i) {
-    const int d = view.code[i];
-    tables.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
-    tables.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
-    tables.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
-    tables.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+  if (made == nullptr) {
+    made = &tables[nextTables];
+    nextTables ^= 1;
+    made->made = true;
+    made->down = view.down;
+    made->right = view.right;
+    made->side = 0;
+    for (int i = 0; i < 256; ++i) {
+      const int d = view.code[i];
+      made->row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
+      made->col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
+      made->offset[i] = 0;
+      made->letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+    }
   }
-  return tables;
+  if (made->side != n) {
+    // Only the letters of moves have offsets; every other character is refused before one is
+    // looked up.
+    made->side = n;
+    for (const char letter : DIRECTION_LETTERS) {
+      const int d = view.code[static_cast<unsigned char>(letter)];
+      if (d < 4) {
+        made->offset[static_cast<unsigned char>(letter)] =
+            ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+      }
+    }
+  }
+  return *made;
 }
 
 void Position::RollBack(size_t mark) {

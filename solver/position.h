@@ -70,8 +70,19 @@ constexpr MovePiece Repeated(const char* macro, int count) {
   piece.count = count;
   return piece;
 }
+/// Every character once, so that a piece of one letter can point at it.
+struct Characters {
+  char of[256] = {};
+  constexpr Characters() {
+    for (int i = 0; i < 256; ++i) of[i] = static_cast<char>(i);
+  }
+};
+inline constexpr Characters CHARACTERS;
+
 /// count copies of the letter; nothing for count <= 0.
-MovePiece LetterRun(char letter, int count);
+inline MovePiece LetterRun(char letter, int count) {
+  return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
+}
 
 /// How the rows and columns of a view lie on the board: the view's steps down and right are the
 /// board's steps `down` and `right`, so that a text written for one line of the board moves
@@ -97,11 +108,12 @@ inline constexpr Orientation BOARD_VIEW(Direction::DOWN, Direction::RIGHT);
 
 /// What the moves need per character of a text read in a view, for one side of the board.
 struct ViewTables {
-  /// The view and the side they were made for; side 0 for none yet.
+  /// Whether they were made yet, and for which view; the offsets for which side.
+  bool made = false;
   Direction down = Direction::DOWN;
   Direction right = Direction::RIGHT;
   unsigned side = 0;
-  /// How far the character moves the blank, in cells.
+  /// How far the character moves the blank, in cells; 0 for a character that is no move.
   int offset[256] = {};
   /// Its row and column steps on the board; far off any board for a character that is no move.
   signed char row[256] = {};
@@ -184,7 +196,7 @@ class Position {
   void Reindex();
   /// Applies log[first, last) backwards, as opposites; every one of them applied before.
   void Undo(size_t first, size_t last);
-  /// The tables for the view on this side, made afresh only when the view or the side changed.
+  /// The tables for the view on this side: made once per view, their offsets once per side.
   const ViewTables& TablesFor(const Orientation& view);
 
   unsigned n = 0;
@@ -197,7 +209,9 @@ class Position {
   int blankRow = 0;
   int blankCol = 0;
   MoveSequence log;
-  ViewTables tables;
+  ViewTables tables[2];
+  /// The set that the next view not held replaces.
+  int nextTables = 0;
 };
 
 /// Applies the moves to the board through a Position, skipping (and, when given, appending to
