@@ -1,4 +1,4 @@
-// board.cpp: moves, trimming, solvability, random boards and printing.
+// board.cpp: solvability, random boards, printing and the warnings of refused moves.
 #include "board/board.h"
 
 #include <algorithm>
@@ -65,47 +65,13 @@ unsigned Board::FindTile(int t) const {
   return cell == tiles.end() ? 0 : static_cast<unsigned>(cell - tiles.begin());
 }
 
-bool Board::MoveBlank(char letter) {
-  // A board whose cells do not match its side (or that has none) has no legal move, so no
-  // letter can ever index outside tiles.
-  if (n == 0 || blank >= tiles.size() || tiles.size() != static_cast<size_t>(n) * n) return false;
-  const unsigned b = blank;
-  unsigned target;
-  switch (letter) {
-    case 'U':
-      if (b < n) return false;
-      target = b - n;
-      break;
-    case 'D':
-      if (b >= n * (n - 1)) return false;
-      target = b + n;
-      break;
-    case 'L':
-      if (b % n == 0) return false;
-      target = b - 1;
-      break;
-    case 'R':
-      if (b % n == n - 1) return false;
-      target = b + 1;
-      break;
-    default:
-      return false;
-  }
-  tiles[b] = tiles[target];
-  tiles[target] = 0;
-  blank = target;
-  return true;
-}
-
-bool Board::ApplySequence(const MoveSequence& sequence, std::ostream& out) {
+void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
+                       const MoveSequence& refused) {
   // A long solution applied to another board could refuse millions of letters; the warnings
   // people read stay as they are, and the rest is counted.
   const bool quotedWhole = sequence.size() <= MAX_QUOTED_LETTERS;
-  size_t refused = 0;
-  for (const char letter : sequence) {
-    if (MoveBlank(letter)) continue;
-    if (++refused > MAX_WARNINGS) continue;
-    out << "\nWarning: can't use this move - " << letter << " (ApplySequence(";
+  for (size_t i = 0; i < refused.size() && i < MAX_WARNINGS; ++i) {
+    out << "\nWarning: can't use this move - " << refused[i] << " (ApplySequence(";
     if (quotedWhole) {
       out << sequence;
     } else {
@@ -114,63 +80,9 @@ bool Board::ApplySequence(const MoveSequence& sequence, std::ostream& out) {
     }
     out << "))";
   }
-  if (refused > MAX_WARNINGS) {
-    out << "\nWarning: " << refused - MAX_WARNINGS << " more moves can't be used";
+  if (refused.size() > MAX_WARNINGS) {
+    out << "\nWarning: " << refused.size() - MAX_WARNINGS << " more moves can't be used";
   }
-  return refused == 0;
-}
-
-bool Board::RandomMove() {
-  if (tiles.empty() || n == 0) return false;
-  // On a 1 x 1 board (or one whose blank is off the board) every letter is refused; drawing
-  // would never end.
-  if (n == 1 || blank >= tiles.size() || tiles.size() != static_cast<size_t>(n) * n) return false;
-  char letter = 'X';
-  do {
-    const int k = static_cast<int>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) * 4.0);
-    if (k < 4) letter = "UDLR"[k];
-  } while (!MoveBlank(letter));
-  return true;
-}
-
-bool Board::IsFirstRowAndColSolved() const {
-  if (tiles.empty() || tiles.size() < static_cast<size_t>(n) * n) return false;
-  for (unsigned i = 0; i < n; ++i) {
-    if (tiles[i] != static_cast<int>(i + 1)) return false;
-    if (tiles[i * n] != static_cast<int>(i * n + 1)) return false;
-  }
-  return true;
-}
-
-bool Board::TrimBoard() {
-  if (!IsFirstRowAndColSolved()) return false;
-  if (n > 1 && tiles.size() == static_cast<size_t>(n) * n) {
-    // Locals, since a store into a cell could otherwise be taken to change n or tiles.
-    const unsigned side = n;
-    int* const cell = tiles.data();
-    // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
-    // trim of every size of a large board would otherwise divide n^3 / 3 times.
-    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / side + 1;
-    const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
-    // In place: each kept cell moves to a lower index, and every cell is read before anything
-    // is written over it.
-    int* kept = cell;
-    for (unsigned row = 1; row < side; ++row) {
-      const int* const from = cell + static_cast<size_t>(row) * side;
-      for (unsigned col = 1; col < side; ++col) {
-        const unsigned v = static_cast<unsigned>(from[col]);
-        const unsigned goalRow = v - 1 < exactUpTo
-                                     ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32)
-                                     : (v - 1) / side;
-        // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
-        *kept++ = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
-      }
-    }
-    tiles.resize(static_cast<size_t>(side - 1) * (side - 1));
-    --n;
-  }
-  FindBlank();
-  return true;
 }
 
 std::vector<int> GoalTiles(unsigned n) {

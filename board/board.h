@@ -1,4 +1,4 @@
-// board.h: the puzzle position and its elementary moves.
+// board.h: the puzzle board as files and the console hold it, and the reports on it.
 #pragma once
 
 #include <ostream>
@@ -25,11 +25,12 @@ struct Coord {
 /// Compares indices only: the last cell of a row and the first of the next give 'R' or 'L'.
 char MoveLetter(int target, int blank, int n);
 
-/// One n x n position of the (n^2-1)-puzzle. Tile t is home at index t - 1, the blank (0) at
-/// index n^2 - 1. The fields are public and nothing stops a caller from breaking them; what this
-/// program makes keeps n^2 cells (a side-0 board from `new 0` keeps its one blank cell) and blank
-/// on the first cell holding 0 (0 when there is none). The values need not be a permutation:
-/// the file readers take them as they are, and the solvers refuse such boards.
+/// One n x n board of the (n^2-1)-puzzle as a plain value: what files and the console hold. Tile
+/// t is home at index t - 1, the blank (0) at index n^2 - 1. The fields are public and nothing
+/// stops a caller from breaking them; what this program makes keeps n^2 cells (a side-0 board
+/// from `new 0` keeps its one blank cell) and blank on the first cell holding 0 (0 when there is
+/// none). The values need not be a permutation: the file readers take them as they are, and the
+/// solvers refuse such boards. Moves are made on a Position (solver/position.h) made from it.
 class Board {
  public:
   std::vector<int> tiles;
@@ -58,22 +59,6 @@ class Board {
   /// Index of the first cell holding t; 0 when none does.
   unsigned FindTile(int t) const;
 
-  // Moving the blank
-  /// One move of the blank; false, with the board unchanged, when the letter is refused.
-  bool MoveBlank(char letter);
-  /// Applies every letter in order; true when all applied. Each refused letter is skipped with a
-  /// warning quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when longer);
-  /// after MAX_WARNINGS warnings one line counts the further refused letters.
-  bool ApplySequence(const MoveSequence& sequence, std::ostream& out);
-  /// One random legal move; false when the board has no legal move at all.
-  bool RandomMove();
-
-  // Reducing the board
-  /// True when the whole first row and first column hold their goal tiles.
-  bool IsFirstRowAndColSolved() const;
-  /// Cuts off a solved first row and column and renumbers the rest as an (n-1) x (n-1) puzzle.
-  bool TrimBoard();
-
   // Reports
   /// True when the position can reach the goal arrangement.
   bool IsSolvable(std::ostream& out) const;
@@ -84,6 +69,12 @@ class Board {
   /// Writes size, distance, solvability and (up to side 20) the tiles.
   void PrintBoard(std::ostream& out) const;
 };
+
+/// Writes the warnings of a text of moves whose letters `refused` could not be used: one per
+/// refused letter quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when
+/// longer), and after MAX_WARNINGS of them one line that counts the rest.
+void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
+                       const MoveSequence& refused);
 
 /// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank; for sides 0 and 1
 /// the blank alone.

@@ -10,6 +10,7 @@
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
+#include "solver/position.h"
 #include "solver/solution_optimizer.h"
 
 namespace {
@@ -154,9 +155,9 @@ void CommandLoop::RandomMoves() {
     return;
   }
   const int k = static_cast<int>(value);
-  for (int i = 0; i < k; ++i) {
-    if (!board.RandomMove()) break;
-  }
+  Position position(board);
+  position.RandomWalk(k);
+  position.CopyTo(board);
   out << k << " random moves done";
 }
 
@@ -209,7 +210,11 @@ void CommandLoop::ApplySolution() {
   out << "\n...applying solution: \n"
       << "Solution: " << lastSolution << "\n"
       << "Result: ";
-  result.ApplySequence(lastSolution, out);
+  Position position(result);
+  MoveSequence refused;
+  position.Apply(lastSolution, &refused);
+  WriteMoveWarnings(out, lastSolution, refused);
+  position.CopyTo(result);
   result.PrintBoard(out);
 }
 

@@ -5,6 +5,8 @@
 #include <deque>
 #include <map>
 
+#include "solver/position.h"
+
 namespace {
 
 constexpr char LETTERS[] = "UDLR";
@@ -36,7 +38,8 @@ MoveSequence SolveOptimal2x2(const Board& board) {
     if (current.tiles == goal) return path;
     for (const char* letter = LETTERS; *letter != '\0'; ++letter) {
       Board next = current;
-      if (next.MoveBlank(*letter) && paths.emplace(next.tiles, path + *letter).second) {
+      if (ApplyMoves(next, MoveSequence(1, *letter)) &&
+          paths.emplace(next.tiles, path + *letter).second) {
         queue.push_back(next);
       }
     }

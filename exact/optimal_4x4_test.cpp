@@ -10,6 +10,7 @@
 
 #include "board/random_draw.h"
 #include "exact/optimal_2x2.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -29,7 +30,8 @@ std::vector<std::vector<Board>> PositionsNearGoal(unsigned n, int maxDepth) {
     for (const Board& board : byDepth.back()) {
       for (const char letter : std::string("UDLR")) {
         Board next(board);
-        if (next.MoveBlank(letter) && seen.emplace(Key(next.tiles), depth).second) {
+        if (ApplyMoves(next, MoveSequence(1, letter)) &&
+            seen.emplace(Key(next.tiles), depth).second) {
           layer.push_back(next);
         }
       }

@@ -5,6 +5,7 @@
 
 #include "files/plain_board_file.h"
 #include "fuzz/fuzz_checks.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   CheckBoard(board, "after read");
   if (!read) Require(SameBoard(before, board), "a refused file changed the board");
   // Whatever was read can be moved and printed without leaving the board.
-  board.ApplySequence("UDLRRLDU", out);
+  ApplyMoves(board, "UDLRRLDU");
   board.PrintBoard(out);
   CheckBoard(board, "after moves");
   return 0;

@@ -1,6 +1,7 @@
 // parberry_solver.h: Parberry's method, one tile at a time with the blank circling it.
 #pragma once
 
+#include "solver/line_view.h"
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
@@ -11,15 +12,27 @@ namespace parberry {
 /// take or a reduction that went wrong.
 SolveResult SolveParberry(const Board& board);
 
+/// What tells the first row from the first column, once each is seen in its own frame.
+struct Line {
+  /// The frame of the line on the solver's board.
+  LineView (*view)(Solver& solver);
+  /// The name the tail's faults are reported under.
+  const char* tailName;
+  /// The tail's text for the last tile standing in the line's last cell.
+  const char* tailCorner;
+  /// How the blank reaches the line's last cell when every other tile of the line was home
+  /// from the start: through row 1 (true) or along its own row first.
+  bool throughRowOne;
+};
+/// The first row and the first column.
+extern const Line FIRST_ROW;
+extern const Line FIRST_COL;
+
 // One reduction step
-/// Places tiles 1 ... n-2 of row 0 and brings tile n-1 to a starting position of the row tail.
-void SolveFirstRow(Solver& solver);
-/// The row tail: places tiles n-1 and n together.
-void SolveFirstRow2(Solver& solver);
-/// Places column 0 from row n-1 up to row 3 and brings tile 2n+1 to a starting position of the
-/// column tail.
-void SolveFirstCol(Solver& solver);
-/// The column tail: places tiles 2n+1 and n+1 together.
-void SolveFirstCol2(Solver& solver);
+/// Places the line but its last two tiles: its next-to-last tile is brought to a starting
+/// position of the tail, below its home.
+void PlaceLine(Solver& solver, const Line& line);
+/// The tail: places the last two tiles of the line together.
+void FinishLine(Solver& solver, const Line& line);
 
 }  // namespace parberry

@@ -5,8 +5,7 @@ namespace planner {
 
 Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
-      cells(board.tiles.begin(), board.tiles.end()),
-      where(board.tiles.size()),
+      position(board),
       locked(board.tiles.size(), 0),
       homeward(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
@@ -16,24 +15,16 @@ Grid::Grid(const Board& board)
     rowOf[cell] = static_cast<int16_t>(cell / n);
     colOf[cell] = static_cast<int16_t>(cell % n);
   }
-  for (int cell = 0; cell < n * n; ++cell) where[cells[cell]] = static_cast<int16_t>(cell);
-  blank = where[0];
   for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
   // A solution of a 100 x 100 board stays under three million moves.
-  moves.reserve(static_cast<size_t>(3) * n * n * n + 64);
+  position.ReserveMoves(static_cast<size_t>(3) * n * n * n + 64);
 }
 
 void Grid::Move(int dir) {
-  const int target = Neighbour(blank, dir);
-  const int tile = cells[target];
-  cells[blank] = static_cast<int16_t>(tile);
-  where[tile] = static_cast<int16_t>(blank);
-  cells[target] = 0;
-  where[0] = static_cast<int16_t>(target);
-  blank = target;
-  moves += DIR_LETTERS[dir];
-  UpdateHomeward(target);
-  UpdateHomeward(where[tile]);
+  const int from = Blank();
+  position.Move(static_cast<Direction>(dir));
+  UpdateHomeward(Blank());
+  UpdateHomeward(from);
 }
 
 void Grid::SetUnsolved(int top, int left) {
@@ -48,7 +39,7 @@ void Grid::SetUnsolved(int top, int left) {
 }
 
 void Grid::UpdateHomeward(int cell) {
-  const int tile = cells[cell];
+  const int tile = TileAt(cell);
   if (tile == 0) {
     homeward[cell] = 0;
     return;
@@ -60,22 +51,7 @@ void Grid::UpdateHomeward(int cell) {
 }
 
 void Grid::ApplyLetters(const MoveSequence& letters) {
-  for (const char letter : letters) Move(DirOf(letter));
-}
-
-int DirOf(char letter) {
-  switch (letter) {
-    case 'U':
-      return UP;
-    case 'D':
-      return DOWN;
-    case 'L':
-      return LEFT;
-    case 'R':
-      return RIGHT;
-    default:
-      return -1;
-  }
+  for (const char letter : letters) Move(CodeOf(letter));
 }
 
 }  // namespace planner

@@ -6,29 +6,34 @@
 #include <vector>
 
 #include "board/board.h"
+#include "solver/direction.h"
+#include "solver/position.h"
 
 namespace planner {
 
-/// Directions of the blank, in the order of their letters: U, D, L, R. A direction's opposite
-/// differs in the lowest bit.
-enum Dir : int { UP = 0, DOWN = 1, LEFT = 2, RIGHT = 3 };
-/// The letter of each direction.
-inline constexpr char DIR_LETTERS[] = "UDLR";
-/// Row and column steps of each direction.
-inline constexpr int DIR_ROW[] = {-1, 1, 0, 0};
-inline constexpr int DIR_COL[] = {0, 0, -1, 1};
+/// Directions as the planner's searches hold them: the number of a Direction, 0 ... 3 in the
+/// order U, D, L, R, so that a direction's opposite differs in the lowest bit.
+inline constexpr int UP = Index(Direction::UP);
+inline constexpr int DOWN = Index(Direction::DOWN);
+inline constexpr int LEFT = Index(Direction::LEFT);
+inline constexpr int RIGHT = Index(Direction::RIGHT);
+/// Row and column steps of each direction, by its number.
+inline constexpr int DIR_ROW[] = {RowStep(Direction::UP), RowStep(Direction::DOWN),
+                                  RowStep(Direction::LEFT), RowStep(Direction::RIGHT)};
+inline constexpr int DIR_COL[] = {ColStep(Direction::UP), ColStep(Direction::DOWN),
+                                  ColStep(Direction::LEFT), ColStep(Direction::RIGHT)};
 
-/// An n x n position with an index from tile to cell kept current on every move, a mark per
-/// cell that is placed for good (or held for a moment), and every move made, as letters.
+/// The position engine with what the planner adds: a mark per cell that is placed for good (or
+/// held for a moment), and per cell the directions that take its tile homewards.
 class Grid {
  public:
   /// Takes the side and tiles of a permutation board.
   explicit Grid(const Board& board);
 
   int Side() const { return n; }
-  int Blank() const { return blank; }
-  int TileAt(int cell) const { return cells[cell]; }
-  int CellOf(int tile) const { return where[tile]; }
+  int Blank() const { return static_cast<int>(position.Blank()); }
+  int TileAt(int cell) const { return position.Cells()[cell]; }
+  int CellOf(int tile) const { return static_cast<int>(position.CellOf(tile)); }
   /// The cell where tile t belongs: t - 1.
   static int GoalOf(int tile) { return tile - 1; }
   /// The tile that belongs at the cell on an n x n board.
@@ -59,7 +64,7 @@ class Grid {
   /// home (false for the blank's cell).
   bool Homeward(int cell, int dir) const { return (homeward[cell] >> dir) & 1; }
   /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
-  bool Urgent(int cell) const { return urgent[cells[cell]] != 0; }
+  bool Urgent(int cell) const { return urgent[TileAt(cell)] != 0; }
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left).
   void SetUnsolved(int top, int left);
@@ -67,14 +72,13 @@ class Grid {
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
   /// Every move made so far.
-  const MoveSequence& Moves() const { return moves; }
+  const MoveSequence& Moves() const { return position.Moves(); }
   /// Appends letters made elsewhere (a finishing search), applying each.
   void ApplyLetters(const MoveSequence& letters);
 
  private:
   int n;
-  std::vector<int16_t> cells;
-  std::vector<int16_t> where;
+  Position position;
   std::vector<uint8_t> locked;
   // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
   std::vector<uint8_t> homeward;
@@ -84,8 +88,6 @@ class Grid {
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
   std::vector<int16_t> colOf;
-  int blank = 0;
-  MoveSequence moves;
 };
 
 /// What a walk of the blank costs the searches: STEP_COST a move, and DISPLACEMENT_PENALTY more
@@ -110,8 +112,5 @@ inline int DisplacementCost(const Grid& grid, int from, int to) {
   if (grid.Homeward(from, dir)) return 0;
   return grid.Urgent(from) ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
 }
-
-/// The direction whose letter this is, or -1.
-int DirOf(char letter);
 
 }  // namespace planner

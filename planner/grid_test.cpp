@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "board/random_draw.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -39,9 +40,9 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
   MoveSequence letters;
   for (int i = 0; i < 300; ++i) {
     const char letter = "UDLR"[std::rand() % 4];
-    if (grid.Neighbour(grid.Blank(), planner::DirOf(letter)) < 0) continue;
-    grid.Move(planner::DirOf(letter));
-    ASSERT_TRUE(board.MoveBlank(letter));
+    if (grid.Neighbour(grid.Blank(), CodeOf(letter)) < 0) continue;
+    grid.Move(CodeOf(letter));
+    ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
     letters += letter;
   }
   ExpectSameAs(grid, board);
@@ -56,5 +57,4 @@ TEST(Grid, NeighboursStopAtTheEdges) {
   EXPECT_EQ(-1, grid.Neighbour(3, planner::RIGHT));
   EXPECT_EQ(-1, grid.Neighbour(15, planner::DOWN));
   EXPECT_EQ(11, grid.Neighbour(15, planner::UP));
-  EXPECT_EQ(-1, planner::DirOf('X'));
 }

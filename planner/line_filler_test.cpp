@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "board/random_draw.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 using planner::Grid;
@@ -32,8 +33,7 @@ TEST(LineFiller, FillsTheFirstRowThenTheFirstColumn) {
     for (const int cell : column.targets) EXPECT_EQ(cell + 1, grid.TileAt(cell)) << round;
     // The moves really do that to the board.
     Board replay(board);
-    std::ostringstream warnings;
-    ASSERT_TRUE(replay.ApplySequence(grid.Moves(), warnings));
+    ASSERT_TRUE(ApplyMoves(replay, grid.Moves()));
     for (int cell = 0; cell < side * side; ++cell) ASSERT_EQ(grid.TileAt(cell), replay.tiles[cell]);
   }
 }

@@ -9,6 +9,8 @@
 
 #include "board/random_draw.h"
 #include "exact/optimal_4x4.h"
+#include "solver/position.h"
+#include "test_support/masked_text.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"
 
@@ -58,7 +60,7 @@ TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
   // walk round the block took to make it (six out, six back is the farthest).
   Board twoByTwo = GoalBoard(2);
   for (int moves = 1; moves <= 11; ++moves) {
-    ASSERT_TRUE(twoByTwo.MoveBlank("ULDR"[(moves - 1) % 4]));
+    ASSERT_TRUE(ApplyMoves(twoByTwo, MoveSequence(1, "ULDR"[(moves - 1) % 4])));
     const SolveResult result = Solve(twoByTwo);
     ASSERT_TRUE(SolvesBoard(twoByTwo, result.moves));
     EXPECT_EQ(static_cast<size_t>(moves <= 6 ? moves : 12 - moves), result.moves.size()) << moves;

@@ -10,6 +10,7 @@
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "python/adapter.h"
+#include "solver/position.h"
 #include "solver/solution_optimizer.h"
 
 namespace py = pybind11;
@@ -88,13 +89,17 @@ void Save(const Board& board, const std::string& fileName) {
 // warning rather than skipped.
 Board Apply(const Board& board, const MoveSequence& moves) {
   Board result(board);
-  std::ostringstream messages;
+  MoveSequence refused;
   bool applied;
   {
     py::gil_scoped_release release;
-    applied = result.ApplySequence(moves, messages);
+    applied = ApplyMoves(result, moves, &refused);
   }
-  if (!applied) Refuse(FirstLine(messages.str()));
+  if (!applied) {
+    std::ostringstream messages;
+    WriteMoveWarnings(messages, moves, refused);
+    Refuse(FirstLine(messages.str()));
+  }
   return result;
 }
 

@@ -178,7 +178,7 @@ MoveSequence SnakeSolver::FindMovesTo(int target) {
 }
 
 MovePiece SnakeSolver::RouteBlankTo(int target) {
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   const int start = static_cast<int>(blankIndex);
   routeMoves.clear();
   routeFound = false;
@@ -197,7 +197,7 @@ bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
   FindBlankCoord(found.rows[0], found.cols[0]);
-  return StepTo(1, static_cast<int>(board.blank), snake[1], found) &&
+  return StepTo(1, static_cast<int>(Current().Blank()), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
          MatchDetour(found, false);
 }

@@ -18,7 +18,7 @@ void Steps(std::vector<int>& path, unsigned& cursor, int delta, int count) {
 void SnakeSolver::BuildSnakePathRow() {
   const int n = Side();
   const int t = currentTile;
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   if (snake.empty() || n == 0) return;
   const int head = snake.front();
   snakePath.clear();
@@ -41,7 +41,7 @@ void SnakeSolver::BuildSnakePathRow() {
       DoMoves("RD");
       ++cCol;
       cRow = 1;
-      blankIndex = board.blank;
+      blankIndex = Current().Blank();
     }
   }
   // The staircase only climbs: a blank above the row it must reach has no route.
@@ -85,7 +85,7 @@ void SnakeSolver::BuildSnakePathRow() {
 void SnakeSolver::BuildSnakePathCol() {
   const int n = Side();
   const int t = currentTile;
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   if (snake.empty() || n == 0) return;
   const int head = snake.front();
   const int tailGoal = t - n - 1;  // (k - 1, 0), directly above the head's goal
@@ -105,7 +105,7 @@ void SnakeSolver::BuildSnakePathCol() {
       DoMoves("UR");
       --cRow;
       cCol = 1;
-      blankIndex = board.blank;
+      blankIndex = Current().Blank();
     }
   }
   // The staircase only runs left: a blank left of the column it must reach has no route.

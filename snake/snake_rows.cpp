@@ -28,7 +28,7 @@ Cell SnakeSolver::ApproachCell(char side, int blankRow, int blankCol, int& tileR
 int SnakeSolver::SingleTileCost(int targetIdx, int tileIdx, int blankIdx, char side, bool ruleA,
                                 bool ruleB) const {
   const int n = Side();
-  if (board.tiles.empty() || n < 2) return -1;
+  if (Current().Cells().empty() || n < 2) return -1;
   const int br = blankIdx / n, bc = blankIdx % n;
   int tr = tileIdx / n, tc = tileIdx % n;
   const int gr = targetIdx / n, gc = targetIdx % n;
@@ -49,7 +49,7 @@ int SnakeSolver::SingleTileCost(int targetIdx, int tileIdx, int blankIdx, char s
 
 int SnakeSolver::PairCost(int blankIdx, int meetIdx, int idxA, int idxB, bool adjust) const {
   const int n = Side();
-  if (board.tiles.empty() || n < 2) return -1;
+  if (Current().Cells().empty() || n < 2) return -1;
   const int br = blankIdx / n, bc = blankIdx % n;
   const int mr = meetIdx / n, mc = meetIdx % n;
   const int ar = idxA / n, ac = idxA % n;
@@ -88,7 +88,7 @@ bool SnakeSolver::TrySnake(int sum, int row1, int col1, int row2, int col2) {
     return true;
   }
   RollBackTrial();
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   return false;
 }
 
@@ -116,7 +116,7 @@ void SnakeSolver::SolveFirstRow() {
   if (n - 1 <= 1) return;
   while (currentTile < n - 1) {
     const int t = currentTile;
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     targetIndex = t - 1;
     firstTileIndex = static_cast<int>(FindTile(t));
     const int row1 = firstTileIndex / n, col1 = firstTileIndex % n;
@@ -152,7 +152,7 @@ void SnakeSolver::SolveFirstRow() {
     SetMark(t - 1, BLOCKED_CELL);
     ++currentTile;
     ++targetIndex;
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     // The first placement may have moved the second tile.
     firstTileIndex = static_cast<int>(FindTile(currentTile));
     PlaceRowTile(firstTileIndex / n, firstTileIndex % n, 0, currentTile - 1);
@@ -172,7 +172,7 @@ void SnakeSolver::SolveFirstCol() {
   for (int col = 0; col < n; ++col) SetMark(col, BLOCKED_CELL);
   while (k <= n - 3) {
     int t = (n - k) * n + 1;
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     targetIndex = t - 1;
     const int goalRow = t / n;
     currentTile = t;
@@ -208,7 +208,7 @@ void SnakeSolver::SolveFirstCol() {
     SetMark(goalRow * n, BLOCKED_CELL);
     ++k;
     t = (n - k) * n + 1;
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     currentTile = t;
     firstTileIndex = static_cast<int>(FindTile(t));
     PlaceColTile(firstTileIndex / n, firstTileIndex % n, goalRow - 1, 0);

@@ -13,7 +13,7 @@ SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
 
 void SnakeSolver::ResetCellGrid() {
   // Whole rows at a time: this runs on every reduction.
-  const unsigned n = std::min(board.n, MAX_SIDE);
+  const unsigned n = std::min(Current().Side(), MAX_SIDE);
   for (unsigned i = 0; i < MAX_SIDE; ++i) {
     const unsigned free = i < n ? n : 0;
     std::fill(cellGrid[i], cellGrid[i] + free, FREE_CELL);
@@ -22,8 +22,8 @@ void SnakeSolver::ResetCellGrid() {
 }
 
 int& SnakeSolver::MarkAt(int index) {
-  if (markSide != board.n) {
-    markSide = board.n;
+  if (markSide != Current().Side()) {
+    markSide = Current().Side();
     markReciprocal = (std::uint64_t{1} << 32) / markSide + 1;
   }
   // Exact for every index below n^2 on the sides the grid holds.
@@ -56,14 +56,13 @@ void SnakeSolver::RollBackTrial() {
 }
 
 void SnakeSolver::KeepTrial() {
-  DropCheckpoint();
   inTrial = false;
 }
 
 SolveResult SolveSnakes(const Board& board) {
   std::ostringstream faults;
   SnakeSolver solver(faults);
-  solver.board = board;
+  solver.Start(board);
   const ReductionSteps steps = {
       [&solver] {
         // Each reduction starts on a smaller board with every cell of it free.

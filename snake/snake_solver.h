@@ -125,7 +125,7 @@ class SnakeSolver : public Solver {
   void BuildSnakePathCol();
 
  private:
-  int Side() const { return static_cast<int>(board.n); }
+  int Side() const { return static_cast<int>(Current().Side()); }
   /// True for the index of a board cell, on a board the grid can hold.
   bool OnBoard(int index) const {
     const int n = Side();

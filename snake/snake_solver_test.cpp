@@ -22,21 +22,21 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   Load(BoardFromTiles(PAIR_IN_ROW_1));
   solver.currentTile = 1;
   EXPECT_FALSE(solver.TrySnake(14, 1, 1, 1, 2));
-  EXPECT_EQ(PAIR_IN_ROW_1, solver.board.tiles);
-  EXPECT_EQ(11u, solver.board.blank);
+  EXPECT_EQ(PAIR_IN_ROW_1, solver.Current().Cells());
+  EXPECT_EQ(11u, solver.Current().Blank());
   EXPECT_EQ(11u, solver.blankIndex);
-  EXPECT_EQ("", solver.applied);
+  EXPECT_EQ("", solver.Current().Moves());
   for (int cell = 0; cell < 16; ++cell) EXPECT_FALSE(Blocked(cell / 4, cell % 4)) << cell;
   EXPECT_TRUE(solver.TrySnake(15, 1, 1, 1, 2));
   EXPECT_TRUE(solver.IsTileAtGoal(1) && solver.IsTileAtGoal(2));
-  EXPECT_EQ(13u, OptimizeSolution(solver.applied).size());
+  EXPECT_EQ(13u, OptimizeSolution(solver.Current().Moves()).size());
 }
 
 TEST_F(SnakeSolverTest, TilesAlreadyHomeAreBlocked) {
   Load(GoalBoard(5));
   solver.SolveFirstRow();
   solver.SolveFirstCol();
-  EXPECT_EQ("", solver.applied);
+  EXPECT_EQ("", solver.Current().Moves());
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(Blocked(0, i)) << i;  // row 0, tail included
   EXPECT_TRUE(Blocked(4, 0) && Blocked(3, 0) && !Blocked(2, 0));
 }
@@ -90,6 +90,6 @@ TEST_F(SnakeSolverTest, AWalkStepThatCannotBeMadeFailsAndChangesNothing) {
   EXPECT_FALSE(solver.MoveAlongSnake());
   EXPECT_EQ("\nError in function MoveAlongSnake - can't determine next step. P1=0 P2=5", out.str());
   EXPECT_EQ((std::vector<int>{5, 6}), solver.snake);
-  EXPECT_EQ("", solver.applied);
+  EXPECT_EQ("", solver.Current().Moves());
   EXPECT_FALSE(Blocked(0, 0));
 }

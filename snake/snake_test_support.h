@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "snake/snake_solver.h"
+#include "solver/position.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
 
@@ -20,8 +21,8 @@ inline Board BoardFromTiles(std::vector<int> tiles) {
 /// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   Board board = GoalBoard(n);
-  for (unsigned r = n - 1; r > row; --r) board.MoveBlank('U');
-  for (unsigned c = n - 1; c > col; --c) board.MoveBlank('L');
+  for (unsigned r = n - 1; r > row; --r) ApplyMoves(board, MoveSequence(1, 'U'));
+  for (unsigned c = n - 1; c > col; --c) ApplyMoves(board, MoveSequence(1, 'L'));
   return board;
 }
 
@@ -30,12 +31,13 @@ class SnakeTest : public ::testing::Test {
  protected:
   /// Gives the solver the board, with no moves made yet and blankIndex on the blank.
   void Load(const Board& board) {
-    solver.board = board;
+    solver.Start(board);
     solver.ResetCellGrid();
-    solver.applied.clear();
-    solver.blankIndex = solver.board.blank;
+    solver.blankIndex = solver.Current().Blank();
   }
-  int At(int row, int col) const { return solver.board.tiles[row * solver.board.n + col]; }
+  int At(int row, int col) const {
+    return solver.Current().Cells()[row * solver.Current().Side() + col];
+  }
   bool Blocked(int row, int col) const { return solver.cellGrid[row][col] == BLOCKED_CELL; }
 
   std::ostringstream out;

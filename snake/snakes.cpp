@@ -81,7 +81,7 @@ bool SnakeSolver::PlacedTilesHome() const {
 
 bool SnakeSolver::InitSnake(int tileA, int tileB) {
   const int n = Side();
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   const int z = static_cast<int>(blankIndex);
   const int a = static_cast<int>(FindTile(tileA));
   const int b = static_cast<int>(FindTile(tileB));
@@ -116,7 +116,7 @@ bool SnakeSolver::InitSnake(int tileA, int tileB) {
 
 bool SnakeSolver::MoveAlongSnake() {
   const int n = Side();
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   int p = static_cast<int>(blankIndex);
   MoveSequence& moves = stepMoves;
   moves.clear();
@@ -155,7 +155,7 @@ bool SnakeSolver::StepAlongDetour(int cell, DetourFound& found) {
   const bool previous = found.walk != nullptr;
   if (!previous) {
     ApplyPendingSteps();
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
   }
   const int start = static_cast<int>(blankIndex);
   if (!OnBoard(start) || !OnBoard(cell)) return false;
@@ -209,11 +209,11 @@ bool SnakeSolver::MoveSnakeAlongPath() {
     const bool besideHead =
         second == head - 1 || second == head - n || second == head + 1 || second == head + n;
     if (besideHead && (snake.size() < 2 || second != snake[1])) {
-      blankIndex = board.blank;
+      blankIndex = Current().Blank();
       MoveSequence moves(1, MoveLetter(snakePath[0], static_cast<int>(blankIndex), n));
       moves += MoveLetter(snakePath[1], snakePath[0], n);
       DoMoves(moves);
-      blankIndex = board.blank;
+      blankIndex = Current().Blank();
       snakePath.erase(snakePath.begin(), snakePath.begin() + 2);
     }
   }
@@ -233,7 +233,7 @@ bool SnakeSolver::MoveSnakeAlongPath() {
       continue;
     }
     DoMoves({route});
-    if (static_cast<int>(board.blank) != cell || !MoveAlongSnake()) return false;
+    if (static_cast<int>(Current().Blank()) != cell || !MoveAlongSnake()) return false;
   }
   ApplyPendingSteps();
   return true;

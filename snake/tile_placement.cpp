@@ -9,7 +9,7 @@
 void SnakeSolver::MoveBlankStraight(int row, int col) {
   const int n = Side();
   if (n == 0) return;
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
   DoMoves({LetterRun(row < br ? 'U' : 'D', std::abs(br - row)),
            LetterRun(col < bc ? 'L' : 'R', std::abs(bc - col))});
@@ -37,7 +37,7 @@ void SnakeSolver::SolveFirstRow2() {
   const int n = Side();
   if (n < 3) return;
   currentTile = n - 1;
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
   int r, c;
   FindTileCoord(n - 1, r, c);
@@ -74,15 +74,15 @@ void SnakeSolver::SolveFirstRow2() {
   currentTile = n;
   FindTileCoord(n, r, c);
   if (c == n - 1) {
-    br = static_cast<int>(board.blank) / n;
-    bc = static_cast<int>(board.blank) % n;
+    br = static_cast<int>(Current().Blank()) / n;
+    bc = static_cast<int>(Current().Blank()) % n;
     BringBlankAbove(br, bc, r, c);
     DoMoves({"D", Repeated(UP_BB_LEFT, r - 2), "LU"});
   } else if (r == 1 && c == n - 2) {
     MoveBlankStraight(2, n - 1);
     DoMoves("UL");
   } else {
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     PlaceRowTile(r, c, 1, n - 2);
     DoMoves("L");
   }
@@ -97,7 +97,7 @@ void SnakeSolver::SolveFirstCol2() {
   const int n = Side();
   if (n < 3) return;
   currentTile = 2 * n + 1;
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
   int r, c;
   FindTileCoord(2 * n + 1, r, c);
@@ -136,16 +136,17 @@ void SnakeSolver::SolveFirstCol2() {
   currentTile = n + 1;
   FindTileCoord(n + 1, r, c);
   if (r == 1) {
-    BringBlankRight(static_cast<int>(board.blank) % n, static_cast<int>(board.blank) / n, r, c);
+    BringBlankRight(static_cast<int>(Current().Blank()) % n,
+                    static_cast<int>(Current().Blank()) / n, r, c);
     DoMoves({Repeated(LEFT_BR, c - 1), "DL"});
   } else {
-    blankIndex = board.blank;
+    blankIndex = Current().Blank();
     // Tile n+1 may already stand at (2, 1); a blank below it in column 1 would push it down on
     // its way up, so it climbs in column 2 instead.
     if (r == 2 && c == 1 && static_cast<int>(blankIndex) % n == 1 &&
         static_cast<int>(blankIndex) / n > 2) {
       DoMoves("R");
-      blankIndex = board.blank;
+      blankIndex = Current().Blank();
     }
     PlaceColTile(r, c, 2, 1);
     DoMoves("D");

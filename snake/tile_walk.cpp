@@ -25,7 +25,7 @@ void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int 
           << side;
     return;
   }
-  blankIndex = board.blank;
+  blankIndex = Current().Blank();
   const bool left = side == 'L';
   // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
   const auto pick = [left](MovePiece blankLeft, MovePiece blankRight) {

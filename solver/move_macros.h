@@ -19,26 +19,21 @@ inline constexpr char DOWN_BL[] = "DRULD";
 inline constexpr char DOWN_BR[] = "DLURD";
 inline constexpr char UPRIGHT_BR[] = "LURDRU";
 inline constexpr char UPRIGHT_BL[] = "URDRUL";
-inline constexpr char UPLEFT_BA[] = "DLURUL";
 inline constexpr char UPLEFT_BR[] = "ULDLUR";
 inline constexpr char UPLEFT_BL[] = "RULDLU";
-inline constexpr char DOWNLEFT_BA[] = "LDRDLU";
 inline constexpr char DOWNLEFT_BL[] = "RDLULD";
 inline constexpr char DOWNLEFT_BR[] = "DLULDR";
 inline constexpr char DOWNRIGHT_BR[] = "LDRURD";
 inline constexpr char DOWNRIGHT_BL[] = "DRURDL";
-inline constexpr char DOWN_BA[] = "RDDLU";
-inline constexpr char UP_BA[] = "DRUUL";
-inline constexpr char LEFT_BA[] = "LDRUL";
-inline constexpr char UP_BB_RIGHT[] = "RUULD";
 inline constexpr char UP_BB_LEFT[] = "LUURD";
-inline constexpr char LEFT_BB[] = "LURDL";
 
 // Row and column tails: they finish the last two tiles of the first row or column.
 inline constexpr char ROW_TAIL_CORNER[] = "ULDLURRDLULD";
 inline constexpr char ROW_TAIL_SWAP[] = "LULDDRRULLURRD";
 inline constexpr char ROW_TAIL_TURN[] = "URD";
-inline constexpr char COL_TAIL_CORNER[] = "RDLLDRURDLLUR";
+/// Written in the first column's own frame (LineView::FirstColumn), where it does for the column
+/// what ROW_TAIL_CORNER does for the row; on the board it reads "RDLLDRURDLLUR".
+inline constexpr char COL_TAIL_CORNER[] = "DLUULDRDLUURD";
 inline constexpr char COL_TAIL_SWAP[] = "DLDRRUULDDLUUR";
 inline constexpr char COL_TAIL_TURN[] = "LUR";
 

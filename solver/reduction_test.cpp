@@ -25,7 +25,7 @@ TEST(Reduction, IsSolvableBoardRefusesWhatNoSolverTakes) {
 TEST(Reduction, FailedTrimIsRefusedWithTheBoardAndTheFaults) {
   std::ostringstream faults;
   Solver solver(faults);
-  solver.board = GoalBoard(5);
+  solver.Start(GoalBoard(5));
   const ReductionSteps steps = {
       [&solver] { solver.DoMoves("UUUU"); },
       [&faults] { faults << "fault"; },
@@ -34,7 +34,7 @@ TEST(Reduction, FailedTrimIsRefusedWithTheBoardAndTheFaults) {
   };
   const SolveResult result = SolveByReduction(solver, steps, true, faults);
   EXPECT_EQ(Refusal::TRIM_FAILED, result.refusal);
-  EXPECT_EQ(solver.board.tiles, result.untrimmed.tiles);
+  EXPECT_EQ(solver.Current().ToBoard().tiles, result.untrimmed.tiles);
   EXPECT_EQ(5u, result.untrimmed.n);
   EXPECT_NE(5, result.untrimmed.tiles[4]);
   EXPECT_EQ("fault", result.faults);

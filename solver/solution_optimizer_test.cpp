@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "board/random_draw.h"
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 
 TEST(OptimizeSolution, RemovesOppositePairs) {
@@ -29,14 +30,13 @@ TEST(OptimizeSolution, ARandomWalkEndsWhereItEndedBefore) {
   MoveSequence moves;
   while (moves.size() < 500) {
     const char letter = "UDLR"[DrawRandom() % 4];
-    if (walk.MoveBlank(letter)) moves += letter;
+    if (ApplyMoves(walk, MoveSequence(1, letter))) moves += letter;
   }
   const MoveSequence optimized = OptimizeSolution(moves);
   EXPECT_LT(optimized.size(), moves.size());
   EXPECT_EQ(OptimizeSolution(optimized), optimized);
   Board shortened = start;
-  std::ostringstream out;
-  ASSERT_TRUE(shortened.ApplySequence(optimized, out));
+  ASSERT_TRUE(ApplyMoves(shortened, optimized));
   EXPECT_EQ(walk.tiles, shortened.tiles);
 }
 

@@ -1,5 +1,5 @@
-// solver_test.cpp: what DoMoves records, the fast moves against Board::ApplySequence, the
-// position index and the checkpoint.
+// solver_test.cpp: what DoMoves records, the fast moves against plain ones, the position index
+// and the checkpoint.
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 
 #include "board/random_draw.h"
 #include "solver/move_macros.h"
+#include "solver/reduction.h"
 #include "test_support/sample_boards.h"
 
 namespace {
@@ -22,32 +23,66 @@ MoveSequence Letters(char letter, int count) {
   return MoveSequence(static_cast<size_t>(count > 0 ? count : 0), letter);
 }
 
+// One move of the blank on a plain board, written as plainly as possible: the reference.
+bool ReferenceMove(Board& board, char letter) {
+  const int n = static_cast<int>(board.n), blank = static_cast<int>(board.blank);
+  int row = blank / n, col = blank % n;
+  switch (letter) {
+    case 'U':
+      --row;
+      break;
+    case 'D':
+      ++row;
+      break;
+    case 'L':
+      --col;
+      break;
+    case 'R':
+      ++col;
+      break;
+    default:
+      return false;
+  }
+  if (row < 0 || col < 0 || row >= n || col >= n) return false;
+  std::swap(board.tiles[blank], board.tiles[row * n + col]);
+  board.blank = static_cast<unsigned>(row * n + col);
+  return true;
+}
+
 }  // namespace
 
-TEST(Solver, DoMovesKeepsOnlyWholeTextsInApplied) {
+TEST(Solver, DoMovesSkipsARefusedLetterWithAWarning) {
   std::ostringstream out;
   Solver solver(out);
-  solver.board = GoalBoard(3);
+  solver.Start(GoalBoard(3));
   solver.DoMoves("ULUD");
   solver.DoMoves("LLR");  // the second L would leave the board
   EXPECT_EQ("\nWarning: can't use this move - L (ApplySequence(LLR))", out.str());
-  EXPECT_EQ(4u, solver.board.blank);  // L then R still moved the blank
-  EXPECT_EQ("ULUD", solver.applied);
+  EXPECT_EQ(4u, solver.Current().Blank());
+  EXPECT_EQ("ULUDLR", solver.Current().Moves());
 }
 
-TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
+TEST(Solver, MovesIndexAndRollBackAgreeWithPlainMoves) {
   // Random texts of every form, legal and not, near the edges too, against a plain board that
-  // applies each text with ApplySequence; a checkpoint is set and rolled back on the way.
-  const char* macros[] = {UP_BR, LEFT_BR, UPLEFT_BA, ROW_TAIL_SWAP, "R", "LXR"};
+  // applies each text letter by letter; a checkpoint is set and rolled back on the way.
+  const char* macros[] = {UP_BR, LEFT_BR, UPLEFT_BR, ROW_TAIL_SWAP, "R", "LXR"};
   SeedRandom(21);
   for (const unsigned n : {3u, 4u, 7u, 12u}) {
     std::ostringstream out, expectedOut;
     Solver solver(out);
-    solver.board = RandomSolvableBoard(n);
-    Board reference = solver.board;
+    Board reference = RandomSolvableBoard(n);
+    solver.Start(reference);
     MoveSequence expectedApplied;
     const auto apply = [&](const MoveSequence& text) {
-      if (reference.ApplySequence(text, expectedOut)) expectedApplied += text;
+      MoveSequence refused;
+      for (const char letter : text) {
+        if (ReferenceMove(reference, letter)) {
+          expectedApplied += letter;
+        } else {
+          refused += letter;
+        }
+      }
+      WriteMoveWarnings(expectedOut, text, refused);
     };
     Board atCheckpoint;
     MoveSequence appliedAtCheckpoint;
@@ -68,7 +103,7 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
           break;
         case 2:
           solver.DoMovesTimes(macro, count);
-          for (int i = 0; i < count; ++i) apply(macro);
+          apply(Repeat(macro, count));
           break;
         default:
           if (!checkpoint) {
@@ -84,9 +119,9 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithApplySequence) {
           checkpoint = !checkpoint;
           break;
       }
-      ASSERT_EQ(reference.tiles, solver.board.tiles) << n << " " << round;
-      ASSERT_EQ(reference.blank, solver.board.blank);
-      ASSERT_EQ(expectedApplied, solver.applied);
+      ASSERT_EQ(reference.tiles, solver.Current().Cells()) << n << " " << round;
+      ASSERT_EQ(reference.blank, solver.Current().Blank());
+      ASSERT_EQ(expectedApplied, solver.Current().Moves());
       const int t = DrawRandom() % static_cast<int>(n * n);
       ASSERT_EQ(reference.FindTile(t), solver.FindTile(t)) << t;
     }

@@ -17,58 +17,51 @@ int StaircaseSteps(int row, int col, int rowStep, int colStep, int targetRow, in
   return steps == INT_MAX ? 0 : steps;
 }
 
-void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol) {
-  const int n = static_cast<int>(solver.board.n);
-  if (n == 0) return;
-  const int blank = static_cast<int>(solver.board.blank);
+void CarryTile(const LineView& line, int row, int col, int targetRow, int targetCol) {
+  int blankRow, blankCol;
+  line.FindBlank(blankRow, blankCol);
   int r = row, c = col;
-  solver.BringBlankRight(blank % n, blank / n, r, c);
+  line.BringBlankRight(blankCol, blankRow, r, c);
   const bool leftward = c >= targetCol;
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
   const int steps = StaircaseSteps(r, c, -1, leftward ? -1 : 1, aimRow, targetCol);
   if (leftward) {
-    solver.DoMovesTimes(UPLEFT_BR, steps);
+    line.DoMovesTimes(UPLEFT_BR, steps);
   } else {
-    solver.DoMovesTimes(UPRIGHT_BR, steps);
+    line.DoMovesTimes(UPRIGHT_BR, steps);
   }
   r -= steps;
   c += leftward ? -steps : steps;
   if (r == aimRow) {
     if (c > targetCol) {
-      solver.DoMoves({Repeated(LEFT_BR, c - targetCol)});
+      line.DoMoves({Repeated(LEFT_BR, c - targetCol)});
     } else {
-      solver.DoMoves({Repeated(RIGHT_BR_LOW, targetCol - c), Repeated(UP_BR, lifted ? 1 : 0)});
+      line.DoMoves({Repeated(RIGHT_BR_LOW, targetCol - c), Repeated(UP_BR, lifted ? 1 : 0)});
     }
   } else {
-    solver.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
+    line.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
   }
 }
 
+namespace {
+
+// CarryTile in a line's frame, from and to board cells.
+void CarryTileOnBoard(const LineView& line, int row, int col, int targetRow, int targetCol) {
+  int viewRow, viewCol, viewTargetRow, viewTargetCol;
+  line.FromBoard(row, col, viewRow, viewCol);
+  line.FromBoard(targetRow, targetCol, viewTargetRow, viewTargetCol);
+  CarryTile(line, viewRow, viewCol, viewTargetRow, viewTargetCol);
+}
+
+}  // namespace
+
+void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol) {
+  if (solver.Current().Side() == 0) return;
+  CarryTileOnBoard(LineView::FirstRow(solver), row, col, targetRow, targetCol);
+}
+
 void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol) {
-  const int n = static_cast<int>(solver.board.n);
-  if (n == 0) return;
-  const int blank = static_cast<int>(solver.board.blank);
-  int r = row, c = col;
-  solver.BringBlankAbove(blank / n, blank % n, r, c);
-  const bool downward = r <= targetRow;
-  const bool shifted = !downward && targetCol == 0;
-  const int aimCol = shifted ? 1 : targetCol;
-  const int steps = StaircaseSteps(r, c, downward ? 1 : -1, -1, targetRow, aimCol);
-  if (downward) {
-    solver.DoMovesTimes(DOWNLEFT_BA, steps);
-  } else {
-    solver.DoMovesTimes(UPLEFT_BA, steps);
-  }
-  r += downward ? steps : -steps;
-  c -= steps;
-  if (c == aimCol) {
-    if (r < targetRow) {
-      solver.DoMoves({Repeated(DOWN_BA, targetRow - r)});
-    } else {
-      solver.DoMoves({Repeated(UP_BA, r - targetRow), Repeated(LEFT_BA, shifted ? 1 : 0)});
-    }
-  } else {
-    solver.DoMoves({Repeated(LEFT_BA, c - aimCol + (shifted ? 1 : 0))});
-  }
+  if (solver.Current().Side() == 0) return;
+  CarryTileOnBoard(LineView::FirstColumn(solver), row, col, targetRow, targetCol);
 }

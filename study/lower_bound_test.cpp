@@ -6,6 +6,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "solver/position.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"
 
@@ -43,7 +44,7 @@ TEST(LowerBound, NeverAboveTheDistanceOfFourByFourBoardsNearTheGoal) {
     ASSERT_LE(LowerBound(queue.front()), distance);
     for (const char letter : {'U', 'D', 'L', 'R'}) {
       Board next = queue.front();
-      if (distance < 14 && next.MoveBlank(letter) &&
+      if (distance < 14 && ApplyMoves(next, MoveSequence(1, letter)) &&
           distances.emplace(key(next), distance + 1).second) {
         queue.push_back(next);
       }

@@ -4,6 +4,8 @@
 #include <random>
 #include <utility>
 
+#include "solver/position.h"
+
 namespace {
 
 constexpr const char* KIND_NAMES[] = {"random", "near", "partly-home", "file"};
@@ -71,9 +73,10 @@ void NearKind(std::mt19937_64& engine, Board& board) {
   while ((2ull << powers) <= 4ull * n * n) ++powers;
   const std::uint64_t low = 1ull << Below(engine, powers + 1);
   const std::uint64_t moves = low + Below(engine, low);
+  Position position(board);
   char last = 'X';
   for (std::uint64_t i = 0; i < moves; ++i) {
-    const unsigned row = board.blank / n, col = board.blank % n;
+    const unsigned row = position.Blank() / n, col = position.Blank() % n;
     char choices[4];
     int count = 0;
     if (row > 0 && last != 'D') choices[count++] = 'U';
@@ -81,8 +84,9 @@ void NearKind(std::mt19937_64& engine, Board& board) {
     if (col > 0 && last != 'R') choices[count++] = 'L';
     if (col + 1 < n && last != 'L') choices[count++] = 'R';
     last = choices[Below(engine, static_cast<std::uint64_t>(count))];
-    board.MoveBlank(last);
+    position.Move(static_cast<Direction>(CodeOf(last)));
   }
+  position.CopyTo(board);
 }
 
 // Up to half the rows and half the columns home, then in the rest a prefix of its first row, a

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "board/random_draw.h"
+#include "solver/position.h"
 
 Board BoardOf(unsigned n, std::vector<int> tiles) {
   Board board;
@@ -28,7 +29,9 @@ Board RandomSolvableBoard(unsigned n) {
 
 Board NearGoalBoard(unsigned n, int moves) {
   Board board = GoalBoard(n);
-  for (int i = 0; i < moves; ++i) board.RandomMove();
+  Position position(board);
+  position.RandomWalk(moves);
+  position.CopyTo(board);
   return board;
 }
 
@@ -123,6 +126,5 @@ bool IsGoal(const Board& board) {
 
 bool SolvesBoard(const Board& board, const MoveSequence& solution) {
   Board copy(board);
-  std::ostringstream warnings;
-  return copy.ApplySequence(solution, warnings) && IsGoal(copy);
+  return ApplyMoves(copy, solution) && IsGoal(copy);
 }

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "board/board.h"
+#include "solver/position.h"
 
 int ThreeByThreeTable::Distance(const Cells3x3& cells) const {
   return distances.at(Key(cells));
@@ -34,7 +35,7 @@ const ThreeByThreeTable& ThreeByThree() {
       board.FindBlank();
       for (const char letter : {'U', 'D', 'L', 'R'}) {
         Board next = board;
-        if (!next.MoveBlank(letter)) continue;
+        if (!ApplyMoves(next, MoveSequence(1, letter))) continue;
         if (result.distances.emplace(ThreeByThreeTable::Key(next.tiles), distance + 1).second) {
           queue.push_back(next.tiles);
         }

@@ -1,0 +1,88 @@
+// line_view.cpp: the turned frames of the first row and column, and routing within a frame.
+#include "solver/line_view.h"
+
+#include <cstdlib>
+
+#include "solver/move_macros.h"
+
+namespace {
+
+// The first column's frame: the view's down is the board's right, its right the board's up.
+constexpr Orientation COLUMN_VIEW(Direction::RIGHT, Direction::UP);
+
+}  // namespace
+
+LineView LineView::FirstRow(Solver& solver) {
+  return LineView(solver, BOARD_VIEW, 0, 0, static_cast<int>(solver.Current().Side()));
+}
+
+LineView LineView::FirstColumn(Solver& solver) {
+  const int n = static_cast<int>(solver.Current().Side());
+  return LineView(solver, COLUMN_VIEW, n - 1, 0, n - 1);
+}
+
+void LineView::ToBoard(int row, int col, int& boardRow, int& boardCol) const {
+  boardRow = originRow + row * RowStep(view->down) + col * RowStep(view->right);
+  boardCol = originCol + row * ColStep(view->down) + col * ColStep(view->right);
+}
+
+void LineView::FromBoard(int boardRow, int boardCol, int& row, int& col) const {
+  // The frame's steps are unit steps at right angles: each coordinate is a projection.
+  const int rows = boardRow - originRow, cols = boardCol - originCol;
+  row = rows * RowStep(view->down) + cols * ColStep(view->down);
+  col = rows * RowStep(view->right) + cols * ColStep(view->right);
+}
+
+int LineView::TileAt(int row, int col) const {
+  int boardRow, boardCol;
+  ToBoard(row, col, boardRow, boardCol);
+  return solver->TileAt(boardRow, boardCol);
+}
+
+int LineView::HomeTile(int row, int col) const {
+  int boardRow, boardCol;
+  ToBoard(row, col, boardRow, boardCol);
+  return boardRow * static_cast<int>(solver->Current().Side()) + boardCol + 1;
+}
+
+void LineView::FindTile(int t, int& row, int& col) const {
+  int boardRow, boardCol;
+  solver->FindTileCoord(t, boardRow, boardCol);
+  FromBoard(boardRow, boardCol, row, col);
+}
+
+void LineView::FindBlank(int& row, int& col) const {
+  FromBoard(solver->Current().BlankRow(), solver->Current().BlankCol(), row, col);
+}
+
+void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
+  if (blankCol == tileCol) {
+    if (blankCol == width - 1) {
+      DoMoves({"L"});
+      --blankCol;
+    } else {
+      DoMoves({"R"});
+      ++blankCol;
+    }
+  }
+  // From the left, below a tile in row 0, the blank runs along row 1 and enters row 0 only just
+  // left of the tile.
+  const bool detour = blankCol < tileCol - 1 && blankRow != 0 && tileRow == 0;
+  const MovePiece run =
+      LetterRun(blankRow <= tileRow ? 'D' : 'U', std::abs(blankRow - tileRow) - (detour ? 1 : 0));
+  if (blankCol < tileCol) {
+    if (detour) {
+      DoMoves({run, LetterRun('R', tileCol - blankCol - 1), "UR"});
+    } else {
+      DoMoves({run, LetterRun('R', tileCol - blankCol)});
+    }
+    --tileCol;
+  } else {
+    DoMoves({run, LetterRun('L', blankCol - tileCol - 1)});
+  }
+}
+
+void LineView::ShiftTileInRow(int targetCol, int tileCol) const {
+  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
+  DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
+}

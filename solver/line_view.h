@@ -1,0 +1,61 @@
+// line_view.h: a line of the board seen in its own frame, so that one text fills rows and columns.
+#pragma once
+
+#include <initializer_list>
+
+#include "solver/solver.h"
+
+/// The solver's board seen so that the line being filled is the view's row 0, filled from
+/// column 0 to column Width() - 1, with the rest of the board below it. Rows, columns and the
+/// letters of texts given to a view are the view's own; the solver's record holds the board's.
+class LineView {
+ public:
+  /// The first row of the board, as it lies.
+  static LineView FirstRow(Solver& solver);
+  /// Column 0 below row 0, turned a quarter: view row r is board column r and view column c is
+  /// board row n-1-c, so the line is filled from the bottom up and row 0 lies beyond its end.
+  static LineView FirstColumn(Solver& solver);
+
+  /// The number of cells of the line.
+  int Width() const { return width; }
+  /// The board's row and column of a view cell.
+  void ToBoard(int row, int col, int& boardRow, int& boardCol) const;
+  /// The view's row and column of a board cell.
+  void FromBoard(int boardRow, int boardCol, int& row, int& col) const;
+  /// The tile at a view cell; -1 off the board.
+  int TileAt(int row, int col) const;
+  /// The tile whose home is the view cell.
+  int HomeTile(int row, int col) const;
+  /// True when tile t stands at its home.
+  bool IsHome(int t) const { return solver->IsTileAtGoal(t); }
+  /// The view cell of tile t.
+  void FindTile(int t, int& row, int& col) const;
+  /// The view cell of the blank.
+  void FindBlank(int& row, int& col) const;
+
+  /// Applies a text written in the view's directions.
+  void DoMoves(std::initializer_list<MovePiece> text) const { solver->DoMoves(text, *view); }
+  /// The same, count copies of a macro.
+  void DoMovesTimes(const MovePiece& macro, int count) const {
+    solver->DoMovesTimes(macro, count, *view);
+  }
+
+  // Routing the blank and a tile, in the view
+  /// Leaves the blank directly right of the tile. The blank never enters the line from the row
+  /// below it except just left of a tile there, and a blank arriving from the left pushes the
+  /// tile left.
+  void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
+  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
+  void ShiftTileInRow(int targetCol, int tileCol) const;
+
+ private:
+  LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)
+      : solver(&solver), view(&view), originRow(originRow), originCol(originCol), width(width) {}
+
+  Solver* solver;
+  const Orientation* view;
+  /// The board cell of the view's (0, 0).
+  int originRow;
+  int originCol;
+  int width;
+};

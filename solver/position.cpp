@@ -1,0 +1,385 @@
+// position.cpp: the moves of the position engine, fast for texts that stay on the board.
+#include "solver/position.h"
+
+#include <algorithm>
+
+#include "board/random_draw.h"
+
+namespace {
+
+constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
+constexpr int COL_STEP[5] = {0, 0, -1, 1, 0};
+
+// The lowest and highest value of a * x + b * y over x in [xLow, xHigh] and y in [yLow, yHigh].
+void Span(int a, int b, int xLow, int xHigh, int yLow, int yHigh, long long& low, long long& high) {
+  low = std::min(a * xLow, a * xHigh) + std::min(b * yLow, b * yHigh);
+  high = std::max(a * xLow, a * xHigh) + std::max(b * yLow, b * yHigh);
+}
+
+// The position as the moves of a text see it. Its operations work on a copy held in locals,
+// which the compiler keeps in registers: through a pointer, every store into the cells could be
+// taken to change the fields.
+struct Mover {
+  int* cells;
+  std::uint16_t* cellOf;
+  // Any value a cell holds indexes cellOf through the mask.
+  unsigned mask;
+  unsigned n;
+  unsigned blank;
+  int row;
+  int col;
+  // Where the next applied letter is written.
+  char* next;
+  // Per character of the text, as read in its view: how far it moves the blank in cells, its
+  // row and column steps on the board (far off the board for a character that is no move), and
+  // the board's letter for it.
+  const ViewTables* view;
+
+  // The blank into the neighbouring cell target.
+  void Shift(unsigned target) {
+    const int tile = cells[target];
+    cells[blank] = tile;
+    cells[target] = 0;
+    cellOf[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(blank);
+    blank = target;
+  }
+
+  // One move of the blank, row and column kept; false, with nothing changed, when the letter is
+  // refused.
+  bool Step(char letter) {
+    const unsigned char code = static_cast<unsigned char>(letter);
+    const int r = row + view->row[code];
+    const int c = col + view->col[code];
+    if (static_cast<unsigned>(r) >= n || static_cast<unsigned>(c) >= n) return false;
+    Shift(static_cast<unsigned>(r) * n + static_cast<unsigned>(c));
+    *next++ = view->letter[code];
+    row = r;
+    col = c;
+    return true;
+  }
+
+  // Applies the letters of the pieces; false at the first refused one, with the letters before
+  // it applied and written.
+  bool Run(const MovePiece* pieces, size_t count, int down, int right) {
+    Mover local = *this;
+    bool whole = true;
+    for (size_t i = 0; i < count && whole; ++i) whole = local.RunHere(pieces[i], down, right);
+    *this = local;
+    return whole;
+  }
+
+ private:
+  // down and right: the board directions of the view's steps down and right.
+  bool RunHere(const MovePiece& piece, int down, int right) {
+    if (piece.count <= 0 || piece.length == 0) return true;
+    const char* letters = piece.letters;
+    const size_t length = piece.length;
+    const long long copies = piece.count;
+    // The piece's rows and columns on the board: copy i starts i times a copy's drift further
+    // on, so when the first and the last copy stay on the board, every letter of every copy does.
+    const int rowDown = ROW_STEP[down], rowRight = ROW_STEP[right];
+    const int colDown = COL_STEP[down], colRight = COL_STEP[right];
+    long long rowLow = piece.minRow, rowHigh = piece.maxRow;
+    long long colLow = piece.minCol, colHigh = piece.maxCol;
+    if (rowDown != 1 || colRight != 1) {
+      Span(rowDown, rowRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, rowLow,
+           rowHigh);
+      Span(colDown, colRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, colLow,
+           colHigh);
+    }
+    const int driftRow = rowDown * piece.driftRow + rowRight * piece.driftCol;
+    const int driftCol = colDown * piece.driftRow + colRight * piece.driftCol;
+    const long long lastRow = (copies - 1) * driftRow;
+    const long long lastCol = (copies - 1) * driftCol;
+    const long long side = n;
+    if (!piece.lettersOnly || row + rowLow + std::min(0LL, lastRow) < 0 ||
+        row + rowHigh + std::max(0LL, lastRow) >= side ||
+        col + colLow + std::min(0LL, lastCol) < 0 ||
+        col + colHigh + std::max(0LL, lastCol) >= side) {
+      for (long long copy = 0; copy < copies; ++copy) {
+        for (size_t k = 0; k < length; ++k) {
+          if (!Step(letters[k])) return false;
+        }
+      }
+      return true;
+    }
+    switch (copies == 1 ? 0 : length) {
+      case 0:
+        // One copy: the letters straight from the text.
+        for (size_t k = 0; k < length; ++k) {
+          const unsigned char code = static_cast<unsigned char>(letters[k]);
+          Shift(blank + view->offset[code]);
+          *next++ = view->letter[code];
+        }
+        break;
+      case 1:
+        Repeat<1>(letters, copies);
+        break;
+      case 5:
+        Repeat<5>(letters, copies);
+        break;
+      case 6:
+        Repeat<6>(letters, copies);
+        break;
+      default:
+        Repeat<0>(letters, copies, length);
+        break;
+    }
+    row += static_cast<int>(copies * driftRow);
+    col += static_cast<int>(copies * driftCol);
+    return true;
+  }
+
+  // copies copies of a macro that stays on the board, by fixed offsets and without checks.
+  // LENGTH is the macro's length when known at compile time (those of the macros that most
+  // copies are made of), so that its steps and letters stay in registers; 0 otherwise.
+  template <size_t LENGTH>
+  void Repeat(const char* macro, long long copies, size_t length = LENGTH) {
+    constexpr size_t HELD = LENGTH == 0 ? 16 : LENGTH;
+    if (length > HELD) {
+      for (long long copy = 0; copy < copies; ++copy) {
+        for (size_t k = 0; k < length; ++k) {
+          const unsigned char code = static_cast<unsigned char>(macro[k]);
+          Shift(blank + view->offset[code]);
+          *next++ = view->letter[code];
+        }
+      }
+      return;
+    }
+    int step[HELD];
+    char letter[HELD];
+    for (size_t k = 0; k < length; ++k) {
+      const unsigned char code = static_cast<unsigned char>(macro[k]);
+      letter[k] = view->letter[code];
+      step[k] = view->offset[code];
+    }
+    for (long long copy = 0; copy < copies; ++copy) {
+      for (size_t k = 0; k < (LENGTH == 0 ? length : LENGTH); ++k) {
+        Shift(blank + step[k]);
+        *next++ = letter[k];
+      }
+    }
+  }
+};
+
+}  // namespace
+
+Position::Position(const Board& board) : n(board.n), cells(board.tiles) {
+  movable = n != 0 && cells.size() == static_cast<size_t>(n) * n;
+  const auto zero = std::find(cells.begin(), cells.end(), 0);
+  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
+  Reindex();
+}
+
+void Position::CopyTo(Board& board) const {
+  board.tiles = cells;
+  board.blank = blank;
+}
+
+Board Position::ToBoard() const {
+  Board board;
+  board.n = n;
+  CopyTo(board);
+  return board;
+}
+
+void Position::Reindex() {
+  size_t size = 1;
+  while (size < cells.size()) size *= 2;
+  cellOf.assign(size, 0);
+  mask = static_cast<unsigned>(size - 1);
+  // From the last cell back, so that a value held twice is indexed at its first cell.
+  for (size_t i = cells.size(); i-- > 0;) {
+    cellOf[static_cast<unsigned>(cells[i]) & mask] = static_cast<std::uint16_t>(i);
+  }
+  blankRow = n == 0 ? 0 : static_cast<int>(blank / n);
+  blankCol = n == 0 ? 0 : static_cast<int>(blank % n);
+}
+
+bool Position::Move(Direction d) {
+  const int r = blankRow + RowStep(d), c = blankCol + ColStep(d);
+  if (!movable || blank >= cells.size() || static_cast<unsigned>(r) >= n ||
+      static_cast<unsigned>(c) >= n) {
+    return false;
+  }
+  const unsigned target = static_cast<unsigned>(r) * n + static_cast<unsigned>(c);
+  const int tile = cells[target];
+  cells[blank] = tile;
+  cells[target] = 0;
+  cellOf[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(blank);
+  cellOf[0] = static_cast<std::uint16_t>(target);
+  blank = target;
+  blankRow = r;
+  blankCol = c;
+  log += LetterOf(d);
+  return true;
+}
+
+bool Position::RandomWalk(long long moves) {
+  // On a 1 x 1 board every direction is refused; drawing would never end.
+  if (!movable || n == 1) return false;
+  const size_t mark = log.size();
+  for (long long i = 0; i < moves; ++i) {
+    int k = 4;
+    do {
+      k = static_cast<int>(DrawRandom() / static_cast<double>(RANDOM_DRAW_MAX) * 4.0);
+    } while (k >= 4 || !Move(static_cast<Direction>(k)));
+    // A walk may be billions of moves long: the log keeps none of them.
+    if (log.size() - mark >= 4096) log.resize(mark);
+  }
+  log.resize(mark);
+  return true;
+}
+
+bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& view,
+                     MoveSequence* refused) {
+  size_t total = 0;
+  for (size_t i = 0; i < count; ++i) {
+    if (pieces[i].count > 0) total += pieces[i].length * static_cast<size_t>(pieces[i].count);
+  }
+  if (total == 0) return true;
+  const int down = Index(view.down), right = Index(view.right);
+  const size_t start = log.size();
+  if (movable && blank < cells.size()) {
+    // A short text is written on the stack and appended; a long one straight into the log,
+    // made longer for it first.
+    char shortText[256];
+    const bool isShort = total <= sizeof shortText;
+    if (!isShort) log.resize(start + total);
+    char* const written = isShort ? shortText : &log[start];
+    Mover mover{cells.data(), cellOf.data(),   mask, n, blank, blankRow, blankCol,
+                written,      &TablesFor(view)};
+    const bool whole = mover.Run(pieces, count, down, right);
+    blank = mover.blank;
+    blankRow = mover.row;
+    blankCol = mover.col;
+    cellOf[0] = static_cast<std::uint16_t>(blank);
+    const size_t done = static_cast<size_t>(mover.next - written);
+    if (isShort) {
+      // A few letters are cheaper one by one than through a call.
+      if (done <= 8) {
+        for (size_t i = 0; i < done; ++i) log.push_back(shortText[i]);
+      } else {
+        log.append(shortText, done);
+      }
+    } else {
+      log.resize(start + done);
+    }
+    if (whole) return true;
+    // A letter was refused: back to the start, and the text again letter by letter.
+    Undo(start, log.size());
+    log.resize(start);
+  }
+  for (size_t i = 0; i < count; ++i) {
+    for (int copy = 0; copy < pieces[i].count; ++copy) {
+      for (size_t k = 0; k < pieces[i].length; ++k) {
+        const unsigned char letter = static_cast<unsigned char>(pieces[i].letters[k]);
+        const int d = view.code[letter];
+        if ((d == 4 || !Move(static_cast<Direction>(d))) && refused != nullptr) {
+          refused->push_back(d == 4 ? static_cast<char>(letter) : DIRECTION_LETTERS[d]);
+        }
+      }
+    }
+  }
+  return false;
+}
+
+void Position::Undo(size_t first, size_t last) {
+  if (first >= last) return;
+  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
+              nullptr,      &TablesFor(BOARD_VIEW)};
+  for (size_t i = last; i-- > first;) {
+    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
+  }
+  blank = mover.blank;
+  blankRow = static_cast<int>(blank / n);
+  blankCol = static_cast<int>(blank % n);
+  cellOf[0] = static_cast<std::uint16_t>(blank);
+}
+
+const ViewTables& Position::TablesFor(const Orientation& view) {
+  // Two sets, so that a solver that turns between the board and one line's frame keeps both.
+  ViewTables* made = nullptr;
+  for (ViewTables& held : tables) {
+    if (held.made && held.down == view.down && held.right == view.right) made = &held;
+  }
+  if (made == nullptr) {
+    made = &tables[nextTables];
+    nextTables ^= 1;
+    made->made = true;
+    made->down = view.down;
+    made->right = view.right;
+    made->side = 0;
+    for (int i = 0; i < 256; ++i) {
+      const int d = view.code[i];
+      made->row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
+      made->col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
+      made->offset[i] = 0;
+      made->letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+    }
+  }
+  if (made->side != n) {
+    // Only the letters of moves have offsets; every other character is refused before one is
+    // looked up.
+    made->side = n;
+    for (const char letter : DIRECTION_LETTERS) {
+      const int d = view.code[static_cast<unsigned char>(letter)];
+      if (d < 4) {
+        made->offset[static_cast<unsigned char>(letter)] =
+            ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+      }
+    }
+  }
+  return *made;
+}
+
+void Position::RollBack(size_t mark) {
+  if (mark >= log.size()) return;
+  Undo(mark, log.size());
+  log.resize(mark);
+}
+
+bool Position::Trim() {
+  if (!movable) return false;
+  for (unsigned i = 0; i < n; ++i) {
+    if (cells[i] != static_cast<int>(i + 1)) return false;
+    if (cells[i * n] != static_cast<int>(i * n + 1)) return false;
+  }
+  if (n > 1) {
+    // Locals, since a store into a cell could otherwise be taken to change n or cells.
+    const unsigned side = n;
+    int* const cell = cells.data();
+    // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
+    // trim of every size of a large board would otherwise divide n^3 / 3 times.
+    const std::uint64_t reciprocal = (std::uint64_t{1} << 32) / side + 1;
+    const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
+    // In place: each kept cell moves to a lower index, and every cell is read before anything
+    // is written over it.
+    int* kept = cell;
+    for (unsigned row = 1; row < side; ++row) {
+      const int* const from = cell + static_cast<size_t>(row) * side;
+      for (unsigned col = 1; col < side; ++col) {
+        const unsigned v = static_cast<unsigned>(from[col]);
+        const unsigned goalRow = v - 1 < exactUpTo
+                                     ? static_cast<unsigned>(((v - 1) * reciprocal) >> 32)
+                                     : (v - 1) / side;
+        // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
+        *kept++ = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
+      }
+    }
+    cells.resize(static_cast<size_t>(side - 1) * (side - 1));
+    --n;
+  }
+  const auto zero = std::find(cells.begin(), cells.end(), 0);
+  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
+  movable = n != 0;
+  Reindex();
+  return true;
+}
+
+bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused) {
+  Position position(board);
+  const bool all = position.Apply(moves, refused);
+  position.CopyTo(board);
+  return all;
+}

@@ -1,0 +1,219 @@
+// position.h: the position engine: cells, the index of the tiles' cells, moves and their log.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "board/board.h"
+#include "solver/direction.h"
+
+/// A part of a text of moves: count copies of the first length characters at letters; nothing
+/// for count <= 0. A text of pieces is applied without being built as a string. A piece knows
+/// how far one copy takes the blank, so that copies that stay on the board are applied without a
+/// check per letter; for a macro the compiler works that out.
+struct MovePiece {
+  const char* letters = nullptr;
+  size_t length = 0;
+  int count = 0;
+  /// Whether every character is U, D, L or R; only then do the rows and columns below count.
+  bool lettersOnly = true;
+  /// The rows and columns one copy reaches, from where it starts, and where it ends.
+  int minRow = 0, maxRow = 0, minCol = 0, maxCol = 0, driftRow = 0, driftCol = 0;
+
+  /// One copy of a whole macro or text; not explicit, so that a macro stands for itself in a
+  /// list of pieces.
+  constexpr MovePiece(const char* text)
+      : MovePiece(text, std::char_traits<char>::length(text), 1) {}
+  constexpr MovePiece(const char* letters, size_t length, int count)
+      : letters(letters), length(length), count(count) {
+    for (size_t i = 0; i < length; ++i) {
+      const char letter = letters[i];
+      driftRow += (letter == 'D') - (letter == 'U');
+      driftCol += (letter == 'R') - (letter == 'L');
+      minRow = driftRow < minRow ? driftRow : minRow;
+      maxRow = driftRow > maxRow ? driftRow : maxRow;
+      minCol = driftCol < minCol ? driftCol : minCol;
+      maxCol = driftCol > maxCol ? driftCol : maxCol;
+      lettersOnly = lettersOnly && CodeOf(letter) < 4;
+    }
+  }
+
+  /// One copy of a text, not measured: it is applied with a check per letter, which for a long
+  /// text costs no more than measuring it would.
+  static MovePiece Unmeasured(const char* letters, size_t length) {
+    MovePiece piece(letters, 0, 1);
+    piece.length = length;
+    piece.lettersOnly = false;
+    return piece;
+  }
+
+  /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
+  void Append(const MovePiece& next) {
+    const auto lower = [](int a, int b) { return a < b ? a : b; };
+    const auto upper = [](int a, int b) { return a > b ? a : b; };
+    minRow = lower(minRow, driftRow + next.minRow);
+    maxRow = upper(maxRow, driftRow + next.maxRow);
+    minCol = lower(minCol, driftCol + next.minCol);
+    maxCol = upper(maxCol, driftCol + next.maxCol);
+    driftRow += next.driftRow;
+    driftCol += next.driftCol;
+    lettersOnly = lettersOnly && next.lettersOnly;
+    length += next.length;
+  }
+};
+
+/// count copies of the macro, one after the other; nothing for count <= 0.
+constexpr MovePiece Repeated(const char* macro, int count) {
+  MovePiece piece(macro);
+  piece.count = count;
+  return piece;
+}
+/// Every character once, so that a piece of one letter can point at it.
+struct Characters {
+  char of[256] = {};
+  constexpr Characters() {
+    for (int i = 0; i < 256; ++i) of[i] = static_cast<char>(i);
+  }
+};
+inline constexpr Characters CHARACTERS;
+
+/// count copies of the letter; nothing for count <= 0.
+inline MovePiece LetterRun(char letter, int count) {
+  return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
+}
+
+/// How the rows and columns of a view lie on the board: the view's steps down and right are the
+/// board's steps `down` and `right`, so that a text written for one line of the board moves
+/// another line the same way. Letters of a text given in a view are that view's directions.
+struct Orientation {
+  Direction down = Direction::DOWN;
+  Direction right = Direction::RIGHT;
+  /// The number of the board direction that each character names in the view; 4 for any
+  /// character that is no letter of a move.
+  unsigned char code[256] = {};
+
+  constexpr Orientation(Direction down, Direction right) : down(down), right(right) {
+    for (int i = 0; i < 256; ++i) code[i] = 4;
+    code[static_cast<unsigned char>('U')] = static_cast<unsigned char>(Index(Opposite(down)));
+    code[static_cast<unsigned char>('D')] = static_cast<unsigned char>(Index(down));
+    code[static_cast<unsigned char>('L')] = static_cast<unsigned char>(Index(Opposite(right)));
+    code[static_cast<unsigned char>('R')] = static_cast<unsigned char>(Index(right));
+  }
+};
+
+/// The board as it is: the view's rows and columns are the board's.
+inline constexpr Orientation BOARD_VIEW(Direction::DOWN, Direction::RIGHT);
+
+/// What the moves need per character of a text read in a view, for one side of the board.
+struct ViewTables {
+  /// Whether they were made yet, and for which view; the offsets for which side.
+  bool made = false;
+  Direction down = Direction::DOWN;
+  Direction right = Direction::RIGHT;
+  unsigned side = 0;
+  /// How far the character moves the blank, in cells; 0 for a character that is no move.
+  int offset[256] = {};
+  /// Its row and column steps on the board; far off any board for a character that is no move.
+  signed char row[256] = {};
+  signed char col[256] = {};
+  /// The board's letter for it.
+  char letter[256] = {};
+};
+
+/// One n x n position: the cells, the cell of every tile (kept current by every move), the
+/// blank's row and column, and the log of every move made, as the letters of a solution. The
+/// position is changed only by its moves and Trim, so the index never goes stale. A board whose
+/// cells do not match its side has no legal move; values that are not a permutation are moved
+/// as they are, and only their entries of the index are meaningless.
+class Position {
+ public:
+  Position() = default;
+  /// Takes the side and cells of the board; the blank is the first cell holding 0 (0 if none).
+  explicit Position(const Board& board);
+
+  // Cells and tiles
+  unsigned Side() const { return n; }
+  const std::vector<int>& Cells() const { return cells; }
+  unsigned Blank() const { return blank; }
+  int BlankRow() const { return blankRow; }
+  int BlankCol() const { return blankCol; }
+  /// The tile at (row, col); -1 for a cell off the board.
+  int TileAt(int row, int col) const {
+    const int side = static_cast<int>(n);
+    if (!movable || row < 0 || col < 0 || row >= side || col >= side) return -1;
+    return cells[static_cast<size_t>(row) * n + static_cast<size_t>(col)];
+  }
+  /// The cell of tile t, from the index: O(1). On a permutation, the only cell holding t.
+  unsigned CellOf(int t) const { return cellOf[static_cast<unsigned>(t) & mask]; }
+  /// True when tile t stands at its goal cell t - 1.
+  bool IsHome(int t) const {
+    const size_t cell = static_cast<size_t>(t) - 1;
+    return t > 0 && cell < cells.size() && cells[cell] == t;
+  }
+  /// Writes the cells and the blank into a board of the same side.
+  void CopyTo(Board& board) const;
+  /// The position as a board of its side.
+  Board ToBoard() const;
+
+  // Moving
+  /// One move of the blank, logged; false, with nothing changed, when it would leave the board.
+  bool Move(Direction d);
+  /// Applies the letters of the pieces, read in the view, and logs them as board letters. A
+  /// letter that would leave the board, or that names no move, is skipped and appended to
+  /// refused when given; false when there was one.
+  bool Apply(const MovePiece* pieces, size_t count, const Orientation& view = BOARD_VIEW,
+             MoveSequence* refused = nullptr);
+  /// Up to `moves` random moves of the blank, each direction drawn with DrawRandom until one
+  /// stays on the board; none is logged. False when the position has no legal move at all.
+  bool RandomWalk(long long moves);
+  /// The same for a text of letters.
+  bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
+    const MovePiece piece = MovePiece::Unmeasured(text.data(), text.size());
+    return Apply(&piece, 1, BOARD_VIEW, refused);
+  }
+
+  // The log
+  /// Every move made, in order.
+  const MoveSequence& Moves() const { return log; }
+  /// Hands over the log, which starts empty again.
+  MoveSequence TakeMoves() { return std::move(log); }
+  /// Makes room for that many moves in the log.
+  void ReserveMoves(size_t moves) { log.reserve(moves); }
+  /// A point in the log to roll back to.
+  size_t Mark() const { return log.size(); }
+  /// Undoes every move made since the mark, last first, and forgets them.
+  void RollBack(size_t mark);
+
+  // Reducing
+  /// Cuts off a solved first row and column and renumbers the rest as an (n-1) x (n-1) puzzle;
+  /// false, with nothing changed, when they are not solved.
+  bool Trim();
+
+ private:
+  /// Rebuilds the index of the tiles' cells and the blank's row and column.
+  void Reindex();
+  /// Applies log[first, last) backwards, as opposites; every one of them applied before.
+  void Undo(size_t first, size_t last);
+  /// The tables for the view on this side: made once per view, their offsets once per side.
+  const ViewTables& TablesFor(const Orientation& view);
+
+  unsigned n = 0;
+  std::vector<int> cells;
+  /// cellOf[t & mask] is the cell of tile t; its size is a power of two at least the cells'.
+  std::vector<std::uint16_t> cellOf = std::vector<std::uint16_t>(1, 0);
+  unsigned mask = 0;
+  bool movable = false;
+  unsigned blank = 0;
+  int blankRow = 0;
+  int blankCol = 0;
+  MoveSequence log;
+  ViewTables tables[2];
+  /// The set that the next view not held replaces.
+  int nextTables = 0;
+};
+
+/// Applies the moves to the board through a Position, skipping (and, when given, appending to
+/// refused) every letter that would leave the board; true when all applied.
+bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused = nullptr);

@@ -1,0 +1,127 @@
+// position_test.cpp: the engine's moves at the edges, its warnings, frames, roll-back and trim.
+#include "solver/position.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "test_support/sample_boards.h"
+
+TEST(Position, MovesAtTheEdgesAndForeignLetters) {
+  // The blank in each corner of a 3 x 3 board: the two letters that would leave it are refused
+  // and change nothing, the other two slide a neighbour into the blank.
+  const struct {
+    unsigned blank;
+    const char* refused;
+    const char* allowed;
+  } corners[] = {{0, "ULudlrX \n0", "DR"}, {2, "UR", "DL"}, {6, "DL", "UR"}, {8, "DR", "UL"}};
+  for (const auto& corner : corners) {
+    Board board = GoalBoard(3);
+    std::swap(board.tiles[corner.blank], board.tiles[8]);
+    board.FindBlank();
+    Position position(board);
+    for (const char* letter = corner.refused; *letter; ++letter) {
+      EXPECT_FALSE(position.Apply(MoveSequence(1, *letter))) << corner.blank << " " << *letter;
+      EXPECT_EQ(board.tiles, position.Cells());
+      EXPECT_EQ(corner.blank, position.Blank());
+    }
+    for (const char* letter = corner.allowed; *letter; ++letter) {
+      Position moved(board);
+      EXPECT_TRUE(moved.Apply(MoveSequence(1, *letter))) << corner.blank << " " << *letter;
+      EXPECT_EQ(0, moved.Cells()[moved.Blank()]);
+    }
+    EXPECT_EQ("", position.Moves());
+  }
+  Position position(GoalBoard(3));
+  ASSERT_TRUE(position.Move(Direction::UP) && position.Move(Direction::LEFT));
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 0, 5, 7, 8, 6}), position.Cells());
+  EXPECT_EQ("UL", position.Moves());
+  // Boards without cells, or with fewer than their side says, have no legal move.
+  Position empty{Board()}, mismatched(BoardOf(3, {1, 2, 0}));
+  EXPECT_FALSE(empty.Move(Direction::UP) || empty.RandomWalk(1));
+  EXPECT_FALSE(mismatched.Move(Direction::LEFT) || mismatched.Move(Direction::DOWN));
+  Position one(GoalBoard(1));
+  EXPECT_FALSE(one.RandomWalk(1));  // one cell: no move at all, and no endless draw
+}
+
+TEST(Position, RefusedLettersAreSkippedAndWarnedAbout) {
+  Board board = GoalBoard(3);
+  MoveSequence refused;
+  EXPECT_FALSE(ApplyMoves(board, "UXU", &refused));
+  EXPECT_EQ(2u, board.blank);
+  std::ostringstream out;
+  WriteMoveWarnings(out, "UXU", refused);
+  EXPECT_EQ("\nWarning: can't use this move - X (ApplySequence(UXU))", out.str());
+  EXPECT_TRUE(ApplyMoves(board, ""));
+}
+
+// A long sequence refused letter by letter: the first 20 warnings quote its first 1000 letters,
+// one line counts the rest; a sequence of 1000 letters is still quoted whole.
+TEST(Position, WarningsAreBounded) {
+  for (const size_t length : {size_t{1000}, size_t{1001}, size_t{100000}}) {
+    Board board = GoalBoard(3);
+    const MoveSequence sequence(length, 'R');  // the blank starts in the right column
+    MoveSequence refused;
+    EXPECT_FALSE(ApplyMoves(board, sequence, &refused));
+    std::ostringstream out;
+    WriteMoveWarnings(out, sequence, refused);
+    const std::string quoted = length <= 1000 ? sequence : sequence.substr(0, 1000) + "...";
+    std::string expected;
+    for (int i = 0; i < 20; ++i) {
+      expected += "\nWarning: can't use this move - R (ApplySequence(" + quoted + "))";
+    }
+    expected += "\nWarning: " + std::to_string(length - 20) + " more moves can't be used";
+    EXPECT_EQ(expected, out.str()) << length;
+  }
+}
+
+TEST(Position, AFrameTurnsTheLettersAndRollBackUndoesThem) {
+  // In a frame whose down is the board's right and whose right is the board's up, U L D R are
+  // the board's L D R U; repeated macros, single letters and runs near the edge all agree with
+  // the turned text given on the board, and a roll-back returns cells, index and log.
+  constexpr Orientation turned(Direction::RIGHT, Direction::UP);
+  const MovePiece pieces[] = {Repeated("ULDRU", 2), LetterRun('L', 3), "DR", Repeated("R", 40)};
+  const MovePiece board[] = {Repeated("LDRUL", 2), LetterRun('D', 3), "RU", Repeated("U", 40)};
+  for (const unsigned n : {3u, 5u, 12u}) {
+    const Board start = RandomSolvableBoard(n);
+    Position viewed(start), plain(start);
+    for (size_t i = 0; i < 4; ++i) {
+      const size_t mark = viewed.Mark();
+      MoveSequence viewedRefused, plainRefused;
+      viewed.Apply(&pieces[i], 1, turned, &viewedRefused);
+      plain.Apply(&board[i], 1, BOARD_VIEW, &plainRefused);
+      ASSERT_EQ(plain.Cells(), viewed.Cells()) << n << " " << i;
+      ASSERT_EQ(plain.Moves(), viewed.Moves());
+      ASSERT_EQ(plainRefused, viewedRefused);
+      const std::vector<int> after = viewed.Cells();
+      viewed.RollBack(mark);
+      plain.RollBack(mark);
+      viewed.Apply(&pieces[i], 1, turned);
+      plain.Apply(&board[i], 1);
+      ASSERT_EQ(after, viewed.Cells());
+    }
+    for (int t = 0; t < static_cast<int>(n * n); ++t) {
+      EXPECT_EQ(t, viewed.Cells()[viewed.CellOf(t)]) << t;
+    }
+    viewed.RollBack(0);
+    EXPECT_EQ(start.tiles, viewed.Cells());
+    EXPECT_EQ("", viewed.Moves());
+  }
+}
+
+TEST(Position, TrimRenumbersTheRemainingTilesOrRefuses) {
+  Position position(BoardOf(4, {1, 2, 3, 4, 5, 11, 6, 7, 9, 0, 10, 15, 13, 14, 12, 8}));
+  ASSERT_TRUE(position.Trim());
+  EXPECT_EQ(3u, position.Side());
+  // 6, 7, 8, 10, 11, 12, 14, 15 become 1 ... 8.
+  EXPECT_EQ((std::vector<int>{5, 1, 2, 0, 4, 8, 7, 6, 3}), position.Cells());
+  EXPECT_EQ(3u, position.Blank());
+  EXPECT_EQ(1, position.BlankRow());
+  EXPECT_EQ(5u, position.CellOf(8));
+  Board unsolved = GoalBoard(4);
+  std::swap(unsolved.tiles[4], unsolved.tiles[5]);
+  Position refused(unsolved);
+  EXPECT_FALSE(refused.Trim());
+  EXPECT_EQ(unsolved.tiles, refused.Cells());
+  EXPECT_FALSE(Position().Trim());
+}
