@@ -1,6 +1,7 @@
 // snake_routes.cpp: the staircase routes along which a snake's head is carried home.
-#include "snake/snake_solver.h"
+#include "snake/snake_routes.h"
 
+namespace snake {
 namespace {
 
 // Appends one step of the route's cursor.
@@ -15,39 +16,36 @@ void Steps(std::vector<int>& path, unsigned& cursor, int delta, int count) {
 
 }  // namespace
 
-void SnakeSolver::BuildSnakePathRow() {
-  const int n = Side();
-  const int t = currentTile;
-  blankIndex = Current().Blank();
-  if (snake.empty() || n == 0) return;
+bool BuildRowRoute(Solver& solver, int t, const std::vector<int>& snake,
+                   std::vector<int>& snakePath) {
+  const int n = static_cast<int>(solver.Current().Side());
+  unsigned blankIndex = solver.Current().Blank();
+  if (snake.empty() || n == 0) return true;
   const int head = snake.front();
   snakePath.clear();
   int cRow = static_cast<int>(blankIndex) / n, cCol = static_cast<int>(blankIndex) % n;
   int gRow = t / n, gCol = t % n;  // the tail's goal, (0, t)
   if (head == t - 1) {
-    snake.clear();
-    return;
+    return false;
   }
   // From the left the route comes along row 1 and turns up at column t.
   const bool fromRight = cCol >= gCol;
   if (!fromRight) ++gRow;
   if (cRow == 0 && cCol == t - 1) {
-    if (head == t) return;
+    if (head == t) return true;
     if (head == static_cast<int>(blankIndex) + n) {
       if (snake.size() > 1 && snake[1] == head + 1) {
-        snake.clear();
-        return;
+        return false;
       }
-      DoMoves("RD");
+      solver.DoMoves("RD");
       ++cCol;
       cRow = 1;
-      blankIndex = Current().Blank();
+      blankIndex = solver.Current().Blank();
     }
   }
   // The staircase only climbs: a blank above the row it must reach has no route.
   if (cRow < gRow) {
-    snake.clear();
-    return;
+    return false;
   }
   char direction = 0;
   bool straightUp = false;
@@ -80,13 +78,14 @@ void SnakeSolver::BuildSnakePathRow() {
   }
   if (!fromRight) Step(snakePath, blankIndex, -n);
   Step(snakePath, blankIndex, -1);
+  return true;
 }
 
-void SnakeSolver::BuildSnakePathCol() {
-  const int n = Side();
-  const int t = currentTile;
-  blankIndex = Current().Blank();
-  if (snake.empty() || n == 0) return;
+bool BuildColRoute(Solver& solver, int t, const std::vector<int>& snake,
+                   std::vector<int>& snakePath) {
+  const int n = static_cast<int>(solver.Current().Side());
+  unsigned blankIndex = solver.Current().Blank();
+  if (snake.empty() || n == 0) return true;
   const int head = snake.front();
   const int tailGoal = t - n - 1;  // (k - 1, 0), directly above the head's goal
   snakePath.clear();
@@ -96,22 +95,20 @@ void SnakeSolver::BuildSnakePathCol() {
   const bool fromAbove = cRow <= gRow;
   if (!fromAbove) ++gCol;
   if (cCol == 0 && cRow == t / n) {
-    if (head == tailGoal) return;
+    if (head == tailGoal) return true;
     if (head == static_cast<int>(blankIndex) + 1) {
       if (snake.size() > 1 && snake[1] == head - n) {
-        snake.clear();
-        return;
+        return false;
       }
-      DoMoves("UR");
+      solver.DoMoves("UR");
       --cRow;
       cCol = 1;
-      blankIndex = Current().Blank();
+      blankIndex = solver.Current().Blank();
     }
   }
   // The staircase only runs left: a blank left of the column it must reach has no route.
   if (cCol < gCol) {
-    snake.clear();
-    return;
+    return false;
   }
   char direction = 0;
   bool straight = false;
@@ -140,4 +137,7 @@ void SnakeSolver::BuildSnakePathCol() {
   if (!straight && cCol > gCol) Steps(snakePath, blankIndex, -1, cCol - gCol);
   if (!fromAbove) Step(snakePath, blankIndex, -1);
   Step(snakePath, blankIndex, n);
+  return true;
 }
+
+}  // namespace snake
