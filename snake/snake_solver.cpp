@@ -16,6 +16,12 @@ constexpr int SNAKE_MIN_SAVING = 2;
 
 }  // namespace
 
+// The row keeps the blank right of its tiles, the column above them; the row lets the first
+// tile of a pair lead even at up to two moves more than the second, the column only when it is
+// the cheaper.
+const Line FIRST_ROW = {&LineView::FirstRow, PlaceRowTile, 'R', true, false, 2, false};
+const Line FIRST_COL = {&LineView::FirstColumn, PlaceColTile, 'U', false, true, -1, true};
+
 bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
   solver.SetCheckpoint();
   marks.BeginTrial();
@@ -51,99 +57,58 @@ bool SnakeSolver::TrySnakeIfCheaper(const Pair& pair, int sum, int firstExcess) 
   return false;
 }
 
-void SnakeSolver::SolveFirstRow() {
+void SnakeSolver::PlaceLine(const Line& line) {
   const int n = Side();
-  if (n - 1 <= 1) return;
-  int t = 1;
-  while (t < n - 1) {
-    const int blank = static_cast<int>(solver.Current().Blank());
-    const int first = static_cast<int>(solver.FindTile(t));
-    const int row1 = first / n, col1 = first % n;
-    // With an odd side the pairs start at tile 2, so tile 1 goes alone.
-    if (t == 1 && n % 2 == 1) {
-      if (!solver.IsTileAtGoal(1)) PlaceRowTile(solver, row1, col1, 0, 0);
-      marks.Set(0, BLOCKED_CELL);
-      ++t;
-      continue;
-    }
-    // A pair already home is blocked like a placed one, or a later snake's blank would route
-    // through it.
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(t + 1)) {
-      marks.Set(t - 1, BLOCKED_CELL);
-      marks.Set(t, BLOCKED_CELL);
-      t += 2;
-      continue;
-    }
-    const Pair pair = {t, first, static_cast<int>(solver.FindTile(t + 1)), t - 1};
-
-    // The second tile's estimate starts with the blank on its goal, where the first one left it.
-    const Position& position = solver.Current();
-    const int sum =
-        SingleTileCost(position, pair.target, pair.first, blank, 'R', true, false) +
-        SingleTileCost(position, pair.target + 1, pair.second, pair.target + 1, 'R', true, false);
-    // The row lets the first tile lead even at up to two moves more than the second.
-    if (TrySnakeIfCheaper(pair, sum, 2)) {
-      t += 2;
-      continue;
-    }
-
-    PlaceRowTile(solver, row1, col1, 0, t - 1);
-    marks.Set(t - 1, BLOCKED_CELL);
-    ++t;
-    // The first placement may have moved the second tile.
-    const int second = static_cast<int>(solver.FindTile(t));
-    PlaceRowTile(solver, second / n, second % n, 0, t - 1);
-    marks.Set(t - 1, BLOCKED_CELL);
-    ++t;
-  }
-}
-
-void SnakeSolver::SolveFirstCol() {
-  const int n = Side();
-  int k = 1;  // rows counted from the bottom
-  if (n - 3 < 1) return;
+  const LineView view = line.view(solver);
+  const int width = view.Width();
+  // The last two cells are the tail's; a line of two has no pair and no single before it.
+  if (width <= 2) return;
   // Row 0 is complete, its tail included: no blank route may cross it.
-  for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
-  while (k <= n - 3) {
-    int t = (n - k) * n + 1;
+  if (line.blocksRowZero) {
+    for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
+  }
+  // Places tile t, whose cell is at, at its home, and closes the home.
+  const auto placeSingly = [&](int t, int at) {
+    line.placeTile(solver, at / n, at % n, (t - 1) / n, (t - 1) % n);
+    marks.Set(t - 1, BLOCKED_CELL);
+  };
+  for (int k = 0; k <= width - 3;) {
+    const int t = view.HomeTile(0, k);
     const int blank = static_cast<int>(solver.Current().Blank());
-    const int goalRow = t / n;
     const int first = static_cast<int>(solver.FindTile(t));
-    const int row1 = first / n, col1 = first % n;
-    // With an even side the pairs start one row up, so the bottom tile goes alone.
-    if (k == 1 && n % 2 == 0) {
-      if (!solver.IsTileAtGoal(t)) PlaceColTile(solver, row1, col1, goalRow, 0);
-      marks.Set(goalRow * n, BLOCKED_CELL);
+    // With a line of odd width the pairs start at its second cell, so the first goes alone.
+    if (k == 0 && width % 2 == 1) {
+      if (solver.IsTileAtGoal(t)) {
+        marks.Set(t - 1, BLOCKED_CELL);
+      } else {
+        placeSingly(t, first);
+      }
       ++k;
       continue;
     }
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(t - n)) {
+    const int next = view.HomeTile(0, k + 1);
+    // A pair already home is blocked like a placed one, or a later snake's blank would route
+    // through it.
+    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
-      marks.Set(t - 1 - n, BLOCKED_CELL);
+      marks.Set(next - 1, BLOCKED_CELL);
       k += 2;
       continue;
     }
-    const Pair pair = {t, first, static_cast<int>(solver.FindTile(t - n)), t - 1};
+    const Pair pair = {t, first, static_cast<int>(solver.FindTile(next)), t - 1};
 
-    // The upper tile's estimate starts with the blank right of the lower tile's goal.
+    // The second tile's estimate starts with the blank right of the first tile's home.
     const Position& position = solver.Current();
-    const int sum =
-        SingleTileCost(position, pair.target, pair.first, blank, 'U', false, true) +
-        SingleTileCost(position, pair.target - n, pair.second, pair.target + 1, 'U', false, true);
-    // The column lets the first tile lead only when it is the cheaper.
-    if (TrySnakeIfCheaper(pair, sum, -1)) {
-      k += 2;
-      continue;
+    const int sum = SingleTileCost(position, pair.target, pair.first, blank, line.side, line.ruleA,
+                                   line.ruleB) +
+                    SingleTileCost(position, next - 1, pair.second, pair.target + 1, line.side,
+                                   line.ruleA, line.ruleB);
+    if (!TrySnakeIfCheaper(pair, sum, line.firstExcess)) {
+      placeSingly(t, first);
+      // The first placement may have moved the second tile.
+      placeSingly(next, static_cast<int>(solver.FindTile(next)));
     }
-
-    PlaceColTile(solver, row1, col1, goalRow, 0);
-    marks.Set(goalRow * n, BLOCKED_CELL);
-    ++k;
-    t = (n - k) * n + 1;
-    const int second = static_cast<int>(solver.FindTile(t));
-    PlaceColTile(solver, second / n, second % n, goalRow - 1, 0);
-    marks.Set(t - 1, BLOCKED_CELL);
-    ++k;
+    k += 2;
   }
 }
 
@@ -155,10 +120,10 @@ SolveResult SolveSnakes(const Board& board, std::ostream& out) {
       [&snakes] {
         // Each reduction starts on a smaller board with every cell of it free.
         snakes.Reset();
-        snakes.SolveFirstRow();
+        snakes.PlaceLine(FIRST_ROW);
       },
       [&solver] { FinishFirstRow(solver); },
-      [&snakes] { snakes.SolveFirstCol(); },
+      [&snakes] { snakes.PlaceLine(FIRST_COL); },
       [&solver] { FinishFirstCol(solver); },
   };
   return SolveByReduction(solver, steps, true);

@@ -5,10 +5,31 @@
 
 #include "snake/marks.h"
 #include "snake/pair_carrier.h"
+#include "solver/line_view.h"
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
 namespace snake {
+
+/// What differs between the first row and the first column, each seen in its own frame.
+struct Line {
+  /// The line's frame.
+  LineView (*view)(Solver& solver);
+  /// Places one tile at a board cell of the line, the blank ending on the frame's right of it.
+  void (*placeTile)(Solver& solver, int row, int col, int targetRow, int targetCol);
+  /// The estimates' side of the blank ('R' or 'U') and their detours for a row or a column.
+  char side;
+  bool ruleA;
+  bool ruleB;
+  /// How many moves more the snake walking the first tile may be estimated than walking the
+  /// second and still be preferred.
+  int firstExcess;
+  /// Whether row 0 is closed to the blank's routes first.
+  bool blocksRowZero;
+};
+/// Row 0 and column 0 below it.
+extern const Line FIRST_ROW;
+extern const Line FIRST_COL;
 
 /// Solves a copy of the board with snakes where they pay: places the first row and column, trims,
 /// repeats down to 3 x 3 and finishes with the shortest 3 x 3 search. Writes a line break, each
@@ -27,10 +48,9 @@ class SnakeSolver {
 
   /// Every cell of the solver's board free, everything off it blocked.
   void Reset() { marks.Reset(solver.Current().Side()); }
-  /// Places tiles 1 ... n-2 of row 0, pair by pair, by snake or singly.
-  void SolveFirstRow();
-  /// Places column 0 from row n-1 up to row 3, pair by pair, by snake or singly.
-  void SolveFirstCol();
+  /// Places the line but its last two cells, pair by pair, by snake or singly: tiles 1 ... n-2
+  /// of row 0, or column 0 from row n-1 up to row 3.
+  void PlaceLine(const Line& line);
   /// Places the pair headed by tile t by snake on trial and keeps it when it worked and took at
   /// most sum - 2 moves after shortening; otherwise returns the board, the record and the marks
   /// to where they were. True when the snake was kept.

@@ -35,8 +35,8 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
 
 TEST_F(SnakeSolverTest, TilesAlreadyHomeAreBlocked) {
   Load(GoalBoard(5));
-  snakes.SolveFirstRow();
-  snakes.SolveFirstCol();
+  snakes.PlaceLine(snake::FIRST_ROW);
+  snakes.PlaceLine(snake::FIRST_COL);
   EXPECT_EQ("", solver.Current().Moves());
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(Blocked(0, i)) << i;  // row 0, tail included
   EXPECT_TRUE(Blocked(4, 0) && Blocked(3, 0) && !Blocked(2, 0));
@@ -47,7 +47,7 @@ TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   // lead through tile 2.
   Load(BoardFromTiles({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
                        19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
-  snakes.SolveFirstRow();
+  snakes.PlaceLine(snake::FIRST_ROW);
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
 }
 
