@@ -53,8 +53,8 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
   // not worth carrying home.
   if (!PlacedTilesHome(t)) return false;
-  const bool route = tileA < n ? BuildRowRoute(solver, t, snake.Cells(), snake.Path())
-                               : BuildColRoute(solver, t, snake.Cells(), snake.Path());
+  const RouteFrame& frame = tileA < n ? ROW_ROUTE : COLUMN_ROUTE;
+  const bool route = BuildRoute(solver, frame, t, snake.Cells(), snake.Path());
   // A pair that cannot be carried from where it stands drops its snake.
   if (!route) snake.SetCells({});
   const std::vector<int>& path = snake.Path();
