@@ -52,8 +52,8 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   }
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
   // not worth carrying home.
-  if (!PlacedTilesHome(t)) return false;
-  const RouteFrame& frame = tileA < n ? ROW_ROUTE : COLUMN_ROUTE;
+  const RouteFrame& frame = t < n ? ROW_ROUTE : COLUMN_ROUTE;
+  if (!PlacedTilesHome(frame, t)) return false;
   const bool route = BuildRoute(solver, frame, t, snake.Cells(), snake.Path());
   // A pair that cannot be carried from where it stands drops its snake.
   if (!route) snake.SetCells({});
@@ -63,20 +63,18 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   return snake.MoveAlongPath();
 }
 
-bool PairCarrier::PlacedTilesHome(int t) const {
+bool PairCarrier::PlacedTilesHome(const RouteFrame& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
-  if (t < n) {
-    for (int placed = 1; placed < t; ++placed) {
+  if (frame.firstRowPlaced) {
+    for (int placed = 1; placed <= n; ++placed) {
       if (!solver.IsTileAtGoal(placed)) return false;
     }
-    return true;
   }
-  // A column pair: the whole first row, and the column below the pair.
-  for (int placed = 1; placed <= n; ++placed) {
-    if (!solver.IsTileAtGoal(placed)) return false;
-  }
-  for (int placed = t + n; placed <= n * (n - 1) + 1; placed += n) {
-    if (!solver.IsTileAtGoal(placed)) return false;
+  const LineView view = frame.view(solver);
+  int homeRow, k;
+  view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
+  for (int col = 0; col < k; ++col) {
+    if (!view.IsHome(view.HomeTile(0, col))) return false;
   }
   return true;
 }

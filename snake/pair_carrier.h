@@ -4,6 +4,7 @@
 
 #include "snake/marks.h"
 #include "snake/snake.h"
+#include "snake/snake_routes.h"
 #include "solver/solver.h"
 
 namespace snake {
@@ -37,8 +38,9 @@ class PairCarrier {
   Snake& GetSnake() { return snake; }
 
  private:
-  /// True when every tile placed before the pair headed by t is still home.
-  bool PlacedTilesHome(int t) const;
+  /// True when every tile placed before the pair headed by t is still home: the cells of its
+  /// line before it and, for the column, the whole first row.
+  bool PlacedTilesHome(const RouteFrame& frame, int t) const;
 
   Solver& solver;
   Marks& marks;

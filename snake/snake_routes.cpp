@@ -3,8 +3,8 @@
 
 namespace snake {
 
-const RouteFrame ROW_ROUTE = {&LineView::FirstRow, true, false};
-const RouteFrame COLUMN_ROUTE = {&LineView::FirstColumn, false, true};
+const RouteFrame ROW_ROUTE = {&LineView::FirstRow, true, false, false};
+const RouteFrame COLUMN_ROUTE = {&LineView::FirstColumn, false, true, true};
 
 bool BuildRoute(Solver& solver, const RouteFrame& frame, int t, const std::vector<int>& snake,
                 std::vector<int>& path) {

@@ -8,7 +8,7 @@
 
 namespace snake {
 
-/// What differs between the routes of a row pair and a column pair, each seen in its line's
+/// What differs between carrying a row pair and a column pair, each seen in its line's
 /// frame.
 struct RouteFrame {
   /// The line's frame.
@@ -19,6 +19,8 @@ struct RouteFrame {
   /// otherwise it starts sideways exactly when the head is on the blank's side away from the
   /// home.
   bool upFirstFromBelow;
+  /// Whether the first row was placed before the line.
+  bool firstRowPlaced;
 };
 /// The frames of the first row and the first column.
 extern const RouteFrame ROW_ROUTE;
