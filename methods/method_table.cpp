@@ -8,7 +8,7 @@
 const std::vector<Method>& Methods() {
   static const std::vector<Method> methods = {
       {"solve", "solve current puzzle (Parberry)", parberry::SolveParberry, true},
-      {"solve2", "solve current puzzle ('Snakes')", SolveSnakes, true},
+      {"solve2", "solve current puzzle ('Snakes')", snake::SolveSnakes, true},
       {"solve3", "solve current puzzle (planned walks)", planner::SolvePlanner, false},
   };
   return methods;

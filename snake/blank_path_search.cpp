@@ -1,18 +1,16 @@
 // blank_path_search.cpp: the blank's shortest walk around blocked cells: a breadth-first search,
 // and the walks round a two-tile snake that give its answer without searching.
+#include "snake/blank_path_search.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "snake/snake_solver.h"
+namespace snake {
 
 namespace {
-
-// The search runs on positions in cellGrid, row * MAX_SIDE + col, so that no step needs a
-// division by the side.
-constexpr int STRIDE = static_cast<int>(MAX_SIDE);
 
 // The search tries the neighbours up, right, left, down; that order decides between walks of
 // equal length. Its walk is therefore, of all the shortest walks over free cells, the first in
@@ -40,7 +38,7 @@ struct Detour {
   // The cells the blank enters, from the blank's cell.
   signed char rows[LONGEST] = {};
   signed char cols[LONGEST] = {};
-  // The same cells as steps in cellGrid seen as one array of MAX_SIDE x MAX_SIDE.
+  // The same cells as steps in the marks seen as one array of MAX_SIDE x MAX_SIDE.
   short gridSteps[LONGEST] = {};
   // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
   // that enter the same cells up to k.
@@ -172,37 +170,38 @@ const DetourTable& Table() {
 
 }  // namespace
 
-MoveSequence SnakeSolver::FindMovesTo(int target) {
-  const MovePiece route = RouteBlankTo(target);
+MoveSequence BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
+  const MovePiece route = RouteBlankTo(target, snake);
   return MoveSequence(route.letters, route.length);
 }
 
-MovePiece SnakeSolver::RouteBlankTo(int target) {
-  blankIndex = Current().Blank();
-  const int start = static_cast<int>(blankIndex);
+MovePiece BlankRouter::RouteBlankTo(int target, const std::vector<int>& snake) {
+  const int start = static_cast<int>(solver.Current().Blank());
   routeMoves.clear();
   routeFound = false;
-  if (!OnBoard(start) || !OnBoard(target)) {
-    Out() << "Error in FindMovesTo - failed to reach final destination!";
+  if (!marks.OnBoard(start) || !marks.OnBoard(target)) {
+    solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
     return MovePiece(routeMoves.c_str());
   }
   DetourFound detour;
-  routeFound = FollowDetour(target, detour) || SearchRoute(target);
+  routeFound = FollowDetour(target, snake, detour) || SearchRoute(start, target);
   // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
-  SetMark(start, FREE_CELL);
+  marks.Set(start, FREE_CELL);
   return detour.walk != nullptr ? *detour.walk : MovePiece(routeMoves.data(), routeMoves.size(), 1);
 }
 
-bool SnakeSolver::FollowDetour(int target, DetourFound& found) {
+bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
+                               DetourFound& found) const {
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
-  FindBlankCoord(found.rows[0], found.cols[0]);
-  return StepTo(1, static_cast<int>(Current().Blank()), snake[1], found) &&
+  solver.FindBlankCoord(found.rows[0], found.cols[0]);
+  return StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
          MatchDetour(found, false);
 }
 
-bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
+bool BlankRouter::FollowDetourOn(int target, const std::vector<int>& snake,
+                                 DetourFound& found) const {
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
   // The snake moved into the last target: the blank stands where its tail stood, the tail where
@@ -218,7 +217,7 @@ bool SnakeSolver::FollowDetourOn(int target, DetourFound& found) {
   return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
 }
 
-bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
+bool BlankRouter::StepTo(int i, int from, int to, DetourFound& found) const {
   const int n = Side();
   const int difference = to - from;
   const int col = found.cols[i - 1];
@@ -234,19 +233,19 @@ bool SnakeSolver::StepTo(int i, int from, int to, DetourFound& found) const {
   return true;
 }
 
-bool SnakeSolver::MatchDetour(DetourFound& found, bool snakeClosed) const {
+bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
   const int n = Side();
   const int* rows = found.rows;
   const int* cols = found.cols;
   // The walks avoid the tail and the head; they must be closed to the search as well.
   if (!snakeClosed &&
-      (cellGrid[rows[1]][cols[1]] == FREE_CELL || cellGrid[rows[2]][cols[2]] == FREE_CELL)) {
+      (marks.At(rows[1], cols[1]) == FREE_CELL || marks.At(rows[2], cols[2]) == FREE_CELL)) {
     return false;
   }
   const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
   const DetourTable& table = Table();
   const std::vector<DetourCheck>& checks = table.checks[shape];
-  const int* const blank = &cellGrid[0][0] + rows[0] * static_cast<int>(MAX_SIDE) + cols[0];
+  const int* const blank = marks.Data() + rows[0] * STRIDE + cols[0];
   for (size_t i = 0; i < checks.size();) {
     const DetourCheck& check = checks[i];
     const size_t length = check.length;
@@ -259,7 +258,7 @@ bool SnakeSolver::MatchDetour(DetourFound& found, bool snakeClosed) const {
       for (; k < length; ++k) {
         const int r = rows[0] + check.rows[k], c = cols[0] + check.cols[k];
         if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
-            static_cast<unsigned>(c) >= static_cast<unsigned>(n) || cellGrid[r][c] != FREE_CELL) {
+            static_cast<unsigned>(c) >= static_cast<unsigned>(n) || marks.At(r, c) != FREE_CELL) {
           break;
         }
       }
@@ -274,12 +273,10 @@ bool SnakeSolver::MatchDetour(DetourFound& found, bool snakeClosed) const {
   return false;
 }
 
-bool SnakeSolver::SearchRoute(int target) {
+bool BlankRouter::SearchRoute(int start, int target) {
   const int n = Side();
-  const int start = static_cast<int>(blankIndex);
-  const auto mark = [this](int position) -> int& {
-    return cellGrid[position / STRIDE][position % STRIDE];
-  };
+  int* const grid = marks.Data();
+  const auto mark = [grid](int position) -> int& { return grid[position]; };
   const int from = start / n * STRIDE + start % n;
   const int to = target / n * STRIDE + target % n;
   const int lastRow = (n - 1) * STRIDE;
@@ -318,9 +315,11 @@ bool SnakeSolver::SearchRoute(int target) {
       at = *cell;
     }
   } else {
-    Out() << "Error in FindMovesTo - failed to reach final destination!";
+    solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
   }
   for (const int cell : searchQueue) mark(cell) = FREE_CELL;
   mark(from) = startMark;
   return reached;
 }
+
+}  // namespace snake

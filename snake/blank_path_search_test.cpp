@@ -11,14 +11,15 @@ class FindMovesTo : public SnakeTest {
   // Side n, the blank at (row, col), the cells given blocked.
   void Load(unsigned n, unsigned row, unsigned col, const std::vector<int>& blocked = {}) {
     SnakeTest::Load(GoalWithBlankAt(n, row, col));
-    for (const int cell : blocked) solver.cellGrid[cell / n][cell % n] = BLOCKED_CELL;
-    std::copy(&solver.cellGrid[0][0], &solver.cellGrid[0][0] + sizeof before / sizeof(int), before);
+    for (const int cell : blocked) marks.At(cell / n, cell % n) = snake::BLOCKED_CELL;
+    std::copy(marks.Data(), marks.Data() + sizeof before / sizeof(int), before);
   }
   // A search, found or not, leaves every mark as it was.
   void ExpectGridUnchanged() const {
-    EXPECT_TRUE(std::equal(before, before + sizeof before / sizeof(int), &solver.cellGrid[0][0]));
+    EXPECT_TRUE(std::equal(before, before + sizeof before / sizeof(int), marks.Data()));
   }
 
+  snake::BlankRouter& router = pairSnake.Router();
   int before[MAX_SIDE * MAX_SIDE];
 };
 
@@ -28,36 +29,36 @@ const char* UNREACHABLE = "Error in FindMovesTo - failed to reach final destinat
 
 TEST_F(FindMovesTo, TieBreakingGoesUpRightLeftDown) {
   Load(3, 0, 0);
-  EXPECT_EQ("RD", solver.FindMovesTo(4));
+  EXPECT_EQ("RD", router.FindMovesTo(4, {}));
   ExpectGridUnchanged();
   // Cells 2 and 3 differ by one but are no neighbours; 3 is first reached from 0.
   Load(3, 0, 2);
-  EXPECT_EQ("LLD", solver.FindMovesTo(3));
-  EXPECT_EQ("", solver.FindMovesTo(2));
+  EXPECT_EQ("LLD", router.FindMovesTo(3, {}));
+  EXPECT_EQ("", router.FindMovesTo(2, {}));
   EXPECT_EQ("", out.str());
   ExpectGridUnchanged();
 }
 
 TEST_F(FindMovesTo, GoesRoundBlockedCells) {
   Load(3, 0, 0, {1, 4});
-  EXPECT_EQ("DDRRUU", solver.FindMovesTo(2));
+  EXPECT_EQ("DDRRUU", router.FindMovesTo(2, {}));
   ExpectGridUnchanged();
   // Through the one gap of a wall, in the bottom row.
   Load(5, 0, 0, {2, 7, 12, 17});
-  EXPECT_EQ("RDDDDRRUUUUR", solver.FindMovesTo(4));
+  EXPECT_EQ("RDDDDRRUUUUR", router.FindMovesTo(4, {}));
   ExpectGridUnchanged();
 }
 
 TEST_F(FindMovesTo, UnreachableTargetsLeaveTheGridAsItWas) {
   Load(3, 0, 0, {1, 3});
-  EXPECT_EQ("", solver.FindMovesTo(8));
+  EXPECT_EQ("", router.FindMovesTo(8, {}));
   ExpectGridUnchanged();
   Load(3, 0, 0, {2});
-  EXPECT_EQ("", solver.FindMovesTo(2));
-  EXPECT_EQ("", solver.FindMovesTo(9));  // off the board
+  EXPECT_EQ("", router.FindMovesTo(2, {}));
+  EXPECT_EQ("", router.FindMovesTo(9, {}));  // off the board
   EXPECT_EQ(std::string(UNREACHABLE) + UNREACHABLE + UNREACHABLE, out.str());
   ExpectGridUnchanged();
-  EXPECT_EQ("RD", solver.FindMovesTo(4));
+  EXPECT_EQ("RD", router.FindMovesTo(4, {}));
 }
 
 TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {
@@ -81,22 +82,20 @@ TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {
     if (!onBoard) continue;
     Load(n, static_cast<unsigned>(blankRow), static_cast<unsigned>(blankCol));
     for (int cell = 0; cell < size * size; ++cell) {
-      if (DrawRandom() % 4 == 0) solver.cellGrid[cell / size][cell % size] = BLOCKED_CELL;
+      if (DrawRandom() % 4 == 0) marks.At(cell / size, cell % size) = snake::BLOCKED_CELL;
     }
-    solver.cellGrid[blankRow][blankCol] = FREE_CELL;
-    solver.cellGrid[rows[1]][cols[1]] = BLOCKED_CELL;
-    solver.cellGrid[rows[2]][cols[2]] = BLOCKED_CELL;
+    marks.At(blankRow, blankCol) = snake::FREE_CELL;
+    marks.At(rows[1], cols[1]) = snake::BLOCKED_CELL;
+    marks.At(rows[2], cols[2]) = snake::BLOCKED_CELL;
     const int target = rows[3] * size + cols[3];
     const std::vector<int> snake = {rows[2] * size + cols[2], rows[1] * size + cols[1]};
     int grid[MAX_SIDE * MAX_SIDE];
-    std::copy(&solver.cellGrid[0][0], &solver.cellGrid[0][0] + MAX_SIDE * MAX_SIDE, grid);
-    solver.snake = snake;
-    const MoveSequence walk = solver.FindMovesTo(target);
+    std::copy(marks.Data(), marks.Data() + MAX_SIDE * MAX_SIDE, grid);
+    const MoveSequence walk = router.FindMovesTo(target, snake);
     const std::string said = out.str();
-    std::copy(grid, grid + MAX_SIDE * MAX_SIDE, &solver.cellGrid[0][0]);
-    solver.snake.clear();
+    std::copy(grid, grid + MAX_SIDE * MAX_SIDE, marks.Data());
     out.str("");
-    ASSERT_EQ(solver.FindMovesTo(target), walk) << round;
+    ASSERT_EQ(router.FindMovesTo(target, {}), walk) << round;
     ASSERT_EQ(out.str(), said);
     out.str("");
     ++checked;

@@ -1,143 +1,76 @@
 // snake_routes.cpp: the staircase routes along which a snake's head is carried home.
-#include "snake/snake_solver.h"
+#include "snake/snake_routes.h"
 
-namespace {
+namespace snake {
 
-// Appends one step of the route's cursor.
-void Step(std::vector<int>& path, unsigned& cursor, int delta) {
-  cursor = static_cast<unsigned>(static_cast<int>(cursor) + delta);
-  path.push_back(static_cast<int>(cursor));
-}
+const RouteFrame ROW_ROUTE = {&LineView::FirstRow, true, false, false};
+const RouteFrame COLUMN_ROUTE = {&LineView::FirstColumn, false, true, true};
 
-void Steps(std::vector<int>& path, unsigned& cursor, int delta, int count) {
-  for (int i = 0; i < count; ++i) Step(path, cursor, delta);
-}
-
-}  // namespace
-
-void SnakeSolver::BuildSnakePathRow() {
-  const int n = Side();
-  const int t = currentTile;
-  blankIndex = Current().Blank();
-  if (snake.empty() || n == 0) return;
+bool BuildRoute(Solver& solver, const RouteFrame& frame, int t, const std::vector<int>& snake,
+                std::vector<int>& path) {
+  const int n = static_cast<int>(solver.Current().Side());
+  if (snake.empty() || n == 0) return true;
+  const LineView view = frame.view(solver);
+  // The board index of a view cell. The cells are compared by index, as the snake holds them;
+  // the index is linear in the view's row and column, so a cell just off the board still has
+  // the index one step beyond its neighbour.
+  const auto at = [&view, n](int row, int col) {
+    int boardRow, boardCol;
+    view.ToBoard(row, col, boardRow, boardCol);
+    return boardRow * n + boardCol;
+  };
   const int head = snake.front();
-  snakePath.clear();
-  int cRow = static_cast<int>(blankIndex) / n, cCol = static_cast<int>(blankIndex) % n;
-  int gRow = t / n, gCol = t % n;  // the tail's goal, (0, t)
-  if (head == t - 1) {
-    snake.clear();
-    return;
-  }
-  // From the left the route comes along row 1 and turns up at column t.
+  int homeRow, k;
+  view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
+  path.clear();
+  int cRow, cCol;
+  view.FindBlank(cRow, cCol);
+  int gRow = 0, gCol = k + 1;  // the tail's goal
+  if (frame.dropHeadAtHome && head == at(0, k)) return false;
+  // From the left the route comes along row 1 and turns up at the tail's goal column.
   const bool fromRight = cCol >= gCol;
   if (!fromRight) ++gRow;
-  if (cRow == 0 && cCol == t - 1) {
-    if (head == t) return;
-    if (head == static_cast<int>(blankIndex) + n) {
-      if (snake.size() > 1 && snake[1] == head + 1) {
-        snake.clear();
-        return;
-      }
-      DoMoves("RD");
-      ++cCol;
-      cRow = 1;
-      blankIndex = Current().Blank();
+  if (cRow == 0 && cCol == k) {
+    if (head == at(0, k + 1)) return true;
+    if (head == at(1, k)) {
+      if (snake.size() > 1 && snake[1] == head + at(0, 1) - at(0, 0)) return false;
+      view.DoMoves({"RD"});
+      view.FindBlank(cRow, cCol);
     }
   }
   // The staircase only climbs: a blank above the row it must reach has no route.
-  if (cRow < gRow) {
-    snake.clear();
-    return;
-  }
-  char direction = 0;
-  bool straightUp = false;
-  while (cRow != gRow) {
-    if (cCol == gCol) {
-      Steps(snakePath, blankIndex, -n, cRow - gRow);
-      straightUp = true;
-      break;
-    }
+  if (cRow < gRow) return false;
+  const auto step = [&](int dRow, int dCol) {
+    cRow += dRow;
+    cCol += dCol;
+    path.push_back(at(cRow, cCol));
+  };
+  // Diagonal steps, alternately up and sideways, while both the row and the column are to be
+  // reached.
+  int firstUp = -1;
+  bool up = false;
+  while (cRow != gRow && cCol != gCol) {
     const int sideways = cCol < gCol ? 1 : -1;
-    const char across = sideways > 0 ? 'R' : 'L';
-    if (direction == 0) {
-      direction = head == static_cast<int>(blankIndex) - sideways ? across : 'U';
+    if (firstUp < 0) {
+      firstUp =
+          frame.upFirstFromBelow ? head == at(cRow + 1, cCol) : head != at(cRow, cCol - sideways);
+      up = firstUp == 1;
     }
-    if (direction == across) {
-      Step(snakePath, blankIndex, sideways);
-      Step(snakePath, blankIndex, -n);
-      direction = 'U';
+    if (up) {
+      step(-1, 0);
+      step(0, sideways);
     } else {
-      Step(snakePath, blankIndex, -n);
-      Step(snakePath, blankIndex, sideways);
-      direction = across;
+      step(0, sideways);
+      step(-1, 0);
     }
-    cCol += sideways;
-    --cRow;
+    up = !up;
   }
-  if (!straightUp) {
-    if (cCol > gCol) Steps(snakePath, blankIndex, -1, cCol - gCol);
-    if (cCol < gCol) Steps(snakePath, blankIndex, 1, gCol - cCol);
-  }
-  if (!fromRight) Step(snakePath, blankIndex, -n);
-  Step(snakePath, blankIndex, -1);
+  // Then straight on to the goal.
+  while (cRow > gRow) step(-1, 0);
+  while (cCol != gCol) step(0, cCol < gCol ? 1 : -1);
+  if (!fromRight) step(-1, 0);
+  step(0, -1);
+  return true;
 }
 
-void SnakeSolver::BuildSnakePathCol() {
-  const int n = Side();
-  const int t = currentTile;
-  blankIndex = Current().Blank();
-  if (snake.empty() || n == 0) return;
-  const int head = snake.front();
-  const int tailGoal = t - n - 1;  // (k - 1, 0), directly above the head's goal
-  snakePath.clear();
-  int cRow = static_cast<int>(blankIndex) / n, cCol = static_cast<int>(blankIndex) % n;
-  int gRow = tailGoal / n, gCol = tailGoal % n;
-  // From below the route comes up column 1 and turns left at row k - 1.
-  const bool fromAbove = cRow <= gRow;
-  if (!fromAbove) ++gCol;
-  if (cCol == 0 && cRow == t / n) {
-    if (head == tailGoal) return;
-    if (head == static_cast<int>(blankIndex) + 1) {
-      if (snake.size() > 1 && snake[1] == head - n) {
-        snake.clear();
-        return;
-      }
-      DoMoves("UR");
-      --cRow;
-      cCol = 1;
-      blankIndex = Current().Blank();
-    }
-  }
-  // The staircase only runs left: a blank left of the column it must reach has no route.
-  if (cCol < gCol) {
-    snake.clear();
-    return;
-  }
-  char direction = 0;
-  bool straight = false;
-  while (cRow != gRow) {
-    if (cCol == gCol) {
-      if (cRow > gRow) Steps(snakePath, blankIndex, -n, cRow - gRow);
-      if (cRow < gRow) Steps(snakePath, blankIndex, n, gRow - cRow);
-      straight = true;
-      break;
-    }
-    const int vertical = cRow > gRow ? -n : n;
-    const char along = cRow > gRow ? 'U' : 'D';
-    if (direction == 0) direction = head == static_cast<int>(blankIndex) + 1 ? 'L' : along;
-    if (direction == 'L') {
-      Step(snakePath, blankIndex, -1);
-      Step(snakePath, blankIndex, vertical);
-      direction = along;
-    } else {
-      Step(snakePath, blankIndex, vertical);
-      Step(snakePath, blankIndex, -1);
-      direction = 'L';
-    }
-    --cCol;
-    cRow += cRow > gRow ? -1 : 1;
-  }
-  if (!straight && cCol > gCol) Steps(snakePath, blankIndex, -1, cCol - gCol);
-  if (!fromAbove) Step(snakePath, blankIndex, -1);
-  Step(snakePath, blankIndex, n);
-}
+}  // namespace snake

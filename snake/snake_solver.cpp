@@ -1,77 +1,135 @@
-// snake_solver.cpp: the snake solver's grid, its trials, and the method's entry.
+// snake_solver.cpp: the first row and column, pair by pair, by snake or singly, and the
+// method's entry.
 #include "snake/snake_solver.h"
 
-#include <algorithm>
 #include <sstream>
 
+#include "snake/estimates.h"
+#include "snake/line_tails.h"
 #include "solver/reduction.h"
 
-SnakeSolver::SnakeSolver(std::ostream& out) : Solver(out) {
-  // With no board yet every cell counts as off the board.
-  ResetCellGrid();
-}
+namespace snake {
+namespace {
 
-void SnakeSolver::ResetCellGrid() {
-  // Whole rows at a time: this runs on every reduction.
-  const unsigned n = std::min(Current().Side(), MAX_SIDE);
-  for (unsigned i = 0; i < MAX_SIDE; ++i) {
-    const unsigned free = i < n ? n : 0;
-    std::fill(cellGrid[i], cellGrid[i] + free, FREE_CELL);
-    std::fill(cellGrid[i] + free, cellGrid[i] + MAX_SIDE, BLOCKED_CELL);
+// The snake is tried only when its estimate stays under this share of the single placements.
+constexpr double SNAKE_ESTIMATE_LIMIT = 1.2;
+// A snake is kept only when it beats the single placements' estimate by at least this much.
+constexpr int SNAKE_MIN_SAVING = 2;
+
+}  // namespace
+
+// The row keeps the blank right of its tiles, the column above them; the row lets the first
+// tile of a pair lead even at up to two moves more than the second, the column only when it is
+// the cheaper.
+const Line FIRST_ROW = {&LineView::FirstRow, PlaceRowTile, 'R', true, false, 2, false};
+const Line FIRST_COL = {&LineView::FirstColumn, PlaceColTile, 'U', false, true, -1, true};
+
+bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
+  solver.SetCheckpoint();
+  marks.BeginTrial();
+  const bool ok = pairs.Carry(t, row1, col1, row2, col2);
+  // The moves are shortened only when their length alone does not decide.
+  const int limit = sum - SNAKE_MIN_SAVING;
+  if (ok && (static_cast<int>(solver.MovesSinceCheckpoint()) <= limit ||
+             static_cast<int>(solver.ShortenedMovesSinceCheckpoint(shortened)) <= limit)) {
+    marks.KeepTrial();
+    return true;
   }
+  solver.RollBackToCheckpoint();
+  marks.RollBackTrial();
+  return false;
 }
 
-int& SnakeSolver::MarkAt(int index) {
-  if (markSide != Current().Side()) {
-    markSide = Current().Side();
-    markReciprocal = (std::uint64_t{1} << 32) / markSide + 1;
+bool SnakeSolver::TrySnakeIfCheaper(const Pair& pair, int sum, int firstExcess) {
+  const Position& position = solver.Current();
+  const int blank = static_cast<int>(position.Blank());
+  const int meet = pair.target + 1;
+  const int firstToSecond = PairCost(position, blank, meet, pair.first, pair.second, true);
+  const int secondToFirst = PairCost(position, blank, meet, pair.second, pair.first, false);
+  const int n = static_cast<int>(position.Side());
+  const int row1 = pair.first / n, col1 = pair.first % n;
+  const int row2 = pair.second / n, col2 = pair.second % n;
+  const double limit = SNAKE_ESTIMATE_LIMIT * sum;
+  if (firstToSecond < limit && firstToSecond <= secondToFirst + firstExcess) {
+    return TrySnake(pair.tile, sum, row1, col1, row2, col2);
   }
-  // Exact for every index below n^2 on the sides the grid holds.
-  const unsigned row =
-      static_cast<unsigned>((static_cast<std::uint64_t>(index) * markReciprocal) >> 32);
-  return cellGrid[row][static_cast<unsigned>(index) - row * markSide];
-}
-
-void SnakeSolver::SetMark(int index, int mark) {
-  if (!OnBoard(index)) return;
-  int& cell = MarkAt(index);
-  if (cell == mark) return;
-  if (inTrial) Journal(index, cell);
-  cell = mark;
-}
-
-void SnakeSolver::BeginTrial() {
-  SetCheckpoint();
-  journalLength = 0;
-  inTrial = true;
-}
-
-void SnakeSolver::RollBackTrial() {
-  RollBackToCheckpoint();
-  while (journalLength > 0) {
-    const auto& undo = markJournal[--journalLength];
-    MarkAt(undo.first) = undo.second;
+  if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
+    return TrySnake(pair.tile, sum, row2, col2, row1, col1);
   }
-  inTrial = false;
+  return false;
 }
 
-void SnakeSolver::KeepTrial() {
-  inTrial = false;
+void SnakeSolver::PlaceLine(const Line& line) {
+  const int n = Side();
+  const LineView view = line.view(solver);
+  const int width = view.Width();
+  // The last two cells are the tail's; a line of two has no pair and no single before it.
+  if (width <= 2) return;
+  // Row 0 is complete, its tail included: no blank route may cross it.
+  if (line.blocksRowZero) {
+    for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
+  }
+  // Places tile t, whose cell is at, at its home, and closes the home.
+  const auto placeSingly = [&](int t, int at) {
+    line.placeTile(solver, at / n, at % n, (t - 1) / n, (t - 1) % n);
+    marks.Set(t - 1, BLOCKED_CELL);
+  };
+  for (int k = 0; k <= width - 3;) {
+    const int t = view.HomeTile(0, k);
+    const int blank = static_cast<int>(solver.Current().Blank());
+    const int first = static_cast<int>(solver.FindTile(t));
+    // With a line of odd width the pairs start at its second cell, so the first goes alone.
+    if (k == 0 && width % 2 == 1) {
+      if (solver.IsTileAtGoal(t)) {
+        marks.Set(t - 1, BLOCKED_CELL);
+      } else {
+        placeSingly(t, first);
+      }
+      ++k;
+      continue;
+    }
+    const int next = view.HomeTile(0, k + 1);
+    // A pair already home is blocked like a placed one, or a later snake's blank would route
+    // through it.
+    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
+      marks.Set(t - 1, BLOCKED_CELL);
+      marks.Set(next - 1, BLOCKED_CELL);
+      k += 2;
+      continue;
+    }
+    const Pair pair = {t, first, static_cast<int>(solver.FindTile(next)), t - 1};
+
+    // The second tile's estimate starts with the blank right of the first tile's home.
+    const Position& position = solver.Current();
+    const int sum = SingleTileCost(position, pair.target, pair.first, blank, line.side, line.ruleA,
+                                   line.ruleB) +
+                    SingleTileCost(position, next - 1, pair.second, pair.target + 1, line.side,
+                                   line.ruleA, line.ruleB);
+    if (!TrySnakeIfCheaper(pair, sum, line.firstExcess)) {
+      placeSingly(t, first);
+      // The first placement may have moved the second tile.
+      placeSingly(next, static_cast<int>(solver.FindTile(next)));
+    }
+    k += 2;
+  }
 }
 
 SolveResult SolveSnakes(const Board& board) {
   std::ostringstream faults;
-  SnakeSolver solver(faults);
+  Solver solver(faults);
   solver.Start(board);
+  SnakeSolver snakes(solver);
   const ReductionSteps steps = {
-      [&solver] {
+      [&snakes] {
         // Each reduction starts on a smaller board with every cell of it free.
-        solver.ResetCellGrid();
-        solver.SolveFirstRow();
+        snakes.Reset();
+        snakes.PlaceLine(FIRST_ROW);
       },
-      [&solver] { solver.SolveFirstRow2(); },
-      [&solver] { solver.SolveFirstCol(); },
-      [&solver] { solver.SolveFirstCol2(); },
+      [&solver] { FinishFirstRow(solver); },
+      [&snakes] { snakes.PlaceLine(FIRST_COL); },
+      [&solver] { FinishFirstCol(solver); },
   };
   return SolveByReduction(solver, steps, true, faults);
 }
+
+}  // namespace snake

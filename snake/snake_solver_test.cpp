@@ -1,5 +1,6 @@
 // snake_solver_test.cpp: the driver's output, the snake trial, and the boards that once went
 // wrong.
+#include "snake/line_tails.h"
 #include "snake/snake_test_support.h"
 
 namespace {
@@ -13,29 +14,27 @@ class SnakeSolverTest : public SnakeTest {};
 }  // namespace
 
 TEST(SnakeDriver, ReportsEachSideItTrimmedTo) {
-  const SolveResult result = SolveSnakes(GoalBoard(5));
+  const SolveResult result = snake::SolveSnakes(GoalBoard(5));
   EXPECT_TRUE(result.Solved() && result.reportsSides && result.faults.empty());
   EXPECT_EQ((std::vector<unsigned>{4, 3}), result.trimmedSides);
 }
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   Load(BoardFromTiles(PAIR_IN_ROW_1));
-  solver.currentTile = 1;
-  EXPECT_FALSE(solver.TrySnake(14, 1, 1, 1, 2));
+  EXPECT_FALSE(snakes.TrySnake(1, 14, 1, 1, 1, 2));
   EXPECT_EQ(PAIR_IN_ROW_1, solver.Current().Cells());
   EXPECT_EQ(11u, solver.Current().Blank());
-  EXPECT_EQ(11u, solver.blankIndex);
   EXPECT_EQ("", solver.Current().Moves());
   for (int cell = 0; cell < 16; ++cell) EXPECT_FALSE(Blocked(cell / 4, cell % 4)) << cell;
-  EXPECT_TRUE(solver.TrySnake(15, 1, 1, 1, 2));
+  EXPECT_TRUE(snakes.TrySnake(1, 15, 1, 1, 1, 2));
   EXPECT_TRUE(solver.IsTileAtGoal(1) && solver.IsTileAtGoal(2));
   EXPECT_EQ(13u, OptimizeSolution(solver.Current().Moves()).size());
 }
 
 TEST_F(SnakeSolverTest, TilesAlreadyHomeAreBlocked) {
   Load(GoalBoard(5));
-  solver.SolveFirstRow();
-  solver.SolveFirstCol();
+  snakes.PlaceLine(snake::FIRST_ROW);
+  snakes.PlaceLine(snake::FIRST_COL);
   EXPECT_EQ("", solver.Current().Moves());
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(Blocked(0, i)) << i;  // row 0, tail included
   EXPECT_TRUE(Blocked(4, 0) && Blocked(3, 0) && !Blocked(2, 0));
@@ -46,7 +45,7 @@ TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   // lead through tile 2.
   Load(BoardFromTiles({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
                        19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
-  solver.SolveFirstRow();
+  snakes.PlaceLine(snake::FIRST_ROW);
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
 }
 
@@ -55,7 +54,7 @@ TEST_F(SnakeSolverTest, ColumnTailWithTheBlankBelowItsUpperTile) {
   // comes round through column 2, or it would push tile 6 down.
   Load(BoardFromTiles(
       {1, 2, 3, 4, 5, 11, 7, 8, 9, 10, 12, 6, 13, 14, 15, 16, 0, 17, 18, 19, 21, 20, 22, 23, 24}));
-  solver.SolveFirstCol2();
+  snake::FinishFirstCol(solver);
   EXPECT_EQ("", out.str());
   EXPECT_TRUE(solver.IsTileAtGoal(6) && solver.IsTileAtGoal(11) && solver.IsTileAtGoal(16));
 }
@@ -70,26 +69,25 @@ TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   }
   board.FindBlank();
   Load(board);
-  solver.currentTile = 37;
-  solver.snakePath = {99};
-  EXPECT_FALSE(solver.PlaceTilesBySnake(8, 1, 6, 2));
+  pairSnake.Path() = {99};
+  EXPECT_FALSE(snakes.Pairs().Carry(37, 8, 1, 6, 2));
   EXPECT_FALSE(solver.IsTileAtGoal(73));
-  EXPECT_EQ((std::vector<int>{99}), solver.snakePath);  // before any route was built
+  EXPECT_EQ((std::vector<int>{99}), pairSnake.Path());  // before any route was built
   EXPECT_EQ("", out.str());
 }
 
 TEST_F(SnakeSolverTest, AWalkStepThatCannotBeMadeFailsAndChangesNothing) {
   Load(GoalWithBlankAt(3, 1, 2));
-  solver.snake = {4, 3};
-  solver.snakePath = {1};
-  solver.cellGrid[0][1] = BLOCKED_CELL;
-  EXPECT_FALSE(solver.MoveSnakeAlongPath());
+  pairSnake.SetCells({4, 3});
+  pairSnake.Path() = {1};
+  marks.At(0, 1) = snake::BLOCKED_CELL;
+  EXPECT_FALSE(pairSnake.MoveAlongPath());
   out.str("");
   Load(GoalWithBlankAt(4, 0, 0));
-  solver.snake = {5, 6};
-  EXPECT_FALSE(solver.MoveAlongSnake());
+  pairSnake.SetCells({5, 6});
+  EXPECT_FALSE(pairSnake.MoveAlongSnake());
   EXPECT_EQ("\nError in function MoveAlongSnake - can't determine next step. P1=0 P2=5", out.str());
-  EXPECT_EQ((std::vector<int>{5, 6}), solver.snake);
+  EXPECT_EQ((std::vector<int>{5, 6}), pairSnake.Cells());
   EXPECT_EQ("", solver.Current().Moves());
   EXPECT_FALSE(Blocked(0, 0));
 }

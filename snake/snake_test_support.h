@@ -29,17 +29,16 @@ inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
 /// A snake solver writing to a string, and the board it is given.
 class SnakeTest : public ::testing::Test {
  protected:
-  /// Gives the solver the board, with no moves made yet and blankIndex on the blank.
+  /// Gives the solver the board, with no moves made yet and every cell free.
   void Load(const Board& board) {
     solver.Start(board);
-    solver.ResetCellGrid();
-    solver.blankIndex = solver.Current().Blank();
+    snakes.Reset();
   }
-  int At(int row, int col) const {
-    return solver.Current().Cells()[row * solver.Current().Side() + col];
-  }
-  bool Blocked(int row, int col) const { return solver.cellGrid[row][col] == BLOCKED_CELL; }
+  bool Blocked(int row, int col) const { return marks.At(row, col) == snake::BLOCKED_CELL; }
 
   std::ostringstream out;
-  SnakeSolver solver{out};
+  Solver solver{out};
+  snake::SnakeSolver snakes{solver};
+  snake::Marks& marks = snakes.GetMarks();
+  snake::Snake& pairSnake = snakes.Pairs().GetSnake();
 };

@@ -1,31 +1,33 @@
 // tile_walk.cpp: walking one tile to a cell with the blank kept on its left or right.
+#include "snake/tile_walk.h"
+
 #include <cstdlib>
 
-#include "snake/snake_solver.h"
 #include "solver/move_macros.h"
 #include "solver/tile_placement.h"
 
-void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int targetCol,
-                                   char side) {
-  const int n = Side();
+namespace snake {
+
+void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, int targetCol,
+                      char side) {
+  const int n = static_cast<int>(solver.Current().Side());
   // A tile bound for the first column cannot keep the blank on its left, nor one bound for the
   // last column on its right: the blank steps through the tile to the other side.
   if (targetCol == 0 && side == 'L') {
-    DoMoves("R");
+    solver.DoMoves("R");
     --tileCol;
     side = 'R';
   }
   if (targetCol == n - 1 && side == 'R') {
-    DoMoves("L");
+    solver.DoMoves("L");
     ++tileCol;
     side = 'L';
   }
   if (side != 'L' && side != 'R') {
-    Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
-          << side;
+    solver.Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
+                 << side;
     return;
   }
-  blankIndex = Current().Blank();
   const bool left = side == 'L';
   // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
   const auto pick = [left](MovePiece blankLeft, MovePiece blankRight) {
@@ -37,13 +39,13 @@ void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int 
   const int diagonal =
       StaircaseSteps(tileRow, tileCol, down ? 1 : -1, right ? 1 : -1, targetRow, targetCol);
   if (down && right) {
-    DoMovesTimes(pick(DOWNRIGHT_BL, DOWNRIGHT_BR), diagonal);
+    solver.DoMovesTimes(pick(DOWNRIGHT_BL, DOWNRIGHT_BR), diagonal);
   } else if (down) {
-    DoMovesTimes(pick(DOWNLEFT_BL, DOWNLEFT_BR), diagonal);
+    solver.DoMovesTimes(pick(DOWNLEFT_BL, DOWNLEFT_BR), diagonal);
   } else if (right) {
-    DoMovesTimes(pick(UPRIGHT_BL, UPRIGHT_BR), diagonal);
+    solver.DoMovesTimes(pick(UPRIGHT_BL, UPRIGHT_BR), diagonal);
   } else {
-    DoMovesTimes(pick(UPLEFT_BL, UPLEFT_BR), diagonal);
+    solver.DoMovesTimes(pick(UPLEFT_BL, UPLEFT_BR), diagonal);
   }
   tileRow += down ? diagonal : -diagonal;
   tileCol += right ? diagonal : -diagonal;
@@ -53,14 +55,17 @@ void SnakeSolver::MoveTileToCoords(int tileRow, int tileCol, int targetRow, int 
     const bool high = tileRow == n - 1;
     const int steps = std::abs(tileCol - targetCol);
     if (tileCol < targetCol) {
-      DoMovesTimes(high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW),
-                   steps);
+      solver.DoMovesTimes(
+          high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW), steps);
     } else {
-      DoMovesTimes(high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR), steps);
+      solver.DoMovesTimes(high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR),
+                          steps);
     }
   } else if (tileRow < targetRow) {
-    DoMovesTimes(pick(DOWN_BL, DOWN_BR), targetRow - tileRow);
+    solver.DoMovesTimes(pick(DOWN_BL, DOWN_BR), targetRow - tileRow);
   } else {
-    DoMovesTimes(pick(UP_BL, UP_BR), tileRow - targetRow);
+    solver.DoMovesTimes(pick(UP_BL, UP_BR), tileRow - targetRow);
   }
 }
+
+}  // namespace snake

@@ -9,7 +9,8 @@
 
 SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides,
                              const std::ostringstream& faults) {
-  if (!IsSolvableBoard(solver.Current().ToBoard())) return SolveResult::Refused(Refusal::CANNOT_SOLVE);
+  if (!IsSolvableBoard(solver.Current().ToBoard()))
+    return SolveResult::Refused(Refusal::CANNOT_SOLVE);
   SolveResult result;
   result.reportsSides = reportsSides;
   // Both methods make about 2.5 n^3 moves on a random board: room for them all from the start.

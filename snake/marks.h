@@ -1,0 +1,83 @@
+// marks.h: the snake method's marks over the engine's cells: where the blank may pass.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "board/board.h"
+
+namespace snake {
+
+/// Marks of a cell between two searches.
+constexpr int FREE_CELL = -2;
+constexpr int BLOCKED_CELL = -1;
+/// The marks are laid out row by row with this stride, whatever the side, so that a search steps
+/// between neighbours without a division.
+constexpr int STRIDE = static_cast<int>(MAX_SIDE);
+
+/// One mark per cell of the working position: FREE_CELL where the blank may pass, BLOCKED_CELL
+/// for placed tiles, the snake's body and everything off the board. Changes made during a trial
+/// are journalled so that a rolled-back trial restores them.
+class Marks {
+ public:
+  Marks() { Reset(0); }
+  Marks(const Marks&) = delete;
+  Marks& operator=(const Marks&) = delete;
+
+  /// FREE_CELL inside a board of side n, BLOCKED_CELL everywhere else.
+  void Reset(unsigned n);
+  /// The side the marks were last reset for.
+  int Side() const { return static_cast<int>(side); }
+  /// True for the index of a board cell, on a board the marks can hold.
+  bool OnBoard(int index) const {
+    const int n = Side();
+    return n > 0 && n <= STRIDE && index >= 0 && index < n * n;
+  }
+  /// Sets the mark of a board cell, journalled during a trial; nothing for an index off the board.
+  void Set(int index, int mark);
+  /// Set for the board cell index, which stands at row and col.
+  void SetAt(int index, int row, int col, int mark) {
+    int& cell = grid[row][col];
+    // A mark that stays as it is needs no journal entry: undoing it would change nothing.
+    if (cell == mark) return;
+    if (inTrial) Journal(index, cell);
+    cell = mark;
+  }
+  /// The mark at (row, col), which may be off the board up to MAX_SIDE.
+  int At(int row, int col) const { return grid[row][col]; }
+  /// The mark at (row, col), to be changed without the journal.
+  int& At(int row, int col) { return grid[row][col]; }
+  /// The marks as one array of MAX_SIDE x MAX_SIDE, row * STRIDE + col.
+  const int* Data() const { return &grid[0][0]; }
+  int* Data() { return &grid[0][0]; }
+
+  // A trial
+  /// Starts a journal of the marks.
+  void BeginTrial();
+  /// Returns every mark to where the trial began.
+  void RollBackTrial();
+  /// Keeps what the trial did.
+  void KeepTrial() { inTrial = false; }
+
+ private:
+  /// The mark of a board cell; the index must be on the board.
+  int& MarkAt(int index);
+  /// Notes a cell's mark before a trial changes it.
+  void Journal(int index, int mark) {
+    if (journalLength == journal.size()) journal.resize(2 * journalLength + 64);
+    journal[journalLength++] = {index, mark};
+  }
+
+  int grid[MAX_SIDE][MAX_SIDE];
+  unsigned side = 0;
+  /// index / side is (index * reciprocal) >> 32 for every cell, without a division.
+  std::uint64_t reciprocal = 0;
+  bool inTrial = false;
+  /// The cells' marks before the trial changed them, the first journalLength entries.
+  std::vector<std::pair<int, int>> journal;
+  size_t journalLength = 0;
+};
+
+}  // namespace snake

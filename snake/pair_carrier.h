@@ -1,0 +1,50 @@
+// pair_carrier.h: carrying a pair of tiles home together: walking one beside the other, forming
+// the snake and driving it along its staircase route.
+#pragma once
+
+#include "snake/marks.h"
+#include "snake/snake.h"
+#include "snake/snake_routes.h"
+#include "solver/solver.h"
+
+namespace snake {
+
+/// A cell as a signed row and column.
+struct Cell {
+  int row = 0;
+  int col = 0;
+};
+
+inline bool operator==(Cell a, Cell b) {
+  return a.row == b.row && a.col == b.col;
+}
+
+/// The neighbour of (row2, col2) on the side that faces (row1, col1): the two diagonals through
+/// (row2, col2) cut the board into four quarters, and the neighbour in the quarter of
+/// (row1, col1) is the one returned.
+Cell GetCellNextTo(int row2, int col2, int row1, int col1);
+
+/// Places the pair headed by tile t, of the first row (t < n) or the first column, by snake.
+class PairCarrier {
+ public:
+  PairCarrier(Solver& solver, Marks& marks) : solver(solver), marks(marks), snake(solver, marks) {}
+  PairCarrier(const PairCarrier&) = delete;
+  PairCarrier& operator=(const PairCarrier&) = delete;
+
+  /// Walks the tile at (row1, col1) beside the one at (row2, col2), forms the snake headed by
+  /// tile t and carries it home; false when the placement was called off or went wrong.
+  bool Carry(int t, int row1, int col1, int row2, int col2);
+  /// The snake it carries.
+  Snake& GetSnake() { return snake; }
+
+ private:
+  /// True when every tile placed before the pair headed by t is still home: the cells of its
+  /// line before it and, for the column, the whole first row.
+  bool PlacedTilesHome(const RouteFrame& frame, int t) const;
+
+  Solver& solver;
+  Marks& marks;
+  Snake snake;
+};
+
+}  // namespace snake

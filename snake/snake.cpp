@@ -1,0 +1,178 @@
+// cells.cpp: forming a two-tile cells and carrying it along its route, a step at a time.
+#include "snake/snake.h"
+
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace snake {
+
+bool Snake::Form(int tileA, int tileB) {
+  const int n = Side();
+  const int z = static_cast<int>(solver.Current().Blank());
+  const int a = static_cast<int>(solver.FindTile(tileA));
+  const int b = static_cast<int>(solver.FindTile(tileB));
+  cells.clear();
+  // A already leads: it is B's left neighbour in a row pair or its lower one in a column pair.
+  if (tileA == tileB - 1 || tileA == tileB + n) {
+    cells = {a, b};
+    return true;
+  }
+  // Otherwise B becomes the head, and the blank steps round to its side.
+  const char toA = MoveLetter(a, z, n);
+  const char toB = MoveLetter(b, a, n);
+  if (toA == 'R' || toA == 'L') {
+    if (toB == 'U' || toB == 'D') {
+      solver.DoMoves(std::string(1, toB));
+      cells = {b, a};
+      return true;
+    }
+    if (toB == toA) {
+      // The blank passes through A and B, so each moves one cell back towards it.
+      solver.DoMoves(std::string(2, toA));
+      const int back = toA == 'R' ? -1 : 1;
+      cells = {b + back, a + back};
+      return true;
+    }
+    solver.Out() << "\n\nError in function InitSnake: unexpected tile2 position.";
+    return false;
+  }
+  solver.Out() << "\n\nError in function InitSnake: unexpected zero position.";
+  return false;
+}
+
+bool Snake::MoveAlongSnake() {
+  const int n = Side();
+  const int blank = static_cast<int>(solver.Current().Blank());
+  int p = blank;
+  MoveSequence& moves = stepMoves;
+  moves.clear();
+  // Every letter is worked out before the cells or the grid change, so a blank that is not next
+  // to the head leaves both as they were.
+  for (const int cell : cells) {
+    const char letter = MoveLetter(cell, p, n);
+    if (letter == 'X') {
+      solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1=" << p
+                   << " P2=" << cell;
+      return false;
+    }
+    moves += letter;
+    p = cell;
+  }
+  const int newBlank = AdvanceSnake(blank);
+  solver.DoMoves(moves);
+  marks.Set(newBlank, FREE_CELL);
+  return true;
+}
+
+int Snake::AdvanceSnake(int from) {
+  int p = from;
+  for (int& cell : cells) {
+    marks.Set(p, BLOCKED_CELL);
+    std::swap(cell, p);
+  }
+  pendingBlank = p;
+  return p;
+}
+
+bool Snake::StepAlongDetour(int cell, DetourFound& found) {
+  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
+  // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
+  // letters can make refused, so nothing that could be seen changes. Meanwhile pendingBlank is
+  // where the blank will be.
+  const bool previous = found.walk != nullptr;
+  if (!previous) {
+    ApplyPendingSteps();
+    pendingBlank = static_cast<int>(solver.Current().Blank());
+  }
+  const int start = pendingBlank;
+  if (!marks.OnBoard(start) || !marks.OnBoard(cell)) return false;
+  if (!(previous ? router.FollowDetourOn(cell, cells, found)
+                 : router.FollowDetour(cell, cells, found))) {
+    return false;
+  }
+  router.NoteFound();
+  const int head = cells[0], tail = cells[1];
+  marks.SetAt(start, found.rows[0], found.cols[0], FREE_CELL);
+  marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
+  marks.SetAt(head, found.rows[2], found.cols[2], BLOCKED_CELL);
+  cells[0] = cell;
+  cells[1] = head;
+  pendingBlank = tail;
+  const MovePiece& walk = *found.walkAndStep;
+  const size_t used = pendingSteps.length;
+  // Room for 16 more letters than the walk has: a walk of up to 16 is copied as 16 at once.
+  if (pendingLetters.size() < used + walk.length + 16) pendingLetters.resize(2 * used + 64);
+  char* const pending = &pendingLetters[used];
+  if (walk.length <= 16) {
+    std::memcpy(pending, walk.letters, 16);
+  } else {
+    std::memcpy(pending, walk.letters, walk.length);
+  }
+  pendingSteps.Append(walk);
+  marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
+  return true;
+}
+
+bool Snake::SnakeStepLetters(int from, MoveSequence& letters) const {
+  const int n = Side();
+  letters.clear();
+  int p = from;
+  for (const int cell : cells) {
+    const char letter = MoveLetter(cell, p, n);
+    // MoveLetter compares indices only: a step sideways must also stay in its row.
+    const bool sideways = letter == 'L' || letter == 'R';
+    if (letter == 'X' || (sideways && (p < cell ? cell : p) % n == 0)) return false;
+    letters += letter;
+    p = cell;
+  }
+  return true;
+}
+
+bool Snake::MoveAlongPath() {
+  const int n = Side();
+  if (cells.empty()) return false;
+  const int head = cells.front();
+  // A route that turns back round the head: the blank takes the route's first two cells itself
+  // and the head steps straight into the second.
+  if (path.size() >= 3) {
+    const int second = path[1];
+    const bool besideHead =
+        second == head - 1 || second == head - n || second == head + 1 || second == head + n;
+    if (besideHead && (cells.size() < 2 || second != cells[1])) {
+      MoveSequence moves(1, MoveLetter(path[0], static_cast<int>(solver.Current().Blank()), n));
+      moves += MoveLetter(path[1], path[0], n);
+      solver.DoMoves(moves);
+      path.erase(path.begin(), path.begin() + 2);
+    }
+  }
+  // A step that cannot be made leaves the pair short of its goal: the walk has failed.
+  if (!MoveAlongSnake()) return false;
+  DetourFound found;
+  for (const int cell : path) {
+    if (StepAlongDetour(cell, found)) continue;
+    ApplyPendingSteps();
+    const MovePiece route = router.RouteBlankTo(cell, cells);
+    // A route that was found takes the blank to cell by real steps, and a cells step of real
+    // steps follows it: neither can be refused, so one text does for both.
+    if (router.Found() && SnakeStepLetters(cell, stepMoves)) {
+      const int newBlank = AdvanceSnake(cell);
+      solver.DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
+      marks.Set(newBlank, FREE_CELL);
+      continue;
+    }
+    solver.DoMoves({route});
+    if (static_cast<int>(solver.Current().Blank()) != cell || !MoveAlongSnake()) return false;
+  }
+  ApplyPendingSteps();
+  return true;
+}
+
+void Snake::ApplyPendingSteps() {
+  if (pendingSteps.length == 0) return;
+  pendingSteps.letters = pendingLetters.data();
+  solver.DoMoves({pendingSteps});
+  pendingSteps = MovePiece("");
+}
+
+}  // namespace snake
