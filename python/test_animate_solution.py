@@ -10,9 +10,9 @@ import pytest
 import npuzzle
 
 SCRIPT = pathlib.Path(__file__).resolve().parents[1] / "scripts" / "animate_solution.py"
-spec = importlib.util.spec_from_file_location("animate_solution", SCRIPT)
-animate_solution = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(animate_solution)
+script = importlib.util.spec_from_file_location("animate_solution", SCRIPT)
+animate_solution = importlib.util.module_from_spec(script)
+script.loader.exec_module(animate_solution)
 
 
 @pytest.mark.parametrize("side, kind, method, every, max_frames", [
