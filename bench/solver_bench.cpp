@@ -18,7 +18,6 @@
 #include "solver/optimal_4x4.h"
 #include "solver/pattern_database.h"
 #include "solver/solution_optimizer.h"
-#include "solver/stored_pattern_tables.h"
 #include "test_support/sample_boards.h"
 #include "test_support/signature.h"
 
@@ -191,21 +190,6 @@ void BM_SolveOptimal4x4(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SolveOptimal4x4)->Iterations(20)->Unit(benchmark::kMillisecond);
-
-// What the build computes once: both pattern tables by breadth-first search.
-void BM_BuildPatternTables(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(PatternDatabase4x4::Build());
-}
-BENCHMARK(BM_BuildPatternTables)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// What the program does at the first 4 x 4 solve: decoding the stored tables.
-void BM_LoadStoredPatternTables(benchmark::State& state) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(PatternDatabase4x4(DecodeStoredTable(STORED_SIX_TILE_TABLE),
-                                                DecodeStoredTable(STORED_THREE_TILE_TABLE)));
-  }
-}
-BENCHMARK(BM_LoadStoredPatternTables)->Unit(benchmark::kMillisecond);
 
 // The 3 x 3 block pass over the optimized solution of each solver on the side's first board.
 void BM_OptimizeBlocks(benchmark::State& state, size_t solver) {

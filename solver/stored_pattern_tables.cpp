@@ -1,23 +1,18 @@
-// stored_pattern_tables.cpp: the shared pattern database, decoded from the stored tables.
+// stored_pattern_tables.cpp: the shared pattern database, over the table the program carries.
 #include "solver/stored_pattern_tables.h"
+
+#include <cstdlib>
 
 #include "solver/pattern_database.h"
 
-std::vector<std::uint8_t> DecodeStoredTable(const StoredTable& stored) {
-  std::uint8_t values[256] = {};
-  for (int value = 0; value < STORED_BASE; ++value) {
-    values[static_cast<unsigned char>(STORED_DIGITS[value])] = static_cast<std::uint8_t>(value);
-  }
-  std::vector<std::uint8_t> table(stored.size);
-  for (std::size_t i = 0; i < stored.size; ++i) {
-    table[i] = values[static_cast<unsigned char>(
-        stored.pieces[i / STORED_PIECE_LENGTH][i % STORED_PIECE_LENGTH])];
-  }
-  return table;
-}
-
 const PatternDatabase4x4& PatternDatabase4x4::Shared() {
-  static const PatternDatabase4x4 shared(DecodeStoredTable(STORED_SIX_TILE_TABLE),
-                                         DecodeStoredTable(STORED_THREE_TILE_TABLE));
+  static const PatternDatabase4x4 shared([] {
+    // A table of another size would be read past its end: a fault of the build, not of input.
+    if (static_cast<std::size_t>(npuzzle_stored_seven_tile_table_end -
+                                 npuzzle_stored_seven_tile_table) != SEVEN_TILE_PLACEMENTS) {
+      std::abort();
+    }
+    return npuzzle_stored_seven_tile_table;
+  }());
   return shared;
 }
