@@ -169,20 +169,6 @@ void BM_SolveOptimal4x4(benchmark::State& state) {
 }
 BENCHMARK(BM_SolveOptimal4x4)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-// What the build computes once: both pattern tables by breadth-first search.
-void BM_BuildPatternTables(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(PatternDatabase4x4::Build());
-}
-BENCHMARK(BM_BuildPatternTables)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// What the program does at the first 4 x 4 solve: decoding the stored tables.
-void BM_LoadStoredPatternTables(benchmark::State& state) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(PatternDatabase4x4(DecodeStoredTable(STORED_SIX_TILE_TABLE),
-                                                DecodeStoredTable(STORED_THREE_TILE_TABLE)));
-  }
-}
-BENCHMARK(BM_LoadStoredPatternTables)->Unit(benchmark::kMillisecond);
 
 void BM_IsSolvable(benchmark::State& state) {
   const Board& board = BoardsOfSide(static_cast<unsigned>(state.range(0)))[0];

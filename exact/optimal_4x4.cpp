@@ -72,7 +72,7 @@ class Search {
     int bound = exact ? estimate + ((estimate - parity) & 1) : estimate;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
-      if (Descend(0, bound, -1)) {
+      if (Descend(0, bound, -1, std::max(sums[0], sums[1]))) {
         result.moves.assign(path.begin(), path.begin() + length);
         break;
       }
@@ -86,8 +86,25 @@ class Search {
  private:
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
   // move takes the blank back where it just came from. True when the goal was reached.
-  bool Descend(int depth, int bound, int previousBlank) {
+  // One move changes the moves a position needs by one, so a position needs at least one move
+  // less than its parent, and its parent one less than it: each estimate is raised to the
+  // other's less one (bidirectional pathmax). The table's values jump by three at times, as they
+  // ignore where the blank is, and then either prunes what its own estimate would not; the
+  // shortest paths all stay within the bound, so the search finds the same first one.
+  bool Descend(int depth, int bound, int previousBlank, int parentEstimate) {
     const Neighbours& next = NEIGHBOURS[blank];
+    // The seven tiles' table is far larger than the caches: the first entry each child reads is
+    // located and fetched before any is needed, so that the memory's delays overlap.
+    const std::uint8_t* entries[4] = {};
+    for (int i = 0; i < next.count; ++i) {
+      const int cell = next.cells[i];
+      if (cell == previousBlank) continue;
+      const int tile = cellTiles[cell];
+      cellOf[tile] = static_cast<std::uint8_t>(blank);
+      entries[i] = database.Entry(database.GroupOf(tile), cellOf);
+      cellOf[tile] = static_cast<std::uint8_t>(cell);
+      __builtin_prefetch(entries[i]);
+    }
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       if (cell == previousBlank) continue;
@@ -101,24 +118,28 @@ class Search {
       const int group = database.GroupOf(tile), reflected = database.ReflectedGroupOf(tile);
       Move(tile, cell, from);
       const int oldGroup = values[group], oldReflected = values[reflected];
-      values[group] = database.GroupValue(group, cellOf);
+      values[group] = *entries[i];
       sums[0] += values[group] - oldGroup;
       // Most children fail on the first sum alone, so the reflected groups are read only for
       // the others. A pruned child's cost may then be below its true one, but the bound rises
       // by two at least and a cost just past it almost always exists.
-      int cost = depth + 1 + Weighted(sums[0]);
+      int estimate = std::max(sums[0], parentEstimate - 1);
+      int cost = depth + 1 + Weighted(estimate);
       if (cost <= bound) {
         values[reflected] = database.GroupValue(reflected, cellOf);
         sums[1] += values[reflected] - oldReflected;
-        cost = depth + 1 + Weighted(std::max(sums[0], sums[1]));
+        estimate = std::max(estimate, sums[1]);
+        cost = depth + 1 + Weighted(estimate);
       }
+      // The parent needs at least estimate - 1 moves: past the bound, no sibling is searched.
+      const int parentCost = depth + Weighted(estimate - 1);
       if (cost <= bound) {
         path[depth] = next.letters[i];
         if (cost == depth + 1) {
           length = depth + 1;
           return true;
         }
-        if (Descend(depth + 1, bound, from)) return true;
+        if (Descend(depth + 1, bound, from, estimate)) return true;
       } else if (cost < nextBound) {
         nextBound = cost;
       }
@@ -128,6 +149,10 @@ class Search {
       values[reflected] = oldReflected;
       Move(tile, from, cell);
       if (exhausted) return false;
+      if (parentCost > bound) {
+        nextBound = std::min(nextBound, parentCost);
+        return false;
+      }
     }
     return false;
   }

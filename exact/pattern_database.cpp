@@ -2,7 +2,7 @@
 #include "exact/pattern_database.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -10,10 +10,9 @@ namespace {
 constexpr int CELLS = 16;
 constexpr std::uint32_t BOARD_MASK = 0xFFFF;
 
-constexpr size_t SIX_TILE_PLACEMENTS = 16 * 15 * 14 * 13 * 12 * 11;
-constexpr size_t THREE_TILE_PLACEMENTS = 16 * 15 * 14;
-constexpr std::uint8_t SIX_GOAL[6] = {0, 1, 4, 5, 8, 9};
-constexpr std::uint8_t THREE_GOAL[3] = {12, 13, 14};
+constexpr int SEVEN = 7;
+constexpr std::uint8_t SEVEN_GOAL[SEVEN] = {0, 1, 4, 5, 8, 9, 13};
+constexpr std::uint8_t ONE_GOAL[1] = {12};
 
 std::uint32_t Bit(int cell) {
   return std::uint32_t{1} << cell;
@@ -65,12 +64,14 @@ std::vector<std::uint32_t> ConnectedRegions() {
 
 // Breadth-first search over the group's placements from its goal placement, counting only the
 // group's own moves. A state is a placement with the region of free cells the blank is in, since
-// the blank moves about a region at no cost. During the search a placement is indexed by its
-// cells, four bits each (the first tile highest), so that a move changes one digit; its mark
-// holds a seen bit per region (at most six: a placement of six tiles cuts the free cells into
-// at most six regions) and, above bit 8, the depth at which its first state was reached, the
-// least over the blank's regions. The marks take 2^(4 size) entries, 32 MB for six tiles; the
-// table keeps the depths in the order of RankCells.
+// the blank moves about a region at no cost; the search starts from the goal placement with the
+// blank in each of its regions, so that the table serves every mirror image of the group, the
+// real blank's goal cell in whichever region it falls. During the search a placement is indexed
+// by its cells, four bits each (the first tile highest), so that a move changes one digit; its
+// mark holds a seen bit per region (at most seven: seven tiles cut the free cells into at most
+// seven regions) and, above bit 8, the depth at which its first state was reached, the least
+// over the blank's regions. The marks take 2^(4 size) entries, 512 MB for seven tiles; the table
+// keeps the depths in the order of RankCells.
 std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
                                      const std::vector<std::uint32_t>& regions) {
   constexpr std::uint16_t NO_DEPTH = 0xFF00;
@@ -83,19 +84,24 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
     goalKey = (goalKey << 4) | goal[i];
     occupied |= Bit(goal[i]);
   }
-  const std::uint32_t goalRegion = regions[(~occupied & BOARD_MASK) * CELLS + CELLS - 1];
-  marks[goalKey] = static_cast<std::uint16_t>(1u << (goalRegion >> 16));
-  // A state in a layer: the placement's key, and above bit 24 the lowest cell of its region.
-  std::vector<std::uint32_t> layer = {goalKey | (LowestCell(goalRegion & BOARD_MASK) << 24)};
-  std::vector<std::uint32_t> next;
+  // A state in a layer: the placement's key, and above bit 32 the lowest cell of its region.
+  std::vector<std::uint64_t> layer, next;
+  marks[goalKey] = 0;
+  const std::uint32_t goalFree = ~occupied & BOARD_MASK;
+  for (std::uint32_t left = goalFree; left != 0;) {
+    const std::uint32_t region = regions[goalFree * CELLS + LowestCell(left)];
+    marks[goalKey] |= static_cast<std::uint16_t>(1u << (region >> 16));
+    layer.push_back(goalKey | (static_cast<std::uint64_t>(LowestCell(left)) << 32));
+    left &= ~region;
+  }
   for (std::uint32_t depth = 1; !layer.empty(); ++depth) {
     next.clear();
-    for (const std::uint32_t state : layer) {
-      const std::uint32_t key = state & 0xFFFFFF;
+    for (const std::uint64_t state : layer) {
+      const std::uint32_t key = static_cast<std::uint32_t>(state);
       occupied = 0;
       for (int shift = 0; shift < 4 * size; shift += 4) occupied |= Bit((key >> shift) & 15);
       const std::uint32_t free = ~occupied & BOARD_MASK;
-      const std::uint32_t region = regions[free * CELLS + (state >> 24)] & BOARD_MASK;
+      const std::uint32_t region = regions[free * CELLS + (state >> 32)] & BOARD_MASK;
       for (int shift = 0; shift < 4 * size; shift += 4) {
         const std::uint32_t from = (key >> shift) & 15;
         for (std::uint32_t moves = neighbours[from] & region; moves != 0; moves &= moves - 1) {
@@ -108,32 +114,31 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
           mark |= seen;
           if ((mark & NO_DEPTH) == NO_DEPTH)
             mark = static_cast<std::uint16_t>((mark & 0xFF) | (depth << 8));
-          next.push_back(nextKey | (LowestCell(nextRegion & BOARD_MASK) << 24));
+          next.push_back(nextKey |
+                         (static_cast<std::uint64_t>(LowestCell(nextRegion & BOARD_MASK)) << 32));
         }
       }
     }
     std::swap(layer, next);
   }
 
-  // Distinct cells in increasing lexicographic order are exactly the order of RankCells.
   size_t placements = 1;
   for (int i = 0; i < size; ++i) placements *= CELLS - i;
-  std::vector<std::uint8_t> table;
-  table.reserve(placements);
-  std::uint32_t used = 0;
-  auto collect = [&](auto&& self, int i, std::uint32_t key) -> void {
+  std::vector<std::uint8_t> table(placements);
+  std::uint8_t cells[SEVEN];
+  auto collect = [&](auto&& self, int i, std::uint32_t used, std::uint32_t key) -> void {
     if (i == size) {
-      table.push_back(static_cast<std::uint8_t>(marks[key] >> 8));
+      table[PatternDatabase4x4::RankCells(cells, size)] =
+          static_cast<std::uint8_t>(marks[key] >> 8);
       return;
     }
     for (int cell = 0; cell < CELLS; ++cell) {
       if (used & Bit(cell)) continue;
-      used |= Bit(cell);
-      self(self, i + 1, (key << 4) | static_cast<std::uint32_t>(cell));
-      used &= ~Bit(cell);
+      cells[i] = static_cast<std::uint8_t>(cell);
+      self(self, i + 1, used | Bit(cell), (key << 4) | static_cast<std::uint32_t>(cell));
     }
   };
-  collect(collect, 0, 0);
+  collect(collect, 0, 0, 0);
   return table;
 }
 
@@ -151,35 +156,31 @@ std::array<std::uint8_t, 16> CellMap(bool mirrorColumns, bool transpose) {
 
 }  // namespace
 
-PatternDatabase4x4 PatternDatabase4x4::Build() {
-  const std::vector<std::uint32_t> regions = ConnectedRegions();
-  return PatternDatabase4x4(BuildTable(SIX_GOAL, 6, regions), BuildTable(THREE_GOAL, 3, regions));
+std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
+  return BuildTable(SEVEN_GOAL, SEVEN, ConnectedRegions());
 }
 
-PatternDatabase4x4::PatternDatabase4x4(std::vector<std::uint8_t> sixTileTable,
-                                       std::vector<std::uint8_t> threeTileTable)
-    : sixTiles(std::move(sixTileTable)), threeTiles(std::move(threeTileTable)) {
-  if (sixTiles.size() != SIX_TILE_PLACEMENTS || threeTiles.size() != THREE_TILE_PLACEMENTS) {
-    throw std::invalid_argument("pattern tables of the wrong size");
+PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
+    : sevenTiles(sevenTileTable) {
+  // The lone tile's table is its distance from home.
+  for (int cell = 0; cell < CELLS; ++cell) {
+    oneTile[cell] = static_cast<std::uint8_t>(std::abs(cell / 4 - ONE_GOAL[0] / 4) +
+                                              std::abs(cell % 4 - ONE_GOAL[0] % 4));
   }
-  SetLookups();
-}
-
-void PatternDatabase4x4::SetLookups() {
   // Lookup i reads the table group through the symmetry S: its tiles are those whose goal cells
-  // S carries onto the table group's goal cells. The left block mirrored gives the right one;
-  // transposed, the top two rows' left three cells; both, the bottom two rows' right three.
+  // S carries onto the table group's goal cells. The left group mirrored gives the right one;
+  // transposed, the top two rows' but tile 4; both, the bottom two rows'.
   const struct {
-    bool six;
+    bool seven;
     bool mirrorColumns;
     bool transpose;
   } kinds[LOOKUPS] = {{true, false, false}, {true, true, false}, {false, false, false},
                       {true, false, true},  {true, true, true},  {false, false, true}};
   for (int lookup = 0; lookup < LOOKUPS; ++lookup) {
     Lookup& group = lookups[lookup];
-    group.table = kinds[lookup].six ? sixTiles.data() : threeTiles.data();
-    group.size = kinds[lookup].six ? 6 : 3;
-    const std::uint8_t* goal = kinds[lookup].six ? SIX_GOAL : THREE_GOAL;
+    group.table = kinds[lookup].seven ? sevenTiles : oneTile.data();
+    group.size = kinds[lookup].seven ? SEVEN : 1;
+    const std::uint8_t* goal = kinds[lookup].seven ? SEVEN_GOAL : ONE_GOAL;
     group.cellMap = CellMap(kinds[lookup].mirrorColumns, kinds[lookup].transpose);
     for (int i = 0; i < group.size; ++i) {
       const int cell = static_cast<int>(
