@@ -169,7 +169,6 @@ void BM_SolveOptimal4x4(benchmark::State& state) {
 }
 BENCHMARK(BM_SolveOptimal4x4)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-
 void BM_IsSolvable(benchmark::State& state) {
   const Board& board = BoardsOfSide(static_cast<unsigned>(state.range(0)))[0];
   std::ostringstream out;
