@@ -25,21 +25,8 @@ Board::Board(const Board& source)
   FindBlank();
 }
 
-bool Board::PositionToCoord(unsigned index, Coord& coord, std::ostream& out) const {
-  if (n == 0) {
-    out << Format("Error in function PositionToCoord( %d ) : n is set to 0", index);
-    return false;
-  }
-  coord.row = index / n;
-  coord.col = index % n;
-  return true;
-}
-
-unsigned Board::GetGoalPosition(int t, std::ostream& out) const {
-  if (n == 0 || t <= 0) {
-    out << Format("Error in function GetGoalPosition( %d ) : n=%d", t, n);
-    return 0;
-  }
+unsigned Board::GetGoalPosition(int t) const {
+  if (n == 0 || t <= 0) return 0;
   const unsigned k = static_cast<unsigned>(t) - 1;
   return k % n + n * (k / n);
 }
@@ -83,6 +70,10 @@ void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
   if (refused.size() > MAX_WARNINGS) {
     out << "\nWarning: " << refused.size() - MAX_WARNINGS << " more moves can't be used";
   }
+}
+
+std::string GoalFault(int t, unsigned n) {
+  return Format("Error in function GetGoalPosition( %d ) : n=%d", t, n);
 }
 
 std::vector<int> GoalTiles(unsigned n) {
@@ -144,16 +135,17 @@ long long CountInversions(std::vector<int> values) {
   return count;
 }
 
-bool Board::IsSolvable(std::ostream& out) const {
+bool Board::HasMisplacedBlank() const {
+  return n != 0 && !tiles.empty() && tiles.size() == static_cast<size_t>(n) * n &&
+         (blank >= tiles.size() || tiles[blank] != 0);
+}
+
+bool Board::IsSolvable() const {
   if (n == 0 || tiles.empty()) return false;
   if (tiles.size() != static_cast<size_t>(n) * n) return false;
-  if (blank >= tiles.size() || tiles[blank] != 0) {
-    out << "Warning - in function IsSolvable: invalid zero position";
-  }
   std::vector<int> copy = tiles;
   unsigned z = FindTile(0);
-  Coord cell;
-  PositionToCoord(z, cell, out);
+  Coord cell = PositionToCoord(z);
   // Walk the blank right to the last column and down to the last row by legal moves; the
   // parity of the remaining tiles is then that of the position with the blank at home.
   for (; cell.col < n - 1; ++cell.col, ++z) {
@@ -168,13 +160,13 @@ bool Board::IsSolvable(std::ostream& out) const {
   return HasEvenParity(std::move(copy));
 }
 
-unsigned Board::ManhattanDistance(std::ostream& out) const {
+unsigned Board::ManhattanDistance() const {
+  if (n == 0) return 0;
   unsigned sum = 0;
   for (unsigned i = 0; i < tiles.size(); ++i) {
     if (tiles[i] == 0) continue;
-    Coord here, goal;
-    PositionToCoord(i, here, out);
-    PositionToCoord(GetGoalPosition(tiles[i], out), goal, out);
+    const Coord here = PositionToCoord(i);
+    const Coord goal = PositionToCoord(GetGoalPosition(tiles[i]));
     const long long rows = static_cast<long long>(here.row) - goal.row;
     const long long cols = static_cast<long long>(here.col) - goal.col;
     sum += static_cast<unsigned>(std::llabs(rows) + std::llabs(cols));
@@ -182,7 +174,7 @@ unsigned Board::ManhattanDistance(std::ostream& out) const {
   return sum;
 }
 
-bool Board::RandomBoard(unsigned side, std::ostream& out) {
+bool Board::RandomBoard(unsigned side) {
   const size_t cells = static_cast<size_t>(side) * side;
   tiles.assign(cells, 0);
   n = side;
@@ -212,7 +204,7 @@ bool Board::RandomBoard(unsigned side, std::ostream& out) {
       for (size_t i = position + 1; i <= cells; i += i & (~i + 1)) --tree[i];
     }
     FindBlank();
-    solvable = IsSolvable(out);
+    solvable = IsSolvable();
   }
   return solvable;
 }
@@ -223,8 +215,14 @@ void Board::PrintBoard(std::ostream& out) const {
     return;
   }
   out << "\n\nSize: " << n << "x" << n << "\n";
-  out << "Manhattan distance: " << ManhattanDistance(out) << "\n";
-  out << "Solvable: " << (IsSolvable(out) ? "Yes" : "NO!") << "\n";
+  out << "Manhattan distance: ";
+  for (const int t : tiles) {
+    if (t < 0) out << GoalFault(t, n);
+  }
+  out << ManhattanDistance() << "\n";
+  out << "Solvable: ";
+  if (HasMisplacedBlank()) out << "Warning - in function IsSolvable: invalid zero position";
+  out << (IsSolvable() ? "Yes" : "NO!") << "\n";
   if (n > 20) {
     out << "Can only print boards with size <=20";
     return;

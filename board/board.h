@@ -46,10 +46,10 @@ class Board {
   Board& operator=(const Board& source) = default;
 
   // Cells and tiles
-  /// Fills coord with the row and column of index; false, with a message, when n is 0.
-  bool PositionToCoord(unsigned index, Coord& coord, std::ostream& out) const;
-  /// Index at which tile t belongs (t - 1); 0, with a message, for t <= 0 or n = 0.
-  unsigned GetGoalPosition(int t, std::ostream& out) const;
+  /// The row and column of index; the board's side must not be 0.
+  Coord PositionToCoord(unsigned index) const { return {index / n, index % n}; }
+  /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0, which GoalFault words.
+  unsigned GetGoalPosition(int t) const;
   /// Makes the tiles the board of side n as read from a file: initialSize and initialTiles
   /// record them, and blank is found. The one allocation comes first, so that running out of
   /// memory leaves the board as it was.
@@ -60,15 +60,24 @@ class Board {
   unsigned FindTile(int t) const;
 
   // Reports
-  /// True when the position can reach the goal arrangement.
-  bool IsSolvable(std::ostream& out) const;
-  /// Sum over the tiles of their row and column distances to their goal cells.
-  unsigned ManhattanDistance(std::ostream& out) const;
+  /// True when the position can reach the goal arrangement; false for a side of 0 or a count of
+  /// cells that is not n^2.
+  bool IsSolvable() const;
+  /// True when IsSolvable finds no blank at `blank` on a board of n^2 cells: it then takes the
+  /// first cell holding 0, or cell 0.
+  bool HasMisplacedBlank() const;
+  /// Sum over the tiles of their row and column distances to their goal cells; a tile of no goal
+  /// (t < 0, see GoalFault) counts from cell 0.
+  unsigned ManhattanDistance() const;
   /// Replaces the board by a random n x n position; the result is its IsSolvable.
-  bool RandomBoard(unsigned side, std::ostream& out);
-  /// Writes size, distance, solvability and (up to side 20) the tiles.
+  bool RandomBoard(unsigned side);
+  /// Writes size, distance, solvability and (up to side 20) the tiles, with the words of
+  /// GoalFault for each tile of no goal and a warning for a misplaced blank.
   void PrintBoard(std::ostream& out) const;
 };
+
+/// The words for a tile t that has no goal cell on a board of side n (t <= 0, or n = 0).
+std::string GoalFault(int t, unsigned n);
 
 /// Writes the warnings of a text of moves whose letters `refused` could not be used: one per
 /// refused letter quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when

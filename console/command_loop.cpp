@@ -135,7 +135,7 @@ void CommandLoop::NewBoard() {
 
 void CommandLoop::RandomBoard() {
   unsigned side = 0;
-  if (ReadSide(side)) board.RandomBoard(side, out);
+  if (ReadSide(side)) board.RandomBoard(side);
 }
 
 void CommandLoop::PrintCurrent() {

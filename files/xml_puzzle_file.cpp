@@ -33,9 +33,8 @@ bool ReadInt(const TiXmlElement& element, const char* name, long long& value) {
   return ReadIntAttribute(element, name, INT_MIN, INT_MAX, value);
 }
 
-void SetCell(const Board& board, TiXmlElement& element, unsigned index, std::ostream& out) {
-  Coord cell;
-  board.PositionToCoord(index, cell, out);
+void SetCell(const Board& board, TiXmlElement& element, unsigned index) {
+  const Coord cell = board.PositionToCoord(index);
   element.SetAttribute("Line", static_cast<int>(cell.row));
   element.SetAttribute("Col", static_cast<int>(cell.col));
 }
@@ -64,9 +63,11 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
     if (t == 0) continue;
     piece.SetAttribute("Caption", t);
     piece.Clear();
-    SetCell(board, initialPos, i, out);
+    SetCell(board, initialPos, i);
     piece.InsertEndChild(initialPos);
-    SetCell(board, goalPos, board.GetGoalPosition(t, out), out);
+    // A tile of no goal cell is written at cell 0, with the words that say so.
+    if (t < 0) out << GoalFault(t, board.n);
+    SetCell(board, goalPos, board.GetGoalPosition(t));
     piece.InsertEndChild(goalPos);
     root->InsertEndChild(piece);
   }

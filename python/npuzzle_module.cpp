@@ -226,21 +226,11 @@ PYBIND11_MODULE(npuzzle, m) {
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
         "The board after the moves; ValueError when a letter cannot be applied.");
   m.def(
-      "manhattan",
-      [](const Board& b) {
-        std::ostream discard(nullptr);
-        return b.ManhattanDistance(discard);
-      },
-      py::arg("board"));
+      "manhattan", [](const Board& b) { return b.ManhattanDistance(); }, py::arg("board"));
   m.def("lower_bound", &adapter::BoardLowerBound, py::arg("board"),
         "The Manhattan distance plus the linear conflicts: no solution is shorter.");
   m.def(
-      "is_solvable",
-      [](const Board& b) {
-        std::ostream discard(nullptr);
-        return b.IsSolvable(discard);
-      },
-      py::arg("board"));
+      "is_solvable", [](const Board& b) { return b.IsSolvable(); }, py::arg("board"));
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,

@@ -47,6 +47,5 @@ unsigned LinearConflicts(const Board& board) {
 }
 
 unsigned LowerBound(const Board& board) {
-  std::ostream discard(nullptr);
-  return board.ManhattanDistance(discard) + LinearConflicts(board);
+  return board.ManhattanDistance() + LinearConflicts(board);
 }
