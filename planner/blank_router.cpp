@@ -56,7 +56,7 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
     for (int dir = 0; dir < 4; ++dir) {
       const int next = grid.Neighbour(entry.cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
-      const int cost = entry.g + STEP_COST + DisplacementCost(grid, next, entry.cell);
+      const int cost = entry.g + STEP_COST + grid.PushCost(next, dir ^ 1);
       if (seen[next] == stamp && g[next] <= cost) continue;
       seen[next] = stamp;
       g[next] = cost;
@@ -117,11 +117,11 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
       }
       if (cell == avoid || cell == avoid2 || grid.IsLocked(cell)) continue;
       if (i > 0 && cost[k - width] < BLOCKED) {
-        cost[k] = cost[k - width] + DisplacementCost(grid, cell, cell - rowStep);
+        cost[k] = cost[k - width] + grid.PushCost(cell, rowDir ^ 1);
         viaRow[k] = 1;
       }
       if (j > 0 && cost[k - 1] < BLOCKED) {
-        const int across = cost[k - 1] + DisplacementCost(grid, cell, cell - colStep);
+        const int across = cost[k - 1] + grid.PushCost(cell, colDir ^ 1);
         if (across < cost[k]) {
           cost[k] = across;
           viaRow[k] = 0;

@@ -9,6 +9,7 @@ Grid::Grid(const Board& board)
       locked(board.tiles.size(), 0),
       homeward(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
+      pushCosts(board.tiles.size(), 0),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
   for (int cell = 0; cell < n * n; ++cell) {
@@ -36,18 +37,26 @@ void Grid::SetUnsolved(int top, int left) {
     urgent[tile] = (rowOf[home] < top + lines && colOf[home] >= left) ||
                    (colOf[home] < left + lines && rowOf[home] >= top);
   }
+  for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
 }
 
 void Grid::UpdateHomeward(int cell) {
   const int tile = TileAt(cell);
   if (tile == 0) {
     homeward[cell] = 0;
+    pushCosts[cell] = 0;
     return;
   }
   const int home = GoalOf(tile);
   const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
   homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT |
                                         (cols > 0) << RIGHT);
+  const uint32_t away = urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
+  uint32_t costs = 0;
+  for (int dir = 0; dir < 4; ++dir) {
+    if (!((homeward[cell] >> dir) & 1)) costs |= away << (8 * dir);
+  }
+  pushCosts[cell] = costs;
 }
 
 void Grid::ApplyLetters(const MoveSequence& letters) {

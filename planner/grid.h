@@ -68,6 +68,9 @@ class Grid {
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left).
   void SetUnsolved(int top, int left);
+  /// What moving the cell's tile one step in the direction adds to a walk: DisplacementCost
+  /// with the direction known, kept up to date move by move.
+  int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
@@ -83,7 +86,9 @@ class Grid {
   // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
   std::vector<uint8_t> homeward;
   std::vector<uint8_t> urgent;
-  /// Recomputes the homeward bits of one cell.
+  // Per cell, one byte per direction: PushCost.
+  std::vector<uint32_t> pushCosts;
+  /// Recomputes the homeward bits and push costs of one cell.
   void UpdateHomeward(int cell);
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
@@ -104,13 +109,11 @@ constexpr int URGENT_PENALTY = 2;
 /// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away,
 /// and URGENT_PENALTY more for a tile placed soon.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
-  if (grid.TileAt(from) == 0) return 0;
   const int dir = to == from - grid.Side()   ? UP
                   : to == from + grid.Side() ? DOWN
                   : to == from - 1           ? LEFT
                                              : RIGHT;
-  if (grid.Homeward(from, dir)) return 0;
-  return grid.Urgent(from) ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
+  return grid.PushCost(from, dir);
 }
 
 }  // namespace planner

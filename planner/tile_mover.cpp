@@ -61,9 +61,8 @@ int BitCount(uint32_t bits) {
   return table[bits & 255];
 }
 
-bool FreeCell(const Grid& grid, int row, int col) {
-  const int n = grid.Side();
-  return row >= 0 && col >= 0 && row < n && col < n && !grid.IsLocked(grid.CellAt(row, col));
+bool OnBoard(int n, int row, int col) {
+  return row >= 0 && col >= 0 && row < n && col < n;
 }
 
 int DirBetween(const Grid& grid, int from, int to) {
@@ -80,16 +79,21 @@ uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
   // cell k - 1), and its counter-clockwise step (towards k + 1).
   static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
   static constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
-  const int row = grid.Row(cell), col = grid.Col(cell);
+  const int n = grid.Side(), row = grid.Row(cell), col = grid.Col(cell);
+  // Away from the edges every ring cell is on the board.
+  const bool inner = row > 0 && col > 0 && row < n - 1 && col < n - 1;
   uint32_t data = 0;
   for (int k = 0; k < 8; ++k) {
-    if (!FreeCell(grid, row + RING_ROW[k], col + RING_COL[k])) continue;
-    const int at = grid.CellAt(row + RING_ROW[k], col + RING_COL[k]);
+    if (!inner && !OnBoard(n, row + RING_ROW[k], col + RING_COL[k])) continue;
+    const int at = cell + RING_ROW[k] * n + RING_COL[k];
+    if (grid.IsLocked(at)) continue;
     data |= 1u << k;
-    if (grid.TileAt(at) == 0) continue;
-    if (!grid.Homeward(at, PUSH_CLOCKWISE[k])) data |= 1u << (8 + k);
-    if (!grid.Homeward(at, PUSH_COUNTER[k])) data |= 1u << (16 + k);
-    if (grid.Urgent(at)) data |= 1u << (24 + k);
+    // A push costs more than the plain penalty only for an urgent tile.
+    const int clockwise = grid.PushCost(at, PUSH_CLOCKWISE[k]);
+    const int counter = grid.PushCost(at, PUSH_COUNTER[k]);
+    if (clockwise != 0) data |= 1u << (8 + k);
+    if (counter != 0) data |= 1u << (16 + k);
+    if (std::max(clockwise, counter) > DISPLACEMENT_PENALTY) data |= 1u << (24 + k);
   }
   ringSeen[cell] = stamp;
   ringData[cell] = data;
