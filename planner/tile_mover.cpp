@@ -74,7 +74,7 @@ int DirBetween(const Grid& grid, int from, int to) {
 }  // namespace
 
 uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
-  if (ringSeen[cell] == stamp) return ringData[cell];
+  if (ringSeen[cell] == boardStamp) return ringData[cell];
   // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
   // cell k - 1), and its counter-clockwise step (towards k + 1).
   static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
@@ -95,7 +95,7 @@ uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
     if (counter != 0) data |= 1u << (16 + k);
     if (std::max(clockwise, counter) > DISPLACEMENT_PENALTY) data |= 1u << (24 + k);
   }
-  ringSeen[cell] = stamp;
+  ringSeen[cell] = boardStamp;
   ringData[cell] = data;
   return data;
 }
@@ -136,11 +136,18 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
     if (pushCost) *pushCost = bestPushes;
     return best;
   }
-  // The ring is cut on both ways: a wider walk round the walls.
+  // The ring is cut on both ways: a wider walk round the walls. The searches of one move ask
+  // for the same walks again and again; the board stands still until the walk is made.
+  if (pushCost) *pushCost = 0;
+  const size_t key = (static_cast<size_t>(cell) * 4 + from) * 4 + to;
+  if (!dirs && turnSeen[key] == boardStamp) return turnLength[key];
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
   if (length >= 0 && dirs) router.PathTo(*dirs);
-  if (pushCost) *pushCost = 0;
+  if (!dirs) {
+    turnSeen[key] = boardStamp;
+    turnLength[key] = length;
+  }
   return length;
 }
 
@@ -154,6 +161,13 @@ void TileMover::Prepare(const Grid& grid, int tile) {
     seen.assign(states, 0);
     ringSeen.assign(static_cast<size_t>(n) * n, 0);
     ringData.assign(static_cast<size_t>(n) * n, 0);
+    turnSeen.assign(states * 4, 0);
+    turnLength.assign(states * 4, 0);
+  }
+  if (++boardStamp == 0) {
+    std::fill(ringSeen.begin(), ringSeen.end(), 0);
+    std::fill(turnSeen.begin(), turnSeen.end(), 0);
+    boardStamp = 1;
   }
   // The blank's cheapest walks to the tile's sides; the same for every search of this move.
   router.DistancesAround(grid, grid.Blank(), grid.CellOf(tile), APPROACH_SLACK, approach,
@@ -166,7 +180,6 @@ void TileMover::Prepare(const Grid& grid, int tile) {
 void TileMover::NextStamp() {
   if (++stamp == 0) {
     std::fill(seen.begin(), seen.end(), 0);
-    std::fill(ringSeen.begin(), ringSeen.end(), 0);
     stamp = 1;
   }
 }

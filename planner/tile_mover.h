@@ -34,7 +34,7 @@ class TileMover {
   int Estimate(const Grid& grid, int cell, int side) const;
   /// Sizes the working storage and finds the blank's walks to the tile's sides.
   void Prepare(const Grid& grid, int tile);
-  /// A fresh stamp: every state and ring unseen.
+  /// A fresh stamp: every state unseen.
   void NextStamp();
   /// The length of a shortest walk, by A*, or -1.
   int Search(const Grid& grid, int tile, int target);
@@ -49,13 +49,18 @@ class TileMover {
            int* pushCost = nullptr);
 
   /// The eight cells round `cell`, clockwise from the one above, as the grid stood when this
-  /// search began: bit k says cell k is free, bit 8 + k that the blank stepping into it
+  /// move's searches began: bit k says cell k is free, bit 8 + k that the blank stepping into it
   /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise, bit 24 + k
   /// that its tile is urgent.
   uint32_t LoadRing(const Grid& grid, int cell);
 
+  // Per cell, the ring; per cell, side and side, the wider walk of Turn: both as the grid stood
+  // when boardStamp was drawn.
   std::vector<uint32_t> ringSeen;
   std::vector<uint32_t> ringData;
+  std::vector<uint32_t> turnSeen;
+  std::vector<int> turnLength;
+  uint32_t boardStamp = 0;
   BlankRouter router;
   std::vector<int> g;
   std::vector<int> parent;
