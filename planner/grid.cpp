@@ -1,6 +1,8 @@
 // grid.cpp: the planner's working board.
 #include "planner/grid.h"
 
+#include <algorithm>
+
 namespace planner {
 
 Grid::Grid(const Board& board)
@@ -10,6 +12,7 @@ Grid::Grid(const Board& board)
       homeward(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
       pushCosts(board.tiles.size(), 0),
+      rings(board.tiles.size(), 0),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
   for (int cell = 0; cell < n * n; ++cell) {
@@ -45,6 +48,7 @@ void Grid::UpdateHomeward(int cell) {
   if (tile == 0) {
     homeward[cell] = 0;
     pushCosts[cell] = 0;
+    UpdateRings(cell);
     return;
   }
   const int home = GoalOf(tile);
@@ -57,6 +61,30 @@ void Grid::UpdateHomeward(int cell) {
     if (!((homeward[cell] >> dir) & 1)) costs |= away << (8 * dir);
   }
   pushCosts[cell] = costs;
+  UpdateRings(cell);
+}
+
+void Grid::UpdateRings(int cell) {
+  // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
+  // cell k - 1), and its counter-clockwise step (towards k + 1).
+  static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
+  static constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
+  const int row = rowOf[cell], col = colOf[cell];
+  for (int k = 0; k < 8; ++k) {
+    // The cell is ring cell k of the one this far the other way.
+    const int centreRow = row - RING_ROW[k], centreCol = col - RING_COL[k];
+    if (centreRow < 0 || centreCol < 0 || centreRow >= n || centreCol >= n) continue;
+    uint32_t bits = 0;
+    if (!locked[cell]) {
+      const int clockwise = PushCost(cell, PUSH_CLOCKWISE[k]);
+      const int counter = PushCost(cell, PUSH_COUNTER[k]);
+      // A push costs more than the plain penalty only for an urgent tile.
+      bits = 1u | (clockwise != 0 ? 1u << 8 : 0u) | (counter != 0 ? 1u << 16 : 0u) |
+             (std::max(clockwise, counter) > DISPLACEMENT_PENALTY ? 1u << 24 : 0u);
+    }
+    uint32_t& ring = rings[CellAt(centreRow, centreCol)];
+    ring = (ring & ~(0x01010101u << k)) | bits << k;
+  }
 }
 
 void Grid::ApplyLetters(const MoveSequence& letters) {

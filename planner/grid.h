@@ -22,6 +22,11 @@ inline constexpr int DIR_ROW[] = {RowStep(Direction::UP), RowStep(Direction::DOW
                                   RowStep(Direction::LEFT), RowStep(Direction::RIGHT)};
 inline constexpr int DIR_COL[] = {ColStep(Direction::UP), ColStep(Direction::DOWN),
                                   ColStep(Direction::LEFT), ColStep(Direction::RIGHT)};
+/// The eight cells round a cell, clockwise from the one above it, as row and column steps.
+inline constexpr int RING_ROW[] = {-1, -1, 0, 1, 1, 1, 0, -1};
+inline constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
+/// Ring position of each side: UP, DOWN, LEFT, RIGHT.
+inline constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
 
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
 /// held for a moment), and per cell the directions that take its tile homewards.
@@ -57,8 +62,14 @@ class Grid {
 
   /// True for a cell that must not change: placed, or held by the caller.
   bool IsLocked(int cell) const { return locked[cell] != 0; }
-  void Lock(int cell) { locked[cell] = 1; }
-  void Unlock(int cell) { locked[cell] = 0; }
+  void Lock(int cell) {
+    locked[cell] = 1;
+    UpdateRings(cell);
+  }
+  void Unlock(int cell) {
+    locked[cell] = 0;
+    UpdateRings(cell);
+  }
 
   /// True when moving the tile at the cell one step in the direction brings it closer to its
   /// home (false for the blank's cell).
@@ -71,6 +82,11 @@ class Grid {
   /// What moving the cell's tile one step in the direction adds to a walk: DisplacementCost
   /// with the direction known, kept up to date move by move.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
+  /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
+  /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
+  /// clockwise (its tile going to ring cell k - 1) pushes its tile away from home, bit 16 + k
+  /// the same counter-clockwise, bit 24 + k that such a push costs the urgent penalty too.
+  uint32_t Ring(int cell) const { return rings[cell]; }
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
@@ -88,8 +104,11 @@ class Grid {
   std::vector<uint8_t> urgent;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;
-  /// Recomputes the homeward bits and push costs of one cell.
+  std::vector<uint32_t> rings;
+  /// Recomputes the homeward bits and push costs of one cell, and its part of the rings.
   void UpdateHomeward(int cell);
+  /// Rewrites what the cell says in the rings of its neighbours.
+  void UpdateRings(int cell);
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
   std::vector<int16_t> colOf;

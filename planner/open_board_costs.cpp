@@ -20,12 +20,6 @@ constexpr int WIDTH = 2 * RADIUS + 1;
 // of the target in its own row.
 enum Walls { OPEN, ROWS_ABOVE, CORNER };
 
-// The eight cells round a tile, clockwise from the one above it, and the ring position of each
-// side (UP, DOWN, LEFT, RIGHT).
-constexpr int RING_ROW[] = {-1, -1, 0, 1, 1, 1, 0, -1};
-constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
-constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
-
 int Index(int rows, int cols, int dir) {
   return ((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 4 + dir;
 }

@@ -10,11 +10,6 @@ namespace planner {
 
 namespace {
 
-// The eight cells round a tile, clockwise from the one above it.
-constexpr int RING_ROW[] = {-1, -1, 0, 1, 1, 1, 0, -1};
-constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
-// Ring position of each side: UP, DOWN, LEFT, RIGHT.
-constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
 // The slack beyond the nearest side up to which the blank's first walk looks for the others:
 // the farther sides are reached by walking round the tile, which on an open board costs the
 // same as walking there directly.
@@ -61,10 +56,6 @@ int BitCount(uint32_t bits) {
   return table[bits & 255];
 }
 
-bool OnBoard(int n, int row, int col) {
-  return row >= 0 && col >= 0 && row < n && col < n;
-}
-
 int DirBetween(const Grid& grid, int from, int to) {
   if (to == from - grid.Side()) return UP;
   if (to == from + grid.Side()) return DOWN;
@@ -73,36 +64,9 @@ int DirBetween(const Grid& grid, int from, int to) {
 
 }  // namespace
 
-uint32_t TileMover::LoadRing(const Grid& grid, int cell) {
-  if (ringSeen[cell] == boardStamp) return ringData[cell];
-  // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
-  // cell k - 1), and its counter-clockwise step (towards k + 1).
-  static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
-  static constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
-  const int n = grid.Side(), row = grid.Row(cell), col = grid.Col(cell);
-  // Away from the edges every ring cell is on the board.
-  const bool inner = row > 0 && col > 0 && row < n - 1 && col < n - 1;
-  uint32_t data = 0;
-  for (int k = 0; k < 8; ++k) {
-    if (!inner && !OnBoard(n, row + RING_ROW[k], col + RING_COL[k])) continue;
-    const int at = cell + RING_ROW[k] * n + RING_COL[k];
-    if (grid.IsLocked(at)) continue;
-    data |= 1u << k;
-    // A push costs more than the plain penalty only for an urgent tile.
-    const int clockwise = grid.PushCost(at, PUSH_CLOCKWISE[k]);
-    const int counter = grid.PushCost(at, PUSH_COUNTER[k]);
-    if (clockwise != 0) data |= 1u << (8 + k);
-    if (counter != 0) data |= 1u << (16 + k);
-    if (std::max(clockwise, counter) > DISPLACEMENT_PENALTY) data |= 1u << (24 + k);
-  }
-  ringSeen[cell] = boardStamp;
-  ringData[cell] = data;
-  return data;
-}
-
 int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
                     int* pushCost) {
-  const uint32_t data = LoadRing(grid, cell);
+  const uint32_t data = grid.Ring(cell);
   const int a = RING_OF_SIDE[from];
   // Both ways round the ring; the shorter free one, and among equally short ones the one that
   // pushes fewer tiles away from home (clockwise first among equals).
@@ -159,13 +123,10 @@ void TileMover::Prepare(const Grid& grid, int tile) {
     parent.assign(states, -1);
     pushes.assign(states, 0);
     seen.assign(states, 0);
-    ringSeen.assign(static_cast<size_t>(n) * n, 0);
-    ringData.assign(static_cast<size_t>(n) * n, 0);
     turnSeen.assign(states * 4, 0);
     turnLength.assign(states * 4, 0);
   }
   if (++boardStamp == 0) {
-    std::fill(ringSeen.begin(), ringSeen.end(), 0);
     std::fill(turnSeen.begin(), turnSeen.end(), 0);
     boardStamp = 1;
   }
@@ -333,7 +294,6 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
-      ringSeen[cell] = 0;  // the board has moved since the search: look at the ring afresh
       Turn(grid, cell, side, chain[i] % 4, &walk);
       for (const int8_t dir : walk) grid.Move(dir);
     }

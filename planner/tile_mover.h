@@ -48,16 +48,8 @@ class TileMover {
   int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
            int* pushCost = nullptr);
 
-  /// The eight cells round `cell`, clockwise from the one above, as the grid stood when this
-  /// move's searches began: bit k says cell k is free, bit 8 + k that the blank stepping into it
-  /// clockwise pushes its tile away from home, bit 16 + k the same counter-clockwise, bit 24 + k
-  /// that its tile is urgent.
-  uint32_t LoadRing(const Grid& grid, int cell);
-
-  // Per cell, the ring; per cell, side and side, the wider walk of Turn: both as the grid stood
-  // when boardStamp was drawn.
-  std::vector<uint32_t> ringSeen;
-  std::vector<uint32_t> ringData;
+  // Per cell, side and side, the length of Turn's wider walk, as the grid stood when
+  // boardStamp was drawn.
   std::vector<uint32_t> turnSeen;
   std::vector<int> turnLength;
   uint32_t boardStamp = 0;
