@@ -1,7 +1,7 @@
 // grid.cpp: the planner's working board.
 #include "planner/grid.h"
 
-#include <algorithm>
+#include <array>
 
 namespace planner {
 
@@ -12,6 +12,7 @@ Grid::Grid(const Board& board)
       homeward(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
       pushCosts(board.tiles.size(), 0),
+      pushState(board.tiles.size(), 0),
       rings(board.tiles.size(), 0),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
@@ -37,53 +38,76 @@ void Grid::SetUnsolved(int top, int left) {
   const int lines = 4 + (n - top) / 25;
   for (int tile = 1; tile < n * n; ++tile) {
     const int home = GoalOf(tile);
-    urgent[tile] = (rowOf[home] < top + lines && colOf[home] >= left) ||
-                   (colOf[home] < left + lines && rowOf[home] >= top);
+    const uint8_t now = (rowOf[home] < top + lines && colOf[home] >= left) ||
+                        (colOf[home] < left + lines && rowOf[home] >= top);
+    if (now == urgent[tile]) continue;
+    urgent[tile] = now;
+    UpdateHomeward(CellOf(tile));
   }
-  for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
 }
 
 void Grid::UpdateHomeward(int cell) {
   const int tile = TileAt(cell);
+  uint32_t away = 0;
   if (tile == 0) {
     homeward[cell] = 0;
-    pushCosts[cell] = 0;
-    UpdateRings(cell);
-    return;
+  } else {
+    const int home = GoalOf(tile);
+    const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
+    homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN |
+                                          (cols < 0) << LEFT | (cols > 0) << RIGHT);
+    away = ~homeward[cell] & 15u;
   }
-  const int home = GoalOf(tile);
-  const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
-  homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT |
-                                        (cols > 0) << RIGHT);
-  const uint32_t away = urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY;
-  uint32_t costs = 0;
-  for (int dir = 0; dir < 4; ++dir) {
-    if (!((homeward[cell] >> dir) & 1)) costs |= away << (8 * dir);
-  }
-  pushCosts[cell] = costs;
+  // One byte per direction: bit d of `away` spread to bit 8 d, times the penalty.
+  const uint32_t spread = (away & 1u) | (away & 2u) << 7 | (away & 4u) << 14 | (away & 8u) << 21;
+  pushCosts[cell] =
+      spread * (urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY);
+  pushState[cell] = static_cast<uint8_t>(away | (urgent[tile] ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }
 
-void Grid::UpdateRings(int cell) {
-  // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
-  // cell k - 1), and its counter-clockwise step (towards k + 1).
-  static constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
-  static constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
-  const int row = rowOf[cell], col = colOf[cell];
-  for (int k = 0; k < 8; ++k) {
-    // The cell is ring cell k of the one this far the other way.
-    const int centreRow = row - RING_ROW[k], centreCol = col - RING_COL[k];
-    if (centreRow < 0 || centreCol < 0 || centreRow >= n || centreCol >= n) continue;
-    uint32_t bits = 0;
-    if (!locked[cell]) {
-      const int clockwise = PushCost(cell, PUSH_CLOCKWISE[k]);
-      const int counter = PushCost(cell, PUSH_COUNTER[k]);
-      // A push costs more than the plain penalty only for an urgent tile.
-      bits = 1u | (clockwise != 0 ? 1u << 8 : 0u) | (counter != 0 ? 1u << 16 : 0u) |
-             (std::max(clockwise, counter) > DISPLACEMENT_PENALTY ? 1u << 24 : 0u);
+namespace {
+
+// What a cell says in the ring of a neighbour, where it is ring cell k, by the cell's state (bit
+// d: a push in direction d takes its tile away from home; URGENT_STATE: its tile is urgent;
+// FREE_STATE: not locked): the bits 0, 8, 16 and 24 of Grid::Ring, to be shifted by k.
+constexpr uint32_t URGENT_STATE = 16, FREE_STATE = 32;
+const std::array<std::array<uint32_t, 64>, 8>& RingBits() {
+  static const auto table = [] {
+    // The direction in which the blank's clockwise step into ring cell k pushes its tile
+    // (towards cell k - 1), and its counter-clockwise step (towards k + 1).
+    constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
+    constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
+    std::array<std::array<uint32_t, 64>, 8> built{};
+    for (int k = 0; k < 8; ++k) {
+      for (uint32_t state = 0; state < 64; ++state) {
+        if (!(state & FREE_STATE)) continue;
+        const uint32_t clockwise = (state >> PUSH_CLOCKWISE[k]) & 1;
+        const uint32_t counter = (state >> PUSH_COUNTER[k]) & 1;
+        const uint32_t urgentPush = (state & URGENT_STATE) && (clockwise || counter) ? 1 : 0;
+        built[k][state] = 1u | clockwise << 8 | counter << 16 | urgentPush << 24;
+      }
     }
-    uint32_t& ring = rings[CellAt(centreRow, centreCol)];
-    ring = (ring & ~(0x01010101u << k)) | bits << k;
+    return built;
+  }();
+  return table;
+}
+
+}  // namespace
+
+void Grid::UpdateRings(int cell) {
+  static_assert(URGENT_BIT == URGENT_STATE, "one urgent bit");
+  const uint32_t state = locked[cell] ? 0 : FREE_STATE | pushState[cell];
+  const auto& bits = RingBits();
+  const int row = rowOf[cell], col = colOf[cell];
+  // The cell is ring cell k of the one RING_ROW[k], RING_COL[k] the other way; away from the
+  // edges all eight are on the board.
+  const bool inner = row > 0 && col > 0 && row < n - 1 && col < n - 1;
+  for (int k = 0; k < 8; ++k) {
+    const int centreRow = row - RING_ROW[k], centreCol = col - RING_COL[k];
+    if (!inner && (centreRow < 0 || centreCol < 0 || centreRow >= n || centreCol >= n)) continue;
+    uint32_t& ring = rings[cell - RING_ROW[k] * n - RING_COL[k]];
+    ring = (ring & ~(0x01010101u << k)) | bits[k][state] << k;
   }
 }
 

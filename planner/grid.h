@@ -104,6 +104,9 @@ class Grid {
   std::vector<uint8_t> urgent;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;
+  // Per cell, the directions of pushCosts that cost anything, and URGENT_BIT for an urgent tile.
+  static constexpr uint32_t URGENT_BIT = 16;
+  std::vector<uint8_t> pushState;
   std::vector<uint32_t> rings;
   /// Recomputes the homeward bits and push costs of one cell, and its part of the rings.
   void UpdateHomeward(int cell);
