@@ -14,6 +14,7 @@ namespace planner {
 namespace {
 
 constexpr int RADIUS = static_cast<int>(MAX_SIDE);
+static_assert(RADIUS == 100, "LineCosts holds the radius too");
 constexpr int WIDTH = 2 * RADIUS + 1;
 
 // The walls a table knows: none; every row above the target's; and those plus the cells left
@@ -99,32 +100,49 @@ std::vector<uint16_t> BuildTable(Walls walls) {
   return cost;
 }
 
+const std::vector<uint16_t>& OpenTable() {
+  static const std::vector<uint16_t> table = BuildTable(OPEN);
+  return table;
+}
+
+// The tables with walls, positions in a wall or cut off costing 0.
+const std::vector<uint16_t>& WalledTable(Walls walls) {
+  auto build = [](Walls kind) {
+    std::vector<uint16_t> table = BuildTable(kind);
+    for (uint16_t& cost : table) cost = cost == UINT16_MAX ? 0 : cost;
+    return table;
+  };
+  static const std::vector<uint16_t> above = build(ROWS_ABOVE);
+  static const std::vector<uint16_t> corner = build(CORNER);
+  return walls == ROWS_ABOVE ? above : corner;
+}
+
 }  // namespace
 
 int OpenBoardCost(int rows, int cols, int dir) {
-  static const std::vector<uint16_t> table = BuildTable(OPEN);
-  return table[Index(rows, cols, dir)];
+  return OpenTable()[Index(rows, cols, dir)];
 }
 
 int LineTileCost(int rows, int cols, int dir, int wall, int placed) {
-  static const std::vector<uint16_t> above = BuildTable(ROWS_ABOVE);
-  static const std::vector<uint16_t> corner = BuildTable(CORNER);
+  return LineCosts(wall, placed)(rows, cols, dir);
+}
+
+LineCosts::LineCosts(int wall, int placed) : table(OpenTable().data()) {
+  if (wall < 0) return;
+  walled = true;
   if (wall == LEFT) {
     // A column seen across the diagonal: rows and columns change places, and so do UP and LEFT,
     // DOWN and RIGHT.
-    std::swap(rows, cols);
-    dir ^= 2;
+    swapAxes = true;
+    for (int dir = 0; dir < 4; ++dir) dirOf[dir] ^= 2;
     placed = placed < 0 ? placed : placed ^ 2;
   }
   if (placed == RIGHT) {
     // Placed cells after the target: the row seen in a mirror.
-    cols = -cols;
-    if (dir >= LEFT) dir ^= 1;
+    mirror = true;
+    for (int dir = 0; dir < 4; ++dir) dirOf[dir] = dirOf[dir] >= LEFT ? dirOf[dir] ^ 1 : dirOf[dir];
   }
-  const std::vector<uint16_t>& table = placed < 0 ? above : corner;
-  if (rows < 0 || rows > RADIUS || cols < -RADIUS || cols > RADIUS) return 0;
-  const uint16_t cost = table[Index(rows, cols, dir)];
-  return cost == UINT16_MAX ? 0 : cost;
+  table = WalledTable(placed < 0 ? ROWS_ABOVE : CORNER).data();
 }
 
 }  // namespace planner

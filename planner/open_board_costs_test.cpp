@@ -35,3 +35,30 @@ TEST(OpenBoardCosts, MatchTheSearchAwayFromTheEdges) {
   // One step, the blank behind: round the tile (4), then the move.
   EXPECT_EQ(5, planner::OpenBoardCost(1, 0, planner::DOWN));
 }
+
+TEST(OpenBoardCosts, ResolvedCostsSeeTheSameTablesFromEveryWall) {
+  using planner::DOWN, planner::LEFT, planner::RIGHT, planner::UP;
+  using planner::LineCosts;
+  using planner::LineTileCost;
+  const LineCosts open, rowAbove(UP), columnLeft(LEFT), placedLeft(UP, LEFT),
+      placedRight(UP, RIGHT), placedAbove(LEFT, UP), placedBelow(LEFT, DOWN);
+  // The side mirrored left to right, and seen across the diagonal.
+  constexpr int MIRRORED[] = {UP, DOWN, RIGHT, LEFT};
+  constexpr int ACROSS[] = {LEFT, RIGHT, UP, DOWN};
+  for (int rows = -6; rows <= 6; ++rows) {
+    for (int cols = -6; cols <= 6; ++cols) {
+      for (int dir = 0; dir < 4; ++dir) {
+        EXPECT_EQ(planner::OpenBoardCost(rows, cols, dir), open(rows, cols, dir));
+        EXPECT_EQ(LineTileCost(rows, cols, dir, UP), rowAbove(rows, cols, dir));
+        EXPECT_EQ(LineTileCost(rows, cols, dir, UP, LEFT), placedLeft(rows, cols, dir));
+        EXPECT_EQ(placedLeft(rows, cols, dir), placedRight(rows, -cols, MIRRORED[dir]));
+        EXPECT_EQ(rowAbove(rows, cols, dir), columnLeft(cols, rows, ACROSS[dir]));
+        EXPECT_EQ(placedLeft(rows, cols, dir), placedAbove(cols, rows, ACROSS[dir]));
+        EXPECT_EQ(placedRight(rows, cols, dir), placedBelow(cols, rows, ACROSS[dir]));
+      }
+    }
+  }
+  // Behind the wall, nothing.
+  EXPECT_EQ(0, rowAbove(-1, 0, DOWN));
+  EXPECT_EQ(0, columnLeft(0, -1, RIGHT));
+}

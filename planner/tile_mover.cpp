@@ -248,13 +248,12 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
 
 int TileMover::Estimate(const Grid& grid, int cell, int side) const {
   const int rows = grid.Row(cell) - grid.Row(goalCell), cols = grid.Col(cell) - grid.Col(goalCell);
-  return wall < 0 ? OpenBoardCost(rows, cols, side) : LineTileCost(rows, cols, side, wall, placed);
+  return costs(rows, cols, side);
 }
 
 bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int placedDir) {
   goalCell = target;
-  wall = wallDir;
-  placed = placedDir;
+  costs = LineCosts(wallDir, placedDir);
   if (grid.CellOf(tile) == target) return true;
   Prepare(grid, tile);
   // On an open board the estimate is exact and the first bound holds; near walls it may take a

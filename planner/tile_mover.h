@@ -6,6 +6,7 @@
 
 #include "planner/blank_router.h"
 #include "planner/grid.h"
+#include "planner/open_board_costs.h"
 
 namespace planner {
 
@@ -65,8 +66,7 @@ class TileMover {
   std::vector<int8_t> walk;
   uint32_t stamp = 0;
   int goalCell = 0;
-  int wall = -1;
-  int placed = -1;
+  LineCosts costs;
   int approach[4];
   int approachPushes[4];
   std::vector<int8_t> approachPaths[4];
