@@ -15,6 +15,8 @@ namespace {
 // same as walking there directly.
 constexpr int APPROACH_SLACK = 0;
 constexpr int NO_LIMIT = 1 << 30;
+// The move count of a state seen by a pass but not reached within its bound.
+constexpr int NOT_REACHED = 1 << 30;
 // States kept per move count in a fewest-push pass: the ones with the fewest pushes so far.
 // 8 keeps nearly all of the gain (1.723 n^3 at side 100 against 1.719 unlimited) at 0.9 of the
 // time; 4 gives 1.734 at 0.8.
@@ -118,11 +120,9 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
 void TileMover::Prepare(const Grid& grid, int tile) {
   const int n = grid.Side();
   const size_t states = static_cast<size_t>(n) * n * 4;
-  if (g.size() != states) {
-    g.assign(states, 0);
+  if (nodes.size() != states) {
+    nodes.assign(states, Node{});
     parent.assign(states, -1);
-    pushes.assign(states, 0);
-    seen.assign(states, 0);
     turnSeen.assign(states * 4, 0);
     turnLength.assign(states * 4, 0);
   }
@@ -140,21 +140,25 @@ void TileMover::Prepare(const Grid& grid, int tile) {
 
 void TileMover::NextStamp() {
   if (++stamp == 0) {
-    std::fill(seen.begin(), seen.end(), 0);
+    for (Node& node : nodes) node.seen = 0;
     stamp = 1;
   }
 }
 
 int TileMover::Search(const Grid& grid, int tile, int target) {
   NextStamp();
-  auto estimate = [&](int cell, int side) { return Estimate(grid, cell, side); };
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
   auto reach = [&](int state, int cost) {
-    if (seen[state] == stamp && g[state] <= cost) return;
-    seen[state] = stamp;
-    g[state] = cost;
-    heap.push_back({cost + estimate(state / 4, state % 4), cost, state});
+    Node& node = nodes[state];
+    if (node.seen == stamp) {
+      if (node.g <= cost) return;
+    } else {
+      node.seen = stamp;
+      node.h = Estimate(grid, state / 4, state % 4);
+    }
+    node.g = cost;
+    heap.push_back({cost + node.h, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };
   const int start = grid.CellOf(tile);
@@ -165,14 +169,13 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     std::pop_heap(heap.begin(), heap.end(), later);
     const Entry entry = heap.back();
     heap.pop_back();
-    if (entry.g != g[entry.state]) continue;
+    if (entry.g != nodes[entry.state].g) continue;
     const int cell = entry.state / 4, side = entry.state % 4;
     if (cell == target) return entry.g;
     reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), entry.g + 1);
+    const uint32_t ring = grid.Ring(cell);
     for (int other = 0; other < 4; ++other) {
-      if (other == side) continue;
-      const int otherCell = grid.Neighbour(cell, other);
-      if (otherCell < 0 || grid.IsLocked(otherCell)) continue;
+      if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
       const int turn = Turn(grid, cell, side, other, nullptr, nullptr);
       if (turn >= 0) reach(cell * 4 + other, entry.g + turn);
     }
@@ -186,33 +189,37 @@ void TileMover::KeepBest(std::vector<int>& bucket, int cost) {
   // its length, not to the area of all its equally short variants.
   size_t kept = 0;
   for (const int state : bucket) {
-    if (g[state] == cost) bucket[kept++] = state;
+    if (nodes[state].g == cost) bucket[kept++] = state;
   }
   bucket.resize(kept);
   if (bucket.size() <= beam) return;
-  std::nth_element(
-      bucket.begin(), bucket.begin() + static_cast<long>(beam), bucket.end(),
-      [&](int x, int y) { return pushes[x] != pushes[y] ? pushes[x] < pushes[y] : x < y; });
+  std::nth_element(bucket.begin(), bucket.begin() + static_cast<long>(beam), bucket.end(),
+                   [&](int x, int y) {
+                     const int px = nodes[x].pushes, py = nodes[y].pushes;
+                     return px != py ? px < py : x < y;
+                   });
   bucket.resize(beam);
 }
 
 int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   // Every state on a shortest walk has g + estimate <= moves; they are visited in order of g
   // (a bucket per move count), so that each one's fewest pushes are final when it is expanded.
-  auto estimate = [&](int state) { return Estimate(grid, state / 4, state % 4); };
   NextStamp();
   if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
   auto reach = [&](int state, int cost, int pushCost, int from) {
-    if (cost + estimate(state) > moves) return;
-    if (seen[state] == stamp &&
-        (g[state] < cost || (g[state] == cost && pushes[state] <= pushCost))) {
-      return;
+    Node& node = nodes[state];
+    if (node.seen != stamp) {
+      // Seen from now on, with its estimate, but not yet reached.
+      node.seen = stamp;
+      node.h = Estimate(grid, state / 4, state % 4);
+      node.g = NOT_REACHED;
     }
-    if (seen[state] != stamp || g[state] != cost) buckets[cost].push_back(state);
-    seen[state] = stamp;
-    g[state] = cost;
-    pushes[state] = pushCost;
+    if (cost + node.h > moves) return;
+    if (node.g < cost || (node.g == cost && node.pushes <= pushCost)) return;
+    if (node.g != cost) buckets[cost].push_back(state);
+    node.g = cost;
+    node.pushes = pushCost;
     parent[state] = from;
   };
   const int start = grid.CellOf(tile);
@@ -224,21 +231,22 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
     KeepBest(buckets[cost], cost);
     for (size_t i = 0; i < buckets[cost].size(); ++i) {
       const int state = buckets[cost][i];
-      if (g[state] != cost) continue;
+      const Node& node = nodes[state];
+      if (node.g != cost) continue;
       const int cell = state / 4, side = state % 4;
+      const int statePushes = node.pushes;
       if (cell == target) {
-        if (goal < 0 || pushes[state] < pushes[goal]) goal = state;
+        if (goal < 0 || statePushes < nodes[goal].pushes) goal = state;
         continue;
       }
       const int blankCell = grid.Neighbour(cell, side);
-      reach(blankCell * 4 + (side ^ 1), cost + 1, pushes[state], state);
+      reach(blankCell * 4 + (side ^ 1), cost + 1, statePushes, state);
+      const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
-        if (other == side) continue;
-        const int otherCell = grid.Neighbour(cell, other);
-        if (otherCell < 0 || grid.IsLocked(otherCell)) continue;
+        if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
         int turnPushes = 0;
         const int turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
-        if (turn >= 0) reach(cell * 4 + other, cost + turn, pushes[state] + turnPushes, state);
+        if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
     }
     if (goal >= 0) break;

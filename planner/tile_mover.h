@@ -55,12 +55,18 @@ class TileMover {
   std::vector<int> turnLength;
   uint32_t boardStamp = 0;
   BlankRouter router;
-  std::vector<int> g;
+  // Per state (tile cell * 4 + side): the stamp of the pass that saw it, its moves and pushes
+  // so far and its estimate; together, as every look wants most of them.
+  struct Node {
+    uint32_t seen = 0;
+    int g = 0;
+    int pushes = 0;
+    int h = 0;
+  };
+  std::vector<Node> nodes;
   std::vector<int> parent;
-  std::vector<int> pushes;
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
-  std::vector<uint32_t> seen;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
