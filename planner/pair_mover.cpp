@@ -2,6 +2,7 @@
 #include "planner/pair_mover.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "planner/domino.h"
@@ -24,6 +25,56 @@ int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;
 }
 
+// Bit k set where ring cell k round the domino (A at cellA, B in direction orient) is on the
+// board and not locked.
+uint32_t FreeRing(const Grid& grid, int cellA, int orient) {
+  const int n = grid.Side(), row = grid.Row(cellA), col = grid.Col(cellA);
+  const DominoRing& ring = RingOf(orient);
+  uint32_t free = 0;
+  for (int k = 0; k < 10; ++k) {
+    const int r = row + ring.row[k], c = col + ring.col[k];
+    if (r >= 0 && c >= 0 && r < n && c < n && !grid.IsLocked(grid.CellAt(r, c))) free |= 1u << k;
+  }
+  return free;
+}
+
+// The two ways round the ring of ten from one ring cell to another: the ring cells each passes
+// (the end included) and its length, forwards first.
+struct RingWays {
+  uint32_t cells[2];
+  int length[2];
+};
+
+const RingWays& WaysBetween(int a, int b) {
+  static const auto table = [] {
+    std::array<std::array<RingWays, 10>, 10> built{};
+    for (int from = 0; from < 10; ++from) {
+      for (int to = 0; to < 10; ++to) {
+        RingWays& ways = built[from][to];
+        ways.length[0] = (to - from + 10) % 10;
+        ways.length[1] = (from - to + 10) % 10;
+        ways.cells[0] = ways.cells[1] = 0;
+        for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((from + k) % 10);
+        for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((from + 9 * k) % 10);
+      }
+    }
+    return built;
+  }();
+  return table[a][b];
+}
+
+// The length of the shorter free way round the ring (forwards among equals), or -1.
+int RingWalkLength(uint32_t free, int a, int b) {
+  const RingWays& ways = WaysBetween(a, b);
+  int best = -1;
+  for (int way = 0; way < 2; ++way) {
+    if ((free & ways.cells[way]) == ways.cells[way] && (best < 0 || ways.length[way] < best)) {
+      best = ways.length[way];
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 int PairMover::SlotCell(const Grid& grid, int cellA, int orient, int slot) const {
@@ -34,31 +85,27 @@ int PairMover::SlotCell(const Grid& grid, int cellA, int orient, int slot) const
 
 int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
                     std::vector<int8_t>* dirs) {
-  const int n = grid.Side();
   const int row = grid.Row(cellA), col = grid.Col(cellA);
   const DominoRing& ring = RingOf(orient);
   const int a = RingIndex(orient, from), b = RingIndex(orient, to);
-  auto freeAt = [&](int k) {
-    const int r = row + ring.row[k], c = col + ring.col[k];
-    return r >= 0 && c >= 0 && r < n && c < n && !grid.IsLocked(grid.CellAt(r, c));
-  };
+  const uint32_t free = FreeRing(grid, cellA, orient);
+  const RingWays& ways = WaysBetween(a, b);
   // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
   int best = -1, bestStep = 0, bestPushes = 0;
-  for (const int step : {1, 9}) {
-    const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
-    bool free = true;
+  for (int way = 0; way < 2; ++way) {
+    if ((free & ways.cells[way]) != ways.cells[way]) continue;
+    const int length = ways.length[way], step = way == 0 ? 1 : 9;
     int pushes = 0;
-    int previous = SlotCell(grid, cellA, orient, from);
-    for (int k = 1; k <= length && free; ++k) {
-      const int at = (a + step * k) % 10;
-      free = freeAt(at);
-      if (free && dirs) {
+    if (dirs) {
+      int previous = SlotCell(grid, cellA, orient, from);
+      for (int k = 1; k <= length; ++k) {
+        const int at = (a + step * k) % 10;
         const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
         pushes += DisplacementCost(grid, next, previous);
         previous = next;
       }
     }
-    if (free && (best < 0 || length < best || (length == best && pushes < bestPushes))) {
+    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
       bestStep = step;
       bestPushes = pushes;
@@ -93,27 +140,31 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   if (startOrient < 0) return false;
   const size_t states = static_cast<size_t>(n) * n * 4 * DOMINO_SLOTS;
-  if (g.size() != states) {
-    g.assign(states, 0);
+  if (nodes.size() != states) {
+    nodes.assign(states, Node{});
     parent.assign(states, -1);
-    seen.assign(states, 0);
   }
   if (++stamp == 0) {
-    std::fill(seen.begin(), seen.end(), 0);
+    for (Node& node : nodes) node.seen = 0;
     stamp = 1;
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
   auto later = [](const Entry& x, const Entry& y) { return x.f != y.f ? x.f > y.f : x.g < y.g; };
   heap.clear();
   auto reach = [&](int state, int cost, int from) {
-    if (seen[state] == stamp && g[state] <= cost) return;
-    seen[state] = stamp;
-    g[state] = cost;
+    Node& node = nodes[state];
+    if (node.seen == stamp) {
+      if (node.g <= cost) return;
+    } else {
+      node.seen = stamp;
+      const int cellA = state / (4 * DOMINO_SLOTS);
+      const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
+                                      state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
+      node.h = estimate + estimate / 8;
+    }
+    node.g = cost;
     parent[state] = from;
-    const int cellA = state / (4 * DOMINO_SLOTS);
-    const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
-                                    state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
-    heap.push_back({cost + estimate + estimate / 8, cost, state});
+    heap.push_back({cost + node.h, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };
   // The blank may start anywhere: a walk to each slot, round both tiles, nearest slots first;
@@ -146,7 +197,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     std::pop_heap(heap.begin(), heap.end(), later);
     const Entry entry = heap.back();
     heap.pop_back();
-    if (entry.g != g[entry.state]) continue;
+    if (entry.g != nodes[entry.state].g) continue;
     const int slot = entry.state % DOMINO_SLOTS;
     const int orient = entry.state / DOMINO_SLOTS % 4;
     const int cellA = entry.state / (4 * DOMINO_SLOTS);
@@ -162,11 +213,15 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     } else {
       reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), entry.g + 2, entry.state);
     }
+    // Every slot's cell is on the ring, whose free cells give the walks round it.
+    const uint32_t free = FreeRing(grid, cellA, orient);
+    const int from = RingIndex(orient, slot);
     for (int other = 0; other < DOMINO_SLOTS; ++other) {
       if (other == slot || !IsDominoSlot(orient, other)) continue;
-      const int cell = SlotCell(grid, cellA, orient, other);
-      if (cell < 0 || grid.IsLocked(cell)) continue;
-      const int length = Walk(grid, cellA, orient, slot, other, nullptr);
+      const int to = RingIndex(orient, other);
+      if (!((free >> to) & 1)) continue;
+      int length = RingWalkLength(free, from, to);
+      if (length < 0) length = Walk(grid, cellA, orient, slot, other, nullptr);
       if (length >= 0) reach(StateOf(cellA, orient, other), entry.g + length, entry.state);
     }
   }

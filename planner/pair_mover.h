@@ -33,9 +33,14 @@ class PairMover {
   int SlotCell(const Grid& grid, int cellA, int orient, int slot) const;
 
   BlankRouter router;
-  std::vector<int> g;
+  // Per state: the stamp of the search that saw it, its moves so far and its estimate.
+  struct Node {
+    uint32_t seen = 0;
+    int g = 0;
+    int h = 0;
+  };
+  std::vector<Node> nodes;
   std::vector<int> parent;
-  std::vector<uint32_t> seen;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
