@@ -10,14 +10,9 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
                           int avoid2) {
   const int n = grid.Side();
   const size_t size = static_cast<size_t>(n) * n;
-  if (g.size() != size) {
-    g.assign(size, 0);
-    steps.assign(size, 0);
-    seen.assign(size, 0);
-    cameFrom.assign(size, -1);
-  }
+  if (nodes.size() != size) nodes.assign(size, Node{});
   if (++stamp == 0) {
-    std::fill(seen.begin(), seen.end(), 0);
+    for (Node& node : nodes) node.seen = 0;
     stamp = 1;
   }
   path.clear();
@@ -32,36 +27,33 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   // its goal instead of widening over every equally short walk.
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
-  g[from] = 0;
-  steps[from] = 0;
-  seen[from] = stamp;
-  cameFrom[from] = -1;
+  nodes[from] = {stamp, 0, 0, -1};
   heap.push_back({estimate(from), 0, from});
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), later);
     const Entry entry = heap.back();
     heap.pop_back();
-    if (entry.g != g[entry.cell]) continue;
-    if (steps[entry.cell] + estimate(entry.cell) / STEP_COST > limit) return -1;
+    const Node& node = nodes[entry.cell];
+    if (entry.g != node.g) continue;
+    if (node.steps + estimate(entry.cell) / STEP_COST > limit) return -1;
     if (entry.cell == target) {
       for (int cell = target; cell != from;) {
-        const int dir = cameFrom[cell];
+        const int dir = nodes[cell].cameFrom;
         path.push_back(static_cast<int8_t>(dir));
         cell = grid.Neighbour(cell, dir ^ 1);
       }
       std::reverse(path.begin(), path.end());
-      lastPushes = entry.g - STEP_COST * steps[entry.cell];
-      return steps[entry.cell];
+      lastPushes = entry.g - STEP_COST * node.steps;
+      return node.steps;
     }
+    const int nextSteps = node.steps + 1;
     for (int dir = 0; dir < 4; ++dir) {
       const int next = grid.Neighbour(entry.cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
       const int cost = entry.g + STEP_COST + grid.PushCost(next, dir ^ 1);
-      if (seen[next] == stamp && g[next] <= cost) continue;
-      seen[next] = stamp;
-      g[next] = cost;
-      steps[next] = steps[entry.cell] + 1;
-      cameFrom[next] = static_cast<int8_t>(dir);
+      Node& reached = nodes[next];
+      if (reached.seen == stamp && reached.g <= cost) continue;
+      reached = {stamp, cost, nextSteps, static_cast<int>(dir)};
       heap.push_back({cost + estimate(next), cost, next});
       std::push_heap(heap.begin(), heap.end(), later);
     }
@@ -104,30 +96,39 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
   const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
   const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
   const int rowStep = rows < 0 ? -grid.Side() : grid.Side(), colStep = cols < 0 ? -1 : 1;
+  // Blocked cells cost BLOCKED or more; the sums stay far from overflowing. Among equally cheap
+  // ways into a cell the one from the previous row wins.
   constexpr int BLOCKED = 1 << 30;
-  cost.assign(static_cast<size_t>(height) * width, BLOCKED);
-  viaRow.assign(cost.size(), 0);
-  for (int i = 0; i < height; ++i) {
-    for (int j = 0; j < width; ++j) {
-      const int cell = from + i * rowStep + j * colStep;
-      const size_t k = static_cast<size_t>(i) * width + j;
-      if (i == 0 && j == 0) {
-        cost[k] = 0;
+  cost.resize(static_cast<size_t>(height) * width);
+  viaRow.resize(cost.size());
+  const int alongRow = rowDir ^ 1, alongCol = colDir ^ 1;
+  auto blocked = [&](int cell) { return cell == avoid || cell == avoid2 || grid.IsLocked(cell); };
+  cost[0] = 0;
+  for (int j = 1; j < width; ++j) {
+    const int cell = from + j * colStep;
+    cost[j] = blocked(cell) || cost[j - 1] >= BLOCKED ? BLOCKED
+                                                      : cost[j - 1] + grid.PushCost(cell, alongCol);
+    viaRow[j] = 0;
+  }
+  for (int i = 1; i < height; ++i) {
+    int* const row = &cost[static_cast<size_t>(i) * width];
+    const int* const above = row - width;
+    uint8_t* const via = &viaRow[static_cast<size_t>(i) * width];
+    int cell = from + i * rowStep;
+    bool open = false;
+    for (int j = 0; j < width; ++j, cell += colStep) {
+      if (blocked(cell)) {
+        row[j] = BLOCKED;
         continue;
       }
-      if (cell == avoid || cell == avoid2 || grid.IsLocked(cell)) continue;
-      if (i > 0 && cost[k - width] < BLOCKED) {
-        cost[k] = cost[k - width] + grid.PushCost(cell, rowDir ^ 1);
-        viaRow[k] = 1;
-      }
-      if (j > 0 && cost[k - 1] < BLOCKED) {
-        const int across = cost[k - 1] + grid.PushCost(cell, colDir ^ 1);
-        if (across < cost[k]) {
-          cost[k] = across;
-          viaRow[k] = 0;
-        }
-      }
+      const int down = above[j] + grid.PushCost(cell, alongRow);
+      const int across = j > 0 ? row[j - 1] + grid.PushCost(cell, alongCol) : BLOCKED;
+      row[j] = std::min(std::min(down, across), BLOCKED);
+      via[j] = across < down ? 0 : 1;
+      open = open || row[j] < BLOCKED;
     }
+    // A row cut all across cuts every walk.
+    if (!open) return -1;
   }
   if (cost.back() >= BLOCKED) return -1;
   lastPushes = cost.back();

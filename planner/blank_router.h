@@ -38,10 +38,15 @@ class BlankRouter {
     int g;
     int cell;
   };
-  std::vector<int> g;
-  std::vector<int> steps;
-  std::vector<uint32_t> seen;
-  std::vector<int8_t> cameFrom;
+  // Per cell: the stamp of the search that saw it, the cost and the moves of the cheapest walk
+  // there so far, and the direction of its last move.
+  struct Node {
+    uint32_t seen = 0;
+    int g = 0;
+    int steps = 0;
+    int cameFrom = -1;
+  };
+  std::vector<Node> nodes;
   std::vector<Entry> heap;
   uint32_t stamp = 0;
   std::vector<int8_t> path;
