@@ -18,6 +18,7 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   path.clear();
   const int straight = Straight(grid, from, avoid, target, avoid2);
   if (straight >= 0) return straight <= limit ? straight : -1;
+  if (ShutIn(grid, from, avoid, target, avoid2)) return -1;
   const int targetRow = grid.Row(target), targetCol = grid.Col(target);
   auto estimate = [&](int cell) {
     return STEP_COST *
@@ -143,6 +144,30 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
   }
   std::reverse(path.begin(), path.end());
   return height + width - 2;
+}
+
+bool BlankRouter::ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2) {
+  auto blocked = [&](int cell) { return cell == avoid || cell == avoid2 || grid.IsLocked(cell); };
+  if (blocked(target)) return true;
+  if (++floodStamp == 0) {
+    std::fill(floodSeen.begin(), floodSeen.end(), 0);
+    floodStamp = 1;
+  }
+  floodSeen.resize(nodes.size(), 0);
+  flood.clear();
+  flood.push_back(target);
+  floodSeen[target] = floodStamp;
+  for (size_t next = 0; next < flood.size(); ++next) {
+    if (flood.size() > SHUT_IN_CELLS) return false;
+    for (int dir = 0; dir < 4; ++dir) {
+      const int cell = grid.Neighbour(flood[next], dir);
+      if (cell == from) return false;
+      if (cell < 0 || blocked(cell) || floodSeen[cell] == floodStamp) continue;
+      floodSeen[cell] = floodStamp;
+      flood.push_back(cell);
+    }
+  }
+  return true;
 }
 
 void BlankRouter::PathTo(std::vector<int8_t>& dirs) const {

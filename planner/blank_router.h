@@ -32,6 +32,11 @@ class BlankRouter {
   /// The cheapest walk that only steps towards the target, into path; its length, or -1 when
   /// blocked cells cut every such walk.
   int Straight(const Grid& grid, int from, int avoid, int target, int avoid2);
+  /// True when the target is blocked, or lies in a pocket of at most SHUT_IN_CELLS free cells
+  /// that `from` does not border: then no walk exists, which the search would find out only
+  /// after looking at every cell it can reach.
+  bool ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2);
+  static constexpr size_t SHUT_IN_CELLS = 64;
 
   struct Entry {
     int f;
@@ -54,6 +59,9 @@ class BlankRouter {
   int lastPushes = 0;
   std::vector<int> cost;
   std::vector<uint8_t> viaRow;
+  std::vector<uint32_t> floodSeen;
+  std::vector<int> flood;
+  uint32_t floodStamp = 0;
 };
 
 }  // namespace planner

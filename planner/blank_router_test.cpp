@@ -116,3 +116,23 @@ TEST(BlankRouter, SidesBeyondTheSlackAreLeftOut) {
   EXPECT_EQ(3, dist[planner::RIGHT]);
   EXPECT_EQ(5, dist[planner::DOWN]);
 }
+
+TEST(BlankRouter, PocketsCutOffByLockedCells) {
+  // Column 2 locked: a pocket of 24 cells on the left, 108 on the right.
+  Grid grid(GoalBoard(12));
+  for (int row = 0; row < 12; ++row) grid.Lock(grid.CellAt(row, 2));
+  struct Case {
+    int from, target, avoid, expected;
+  };
+  const Case cases[] = {
+      {143, 0, -1, -1},   // the target in the small pocket
+      {0, 143, -1, -1},   // the start in it
+      {24, 0, 12, 4},     // within it, round the avoided cell
+      {143, 3, 130, 19},  // within the large one
+  };
+  planner::BlankRouter router;
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.expected, router.Distance(grid, c.from, c.avoid, c.target, 1 << 30)) << c.from;
+    EXPECT_EQ(c.expected, BfsDistance(grid, c.from, c.target, c.avoid)) << c.from;
+  }
+}
