@@ -29,33 +29,54 @@ struct RingWays {
   int length[2];
 };
 
-const RingWays& WaysOf(int from, int to) {
-  static const auto table = [] {
-    std::array<std::array<RingWays, 4>, 4> built{};
-    for (int x = 0; x < 4; ++x) {
-      for (int y = 0; y < 4; ++y) {
-        const int a = RING_OF_SIDE[x], b = RING_OF_SIDE[y];
-        RingWays& ways = built[x][y];
-        ways.length[0] = (b - a + 8) % 8;
-        ways.length[1] = (a - b + 8) % 8;
-        ways.cells[0] = ways.cells[1] = 0;
-        for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((a + k) % 8);
-        for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((a + 7 * k) % 8);
-      }
+constexpr std::array<std::array<RingWays, 4>, 4> BuildWays() {
+  std::array<std::array<RingWays, 4>, 4> built{};
+  for (int x = 0; x < 4; ++x) {
+    for (int y = 0; y < 4; ++y) {
+      const int a = RING_OF_SIDE[x], b = RING_OF_SIDE[y];
+      RingWays& ways = built[x][y];
+      ways.length[0] = (b - a + 8) % 8;
+      ways.length[1] = (a - b + 8) % 8;
+      ways.cells[0] = ways.cells[1] = 0;
+      for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((a + k) % 8);
+      for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((a + 7 * k) % 8);
     }
-    return built;
-  }();
-  return table[from][to];
+  }
+  return built;
 }
+constexpr std::array<std::array<RingWays, 4>, 4> WAYS = BuildWays();
 
-// Set bits among the low eight.
-int BitCount(uint32_t bits) {
-  static const auto table = [] {
-    std::array<uint8_t, 256> counts{};
-    for (int value = 1; value < 256; ++value) counts[value] = counts[value / 2] + (value & 1);
-    return counts;
-  }();
-  return table[bits & 255];
+// Set bits of each byte value.
+constexpr std::array<uint8_t, 256> BuildBitCounts() {
+  std::array<uint8_t, 256> counts{};
+  for (int value = 1; value < 256; ++value) {
+    counts[value] = static_cast<uint8_t>(counts[value / 2] + (value & 1));
+  }
+  return counts;
+}
+constexpr std::array<uint8_t, 256> BIT_COUNTS = BuildBitCounts();
+
+// The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
+// free way, and among equally short ones the one that pushes fewer tiles away from home
+// (clockwise first among equals). Its length, its push cost into pushes and way (0 clockwise,
+// 1 counter-clockwise); -1 when both ways are cut.
+inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
+  const RingWays& ways = WAYS[from][to];
+  int best = -1;
+  for (int w = 0; w < 2; ++w) {
+    const uint32_t cells = ways.cells[w];
+    if ((ring & cells) != cells) continue;
+    const int length = ways.length[w];
+    const uint32_t bad = (ring >> (w == 0 ? 8 : 16)) & cells;
+    const int cost = DISPLACEMENT_PENALTY * BIT_COUNTS[bad & 255] +
+                     URGENT_PENALTY * BIT_COUNTS[bad & (ring >> 24) & 255];
+    if (best < 0 || length < best || (length == best && cost < pushes)) {
+      best = length;
+      pushes = cost;
+      way = w;
+    }
+  }
+  return best;
 }
 
 int DirBetween(const Grid& grid, int from, int to) {
@@ -68,25 +89,10 @@ int DirBetween(const Grid& grid, int from, int to) {
 
 int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
                     int* pushCost) {
-  const uint32_t data = grid.Ring(cell);
   const int a = RING_OF_SIDE[from];
-  // Both ways round the ring; the shorter free one, and among equally short ones the one that
-  // pushes fewer tiles away from home (clockwise first among equals).
-  const RingWays& ways = WaysOf(from, to);
-  int best = -1, bestStep = 0, bestPushes = 0;
-  for (int way = 0; way < 2; ++way) {
-    const uint32_t cells = ways.cells[way];
-    if ((data & cells) != cells) continue;
-    const int length = ways.length[way];
-    const uint32_t bad = (data >> (way == 0 ? 8 : 16)) & cells;
-    const int pushes =
-        DISPLACEMENT_PENALTY * BitCount(bad) + URGENT_PENALTY * BitCount(bad & (data >> 24));
-    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
-      best = length;
-      bestStep = way == 0 ? 1 : 7;
-      bestPushes = pushes;
-    }
-  }
+  int bestPushes = 0, bestWay = 0;
+  const int best = RingTurn(grid.Ring(cell), from, to, bestPushes, bestWay);
+  const int bestStep = bestWay == 0 ? 1 : 7;
   if (best >= 0) {
     if (dirs) {
       dirs->clear();
@@ -176,7 +182,9 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     const uint32_t ring = grid.Ring(cell);
     for (int other = 0; other < 4; ++other) {
       if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-      const int turn = Turn(grid, cell, side, other, nullptr, nullptr);
+      int turnPushes = 0, way = 0;
+      int turn = RingTurn(ring, side, other, turnPushes, way);
+      if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, nullptr);
       if (turn >= 0) reach(cell * 4 + other, entry.g + turn);
     }
   }
@@ -244,8 +252,9 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-        int turnPushes = 0;
-        const int turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
+        int turnPushes = 0, way = 0;
+        int turn = RingTurn(ring, side, other, turnPushes, way);
+        if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
         if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
     }
