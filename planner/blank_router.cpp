@@ -10,11 +10,8 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
                           int avoid2) {
   const int n = grid.Side();
   const size_t size = static_cast<size_t>(n) * n;
-  if (nodes.size() != size) nodes.assign(size, Node{});
-  if (++stamp == 0) {
-    for (Node& node : nodes) node.seen = 0;
-    stamp = 1;
-  }
+  nodes.Resize(size);
+  nodes.NextSearch();
   path.clear();
   const int straight = Straight(grid, from, avoid, target, avoid2);
   if (straight >= 0) return straight <= limit ? straight : -1;
@@ -28,7 +25,10 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   // its goal instead of widening over every equally short walk.
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
-  nodes[from] = {stamp, 0, 0, -1};
+  Node& start = nodes.Mark(from);
+  start.g = 0;
+  start.steps = 0;
+  start.cameFrom = -1;
   heap.push_back({estimate(from), 0, from});
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), later);
@@ -52,9 +52,11 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
       const int next = grid.Neighbour(entry.cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
       const int cost = entry.g + STEP_COST + grid.PushCost(next, dir ^ 1);
-      Node& reached = nodes[next];
-      if (reached.seen == stamp && reached.g <= cost) continue;
-      reached = {stamp, cost, nextSteps, static_cast<int>(dir)};
+      if (nodes.Seen(next) && nodes[next].g <= cost) continue;
+      Node& reached = nodes.Mark(next);
+      reached.g = cost;
+      reached.steps = nextSteps;
+      reached.cameFrom = dir;
       heap.push_back({cost + estimate(next), cost, next});
       std::push_heap(heap.begin(), heap.end(), later);
     }
@@ -149,21 +151,18 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
 bool BlankRouter::ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2) {
   auto blocked = [&](int cell) { return cell == avoid || cell == avoid2 || grid.IsLocked(cell); };
   if (blocked(target)) return true;
-  if (++floodStamp == 0) {
-    std::fill(floodSeen.begin(), floodSeen.end(), 0);
-    floodStamp = 1;
-  }
-  floodSeen.resize(nodes.size(), 0);
+  flooded.Resize(nodes.Size());
+  flooded.NextSearch();
   flood.clear();
   flood.push_back(target);
-  floodSeen[target] = floodStamp;
+  flooded.Mark(target);
   for (size_t next = 0; next < flood.size(); ++next) {
     if (flood.size() > SHUT_IN_CELLS) return false;
     for (int dir = 0; dir < 4; ++dir) {
       const int cell = grid.Neighbour(flood[next], dir);
       if (cell == from) return false;
-      if (cell < 0 || blocked(cell) || floodSeen[cell] == floodStamp) continue;
-      floodSeen[cell] = floodStamp;
+      if (cell < 0 || blocked(cell) || flooded.Seen(cell)) continue;
+      flooded.Mark(cell);
       flood.push_back(cell);
     }
   }

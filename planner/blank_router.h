@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "planner/grid.h"
+#include "planner/stamped_records.h"
 
 namespace planner {
 
@@ -46,22 +47,23 @@ class BlankRouter {
   // Per cell: the stamp of the search that saw it, the cost and the moves of the cheapest walk
   // there so far, and the direction of its last move.
   struct Node {
-    uint32_t seen = 0;
-    int g = 0;
-    int steps = 0;
-    int cameFrom = -1;
+    uint32_t seen;
+    int g;
+    int steps;
+    int cameFrom;
   };
-  std::vector<Node> nodes;
+  StampedRecords<Node> nodes;
   std::vector<Entry> heap;
-  uint32_t stamp = 0;
   std::vector<int8_t> path;
   std::vector<int8_t> sidePaths[4];
   int lastPushes = 0;
   std::vector<int> cost;
   std::vector<uint8_t> viaRow;
-  std::vector<uint32_t> floodSeen;
+  struct FloodMark {
+    uint32_t seen;
+  };
+  StampedRecords<FloodMark> flooded;
   std::vector<int> flood;
-  uint32_t floodStamp = 0;
 };
 
 }  // namespace planner

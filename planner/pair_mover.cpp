@@ -140,30 +140,24 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   if (startOrient < 0) return false;
   const size_t states = static_cast<size_t>(n) * n * 4 * DOMINO_SLOTS;
-  if (nodes.size() != states) {
-    nodes.assign(states, Node{});
-    parent.assign(states, -1);
-  }
-  if (++stamp == 0) {
-    for (Node& node : nodes) node.seen = 0;
-    stamp = 1;
-  }
+  nodes.Resize(states);
+  nodes.NextSearch();
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
   auto later = [](const Entry& x, const Entry& y) { return x.f != y.f ? x.f > y.f : x.g < y.g; };
   heap.clear();
   auto reach = [&](int state, int cost, int from) {
     Node& node = nodes[state];
-    if (node.seen == stamp) {
+    if (nodes.Seen(state)) {
       if (node.g <= cost) return;
     } else {
-      node.seen = stamp;
+      nodes.Mark(state);
       const int cellA = state / (4 * DOMINO_SLOTS);
       const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
                                       state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
       node.h = estimate + estimate / 8;
     }
     node.g = cost;
-    parent[state] = from;
+    node.parent = from;
     heap.push_back({cost + node.h, cost, state});
     std::push_heap(heap.begin(), heap.end(), later);
   };
@@ -227,7 +221,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   if (goal < 0) return false;
   chain.clear();
-  for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
+  for (int state = goal; state >= 0; state = nodes[state].parent) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
   for (const int8_t dir : approachPaths[chain.front() % DOMINO_SLOTS]) grid.Move(dir);

@@ -6,6 +6,7 @@
 
 #include "planner/blank_router.h"
 #include "planner/grid.h"
+#include "planner/stamped_records.h"
 
 namespace planner {
 
@@ -33,19 +34,19 @@ class PairMover {
   int SlotCell(const Grid& grid, int cellA, int orient, int slot) const;
 
   BlankRouter router;
-  // Per state: the stamp of the search that saw it, its moves so far and its estimate.
+  // Per state: the stamp of the search that saw it, its moves so far, its estimate and the
+  // state it was reached from.
   struct Node {
-    uint32_t seen = 0;
-    int g = 0;
-    int h = 0;
+    uint32_t seen;
+    int g;
+    int h;
+    int parent;
   };
-  std::vector<Node> nodes;
-  std::vector<int> parent;
+  StampedRecords<Node> nodes;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
   std::vector<int8_t> approachPaths[8];
-  uint32_t stamp = 0;
 };
 
 }  // namespace planner

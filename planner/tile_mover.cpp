@@ -112,30 +112,21 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
   // for the same walks again and again; the board stands still until the walk is made.
   if (pushCost) *pushCost = 0;
   const size_t key = (static_cast<size_t>(cell) * 4 + from) * 4 + to;
-  if (!dirs && turnSeen[key] == boardStamp) return turnLength[key];
+  if (!dirs && turns.Seen(key)) return turns[key].length;
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
   if (length >= 0 && dirs) router.PathTo(*dirs);
-  if (!dirs) {
-    turnSeen[key] = boardStamp;
-    turnLength[key] = length;
-  }
+  if (!dirs) turns.Mark(key).length = length;
   return length;
 }
 
 void TileMover::Prepare(const Grid& grid, int tile) {
   const int n = grid.Side();
   const size_t states = static_cast<size_t>(n) * n * 4;
-  if (nodes.size() != states) {
-    nodes.assign(states, Node{});
-    parent.assign(states, -1);
-    turnSeen.assign(states * 4, 0);
-    turnLength.assign(states * 4, 0);
-  }
-  if (++boardStamp == 0) {
-    std::fill(turnSeen.begin(), turnSeen.end(), 0);
-    boardStamp = 1;
-  }
+  nodes.Resize(states);
+  parent.resize(states);
+  turns.Resize(states * 4);
+  turns.NextSearch();
   // The blank's cheapest walks to the tile's sides; the same for every search of this move.
   router.DistancesAround(grid, grid.Blank(), grid.CellOf(tile), APPROACH_SLACK, approach,
                          approachPushes);
@@ -144,23 +135,16 @@ void TileMover::Prepare(const Grid& grid, int tile) {
   }
 }
 
-void TileMover::NextStamp() {
-  if (++stamp == 0) {
-    for (Node& node : nodes) node.seen = 0;
-    stamp = 1;
-  }
-}
-
 int TileMover::Search(const Grid& grid, int tile, int target) {
-  NextStamp();
+  nodes.NextSearch();
   auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
   heap.clear();
   auto reach = [&](int state, int cost) {
     Node& node = nodes[state];
-    if (node.seen == stamp) {
+    if (nodes.Seen(state)) {
       if (node.g <= cost) return;
     } else {
-      node.seen = stamp;
+      nodes.Mark(state);
       node.h = Estimate(grid, state / 4, state % 4);
     }
     node.g = cost;
@@ -212,14 +196,14 @@ void TileMover::KeepBest(std::vector<int>& bucket, int cost) {
 int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   // Every state on a shortest walk has g + estimate <= moves; they are visited in order of g
   // (a bucket per move count), so that each one's fewest pushes are final when it is expanded.
-  NextStamp();
+  nodes.NextSearch();
   if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
   auto reach = [&](int state, int cost, int pushCost, int from) {
     Node& node = nodes[state];
-    if (node.seen != stamp) {
+    if (!nodes.Seen(state)) {
       // Seen from now on, with its estimate, but not yet reached.
-      node.seen = stamp;
+      nodes.Mark(state);
       node.h = Estimate(grid, state / 4, state % 4);
       node.g = NOT_REACHED;
     }

@@ -7,6 +7,7 @@
 #include "planner/blank_router.h"
 #include "planner/grid.h"
 #include "planner/open_board_costs.h"
+#include "planner/stamped_records.h"
 
 namespace planner {
 
@@ -35,8 +36,6 @@ class TileMover {
   int Estimate(const Grid& grid, int cell, int side) const;
   /// Sizes the working storage and finds the blank's walks to the tile's sides.
   void Prepare(const Grid& grid, int tile);
-  /// A fresh stamp: every state unseen.
-  void NextStamp();
   /// The length of a shortest walk, by A*, or -1.
   int Search(const Grid& grid, int tile, int target);
   /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
@@ -49,28 +48,29 @@ class TileMover {
   int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
            int* pushCost = nullptr);
 
-  // Per cell, side and side, the length of Turn's wider walk, as the grid stood when
-  // boardStamp was drawn.
-  std::vector<uint32_t> turnSeen;
-  std::vector<int> turnLength;
-  uint32_t boardStamp = 0;
+  // Per cell, side and side, the length of Turn's wider walk, as the grid stood when this move's
+  // searches began (one stamp per move).
+  struct TurnRecord {
+    uint32_t seen;
+    int length;
+  };
+  StampedRecords<TurnRecord> turns;
   BlankRouter router;
   // Per state (tile cell * 4 + side): the stamp of the pass that saw it, its moves and pushes
   // so far and its estimate; together, as every look wants most of them.
   struct Node {
-    uint32_t seen = 0;
-    int g = 0;
-    int pushes = 0;
-    int h = 0;
+    uint32_t seen;
+    int g;
+    int pushes;
+    int h;
   };
-  std::vector<Node> nodes;
+  StampedRecords<Node> nodes;
   std::vector<int> parent;
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
-  uint32_t stamp = 0;
   int goalCell = 0;
   LineCosts costs;
   int approach[4];
