@@ -247,13 +247,9 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   return goal;
 }
 
-int TileMover::Estimate(const Grid& grid, int cell, int side) const {
-  const int rows = grid.Row(cell) - grid.Row(goalCell), cols = grid.Col(cell) - grid.Col(goalCell);
-  return costs(rows, cols, side);
-}
-
 bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int placedDir) {
-  goalCell = target;
+  goalRow = grid.Row(target);
+  goalCol = grid.Col(target);
   costs = LineCosts(wallDir, placedDir);
   if (grid.CellOf(tile) == target) return true;
   Prepare(grid, tile);

@@ -33,7 +33,9 @@ class TileMover {
     int state;
   };
   /// The estimate of the moves left from the tile at cell, the blank on the side.
-  int Estimate(const Grid& grid, int cell, int side) const;
+  int Estimate(const Grid& grid, int cell, int side) const {
+    return costs(grid.Row(cell) - goalRow, grid.Col(cell) - goalCol, side);
+  }
   /// Sizes the working storage and finds the blank's walks to the tile's sides.
   void Prepare(const Grid& grid, int tile);
   /// The length of a shortest walk, by A*, or -1.
@@ -71,7 +73,8 @@ class TileMover {
   std::vector<Entry> heap;
   std::vector<int> chain;
   std::vector<int8_t> walk;
-  int goalCell = 0;
+  int goalRow = 0;
+  int goalCol = 0;
   LineCosts costs;
   int approach[4];
   int approachPushes[4];
