@@ -28,6 +28,23 @@ inline constexpr int RING_COL[] = {0, 1, 1, 1, 0, -1, -1, -1};
 /// Ring position of each side: UP, DOWN, LEFT, RIGHT.
 inline constexpr int RING_OF_SIDE[] = {0, 4, 6, 2};
 
+/// The two ways round a ring of cells from one position to another: forwards (clockwise round
+/// a tile), then backwards, as the bit set of positions each passes (the end included) and its
+/// length.
+struct RingWays {
+  uint32_t cells[2];
+  int length[2];
+};
+/// The ways from position `from` to `to` on a ring of `size` positions (at most 32).
+constexpr RingWays WaysRound(int size, int from, int to) {
+  RingWays ways{};
+  ways.length[0] = (to - from + size) % size;
+  ways.length[1] = (from - to + size) % size;
+  for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((from + k) % size);
+  for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((from + (size - 1) * k) % size);
+  return ways;
+}
+
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
 /// held for a moment), and per cell the directions that take its tile homewards.
 class Grid {

@@ -105,3 +105,24 @@ TEST(Grid, NeighboursStopAtTheEdges) {
   EXPECT_EQ(-1, grid.Neighbour(15, planner::DOWN));
   EXPECT_EQ(11, grid.Neighbour(15, planner::UP));
 }
+
+TEST(Grid, WaysRoundARing) {
+  struct Case {
+    int size, from, to;
+    uint32_t forwards, backwards;
+    int forwardLength, backwardLength;
+  };
+  const Case cases[] = {
+      {8, 0, 2, 0b110, 0b11111100, 2, 6},            // UP to RIGHT round a tile
+      {8, 6, 2, 0b10000111, 0b00111100, 4, 4},       // LEFT to RIGHT, over the top or not
+      {10, 7, 1, 0b1100000011, 0b0001111110, 4, 6},  // across the end of a domino's ring
+      {10, 3, 3, 0, 0, 0, 0},                        // no way at all
+  };
+  for (const Case& c : cases) {
+    const planner::RingWays ways = planner::WaysRound(c.size, c.from, c.to);
+    EXPECT_EQ(c.forwards, ways.cells[0]) << c.from << " " << c.to;
+    EXPECT_EQ(c.backwards, ways.cells[1]) << c.from << " " << c.to;
+    EXPECT_EQ(c.forwardLength, ways.length[0]);
+    EXPECT_EQ(c.backwardLength, ways.length[1]);
+  }
+}

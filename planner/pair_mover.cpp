@@ -38,34 +38,19 @@ uint32_t FreeRing(const Grid& grid, int cellA, int orient) {
   return free;
 }
 
-// The two ways round the ring of ten from one ring cell to another: the ring cells each passes
-// (the end included) and its length, forwards first.
-struct RingWays {
-  uint32_t cells[2];
-  int length[2];
-};
-
-const RingWays& WaysBetween(int a, int b) {
-  static const auto table = [] {
-    std::array<std::array<RingWays, 10>, 10> built{};
-    for (int from = 0; from < 10; ++from) {
-      for (int to = 0; to < 10; ++to) {
-        RingWays& ways = built[from][to];
-        ways.length[0] = (to - from + 10) % 10;
-        ways.length[1] = (from - to + 10) % 10;
-        ways.cells[0] = ways.cells[1] = 0;
-        for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((from + k) % 10);
-        for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((from + 9 * k) % 10);
-      }
-    }
-    return built;
-  }();
-  return table[a][b];
+// The ways round the ring of ten between each two of its cells.
+constexpr std::array<std::array<RingWays, 10>, 10> BuildWays() {
+  std::array<std::array<RingWays, 10>, 10> built{};
+  for (int from = 0; from < 10; ++from) {
+    for (int to = 0; to < 10; ++to) built[from][to] = WaysRound(10, from, to);
+  }
+  return built;
 }
+constexpr std::array<std::array<RingWays, 10>, 10> WAYS = BuildWays();
 
 // The length of the shorter free way round the ring (forwards among equals), or -1.
 int RingWalkLength(uint32_t free, int a, int b) {
-  const RingWays& ways = WaysBetween(a, b);
+  const RingWays& ways = WAYS[a][b];
   int best = -1;
   for (int way = 0; way < 2; ++way) {
     if ((free & ways.cells[way]) == ways.cells[way] && (best < 0 || ways.length[way] < best)) {
@@ -89,7 +74,7 @@ int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
   const DominoRing& ring = RingOf(orient);
   const int a = RingIndex(orient, from), b = RingIndex(orient, to);
   const uint32_t free = FreeRing(grid, cellA, orient);
-  const RingWays& ways = WaysBetween(a, b);
+  const RingWays& ways = WAYS[a][b];
   // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
   int best = -1, bestStep = 0, bestPushes = 0;
   for (int way = 0; way < 2; ++way) {
