@@ -46,7 +46,8 @@ constexpr RingWays WaysRound(int size, int from, int to) {
 }
 
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
-/// held for a moment), and per cell the directions that take its tile homewards.
+/// held for a moment), and per cell the directions that take its tile homewards, what pushing
+/// it each way costs a walk, and the state of the eight cells round it.
 class Grid {
  public:
   /// Takes the side and tiles of a permutation board.
