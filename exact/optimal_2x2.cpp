@@ -5,11 +5,22 @@
 #include <deque>
 #include <map>
 
-#include "solver/position.h"
-
 namespace {
 
 constexpr char LETTERS[] = "UDLR";
+
+// The tiles after the blank moves the letter's way on the 2 x 2 board; false off the board.
+bool Moved(std::vector<int>& tiles, char letter) {
+  const int blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), 0) - tiles.begin());
+  const int row = blank / 2, col = blank % 2;
+  const int target = letter == 'U'   ? (row == 1 ? blank - 2 : -1)
+                     : letter == 'D' ? (row == 0 ? blank + 2 : -1)
+                     : letter == 'L' ? (col == 1 ? blank - 1 : -1)
+                                     : (col == 0 ? blank + 1 : -1);
+  if (target < 0) return false;
+  std::swap(tiles[blank], tiles[target]);
+  return true;
+}
 
 bool IsPermutation(const std::vector<int>& tiles) {
   std::vector<int> sorted = tiles;
@@ -29,17 +40,15 @@ MoveSequence SolveOptimal2x2(const Board& board) {
   const std::vector<int> goal = {1, 2, 3, 0};
   // Each position reached, with the path that first reached it.
   std::map<std::vector<int>, MoveSequence> paths = {{board.tiles, MoveSequence()}};
-  std::deque<Board> queue;
-  queue.push_back(board);
+  std::deque<std::vector<int>> queue = {board.tiles};
   while (!queue.empty()) {
-    const Board current = queue.front();
+    const std::vector<int> current = queue.front();
     queue.pop_front();
-    const MoveSequence path = paths[current.tiles];
-    if (current.tiles == goal) return path;
+    const MoveSequence path = paths[current];
+    if (current == goal) return path;
     for (const char* letter = LETTERS; *letter != '\0'; ++letter) {
-      Board next = current;
-      if (ApplyMoves(next, MoveSequence(1, *letter)) &&
-          paths.emplace(next.tiles, path + *letter).second) {
+      std::vector<int> next = current;
+      if (Moved(next, *letter) && paths.emplace(next, path + *letter).second) {
         queue.push_back(next);
       }
     }

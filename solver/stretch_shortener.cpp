@@ -1,0 +1,194 @@
+// stretch_shortener.cpp: the stretch search, over a compact copy of the cells a stretch visits.
+#include "solver/stretch_shortener.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "solver/direction.h"
+
+namespace {
+
+constexpr int MAX_CELLS = StretchLimits::MAX_WINDOW + 1;
+// The blank is named by the cell it starts on, the stretch's first.
+constexpr int BLANK = 0;
+
+// The cells a stretch's blank visits, numbered in the order it first reaches them. A tile is
+// named by the cell it starts on; it has the goal cell where the stretch leaves it.
+class StretchSearch {
+ public:
+  explicit StretchSearch(std::uint64_t maxNodes) : maxNodes(maxNodes) {}
+
+  // Takes the stretch from the blank at (row, col) on a board of side n; false when it visits
+  // more than maxCells cells. local must map every cell to -1 and is left so.
+  bool Load(const char* letters, int length, int n, int row, int col, int maxCells,
+            std::vector<int>& local) {
+    count = 0;
+    bool fits = true;
+    auto add = [&](int r, int c) {
+      int& number = local[r * n + c];
+      if (number < 0) {
+        if (count == maxCells) {
+          fits = false;
+          return -1;
+        }
+        number = count;
+        rows[count] = r;
+        cols[count] = c;
+        cells[count++] = r * n + c;
+      }
+      return number;
+    };
+    int at = add(row, col);
+    blank = BLANK;
+    for (int i = 0; i < length && fits; ++i) {
+      const Direction d = static_cast<Direction>(CodeOf(letters[i]));
+      row += RowStep(d);
+      col += ColStep(d);
+      add(row, col);
+    }
+    if (fits) {
+      for (int cell = 0; cell < count; ++cell) {
+        for (int d = 0; d < 4; ++d) {
+          const int r = rows[cell] + RowStep(static_cast<Direction>(d));
+          const int c = cols[cell] + ColStep(static_cast<Direction>(d));
+          next[cell][d] = r >= 0 && r < n && c >= 0 && c < n ? local[r * n + c] : -1;
+        }
+      }
+      // Where the stretch leaves each tile: its goal.
+      for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
+      for (int i = 0; i < length; ++i) {
+        const int target = next[at][CodeOf(letters[i])];
+        std::swap(tiles[at], tiles[target]);
+        at = target;
+      }
+      for (int cell = 0; cell < count; ++cell) {
+        goalRow[tiles[cell]] = rows[cell];
+        goalCol[tiles[cell]] = cols[cell];
+      }
+      for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
+    }
+    for (int cell = 0; cell < count; ++cell) local[cells[cell]] = -1;
+    return fits;
+  }
+
+  // A path of fewer than `length` moves between the stretch's ends, written to path; its
+  // length, or -1 when none was found within the budget.
+  int Shorter(int length, char* path) {
+    int estimate = 0;
+    for (int cell = 0; cell < count; ++cell) {
+      if (tiles[cell] != BLANK) estimate += Distance(cell, tiles[cell]);
+    }
+    nodes = 0;
+    out = path;
+    // A path has the parity of the stretch's, so the bounds go up by two.
+    for (int bound = estimate; bound <= length - 2 && nodes <= maxNodes; bound += 2) {
+      if (Descend(0, bound, estimate, -1)) return found;
+    }
+    return -1;
+  }
+
+ private:
+  int Distance(int cell, int tile) const {
+    return std::abs(rows[cell] - goalRow[tile]) + std::abs(cols[cell] - goalCol[tile]);
+  }
+
+  bool Descend(int depth, int bound, int estimate, int previous) {
+    if (estimate == 0) {
+      found = depth;
+      return true;
+    }
+    if (depth + estimate > bound) return false;
+    for (int d = 0; d < 4; ++d) {
+      if ((d ^ 1) == previous) continue;
+      const int target = next[blank][d];
+      if (target < 0) continue;
+      if (++nodes > maxNodes) return false;
+      const int tile = tiles[target], from = blank;
+      const int change = Distance(from, tile) - Distance(target, tile);
+      tiles[from] = tile;
+      tiles[target] = BLANK;
+      blank = target;
+      out[depth] = DIRECTION_LETTERS[d];
+      if (Descend(depth + 1, bound, estimate + change, d)) return true;
+      blank = from;
+      tiles[target] = tile;
+      tiles[from] = BLANK;
+      if (nodes > maxNodes) return false;
+    }
+    return false;
+  }
+
+  const std::uint64_t maxNodes;
+  std::uint64_t nodes = 0;
+  int count = 0;
+  int blank = 0;
+  int found = 0;
+  char* out = nullptr;
+  int cells[MAX_CELLS] = {};
+  int rows[MAX_CELLS] = {};
+  int cols[MAX_CELLS] = {};
+  int next[MAX_CELLS][4] = {};
+  // The tile on each cell, named by its starting cell; the blank's is its own starting cell.
+  int tiles[MAX_CELLS] = {};
+  int goalRow[MAX_CELLS] = {};
+  int goalCol[MAX_CELLS] = {};
+};
+
+// True when every letter is a move that keeps the blank on the board.
+bool StaysOnBoard(const Board& board, const MoveSequence& solution) {
+  const int n = static_cast<int>(board.n);
+  int row = static_cast<int>(board.blank) / n, col = static_cast<int>(board.blank) % n;
+  for (const char letter : solution) {
+    const int code = CodeOf(letter);
+    if (code > 3) return false;
+    row += RowStep(static_cast<Direction>(code));
+    col += ColStep(static_cast<Direction>(code));
+    if (row < 0 || row >= n || col < 0 || col >= n) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
+                              const StretchLimits& limits) {
+  const int window = std::min(limits.window, StretchLimits::MAX_WINDOW);
+  const int n = static_cast<int>(board.n);
+  if (window < 2 || n < 2 || board.tiles.size() != board.n * board.n ||
+      !StaysOnBoard(board, solution)) {
+    return solution;
+  }
+  // The moves not yet passed are rest[at ...]; a shorter stretch is written over the end of the
+  // one it replaces, so that no move is shifted.
+  MoveSequence rest = solution, result;
+  result.reserve(solution.size());
+  std::vector<int> local(board.tiles.size(), -1);
+  StretchSearch search(limits.nodesPerStretch);
+  char path[StretchLimits::MAX_WINDOW];
+  int row = static_cast<int>(board.blank) / n, col = static_cast<int>(board.blank) % n;
+  size_t at = 0;
+  int sinceSearch = limits.stride;
+  const int maxCells = std::min(limits.maxCells, MAX_CELLS);
+  while (at < rest.size()) {
+    if (sinceSearch >= limits.stride && rest.size() - at >= static_cast<size_t>(window)) {
+      sinceSearch = 0;
+      if (search.Load(&rest[at], window, n, row, col, maxCells, local)) {
+        const int length = search.Shorter(window, path);
+        if (length >= 0) {
+          at += static_cast<size_t>(window - length);
+          std::copy(path, path + length, rest.begin() + static_cast<std::ptrdiff_t>(at));
+          // The new stretch may shorten again with the moves after it.
+          sinceSearch = limits.stride;
+          continue;
+        }
+      }
+    }
+    const Direction d = static_cast<Direction>(CodeOf(rest[at]));
+    row += RowStep(d);
+    col += ColStep(d);
+    result += rest[at++];
+    ++sinceSearch;
+  }
+  return result;
+}
