@@ -21,3 +21,7 @@ struct Method {
 const std::vector<Method>& Methods();
 /// The method run by the command, or nullptr.
 const Method* FindMethod(const std::string& command);
+/// The methods the commands name, each once, in the order given; all of them for none. False,
+/// with the reason in error, for a command that names no method.
+bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
+                   std::string& error);
