@@ -1,8 +1,6 @@
-// line_tails_test.cpp: the last two tiles of the first row and column from every placement, and
-// single placements that leave the line's placed tiles home.
+// line_tails_test.cpp: the last two tiles of the first row and column from every placement.
 #include "snake/line_tails.h"
 
-#include "board/random_draw.h"
 #include "snake/snake_test_support.h"
 
 namespace {
@@ -59,48 +57,6 @@ TEST(LineTails, FinishTheLineFromEveryPlacementOfItsTilesAndTheBlank) {
             }
           }
         }
-      }
-    }
-  }
-}
-
-TEST(LineTails, SingleTilesReachTheirHomesAndLeaveTheBlankBesideThem) {
-  // The row's tiles come from every cell below and right of the placed ones, the blank ending
-  // right of the tile; the column's from below row 0, the blank ending above the tile.
-  std::ostringstream out;
-  Solver solver(out);
-  SeedRandom(7);
-  for (unsigned n = 4; n <= 8; ++n) {
-    const int side = static_cast<int>(n);
-    for (int k = 0; k + 2 < side; ++k) {
-      for (int round = 0; round < 20; ++round) {
-        std::vector<bool> kept(n * n);
-        for (int col = 0; col < k; ++col) kept[static_cast<size_t>(col)] = true;
-        solver.Start(BoardKeeping(n, kept, {}, true));
-        int row, col;
-        solver.FindTileCoord(k + 1, row, col);
-        snake::PlaceRowTile(solver, row, col, 0, k);
-        ASSERT_EQ("", out.str());
-        for (int t = 1; t <= k + 1; ++t) ASSERT_TRUE(solver.IsTileAtGoal(t)) << n << " " << k;
-        int blankRow, blankCol;
-        solver.FindBlankCoord(blankRow, blankCol);
-        EXPECT_TRUE(blankRow == 1 || (blankRow == 0 && blankCol == k + 1)) << n << " " << k;
-
-        // Column 0 from the bottom up to row k + 3, the first row home.
-        std::fill(kept.begin(), kept.end(), false);
-        for (int c = 0; c < side; ++c) kept[static_cast<size_t>(c)] = true;
-        const int home = side - 1 - k;
-        if (home < 3) continue;
-        for (int r = home + 1; r < side; ++r) kept[static_cast<size_t>(r * side)] = true;
-        solver.Start(BoardKeeping(n, kept, {}, true));
-        const int t = home * side + 1;
-        solver.FindTileCoord(t, row, col);
-        snake::PlaceColTile(solver, row, col, home, 0);
-        ASSERT_EQ("", out.str());
-        for (unsigned cell = 0; cell < n * n; ++cell) {
-          ASSERT_TRUE(!kept[cell] || solver.IsTileAtGoal(int(cell) + 1)) << n << " " << k;
-        }
-        ASSERT_TRUE(solver.IsTileAtGoal(t)) << n << " " << k;
       }
     }
   }
