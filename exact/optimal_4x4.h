@@ -24,7 +24,6 @@ MoveSequence SolveOptimal4x4(const Board& board);
 /// board gives the same outcome on every machine.
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
 
-/// A solution found by the same search with the estimate counted half as much again: at most
-/// one and a half times as long as the shortest, as a rule a few moves longer, and found after
-/// far fewer positions. Stopped, like SolveOptimal4x4Within, once it has generated maxNodes.
+/// The same search counting its estimate half as much again: at most half as long again, found
+/// after far fewer positions; stopped like SolveOptimal4x4Within.
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
