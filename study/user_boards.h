@@ -5,9 +5,8 @@
 
 #include "board/board.h"
 
-/// Reads the file's board: as an XML puzzle file when its first character other than white
-/// space is '<', as a plain board file otherwise. False, with the reason in error, when the file
-/// cannot be opened, is not a regular file, or holds no board.
+/// Reads the file's board, as XML when its first non-blank character is '<', else plain; false,
+/// with the reason in error, when that fails.
 bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error);
 
 /// True when every method must solve the board: side 3 ... MAX_SIDE, the values a permutation
