@@ -15,9 +15,8 @@ struct Optimal4x4Search {
   std::uint64_t nodes = 0;
 };
 
-/// A shortest MoveSequence that solves the 4 x 4 board; empty when the board is solved, is not
-/// of side 4, or is no solvable permutation of 0 ... 15. Searches by iterative deepening under
-/// the bound of PatternDatabase4x4, whose shared tables the first call builds.
+/// A shortest solution of the 4 x 4 board by iterative deepening under PatternDatabase4x4; empty
+/// when it is solved, of another side or not solvable.
 MoveSequence SolveOptimal4x4(const Board& board);
 
 /// The same search as SolveOptimal4x4, stopped once it has generated maxNodes positions: the same

@@ -31,6 +31,5 @@ bool ParseXmlText(std::string text, TiXmlDocument& document);
 /// Takes the board out of a parsed document, recorded as loaded (TakeLoadedTiles); the board
 /// changes only when this returns true.
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out);
-/// Reads the file (a regular file of at most MAX_FILE_BYTES), parses it and reads the board from
-/// it; false only when the file itself cannot be read or parsed.
+/// Reads, parses and takes the board from the file; false only when it cannot be read or parsed.
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out);

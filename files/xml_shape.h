@@ -3,9 +3,8 @@
 
 #include <cstddef>
 
-/// The deepest element (a root element is at depth 1), the most attributes on one element, and
-/// the objects TinyXML's tree would hold: every node it keeps (elements, texts that are more than
-/// white space, CDATA sections, comments, declarations, unknowns) and every attribute.
+/// The deepest element (the root at depth 1), the most attributes on one element, and the nodes
+/// and attributes TinyXML's tree would hold.
 struct XmlShape {
   size_t depth = 0;
   size_t attributes = 0;
