@@ -37,14 +37,19 @@ const std::vector<Board>& BoardsOfSide(unsigned n) {
   return list;
 }
 
+// The mean moves per iteration as a counter.
+void CountMoves(benchmark::State& state, size_t moves) {
+  state.counters["moves"] =
+      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+}
+
 // One solver, picked from the table by index, on the fixed boards of the side.
 void BM_Solve(benchmark::State& state, size_t solver) {
   const Method& entry = Methods()[solver];
   const auto& boards = BoardsOfSide(static_cast<unsigned>(state.range(0)));
   size_t next = 0, moves = 0;
   for (auto _ : state) moves += entry.solve(boards[next++ % boards.size()]).moves.size();
-  state.counters["moves"] =
-      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+  CountMoves(state, moves);
 }
 
 // The solutions one solver finds for the fixed boards of the side, found once.
@@ -107,8 +112,7 @@ void BM_Floor(benchmark::State& state, size_t solver) {
   Floor floor(solver, static_cast<unsigned>(state.range(0)));
   size_t moves = 0;
   for (auto _ : state) moves += floor.ApplyNext();
-  state.counters["moves"] =
-      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+  CountMoves(state, moves);
 }
 
 // Every method of the table on the fixed boards of each side, and its floor on the sides that
@@ -126,26 +130,16 @@ void RegisterMethodBenchmarks() {
   }
 }
 
-// The two 3 x 3 positions that are 31 moves from the goal, the most there is.
-const std::vector<Board>& HardestThreeByThree() {
-  static const std::vector<Board> boards = {BoardOf(3, {8, 6, 7, 2, 5, 4, 3, 0, 1}),
-                                            BoardOf(3, {6, 4, 7, 8, 5, 0, 3, 2, 1})};
-  return boards;
-}
-
-void BM_Solve3x3Hardest(benchmark::State& state) {
-  const auto& boards = HardestThreeByThree();
+// The 3 x 3 search on the two positions 31 moves from the goal, the most there is (Arg 0), and
+// on random boards (Arg 1).
+void BM_Solve3x3(benchmark::State& state) {
+  static const std::vector<Board> hardest = {BoardOf(3, {8, 6, 7, 2, 5, 4, 3, 0, 1}),
+                                             BoardOf(3, {6, 4, 7, 8, 5, 0, 3, 2, 1})};
+  const auto& boards = state.range(0) == 0 ? hardest : BoardsOfSide(3);
   size_t next = 0;
   for (auto _ : state) benchmark::DoNotOptimize(Solve3x3(boards[next++ % boards.size()]));
 }
-BENCHMARK(BM_Solve3x3Hardest)->Unit(benchmark::kMicrosecond);
-
-void BM_Solve3x3Random(benchmark::State& state) {
-  const auto& boards = BoardsOfSide(3);
-  size_t next = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(Solve3x3(boards[next++ % boards.size()]));
-}
-BENCHMARK(BM_Solve3x3Random)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Solve3x3)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Twenty random 4 x 4 boards, the same on every run; each iteration solves the next one, so the
 // mean time per iteration is the mean over the list.
@@ -164,8 +158,7 @@ void BM_SolveOptimal4x4(benchmark::State& state) {
   PatternDatabase4x4::Shared();
   size_t next = 0, moves = 0;
   for (auto _ : state) moves += SolveOptimal4x4(boards[next++ % boards.size()]).size();
-  state.counters["moves"] =
-      benchmark::Counter(static_cast<double>(moves), benchmark::Counter::kAvgIterations);
+  CountMoves(state, moves);
 }
 BENCHMARK(BM_SolveOptimal4x4)->Iterations(20)->Unit(benchmark::kMillisecond);
 

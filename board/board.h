@@ -25,12 +25,9 @@ struct Coord {
 /// Compares indices only: the last cell of a row and the first of the next give 'R' or 'L'.
 char MoveLetter(int target, int blank, int n);
 
-/// One n x n board of the (n^2-1)-puzzle as a plain value: what files and the console hold. Tile
-/// t is home at index t - 1, the blank (0) at index n^2 - 1. The fields are public and nothing
-/// stops a caller from breaking them; what this program makes keeps n^2 cells (a side-0 board
-/// from `new 0` keeps its one blank cell) and blank on the first cell holding 0 (0 when there is
-/// none). The values need not be a permutation: the file readers take them as they are, and the
-/// solvers refuse such boards. Moves are made on a Position (solver/position.h) made from it.
+/// One n x n board as files and the console hold it: tile t home at index t - 1, the blank (0)
+/// last. What the program makes keeps n^2 cells (one for side 0) and blank on the first 0; the
+/// values need not be a permutation (the solvers refuse such boards).
 class Board {
  public:
   std::vector<int> tiles;
@@ -50,9 +47,7 @@ class Board {
   Coord PositionToCoord(unsigned index) const { return {index / n, index % n}; }
   /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0, which GoalFault words.
   unsigned GetGoalPosition(int t) const;
-  /// Makes the tiles the board of side n as read from a file: initialSize and initialTiles
-  /// record them, and blank is found. The one allocation comes first, so that running out of
-  /// memory leaves the board as it was.
+  /// Takes the tiles read from a file, recorded as initial too; out of memory changes nothing.
   void TakeLoadedTiles(unsigned side, std::vector<int>&& cells);
   /// Recomputes blank as the first cell holding 0 (0 when there is none).
   unsigned FindBlank();
@@ -60,33 +55,27 @@ class Board {
   unsigned FindTile(int t) const;
 
   // Reports
-  /// True when the position can reach the goal arrangement; false for a side of 0 or a count of
-  /// cells that is not n^2.
+  /// True when the position can reach the goal; false for side 0 or a count of cells not n^2.
   bool IsSolvable() const;
   /// True when IsSolvable finds no blank at `blank` on a board of n^2 cells: it then takes the
   /// first cell holding 0, or cell 0.
   bool HasMisplacedBlank() const;
-  /// Sum over the tiles of their row and column distances to their goal cells; a tile of no goal
-  /// (t < 0, see GoalFault) counts from cell 0.
+  /// Sum of the tiles' distances to their goal cells; a tile of no goal counts from cell 0.
   unsigned ManhattanDistance() const;
   /// Replaces the board by a random n x n position; the result is its IsSolvable.
   bool RandomBoard(unsigned side);
-  /// Writes size, distance, solvability and (up to side 20) the tiles, with the words of
-  /// GoalFault for each tile of no goal and a warning for a misplaced blank.
+  /// Writes size, distance, solvability and (up to side 20) the tiles, as print does.
   void PrintBoard(std::ostream& out) const;
 };
 
 /// The words for a tile t that has no goal cell on a board of side n (t <= 0, or n = 0).
 std::string GoalFault(int t, unsigned n);
 
-/// Writes the warnings of a text of moves whose letters `refused` could not be used: one per
-/// refused letter quoting the sequence (its first MAX_QUOTED_LETTERS letters and "..." when
-/// longer), and after MAX_WARNINGS of them one line that counts the rest.
+/// Writes a warning per refused letter quoting the sequence, up to MAX_WARNINGS, then a count.
 void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
                        const MoveSequence& refused);
 
-/// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank; for sides 0 and 1
-/// the blank alone.
+/// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank.
 std::vector<int> GoalTiles(unsigned n);
 
 /// Number of pairs i < j with values[i] > values[j], in O(N log N).

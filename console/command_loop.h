@@ -8,9 +8,8 @@
 #include "board/board.h"
 #include "solver/solve_result.h"
 
-/// Owns everything a run keeps: the last command, the solutions and the current board. Reads
-/// whitespace-delimited tokens from `in` and writes every result to `out`; each solve runs a
-/// method of the method table on a copy of the board.
+/// Owns a run's last command, solutions and current board; reads tokens from `in` and writes
+/// every result to `out`.
 class CommandLoop {
  public:
   CommandLoop(std::istream& in, std::ostream& out);

@@ -3,7 +3,6 @@
 
 #include "board/board.h"
 
-/// A shortest MoveSequence that solves the 3 x 3 position in the board's first nine cells; among
-/// equal shortest ones, the one that trying U, D, L, R from a cheapest-first heap finds first.
-/// Empty when the position is solved, or is no solvable permutation of 0 ... 8.
+/// A shortest solution of the 3 x 3 position in the board's first nine cells, the first that
+/// a cheapest-first search trying U, D, L, R finds; empty when solved or not solvable.
 MoveSequence Solve3x3(const Board& board);

@@ -3,7 +3,6 @@
 
 #include "board/board.h"
 
-/// A shortest MoveSequence that solves the 2 x 2 board, found by breadth-first search over the
-/// twelve positions the goal reaches; empty when the board is solved, is not of side 2, or is
-/// not one of those positions.
+/// A shortest solution of the 2 x 2 board by breadth-first search; empty when it is solved, of
+/// another side or not solvable.
 MoveSequence SolveOptimal2x2(const Board& board);

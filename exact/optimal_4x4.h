@@ -15,16 +15,14 @@ struct Optimal4x4Search {
   std::uint64_t nodes = 0;
 };
 
-/// A shortest MoveSequence that solves the 4 x 4 board; empty when the board is solved, is not
-/// of side 4, or is no solvable permutation of 0 ... 15. Searches by iterative deepening under
-/// the bound of PatternDatabase4x4, whose shared tables the first call builds.
+/// A shortest solution of the 4 x 4 board by iterative deepening under PatternDatabase4x4; empty
+/// when it is solved, of another side or not solvable.
 MoveSequence SolveOptimal4x4(const Board& board);
 
 /// The same search as SolveOptimal4x4, stopped once it has generated maxNodes positions: the same
 /// board gives the same outcome on every machine.
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
 
-/// A solution found by the same search with the estimate counted half as much again: at most
-/// one and a half times as long as the shortest, as a rule a few moves longer, and found after
-/// far fewer positions. Stopped, like SolveOptimal4x4Within, once it has generated maxNodes.
+/// The same search counting its estimate half as much again: at most half as long again, found
+/// after far fewer positions; stopped like SolveOptimal4x4Within.
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes);

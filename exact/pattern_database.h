@@ -25,9 +25,8 @@ class PatternDatabase4x4 {
   /// Entries of the seven tiles' table: every ordered choice of seven cells.
   static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
 
-  /// Computes the seven tiles' table by breadth-first search over their placements: most of a
-  /// minute and half a gigabyte, which is why the build does it once and the program carries
-  /// the result (Shared).
+  /// Computes the seven tiles' table by breadth-first search: most of a minute and half a
+  /// gigabyte, so the build does it once (Shared).
   static std::vector<std::uint8_t> BuildSevenTileTable();
   /// The database over the table the program was built with, shared by every caller; safe to
   /// call from many threads.
@@ -36,8 +35,7 @@ class PatternDatabase4x4 {
   /// database; SEVEN_TILE_PLACEMENTS entries.
   explicit PatternDatabase4x4(const std::uint8_t* sevenTileTable);
 
-  /// The table of the seven tiles 1 2 5 6 9 10 14, indexed by RankCells of their cells in that
-  /// order.
+  /// The table of the tiles 1 2 5 6 9 10 14, indexed by RankCells of their cells.
   const std::uint8_t* SevenTileTable() const { return sevenTiles; }
 
   /// The table value of a lookup for the tiles' current cells.

@@ -19,10 +19,7 @@ enum class FileRead {
 /// waits, so a FIFO, a device or a folder is refused at once, like a missing file.
 FileRead ReadRegularFile(const std::string& fileName, std::string& text);
 
-/// Makes the text the whole content of the named file. A symbolic link is followed to the file
-/// it names, which is created when missing. A file with one name is replaced by a temporary file
-/// beside it, synced before the rename; one with several names is rewritten in place, so that
-/// all of them keep showing the same file, after room for the text was reserved. False when the
-/// file is no regular file, the user may not write it, or a step fails; the file is then as it
-/// was, unless an in-place rewrite failed half-way (a write error after the reservation).
+/// Makes the text the whole content of the named file, following a link; a file of one name is
+/// replaced by a synced temporary file, one of several names rewritten in place. False, the
+/// file as it was (but for a failed in-place write), when it cannot be written.
 bool ReplaceFile(const std::string& fileName, const std::string& text);

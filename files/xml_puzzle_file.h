@@ -24,16 +24,12 @@ constexpr size_t MAX_XML_ATTRIBUTES = 64;
 /// The most nodes and attributes, together, a document may have: three times the 130 000 of a
 /// 100 x 100 puzzle file, and at most about 110 MB in TinyXML's tree.
 constexpr size_t MAX_XML_NODES = 400000;
-/// Parses the text of a file as TinyXML's own file loading does (up to the first NUL, with line
-/// ends made LF). A text nested deeper than MAX_XML_DEPTH, with an element of more than
-/// MAX_XML_ATTRIBUTES attributes, or of more than MAX_XML_NODES nodes and attributes, is refused
-/// before the parser sees it: the parser recurses once a level, checks each attribute against
-/// all before it, and takes a hundred bytes and more for every node and attribute. True when it
-/// parsed cleanly.
+/// Parses the text as TinyXML's file loading does, refusing first a text deeper than
+/// MAX_XML_DEPTH or over MAX_XML_ATTRIBUTES or MAX_XML_NODES, which would cost the parser
+/// recursion, quadratic time or memory. True when it parsed cleanly.
 bool ParseXmlText(std::string text, TiXmlDocument& document);
 /// Takes the board out of a parsed document, recorded as loaded (TakeLoadedTiles); the board
 /// changes only when this returns true.
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out);
-/// Reads the file (a regular file of at most MAX_FILE_BYTES), parses it and reads the board from
-/// it; false only when the file itself cannot be read or parsed.
+/// Reads, parses and takes the board from the file; false only when it cannot be read or parsed.
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out);

@@ -3,9 +3,8 @@
 
 #include <cstddef>
 
-/// The deepest element (a root element is at depth 1), the most attributes on one element, and
-/// the objects TinyXML's tree would hold: every node it keeps (elements, texts that are more than
-/// white space, CDATA sections, comments, declarations, unknowns) and every attribute.
+/// The deepest element (the root at depth 1), the most attributes on one element, and the nodes
+/// and attributes TinyXML's tree would hold.
 struct XmlShape {
   size_t depth = 0;
   size_t attributes = 0;
@@ -16,8 +15,6 @@ struct XmlShape {
 /// past the end of the text.
 constexpr size_t XML_TEXT_PADDING = 4;
 
-/// Walks the text, up to its first NUL and followed by XML_TEXT_PADDING NULs, as TinyXML's parser
-/// does: every node but an element is read by TinyXML's own parser for it, and the open elements
-/// are kept in a list where TinyXML recurses. Stops where TinyXML stops with an error, and once a
-/// measure passes its limit.
+/// Walks the text as TinyXML's parser does, up to the first NUL, stopping where TinyXML stops
+/// with an error or once a measure passes its limit.
 XmlShape MeasureXml(const char* text, const XmlShape& limits);

@@ -8,9 +8,8 @@
 
 /// True when the two boards agree in every field.
 bool SameBoard(const Board& a, const Board& b);
-/// Aborts, saying why, unless the board keeps what every operation relies on: at most 100 on a
-/// side, n^2 cells (a side-0 board has at most the one blank cell `new 0` gives it), and the
-/// blank index inside the cells.
+/// Aborts, saying why, unless the board has side at most 100, n^2 cells (at most one for side
+/// 0) and the blank inside them.
 void CheckBoard(const Board& board, const char* where);
 /// Aborts with the message when the condition does not hold.
 void Require(bool condition, const char* message);

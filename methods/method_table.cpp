@@ -1,6 +1,8 @@
 // method_table.cpp: the table of solving methods; adding a method is adding its entry here.
 #include "methods/method_table.h"
 
+#include <algorithm>
+
 #include "parberry/parberry_solver.h"
 #include "planner/planner_solver.h"
 #include "snake/snake_solver.h"
@@ -19,4 +21,20 @@ const Method* FindMethod(const std::string& command) {
     if (command == method.command) return &method;
   }
   return nullptr;
+}
+
+bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
+                   std::string& error) {
+  methods.clear();
+  for (const std::string& command : commands) {
+    const Method* method = FindMethod(command);
+    if (method == nullptr) {
+      error = "no method '" + command + "'";
+      return false;
+    }
+    const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
+    if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
+  }
+  if (commands.empty()) methods = Methods();
+  return true;
 }

@@ -7,9 +7,8 @@
 #include "board/board.h"
 #include "solver/solve_result.h"
 
-/// A solving method: the command that runs it, a one-line description, the solve itself, which
-/// works on a copy of the board and writes nothing, and whether the start-up help lists it (the
-/// help text predates the later methods and stays as it is).
+/// A solving method: its command, description, solve (on a copy, writing nothing), and whether
+/// the start-up help lists it (the help predates the later methods).
 struct Method {
   const char* command;
   const char* description;
@@ -21,3 +20,7 @@ struct Method {
 const std::vector<Method>& Methods();
 /// The method run by the command, or nullptr.
 const Method* FindMethod(const std::string& command);
+/// The methods the commands name, each once, in the order given; all of them for none. False,
+/// with the reason in error, for a command that names no method.
+bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
+                   std::string& error);

@@ -7,9 +7,7 @@
 
 namespace parberry {
 
-/// Solves a copy of the board: places the first row and column, trims, repeats down to 3 x 3 and
-/// finishes with the shortest 3 x 3 search. Refuses, as SolveByReduction does, a board it cannot
-/// take or a reduction that went wrong.
+/// Solves a copy of the board by reductions down to the 3 x 3 search, as SolveByReduction does.
 SolveResult SolveParberry(const Board& board);
 
 /// What tells the first row from the first column, once each is seen in its own frame.

@@ -9,17 +9,14 @@
 
 namespace planner {
 
-/// Finds shortest walks of the blank over cells that are not locked, keeping off one cell (the
-/// tile it works around). Holds its working storage between searches.
+/// Finds the blank's shortest walks over unlocked cells, keeping off the tile it works around.
 class BlankRouter {
  public:
-  /// The length of the cheapest walk (see STEP_COST) from start to target that never enters
-  /// `avoid` (nor `avoid2`, when given), or -1 when there is none within `limit` moves. PathTo
-  /// then gives that walk.
+  /// The cost of the cheapest walk from start to target avoiding `avoid` (and `avoid2`), or -1
+  /// when there is none within `limit`; PathTo then gives it.
   int Distance(const Grid& grid, int start, int avoid, int target, int limit, int avoid2 = -1);
-  /// From start, the distance to each side cell of focus (index = direction from focus), or -1
-  /// for a side off the board, locked, or more than `slack` beyond the nearest side. The walk
-  /// never enters focus.
+  /// From start, avoiding focus, the distance to each side of focus (by direction); -1 for one off
+  /// the board, locked, or more than `slack` beyond the nearest.
   void DistancesAround(const Grid& grid, int start, int focus, int slack, int dist[4],
                        int pushes[4] = nullptr);
   /// The walk that the last call of DistancesAround found to the side, which has a distance.

@@ -25,13 +25,9 @@ const DominoRing& RingOf(int orient);
 /// Position of the slot's cell on the ring of the orientation.
 int RingIndex(int orient, int slot);
 
-/// The fewest moves that bring a domino, A standing rows, cols from A's target (rows 0 ...
-/// MAX_SIDE below it, cols within -MAX_SIDE ... MAX_SIDE), B in direction orient from A and the
-/// blank in the slot, to A on its target with B in direction goalOrient (RIGHT or DOWN) from it,
-/// moving only as a domino (one tile steps into the blank, the other follows into its cell), on
-/// a board whose only wall is everything before the target's line (above a row, left of a
-/// column). The walls of a real board only add to it. 0 for positions beyond that wall. The
-/// table behind it is built once, on first use, from any thread.
+/// The fewest domino moves that bring A from rows, cols off its target, B in direction orient
+/// and the blank in the slot, to A on the target and B in direction goalOrient, on a board
+/// walled only before the target's line (0 inside that wall); the table is built on first use.
 int DominoCost(int rows, int cols, int orient, int slot, int goalOrient);
 
 }  // namespace planner

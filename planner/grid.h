@@ -135,19 +135,16 @@ class Grid {
   std::vector<int16_t> colOf;
 };
 
-/// What a walk of the blank costs the searches: STEP_COST a move, and DISPLACEMENT_PENALTY more
-/// for every tile it pushes away from its home instead of towards it. Among equally short walks
-/// the one that pushes the most tiles homewards wins. Over a whole solve the tiles then drift
-/// towards their homes, and the later placements are shorter.
+/// A walk costs STEP_COST a move and DISPLACEMENT_PENALTY more per tile pushed away from home,
+/// so that over a solve the tiles drift homewards and later placements are shorter.
 constexpr int STEP_COST = 4;
 constexpr int DISPLACEMENT_PENALTY = 2;
 /// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
 /// pays off before other walks can undo it.
 constexpr int URGENT_PENALTY = 2;
 
-/// The extra cost of moving the tile at `from` to the neighbouring cell `to`: 0 when that brings
-/// it closer to its home (or `from` holds the blank), DISPLACEMENT_PENALTY when it takes it away,
-/// and URGENT_PENALTY more for a tile placed soon.
+/// The extra cost of moving the tile at `from` to `to`: 0 homewards or for the blank, else
+/// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
   const int dir = to == from - grid.Side()   ? UP
                   : to == from + grid.Side() ? DOWN

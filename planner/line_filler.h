@@ -17,13 +17,12 @@ struct Line {
   int inward = DOWN;
 };
 
-/// Fills lines from whichever end is cheaper to reach: single tiles by a shortest walk, two
-/// neighbouring tiles as a domino where the estimate says that pays, the last two together by a
-/// search in a small window. Holds the working storage of its searches.
+/// Fills lines from the cheaper end: single tiles by shortest walks, neighbours as a domino where
+/// that pays, the last two by a search in a small window.
 class LineFiller {
  public:
-  /// Puts the tiles of the line on its cells and locks them; false when a search failed (the
-  /// grid is then left as it is, possibly part-filled).
+  /// Puts the line's tiles on its cells and locks them; false, perhaps part-filled, when a search
+  /// failed.
   bool Fill(Grid& grid, const Line& line);
 
  private:

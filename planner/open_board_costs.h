@@ -5,16 +5,11 @@
 
 namespace planner {
 
-/// The fewest moves that carry a tile standing rows, cols away from its target (tile minus
-/// target, each within -MAX_SIDE ... MAX_SIDE) to the target, the blank starting beside the tile
-/// on the side `dir` (UP, DOWN, LEFT, RIGHT), on an unbounded board with nothing fixed. Walls
-/// can only add to this, so it never overstates the cost on a real board. The table behind it is
-/// built once, on first use, from any thread.
+/// The fewest moves that carry a tile rows, cols off its target home, the blank starting on its
+/// side `dir`, on an unbounded open board: never more than on a real one. Built on first use.
 int OpenBoardCost(int rows, int cols, int dir);
-/// The same on a board whose only walls are everything before the target's line (every row above
-/// it for wall UP, every column left of it for wall LEFT) and, when `placed` is given, the cells
-/// of the line on one side of the target: LEFT or RIGHT of it in a row, UP or DOWN of it in a
-/// column. 0 for positions in a wall.
+/// The same with everything before the target's line walled (wall UP or LEFT) and, with
+/// `placed`, the line's cells on that side of the target; 0 for positions in a wall.
 int LineTileCost(int rows, int cols, int dir, int wall, int placed = -1);
 
 /// OpenBoardCost (no wall) or LineTileCost for one wall and placed side, with the table and the

@@ -10,15 +10,12 @@
 
 namespace planner {
 
-/// Moves two adjacent tiles as a domino (one steps into the blank, the other follows into its
-/// cell) by an A* search over A's cell, B's direction from A and the blank's slot beside them,
-/// with the exact cost on a board walled only before the target's line as estimate, weighted
-/// by 1/8 to keep the search narrow near the walls. Holds its working storage.
+/// Moves two adjacent tiles as a domino by A* over A's cell, B's side and the blank's slot,
+/// under the cost on a board walled only before the target's line, weighted by 1/8.
 class PairMover {
  public:
-  /// With tiles a and b side by side, carries them so that a stands on
-  /// targetA and b next to it in direction goalOrient (RIGHT or DOWN); false, with the grid
-  /// unchanged, when the tiles are not side by side or no walk exists.
+  /// Carries tiles a and b, side by side, so that a stands on targetA and b in direction
+  /// goalOrient (RIGHT or DOWN) from it; false, grid unchanged, when it cannot.
   bool MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient);
 
  private:

@@ -11,19 +11,13 @@
 
 namespace planner {
 
-/// Moves single tiles by the fewest moves: searches over the tile's cell and the side of it where
-/// the blank stands, with the exact cost on a board with fewer walls as estimate; among the
-/// shortest walks a pass in order of moves, narrowed to a beam, takes the one that pushes the
-/// fewest other tiles away from home. Every other tile may go anywhere; locked cells are never
-/// entered. Holds its working storage.
+/// Moves single tiles by A* over the tile's cell and the blank's side of it, then picks among
+/// the shortest walks, within a beam, the one pushing the fewest tiles away from home.
 class TileMover {
  public:
-  /// Moves the tile to the target cell by a shortest walk, and among the shortest by the one
-  /// that pushes the fewest other tiles away from their homes; false, with the grid unchanged,
-  /// when no walk exists.
-  /// `wallDir` (UP or LEFT), when given, says that everything before the target's row or column
-  /// is wall, and `placedDir`, when given too, that so are the cells of that row or column on
-  /// that side of the target; both sharpen the search's estimate.
+  /// Moves the tile to the target by the best shortest walk; false, grid unchanged, when there is
+  /// none. wallDir (UP or LEFT) says everything before the target's line is wall, placedDir that
+  /// so are the line's cells on that side of the target; both sharpen the estimate.
   bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1, int placedDir = -1);
 
  private:

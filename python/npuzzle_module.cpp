@@ -1,17 +1,27 @@
 // npuzzle_module.cpp: the Python module npuzzle: boards, the methods, solves and studies.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
+#include <time.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "board/board.h"
+#include "console/solve_report.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
-#include "python/adapter.h"
+#include "methods/method_table.h"
 #include "solver/position.h"
 #include "solver/solution_optimizer.h"
+#include "study/lower_bound.h"
+#include "study/seeded_boards.h"
+#include "study/study_runner.h"
+#include "study/user_boards.h"
 
 namespace py = pybind11;
 
@@ -20,6 +30,30 @@ namespace {
 // pybind11 turns std::invalid_argument into ValueError.
 [[noreturn]] void Refuse(const std::string& message) {
   throw std::invalid_argument(message);
+}
+
+// Thread processor time in nanoseconds, as the study measures a solve: other threads do not count.
+std::int64_t ThreadNanos() {
+  timespec now;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The kind of a generated board named by the word.
+BoardKind GeneratedKind(const std::string& word) {
+  BoardKind kind = BoardKind::RANDOM;
+  if (!ParseKind(word, kind) || kind == BoardKind::FILE) {
+    Refuse("no kind '" + word + "' (random, near, partly-home)");
+  }
+  return kind;
+}
+
+// A side of the study's boards, from 3 to MAX_SIDE.
+unsigned StudySide(long long side) {
+  if (side < 3 || side > static_cast<long long>(MAX_SIDE)) {
+    Refuse("side " + std::to_string(side) + " is not from 3 to " + std::to_string(MAX_SIDE));
+  }
+  return static_cast<unsigned>(side);
 }
 
 // The first line of a message the program wrote, without the line breaks around it.
@@ -111,25 +145,41 @@ struct Solution {
   double ms = 0;
 };
 
-Solution Solve(const Board& board, const std::string& method) {
-  adapter::TimedSolve solve;
+Solution Solve(const Board& board, const std::string& command) {
+  const Method* method = FindMethod(command);
+  if (method == nullptr) Refuse("no method '" + command + "'");
   Solution solution;
+  SolveResult result;
   {
     py::gil_scoped_release release;
-    solve = adapter::Solve(method, board);
-    if (solve.solved) solution.optimized = OptimizeSolution(solve.moves);
+    const std::int64_t start = ThreadNanos();
+    result = method->solve(board);
+    solution.ms = static_cast<double>(ThreadNanos() - start) / 1e6;
+    if (result.Solved()) solution.optimized = OptimizeSolution(result.moves);
   }
-  if (!solve.solved) Refuse(solve.message);
-  solution.method = method;
-  solution.moves = std::move(solve.moves);
-  solution.ms = solve.ms;
+  if (!result.Solved()) Refuse(result.refusal == Refusal::CANNOT_SOLVE ? CANT_SOLVE : NOT_SOLVED);
+  solution.method = command;
+  solution.moves = std::move(result.moves);
   return solution;
 }
 
-py::object Study(const std::vector<std::string>& methods, const std::vector<long long>& sides,
+// npuzzle-study's comparison as a record per board and method with the CSV file's columns.
+py::object Study(const std::vector<std::string>& commands, const std::vector<long long>& sideList,
                  unsigned boards, std::uint64_t seed, const std::string& kind, unsigned jobs,
                  bool asFrame) {
-  const auto plan = adapter::StudyPlan({methods, sides, boards, seed, kind, jobs});
+  std::vector<Method> methods;
+  std::string error;
+  if (!ChooseMethods(commands, methods, error)) Refuse(error);
+  std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
+  if (kind != "mixed") kinds.assign(1, GeneratedKind(kind));
+  std::vector<unsigned> sides;
+  for (const long long side : sideList) sides.push_back(StudySide(side));
+  std::sort(sides.begin(), sides.end());
+  sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
+  if (sides.empty() || boards == 0) Refuse("a study needs boards");
+  // As npuzzle-study's --jobs allows.
+  if (jobs > 1024) Refuse("jobs must be from 0 to 1024");
+  const std::vector<StudyBoard> plan = StudyBoards(sides, boards, kinds, seed);
   py::object frame;
   if (asFrame) {
     try {
@@ -142,16 +192,31 @@ py::object Study(const std::vector<std::string>& methods, const std::vector<long
       throw py::error_already_set();
     }
   }
-  std::vector<adapter::Record> records;
+  StudyResults results;
   {
     py::gil_scoped_release release;
-    records = adapter::RunPlannedStudy(plan, jobs);
+    results = RunStudy(plan, jobs == 0 ? std::max(1u, std::thread::hardware_concurrency()) : jobs,
+                       methods);
   }
   py::list list;
-  for (const adapter::Record& record : records) {
-    py::dict row;
-    for (const auto& [column, value] : record) row[column] = value;
-    list.append(row);
+  for (const BoardOutcome& board : results.boards) {
+    for (size_t m = 0; m < board.methods.size(); ++m) {
+      const MethodOutcome& outcome = board.methods[m];
+      py::dict row;
+      row["side"] = board.name.side;
+      row["kind"] = KindName(board.name.kind);
+      row["seed"] = board.name.seed;
+      row["index"] = board.name.index;
+      row["file"] = board.name.file;
+      row["method"] = results.methods[m];
+      row["status"] = StatusName(outcome.status);
+      row["length"] = outcome.length;
+      row["optimized"] = outcome.optimizedLength;
+      row["manhattan"] = board.manhattan;
+      row["lower_bound"] = board.lowerBound;
+      row["ms"] = static_cast<double>(outcome.micros) / 1000;
+      list.append(row);
+    }
   }
   return asFrame ? frame(list) : py::object(list);
 }
@@ -201,22 +266,32 @@ PYBIND11_MODULE(npuzzle, m) {
       });
 
   m.def("goal", &Goal, py::arg("side"), "The goal board of the side (0 ... 100).");
-  m.def("board", &adapter::GeneratedBoard, py::arg("side"), py::arg("kind") = "random",
-        py::arg("seed") = 1, py::arg("index") = 0,
-        "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
-        "index: the board that a row of npuzzle-study's CSV file names.");
-  m.def("load", &adapter::LoadBoard, py::arg("path"),
-        "The board of an XML puzzle file (as load reads it) or a plain board file (as dl reads "
-        "it), told apart by the first character, '<' for XML.");
+  m.def(
+      "board",
+      [](long long side, const std::string& kind, std::uint64_t seed, unsigned index) {
+        return GenerateBoard({StudySide(side), GeneratedKind(kind), seed, index, {}});
+      },
+      py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
+      "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
+      "index: the board that a row of npuzzle-study's CSV file names.");
+  m.def(
+      "load",
+      [](const std::string& path) {
+        Board board;
+        std::string error;
+        if (!LoadUserBoard(path, board, error)) Refuse(path + ": " + error);
+        return board;
+      },
+      py::arg("path"),
+      "The board of an XML puzzle file (as load reads it) or a plain board file (as dl reads "
+      "it), told apart by the first character, '<' for XML.");
   m.def("save", &Save, py::arg("board"), py::arg("path"),
         "Writes the board as an XML puzzle file, as save does; OSError when it cannot.");
   m.def(
       "methods",
       [] {
         py::dict methods;
-        for (const auto& [command, description] : adapter::MethodList()) {
-          methods[py::str(command)] = description;
-        }
+        for (const Method& method : Methods()) methods[method.command] = method.description;
         return methods;
       },
       "The solving methods, command to description, in the program's order.");
@@ -227,8 +302,9 @@ PYBIND11_MODULE(npuzzle, m) {
         "The board after the moves; ValueError when a letter cannot be applied.");
   m.def(
       "manhattan", [](const Board& b) { return b.ManhattanDistance(); }, py::arg("board"));
-  m.def("lower_bound", &adapter::BoardLowerBound, py::arg("board"),
-        "The Manhattan distance plus the linear conflicts: no solution is shorter.");
+  m.def(
+      "lower_bound", [](const Board& b) { return LowerBound(b); }, py::arg("board"),
+      "The Manhattan distance plus the linear conflicts: no solution is shorter.");
   m.def(
       "is_solvable", [](const Board& b) { return b.IsSolvable(); }, py::arg("board"));
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),

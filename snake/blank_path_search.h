@@ -9,9 +9,8 @@
 
 namespace snake {
 
-/// What FollowDetour finds: the walk, the walk with the snake's step into the target after it,
-/// the rows and columns of the blank, the tail, the head and the target, and the steps from each
-/// of the first three to the next (0 ... 3 for up, right, left, down).
+/// What FollowDetour finds: the walk, the walk followed by the snake's step, the cells of the
+/// blank, tail, head and target, and the step codes between them (up, right, left, down).
 struct DetourFound {
   const MovePiece* walk = nullptr;
   const MovePiece* walkAndStep = nullptr;
@@ -20,16 +19,14 @@ struct DetourFound {
   int codes[3] = {};
 };
 
-/// Routes the solver's blank over the cells its marks leave free. Its walk is, of all the
-/// shortest walks, the first in the order of letters up, right, left, down.
+/// Routes the blank over free cells by the first shortest walk in the letter order U, R, L, D.
 class BlankRouter {
  public:
   BlankRouter(Solver& solver, Marks& marks) : solver(solver), marks(marks) {}
   BlankRouter(const BlankRouter&) = delete;
   BlankRouter& operator=(const BlankRouter&) = delete;
 
-  /// The blank's shortest walk to target over free cells, without moving it; empty, with a
-  /// message, when the target cannot be reached. snake is the snake's cells, head first.
+  /// The blank's walk to target, not made; empty, with a message, when there is none.
   MoveSequence FindMovesTo(int target, const std::vector<int>& snake);
   /// FindMovesTo as a piece, valid until the next routing; Found tells whether it got there.
   MovePiece RouteBlankTo(int target, const std::vector<int>& snake);
@@ -38,22 +35,19 @@ class BlankRouter {
   /// Notes that a walk reached its target without a routing.
   void NoteFound() { routeFound = true; }
 
-  /// With a snake of two tiles and the blank next to its tail: the walk round the snake to the
-  /// target next to its head, without a search; false when it needs one.
+  /// The listed walk round a two-tile snake to the target by its head; false when none fits.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;
   /// FollowDetour right after the snake moved into the target of found, which it updates.
   bool FollowDetourOn(int target, const std::vector<int>& snake, DetourFound& found) const;
 
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
-  /// Row, column and step code i of found for the step from index from to index to, which
-  /// must be a neighbour of the cell at i - 1; false when it is not.
+  /// Cell and step code i of found for the step from to to; false when it is no step.
   bool StepTo(int i, int from, int to, DetourFound& found) const;
-  /// The first listed walk for found's shape whose cells are all free, into found; the tail's
-  /// and the head's marks are looked at unless snakeClosed says they are known to be closed.
+  /// The first listed walk for found's shape over free cells; snakeClosed skips the snake's check.
   bool MatchDetour(DetourFound& found, bool snakeClosed) const;
-  /// The breadth-first search from start to target, into routeMoves; false, with a message,
-  /// when the target cannot be reached. Every mark stays as it was.
+  /// Breadth-first search into routeMoves, leaving the marks as they were; false, with a
+  /// message, when the target cannot be reached.
   bool SearchRoute(int start, int target);
 
   Solver& solver;

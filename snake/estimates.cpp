@@ -8,12 +8,10 @@ namespace snake {
 
 Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol) {
   if (side == 'R') {
-    if (blankCol >= tileCol) return {tileRow, tileCol + 1};
-    --tileCol;
+    if (blankCol < tileCol) --tileCol;
     return {tileRow, tileCol + 1};
   }
-  if (blankRow <= tileRow) return {tileRow - 1, tileCol};
-  ++tileRow;
+  if (blankRow > tileRow) ++tileRow;
   return {tileRow - 1, tileCol};
 }
 

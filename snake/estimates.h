@@ -6,11 +6,9 @@
 
 namespace snake {
 
-/// Where the blank ends when brought beside the tile on side 'R' or 'U'; a blank arriving from
-/// the far side pushes the tile one cell, which tileRow and tileCol then show.
+/// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
 Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol);
-/// Estimated moves to place one tile with the macros, the blank coming to its side first; ruleA
-/// and ruleB add a detour for a tile on the far side of its goal in a row or a column.
+/// Estimated moves to place one tile; ruleA and ruleB add the far-side detour of a row, a column.
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB);
 /// Estimated moves to bring tile A beside tile B and carry both as a snake to meetIdx.

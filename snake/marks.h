@@ -13,13 +13,11 @@ namespace snake {
 /// Marks of a cell between two searches.
 constexpr int FREE_CELL = -2;
 constexpr int BLOCKED_CELL = -1;
-/// The marks are laid out row by row with this stride, whatever the side, so that a search steps
-/// between neighbours without a division.
+/// The row stride of the marks, whatever the side, so that a search steps without a division.
 constexpr int STRIDE = static_cast<int>(MAX_SIDE);
 
-/// One mark per cell of the working position: FREE_CELL where the blank may pass, BLOCKED_CELL
-/// for placed tiles, the snake's body and everything off the board. Changes made during a trial
-/// are journalled so that a rolled-back trial restores them.
+/// FREE_CELL where the blank may pass, BLOCKED_CELL elsewhere, per cell; a trial's changes are
+/// journalled so that rolling it back restores them.
 class Marks {
  public:
   Marks() { Reset(0); }

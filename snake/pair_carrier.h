@@ -19,9 +19,7 @@ inline bool operator==(Cell a, Cell b) {
   return a.row == b.row && a.col == b.col;
 }
 
-/// The neighbour of (row2, col2) on the side that faces (row1, col1): the two diagonals through
-/// (row2, col2) cut the board into four quarters, and the neighbour in the quarter of
-/// (row1, col1) is the one returned.
+/// The neighbour of (row2, col2) in the quarter, cut by its diagonals, that holds (row1, col1).
 Cell GetCellNextTo(int row2, int col2, int row1, int col1);
 
 /// Places the pair headed by tile t, of the first row (t < n) or the first column, by snake.
@@ -31,15 +29,14 @@ class PairCarrier {
   PairCarrier(const PairCarrier&) = delete;
   PairCarrier& operator=(const PairCarrier&) = delete;
 
-  /// Walks the tile at (row1, col1) beside the one at (row2, col2), forms the snake headed by
-  /// tile t and carries it home; false when the placement was called off or went wrong.
+  /// Walks the first tile beside the second and carries them home as a snake headed by t; false
+  /// when that was called off or went wrong.
   bool Carry(int t, int row1, int col1, int row2, int col2);
   /// The snake it carries.
   Snake& GetSnake() { return snake; }
 
  private:
-  /// True when every tile placed before the pair headed by t is still home: the cells of its
-  /// line before it and, for the column, the whole first row.
+  /// True when every tile placed before the pair headed by t is still home.
   bool PlacedTilesHome(const RouteFrame& frame, int t) const;
 
   Solver& solver;

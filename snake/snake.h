@@ -9,8 +9,7 @@
 
 namespace snake {
 
-/// The snake's cells, head first, and the route its head is to take; it moves the solver's
-/// tiles, closing the cells it enters and opening those it leaves in the marks.
+/// The snake's cells, head first, and its head's route; it closes the cells it enters.
 class Snake {
  public:
   Snake(Solver& solver, Marks& marks) : solver(solver), marks(marks), router(solver, marks) {}
@@ -28,28 +27,23 @@ class Snake {
 
   /// Builds the two-cell snake from two adjacent tiles and leaves the blank next to its head.
   bool Form(int tileA, int tileB);
-  /// Moves every snake tile one cell forward, the head into the blank next to it; false, with
-  /// nothing moved, when the blank is not next to the head.
+  /// Moves the snake one cell forward into the blank; false, nothing moved, when it cannot.
   bool MoveAlongSnake();
-  /// Carries the head through every cell of the path; false when the snake is empty or a step
-  /// could not be made.
+  /// Carries the head along the path; false when a step could not be made.
   bool MoveAlongPath();
   /// The router the snake walks the blank with.
   BlankRouter& Router() { return router; }
 
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
-  /// One step of MoveAlongPath, the walk to cell and the snake's step into it, added to
-  /// pendingSteps, when a detour is found; false, with nothing done, otherwise. With a previous
-  /// step (found.walk set) the detour is looked for from that one.
+  /// Adds the listed walk to cell and the snake's step into it to pendingSteps; false, nothing
+  /// done, without one. found.walk set means it follows the previous step.
   bool StepAlongDetour(int cell, DetourFound& found);
   /// Applies the steps StepAlongDetour left pending, as one text.
   void ApplyPendingSteps();
-  /// The letters that move every snake tile one cell forward with the blank at cell from, the
-  /// head first, each a real step on the board; false when one is not.
+  /// The letters of a snake step with the blank at from; false when one leaves its row.
   bool SnakeStepLetters(int from, MoveSequence& letters) const;
-  /// What MoveAlongSnake does to the snake and the marks once the blank stands at from; returns
-  /// where the blank then stands.
+  /// MoveAlongSnake's changes to the cells and marks; returns the blank's new cell.
   int AdvanceSnake(int from);
 
   Solver& solver;
@@ -61,8 +55,7 @@ class Snake {
   int pendingBlank = 0;
   // Working storage, kept to save an allocation per step
   MoveSequence stepMoves;
-  /// The letters of the snake steps not yet applied (the first pendingSteps.length of
-  /// pendingLetters), and their reach as a piece.
+  /// The snake steps not yet applied, and their reach as a piece.
   MoveSequence pendingLetters;
   MovePiece pendingSteps{""};
 };

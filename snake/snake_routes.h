@@ -8,16 +8,14 @@
 
 namespace snake {
 
-/// What differs between carrying a row pair and a column pair, each seen in its line's
-/// frame.
+/// What differs between carrying a row pair and a column pair, each in its line's frame.
 struct RouteFrame {
   /// The line's frame.
   LineView (*view)(Solver& solver);
   /// Whether a snake whose head already stands on the first tile's home is dropped.
   bool dropHeadAtHome;
-  /// Whether the staircase starts with a step up exactly when the head is below the blank;
-  /// otherwise it starts sideways exactly when the head is on the blank's side away from the
-  /// home.
+  /// Whether the staircase starts up when the head is below the blank, else sideways when it
+  /// is on the blank's side away from the home.
   bool upFirstFromBelow;
   /// Whether the first row was placed before the line.
   bool firstRowPlaced;
@@ -26,10 +24,8 @@ struct RouteFrame {
 extern const RouteFrame ROW_ROUTE;
 extern const RouteFrame COLUMN_ROUTE;
 
-/// The head's route, into path, for the pair whose leading tile t has its home at the frame's
-/// (0, k): a staircase up and towards the home from the blank, ending on (0, k + 1) and then
-/// (0, k); it may first step the blank round the head. False when the pair cannot be carried
-/// from where it stands, and the snake is to be dropped.
+/// The head's staircase route from the blank to (0, k + 1) and (0, k), the home of t in the
+/// frame; false when the snake is to be dropped.
 bool BuildRoute(Solver& solver, const RouteFrame& frame, int t, const std::vector<int>& snake,
                 std::vector<int>& path);
 

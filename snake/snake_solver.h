@@ -21,8 +21,7 @@ struct Line {
   char side;
   bool ruleA;
   bool ruleB;
-  /// How many moves more the snake walking the first tile may be estimated than walking the
-  /// second and still be preferred.
+  /// How much dearer walking the first tile may be estimated and still be preferred.
   int firstExcess;
   /// Whether row 0 is closed to the blank's routes first.
   bool blocksRowZero;
@@ -31,15 +30,11 @@ struct Line {
 extern const Line FIRST_ROW;
 extern const Line FIRST_COL;
 
-/// Solves a copy of the board with snakes where they pay: places the first row and column, trims,
-/// repeats down to 3 x 3 and finishes with the shortest 3 x 3 search. Its result lists the sides
-/// it trimmed to. Refuses, as SolveByReduction does, a board it cannot take or a reduction that
-/// went wrong.
+/// Solves a copy of the board by reductions with snakes where they pay; the result lists the
+/// sides it trimmed to.
 SolveResult SolveSnakes(const Board& board);
 
-/// Places the first row and column of the solver's board two tiles at a time: when its
-/// estimates say so, it carries the pair home as a snake, and keeps that only if it saved moves
-/// over placing the two singly.
+/// Places the first row and column two tiles at a time, as a snake when that saves moves.
 class SnakeSolver {
  public:
   explicit SnakeSolver(Solver& solver) : solver(solver), pairs(solver, marks) { Reset(); }
@@ -48,8 +43,7 @@ class SnakeSolver {
 
   /// Every cell of the solver's board free, everything off it blocked.
   void Reset() { marks.Reset(solver.Current().Side()); }
-  /// Places the line but its last two cells, pair by pair, by snake or singly: tiles 1 ... n-2
-  /// of row 0, or column 0 from row n-1 up to row 3.
+  /// Places the line but its last two cells, pair by pair, by snake or singly.
   void PlaceLine(const Line& line);
   /// Places the pair headed by tile t by snake on trial and keeps it when it worked and took at
   /// most sum - 2 moves after shortening; otherwise returns the board, the record and the marks
@@ -69,9 +63,7 @@ class SnakeSolver {
     int target;
   };
   int Side() const { return static_cast<int>(solver.Current().Side()); }
-  /// Tries the snake for the pair when its estimate stays under 1.2 x sum: walking the first
-  /// tile when that costs at most firstExcess more than walking the second, else the second when
-  /// that is more than two cheaper. True when kept.
+  /// TrySnake for the pair when its estimate is under 1.2 x sum, walking the cheaper tile.
   bool TrySnakeIfCheaper(const Pair& pair, int sum, int firstExcess);
 
   Solver& solver;

@@ -5,9 +5,8 @@
 
 #include "solver/solver.h"
 
-/// The solver's board seen so that the line being filled is the view's row 0, filled from
-/// column 0 to column Width() - 1, with the rest of the board below it. Rows, columns and the
-/// letters of texts given to a view are the view's own; the solver's record holds the board's.
+/// The solver's board seen so that the line being filled is the view's row 0, from column 0,
+/// the rest below it; rows, columns and letters given to a view are the view's own.
 class LineView {
  public:
   /// The first row of the board, as it lies.
@@ -41,9 +40,7 @@ class LineView {
   }
 
   // Routing the blank and a tile, in the view
-  /// Leaves the blank directly right of the tile. The blank never enters the line from the row
-  /// below it except just left of a tile there, and a blank arriving from the left pushes the
-  /// tile left.
+  /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
   /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
   void ShiftTileInRow(int targetCol, int tileCol) const;

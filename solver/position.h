@@ -9,10 +9,8 @@
 #include "board/board.h"
 #include "solver/direction.h"
 
-/// A part of a text of moves: count copies of the first length characters at letters; nothing
-/// for count <= 0. A text of pieces is applied without being built as a string. A piece knows
-/// how far one copy takes the blank, so that copies that stay on the board are applied without a
-/// check per letter; for a macro the compiler works that out.
+/// count copies (none for count <= 0) of length letters, knowing how far one copy takes the
+/// blank, so that copies that stay on the board are applied without a check per letter.
 struct MovePiece {
   const char* letters = nullptr;
   size_t length = 0;
@@ -22,8 +20,7 @@ struct MovePiece {
   /// The rows and columns one copy reaches, from where it starts, and where it ends.
   int minRow = 0, maxRow = 0, minCol = 0, maxCol = 0, driftRow = 0, driftCol = 0;
 
-  /// One copy of a whole macro or text; not explicit, so that a macro stands for itself in a
-  /// list of pieces.
+  /// One copy of a whole macro or text; not explicit, so that a macro stands for itself.
   constexpr MovePiece(const char* text)
       : MovePiece(text, std::char_traits<char>::length(text), 1) {}
   constexpr MovePiece(const char* letters, size_t length, int count)
@@ -40,8 +37,7 @@ struct MovePiece {
     }
   }
 
-  /// One copy of a text, not measured: it is applied with a check per letter, which for a long
-  /// text costs no more than measuring it would.
+  /// One copy of a long text, not measured: applied with a check per letter.
   static MovePiece Unmeasured(const char* letters, size_t length) {
     MovePiece piece(letters, 0, 1);
     piece.length = length;
@@ -84,14 +80,12 @@ inline MovePiece LetterRun(char letter, int count) {
   return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
 }
 
-/// How the rows and columns of a view lie on the board: the view's steps down and right are the
-/// board's steps `down` and `right`, so that a text written for one line of the board moves
-/// another line the same way. Letters of a text given in a view are that view's directions.
+/// A view of the board whose steps down and right are the board's `down` and `right`, so that a
+/// text written for one line moves another line the same way.
 struct Orientation {
   Direction down = Direction::DOWN;
   Direction right = Direction::RIGHT;
-  /// The number of the board direction that each character names in the view; 4 for any
-  /// character that is no letter of a move.
+  /// The board direction each character names in the view; 4 for no move.
   unsigned char code[256] = {};
 
   constexpr Orientation(Direction down, Direction right) : down(down), right(right) {
@@ -108,7 +102,6 @@ inline constexpr Orientation BOARD_VIEW(Direction::DOWN, Direction::RIGHT);
 
 /// What the moves need per character of a text read in a view, for one side of the board.
 struct ViewTables {
-  /// Whether they were made yet, and for which view; the offsets for which side.
   bool made = false;
   Direction down = Direction::DOWN;
   Direction right = Direction::RIGHT;
@@ -118,15 +111,12 @@ struct ViewTables {
   /// Its row and column steps on the board; far off any board for a character that is no move.
   signed char row[256] = {};
   signed char col[256] = {};
-  /// The board's letter for it.
   char letter[256] = {};
 };
 
-/// One n x n position: the cells, the cell of every tile (kept current by every move), the
-/// blank's row and column, and the log of every move made, as the letters of a solution. The
-/// position is changed only by its moves and Trim, so the index never goes stale. A board whose
-/// cells do not match its side has no legal move; values that are not a permutation are moved
-/// as they are, and only their entries of the index are meaningless.
+/// One n x n position: the cells, the cell of every tile, the blank, and the log of every move
+/// made. A board whose cells do not match its side has no legal move; values that are not a
+/// permutation are moved as they are, only their entries of the index meaningless.
 class Position {
  public:
   Position() = default;
@@ -160,13 +150,11 @@ class Position {
   // Moving
   /// One move of the blank, logged; false, with nothing changed, when it would leave the board.
   bool Move(Direction d);
-  /// Applies the letters of the pieces, read in the view, and logs them as board letters. A
-  /// letter that would leave the board, or that names no move, is skipped and appended to
-  /// refused when given; false when there was one.
+  /// Applies and logs the pieces' letters read in the view; one that would leave the board or
+  /// names no move is skipped and appended to refused; false when there was one.
   bool Apply(const MovePiece* pieces, size_t count, const Orientation& view = BOARD_VIEW,
              MoveSequence* refused = nullptr);
-  /// Up to `moves` random moves of the blank, each direction drawn with DrawRandom until one
-  /// stays on the board; none is logged. False when the position has no legal move at all.
+  /// `moves` random moves of the blank, not logged; false when there is no legal move.
   bool RandomWalk(long long moves);
   /// The same for a text of letters.
   bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
@@ -187,8 +175,7 @@ class Position {
   void RollBack(size_t mark);
 
   // Reducing
-  /// Cuts off a solved first row and column and renumbers the rest as an (n-1) x (n-1) puzzle;
-  /// false, with nothing changed, when they are not solved.
+  /// Cuts off a solved first row and column, renumbering the rest; false when not solved.
   bool Trim();
 
  private:
@@ -214,6 +201,5 @@ class Position {
   int nextTables = 0;
 };
 
-/// Applies the moves to the board through a Position, skipping (and, when given, appending to
-/// refused) every letter that would leave the board; true when all applied.
+/// Applies the moves to the board, skipping (and appending to refused) those that leave it.
 bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused = nullptr);

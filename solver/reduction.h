@@ -7,8 +7,7 @@
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
-/// A method's steps for one reduction of the solver's board: each works on the solver it was
-/// made for.
+/// A method's steps for one reduction of the solver's board.
 struct ReductionSteps {
   /// Places tiles 1 ... n-2 of row 0 and prepares the last two.
   std::function<void()> placeRow;
@@ -20,14 +19,10 @@ struct ReductionSteps {
   std::function<void()> finishCol;
 };
 
-/// Solves the solver's board: the steps place the first row and column, the board is trimmed,
-/// and so on down to 3 x 3, which the shortest search finishes. With reportsSides the result
-/// lists each side the board was trimmed to. Refuses with CANNOT_SOLVE a board that
-/// IsSolvableBoard refuses, with TRIM_FAILED when a trim fails. faults is the stream the solver
-/// was made with; what it holds at the end is the result's faults.
+/// Solves the solver's board by placing its first row and column and trimming, down to the 3 x 3
+/// search; refuses what IsSolvableBoard refuses, or a failed trim. faults is the solver's stream.
 SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides,
                              const std::ostringstream& faults);
 
-/// True when the board can be handed to a solver: a solvable permutation of 0 ... n^2-1 whose
-/// side is smallestSide ... 100.
+/// True for a solvable permutation of side smallestSide ... 100.
 bool IsSolvableBoard(const Board& board, unsigned smallestSide = 3);

@@ -19,16 +19,14 @@ enum class Refusal {
   REDUCTION_FAILED,
 };
 
-/// The processor time of a solve, in std::clock ticks: the whole solve, and the final shortest
-/// search, which solved a finishSide x finishSide board.
+/// Processor time in std::clock ticks of the solve and of its final finishSide search.
 struct SolveTimes {
   std::clock_t total = 0;
   std::clock_t finish = 0;
   unsigned finishSide = 3;
 };
 
-/// The outcome of one solve. A solved result carries the whole solution (empty for a board that
-/// was already solved) and its times; a refused one carries the reason and no moves.
+/// The outcome of one solve: the solution and its times, or the reason it was refused.
 struct SolveResult {
   Refusal refusal = Refusal::NONE;
   MoveSequence moves;
@@ -36,8 +34,7 @@ struct SolveResult {
   /// Whether the method reports its progress as the sides it trimmed to, and those sides.
   bool reportsSides = false;
   std::vector<unsigned> trimmedSides;
-  /// What the method's moves wrote about faults of its own on the way; empty when there were
-  /// none, as on every board the tests know.
+  /// What the method wrote about faults of its own; empty on every board the tests know.
   std::string faults;
   /// For TRIM_FAILED, the board that could not be trimmed.
   Board untrimmed;

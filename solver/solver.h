@@ -12,10 +12,8 @@
 #include "board/board.h"
 #include "solver/position.h"
 
-/// A working position with the record of the moves made on it, for the constructive methods.
-/// Every move of a solver goes through DoMoves or DoMovesTimes; a letter that would leave the
-/// board is skipped with the warning the console's apply writes, so the record always holds the
-/// moves made.
+/// A working position and the record of its moves; a letter that would leave the board is
+/// skipped with the warning the console's apply writes.
 class Solver {
  public:
   explicit Solver(std::ostream& out);

@@ -10,10 +10,7 @@
 void CarryTile(const LineView& line, int row, int col, int targetRow, int targetCol);
 /// CarryTile in the first row's frame, in board cells: the target is in row 0 or row 1.
 void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol);
-/// CarryTile in the first column's frame, in board cells: the target is in column 0 or column 1,
-/// and the blank is kept above the tile.
+/// The same in the first column's frame, in board cells, the blank kept above the tile.
 void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol);
-/// Steps of a staircase that moves a tile from (row, col) one row (rowStep, +1 or -1) and one
-/// column (colStep) at a time until it stands in targetRow or in targetCol; 0 when it would
-/// reach neither.
+/// Diagonal steps (rowStep, colStep) from (row, col) until targetRow or targetCol; 0 if neither.
 int StaircaseSteps(int row, int col, int rowStep, int colStep, int targetRow, int targetCol);

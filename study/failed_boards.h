@@ -13,9 +13,7 @@
 std::string FailedBoardFile(const std::string& folder, const std::string& method,
                             const BoardName& name);
 
-/// Names on out each board on which a method failed (the first few; the rest by count) and,
-/// unless the folder is empty, writes each into it (made when missing) as a plain board file
-/// that the command dl loads. boards is the list the results come from. False when a file could
-/// not be written.
+/// Names on out the boards a method failed on and writes each into the folder, unless empty, as
+/// a plain board file; false when one could not be written.
 bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoard>& boards,
                         const std::string& folder, std::ostream& out);

@@ -7,10 +7,7 @@
 #include "study/study_parameters.h"
 #include "study/summary_table.h"
 
-/// Writes {"version", "parameters", "summary", "failed"}: the version of the program that ran
-/// the study, how it was asked for (its methods' commands among it), a record per side with one
-/// per method, named by its command (figures without a value are null; the lengths' spread as
-/// median_length, sd_length (the sample standard deviation), min_length and max_length), and the
-/// number of failed solves.
+/// Writes {"version", "parameters", "summary", "failed"}: a record per side with one per
+/// method (null for a figure without a value), and the count of failed solves.
 void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>& sides,
                std::ostream& out);

@@ -113,24 +113,6 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
   return CountFailures(results) > 0 ? 1 : 0;
 }
 
-// The methods named, each once, in the order given; all of them when none are named. False,
-// with the reason in error, for a name that is no method's.
-bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
-                   std::string& error) {
-  methods.clear();
-  for (const std::string& command : commands) {
-    const Method* method = FindMethod(command);
-    if (method == nullptr) {
-      error = "no method '" + command + "'";
-      return false;
-    }
-    const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
-    if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
-  }
-  if (commands.empty()) methods = Methods();
-  return true;
-}
-
 // The boards of this run: the user's files or generated ones, then the shard's slice of them,
 // and the parameters that describe them. False, with the reason in error, for a file that
 // cannot be read or an option that is not well formed.

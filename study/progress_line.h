@@ -9,9 +9,8 @@
 #include "study/study_record.h"
 #include "study/time_left.h"
 
-/// "boards 120/500, failed 0, about 1m05s left", rewritten in place (carriage return) at most a
-/// few times a second; writes nothing at all when not enabled. The time left weighs the boards
-/// left by their sides (see TimeLeft).
+/// "boards 120/500, failed 0, about 1m05s left", rewritten in place a few times a second when
+/// enabled; the time left weighs the boards left by their sides (see TimeLeft).
 class ProgressLine {
  public:
   /// sides: the side of each board of the study.

@@ -36,9 +36,8 @@ struct StudyBoard {
   Board board;
 };
 
-/// The generated board of that name (kind RANDOM, NEAR or PARTLY_HOME, side 3 ... MAX_SIDE),
-/// always solvable, made in time linear in its cells. Its generator state depends on the name
-/// only, so every thread, shard and machine draws the same board for the same name.
+/// The generated, solvable board of that name, in linear time; the name alone seeds it, so every
+/// thread, shard and machine draws the same board.
 Board GenerateBoard(const BoardName& name);
 
 /// The boards of a study, side by side in ascending order, `boards` of each. Kind RANDOM, NEAR

@@ -3,7 +3,5 @@
 
 #include "board/board.h"
 
-/// True when the moves, applied to a fresh copy of the board, all apply (no letter other than
-/// U, D, L, R, none leading off the board) and leave the goal arrangement. Linear in the
-/// cells and the moves.
+/// True when every move applies to a fresh copy of the board and the goal is reached.
 bool ReachesGoal(const Board& board, const MoveSequence& moves);

@@ -14,9 +14,7 @@ struct StudyPart {
   StudyResults results;
 };
 
-/// One study from the results of its shards: the boards in the order of one run over the whole
-/// list, and the study's parameters as one run would give them. False, with the reason in
-/// error, unless the parts come from one study and one program version, are each of its shards
-/// once, and each holds exactly the boards of its shard.
+/// One study from its shards' results, as one run would give it; false, with the reason in error,
+/// unless the parts are each shard of one study and program version once, with its boards.
 bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& parameters,
                   StudyResults& merged, std::string& error);

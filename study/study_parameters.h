@@ -32,16 +32,13 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
 /// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
 
-/// The description's lines, each "key" and "value": version, methods, sides, boards, kind,
-/// then seed (or, for a study of files, the files' names, separated by commas, with '%', ','
-/// and line breaks written as %XX) and shard ("1/1" for the
-/// whole list).
+/// The description's lines, key and value: version, methods, sides, boards, kind, then seed (or
+/// the files' names, with '%', ',' and line breaks as %XX) and shard ("1/1" for the whole list).
 std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyParameters& p);
 
 /// Writes the description, each line as "# key: value".
 void WriteDescription(const StudyParameters& parameters, std::ostream& out);
 
-/// Reads the lines that WriteDescription wrote, up to the first line that does not start with
-/// '#', which stays unread. False, with the line (from 1) and the fault in error, for a line
-/// that is not one of them, a key twice or one missing.
+/// Reads the lines WriteDescription wrote, up to the first not starting with '#'; false, with
+/// the line and the fault in error, for a line not among them, a key twice or one missing.
 bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string& error);

@@ -9,7 +9,7 @@
 
 /// How a method fared on a board. FAILED: a solution that does not reach the goal (or that
 /// refuses a letter), or a refusal of a board that can be solved; REFUSED: a refusal of a board
-/// that cannot be (see MustBeSolved).
+/// that cannot be (see IsSolvableBoard).
 enum class SolveStatus { SOLVED, REFUSED, FAILED };
 
 /// The word for the status in CSV files: solved, refused, failed.

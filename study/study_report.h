@@ -22,9 +22,8 @@ struct TableChoice {
   unsigned screenColumns = 0;
 };
 
-/// Prints the summary table on out, laid out as chosen, unless quiet, and writes the named CSV and
-/// JSON files. The parameters name the results' methods in the same order. False, with the file
-/// that could not be written in error.
+/// Prints the table as chosen, unless quiet, and writes the named CSV and JSON files; false,
+/// with the file that could not be written in error.
 bool ReportStudy(const StudyResults& results, const StudyParameters& parameters,
                  const ReportFiles& files, bool quiet, const TableChoice& table, std::ostream& out,
                  std::string& error);

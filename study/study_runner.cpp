@@ -10,6 +10,7 @@
 #include <thread>
 #include <utility>
 
+#include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
 #include "study/lower_bound.h"
 #include "study/solution_check.h"
@@ -56,7 +57,7 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
   outcome.manhattan = board.ManhattanDistance();
   outcome.lowerBound = LowerBound(board);
   // The study's own boards are all solvable; a user's board may rightly be refused.
-  const bool mustBeSolved = generated || MustBeSolved(board);
+  const bool mustBeSolved = generated || IsSolvableBoard(board);
   outcome.methods.reserve(methods.size());
   for (const Method& method : methods) {
     outcome.methods.push_back(RunMethod(method, board, mustBeSolved));

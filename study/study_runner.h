@@ -15,10 +15,8 @@
 using ProgressReport =
     std::function<void(const BoardOutcome& board, size_t done, size_t total, size_t failures)>;
 
-/// Runs each method on each board, jobs boards at a time, and checks every solution on a fresh
-/// copy of its board. The methods write their progress and time lines to a stream that
-/// discards them. The results are in list order, the same for any number of jobs apart from
-/// the measured times.
+/// Runs each method on each board, jobs boards at a time, checking every solution; the results
+/// are in list order whatever jobs.
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods = Methods(),
                       const ProgressReport& progress = nullptr);

@@ -4,12 +4,9 @@
 #include <map>
 #include <vector>
 
-/// The time left of a study whose boards differ widely in cost. A board left at a side where
-/// some are done is expected to cost their mean; at a side with none done, what a + b n^3 gives,
-/// fitted through the smallest and the largest side done (b n^3 alone while only one is, or
-/// when the cost grows faster; a alone when it falls). The
-/// time left is the time passed times the expected cost left over the cost done, so that
-/// threads working at once are taken into account.
+/// The time left of a study: a board left costs the mean of its side's done boards, or a + b n^3
+/// fitted through the smallest and largest sides done; the time passed is scaled by the cost
+/// left over the cost done, so that threads working at once count.
 class TimeLeft {
  public:
   /// sides: the side of each board of the study.

@@ -10,7 +10,6 @@
 #include "files/file_access.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
-#include "solver/reduction.h"
 
 namespace {
 
@@ -57,8 +56,4 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
   }
   board = std::move(read);
   return true;
-}
-
-bool MustBeSolved(const Board& board) {
-  return IsSolvableBoard(board);
 }

@@ -1,6 +1,7 @@
 // sample_boards.cpp: goal, random, near-goal and partly solved boards.
 #include "test_support/sample_boards.h"
 
+#include <algorithm>
 #include <sstream>
 #include <utility>
 
@@ -31,6 +32,32 @@ Board NearGoalBoard(unsigned n, int moves) {
   Position position(board);
   position.RandomWalk(moves);
   position.CopyTo(board);
+  return board;
+}
+
+Board BoardKeeping(unsigned n, const std::vector<bool>& kept,
+                   const std::vector<std::pair<int, int>>& placed, bool shuffle) {
+  std::vector<int> tiles = GoalTiles(n);
+  std::vector<int> others, cells;
+  for (unsigned cell = 0; cell < n * n; ++cell) {
+    if (kept[cell]) continue;
+    const auto isPlaced = [&](const std::pair<int, int>& p) { return p.first == tiles[cell]; };
+    if (std::none_of(placed.begin(), placed.end(), isPlaced)) others.push_back(tiles[cell]);
+    const auto taken = [cell](const std::pair<int, int>& p) { return p.second == int(cell); };
+    if (std::none_of(placed.begin(), placed.end(), taken)) cells.push_back(int(cell));
+  }
+  for (size_t i = others.size(); shuffle && i > 1; --i) {
+    std::swap(others[i - 1], others[static_cast<size_t>(DrawRandom()) % i]);
+  }
+  for (const auto& [tile, cell] : placed) tiles[static_cast<size_t>(cell)] = tile;
+  for (size_t i = 0; i < cells.size(); ++i) tiles[static_cast<size_t>(cells[i])] = others[i];
+  Board board = BoardOf(n, tiles);
+  std::vector<int*> swappable;
+  for (const int cell : cells) {
+    if (tiles[static_cast<size_t>(cell)] != 0)
+      swappable.push_back(&board.tiles[static_cast<size_t>(cell)]);
+  }
+  if (!board.IsSolvable()) std::swap(*swappable[0], *swappable[1]);
   return board;
 }
 

@@ -1,6 +1,9 @@
 // sample_boards.h: boards of the kinds that tests, benchmarks and soak runs solve.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "board/board.h"
 
 /// The board of side n with these tiles, its blank found.
@@ -15,6 +18,11 @@ Board NearGoalBoard(unsigned n, int moves);
 /// a random part of the column from the bottom, sometimes the cells next to the corners), with
 /// the rest shuffled. Side 2 or more.
 Board PartlyHomeBoard(unsigned n);
+/// The goal board of side n with the tiles of the cells not kept moved: each (tile, cell) of
+/// placed to its cell, the others into the cells left, shuffled by the shared generator when
+/// shuffle says so, else in goal order; two of the others swapped when that makes it solvable.
+Board BoardKeeping(unsigned n, const std::vector<bool>& kept,
+                   const std::vector<std::pair<int, int>>& placed, bool shuffle);
 /// A 4 x 4 board and the fewest moves that solve it.
 struct HardBoard4x4 {
   Board board;
