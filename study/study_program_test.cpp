@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -86,22 +85,30 @@ class StudyProgram : public ::testing::Test {
   std::string folder;
 };
 
-// The CSV file's rows by side and method; lines starting with '#' before the header are the
-// study's description.
-std::map<unsigned, CsvSide> ReadRows(const std::string& csv) {
+// The fields of the CSV file's rows; lines starting with '#' before the header are the study's
+// description.
+std::vector<std::vector<std::string>> CsvRows(const std::string& csv) {
   std::istringstream lines(csv);
   std::string line;
   while (std::getline(lines, line) && line.rfind('#', 0) == 0) {
   }
   EXPECT_EQ("side,kind,seed,index,file,method,status,length,optimized,manhattan,lower_bound,ms",
             line);
-  std::map<unsigned, CsvSide> sides;
+  std::vector<std::vector<std::string>> rows;
   while (std::getline(lines, line)) {
-    std::vector<std::string> f;
     std::istringstream fields(line);
-    for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
-    EXPECT_EQ(12u, f.size()) << line;
-    if (f.size() != 12) continue;
+    rows.emplace_back();
+    for (std::string field; std::getline(fields, field, ',');) rows.back().push_back(field);
+    EXPECT_EQ(12u, rows.back().size()) << line;
+    if (rows.back().size() != 12) rows.pop_back();
+  }
+  return rows;
+}
+
+// The CSV file's rows by side and method.
+std::map<unsigned, CsvSide> ReadRows(const std::string& csv) {
+  std::map<unsigned, CsvSide> sides;
+  for (const std::vector<std::string>& f : CsvRows(csv)) {
     CsvSide& side = sides[std::stoul(f[0])];
     side.boards[f[1] + "/" + f[2] + "/" + f[3]] = true;
     Figures& figures = side.methods[f[5]];
@@ -158,24 +165,17 @@ void ExpectSummaryOfRows(const std::string& json, const std::string& csv,
       double ms = 0;
       for (const double time : f.ms) ms += time;
       ExpectFigure(ms / f.ms.size(), record.at("mean_ms"), what + " ms");
-      std::vector<double> sorted = f.ms;
-      std::sort(sorted.begin(), sorted.end());
-      ExpectFigure(sorted[(sorted.size() * 95 + 99) / 100 - 1], record.at("p95_ms"), what + " p95");
-      std::vector<std::uint64_t> lengths = f.lengths;
-      std::sort(lengths.begin(), lengths.end());
-      const size_t half = lengths.size() / 2;
-      ExpectFigure(lengths.size() % 2 ? lengths[half] : (lengths[half - 1] + lengths[half]) / 2.0,
-                   record.at("median_length"), what + " median");
-      EXPECT_EQ(lengths.front(), record.at("min_length").get<std::uint64_t>()) << what;
-      EXPECT_EQ(lengths.back(), record.at("max_length").get<std::uint64_t>()) << what;
-      double squares = 0;
-      for (const std::uint64_t length : lengths) squares += (length - mean) * (length - mean);
-      if (lengths.size() > 1) {
-        ExpectFigure(std::sqrt(squares / (lengths.size() - 1)), record.at("sd_length"),
-                     what + " sd");
-      } else {
-        EXPECT_TRUE(record.at("sd_length").is_null()) << what;
-      }
+      // How the spread is worked out is the summary table's tests' business; here each figure
+      // must come from its column.
+      const auto [shortest, longest] = std::minmax_element(f.lengths.begin(), f.lengths.end());
+      EXPECT_EQ(*shortest, record.at("min_length").get<std::uint64_t>()) << what;
+      EXPECT_EQ(*longest, record.at("max_length").get<std::uint64_t>()) << what;
+      const auto [quickest, slowest] = std::minmax_element(f.ms.begin(), f.ms.end());
+      const double median = record.at("median_length").get<double>();
+      const double p95 = record.at("p95_ms").get<double>();
+      EXPECT_TRUE(*shortest <= median && median <= *longest) << what;
+      EXPECT_TRUE(*quickest - 1e-9 <= p95 && p95 <= *slowest + 1e-9) << what;
+      EXPECT_EQ(f.solved == 1, record.at("sd_length").is_null()) << what;
     }
     ++row;
   }
@@ -183,9 +183,11 @@ void ExpectSummaryOfRows(const std::string& json, const std::string& csv,
 
 }  // namespace
 
+// A merge's summary against the whole study's: study_runner_test.cpp.
 TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
-  const std::string study = "--methods solve,solve2 --sides 3,4,6 --boards 3 --jobs 2 --quiet ";
-  const StudyRun whole = Run(study + "--csv whole.csv --json whole.json");
+  const StudyRun whole =
+      Run("--methods solve,solve2 --sides 3,4,6 --boards 3 --jobs 2 --quiet --csv whole.csv --json "
+          "whole.json");
   ASSERT_EQ(0, whole.exitCode) << whole.err;
   ExpectSummaryOfRows(Read("whole.json"), Read("whole.csv"), {"solve", "solve2"});
   // One board a side has no standard deviation.
@@ -193,15 +195,6 @@ TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
       0,
       Run("--methods solve3 --sides 3 --boards 1 --quiet --csv one.csv --json one.json").exitCode);
   ExpectSummaryOfRows(Read("one.json"), Read("one.csv"), {"solve3"});
-
-  for (const char* shard : {"1", "2"}) {
-    const std::string name = std::string("shard") + shard;
-    ASSERT_EQ(0, Run(study + "--shard " + shard + "/2 --csv " + name + ".csv").exitCode);
-  }
-  const StudyRun merged =
-      Run("merge shard2.csv shard1.csv --quiet --csv merged.csv --json merged.json");
-  ASSERT_EQ(0, merged.exitCode) << merged.err;
-  ExpectSummaryOfRows(Read("merged.json"), Read("merged.csv"), {"solve", "solve2"});
 }
 
 // Each of these is found before the first board is solved: no table, no file, exit code 2.
@@ -313,20 +306,12 @@ TEST_F(StudyProgram, BoardWritesTheBoardThatACsvRowNames) {
   ASSERT_EQ(0, Run("--methods solve --kind mixed --sides 4,7 --boards 3 --seed 5 --quiet --csv "
                    "rows.csv")
                    .exitCode);
-  std::istringstream lines(Read("rows.csv"));
-  std::string line;
-  while (std::getline(lines, line) && line.rfind("side,", 0) != 0) {
-  }
   std::set<std::string> kinds;
-  while (std::getline(lines, line)) {
-    std::vector<std::string> f;
-    std::istringstream fields(line);
-    for (std::string field; std::getline(fields, field, ',');) f.push_back(field);
-    ASSERT_EQ(12u, f.size()) << line;
+  for (const std::vector<std::string>& f : CsvRows(Read("rows.csv"))) {
     kinds.insert(f[1]);
     BoardName name{static_cast<unsigned>(std::stoul(f[0])), BoardKind::FILE, std::stoull(f[2]),
                    static_cast<unsigned>(std::stoul(f[3])), ""};
-    ASSERT_TRUE(ParseKind(f[1], name.kind)) << line;
+    ASSERT_TRUE(ParseKind(f[1], name.kind)) << f[1];
     const std::string board =
         "board --side " + f[0] + " --kind " + f[1] + " --seed " + f[2] + " --index " + f[3];
     for (const char* form : {" --xml b.xml", " --plain b.txt", ""}) {
@@ -349,7 +334,7 @@ TEST_F(StudyProgram, BoardWritesTheBoardThatACsvRowNames) {
 }
 
 // Output to a file keeps the wide table unless the long one is asked for, whatever COLUMNS says;
-// the long one has a line per side and method within 100 columns, in a study and in a merge.
+// the long one is the same in a study and in a merge (its width: summary_table_test.cpp).
 TEST_F(StudyProgram, TheTableIsWideOrLong) {
   const StudyRun study =
       Run("--methods solve,solve2 --sides 3,5 --boards 3 --csv t.csv --table long");
@@ -365,8 +350,4 @@ TEST_F(StudyProgram, TheTableIsWideOrLong) {
   EXPECT_EQ((std::vector<std::string>{"side", "method", "solved", "mean", "median", "sd", "min",
                                       "max", "/n^3", "/dist", "/bound", "ms", "p95", "ms"}),
             columns);
-  std::istringstream lines(study.out);
-  size_t count = 0;
-  for (std::string line; std::getline(lines, line); ++count) EXPECT_LE(line.size(), 100u) << line;
-  EXPECT_EQ(1 + 2 * 2 + 1, count) << study.out;
 }
