@@ -1,5 +1,5 @@
-// planner_solver_test.cpp: shortest solutions of the smallest boards, refusals, the time line,
-// and the same answer from several threads.
+// planner_solver_test.cpp: shortest solutions of the smallest boards, the time line, and the same
+// answer from several threads (refusals: methods/method_table_test.cpp).
 #include "planner/planner_solver.h"
 
 #include <gtest/gtest.h>
@@ -56,15 +56,6 @@ TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
       EXPECT_EQ(static_cast<size_t>(depth), result.moves.size());
     }
   }
-  // 2 x 2: the twelve positions the goal reaches, each solved in as many moves as the blank's
-  // walk round the block took to make it (six out, six back is the farthest).
-  Board twoByTwo = GoalBoard(2);
-  for (int moves = 1; moves <= 11; ++moves) {
-    ASSERT_TRUE(ApplyMoves(twoByTwo, MoveSequence(1, "ULDR"[(moves - 1) % 4])));
-    const SolveResult result = Solve(twoByTwo);
-    ASSERT_TRUE(SolvesBoard(twoByTwo, result.moves));
-    EXPECT_EQ(static_cast<size_t>(moves <= 6 ? moves : 12 - moves), result.moves.size()) << moves;
-  }
   // 4 x 4: the shortest search's answer, which its own tests check against a breadth-first one.
   SeedRandom(44);
   for (int i = 0; i < 5; ++i) {
@@ -81,21 +72,6 @@ TEST(SolvePlanner, ACornerTooHardForTheShortestSearchIsStillSolved) {
     const SolveResult result = Solve(board);
     ASSERT_TRUE(result.Solved()) << n;
     EXPECT_TRUE(SolvesBoard(board, result.moves)) << n;
-  }
-}
-
-TEST(SolvePlanner, RefusesWhatItCannotSolve) {
-  Board swapped = GoalBoard(5);
-  std::swap(swapped.tiles[0], swapped.tiles[1]);
-  Board repeated = GoalBoard(4);
-  repeated.tiles[3] = 1;
-  Board wrongSize = GoalBoard(4);
-  wrongSize.tiles.pop_back();
-  for (const Board& board : {swapped, repeated, wrongSize, GoalBoard(101), GoalBoard(1),
-                             GoalBoard(0), BoardOf(2, {2, 1, 3, 0})}) {
-    const SolveResult result = Solve(board);
-    EXPECT_EQ(Refusal::CANNOT_SOLVE, result.refusal) << board.n;
-    EXPECT_TRUE(result.moves.empty());
   }
 }
 

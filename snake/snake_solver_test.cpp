@@ -1,5 +1,5 @@
-// snake_solver_test.cpp: the driver's output, the snake trial, and the boards that once went
-// wrong.
+// snake_solver_test.cpp: the snake trial and the boards that once went wrong (the driver's
+// output: console/command_loop_test.cpp).
 #include <functional>
 
 #include "board/random_draw.h"
@@ -15,12 +15,6 @@ const std::vector<int> PAIR_IN_ROW_1 = {6, 10, 8, 14, 12, 1, 2, 13, 4, 7, 9, 0, 
 class SnakeSolverTest : public SnakeTest {};
 
 }  // namespace
-
-TEST(SnakeDriver, ReportsEachSideItTrimmedTo) {
-  const SolveResult result = snake::SolveSnakes(GoalBoard(5));
-  EXPECT_TRUE(result.Solved() && result.reportsSides && result.faults.empty());
-  EXPECT_EQ((std::vector<unsigned>{4, 3}), result.trimmedSides);
-}
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   Load(BoardFromTiles(PAIR_IN_ROW_1));

@@ -25,24 +25,11 @@ MoveSequence Letters(char letter, int count) {
 
 // One move of the blank on a plain board, written as plainly as possible: the reference.
 bool ReferenceMove(Board& board, char letter) {
+  constexpr int ROW_STEP[] = {-1, 1, 0, 0}, COL_STEP[] = {0, 0, -1, 1};
+  const size_t k = std::string("UDLR").find(letter);
+  if (k == std::string::npos) return false;
   const int n = static_cast<int>(board.n), blank = static_cast<int>(board.blank);
-  int row = blank / n, col = blank % n;
-  switch (letter) {
-    case 'U':
-      --row;
-      break;
-    case 'D':
-      ++row;
-      break;
-    case 'L':
-      --col;
-      break;
-    case 'R':
-      ++col;
-      break;
-    default:
-      return false;
-  }
+  const int row = blank / n + ROW_STEP[k], col = blank % n + COL_STEP[k];
   if (row < 0 || col < 0 || row >= n || col >= n) return false;
   std::swap(board.tiles[blank], board.tiles[row * n + col]);
   board.blank = static_cast<unsigned>(row * n + col);
