@@ -46,16 +46,6 @@ TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
 }
 
-TEST_F(SnakeSolverTest, ColumnTailWithTheBlankBelowItsUpperTile) {
-  // Tile 11 waits at (1, 0) and tile 6 stands on (2, 1) with the blank below it: the blank
-  // comes round through column 2, or it would push tile 6 down.
-  Load(BoardFromTiles(
-      {1, 2, 3, 4, 5, 11, 7, 8, 9, 10, 12, 6, 13, 14, 15, 16, 0, 17, 18, 19, 21, 20, 22, 23, 24}));
-  snake::FinishFirstCol(solver);
-  EXPECT_EQ("", out.str());
-  EXPECT_TRUE(solver.IsTileAtGoal(6) && solver.IsTileAtGoal(11) && solver.IsTileAtGoal(16));
-}
-
 TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   // Column pair 37, 28 of a 9 x 9 board, column 0 placed from row 5 down. Bringing the blank
   // left of 37 pushes 28 left first, so 37 ends right of 28 with the blank on its left, and its
