@@ -17,17 +17,11 @@
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "test_support/sample_boards.h"
+#include "test_support/scratch_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const std::string& name) {
-  std::ifstream file(name);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
 
 // Every field, so that a kept board is seen to be kept whole.
 std::string Fields(const Board& board) {
@@ -39,22 +33,18 @@ std::string Fields(const Board& board) {
   return text.str();
 }
 
-class HostileFiles : public ::testing::Test {
+class HostileFiles : public ScratchFolder {
  protected:
   void SetUp() override {
-    folder = ::testing::TempDir() + "hostile_files_" + std::to_string(getpid());
-    fs::create_directories(folder);
+    ScratchFolder::SetUp();
     fs::permissions(folder, fs::perms::all);  // the user nobody writes here too
     ASSERT_TRUE(SaveXmlFile(SAVED, Path("reference.xml"), out));
-    savedText = ReadAll(Path("reference.xml"));
+    savedText = Read("reference.xml");
     fs::remove(Path("reference.xml"));
     board.initialSize = 7;
     board.initialTiles = {9, 9};
     kept = Fields(board);
   }
-  void TearDown() override { fs::remove_all(folder); }
-
-  std::string Path(const std::string& name) const { return folder + "/" + name; }
 
   // Runs the body in a child process, as the user nobody when asked and the tests run as root,
   // and returns what the body wrote. An alarm ends a child that blocks, so that a hang fails the
@@ -76,7 +66,7 @@ class HostileFiles : public ::testing::Test {
     }
     int status = 0;
     waitpid(child, &status, 0);
-    const std::string text = ReadAll(name);
+    const std::string text = Read("child_output");
     fs::remove(name);
     return WIFEXITED(status) ? text : text + "[the child hung or crashed]";
   }
@@ -91,7 +81,6 @@ class HostileFiles : public ::testing::Test {
   }
 
   const Board SAVED = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
-  std::string folder;
   std::string savedText;
   Board board = BoardOf(2, {1, 2, 0, 3});
   std::string kept;
@@ -124,7 +113,7 @@ TEST_F(HostileFiles, SaveWritesWhereLinksLeadAndKeepsThem) {
   EXPECT_TRUE(fs::is_symlink(Path("links/dangling")));
   EXPECT_TRUE(fs::equivalent(Path("board.xml"), Path("other.xml")));
   for (const std::string& name : {std::string("other.xml"), std::string("new.xml"), longest}) {
-    EXPECT_EQ(savedText, ReadAll(Path(name))) << name;
+    EXPECT_EQ(savedText, Read(name)) << name;
   }
   EXPECT_EQ("board.xml links new.xml " + longest + " other.xml ", Entries());
 }
@@ -138,12 +127,12 @@ TEST_F(HostileFiles, ReadOnlyFileIsKeptForAnOrdinaryUser) {
   }
   EXPECT_EQ("Failed to save file: " + name + "\n",
             InChild(true, [&](std::ostream& text) { SaveXmlFile(SAVED, name, text); }));
-  EXPECT_EQ("kept", ReadAll(name));
+  EXPECT_EQ("kept", Read("read_only.xml"));
   EXPECT_EQ("read_only.xml ", Entries());
   // Root may write any file, and so writes this one.
   if (getuid() == 0) {
     EXPECT_TRUE(SaveXmlFile(SAVED, name, out));
-    EXPECT_EQ(savedText, ReadAll(name));
+    EXPECT_EQ(savedText, Read("read_only.xml"));
   }
 }
 
@@ -174,8 +163,8 @@ TEST_F(HostileFiles, DeepWideOrHugeXmlIsRefusedAndTheBoardKept) {
   for (int i = 0; i < 40000; ++i) deep += "<a>";
   std::string wide = "<SBPuzzle Width=\"2\"";
   for (size_t i = 0; i <= MAX_XML_ATTRIBUTES; ++i) wide += " a" + std::to_string(i) + "=\"\"";
-  std::ofstream(Path("deep.xml")) << deep;
-  std::ofstream(Path("wide.xml")) << wide + " />";
+  Write("deep.xml", deep);
+  Write("wide.xml", wide + " />");
   for (const char* name : {"deep.xml", "wide.xml", "huge.xml"}) {
     if (name == std::string("huge.xml")) {
       const int descriptor = open(Path(name).c_str(), O_CREAT | O_WRONLY, 0644);

@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <tinyxml.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "files/file_access.h"
 #include "test_support/sample_boards.h"
+#include "test_support/scratch_folder.h"
 
 namespace {
 
@@ -145,13 +144,13 @@ TEST(XmlText, DocumentsOfTooManyNodesAreRefused) {
 
 // The largest board as save writes it, read back whole, and as an editor might lay it out: CRLF
 // line ends, every attribute on a line of its own, all indented deep.
-TEST(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
+using XmlFile = ScratchFolder;
+
+TEST_F(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
   const Board saved = RandomSolvableBoard(MAX_SIDE);
-  const std::string name = ::testing::TempDir() + "xml_largest_" + std::to_string(getpid());
   std::ostringstream out;
-  ASSERT_TRUE(SaveXmlFile(saved, name, out));
-  std::ifstream file(name, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_TRUE(SaveXmlFile(saved, Path("largest.xml"), out));
+  const std::string text = Read("largest.xml");
   std::string reindented;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\n' || (text[i] == ' ' && i > 0 && text[i - 1] == '"')) {
@@ -162,14 +161,12 @@ TEST(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
   }
   ASSERT_GT(reindented.size(), 4 * text.size());
   for (const std::string& layout : {text, reindented}) {
-    std::ofstream(name, std::ios::binary) << layout;
     Board loaded;
-    EXPECT_TRUE(LoadXmlFile(loaded, name, out));
+    EXPECT_TRUE(LoadXmlFile(loaded, Write("largest.xml", layout), out));
     EXPECT_EQ(saved.tiles, loaded.tiles);
     EXPECT_EQ(saved.blank, loaded.blank);
     EXPECT_EQ(static_cast<int>(MAX_SIDE), loaded.initialSize);
     EXPECT_EQ(saved.tiles, loaded.initialTiles);
   }
-  unlink(name.c_str());
   EXPECT_EQ("", out.str());
 }

@@ -19,6 +19,7 @@
 #include "files/xml_puzzle_file.h"
 #include "study/lower_bound.h"
 #include "study/seeded_boards.h"
+#include "test_support/scratch_folder.h"
 
 namespace {
 
@@ -28,14 +29,8 @@ struct StudyRun {
   int exitCode = -1;
 };
 
-class StudyProgram : public ::testing::Test {
+class StudyProgram : public ScratchFolder {
  protected:
-  void SetUp() override {
-    folder = ::testing::TempDir() + "npuzzle_study_program_" + std::to_string(getpid());
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   // Runs npuzzle-study with the arguments, in the test's folder, with the environment's
   // variables ("NAME=value ...") added.
   StudyRun Run(const std::string& arguments, const std::string& environment = "") {
@@ -55,19 +50,6 @@ class StudyProgram : public ::testing::Test {
       EXPECT_NE(std::string::npos, run.err.find(message)) << arguments << "\n" << run.err;
     }
   }
-
-  std::string Read(const std::string& name) {
-    std::ifstream file(folder + "/" + name);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
-
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(folder + "/" + name) << text;
-  }
-
-  std::string folder;
 };
 
 // The fields of the CSV file's rows; lines starting with '#' before the header are the study's
