@@ -5,28 +5,24 @@
 
 #include <sstream>
 
+#include "test_support/sample_boards.h"
+
 namespace {
 
 class PlainBoard : public ::testing::Test {
  protected:
-  PlainBoard() {
-    current.n = 2;
-    current.tiles = {1, 2, 0, 3};
-    current.FindBlank();
-    current.initialSize = 2;
-    current.initialTiles = current.tiles;
-  }
   bool Read(const std::string& text) {
     std::istringstream in(text);
     return ReadPlainBoard(current, in, out);
   }
   void ExpectUnchanged() {
     EXPECT_EQ(2u, current.n);
-    EXPECT_EQ((std::vector<int>{1, 2, 0, 3}), current.tiles);
+    EXPECT_EQ(start.tiles, current.tiles);
     EXPECT_EQ(2u, current.blank);
     EXPECT_EQ(2, current.initialSize);
   }
-  Board current;
+  const Board start = BoardOf(2, {1, 2, 0, 3});
+  Board current{start};  // a copy: initialTiles and initialSize recorded
   std::ostringstream out;
 };
 

@@ -96,16 +96,6 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
   EXPECT_EQ(letters, grid.Moves());
 }
 
-TEST(Grid, NeighboursStopAtTheEdges) {
-  const Grid grid(GoalBoard(4));
-  EXPECT_EQ(-1, grid.Neighbour(0, planner::UP));
-  EXPECT_EQ(-1, grid.Neighbour(0, planner::LEFT));
-  EXPECT_EQ(4, grid.Neighbour(0, planner::DOWN));
-  EXPECT_EQ(-1, grid.Neighbour(3, planner::RIGHT));
-  EXPECT_EQ(-1, grid.Neighbour(15, planner::DOWN));
-  EXPECT_EQ(11, grid.Neighbour(15, planner::UP));
-}
-
 TEST(Grid, WaysRoundARing) {
   struct Case {
     int size, from, to;

@@ -1,5 +1,5 @@
-// planner_solver_test.cpp: shortest solutions of the smallest boards, refusals, the time line,
-// and the same answer from several threads.
+// planner_solver_test.cpp: shortest solutions of the smallest boards, the time line, and the same
+// answer from several threads (refusals: methods/method_table_test.cpp).
 #include "planner/planner_solver.h"
 
 #include <gtest/gtest.h>
@@ -27,21 +27,6 @@ SolveResult Solve(const Board& board) {
   return result;
 }
 
-// Board i of a side: random, a few or many moves from the goal, or partly home, in turn.
-Board SampleBoard(unsigned n, int i) {
-  SeedRandom(n * 1009u + static_cast<unsigned>(i));
-  switch (i % 4) {
-    case 0:
-      return RandomSolvableBoard(n);
-    case 1:
-      return NearGoalBoard(n, 1 + DrawRandom() % 12);
-    case 2:
-      return NearGoalBoard(n, 1 + DrawRandom() % static_cast<int>(4 * n * n));
-    default:
-      return PartlyHomeBoard(n);
-  }
-}
-
 }  // namespace
 
 TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
@@ -55,15 +40,6 @@ TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
       ASSERT_TRUE(SolvesBoard(board, result.moves));
       EXPECT_EQ(static_cast<size_t>(depth), result.moves.size());
     }
-  }
-  // 2 x 2: the twelve positions the goal reaches, each solved in as many moves as the blank's
-  // walk round the block took to make it (six out, six back is the farthest).
-  Board twoByTwo = GoalBoard(2);
-  for (int moves = 1; moves <= 11; ++moves) {
-    ASSERT_TRUE(ApplyMoves(twoByTwo, MoveSequence(1, "ULDR"[(moves - 1) % 4])));
-    const SolveResult result = Solve(twoByTwo);
-    ASSERT_TRUE(SolvesBoard(twoByTwo, result.moves));
-    EXPECT_EQ(static_cast<size_t>(moves <= 6 ? moves : 12 - moves), result.moves.size()) << moves;
   }
   // 4 x 4: the shortest search's answer, which its own tests check against a breadth-first one.
   SeedRandom(44);
@@ -84,24 +60,10 @@ TEST(SolvePlanner, ACornerTooHardForTheShortestSearchIsStillSolved) {
   }
 }
 
-TEST(SolvePlanner, RefusesWhatItCannotSolve) {
-  Board swapped = GoalBoard(5);
-  std::swap(swapped.tiles[0], swapped.tiles[1]);
-  Board repeated = GoalBoard(4);
-  repeated.tiles[3] = 1;
-  Board wrongSize = GoalBoard(4);
-  wrongSize.tiles.pop_back();
-  for (const Board& board : {swapped, repeated, wrongSize, GoalBoard(101), GoalBoard(1),
-                             GoalBoard(0), BoardOf(2, {2, 1, 3, 0})}) {
-    const SolveResult result = Solve(board);
-    EXPECT_EQ(Refusal::CANNOT_SOLVE, result.refusal) << board.n;
-    EXPECT_TRUE(result.moves.empty());
-  }
-}
-
 TEST(SolvePlanner, SameMovesFromSeveralThreads) {
+  SeedRandom(12);
   std::vector<Board> boards;
-  for (int i = 0; i < 8; ++i) boards.push_back(SampleBoard(12 + i, 4 * i));
+  for (unsigned n = 12; n < 20; ++n) boards.push_back(RandomSolvableBoard(n));
   std::vector<MoveSequence> alone;
   for (const Board& board : boards) alone.push_back(Solve(board).moves);
   std::vector<MoveSequence> together(boards.size());

@@ -23,42 +23,35 @@ class FindMovesTo : public SnakeTest {
   int before[MAX_SIDE * MAX_SIDE];
 };
 
-const char* UNREACHABLE = "Error in FindMovesTo - failed to reach final destination!";
-
 }  // namespace
 
-TEST_F(FindMovesTo, TieBreakingGoesUpRightLeftDown) {
-  Load(3, 0, 0);
-  EXPECT_EQ("RD", router.FindMovesTo(4, {}));
-  ExpectGridUnchanged();
-  // Cells 2 and 3 differ by one but are no neighbours; 3 is first reached from 0.
-  Load(3, 0, 2);
-  EXPECT_EQ("LLD", router.FindMovesTo(3, {}));
-  EXPECT_EQ("", router.FindMovesTo(2, {}));
-  EXPECT_EQ("", out.str());
-  ExpectGridUnchanged();
-}
-
-TEST_F(FindMovesTo, GoesRoundBlockedCells) {
-  Load(3, 0, 0, {1, 4});
-  EXPECT_EQ("DDRRUU", router.FindMovesTo(2, {}));
-  ExpectGridUnchanged();
-  // Through the one gap of a wall, in the bottom row.
-  Load(5, 0, 0, {2, 7, 12, 17});
-  EXPECT_EQ("RDDDDRRUUUUR", router.FindMovesTo(4, {}));
-  ExpectGridUnchanged();
-}
-
-TEST_F(FindMovesTo, UnreachableTargetsLeaveTheGridAsItWas) {
-  Load(3, 0, 0, {1, 3});
-  EXPECT_EQ("", router.FindMovesTo(8, {}));
-  ExpectGridUnchanged();
-  Load(3, 0, 0, {2});
-  EXPECT_EQ("", router.FindMovesTo(2, {}));
-  EXPECT_EQ("", router.FindMovesTo(9, {}));  // off the board
-  EXPECT_EQ(std::string(UNREACHABLE) + UNREACHABLE + UNREACHABLE, out.str());
-  ExpectGridUnchanged();
-  EXPECT_EQ("RD", router.FindMovesTo(4, {}));
+// Ties go up, right, left, down; blocked cells are walked round, and a target that cannot be
+// reached, blocked or off the board, is said so. No search leaves a mark changed.
+TEST_F(FindMovesTo, ShortestWalksAndTheTargetsOutOfReach) {
+  const std::string unreachable = "Error in FindMovesTo - failed to reach final destination!";
+  const struct {
+    unsigned n, row, col;
+    std::vector<int> blocked;
+    int target;
+    const char* walk;
+  } cases[] = {
+      {3, 0, 0, {}, 4, "RD"},
+      {3, 0, 2, {}, 3, "LLD"},  // 2 and 3 differ by one but are no neighbours
+      {3, 0, 2, {}, 2, ""},
+      {3, 0, 0, {1, 4}, 2, "DDRRUU"},
+      {5, 0, 0, {2, 7, 12, 17}, 4, "RDDDDRRUUUUR"},  // through the one gap of a wall
+      {3, 0, 0, {1, 3}, 8, nullptr},
+      {3, 0, 0, {2}, 2, nullptr},
+      {3, 0, 0, {2}, 9, nullptr},
+  };
+  for (const auto& c : cases) {
+    out.str("");
+    Load(c.n, c.row, c.col, c.blocked);
+    EXPECT_EQ(c.walk ? c.walk : "", router.FindMovesTo(c.target, {})) << c.target;
+    EXPECT_EQ(c.walk ? "" : unreachable, out.str()) << c.target;
+    ExpectGridUnchanged();
+  }
+  EXPECT_EQ("RD", router.FindMovesTo(4, {}));  // the search after one that failed
 }
 
 TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {

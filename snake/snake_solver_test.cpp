@@ -1,5 +1,5 @@
-// snake_solver_test.cpp: the driver's output, the snake trial, and the boards that once went
-// wrong.
+// snake_solver_test.cpp: the snake trial and the boards that once went wrong (the driver's
+// output: console/command_loop_test.cpp).
 #include <functional>
 
 #include "board/random_draw.h"
@@ -15,12 +15,6 @@ const std::vector<int> PAIR_IN_ROW_1 = {6, 10, 8, 14, 12, 1, 2, 13, 4, 7, 9, 0, 
 class SnakeSolverTest : public SnakeTest {};
 
 }  // namespace
-
-TEST(SnakeDriver, ReportsEachSideItTrimmedTo) {
-  const SolveResult result = snake::SolveSnakes(GoalBoard(5));
-  EXPECT_TRUE(result.Solved() && result.reportsSides && result.faults.empty());
-  EXPECT_EQ((std::vector<unsigned>{4, 3}), result.trimmedSides);
-}
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   Load(BoardFromTiles(PAIR_IN_ROW_1));
@@ -50,16 +44,6 @@ TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
                        19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
   snakes.PlaceLine(snake::FIRST_ROW);
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
-}
-
-TEST_F(SnakeSolverTest, ColumnTailWithTheBlankBelowItsUpperTile) {
-  // Tile 11 waits at (1, 0) and tile 6 stands on (2, 1) with the blank below it: the blank
-  // comes round through column 2, or it would push tile 6 down.
-  Load(BoardFromTiles(
-      {1, 2, 3, 4, 5, 11, 7, 8, 9, 10, 12, 6, 13, 14, 15, 16, 0, 17, 18, 19, 21, 20, 22, 23, 24}));
-  snake::FinishFirstCol(solver);
-  EXPECT_EQ("", out.str());
-  EXPECT_TRUE(solver.IsTileAtGoal(6) && solver.IsTileAtGoal(11) && solver.IsTileAtGoal(16));
 }
 
 TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {

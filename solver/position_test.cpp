@@ -1,4 +1,4 @@
-// position_test.cpp: the engine's moves at the edges, its warnings, frames, roll-back and trim.
+// position_test.cpp: the engine's moves, its warnings, frames, roll-back and trim.
 #include "solver/position.h"
 
 #include <gtest/gtest.h>
@@ -7,32 +7,13 @@
 
 #include "test_support/sample_boards.h"
 
-TEST(Position, MovesAtTheEdgesAndForeignLetters) {
-  // The blank in each corner of a 3 x 3 board: the two letters that would leave it are refused
-  // and change nothing, the other two slide a neighbour into the blank.
-  const struct {
-    unsigned blank;
-    const char* refused;
-    const char* allowed;
-  } corners[] = {{0, "ULudlrX \n0", "DR"}, {2, "UR", "DL"}, {6, "DL", "UR"}, {8, "DR", "UL"}};
-  for (const auto& corner : corners) {
-    Board board = GoalBoard(3);
-    std::swap(board.tiles[corner.blank], board.tiles[8]);
-    board.FindBlank();
-    Position position(board);
-    for (const char* letter = corner.refused; *letter; ++letter) {
-      EXPECT_FALSE(position.Apply(MoveSequence(1, *letter))) << corner.blank << " " << *letter;
-      EXPECT_EQ(board.tiles, position.Cells());
-      EXPECT_EQ(corner.blank, position.Blank());
-    }
-    for (const char* letter = corner.allowed; *letter; ++letter) {
-      Position moved(board);
-      EXPECT_TRUE(moved.Apply(MoveSequence(1, *letter))) << corner.blank << " " << *letter;
-      EXPECT_EQ(0, moved.Cells()[moved.Blank()]);
-    }
-    EXPECT_EQ("", position.Moves());
-  }
+// Letters that leave the board at its edges, against plain moves: solver/solver_test.cpp.
+TEST(Position, MovesAndForeignLetters) {
   Position position(GoalBoard(3));
+  for (const char letter : std::string("udlrX \n0")) {
+    EXPECT_FALSE(position.Apply(MoveSequence(1, letter))) << letter;
+  }
+  EXPECT_EQ(GoalBoard(3).tiles, position.Cells());
   ASSERT_TRUE(position.Move(Direction::UP) && position.Move(Direction::LEFT));
   EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 0, 5, 7, 8, 6}), position.Cells());
   EXPECT_EQ("UL", position.Moves());

@@ -1,4 +1,5 @@
-// reduction_test.cpp: the boards the driver takes, and what it hands back when a trim fails.
+// reduction_test.cpp: what the driver hands back when a trim fails (the boards it takes: the
+// refusals in methods/method_table_test.cpp and console/command_loop_test.cpp).
 #include "solver/reduction.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +8,6 @@
 #include <utility>
 
 #include "test_support/sample_boards.h"
-
-TEST(Reduction, IsSolvableBoardRefusesWhatNoSolverTakes) {
-  EXPECT_TRUE(IsSolvableBoard(GoalBoard(3)));
-  EXPECT_TRUE(IsSolvableBoard(GoalBoard(2), 2));
-  Board swapped = GoalBoard(3), duplicate = GoalBoard(3), outOfRange = GoalBoard(3);
-  std::swap(swapped.tiles[0], swapped.tiles[1]);
-  duplicate.tiles = {2, 1, 1, 4, 5, 6, 7, 8, 0};  // parity would pass, the values do not
-  outOfRange.tiles[0] = 9;
-  for (const Board& board : {swapped, duplicate, outOfRange, GoalBoard(2), GoalBoard(101)}) {
-    EXPECT_FALSE(IsSolvableBoard(board)) << board.n;
-  }
-}
 
 // Steps that take tile 5 out of the first row leave a board that cannot be trimmed: the result
 // is that refusal, with the board as it was left and what was written on the way, and no moves.

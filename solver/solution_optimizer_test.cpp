@@ -50,23 +50,15 @@ TEST(OptimizeSolution, LongSequencesAsALetterByLetterStack) {
     const size_t length = static_cast<size_t>(DrawRandom() % 200);
     while (sequence.size() < length) {
       const int kind = DrawRandom() % 40;
-      if (kind == 0) {
-        sequence += "UD";
-      } else if (kind == 1) {
-        sequence += "RL";
-      } else if (kind == 2) {
-        sequence += "X";
-      } else {
-        sequence += "ULDR"[DrawRandom() % 2 == 0 ? kind % 4 : (kind + 1) % 4];
-      }
+      const char* rare[] = {"UD", "RL", "X"};
+      sequence += kind < 3
+                      ? MoveSequence(rare[kind])
+                      : MoveSequence(1, "ULDR"[DrawRandom() % 2 == 0 ? kind % 4 : (kind + 1) % 4]);
     }
     MoveSequence stack;
     for (const char letter : sequence) {
-      const bool undoes =
-          !stack.empty() &&
-          ((letter == 'U' && stack.back() == 'D') || (letter == 'D' && stack.back() == 'U') ||
-           (letter == 'L' && stack.back() == 'R') || (letter == 'R' && stack.back() == 'L'));
-      if (undoes) {
+      const size_t last = stack.empty() ? 4 : MoveSequence("UDLR").find(stack.back());
+      if (last < 4 && letter == "DURL"[last]) {
         stack.pop_back();
       } else {
         stack += letter;

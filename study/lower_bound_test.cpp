@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <unordered_map>
-
-#include "solver/position.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"
 
@@ -30,25 +26,11 @@ TEST(LowerBound, NeverAboveTheShortestSolutionOfAnyThreeByThreeBoard) {
 }
 
 TEST(LowerBound, NeverAboveTheDistanceOfFourByFourBoardsNearTheGoal) {
-  // Every position up to 14 moves from the goal, breadth first.
-  std::unordered_map<std::uint64_t, unsigned> distances;
-  std::deque<Board> queue = {GoalBoard(4)};
-  const auto key = [](const Board& board) {
-    std::uint64_t k = 0;
-    for (const int t : board.tiles) k = k << 4 | static_cast<std::uint64_t>(t);
-    return k;
-  };
-  distances[key(queue.front())] = 0;
-  for (; !queue.empty(); queue.pop_front()) {
-    const unsigned distance = distances[key(queue.front())];
-    ASSERT_LE(LowerBound(queue.front()), distance);
-    for (const char letter : {'U', 'D', 'L', 'R'}) {
-      Board next = queue.front();
-      if (distance < 14 && ApplyMoves(next, MoveSequence(1, letter)) &&
-          distances.emplace(key(next), distance + 1).second) {
-        queue.push_back(next);
-      }
-    }
+  const std::vector<std::vector<Board>> byDepth = PositionsNearGoal(4, 14);
+  size_t positions = 0;
+  for (size_t depth = 0; depth < byDepth.size(); ++depth) {
+    for (const Board& board : byDepth[depth]) ASSERT_LE(LowerBound(board), depth);
+    positions += byDepth[depth].size();
   }
-  EXPECT_GT(distances.size(), 50000u);
+  EXPECT_GT(positions, 50000u);
 }

@@ -2,15 +2,16 @@
 #include "study/plain_board_writer.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "files/plain_board_file.h"
 #include "study/seeded_boards.h"
+#include "test_support/scratch_folder.h"
 
-TEST(PlainBoardWriter, WritesTheRowsThatDlReadsBack) {
+using PlainBoardWriter = ScratchFolder;
+
+TEST_F(PlainBoardWriter, WritesTheRowsThatDlReadsBack) {
   const std::string goal = "1 2 3\n4 5 6\n7 8 0\n";
   Board board;
   std::istringstream in(goal);
@@ -18,13 +19,10 @@ TEST(PlainBoardWriter, WritesTheRowsThatDlReadsBack) {
   ASSERT_TRUE(ReadPlainBoard(board, in, out));
   EXPECT_EQ(goal, PlainBoardText(board));
 
-  const std::string folder = ::testing::TempDir() + "plain_writer_" + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
   const Board large = GenerateBoard({MAX_SIDE, BoardKind::RANDOM, 2, 3, {}});
-  ASSERT_TRUE(SavePlainFile(large, folder + "/large.txt"));
+  ASSERT_TRUE(SavePlainFile(large, Path("large.txt")));
   Board loaded;
-  ASSERT_TRUE(LoadPlainFile(loaded, folder + "/large.txt", out));
+  ASSERT_TRUE(LoadPlainFile(loaded, Path("large.txt"), out));
   EXPECT_EQ(large.tiles, loaded.tiles);
   EXPECT_FALSE(SavePlainFile(large, folder));
-  std::filesystem::remove_all(folder);
 }

@@ -77,6 +77,34 @@ TEST(SummaryTable, SpreadOfTheSolvedLengths) {
   EXPECT_FALSE(none.medianLength || none.sdLength || none.minLength || none.maxLength);
 }
 
+// The means and ratios count the solved boards alone; the 95th percentile of twenty times is the
+// 19th.
+TEST(SummaryTable, MeansAndRatiosOfTheSolvedBoards) {
+  StudyResults results{{"solve"}, {}};
+  for (std::uint64_t i = 1; i <= 22; ++i) {
+    BoardOutcome board;
+    board.name.side = 4;
+    board.manhattan = i;
+    board.lowerBound = 2 * i;
+    const SolveStatus status = i == 21   ? SolveStatus::FAILED
+                               : i == 22 ? SolveStatus::REFUSED
+                                         : SolveStatus::SOLVED;
+    board.methods.push_back({status, 1, 16 * i, static_cast<std::int64_t>(1000 * i)});
+    results.boards.push_back(board);
+  }
+  const MethodSummary s = Summarize(results)[0].methods[0];
+  EXPECT_EQ(20u, s.solved);
+  EXPECT_EQ(1u, s.failed);
+  EXPECT_EQ(1u, s.refused);
+  // Lengths 16, 32, ... 320 (3360 in all) over Manhattan distances 1 ... 20 (210 in all).
+  EXPECT_DOUBLE_EQ(168, *s.meanLength);
+  EXPECT_DOUBLE_EQ(168.0 / 64, *s.perCube);
+  EXPECT_DOUBLE_EQ(16, *s.perManhattan);
+  EXPECT_DOUBLE_EQ(8, *s.perLowerBound);
+  EXPECT_DOUBLE_EQ(10.5, *s.meanMs);
+  EXPECT_DOUBLE_EQ(19, *s.p95Ms);
+}
+
 // The long table keeps within 100 columns with a line per side and method, even at side 100
 // with lengths of seven digits and times of seconds; the wide one is chosen where it fits.
 TEST(SummaryTable, TheLongTableFitsAHundredColumns) {

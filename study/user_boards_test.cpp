@@ -2,13 +2,10 @@
 #include "study/user_boards.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "files/xml_puzzle_file.h"
 #include "study/study_runner.h"
+#include "test_support/scratch_folder.h"
 
 namespace {
 
@@ -18,19 +15,15 @@ SolveResult RefuseAll(const Board&) {
 
 }  // namespace
 
-TEST(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefused) {
-  const std::string folder = ::testing::TempDir() + "user_boards_" + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
-  const auto write = [&](const std::string& name, const std::string& text) {
-    std::ofstream(folder + "/" + name) << text;
-    return folder + "/" + name;
-  };
+using UserBoards = ScratchFolder;
+
+TEST_F(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefused) {
   std::ostringstream out;
   const Board random = GenerateBoard({5, BoardKind::RANDOM, 1, 0, {}});
   ASSERT_TRUE(SaveXmlFile(random, folder + "/random.xml", out));
   const std::vector<std::string> files = {
-      write("one_move.txt", "1 2 3\n4 5 6\n7 0 8\n"), folder + "/random.xml",
-      write("swapped.txt", "2 1 3 4 5 6 7 8 0"), write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
+      Write("one_move.txt", "1 2 3\n4 5 6\n7 0 8\n"), folder + "/random.xml",
+      Write("swapped.txt", "2 1 3 4 5 6 7 8 0"), Write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
   std::vector<StudyBoard> boards;
   std::string error;
   for (const std::string& file : files) {
@@ -53,13 +46,12 @@ TEST(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefused)
   EXPECT_EQ(1u, results.boards[0].methods[0].optimizedLength);
 
   for (const auto& [file, reason] :
-       {std::pair{write("words.txt", "no numbers"), "Error - board isn't n x n!"},
-        std::pair{write("no_root.xml", "<Puzzle Width=\"3\"/>"), "holds no board"},
+       {std::pair{Write("words.txt", "no numbers"), "Error - board isn't n x n!"},
+        std::pair{Write("no_root.xml", "<Puzzle Width=\"3\"/>"), "holds no board"},
         std::pair{folder + "/missing.txt", "cannot be opened"},
         std::pair{folder, "is not a regular file"}}) {
     Board board;
     EXPECT_FALSE(LoadUserBoard(file, board, error)) << file;
     EXPECT_EQ(reason, error) << file;
   }
-  std::filesystem::remove_all(folder);
 }

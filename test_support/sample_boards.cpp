@@ -2,7 +2,9 @@
 #include "test_support/sample_boards.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <sstream>
+#include <unordered_set>
 #include <utility>
 
 #include "board/random_draw.h"
@@ -152,4 +154,29 @@ bool IsGoal(const Board& board) {
 bool SolvesBoard(const Board& board, const MoveSequence& solution) {
   Board copy(board);
   return ApplyMoves(copy, solution) && IsGoal(copy);
+}
+
+std::vector<std::vector<Board>> PositionsNearGoal(unsigned n, int maxDepth) {
+  // Four bits a cell: a key for boards of up to sixteen cells.
+  const auto key = [](const Board& board) {
+    std::uint64_t k = 0;
+    for (const int tile : board.tiles) k = k << 4 | static_cast<std::uint64_t>(tile);
+    return k;
+  };
+  std::vector<std::vector<Board>> byDepth = {{GoalBoard(n)}};
+  std::unordered_set<std::uint64_t> seen = {key(byDepth[0][0])};
+  for (int depth = 1; depth <= maxDepth; ++depth) {
+    std::vector<Board> layer;
+    for (const Board& board : byDepth.back()) {
+      for (const char letter : std::string("UDLR")) {
+        Board next(board);
+        if (ApplyMoves(next, MoveSequence(1, letter)) && seen.insert(key(next)).second) {
+          layer.push_back(next);
+        }
+      }
+    }
+    if (layer.empty()) break;
+    byDepth.push_back(std::move(layer));
+  }
+  return byDepth;
 }

@@ -31,6 +31,8 @@ struct HardBoard4x4 {
 /// The seventeen 4 x 4 positions that need 80 moves, the most any position needs (Brüngger,
 /// Marzetta, Fukuda and Nievergelt, 1999), then the goal transposed, which needs 72.
 const std::vector<HardBoard4x4>& HardestBoards4x4();
+/// Every position of side n (up to 4) within maxDepth moves of the goal, by depth, breadth first.
+std::vector<std::vector<Board>> PositionsNearGoal(unsigned n, int maxDepth);
 /// The goal board of side n whose last 4 x 4 block (n >= 4) is the transposed goal of that block.
 Board TransposedCornerBoard(unsigned n);
 /// True when tiles 1 ... n^2-1 stand at their goal cells.
