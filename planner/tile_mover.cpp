@@ -122,9 +122,13 @@ void TileMover::Prepare(const Grid& grid, int tile) {
 }
 
 int TileMover::Search(const Grid& grid, int tile, int target) {
+  // A* with a bucket per value of moves plus estimate. The estimate never overstates and never
+  // drops by more than a move costs, so that the length found does not depend on the order
+  // within a bucket; last in first out goes deepest first.
   nodes.NextSearch();
-  auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
-  heap.clear();
+  for (size_t f = 0; f < openUsed; ++f) open[f].clear();
+  openUsed = 0;
+  size_t lowest = static_cast<size_t>(-1);
   auto reach = [&](int state, int cost) {
     Node& node = nodes[state];
     if (nodes.Seen(state)) {
@@ -134,28 +138,36 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       node.h = Estimate(grid, state / 4, state % 4);
     }
     node.g = cost;
-    heap.push_back({cost + node.h, cost, state});
-    std::push_heap(heap.begin(), heap.end(), later);
+    const size_t f = static_cast<size_t>(cost + node.h);
+    if (open.size() <= f) open.resize(f + 1);
+    open[f].push_back(state);
+    openUsed = std::max(openUsed, f + 1);
+    lowest = std::min(lowest, f);
   };
   const int start = grid.CellOf(tile);
   for (int side = 0; side < 4; ++side) {
     if (approach[side] >= 0) reach(start * 4 + side, approach[side]);
   }
-  while (!heap.empty()) {
-    std::pop_heap(heap.begin(), heap.end(), later);
-    const Entry entry = heap.back();
-    heap.pop_back();
-    if (entry.g != nodes[entry.state].g) continue;
-    const int cell = entry.state / 4, side = entry.state % 4;
-    if (cell == target) return entry.g;
-    reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), entry.g + 1);
-    const uint32_t ring = grid.Ring(cell);
-    for (int other = 0; other < 4; ++other) {
-      if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-      int turnPushes = 0, way = 0;
-      int turn = RingTurn(ring, side, other, turnPushes, way);
-      if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, nullptr);
-      if (turn >= 0) reach(cell * 4 + other, entry.g + turn);
+  for (size_t f = lowest; f < openUsed; ++f) {
+    // Not held by reference: reaching a state may add buckets, which moves them.
+    while (!open[f].empty()) {
+      const int state = open[f].back();
+      open[f].pop_back();
+      const Node& node = nodes[state];
+      // An entry left behind when the state was later reached by fewer moves.
+      if (static_cast<size_t>(node.g + node.h) != f) continue;
+      const int g = node.g;
+      const int cell = state / 4, side = state % 4;
+      if (cell == target) return g;
+      reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
+      const uint32_t ring = grid.Ring(cell);
+      for (int other = 0; other < 4; ++other) {
+        if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
+        int turnPushes = 0, way = 0;
+        int turn = RingTurn(ring, side, other, turnPushes, way);
+        if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, nullptr);
+        if (turn >= 0) reach(cell * 4 + other, g + turn);
+      }
     }
   }
   return -1;

@@ -21,18 +21,13 @@ class TileMover {
   bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1, int placedDir = -1);
 
  private:
-  struct Entry {
-    int f;
-    int g;
-    int state;
-  };
   /// The estimate of the moves left from the tile at cell, the blank on the side.
   int Estimate(const Grid& grid, int cell, int side) const {
     return costs(grid.Row(cell) - goalRow, grid.Col(cell) - goalCol, side);
   }
   /// Sizes the working storage and finds the blank's walks to the tile's sides.
   void Prepare(const Grid& grid, int tile);
-  /// The length of a shortest walk, by A*, or -1.
+  /// The length of a shortest walk, by A* over buckets, or -1.
   int Search(const Grid& grid, int tile, int target);
   /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
   void KeepBest(std::vector<int>& bucket, int cost);
@@ -64,7 +59,9 @@ class TileMover {
   std::vector<int> parent;
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
-  std::vector<Entry> heap;
+  // Search's open states, a bucket per value of moves plus estimate.
+  std::vector<std::vector<int>> open;
+  size_t openUsed = 0;
   std::vector<int> chain;
   std::vector<int8_t> walk;
   int goalRow = 0;
