@@ -135,10 +135,9 @@ class StretchSearch {
   int goalCol[MAX_CELLS] = {};
 };
 
-// True when every letter is a move that keeps the blank on the board.
-bool StaysOnBoard(const Board& board, const MoveSequence& solution) {
-  const int n = static_cast<int>(board.n);
-  int row = static_cast<int>(board.blank) / n, col = static_cast<int>(board.blank) % n;
+// True when every letter is a move that keeps the blank, from cell `blank`, on the board.
+bool StaysOnBoard(int n, int blank, const MoveSequence& solution) {
+  int row = blank / n, col = blank % n;
   for (const char letter : solution) {
     const int code = CodeOf(letter);
     if (code > 3) return false;
@@ -155,8 +154,11 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
                               const StretchLimits& limits) {
   const int window = std::min(limits.window, StretchLimits::MAX_WINDOW);
   const int n = static_cast<int>(board.n);
-  if (window < 2 || n < 2 || board.tiles.size() != board.n * board.n ||
-      !StaysOnBoard(board, solution)) {
+  // The blank is where the tiles hold 0, whatever board.blank says.
+  const auto zero = std::find(board.tiles.begin(), board.tiles.end(), 0);
+  const int blank = static_cast<int>(zero - board.tiles.begin());
+  if (window < 2 || n < 2 || board.tiles.size() != board.n * board.n || zero == board.tiles.end() ||
+      !StaysOnBoard(n, blank, solution)) {
     return solution;
   }
   // The moves not yet passed are rest[at ...]; a shorter stretch is written over the end of the
@@ -166,7 +168,7 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
   std::vector<int> local(board.tiles.size(), -1);
   StretchSearch search(limits.nodesPerStretch);
   char path[StretchLimits::MAX_WINDOW];
-  int row = static_cast<int>(board.blank) / n, col = static_cast<int>(board.blank) % n;
+  int row = blank / n, col = blank % n;
   size_t at = 0;
   int sinceSearch = limits.stride;
   const int maxCells = std::min(limits.maxCells, MAX_CELLS);

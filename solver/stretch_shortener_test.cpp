@@ -29,6 +29,10 @@ TEST(ShortenStretches, ThreeTurnsOfABlockAreNoMoveAtAll) {
   limits.window = 12;
   limits.stride = 1;
   EXPECT_EQ("", ShortenStretches(goal, "ULDRULDRULDR", limits));
+  // The blank is found in the tiles: a stale record of it changes nothing.
+  Board stale = goal;
+  stale.blank = 0;
+  EXPECT_EQ("", ShortenStretches(stale, "ULDRULDRULDR", limits));
   // Two turns are a turn the other way: four moves instead of eight.
   limits.window = 8;
   const MoveSequence shorter = ShortenStretches(goal, "ULDRULDR", limits);
