@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "solver/direction.h"
+#include "solver/position.h"
 
 namespace {
 
@@ -135,19 +136,6 @@ class StretchSearch {
   int goalCol[MAX_CELLS] = {};
 };
 
-// True when every letter is a move that keeps the blank, from cell `blank`, on the board.
-bool StaysOnBoard(int n, int blank, const MoveSequence& solution) {
-  int row = blank / n, col = blank % n;
-  for (const char letter : solution) {
-    const int code = CodeOf(letter);
-    if (code > 3) return false;
-    row += RowStep(static_cast<Direction>(code));
-    col += ColStep(static_cast<Direction>(code));
-    if (row < 0 || row >= n || col < 0 || col >= n) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
@@ -158,7 +146,7 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
   const auto zero = std::find(board.tiles.begin(), board.tiles.end(), 0);
   const int blank = static_cast<int>(zero - board.tiles.begin());
   if (window < 2 || n < 2 || board.tiles.size() != board.n * board.n || zero == board.tiles.end() ||
-      !StaysOnBoard(n, blank, solution)) {
+      !Position(board).Apply(solution)) {
     return solution;
   }
   // The moves not yet passed are rest[at ...]; a shorter stretch is written over the end of the
