@@ -1,155 +1,110 @@
 // line_tails.cpp: placing one tile at a time, and the last two tiles of the row and column.
 #include "snake/line_tails.h"
 
-#include <cstdlib>
-
 #include "solver/move_macros.h"
 #include "solver/tile_placement.h"
 
 namespace snake {
 
-void MoveBlankStraight(Solver& solver, int row, int col) {
-  const int n = static_cast<int>(solver.Current().Side());
-  if (n == 0) return;
-  const int blank = static_cast<int>(solver.Current().Blank());
-  const int br = blank / n, bc = blank % n;
-  solver.DoMoves({LetterRun(row < br ? 'U' : 'D', std::abs(br - row)),
-                  LetterRun(col < bc ? 'L' : 'R', std::abs(bc - col))});
-}
+const Tail ROW_TAIL = {&LineView::FirstRow, &LineView::FirstColumn, "SolveFirstRow2"};
+const Tail COL_TAIL = {&LineView::FirstColumn, &LineView::FirstRow, "SolveFirstCol2"};
 
-void PlaceRowTile(Solver& solver, int row, int col, int targetRow, int targetCol) {
+void PlaceTile(const LineView& line, int row, int col, int targetRow, int targetCol) {
   // A tile already there only needs the blank moved off the row, below and right of it.
   if (row == targetRow && col == targetCol) {
-    MoveBlankStraight(solver, 1, col + 1);
+    line.MoveBlankStraight(1, col + 1);
     return;
   }
-  CarryTileToRow(solver, row, col, targetRow, targetCol);
+  CarryTile(line, row, col, targetRow, targetCol);
 }
 
-void PlaceColTile(Solver& solver, int row, int col, int targetRow, int targetCol) {
-  if (row == targetRow && col == targetCol && row > 1) {
-    MoveBlankStraight(solver, row - 1, 1);
-    return;
-  }
-  CarryTileToCol(solver, row, col, targetRow, targetCol);
+namespace {
+
+// Brings the blank beside the tile at (row, width - 1), on the right of it as the tail's
+// `beside` frame sees it, then walks the tile up the last column to row `stop` with the blank
+// below it, and goes on with `then`.
+void RaiseInLastColumn(Solver& solver, const Tail& tail, const LineView& line, int row, int stop,
+                       const char* then) {
+  const LineView beside = tail.beside(solver);
+  const int last = line.Width() - 1;
+  int boardRow, boardCol, r, c, blankRow, blankCol;
+  line.ToBoard(row, last, boardRow, boardCol);
+  beside.FromBoard(boardRow, boardCol, r, c);
+  beside.FindBlank(blankRow, blankCol);
+  // The blank may push the tile along the column on its way.
+  beside.BringBlankRight(blankCol, blankRow, r, c);
+  beside.ToBoard(r, c, boardRow, boardCol);
+  line.FromBoard(boardRow, boardCol, row, c);
+  // A blank above the tile pushes it up a row and is below it.
+  const int push = line.TileAt(row - 1, last) == 0 ? 1 : 0;
+  line.DoMoves({LetterRun('D', push), Repeated(UP_BB_LEFT, row - push - stop), then});
 }
 
-void FinishFirstRow(Solver& solver) {
-  const int n = static_cast<int>(solver.Current().Side());
-  if (n < 3) return;
-  unsigned blankIndex = solver.Current().Blank();
-  int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
-  int r, c;
-  solver.FindTileCoord(n - 1, r, c);
+// Brings the blank to (row, width - 1) while a tile stands at (1, width - 2): a blank left of
+// the tile in row 1 steps down first, not to push it along the row.
+void BringBlankRound(const LineView& line, int row) {
+  int blankRow, blankCol;
+  line.FindBlank(blankRow, blankCol);
+  if (blankRow == 1 && blankCol < line.Width() - 2) line.DoMoves({"D"});
+  line.MoveBlankStraight(row, line.Width() - 1);
+}
 
-  // Tile n-1 waits in the corner (0, n-1), the blank below row 0.
-  if (r == 0 && c == n - 1) {
-    if (static_cast<int>(blankIndex) < n) solver.DoMoves("D");
-  } else if (r == 0 && c == n - 2) {
-    MoveBlankStraight(solver, 1, n - 1);
-    solver.DoMoves(CYCLE_UL_CCW);
-  } else if (r == 1 && c == n - 2) {
-    if (br == 0 && bc == n - 2) {
-      solver.DoMoves(CYCLE_DR_CCW);
-      solver.DoMoves("D");
+}  // namespace
+
+void FinishLine(Solver& solver, const Tail& tail) {
+  if (solver.Current().Side() < 3) return;
+  const LineView line = tail.view(solver);
+  const int w = line.Width();
+  const int first = line.HomeTile(0, w - 2), second = line.HomeTile(0, w - 1);
+  int r, c, blankRow, blankCol;
+  line.FindTile(first, r, c);
+  line.FindBlank(blankRow, blankCol);
+
+  // The first tile waits in the line's last cell, the blank off row 0.
+  if (r == 0 && c == w - 1) {
+    if (blankRow == 0) line.DoMoves({"D"});
+  } else if (r == 0 && c == w - 2) {
+    line.MoveBlankStraight(1, w - 1);
+    line.DoMoves({CYCLE_UL_CCW});
+  } else if (r == 1 && c == w - 2) {
+    if (blankRow == 0 && blankCol == w - 2) {
+      line.DoMoves({CYCLE_DR_CCW});
+      line.DoMoves({"D"});
     } else {
-      MoveBlankStraight(solver, 2, n - 1);
-      solver.DoMoves("U");
-      solver.DoMoves(CYCLE_UL_CW);
+      BringBlankRound(line, 2);
+      line.DoMoves({"U"});
+      line.DoMoves({CYCLE_UL_CW});
     }
-  } else if (c == n - 1) {
-    solver.BringBlankAbove(br, bc, r, c);
-    solver.DoMoves({"D", Repeated(UP_BB_LEFT, r - 1)});
+  } else if (c == w - 1) {
+    RaiseInLastColumn(solver, tail, line, r, 0, "");
   } else {
-    PlaceRowTile(solver, r, c, 1, n - 2);
-    solver.DoMoves(CYCLE_UL_CW);
+    PlaceTile(line, r, c, 1, w - 2);
+    line.DoMoves({CYCLE_UL_CW});
   }
 
-  // Tile n comes below it, to (1, n-1), with the blank on its left.
-  if (solver.TileAt(0, n - 2) == n) {
-    MoveBlankStraight(solver, 1, n - 1);
-    solver.DoMoves(ROW_TAIL_SWAP);
+  // The second comes below it, to (1, w - 1), with the blank on its left.
+  if (line.TileAt(0, w - 2) == second) {
+    line.MoveBlankStraight(1, w - 1);
+    line.DoMoves({ROW_TAIL_SWAP});
     return;
   }
-  solver.FindTileCoord(n, r, c);
-  if (c == n - 1) {
-    br = static_cast<int>(solver.Current().Blank()) / n;
-    bc = static_cast<int>(solver.Current().Blank()) % n;
-    solver.BringBlankAbove(br, bc, r, c);
-    solver.DoMoves({"D", Repeated(UP_BB_LEFT, r - 2), "LU"});
-  } else if (r == 1 && c == n - 2) {
-    MoveBlankStraight(solver, 2, n - 1);
-    solver.DoMoves("UL");
+  line.FindTile(second, r, c);
+  if (c == w - 1) {
+    RaiseInLastColumn(solver, tail, line, r, 1, "LU");
   } else {
-    PlaceRowTile(solver, r, c, 1, n - 2);
-    solver.DoMoves("L");
-  }
-  if (solver.TileAt(1, n - 2) == 0) {
-    solver.DoMoves(ROW_TAIL_TURN);
-  } else {
-    solver.ReportTailFault("SolveFirstRow2", "can't do final rotation...");
-  }
-}
-
-void FinishFirstCol(Solver& solver) {
-  const int n = static_cast<int>(solver.Current().Side());
-  if (n < 3) return;
-  unsigned blankIndex = solver.Current().Blank();
-  const int br = static_cast<int>(blankIndex) / n, bc = static_cast<int>(blankIndex) % n;
-  int r, c;
-  solver.FindTileCoord(2 * n + 1, r, c);
-
-  // Tile 2n+1 waits at (1, 0), the blank right of column 0.
-  if (r == 1 && c == 0) {
-    if (br == 2 && bc == 0) solver.DoMoves("R");
-  } else if (r == 2 && c == 0) {
-    MoveBlankStraight(solver, 1, 1);
-    solver.DoMoves(CYCLE_DL_CCW);
-  } else if (r == 2 && c == 1) {
-    if (br == 2 && bc == 0) {
-      solver.DoMoves(CYCLE_UR_CCW);
-      solver.DoMoves("R");
+    if (r == 1 && c == w - 2) {
+      // A blank running down first would reach row 1 left of the tile: it comes through row 2.
+      BringBlankRound(line, line.AcrossFirst() ? 1 : 2);
+      line.MoveBlankStraight(1, w - 1);
     } else {
-      // The blank climbs in column 2, clear of the tile.
-      if (bc == 1) solver.DoMoves("R");
-      MoveBlankStraight(solver, 1, 2);
-      solver.DoMoves("L");
-      solver.DoMoves(CYCLE_DL_CW);
+      PlaceTile(line, r, c, 1, w - 2);
     }
-  } else if (r == 1) {
-    solver.BringBlankRight(bc, br, r, c);
-    solver.ShiftTileInRow(0, c);
-  } else {
-    PlaceColTile(solver, r, c, 2, 1);
-    solver.DoMoves(CYCLE_DL_CW);
+    line.DoMoves({"L"});
   }
-
-  // Tile n+1 comes beside it, to (1, 1), with the blank below.
-  if (solver.TileAt(2, 0) == n + 1) {
-    MoveBlankStraight(solver, 1, 1);
-    solver.DoMoves(COL_TAIL_SWAP);
-    return;
-  }
-  solver.FindTileCoord(n + 1, r, c);
-  if (r == 1) {
-    solver.BringBlankRight(static_cast<int>(solver.Current().Blank()) % n,
-                           static_cast<int>(solver.Current().Blank()) / n, r, c);
-    solver.DoMoves({Repeated(LEFT_BR, c - 1), "DL"});
+  if (line.TileAt(1, w - 2) == 0) {
+    line.DoMoves({ROW_TAIL_TURN});
   } else {
-    blankIndex = solver.Current().Blank();
-    // Tile n+1 may already stand at (2, 1); a blank below it in column 1 would push it down on
-    // its way up, so it climbs in column 2 instead.
-    if (r == 2 && c == 1 && static_cast<int>(blankIndex) % n == 1 &&
-        static_cast<int>(blankIndex) / n > 2) {
-      solver.DoMoves("R");
-    }
-    PlaceColTile(solver, r, c, 2, 1);
-    solver.DoMoves("D");
-  }
-  if (solver.TileAt(2, 1) == 0) {
-    solver.DoMoves(COL_TAIL_TURN);
-  } else {
-    solver.ReportTailFault("SolveFirstCol2", "can't do final rotation...");
+    solver.ReportTailFault(tail.faultName, "can't do final rotation...");
   }
 }
 

@@ -21,8 +21,8 @@ constexpr int SNAKE_MIN_SAVING = 2;
 // The row keeps the blank right of its tiles, the column above them; the row lets the first
 // tile of a pair lead even at up to two moves more than the second, the column only when it is
 // the cheaper.
-const Line FIRST_ROW = {&LineView::FirstRow, PlaceRowTile, 'R', true, false, 2, false};
-const Line FIRST_COL = {&LineView::FirstColumn, PlaceColTile, 'U', false, true, -1, true};
+const Line FIRST_ROW = {&LineView::FirstRow, 'R', true, false, 2, false};
+const Line FIRST_COL = {&LineView::FirstColumn, 'U', false, true, -1, true};
 
 bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
   solver.SetCheckpoint();
@@ -69,9 +69,12 @@ void SnakeSolver::PlaceLine(const Line& line) {
   if (line.blocksRowZero) {
     for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
   }
-  // Places tile t, whose cell is at, at its home, and closes the home.
-  const auto placeSingly = [&](int t, int at) {
-    line.placeTile(solver, at / n, at % n, (t - 1) / n, (t - 1) % n);
+  // Places the tile of the line's cell k at its home, and closes the home.
+  const auto placeSingly = [&](int k) {
+    const int t = view.HomeTile(0, k);
+    int row, col;
+    view.FindTile(t, row, col);
+    PlaceTile(view, row, col, 0, k);
     marks.Set(t - 1, BLOCKED_CELL);
   };
   for (int k = 0; k <= width - 3;) {
@@ -83,7 +86,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
       if (solver.IsTileAtGoal(t)) {
         marks.Set(t - 1, BLOCKED_CELL);
       } else {
-        placeSingly(t, first);
+        placeSingly(k);
       }
       ++k;
       continue;
@@ -106,9 +109,8 @@ void SnakeSolver::PlaceLine(const Line& line) {
                     SingleTileCost(position, next - 1, pair.second, pair.target + 1, line.side,
                                    line.ruleA, line.ruleB);
     if (!TrySnakeIfCheaper(pair, sum, line.firstExcess)) {
-      placeSingly(t, first);
-      // The first placement may have moved the second tile.
-      placeSingly(next, static_cast<int>(solver.FindTile(next)));
+      placeSingly(k);
+      placeSingly(k + 1);
     }
     k += 2;
   }
@@ -125,9 +127,9 @@ SolveResult SolveSnakes(const Board& board) {
         snakes.Reset();
         snakes.PlaceLine(FIRST_ROW);
       },
-      [&solver] { FinishFirstRow(solver); },
+      [&solver] { FinishLine(solver, ROW_TAIL); },
       [&snakes] { snakes.PlaceLine(FIRST_COL); },
-      [&solver] { FinishFirstCol(solver); },
+      [&solver] { FinishLine(solver, COL_TAIL); },
   };
   return SolveByReduction(solver, steps, true, faults);
 }

@@ -15,8 +15,6 @@ namespace snake {
 struct Line {
   /// The line's frame.
   LineView (*view)(Solver& solver);
-  /// Places one tile at a board cell of the line, the blank ending on the frame's right of it.
-  void (*placeTile)(Solver& solver, int row, int col, int targetRow, int targetCol);
   /// The estimates' side of the blank ('R' or 'U') and their detours for a row or a column.
   char side;
   bool ruleA;

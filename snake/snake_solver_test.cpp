@@ -98,9 +98,9 @@ TEST_F(SnakeSolverTest, EachStepOfAReductionPlacesItsTilesAndKeepsThoseBefore) {
       Load(round % 2 == 0 ? RandomSolvableBoard(n) : PartlyHomeBoard(n));
       const std::function<void()> steps[] = {
           [&] { snakes.PlaceLine(snake::FIRST_ROW); },
-          [&] { snake::FinishFirstRow(solver); },
+          [&] { snake::FinishLine(solver, snake::ROW_TAIL); },
           [&] { snakes.PlaceLine(snake::FIRST_COL); },
-          [&] { snake::FinishFirstCol(solver); },
+          [&] { snake::FinishLine(solver, snake::COL_TAIL); },
       };
       for (int step = 0; step < 4; ++step) {
         steps[step]();

@@ -55,6 +55,18 @@ void LineView::FindBlank(int& row, int& col) const {
   FromBoard(solver->Current().BlankRow(), solver->Current().BlankCol(), row, col);
 }
 
+void LineView::MoveBlankStraight(int row, int col) const {
+  int blankRow, blankCol;
+  FindBlank(blankRow, blankCol);
+  const MovePiece down = LetterRun(row < blankRow ? 'U' : 'D', std::abs(blankRow - row));
+  const MovePiece across = LetterRun(col < blankCol ? 'L' : 'R', std::abs(blankCol - col));
+  if (AcrossFirst()) {
+    DoMoves({across, down});
+  } else {
+    DoMoves({down, across});
+  }
+}
+
 void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
   if (blankCol == tileCol) {
     if (blankCol == width - 1) {

@@ -40,6 +40,11 @@ class LineView {
   }
 
   // Routing the blank and a tile, in the view
+  /// Whether MoveBlankStraight runs along the view's row first: it runs along the board's column
+  /// first, whatever the frame.
+  bool AcrossFirst() const { return RowStep(view->right) != 0; }
+  /// Moves the blank to the view cell in two straight runs, the first as AcrossFirst says.
+  void MoveBlankStraight(int row, int col) const;
   /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
   /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.

@@ -28,16 +28,6 @@ size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {
   return OptimizedLength(position.Moves().data() + checkpoint, MovesSinceCheckpoint(), scratch);
 }
 
-void Solver::BringBlankAbove(int blankRow, int blankCol, int& tileRow, int& tileCol) {
-  // Above a tile is right of it in the first column's frame.
-  const LineView column = LineView::FirstColumn(*this);
-  int viewBlankRow, viewBlankCol, viewTileRow, viewTileCol;
-  column.FromBoard(blankRow, blankCol, viewBlankRow, viewBlankCol);
-  column.FromBoard(tileRow, tileCol, viewTileRow, viewTileCol);
-  column.BringBlankRight(viewBlankCol, viewBlankRow, viewTileRow, viewTileCol);
-  column.ToBoard(viewTileRow, viewTileCol, tileRow, tileCol);
-}
-
 void Solver::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) {
   LineView::FirstRow(*this).BringBlankRight(blankCol, blankRow, tileRow, tileCol);
 }
@@ -58,10 +48,6 @@ void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileC
     DoMoves({run, LetterRun('L', blankCol - tileCol)});
     ++tileCol;
   }
-}
-
-void Solver::ShiftTileInRow(int targetCol, int tileCol) {
-  LineView::FirstRow(*this).ShiftTileInRow(targetCol, tileCol);
 }
 
 void Solver::FindTileCoord(int t, int& row, int& col) const {

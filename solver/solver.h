@@ -62,14 +62,10 @@ class Solver {
   size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
 
   // Routing the blank beside a tile; the caller passes the blank's position
-  /// Leaves the blank directly above the tile; a blank arriving from below pushes it down.
-  void BringBlankAbove(int blankRow, int blankCol, int& tileRow, int& tileCol);
   /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol);
   /// Leaves the blank directly left of the tile; a blank arriving from the right pushes it right.
   void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol);
-  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
-  void ShiftTileInRow(int targetCol, int tileCol);
 
   // Questions about the working position
   /// True when tile t stands at its goal cell.

@@ -43,25 +43,3 @@ void CarryTile(const LineView& line, int row, int col, int targetRow, int target
     line.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
   }
 }
-
-namespace {
-
-// CarryTile in a line's frame, from and to board cells.
-void CarryTileOnBoard(const LineView& line, int row, int col, int targetRow, int targetCol) {
-  int viewRow, viewCol, viewTargetRow, viewTargetCol;
-  line.FromBoard(row, col, viewRow, viewCol);
-  line.FromBoard(targetRow, targetCol, viewTargetRow, viewTargetCol);
-  CarryTile(line, viewRow, viewCol, viewTargetRow, viewTargetCol);
-}
-
-}  // namespace
-
-void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol) {
-  if (solver.Current().Side() == 0) return;
-  CarryTileOnBoard(LineView::FirstRow(solver), row, col, targetRow, targetCol);
-}
-
-void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol) {
-  if (solver.Current().Side() == 0) return;
-  CarryTileOnBoard(LineView::FirstColumn(solver), row, col, targetRow, targetCol);
-}

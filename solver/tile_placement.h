@@ -2,15 +2,10 @@
 #pragma once
 
 #include "solver/line_view.h"
-#include "solver/solver.h"
 
 /// Moves the tile at the view's (row, col) to (targetRow, targetCol), a cell of the view's row 0
 /// or row 1, with the blank brought to its right first and kept there. A tile left of its target
 /// travels in row 1 and, when the target is in row 0, enters it only at the target column.
 void CarryTile(const LineView& line, int row, int col, int targetRow, int targetCol);
-/// CarryTile in the first row's frame, in board cells: the target is in row 0 or row 1.
-void CarryTileToRow(Solver& solver, int row, int col, int targetRow, int targetCol);
-/// The same in the first column's frame, in board cells, the blank kept above the tile.
-void CarryTileToCol(Solver& solver, int row, int col, int targetRow, int targetCol);
 /// Diagonal steps (rowStep, colStep) from (row, col) until targetRow or targetCol; 0 if neither.
 int StaircaseSteps(int row, int col, int rowStep, int colStep, int targetRow, int targetCol);
