@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "test_support/sample_boards.h"
+#include "test_support/scratch_folder.h"
 
 namespace {
 
@@ -69,4 +70,18 @@ TEST_F(PlainBoard, RefusesASideAboveTheLimit) {
   EXPECT_FALSE(Read(text));
   EXPECT_EQ("Error - n must be <= 100\n", out.str());
   ExpectUnchanged();
+}
+
+using PlainBoardWriter = ScratchFolder;
+
+TEST_F(PlainBoardWriter, WritesTheRowsThatDlReadsBack) {
+  EXPECT_EQ("1 2 3\n4 5 6\n7 8 0\n", PlainBoardText(GoalBoard(3)));
+  Board large = GoalBoard(MAX_SIDE);
+  std::swap(large.tiles[0], large.tiles[9998]);
+  ASSERT_TRUE(SavePlainFile(large, Path("large.txt")));
+  Board loaded;
+  std::ostringstream out;
+  ASSERT_TRUE(LoadPlainFile(loaded, Path("large.txt"), out));
+  EXPECT_EQ(large.tiles, loaded.tiles);
+  EXPECT_FALSE(SavePlainFile(large, folder));
 }

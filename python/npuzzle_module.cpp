@@ -1,7 +1,6 @@
 // npuzzle_module.cpp: the Python module npuzzle: boards, the methods, solves and studies.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -30,13 +29,6 @@ namespace {
 // pybind11 turns std::invalid_argument into ValueError.
 [[noreturn]] void Refuse(const std::string& message) {
   throw std::invalid_argument(message);
-}
-
-// Thread processor time in nanoseconds, as the study measures a solve: other threads do not count.
-std::int64_t ThreadNanos() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 // The kind of a generated board named by the word.

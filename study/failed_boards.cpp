@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "study/plain_board_writer.h"
+#include "files/plain_board_file.h"
 
 namespace {
 

@@ -12,18 +12,18 @@
 #include <sstream>
 #include <thread>
 
+#include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
 #include "npuzzle_version.h"
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
+#include "study/json_report.h"
 #include "study/output_paths.h"
-#include "study/plain_board_writer.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
 #include "study/study_parameters.h"
-#include "study/study_report.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
 
@@ -44,7 +44,8 @@ struct Options {
   std::vector<std::string> from;
   unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
   std::string shard;
-  ReportFiles files;
+  std::string csv;
+  std::string json;
   std::string failures;
   bool quiet = false;
   std::string table;
@@ -98,17 +99,30 @@ int Fail(const std::string& message) {
   return USAGE_ERROR;
 }
 
+// Writes the named file, unless the name is empty; false when it could not be written.
+template <typename Write>
+bool WriteFile(const std::string& name, Write write) {
+  if (name.empty()) return true;
+  std::ofstream file(name);
+  write(file);
+  file.close();
+  return !file.fail();
+}
+
 // Writes the table and the files; 1 when a solve failed, 0 when none did.
 int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
-  std::string error;
-  TableChoice table;
-  if (!options.table.empty()) {
-    table.layout = options.table == "long" ? TableLayout::LONG : TableLayout::WIDE;
-  } else if (!options.quiet) {
-    table.screenColumns = ScreenColumns();
+  const std::vector<SideSummary> sides = Summarize(results);
+  if (!options.quiet) {
+    const TableLayout layout =
+        !options.table.empty() ? (options.table == "long" ? TableLayout::LONG : TableLayout::WIDE)
+                               : FittingLayout(results.methods, sides, ScreenColumns());
+    WriteTable(results.methods, sides, layout, std::cout);
   }
-  if (!ReportStudy(results, parameters, options.files, options.quiet, table, std::cout, error)) {
-    return Fail(error);
+  if (!WriteFile(options.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); })) {
+    return Fail("cannot write " + options.csv);
+  }
+  if (!WriteFile(options.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); })) {
+    return Fail("cannot write " + options.json);
   }
   return CountFailures(results) > 0 ? 1 : 0;
 }
@@ -269,9 +283,9 @@ int main(int argc, char** argv) {
           ->check(Check(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
     return std::vector<CLI::Option*>{
-        command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
+        command.add_option("--csv", options.csv, "CSV file: a row per board and method")
             ->check(Check(OutputFileProblem, "FILE")),
-        command.add_option("--json", options.files.json, "JSON file: parameters and summary")
+        command.add_option("--json", options.json, "JSON file: parameters and summary")
             ->check(Check(OutputFileProblem, "FILE")),
         command.add_flag("--quiet", options.quiet, "No table and no progress line"),
         command
@@ -320,7 +334,7 @@ int main(int argc, char** argv) {
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
   }
   if (*board) return WriteBoard(options);
-  if (!options.files.csv.empty() && options.files.csv == options.files.json) {
+  if (!options.csv.empty() && options.csv == options.json) {
     return Fail("--csv and --json name the same file");
   }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -20,6 +21,9 @@ using ProgressReport =
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods = Methods(),
                       const ProgressReport& progress = nullptr);
+
+/// The processor time of the calling thread, in nanoseconds.
+std::int64_t ThreadNanos();
 
 /// How many of the results' solves failed.
 size_t CountFailures(const StudyResults& results);
