@@ -54,6 +54,9 @@ class CommandLoop {
   // Reading arguments
   /// Writes the prompt and reads one token; false at the end of the input.
   bool ReadToken(const char* prompt, std::string& token);
+  /// Writes the prompt and reads a whole decimal number with an optional sign; false at the end
+  /// of the input, and with a message for anything else.
+  bool ReadNumber(const char* prompt, long long& value);
   /// Reads a side for new and rand; false, with a message, for anything but 0 ... 100.
   bool ReadSide(unsigned& side);
 

@@ -23,6 +23,7 @@
 #include "study/user_boards.h"
 
 namespace py = pybind11;
+using namespace pybind11::literals;
 
 namespace {
 
@@ -31,13 +32,13 @@ namespace {
   throw std::invalid_argument(message);
 }
 
-// The kind of a generated board named by the word.
-BoardKind GeneratedKind(const std::string& word) {
-  BoardKind kind = BoardKind::RANDOM;
-  if (!ParseKind(word, kind) || kind == BoardKind::FILE) {
+// The kinds of generated board that the word names; "mixed", all three, only where allowed.
+std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
+  std::vector<BoardKind> kinds;
+  if ((word == "mixed" && !mixed) || !ParseStudyKinds(word, kinds)) {
     Refuse("no kind '" + word + "' (random, near, partly-home)");
   }
-  return kind;
+  return kinds;
 }
 
 // A side of the study's boards, from 3 to MAX_SIDE.
@@ -162,8 +163,7 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
   std::vector<Method> methods;
   std::string error;
   if (!ChooseMethods(commands, methods, error)) Refuse(error);
-  std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
-  if (kind != "mixed") kinds.assign(1, GeneratedKind(kind));
+  const std::vector<BoardKind> kinds = GeneratedKinds(kind, true);
   std::vector<unsigned> sides;
   for (const long long side : sideList) sides.push_back(StudySide(side));
   std::sort(sides.begin(), sides.end());
@@ -194,20 +194,13 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
   for (const BoardOutcome& board : results.boards) {
     for (size_t m = 0; m < board.methods.size(); ++m) {
       const MethodOutcome& outcome = board.methods[m];
-      py::dict row;
-      row["side"] = board.name.side;
-      row["kind"] = KindName(board.name.kind);
-      row["seed"] = board.name.seed;
-      row["index"] = board.name.index;
-      row["file"] = board.name.file;
-      row["method"] = results.methods[m];
-      row["status"] = StatusName(outcome.status);
-      row["length"] = outcome.length;
-      row["optimized"] = outcome.optimizedLength;
-      row["manhattan"] = board.manhattan;
-      row["lower_bound"] = board.lowerBound;
-      row["ms"] = static_cast<double>(outcome.micros) / 1000;
-      list.append(row);
+      list.append(py::dict("side"_a = board.name.side, "kind"_a = KindName(board.name.kind),
+                           "seed"_a = board.name.seed, "index"_a = board.name.index,
+                           "file"_a = board.name.file, "method"_a = results.methods[m],
+                           "status"_a = StatusName(outcome.status), "length"_a = outcome.length,
+                           "optimized"_a = outcome.optimizedLength, "manhattan"_a = board.manhattan,
+                           "lower_bound"_a = board.lowerBound,
+                           "ms"_a = static_cast<double>(outcome.micros) / 1000));
     }
   }
   return asFrame ? frame(list) : py::object(list);
@@ -261,7 +254,7 @@ PYBIND11_MODULE(npuzzle, m) {
   m.def(
       "board",
       [](long long side, const std::string& kind, std::uint64_t seed, unsigned index) {
-        return GenerateBoard({StudySide(side), GeneratedKind(kind), seed, index, {}});
+        return GenerateBoard({StudySide(side), GeneratedKinds(kind, false)[0], seed, index, {}});
       },
       py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
       "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "

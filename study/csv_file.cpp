@@ -2,8 +2,7 @@
 #include "study/csv_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
 #include <vector>
 
 namespace {
@@ -113,17 +112,12 @@ bool ParseRow(const std::vector<std::string>& fields, BoardOutcome& board, Metho
   return error.empty();
 }
 
-bool SameBoard(const BoardName& a, const BoardName& b) {
-  return a.side == b.side && a.kind == b.kind && a.seed == b.seed && a.index == b.index &&
-         a.file == b.file;
-}
-
 // Adds one row. A board's rows follow each other, one per method; the first board's rows name
 // the methods, and every later board's rows must name them in the same order.
 bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string& command,
             StudyResults& results, std::string& error) {
   std::vector<std::string>& commands = results.methods;
-  if (results.boards.empty() || !SameBoard(board.name, results.boards.back().name)) {
+  if (results.boards.empty() || !(board.name == results.boards.back().name)) {
     if (!results.boards.empty() && results.boards.back().methods.size() != commands.size()) {
       error = "the board before has no row for every method";
       return false;
@@ -148,13 +142,10 @@ bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string&
 }  // namespace
 
 bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& value) {
-  if (text.empty() || text.size() > 20 ||
-      text.find_first_not_of("0123456789") != std::string::npos) {
-    return false;
-  }
-  errno = 0;
-  const unsigned long long parsed = std::strtoull(text.c_str(), nullptr, 10);
-  if (errno != 0 || parsed > most) return false;
+  std::uint64_t parsed = 0;
+  const char* end = text.data() + text.size();
+  const auto read = std::from_chars(text.data(), end, parsed);
+  if (read.ec != std::errc() || read.ptr != end || parsed > most) return false;
   value = parsed;
   return true;
 }

@@ -141,13 +141,12 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
         return false;
       }
       item.name.side = item.board.n;
-      if (std::find(parameters.sides.begin(), parameters.sides.end(), item.board.n) ==
-          parameters.sides.end()) {
-        parameters.sides.push_back(item.board.n);
-      }
+      parameters.sides.push_back(item.board.n);
       boards.push_back(std::move(item));
     }
     std::sort(parameters.sides.begin(), parameters.sides.end());
+    parameters.sides.erase(std::unique(parameters.sides.begin(), parameters.sides.end()),
+                           parameters.sides.end());
     parameters.files = options.from;
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);

@@ -1,6 +1,7 @@
 // seeded_boards.cpp: random, near-goal and partly-home boards from a 64-bit Mersenne Twister.
 #include "study/seeded_boards.h"
 
+#include <algorithm>
 #include <random>
 #include <utility>
 
@@ -124,13 +125,9 @@ const char* KindName(BoardKind kind) {
 }
 
 bool ParseKind(const std::string& word, BoardKind& kind) {
-  for (int k = 0; k < 4; ++k) {
-    if (word == KIND_NAMES[k]) {
-      kind = static_cast<BoardKind>(k);
-      return true;
-    }
-  }
-  return false;
+  const auto found = std::find(std::begin(KIND_NAMES), std::end(KIND_NAMES), word);
+  if (found != std::end(KIND_NAMES)) kind = static_cast<BoardKind>(found - std::begin(KIND_NAMES));
+  return found != std::end(KIND_NAMES);
 }
 
 bool ParseStudyKinds(const std::string& word, std::vector<BoardKind>& kinds) {

@@ -29,6 +29,12 @@ struct BoardName {
   std::string file;
 };
 
+/// Whether the two name the same board.
+inline bool operator==(const BoardName& a, const BoardName& b) {
+  return a.side == b.side && a.kind == b.kind && a.seed == b.seed && a.index == b.index &&
+         a.file == b.file;
+}
+
 /// A board to study. A generated board is made from its name when its turn comes, so that a
 /// long list holds no boards; a user's board (kind FILE) comes with the board itself.
 struct StudyBoard {
