@@ -39,8 +39,7 @@ void SetCell(const Board& board, TiXmlElement& element, unsigned index) {
   element.SetAttribute("Col", static_cast<int>(cell.col));
 }
 
-}  // namespace
-
+// The SBPuzzle document of the board, built into an empty document.
 void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& out) {
   document.LinkEndChild(new TiXmlDeclaration("1.0", "", ""));
   auto* root = new TiXmlElement("SBPuzzle");
@@ -73,6 +72,8 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
   }
   document.LinkEndChild(root);
 }
+
+}  // namespace
 
 bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out) {
   TiXmlDocument document;

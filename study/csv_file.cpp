@@ -206,9 +206,7 @@ bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParamet
   if (error.empty() && parameters) {
     if (results.boards.empty()) results.methods = parameters->methods;
     if (results.methods != parameters->methods)
-      error =
-          "the rows name other methods than the "
-          "description";
+      error = "the rows name other methods than the description";
   }
   return error.empty();
 }

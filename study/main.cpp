@@ -57,11 +57,6 @@ struct Options {
   std::string plain;
 };
 
-// A CLI11 check from a function that says what is wrong with a value, or nothing.
-CLI::Validator Check(std::string (*problem)(const std::string&), const char* what) {
-  return CLI::Validator([problem](std::string& value) { return problem(value); }, what);
-}
-
 // A CLI11 check that the value is a whole number from least to most.
 CLI::Validator WholeNumber(std::uint64_t least, std::uint64_t most) {
   return CLI::Validator(
@@ -279,13 +274,13 @@ int main(int argc, char** argv) {
           ->type_name("I/K");
   CLI::Option* failures =
       app.add_option("--failures", options.failures, "Folder for the boards a method failed on")
-          ->check(Check(OutputFolderProblem, "DIR"));
+          ->check(CLI::Validator(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
     return std::vector<CLI::Option*>{
         command.add_option("--csv", options.csv, "CSV file: a row per board and method")
-            ->check(Check(OutputFileProblem, "FILE")),
+            ->check(CLI::Validator(OutputFileProblem, "FILE")),
         command.add_option("--json", options.json, "JSON file: parameters and summary")
-            ->check(Check(OutputFileProblem, "FILE")),
+            ->check(CLI::Validator(OutputFileProblem, "FILE")),
         command.add_flag("--quiet", options.quiet, "No table and no progress line"),
         command
             .add_option("--table", options.table,
@@ -308,18 +303,18 @@ int main(int argc, char** argv) {
       ->required()
       ->check(WholeNumber(3, MAX_SIDE));
   board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
-      ->check(Check(BoardKindProblem, "KIND"));
+      ->check(CLI::Validator(BoardKindProblem, "KIND"));
   board->add_option("--seed", options.board.seed, "Seed of the study")
       ->check(WholeNumber(0, UINT64_MAX));
   board->add_option("--index", options.board.index, "Index of the board among its side's")
       ->check(WholeNumber(0, MOST_BOARDS - 1));
   CLI::Option* xml =
       board->add_option("--xml", options.xml, "XML puzzle file to write, as save writes it")
-          ->check(Check(OutputFileProblem, "FILE"));
+          ->check(CLI::Validator(OutputFileProblem, "FILE"));
   board
       ->add_option("--plain", options.plain,
                    "Plain board file to write, as dl reads it (default: standard output)")
-      ->check(Check(OutputFileProblem, "FILE"))
+      ->check(CLI::Validator(OutputFileProblem, "FILE"))
       ->excludes(xml);
   for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, jobs, shard, failures}) {
     board->excludes(studyOnly);

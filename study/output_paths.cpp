@@ -20,11 +20,6 @@ std::string FolderProblem(const fs::path& folder) {
   return "";
 }
 
-// The path's folder, "." for a bare name.
-fs::path FolderOf(const fs::path& path) {
-  return path.has_parent_path() ? path.parent_path() : fs::path(".");
-}
-
 }  // namespace
 
 std::string OutputFileProblem(const std::string& path) {
@@ -32,7 +27,7 @@ std::string OutputFileProblem(const std::string& path) {
   std::error_code error;
   const fs::path file(path);
   if (fs::is_directory(file, error)) return "'" + path + "' is a folder";
-  const fs::path folder = FolderOf(file);
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
   if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
   if (fs::exists(file, error) && access(path.c_str(), W_OK) != 0) {
     return "cannot write '" + path + "'";
