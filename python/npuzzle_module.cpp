@@ -217,11 +217,10 @@ PYBIND11_MODULE(npuzzle, m) {
       .def(py::init(&FromTiles), py::arg("tiles"),
            "From a list of n^2 values, each of 0 ... n^2-1 once.")
       .def(py::init(&FromRows), py::arg("rows"), "From n rows of n values.")
-      .def_property_readonly("side", [](const Board& b) { return b.n; })
-      .def_property_readonly("tiles", [](const Board& b) { return b.tiles; })
+      .def_readonly("side", &Board::n)
+      .def_readonly("tiles", &Board::tiles)
       .def_property_readonly("rows", &Rows)
-      .def_property_readonly(
-          "blank", [](const Board& b) { return b.blank; }, "The index of the blank's cell.")
+      .def_readonly("blank", &Board::blank, "The index of the blank's cell.")
       .def(
           "__eq__", [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; },
           py::is_operator())
@@ -285,13 +284,10 @@ PYBIND11_MODULE(npuzzle, m) {
         "the board. Runs without the GIL, so threads solve in parallel.");
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
         "The board after the moves; ValueError when a letter cannot be applied.");
-  m.def(
-      "manhattan", [](const Board& b) { return b.ManhattanDistance(); }, py::arg("board"));
-  m.def(
-      "lower_bound", [](const Board& b) { return LowerBound(b); }, py::arg("board"),
-      "The Manhattan distance plus the linear conflicts: no solution is shorter.");
-  m.def(
-      "is_solvable", [](const Board& b) { return b.IsSolvable(); }, py::arg("board"));
+  m.def("manhattan", &Board::ManhattanDistance, py::arg("board"));
+  m.def("lower_bound", &LowerBound, py::arg("board"),
+        "The Manhattan distance plus the linear conflicts: no solution is shorter.");
+  m.def("is_solvable", &Board::IsSolvable, py::arg("board"));
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,

@@ -26,7 +26,6 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
                         const std::string& folder, std::ostream& out) {
   size_t failures = 0;
   bool allWritten = true;
-  bool folderMade = false;
   for (size_t i = 0; i < results.boards.size() && i < boards.size(); ++i) {
     const BoardOutcome& outcome = results.boards[i];
     const BoardName& name = outcome.name;
@@ -44,11 +43,8 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
         }
       }
       if (!folder.empty()) {
-        if (!folderMade) {
-          std::error_code ignored;
-          std::filesystem::create_directories(folder, ignored);
-          folderMade = true;
-        }
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
         if (name.kind != BoardKind::FILE && made.tiles.empty()) made = GenerateBoard(name);
         const Board& board = name.kind == BoardKind::FILE ? boards[i].board : made;
         const std::string fileName = FailedBoardFile(folder, results.methods[m], name);

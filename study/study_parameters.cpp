@@ -153,14 +153,10 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
 }
 
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
-  if (text.empty()) {
-    shard = shards = 1;
-    return true;
-  }
   const size_t slash = text.find('/');
-  std::uint64_t i = 0, k = 0;
-  if (slash == text.npos || !ParseNumber(text.substr(0, slash), 1000000, i) ||
-      !ParseNumber(text.substr(slash + 1), 1000000, k) || i < 1 || i > k) {
+  std::uint64_t i = 1, k = 1;
+  if (!text.empty() && (slash == text.npos || !ParseNumber(text.substr(0, slash), 1000000, i) ||
+                        !ParseNumber(text.substr(slash + 1), 1000000, k) || i < 1 || i > k)) {
     return false;
   }
   shard = static_cast<unsigned>(i);

@@ -4,9 +4,8 @@
 #include <map>
 #include <vector>
 
-/// The time left of a study: a board left costs the mean of its side's done boards, or a + b n^3
-/// fitted through the smallest and largest sides done; the time passed is scaled by the cost
-/// left over the cost done, so that threads working at once count.
+/// The time left of a study: the time passed, scaled by the cost of the boards left (their side's
+/// mean so far, or a + b n^3) over the cost of those done.
 class TimeLeft {
  public:
   /// sides: the side of each board of the study.
