@@ -2,6 +2,7 @@
 #include "study/seeded_boards.h"
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <utility>
 
@@ -61,7 +62,7 @@ void MendParity(Board& board, size_t swaps, const std::vector<unsigned>& cells) 
 
 void RandomKind(std::mt19937_64& engine, Board& board) {
   std::vector<unsigned> cells(board.tiles.size());
-  for (unsigned i = 0; i < cells.size(); ++i) cells[i] = i;
+  std::iota(cells.begin(), cells.end(), 0u);
   MendParity(board, Shuffle(engine, board, cells), cells);
 }
 
@@ -118,6 +119,9 @@ void PartlyHomeKind(std::mt19937_64& engine, Board& board) {
   MendParity(board, Shuffle(engine, board, cells), cells);
 }
 
+// Each generated kind's shuffle, in the order of BoardKind.
+void (*const SHUFFLES[])(std::mt19937_64&, Board&) = {RandomKind, NearKind, PartlyHomeKind};
+
 }  // namespace
 
 const char* KindName(BoardKind kind) {
@@ -152,13 +156,8 @@ Board GenerateBoard(const BoardName& name) {
   board.n = name.side;
   board.tiles = GoalTiles(name.side);
   board.FindBlank();
-  if (name.kind == BoardKind::NEAR) {
-    NearKind(engine, board);
-  } else if (name.kind == BoardKind::PARTLY_HOME) {
-    PartlyHomeKind(engine, board);
-  } else {
-    RandomKind(engine, board);
-  }
+  // A user's board (FILE) is never generated; taking it for a random one keeps this total.
+  SHUFFLES[name.kind == BoardKind::FILE ? 0 : static_cast<int>(name.kind)](engine, board);
   return board;
 }
 
