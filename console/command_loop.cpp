@@ -115,10 +115,7 @@ void CommandLoop::PrintHelp() {
 void CommandLoop::NewBoard() {
   unsigned side = 0;
   if (!ReadSide(side)) return;
-  board.initialTiles = GoalTiles(side);
-  board.tiles = board.initialTiles;
-  board.FindBlank();
-  board.n = side;
+  board.TakeLoadedTiles(side, GoalTiles(side));
 }
 
 void CommandLoop::RandomBoard() {
