@@ -19,13 +19,13 @@
 const CommandLoop::Command CommandLoop::BOARD_COMMANDS[] = {
     {"help", "print this help", &CommandLoop::PrintHelp},
     {"cls", "clear screen", &CommandLoop::ClearScreen},
-    {"load", "load puzzle from file", &CommandLoop::LoadXml},
-    {"save", "save puzzle", &CommandLoop::SaveXml},
+    {"load", "load puzzle from file", &CommandLoop::OnFileName<LoadXmlFile>},
+    {"save", "save puzzle", &CommandLoop::OnFileName<SaveXmlFile>},
     {"new", "new puzzle n x n (tiles in their goal positions)", &CommandLoop::NewBoard},
     {"rand", "new puzzle n x n (random tiles positions)", &CommandLoop::RandomBoard},
     {"print", "print current puzzle", &CommandLoop::PrintCurrent},
     {"rmove", "do n random moves", &CommandLoop::RandomMoves},
-    {"dl", nullptr, &CommandLoop::LoadPlain},
+    {"dl", nullptr, &CommandLoop::OnFileName<LoadPlainFile>},
     {"test", nullptr, &CommandLoop::Echo},
 };
 const CommandLoop::Command CommandLoop::SOLUTION_COMMANDS[] = {
@@ -154,19 +154,10 @@ void CommandLoop::Echo() {
   }
 }
 
-void CommandLoop::LoadXml() {
+template <auto file>
+void CommandLoop::OnFileName() {
   std::string name;
-  if (ReadToken("\nInsert file name : ", name)) LoadXmlFile(board, name, out);
-}
-
-void CommandLoop::SaveXml() {
-  std::string name;
-  if (ReadToken("\nInsert file name : ", name)) SaveXmlFile(board, name, out);
-}
-
-void CommandLoop::LoadPlain() {
-  std::string name;
-  if (ReadToken("\nInsert file name : ", name)) LoadPlainFile(board, name, out);
+  if (ReadToken("\nInsert file name : ", name)) file(board, name, out);
 }
 
 void CommandLoop::ReportSolve(SolveResult result) {

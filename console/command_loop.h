@@ -40,10 +40,9 @@ class CommandLoop {
   void RandomMoves();
   void ClearScreen();
   void Echo();
-  // File commands
-  void LoadXml();
-  void SaveXml();
-  void LoadPlain();
+  /// Asks for a file name and runs the file function (load, save, dl) on it and the board.
+  template <auto file>
+  void OnFileName();
   // Solve commands
   void ApplySolution();
   void PrintSolution();
