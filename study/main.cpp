@@ -19,13 +19,14 @@
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
 #include "study/json_report.h"
-#include "study/output_paths.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
 #include "study/study_parameters.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -56,6 +57,45 @@ struct Options {
   std::string xml;
   std::string plain;
 };
+
+// Why nothing can be made in the existing folder, or empty.
+std::string FolderProblem(const fs::path& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return "'" + folder.string() + "' is not a folder";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) {
+    return "cannot write into the folder '" + folder.string() + "'";
+  }
+  return "";
+}
+
+// Why a file cannot be written at the path, or empty when it can. Checked before the study runs,
+// which may take hours: a name that cannot be written should not be found only at its end.
+std::string OutputFileProblem(const std::string& path) {
+  if (path.empty()) return "no file name";
+  std::error_code error;
+  const fs::path file(path);
+  if (fs::is_directory(file, error)) return "'" + path + "' is a folder";
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
+  if (fs::exists(file, error) && access(path.c_str(), W_OK) != 0) {
+    return "cannot write '" + path + "'";
+  }
+  return FolderProblem(folder);
+}
+
+// Why a folder for the failed boards cannot be used at the path, or empty when it can: it is a
+// folder that may be written into, or the nearest existing folder above it is.
+std::string OutputFolderProblem(const std::string& path) {
+  if (path.empty()) return "no folder name";
+  std::error_code error;
+  fs::path folder(path);
+  // The folders that are missing are made when the first failure is written.
+  while (!fs::exists(folder, error) && folder.has_parent_path() && folder != folder.parent_path()) {
+    folder = folder.parent_path();
+  }
+  if (!fs::exists(folder, error)) folder = ".";
+  return FolderProblem(folder);
+}
 
 // A CLI11 check that the value is a whole number from least to most.
 CLI::Validator WholeNumber(std::uint64_t least, std::uint64_t most) {
@@ -184,9 +224,7 @@ int Study(const Options& options) {
   ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO), sides);
   const StudyResults results =
       RunStudy(boards, options.jobs, methods,
-               [&progress](const BoardOutcome& board, size_t done, size_t total, size_t failures) {
-                 progress.Report(board, done, total, failures);
-               });
+               [&progress](const auto&... report) { progress.Report(report...); });
   progress.Finish();
   // The table comes even when the failed boards could not be kept.
   const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
