@@ -10,8 +10,6 @@ namespace {
 // More lines than this would bury the table; the rest are counted.
 constexpr size_t MOST_NAMED = 20;
 
-}  // namespace
-
 std::string FailedBoardFile(const std::string& folder, const std::string& method,
                             const BoardName& name) {
   if (name.kind == BoardKind::FILE) {
@@ -21,6 +19,8 @@ std::string FailedBoardFile(const std::string& folder, const std::string& method
   return folder + "/" + method + "_side" + std::to_string(name.side) + "_" + KindName(name.kind) +
          "_seed" + std::to_string(name.seed) + "_board" + std::to_string(name.index) + ".txt";
 }
+
+}  // namespace
 
 bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoard>& boards,
                         const std::string& folder, std::ostream& out) {
