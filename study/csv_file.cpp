@@ -14,14 +14,11 @@ constexpr size_t FIELDS = 12;
 // No row that WriteCsv writes comes near this; a longer one is not one of its files.
 constexpr size_t MOST_ROW_BYTES = 1 << 16;
 
-void WriteField(const std::string& text, std::ostream& out) {
-  if (text.find_first_of(",\"\r\n#") == std::string::npos) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (const char c : text) out << (c == '"' ? "\"\"" : std::string(1, c));
-  out << '"';
+std::string Field(const std::string& text) {
+  if (text.find_first_of(",\"\r\n#") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? "\"\"" : std::string(1, c);
+  return quoted + '"';
 }
 
 // Milliseconds to three decimals from whole microseconds, so that reading them back gives the
@@ -157,15 +154,12 @@ void WriteCsv(const StudyResults& results, const StudyParameters& parameters, st
     const BoardName& name = board.name;
     for (size_t m = 0; m < board.methods.size(); ++m) {
       const MethodOutcome& method = board.methods[m];
-      out << name.side << ',' << KindName(name.kind) << ',';
-      if (name.kind != BoardKind::FILE) out << name.seed;
-      out << ',' << name.index << ',';
-      WriteField(name.file, out);
-      out << ',';
-      WriteField(results.methods[m], out);
-      out << ',' << StatusName(method.status) << ',' << method.length << ','
-          << method.optimizedLength << ',' << board.manhattan << ',' << board.lowerBound << ','
-          << Milliseconds(method.micros) << "\n";
+      out << name.side << ',' << KindName(name.kind) << ','
+          << (name.kind == BoardKind::FILE ? "" : std::to_string(name.seed)) << ',' << name.index
+          << ',' << Field(name.file) << ',' << Field(results.methods[m]) << ','
+          << StatusName(method.status) << ',' << method.length << ',' << method.optimizedLength
+          << ',' << board.manhattan << ',' << board.lowerBound << ',' << Milliseconds(method.micros)
+          << "\n";
     }
   }
 }
