@@ -75,35 +75,22 @@ std::string Cell(const std::optional<std::uint64_t>& value) {
   return value ? std::to_string(*value) : "-";
 }
 
-// A method's cells after its name: solved, the mean, in the long table the spread of the lengths,
-// then the ratios and the times.
-std::vector<std::string> Figures(const MethodSummary& s, bool spread) {
-  std::vector<std::string> cells = {std::to_string(s.solved), Cell(s.meanLength, "%.1f")};
-  if (spread) {
-    cells.insert(cells.end(), {Cell(s.medianLength, "%.1f"), Cell(s.sdLength, "%.1f"),
-                               Cell(s.minLength), Cell(s.maxLength)});
-  }
-  for (const auto* figure : {&s.perCube, &s.perManhattan, &s.perLowerBound, &s.meanMs, &s.p95Ms}) {
-    cells.push_back(Cell(*figure, "%.3f"));
-  }
-  return cells;
-}
-
 void WriteWide(const std::vector<std::string>& methods, const std::vector<SideSummary>& sides,
                std::ostream& out) {
-  static constexpr int WIDTHS[] = {6, 10, 7, 7, 7, 9, 9};
-  const auto group = [&out](const std::string& method, const std::vector<std::string>& cells) {
-    out << Format(" | %-7s", method.c_str());
-    for (size_t c = 0; c < cells.size(); ++c) out << Format(" %*s", WIDTHS[c], cells[c].c_str());
-  };
   out << Format("%5s %7s", "side", "boards");
   for (const std::string& method : methods) {
-    group(method, {"solved", "mean", "/n^3", "/dist", "/bound", "ms", "p95 ms"});
+    out << Format(" | %-7s %6s %10s %7s %7s %7s %9s %9s", method.c_str(), "solved", "mean", "/n^3",
+                  "/dist", "/bound", "ms", "p95 ms");
   }
   out << "\n";
   for (const SideSummary& side : sides) {
     out << Format("%5u %7u", side.side, side.boards);
-    for (const MethodSummary& s : side.methods) group("", Figures(s, false));
+    for (const MethodSummary& s : side.methods) {
+      out << Format(" | %-7s %6u %10s %7s %7s %7s %9s %9s", "", s.solved,
+                    Cell(s.meanLength, "%.1f").c_str(), Cell(s.perCube, "%.3f").c_str(),
+                    Cell(s.perManhattan, "%.3f").c_str(), Cell(s.perLowerBound, "%.3f").c_str(),
+                    Cell(s.meanMs, "%.3f").c_str(), Cell(s.p95Ms, "%.3f").c_str());
+    }
     out << "\n";
   }
 }
@@ -117,9 +104,13 @@ void WriteLong(const std::vector<std::string>& methods, const std::vector<SideSu
                                                  "p95 ms"}};
   for (const SideSummary& side : sides) {
     for (size_t m = 0; m < side.methods.size(); ++m) {
-      const std::vector<std::string> figures = Figures(side.methods[m], true);
-      rows.push_back({std::to_string(side.side), methods[m]});
-      rows.back().insert(rows.back().end(), figures.begin(), figures.end());
+      const MethodSummary& s = side.methods[m];
+      rows.push_back({std::to_string(side.side), methods[m], std::to_string(s.solved),
+                      Cell(s.meanLength, "%.1f"), Cell(s.medianLength, "%.1f"),
+                      Cell(s.sdLength, "%.1f"), Cell(s.minLength), Cell(s.maxLength),
+                      Cell(s.perCube, "%.3f"), Cell(s.perManhattan, "%.3f"),
+                      Cell(s.perLowerBound, "%.3f"), Cell(s.meanMs, "%.3f"),
+                      Cell(s.p95Ms, "%.3f")});
     }
   }
   std::vector<int> widths(rows.front().size(), 0);
