@@ -181,11 +181,9 @@ void CommandLoop::ApplySolution() {
   out << "\n...applying solution: \n"
       << "Solution: " << lastSolution << "\n"
       << "Result: ";
-  Position position(result);
   MoveSequence refused;
-  position.Apply(lastSolution, &refused);
+  ApplyMoves(result, lastSolution, &refused);
   WriteMoveWarnings(out, lastSolution, refused);
-  position.CopyTo(result);
   result.PrintBoard(out);
 }
 
