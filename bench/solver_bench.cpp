@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "board/random_draw.h"
+#include "board/text_format.h"
 #include "exact/end_game_search.h"
 #include "exact/optimal_4x4.h"
 #include "exact/pattern_database.h"
@@ -26,15 +27,20 @@ constexpr unsigned FLOOR_SIDES[] = {50, 100};
 // Repetitions of the solves and the floors in the table, which gives their medians.
 constexpr int REPETITIONS = 7;
 
-// The boards of one side, the same on every run: seeded by the side alone.
-const std::vector<Board>& BoardsOfSide(unsigned n) {
+// Random boards of side n, the same on every run: drawn once from the seed.
+const std::vector<Board>& SeededBoards(unsigned seed, unsigned n, int count) {
   static std::map<unsigned, std::vector<Board>> boards;
-  std::vector<Board>& list = boards[n];
+  std::vector<Board>& list = boards[seed];
   if (list.empty()) {
-    SeedRandom(1000 + n);
-    for (int i = 0; i < 4; ++i) list.push_back(RandomSolvableBoard(n));
+    SeedRandom(seed);
+    for (int i = 0; i < count; ++i) list.push_back(RandomSolvableBoard(n));
   }
   return list;
+}
+
+// Four boards of one side, seeded by the side alone.
+const std::vector<Board>& BoardsOfSide(unsigned n) {
+  return SeededBoards(1000 + n, n, 4);
 }
 
 // The mean moves per iteration as a counter.
@@ -141,20 +147,10 @@ void BM_Solve3x3(benchmark::State& state) {
 }
 BENCHMARK(BM_Solve3x3)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// Twenty random 4 x 4 boards, the same on every run; each iteration solves the next one, so the
-// mean time per iteration is the mean over the list.
-const std::vector<Board>& RandomFourByFour() {
-  static const std::vector<Board> boards = [] {
-    SeedRandom(4004);
-    std::vector<Board> list;
-    for (int i = 0; i < 20; ++i) list.push_back(RandomSolvableBoard(4));
-    return list;
-  }();
-  return boards;
-}
-
+// Twenty random 4 x 4 boards; each iteration solves the next one, so the mean time per
+// iteration is the mean over the list.
 void BM_SolveOptimal4x4(benchmark::State& state) {
-  const auto& boards = RandomFourByFour();
+  const auto& boards = SeededBoards(4004, 4, 20);
   PatternDatabase4x4::Shared();
   size_t next = 0, moves = 0;
   for (auto _ : state) moves += SolveOptimal4x4(boards[next++ % boards.size()]).size();
@@ -197,7 +193,6 @@ double Median(std::vector<double> values) {
 // "n=100: solve 1.8x floor, solve2 4.6x floor"
 std::string FloorLine(unsigned side) {
   std::string line = "n=" + std::to_string(side) + ":";
-  const char* separator = " ";
   for (size_t solver = 0; solver < Methods().size(); ++solver) {
     const Method& method = Methods()[solver];
     const auto& boards = BoardsOfSide(side);
@@ -209,12 +204,8 @@ std::string FloorLine(unsigned side) {
           [&] { benchmark::DoNotOptimize(method.solve(boards[next++ % boards.size()])); }));
       floors.push_back(SecondsPerRun([&] { floor.ApplyNext(); }));
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%s %.1fx floor", method.command,
-                  Median(solves) / Median(floors));
-    line += separator;
-    line += text;
-    separator = ", ";
+    line += (solver == 0 ? " " : ", ") +
+            Format("%s %.1fx floor", method.command, Median(solves) / Median(floors));
   }
   return line;
 }
@@ -231,10 +222,8 @@ std::string HardestLine() {
     most = std::max(most, ms);
     total += ms;
   }
-  char text[80];
-  std::snprintf(text, sizeof text, "4x4 hardest: max %.0f ms, mean %.0f ms", most,
+  return Format("4x4 hardest: max %.0f ms, mean %.0f ms", most,
                 total / static_cast<double>(HardestBoards4x4().size()));
-  return text;
 }
 
 }  // namespace

@@ -13,39 +13,19 @@
 #include "solver/position.h"
 #include "solver/solution_optimizer.h"
 
-namespace {
-
-// The text as a whole decimal integer (optional sign); false for anything else. Values beyond
-// the range of long long are clamped to it.
-bool ParseInteger(const std::string& text, long long& value) {
-  const size_t first = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  if (first == text.size()) return false;
-  for (size_t i = first; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-  }
-  value = std::strtoll(text.c_str(), nullptr, 10);
-  return true;
-}
-
-void ReportNotANumber(std::ostream& out, const std::string& token) {
-  out << "Error - '" << token << "' is not a number\n";
-}
-
-}  // namespace
-
 // The commands in the order of the help, which lists the solving methods between the two
 // tables; those without a help text are not listed. exit is run by the loop itself.
 // clang-format off
 const CommandLoop::Command CommandLoop::BOARD_COMMANDS[] = {
     {"help", "print this help", &CommandLoop::PrintHelp},
     {"cls", "clear screen", &CommandLoop::ClearScreen},
-    {"load", "load puzzle from file", &CommandLoop::LoadXml},
-    {"save", "save puzzle", &CommandLoop::SaveXml},
+    {"load", "load puzzle from file", &CommandLoop::OnFileName<LoadXmlFile>},
+    {"save", "save puzzle", &CommandLoop::OnFileName<SaveXmlFile>},
     {"new", "new puzzle n x n (tiles in their goal positions)", &CommandLoop::NewBoard},
     {"rand", "new puzzle n x n (random tiles positions)", &CommandLoop::RandomBoard},
     {"print", "print current puzzle", &CommandLoop::PrintCurrent},
     {"rmove", "do n random moves", &CommandLoop::RandomMoves},
-    {"dl", nullptr, &CommandLoop::LoadPlain},
+    {"dl", nullptr, &CommandLoop::OnFileName<LoadPlainFile>},
     {"test", nullptr, &CommandLoop::Echo},
 };
 const CommandLoop::Command CommandLoop::SOLUTION_COMMANDS[] = {
@@ -94,14 +74,22 @@ bool CommandLoop::ReadToken(const char* prompt, std::string& token) {
   return false;
 }
 
-bool CommandLoop::ReadSide(unsigned& side) {
+bool CommandLoop::ReadNumber(const char* prompt, long long& value) {
   std::string token;
-  if (!ReadToken("\nInsert n : ", token)) return false;
-  long long value = 0;
-  if (!ParseInteger(token, value)) {
-    ReportNotANumber(out, token);
+  if (!ReadToken(prompt, token)) return false;
+  const size_t first = !token.empty() && (token[0] == '-' || token[0] == '+') ? 1 : 0;
+  if (first == token.size() || token.find_first_not_of("0123456789", first) != token.npos) {
+    out << "Error - '" << token << "' is not a number\n";
     return false;
   }
+  // Values beyond the range of long long are clamped to it.
+  value = std::strtoll(token.c_str(), nullptr, 10);
+  return true;
+}
+
+bool CommandLoop::ReadSide(unsigned& side) {
+  long long value = 0;
+  if (!ReadNumber("\nInsert n : ", value)) return false;
   // A negative side reads as a huge unsigned one, and is refused the same way.
   if (value < 0 || value > static_cast<long long>(MAX_SIDE)) {
     out << "Error - n must be <= " << MAX_SIDE << "\n";
@@ -127,10 +115,7 @@ void CommandLoop::PrintHelp() {
 void CommandLoop::NewBoard() {
   unsigned side = 0;
   if (!ReadSide(side)) return;
-  board.initialTiles = GoalTiles(side);
-  board.tiles = board.initialTiles;
-  board.FindBlank();
-  board.n = side;
+  board.TakeLoadedTiles(side, GoalTiles(side));
 }
 
 void CommandLoop::RandomBoard() {
@@ -143,13 +128,8 @@ void CommandLoop::PrintCurrent() {
 }
 
 void CommandLoop::RandomMoves() {
-  std::string token;
-  if (!ReadToken("\nInsert number of moves: ", token)) return;
   long long value = 0;
-  if (!ParseInteger(token, value)) {
-    ReportNotANumber(out, token);
-    return;
-  }
+  if (!ReadNumber("\nInsert number of moves: ", value)) return;
   if (value < INT_MIN || value > INT_MAX) {
     out << "Error - number of moves must lie between " << INT_MIN << " and " << INT_MAX << "\n";
     return;
@@ -174,19 +154,10 @@ void CommandLoop::Echo() {
   }
 }
 
-void CommandLoop::LoadXml() {
+template <auto file>
+void CommandLoop::OnFileName() {
   std::string name;
-  if (ReadToken("\nInsert file name : ", name)) LoadXmlFile(board, name, out);
-}
-
-void CommandLoop::SaveXml() {
-  std::string name;
-  if (ReadToken("\nInsert file name : ", name)) SaveXmlFile(board, name, out);
-}
-
-void CommandLoop::LoadPlain() {
-  std::string name;
-  if (ReadToken("\nInsert file name : ", name)) LoadPlainFile(board, name, out);
+  if (ReadToken("\nInsert file name : ", name)) file(board, name, out);
 }
 
 void CommandLoop::ReportSolve(SolveResult result) {
@@ -210,11 +181,9 @@ void CommandLoop::ApplySolution() {
   out << "\n...applying solution: \n"
       << "Solution: " << lastSolution << "\n"
       << "Result: ";
-  Position position(result);
   MoveSequence refused;
-  position.Apply(lastSolution, &refused);
+  ApplyMoves(result, lastSolution, &refused);
   WriteMoveWarnings(out, lastSolution, refused);
-  position.CopyTo(result);
   result.PrintBoard(out);
 }
 

@@ -40,10 +40,9 @@ class CommandLoop {
   void RandomMoves();
   void ClearScreen();
   void Echo();
-  // File commands
-  void LoadXml();
-  void SaveXml();
-  void LoadPlain();
+  /// Asks for a file name and runs the file function (load, save, dl) on it and the board.
+  template <auto file>
+  void OnFileName();
   // Solve commands
   void ApplySolution();
   void PrintSolution();
@@ -54,6 +53,9 @@ class CommandLoop {
   // Reading arguments
   /// Writes the prompt and reads one token; false at the end of the input.
   bool ReadToken(const char* prompt, std::string& token);
+  /// Writes the prompt and reads a whole decimal number with an optional sign; false at the end
+  /// of the input, and with a message for anything else.
+  bool ReadNumber(const char* prompt, long long& value);
   /// Reads a side for new and rand; false, with a message, for anything but 0 ... 100.
   bool ReadSide(unsigned& side);
 

@@ -12,12 +12,9 @@ inline constexpr char CANT_SOLVE[] = "Can't solve this puzzle...";
 /// The text of a solve whose own reduction went wrong.
 inline constexpr char NOT_SOLVED[] = "Error! Puzzle hasn't been solved...";
 
-/// The time line of a solve: the whole solve and the final shortest search, each truncated to
-/// whole tenths of a second.
-std::string SolveTimeLine(const SolveTimes& times);
-
 /// Writes what a solve shows before its lengths. A board that cannot be solved gets a line
 /// break and CANT_SOLVE alone. Otherwise: for a method that reports its sides, a line break and
 /// each side followed by " ... "; the faults the method met; for a failed trim the board it
-/// left; then a line break and NOT_SOLVED for a failed solve, the time line for a solved one.
+/// left; then a line break and NOT_SOLVED for a failed solve, for a solved one the time line:
+/// the whole solve and the final shortest search, each truncated to whole tenths of a second.
 void WriteSolveOutcome(const SolveResult& result, std::ostream& out);

@@ -36,14 +36,6 @@ int OpenRegularFile(const std::string& fileName, struct stat& status) {
   return descriptor;
 }
 
-ssize_t ReadSome(int descriptor, char* bytes, size_t count) {
-  ssize_t got;
-  do {
-    got = read(descriptor, bytes, count);
-  } while (got < 0 && errno == EINTR);
-  return got;
-}
-
 bool WriteAll(int descriptor, const std::string& text) {
   size_t done = 0;
   while (done < text.size()) {
@@ -78,11 +70,6 @@ bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
   return false;
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::string folder = std::filesystem::path(path).parent_path().string();
-  return folder.empty() ? "." : folder;
-}
-
 // The file has other names: replacing it would leave them on the old text, so it is written
 // where it is. The text is complete in memory and its room on the disk reserved first, so a
 // full disk refuses the save before the old text is touched.
@@ -107,7 +94,8 @@ bool RewriteInPlace(const std::string& path, const struct stat& status, const st
 // that a target name of the longest length still works.
 bool ReplaceByRename(const std::string& path, const struct stat* existing,
                      const std::string& text) {
-  const std::string folder = FolderOf(path);
+  const std::string parent = std::filesystem::path(path).parent_path().string();
+  const std::string folder = parent.empty() ? "." : parent;
   std::string tempName = folder + "/.npuzzle-XXXXXX";
   const int descriptor = mkstemp(tempName.data());
   if (descriptor < 0) return false;
@@ -151,8 +139,13 @@ FileRead ReadRegularFile(const std::string& fileName, std::string& text) {
   text.reserve(static_cast<size_t>(status.st_size) + 1);
   char bytes[1 << 16];
   ssize_t got = 0;
-  while (text.size() <= MAX_FILE_BYTES && (got = ReadSome(file.number, bytes, sizeof bytes)) > 0) {
-    text.append(bytes, static_cast<size_t>(got));
+  while (text.size() <= MAX_FILE_BYTES) {
+    got = read(file.number, bytes, sizeof bytes);
+    if (got > 0) {
+      text.append(bytes, static_cast<size_t>(got));
+    } else if (got == 0 || errno != EINTR) {
+      break;
+    }
   }
   return got == 0 && text.size() <= MAX_FILE_BYTES ? FileRead::READ : FileRead::UNREADABLE;
 }

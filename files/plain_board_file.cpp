@@ -1,4 +1,4 @@
-// plain_board_file.cpp: reading a board from a file of integers.
+// plain_board_file.cpp: a board read from a file of integers, and written as rows of them.
 #include "files/plain_board_file.h"
 
 #include <cmath>
@@ -40,4 +40,16 @@ bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out)
   if (read != FileRead::READ) return false;
   std::istringstream in(text);
   return ReadPlainBoard(board, in, out);
+}
+
+std::string PlainBoardText(const Board& board) {
+  std::string text;
+  for (size_t cell = 0; cell < board.tiles.size(); ++cell) {
+    text += std::to_string(board.tiles[cell]) + ((cell + 1) % board.n == 0 ? "\n" : " ");
+  }
+  return text;
+}
+
+bool SavePlainFile(const Board& board, const std::string& fileName) {
+  return ReplaceFile(fileName, PlainBoardText(board));
 }

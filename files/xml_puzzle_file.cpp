@@ -18,8 +18,8 @@ namespace {
 // Reads an attribute that begins with a decimal integer. A missing attribute, or one whose value
 // does not begin with a number that fits the range, reads as missing; a number beyond even a
 // long long reads as the nearest one that is.
-bool ReadIntAttribute(const TiXmlElement& element, const char* name, long long low, long long high,
-                      long long& value) {
+bool ReadInt(const TiXmlElement& element, const char* name, long long& value,
+             long long low = INT_MIN, long long high = INT_MAX) {
   const char* text = element.Attribute(name);
   if (text == nullptr) return false;
   char* end = nullptr;
@@ -29,18 +29,13 @@ bool ReadIntAttribute(const TiXmlElement& element, const char* name, long long l
   return true;
 }
 
-bool ReadInt(const TiXmlElement& element, const char* name, long long& value) {
-  return ReadIntAttribute(element, name, INT_MIN, INT_MAX, value);
-}
-
 void SetCell(const Board& board, TiXmlElement& element, unsigned index) {
   const Coord cell = board.PositionToCoord(index);
   element.SetAttribute("Line", static_cast<int>(cell.row));
   element.SetAttribute("Col", static_cast<int>(cell.col));
 }
 
-}  // namespace
-
+// The SBPuzzle document of the board, built into an empty document.
 void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& out) {
   document.LinkEndChild(new TiXmlDeclaration("1.0", "", ""));
   auto* root = new TiXmlElement("SBPuzzle");
@@ -74,6 +69,8 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
   document.LinkEndChild(root);
 }
 
+}  // namespace
+
 bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out) {
   TiXmlDocument document;
   BuildXmlPuzzle(board, document, out);
@@ -87,15 +84,14 @@ bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& 
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out) {
   const TiXmlElement* root = document.FirstChildElement("SBPuzzle");
   if (root == nullptr) return false;
-  long long width = 0;
-  if (!ReadIntAttribute(*root, "Width", LLONG_MIN, LLONG_MAX, width)) return false;
-  if (width < 0 || width > static_cast<long long>(MAX_SIDE)) {
+  long long n = 0;
+  if (!ReadInt(*root, "Width", n, LLONG_MIN, LLONG_MAX)) return false;
+  if (n < 0 || n > static_cast<long long>(MAX_SIDE)) {
     out << "Error - n must be <= " << MAX_SIDE << "\n";
     return false;
   }
   // The pieces go into a board of their own, so that a file that fails half-way leaves the
   // current board as it was.
-  const long long n = width;
   std::vector<int> tiles(static_cast<size_t>(n * n), 0);
   for (const TiXmlElement* piece = root->FirstChildElement("Piece"); piece != nullptr;
        piece = piece->NextSiblingElement("Piece")) {
@@ -106,22 +102,21 @@ bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& ou
     }
     const TiXmlElement* position = piece->FirstChildElement("InitialPos");
     if (position == nullptr) {
-      out << Format("Failed to load from xml: Element 'Piece' %d has no element 'InitialPos'",
-                    static_cast<int>(tile));
+      out << Format("Failed to load from xml: Element 'Piece' %lld has no element 'InitialPos'",
+                    tile);
       return false;
     }
     long long row = 0, col = 0;
     if (!ReadInt(*position, "Line", row) || !ReadInt(*position, "Col", col)) {
       out << Format(
-          "Failed to load from xml: Element 'Piece' %d has no element 'GoalPos' with 'Line' and "
-          "'Col'",
-          static_cast<int>(tile));
+          "Failed to load from xml: Element 'Piece' %lld has no element 'GoalPos' with "
+          "'Line' and 'Col'",
+          tile);
       return false;
     }
     const long long index = n * row + col;
     if (index < 0 || index >= n * n) {
-      out << Format("Failed to load from xml: tile %d has wrong initial position",
-                    static_cast<int>(tile));
+      out << Format("Failed to load from xml: tile %lld has wrong initial position", tile);
       return false;
     }
     tiles[static_cast<size_t>(index)] = static_cast<int>(tile);

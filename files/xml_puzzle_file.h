@@ -10,8 +10,6 @@
 class TiXmlDocument;
 
 // Writing
-/// Builds the SBPuzzle document of the board into an empty document.
-void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& out);
 /// Writes the document for the board under the file name, replacing an existing file only when
 /// the whole document was written; on failure writes "Failed to save file: <name>".
 bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out);

@@ -45,12 +45,11 @@ class XmlRead : public ::testing::Test {
 // Writing
 
 // Pieces in the order of their cells, each at its cell and with its goal cell.
-TEST(XmlWrite, TwoByTwoBoardNodeByNode) {
-  TiXmlDocument document;
+using XmlWrite = ScratchFolder;
+
+TEST_F(XmlWrite, TwoByTwoBoardNodeByNode) {
   std::ostringstream out;
-  BuildXmlPuzzle(BoardOf(2, {0, 3, 2, 1}), document, out);
-  TiXmlPrinter printer;
-  document.Accept(&printer);
+  ASSERT_TRUE(SaveXmlFile(BoardOf(2, {0, 3, 2, 1}), Path("b.xml"), out));
   const std::string piece =
       "    <Piece Width=\"1\" Height=\"1\" Color=\"-16777201\" VSliding=\"True\" "
       "HSliding=\"True\" Caption=\"";
@@ -68,7 +67,7 @@ TEST(XmlWrite, TwoByTwoBoardNodeByNode) {
           "1\">\n        <InitialPos Line=\"1\" Col=\"1\" />\n"
           "        <GoalPos Line=\"0\" Col=\"0\" />\n    </Piece>\n"
           "</SBPuzzle>\n",
-      printer.Str());
+      Read("b.xml"));
   EXPECT_EQ("", out.str());
 }
 

@@ -1,7 +1,6 @@
 // npuzzle_module.cpp: the Python module npuzzle: boards, the methods, solves and studies.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -24,6 +23,7 @@
 #include "study/user_boards.h"
 
 namespace py = pybind11;
+using namespace pybind11::literals;
 
 namespace {
 
@@ -32,20 +32,13 @@ namespace {
   throw std::invalid_argument(message);
 }
 
-// Thread processor time in nanoseconds, as the study measures a solve: other threads do not count.
-std::int64_t ThreadNanos() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-// The kind of a generated board named by the word.
-BoardKind GeneratedKind(const std::string& word) {
-  BoardKind kind = BoardKind::RANDOM;
-  if (!ParseKind(word, kind) || kind == BoardKind::FILE) {
+// The kinds of generated board that the word names; "mixed", all three, only where allowed.
+std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
+  std::vector<BoardKind> kinds;
+  if ((word == "mixed" && !mixed) || !ParseStudyKinds(word, kinds)) {
     Refuse("no kind '" + word + "' (random, near, partly-home)");
   }
-  return kind;
+  return kinds;
 }
 
 // A side of the study's boards, from 3 to MAX_SIDE.
@@ -170,8 +163,7 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
   std::vector<Method> methods;
   std::string error;
   if (!ChooseMethods(commands, methods, error)) Refuse(error);
-  std::vector<BoardKind> kinds = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
-  if (kind != "mixed") kinds.assign(1, GeneratedKind(kind));
+  const std::vector<BoardKind> kinds = GeneratedKinds(kind, true);
   std::vector<unsigned> sides;
   for (const long long side : sideList) sides.push_back(StudySide(side));
   std::sort(sides.begin(), sides.end());
@@ -202,20 +194,13 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
   for (const BoardOutcome& board : results.boards) {
     for (size_t m = 0; m < board.methods.size(); ++m) {
       const MethodOutcome& outcome = board.methods[m];
-      py::dict row;
-      row["side"] = board.name.side;
-      row["kind"] = KindName(board.name.kind);
-      row["seed"] = board.name.seed;
-      row["index"] = board.name.index;
-      row["file"] = board.name.file;
-      row["method"] = results.methods[m];
-      row["status"] = StatusName(outcome.status);
-      row["length"] = outcome.length;
-      row["optimized"] = outcome.optimizedLength;
-      row["manhattan"] = board.manhattan;
-      row["lower_bound"] = board.lowerBound;
-      row["ms"] = static_cast<double>(outcome.micros) / 1000;
-      list.append(row);
+      list.append(py::dict("side"_a = board.name.side, "kind"_a = KindName(board.name.kind),
+                           "seed"_a = board.name.seed, "index"_a = board.name.index,
+                           "file"_a = board.name.file, "method"_a = results.methods[m],
+                           "status"_a = StatusName(outcome.status), "length"_a = outcome.length,
+                           "optimized"_a = outcome.optimizedLength, "manhattan"_a = board.manhattan,
+                           "lower_bound"_a = board.lowerBound,
+                           "ms"_a = static_cast<double>(outcome.micros) / 1000));
     }
   }
   return asFrame ? frame(list) : py::object(list);
@@ -232,11 +217,10 @@ PYBIND11_MODULE(npuzzle, m) {
       .def(py::init(&FromTiles), py::arg("tiles"),
            "From a list of n^2 values, each of 0 ... n^2-1 once.")
       .def(py::init(&FromRows), py::arg("rows"), "From n rows of n values.")
-      .def_property_readonly("side", [](const Board& b) { return b.n; })
-      .def_property_readonly("tiles", [](const Board& b) { return b.tiles; })
+      .def_readonly("side", &Board::n)
+      .def_readonly("tiles", &Board::tiles)
       .def_property_readonly("rows", &Rows)
-      .def_property_readonly(
-          "blank", [](const Board& b) { return b.blank; }, "The index of the blank's cell.")
+      .def_readonly("blank", &Board::blank, "The index of the blank's cell.")
       .def(
           "__eq__", [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; },
           py::is_operator())
@@ -269,7 +253,7 @@ PYBIND11_MODULE(npuzzle, m) {
   m.def(
       "board",
       [](long long side, const std::string& kind, std::uint64_t seed, unsigned index) {
-        return GenerateBoard({StudySide(side), GeneratedKind(kind), seed, index, {}});
+        return GenerateBoard({StudySide(side), GeneratedKinds(kind, false)[0], seed, index, {}});
       },
       py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
       "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
@@ -300,13 +284,10 @@ PYBIND11_MODULE(npuzzle, m) {
         "the board. Runs without the GIL, so threads solve in parallel.");
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
         "The board after the moves; ValueError when a letter cannot be applied.");
-  m.def(
-      "manhattan", [](const Board& b) { return b.ManhattanDistance(); }, py::arg("board"));
-  m.def(
-      "lower_bound", [](const Board& b) { return LowerBound(b); }, py::arg("board"),
-      "The Manhattan distance plus the linear conflicts: no solution is shorter.");
-  m.def(
-      "is_solvable", [](const Board& b) { return b.IsSolvable(); }, py::arg("board"));
+  m.def("manhattan", &Board::ManhattanDistance, py::arg("board"));
+  m.def("lower_bound", &LowerBound, py::arg("board"),
+        "The Manhattan distance plus the linear conflicts: no solution is shorter.");
+  m.def("is_solvable", &Board::IsSolvable, py::arg("board"));
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,

@@ -2,8 +2,7 @@
 #include "study/csv_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
 #include <vector>
 
 namespace {
@@ -15,14 +14,11 @@ constexpr size_t FIELDS = 12;
 // No row that WriteCsv writes comes near this; a longer one is not one of its files.
 constexpr size_t MOST_ROW_BYTES = 1 << 16;
 
-void WriteField(const std::string& text, std::ostream& out) {
-  if (text.find_first_of(",\"\r\n#") == std::string::npos) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (const char c : text) out << (c == '"' ? "\"\"" : std::string(1, c));
-  out << '"';
+std::string Field(const std::string& text) {
+  if (text.find_first_of(",\"\r\n#") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? "\"\"" : std::string(1, c);
+  return quoted + '"';
 }
 
 // Milliseconds to three decimals from whole microseconds, so that reading them back gives the
@@ -113,17 +109,12 @@ bool ParseRow(const std::vector<std::string>& fields, BoardOutcome& board, Metho
   return error.empty();
 }
 
-bool SameBoard(const BoardName& a, const BoardName& b) {
-  return a.side == b.side && a.kind == b.kind && a.seed == b.seed && a.index == b.index &&
-         a.file == b.file;
-}
-
 // Adds one row. A board's rows follow each other, one per method; the first board's rows name
 // the methods, and every later board's rows must name them in the same order.
 bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string& command,
             StudyResults& results, std::string& error) {
   std::vector<std::string>& commands = results.methods;
-  if (results.boards.empty() || !SameBoard(board.name, results.boards.back().name)) {
+  if (results.boards.empty() || !(board.name == results.boards.back().name)) {
     if (!results.boards.empty() && results.boards.back().methods.size() != commands.size()) {
       error = "the board before has no row for every method";
       return false;
@@ -148,13 +139,10 @@ bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string&
 }  // namespace
 
 bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& value) {
-  if (text.empty() || text.size() > 20 ||
-      text.find_first_not_of("0123456789") != std::string::npos) {
-    return false;
-  }
-  errno = 0;
-  const unsigned long long parsed = std::strtoull(text.c_str(), nullptr, 10);
-  if (errno != 0 || parsed > most) return false;
+  std::uint64_t parsed = 0;
+  const char* end = text.data() + text.size();
+  const auto read = std::from_chars(text.data(), end, parsed);
+  if (read.ec != std::errc() || read.ptr != end || parsed > most) return false;
   value = parsed;
   return true;
 }
@@ -166,15 +154,12 @@ void WriteCsv(const StudyResults& results, const StudyParameters& parameters, st
     const BoardName& name = board.name;
     for (size_t m = 0; m < board.methods.size(); ++m) {
       const MethodOutcome& method = board.methods[m];
-      out << name.side << ',' << KindName(name.kind) << ',';
-      if (name.kind != BoardKind::FILE) out << name.seed;
-      out << ',' << name.index << ',';
-      WriteField(name.file, out);
-      out << ',';
-      WriteField(results.methods[m], out);
-      out << ',' << StatusName(method.status) << ',' << method.length << ','
-          << method.optimizedLength << ',' << board.manhattan << ',' << board.lowerBound << ','
-          << Milliseconds(method.micros) << "\n";
+      out << name.side << ',' << KindName(name.kind) << ','
+          << (name.kind == BoardKind::FILE ? "" : std::to_string(name.seed)) << ',' << name.index
+          << ',' << Field(name.file) << ',' << Field(results.methods[m]) << ','
+          << StatusName(method.status) << ',' << method.length << ',' << method.optimizedLength
+          << ',' << board.manhattan << ',' << board.lowerBound << ',' << Milliseconds(method.micros)
+          << "\n";
     }
   }
 }
@@ -215,9 +200,7 @@ bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParamet
   if (error.empty() && parameters) {
     if (results.boards.empty()) results.methods = parameters->methods;
     if (results.methods != parameters->methods)
-      error =
-          "the rows name other methods than the "
-          "description";
+      error = "the rows name other methods than the description";
   }
   return error.empty();
 }

@@ -3,14 +3,12 @@
 
 #include <filesystem>
 
-#include "study/plain_board_writer.h"
+#include "files/plain_board_file.h"
 
 namespace {
 
 // More lines than this would bury the table; the rest are counted.
 constexpr size_t MOST_NAMED = 20;
-
-}  // namespace
 
 std::string FailedBoardFile(const std::string& folder, const std::string& method,
                             const BoardName& name) {
@@ -22,11 +20,12 @@ std::string FailedBoardFile(const std::string& folder, const std::string& method
          "_seed" + std::to_string(name.seed) + "_board" + std::to_string(name.index) + ".txt";
 }
 
+}  // namespace
+
 bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoard>& boards,
                         const std::string& folder, std::ostream& out) {
   size_t failures = 0;
   bool allWritten = true;
-  bool folderMade = false;
   for (size_t i = 0; i < results.boards.size() && i < boards.size(); ++i) {
     const BoardOutcome& outcome = results.boards[i];
     const BoardName& name = outcome.name;
@@ -44,11 +43,8 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
         }
       }
       if (!folder.empty()) {
-        if (!folderMade) {
-          std::error_code ignored;
-          std::filesystem::create_directories(folder, ignored);
-          folderMade = true;
-        }
+        std::error_code ignored;
+        std::filesystem::create_directories(folder, ignored);
         if (name.kind != BoardKind::FILE && made.tiles.empty()) made = GenerateBoard(name);
         const Board& board = name.kind == BoardKind::FILE ? boards[i].board : made;
         const std::string fileName = FailedBoardFile(folder, results.methods[m], name);

@@ -2,7 +2,6 @@
 #include "study/lower_bound.h"
 
 #include <algorithm>
-#include <ostream>
 #include <vector>
 
 namespace {
@@ -22,8 +21,8 @@ size_t LongestIncreasingRun(const std::vector<unsigned>& values, std::vector<uns
   return ends.size();
 }
 
-}  // namespace
-
+// Twice, over every row and column, the tiles in their goal line less the longest run of them
+// already in goal order; tiles outside 1 ... n^2-1 are left out.
 unsigned LinearConflicts(const Board& board) {
   const unsigned n = board.n;
   if (board.tiles.size() != static_cast<size_t>(n) * n) return 0;
@@ -45,6 +44,8 @@ unsigned LinearConflicts(const Board& board) {
   }
   return conflicts;
 }
+
+}  // namespace
 
 unsigned LowerBound(const Board& board) {
   return board.ManhattanDistance() + LinearConflicts(board);

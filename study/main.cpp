@@ -12,20 +12,21 @@
 #include <sstream>
 #include <thread>
 
+#include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
 #include "npuzzle_version.h"
 #include "study/csv_file.h"
 #include "study/failed_boards.h"
-#include "study/output_paths.h"
-#include "study/plain_board_writer.h"
+#include "study/json_report.h"
 #include "study/progress_line.h"
 #include "study/seeded_boards.h"
 #include "study/study_merge.h"
 #include "study/study_parameters.h"
-#include "study/study_report.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -44,7 +45,8 @@ struct Options {
   std::vector<std::string> from;
   unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
   std::string shard;
-  ReportFiles files;
+  std::string csv;
+  std::string json;
   std::string failures;
   bool quiet = false;
   std::string table;
@@ -56,9 +58,43 @@ struct Options {
   std::string plain;
 };
 
-// A CLI11 check from a function that says what is wrong with a value, or nothing.
-CLI::Validator Check(std::string (*problem)(const std::string&), const char* what) {
-  return CLI::Validator([problem](std::string& value) { return problem(value); }, what);
+// Why nothing can be made in the existing folder, or empty.
+std::string FolderProblem(const fs::path& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) return "'" + folder.string() + "' is not a folder";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) {
+    return "cannot write into the folder '" + folder.string() + "'";
+  }
+  return "";
+}
+
+// Why a file cannot be written at the path, or empty when it can. Checked before the study runs,
+// which may take hours: a name that cannot be written should not be found only at its end.
+std::string OutputFileProblem(const std::string& path) {
+  if (path.empty()) return "no file name";
+  std::error_code error;
+  const fs::path file(path);
+  if (fs::is_directory(file, error)) return "'" + path + "' is a folder";
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
+  if (fs::exists(file, error) && access(path.c_str(), W_OK) != 0) {
+    return "cannot write '" + path + "'";
+  }
+  return FolderProblem(folder);
+}
+
+// Why a folder for the failed boards cannot be used at the path, or empty when it can: it is a
+// folder that may be written into, or the nearest existing folder above it is.
+std::string OutputFolderProblem(const std::string& path) {
+  if (path.empty()) return "no folder name";
+  std::error_code error;
+  fs::path folder(path);
+  // The folders that are missing are made when the first failure is written.
+  while (!fs::exists(folder, error) && folder.has_parent_path() && folder != folder.parent_path()) {
+    folder = folder.parent_path();
+  }
+  if (!fs::exists(folder, error)) folder = ".";
+  return FolderProblem(folder);
 }
 
 // A CLI11 check that the value is a whole number from least to most.
@@ -98,17 +134,30 @@ int Fail(const std::string& message) {
   return USAGE_ERROR;
 }
 
+// Writes the named file, unless the name is empty; false when it could not be written.
+template <typename Write>
+bool WriteFile(const std::string& name, Write write) {
+  if (name.empty()) return true;
+  std::ofstream file(name);
+  write(file);
+  file.close();
+  return !file.fail();
+}
+
 // Writes the table and the files; 1 when a solve failed, 0 when none did.
 int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
-  std::string error;
-  TableChoice table;
-  if (!options.table.empty()) {
-    table.layout = options.table == "long" ? TableLayout::LONG : TableLayout::WIDE;
-  } else if (!options.quiet) {
-    table.screenColumns = ScreenColumns();
+  const std::vector<SideSummary> sides = Summarize(results);
+  if (!options.quiet) {
+    const TableLayout layout =
+        !options.table.empty() ? (options.table == "long" ? TableLayout::LONG : TableLayout::WIDE)
+                               : FittingLayout(results.methods, sides, ScreenColumns());
+    WriteTable(results.methods, sides, layout, std::cout);
   }
-  if (!ReportStudy(results, parameters, options.files, options.quiet, table, std::cout, error)) {
-    return Fail(error);
+  if (!WriteFile(options.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); })) {
+    return Fail("cannot write " + options.csv);
+  }
+  if (!WriteFile(options.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); })) {
+    return Fail("cannot write " + options.json);
   }
   return CountFailures(results) > 0 ? 1 : 0;
 }
@@ -127,13 +176,12 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
         return false;
       }
       item.name.side = item.board.n;
-      if (std::find(parameters.sides.begin(), parameters.sides.end(), item.board.n) ==
-          parameters.sides.end()) {
-        parameters.sides.push_back(item.board.n);
-      }
+      parameters.sides.push_back(item.board.n);
       boards.push_back(std::move(item));
     }
     std::sort(parameters.sides.begin(), parameters.sides.end());
+    parameters.sides.erase(std::unique(parameters.sides.begin(), parameters.sides.end()),
+                           parameters.sides.end());
     parameters.files = options.from;
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);
@@ -176,9 +224,7 @@ int Study(const Options& options) {
   ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO), sides);
   const StudyResults results =
       RunStudy(boards, options.jobs, methods,
-               [&progress](const BoardOutcome& board, size_t done, size_t total, size_t failures) {
-                 progress.Report(board, done, total, failures);
-               });
+               [&progress](const auto&... report) { progress.Report(report...); });
   progress.Finish();
   // The table comes even when the failed boards could not be kept.
   const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);
@@ -266,13 +312,13 @@ int main(int argc, char** argv) {
           ->type_name("I/K");
   CLI::Option* failures =
       app.add_option("--failures", options.failures, "Folder for the boards a method failed on")
-          ->check(Check(OutputFolderProblem, "DIR"));
+          ->check(CLI::Validator(OutputFolderProblem, "DIR"));
   const auto addOutputs = [&options](CLI::App& command) {
     return std::vector<CLI::Option*>{
-        command.add_option("--csv", options.files.csv, "CSV file: a row per board and method")
-            ->check(Check(OutputFileProblem, "FILE")),
-        command.add_option("--json", options.files.json, "JSON file: parameters and summary")
-            ->check(Check(OutputFileProblem, "FILE")),
+        command.add_option("--csv", options.csv, "CSV file: a row per board and method")
+            ->check(CLI::Validator(OutputFileProblem, "FILE")),
+        command.add_option("--json", options.json, "JSON file: parameters and summary")
+            ->check(CLI::Validator(OutputFileProblem, "FILE")),
         command.add_flag("--quiet", options.quiet, "No table and no progress line"),
         command
             .add_option("--table", options.table,
@@ -295,18 +341,18 @@ int main(int argc, char** argv) {
       ->required()
       ->check(WholeNumber(3, MAX_SIDE));
   board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
-      ->check(Check(BoardKindProblem, "KIND"));
+      ->check(CLI::Validator(BoardKindProblem, "KIND"));
   board->add_option("--seed", options.board.seed, "Seed of the study")
       ->check(WholeNumber(0, UINT64_MAX));
   board->add_option("--index", options.board.index, "Index of the board among its side's")
       ->check(WholeNumber(0, MOST_BOARDS - 1));
   CLI::Option* xml =
       board->add_option("--xml", options.xml, "XML puzzle file to write, as save writes it")
-          ->check(Check(OutputFileProblem, "FILE"));
+          ->check(CLI::Validator(OutputFileProblem, "FILE"));
   board
       ->add_option("--plain", options.plain,
                    "Plain board file to write, as dl reads it (default: standard output)")
-      ->check(Check(OutputFileProblem, "FILE"))
+      ->check(CLI::Validator(OutputFileProblem, "FILE"))
       ->excludes(xml);
   for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, jobs, shard, failures}) {
     board->excludes(studyOnly);
@@ -320,7 +366,7 @@ int main(int argc, char** argv) {
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
   }
   if (*board) return WriteBoard(options);
-  if (!options.files.csv.empty() && options.files.csv == options.files.json) {
+  if (!options.csv.empty() && options.csv == options.json) {
     return Fail("--csv and --json name the same file");
   }
 

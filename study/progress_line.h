@@ -1,22 +1,41 @@
-// progress_line.h: one line on a terminal that a long study keeps up to date.
+// progress_line.h: one line on a terminal that a long study keeps up to date, and its estimate
+// of the time left.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
+#include <map>
 #include <ostream>
 #include <vector>
 
 #include "study/study_record.h"
-#include "study/time_left.h"
 
-/// "boards 120/500, failed 0, about 1m05s left", rewritten in place a few times a second when
-/// enabled; the time left weighs the boards left by their sides (see TimeLeft).
+/// The time left of a study: the time passed, scaled by the cost of the boards left (their side's
+/// mean so far, or a + b n^3) over the cost of those done.
+class TimeLeft {
+ public:
+  /// sides: the side of each board of the study.
+  explicit TimeLeft(const std::vector<unsigned>& sides);
+  /// One board of that side is done; seconds is what solving it cost, in processor time.
+  void Done(unsigned side, double seconds);
+  /// The seconds left, given the seconds passed since the study began.
+  double Seconds(double elapsed) const;
+
+ private:
+  struct Side {
+    unsigned boards = 0;
+    unsigned done = 0;
+    double seconds = 0;
+  };
+  std::map<unsigned, Side> sides;
+};
+
+/// "boards 120/500, failed 0, about 1m05s left", rewritten in place a few times a second.
 class ProgressLine {
  public:
   /// sides: the side of each board of the study.
   ProgressLine(std::ostream& out, bool enabled, const std::vector<unsigned>& sides);
-  /// Takes in the board just done, and shows the counts unless the line was shown very recently
-  /// and the study is not done.
+  /// Takes in the board just done, and shows the counts unless they were shown very recently.
   void Report(const BoardOutcome& board, size_t done, size_t total, size_t failures);
   /// Clears the line, so that what follows starts on a clean one.
   void Finish();

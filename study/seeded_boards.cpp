@@ -1,6 +1,8 @@
 // seeded_boards.cpp: random, near-goal and partly-home boards from a 64-bit Mersenne Twister.
 #include "study/seeded_boards.h"
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <utility>
 
@@ -60,7 +62,7 @@ void MendParity(Board& board, size_t swaps, const std::vector<unsigned>& cells) 
 
 void RandomKind(std::mt19937_64& engine, Board& board) {
   std::vector<unsigned> cells(board.tiles.size());
-  for (unsigned i = 0; i < cells.size(); ++i) cells[i] = i;
+  std::iota(cells.begin(), cells.end(), 0u);
   MendParity(board, Shuffle(engine, board, cells), cells);
 }
 
@@ -117,6 +119,9 @@ void PartlyHomeKind(std::mt19937_64& engine, Board& board) {
   MendParity(board, Shuffle(engine, board, cells), cells);
 }
 
+// Each generated kind's shuffle, in the order of BoardKind.
+void (*const SHUFFLES[])(std::mt19937_64&, Board&) = {RandomKind, NearKind, PartlyHomeKind};
+
 }  // namespace
 
 const char* KindName(BoardKind kind) {
@@ -124,13 +129,9 @@ const char* KindName(BoardKind kind) {
 }
 
 bool ParseKind(const std::string& word, BoardKind& kind) {
-  for (int k = 0; k < 4; ++k) {
-    if (word == KIND_NAMES[k]) {
-      kind = static_cast<BoardKind>(k);
-      return true;
-    }
-  }
-  return false;
+  const auto found = std::find(std::begin(KIND_NAMES), std::end(KIND_NAMES), word);
+  if (found != std::end(KIND_NAMES)) kind = static_cast<BoardKind>(found - std::begin(KIND_NAMES));
+  return found != std::end(KIND_NAMES);
 }
 
 bool ParseStudyKinds(const std::string& word, std::vector<BoardKind>& kinds) {
@@ -155,13 +156,8 @@ Board GenerateBoard(const BoardName& name) {
   board.n = name.side;
   board.tiles = GoalTiles(name.side);
   board.FindBlank();
-  if (name.kind == BoardKind::NEAR) {
-    NearKind(engine, board);
-  } else if (name.kind == BoardKind::PARTLY_HOME) {
-    PartlyHomeKind(engine, board);
-  } else {
-    RandomKind(engine, board);
-  }
+  // A user's board (FILE) is never generated; taking it for a random one keeps this total.
+  SHUFFLES[name.kind == BoardKind::FILE ? 0 : static_cast<int>(name.kind)](engine, board);
   return board;
 }
 

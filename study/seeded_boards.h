@@ -15,12 +15,10 @@ const char* KindName(BoardKind kind);
 /// The kind named by the word; false for an unknown word.
 bool ParseKind(const std::string& word, BoardKind& kind);
 
-/// The kinds of a study's boards: the one named, or RANDOM, NEAR and PARTLY_HOME for "mixed";
-/// false for any other word, "file" included.
+/// The kinds of a study's boards: the one named, or all three for "mixed"; false for "file".
 bool ParseStudyKinds(const std::string& word, std::vector<BoardKind>& kinds);
 
-/// What names a board: a generated one by side, kind, seed and index; a user's board by its
-/// position in the list of files and the file's name.
+/// What names a board: side, kind, seed and index; a user's board its place and file's name.
 struct BoardName {
   unsigned side = 0;
   BoardKind kind = BoardKind::RANDOM;
@@ -29,15 +27,20 @@ struct BoardName {
   std::string file;
 };
 
-/// A board to study. A generated board is made from its name when its turn comes, so that a
-/// long list holds no boards; a user's board (kind FILE) comes with the board itself.
+/// Whether the two name the same board.
+inline bool operator==(const BoardName& a, const BoardName& b) {
+  return a.side == b.side && a.kind == b.kind && a.seed == b.seed && a.index == b.index &&
+         a.file == b.file;
+}
+
+/// A board to study; a generated one is made from its name when its turn comes, so that a long
+/// list holds no boards.
 struct StudyBoard {
   BoardName name;
   Board board;
 };
 
-/// The generated, solvable board of that name, in linear time; the name alone seeds it, so every
-/// thread, shard and machine draws the same board.
+/// The generated, solvable board of that name, which alone seeds it: the same on every machine.
 Board GenerateBoard(const BoardName& name);
 
 /// The boards of a study, side by side in ascending order, `boards` of each. Kind RANDOM, NEAR
@@ -45,12 +48,10 @@ Board GenerateBoard(const BoardName& name);
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
                                     const std::vector<BoardKind>& kinds, std::uint64_t seed);
 
-/// The name of the board at that position of the list that StudyBoards gives, without making
-/// the list; position is below sides.size() * boards.
+/// The name of the board at that position of the list that StudyBoards gives.
 BoardName StudyBoardName(const std::vector<unsigned>& sides, unsigned boards,
                          const std::vector<BoardKind>& kinds, std::uint64_t seed, size_t position);
 
-/// The shard-th (1 ... shards) of `shards` slices of the list: every shards-th board, starting
-/// at position shard - 1, so that each slice holds boards of every side.
+/// The shard-th (1 ... shards) slice of the list: every shards-th board from position shard - 1.
 std::vector<StudyBoard> ShardOf(const std::vector<StudyBoard>& boards, unsigned shard,
                                 unsigned shards);

@@ -36,13 +36,6 @@ BoardName BoardAt(const StudyParameters& p, const std::vector<BoardKind>& kinds,
   return StudyBoardName(p.sides, p.boards, kinds, p.seed, position);
 }
 
-// A user's board's side comes from its file, which the description does not hold.
-bool SameBoard(const BoardName& expected, const BoardName& row) {
-  return (expected.side == row.side || expected.kind == BoardKind::FILE) &&
-         expected.kind == row.kind && expected.seed == row.seed && expected.index == row.index &&
-         expected.file == row.file;
-}
-
 // Whether the part's rows are the boards of its shard of the whole list, in list order.
 bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsigned shards) {
   const StudyParameters& p = part.parameters;
@@ -52,7 +45,10 @@ bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsig
   const size_t expected = listSize >= shard ? (listSize - shard) / shards + 1 : 0;
   if (rows.size() != expected) return false;
   for (size_t i = 0; i < rows.size(); ++i) {
-    if (!SameBoard(BoardAt(p, kinds, shard - 1 + i * shards), rows[i].name)) return false;
+    BoardName expected = BoardAt(p, kinds, shard - 1 + i * shards);
+    // A user's board's side comes from its file, which the description does not hold.
+    if (expected.kind == BoardKind::FILE) expected.side = rows[i].name.side;
+    if (!(expected == rows[i].name)) return false;
   }
   return true;
 }

@@ -2,10 +2,10 @@
 #include "study/study_parameters.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 
 #include "board/board.h"
+#include "board/text_format.h"
 #include "study/csv_file.h"
 #include "study/seeded_boards.h"
 
@@ -54,13 +54,9 @@ bool ParseBoards(const std::string& text, StudyParameters& p) {
 std::string EscapeName(const std::string& name) {
   std::string text;
   for (const char c : name) {
-    if (c == '%' || c == ',' || c == '\n' || c == '\r') {
-      char code[4];
-      std::snprintf(code, sizeof code, "%%%02X", static_cast<unsigned char>(c));
-      text += code;
-    } else {
-      text += c;
-    }
+    text += c == '%' || c == ',' || c == '\n' || c == '\r'
+                ? Format("%%%02X", static_cast<unsigned>(static_cast<unsigned char>(c)))
+                : std::string(1, c);
   }
   return text;
 }
@@ -153,14 +149,10 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
 }
 
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
-  if (text.empty()) {
-    shard = shards = 1;
-    return true;
-  }
   const size_t slash = text.find('/');
-  std::uint64_t i = 0, k = 0;
-  if (slash == text.npos || !ParseNumber(text.substr(0, slash), 1000000, i) ||
-      !ParseNumber(text.substr(slash + 1), 1000000, k) || i < 1 || i > k) {
+  std::uint64_t i = 1, k = 1;
+  if (!text.empty() && (slash == text.npos || !ParseNumber(text.substr(0, slash), 1000000, i) ||
+                        !ParseNumber(text.substr(slash + 1), 1000000, k) || i < 1 || i > k)) {
     return false;
   }
   shard = static_cast<unsigned>(i);

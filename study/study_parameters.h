@@ -25,20 +25,17 @@ struct StudyParameters {
   std::string shard;
 };
 
-/// "3-10,20,50": sides and ranges of sides, each from least to MAX_SIDE, into ascending sides,
-/// each once. False for anything else or for no side at all.
+/// "3-10,20,50": sides and ranges of sides, each from least to MAX_SIDE, into ascending sides.
 bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides);
 
 /// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
 
-/// The description's lines, key and value: version, methods, sides, boards, kind, then seed (or
-/// the files' names, with '%', ',' and line breaks as %XX) and shard ("1/1" for the whole list).
+/// The description's lines, key and value; the files' names with '%', ',' and line breaks as %XX.
 std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyParameters& p);
 
 /// Writes the description, each line as "# key: value".
 void WriteDescription(const StudyParameters& parameters, std::ostream& out);
 
-/// Reads the lines WriteDescription wrote, up to the first not starting with '#'; false, with
-/// the line and the fault in error, for a line not among them, a key twice or one missing.
+/// Reads the lines WriteDescription wrote; false, with the line and the fault in error, else.
 bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string& error);

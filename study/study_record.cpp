@@ -1,6 +1,8 @@
 // study_record.cpp: the words for the statuses.
 #include "study/study_record.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* STATUS_NAMES[] = {"solved", "refused", "failed"};
@@ -12,11 +14,9 @@ const char* StatusName(SolveStatus status) {
 }
 
 bool ParseStatus(const std::string& word, SolveStatus& status) {
-  for (int s = 0; s < 3; ++s) {
-    if (word == STATUS_NAMES[s]) {
-      status = static_cast<SolveStatus>(s);
-      return true;
-    }
+  const auto found = std::find(std::begin(STATUS_NAMES), std::end(STATUS_NAMES), word);
+  if (found != std::end(STATUS_NAMES)) {
+    status = static_cast<SolveStatus>(found - std::begin(STATUS_NAMES));
   }
-  return false;
+  return found != std::end(STATUS_NAMES);
 }

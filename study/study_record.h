@@ -7,9 +7,8 @@
 
 #include "study/seeded_boards.h"
 
-/// How a method fared on a board. FAILED: a solution that does not reach the goal (or that
-/// refuses a letter), or a refusal of a board that can be solved; REFUSED: a refusal of a board
-/// that cannot be (see IsSolvableBoard).
+/// How a method fared on a board. FAILED: a wrong solution, or a refusal of a board that can be
+/// solved; REFUSED: a refusal of a board that cannot be (see IsSolvableBoard).
 enum class SolveStatus { SOLVED, REFUSED, FAILED };
 
 /// The word for the status in CSV files: solved, refused, failed.
@@ -17,8 +16,7 @@ const char* StatusName(SolveStatus status);
 /// The status named by the word; false for an unknown word.
 bool ParseStatus(const std::string& word, SolveStatus& status);
 
-/// One method on one board: the solution's length as returned and once optimized, and the
-/// thread's processor time for the solve in microseconds.
+/// One method on one board: the solution's lengths and the thread's processor microseconds.
 struct MethodOutcome {
   SolveStatus status = SolveStatus::FAILED;
   std::uint64_t length = 0;
@@ -26,8 +24,7 @@ struct MethodOutcome {
   std::int64_t micros = 0;
 };
 
-/// One board: its name, its Manhattan distance and lower bound, and each method's outcome in
-/// the order of StudyResults::methods.
+/// One board: its name, distance, lower bound, and each method's outcome in the results' order.
 struct BoardOutcome {
   BoardName name;
   std::uint64_t manhattan = 0;

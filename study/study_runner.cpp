@@ -6,37 +6,33 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <ostream>
 #include <thread>
 #include <utility>
 
+#include "solver/position.h"
 #include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
 #include "study/lower_bound.h"
-#include "study/solution_check.h"
-#include "study/user_boards.h"
 
 namespace {
 
-// The processor time of the calling thread: other threads of the study, and other programs on
-// the machine, do not count towards a solve (std::clock would count every thread).
-std::int64_t ThreadMicros() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+// Whether every move applies to a fresh copy of the board and the goal is reached.
+bool ReachesGoal(const Board& board, const MoveSequence& moves) {
+  Board copy(board);
+  return board.n > 0 && ApplyMoves(copy, moves) && copy.tiles == GoalTiles(board.n);
 }
 
 MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved) {
   MethodOutcome outcome;
   SolveResult result;
   bool threw = false;
-  const std::int64_t start = ThreadMicros();
+  const std::int64_t start = ThreadNanos();
   try {
     result = method.solve(board);
   } catch (...) {
     threw = true;
   }
-  outcome.micros = ThreadMicros() - start;
+  outcome.micros = (ThreadNanos() - start) / 1000;
   if (result.Solved() && !threw) {
     outcome.status = ReachesGoal(board, result.moves) ? SolveStatus::SOLVED : SolveStatus::FAILED;
   } else {
@@ -74,6 +70,14 @@ size_t FailuresOf(const BoardOutcome& board) {
 }
 
 }  // namespace
+
+// Other threads of the study, and other programs on the machine, do not count towards a solve
+// (std::clock would count every thread).
+std::int64_t ThreadNanos() {
+  timespec now;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
 
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods, const ProgressReport& progress) {

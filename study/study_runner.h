@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -10,16 +11,17 @@
 #include "study/seeded_boards.h"
 #include "study/study_record.h"
 
-/// Told after each board that board's outcome, how many boards are done of how many, and how
-/// many solves failed so far; called from one thread at a time.
+/// Told after each board its outcome, the boards done, of how many, and the failures so far.
 using ProgressReport =
     std::function<void(const BoardOutcome& board, size_t done, size_t total, size_t failures)>;
 
-/// Runs each method on each board, jobs boards at a time, checking every solution; the results
-/// are in list order whatever jobs.
+/// Runs each method on each board, jobs boards at a time, checking every solution.
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods = Methods(),
                       const ProgressReport& progress = nullptr);
+
+/// The processor time of the calling thread, in nanoseconds.
+std::int64_t ThreadNanos();
 
 /// How many of the results' solves failed.
 size_t CountFailures(const StudyResults& results);

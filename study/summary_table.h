@@ -17,8 +17,7 @@ struct MethodSummary {
   std::optional<double> meanLength;
   /// The median of the optimized lengths: the mean of the middle two for an even count.
   std::optional<double> medianLength;
-  /// The sample standard deviation of the optimized lengths (the squares' sum divided by the
-  /// count less one); empty below two solved boards.
+  /// The sample standard deviation of the optimized lengths; empty below two solved boards.
   std::optional<double> sdLength;
   std::optional<std::uint64_t> minLength;
   std::optional<std::uint64_t> maxLength;
@@ -37,19 +36,14 @@ struct SideSummary {
   std::vector<MethodSummary> methods;
 };
 
-/// The figures of every side that has boards, sides in ascending order, methods in the
-/// results' order.
+/// The figures of every side that has boards, in ascending order.
 std::vector<SideSummary> Summarize(const StudyResults& results);
 
-/// WIDE: a line per side, with side, boards, and per method side by side solved, mean optimized
-/// length, its ratios to n^3, to the mean Manhattan distance and to the mean lower bound, mean
-/// and 95th-percentile milliseconds. LONG: a line per side and method, at most 100 columns, with
-/// side, method, solved, the mean, median, standard deviation, least and greatest optimized
-/// length, the three ratios and the two times.
+/// WIDE: a line per side, the methods side by side; LONG: a line per side and method, within 100
+/// columns, with the spread of the lengths too.
 enum class TableLayout { WIDE, LONG };
 
-/// The table in the layout; then a line counting the failed solves, and one for the refused
-/// when any were.
+/// The table, then a line counting the failed solves, and one for the refused when any were.
 void WriteTable(const std::vector<std::string>& methods, const std::vector<SideSummary>& sides,
                 TableLayout layout, std::ostream& out);
 

@@ -1,5 +1,5 @@
-// time_left_test.cpp: the time left of studies whose boards' costs are made up, not measured.
-#include "study/time_left.h"
+// progress_line_test.cpp: the time left of studies whose boards' costs are made up, not measured.
+#include "study/progress_line.h"
 
 #include <gtest/gtest.h>
 
