@@ -40,7 +40,7 @@ std::array<Neighbours, CELLS> NeighbourTable() {
 
 const std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 
-// The position, the group values of the estimate and the moves of the current path.
+// The position, the groups' ranks and values, and the moves of the current path.
 class Search {
  public:
   // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
@@ -53,26 +53,27 @@ class Search {
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
     }
     blank = cellOf[0];
-    for (int lookup = 0; lookup < PatternDatabase4x4::LOOKUPS; ++lookup) {
-      values[lookup] = database.GroupValue(lookup, cellOf);
-      sums[lookup / 3] += values[lookup];
+    for (int g = 0; g < GROUPS; ++g) {
+      ranks[g] = database.Rank(g, cellOf);
+      values[g] = static_cast<std::uint8_t>(database.Value(ranks[g]));
     }
   }
 
   Optimal4x4Search Run() {
     Optimal4x4Search result;
-    const int estimate = Weighted(std::max(sums[0], sums[1]));
+    const int estimate = database.Estimate(cellOf);
     if (estimate == 0) return result;
+    const int weighted = Weighted(estimate);
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
     // A weighted cost has no parity, so that search raises its bound to the next cost.
     const bool exact = halfWeight == 2;
     const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
-    int bound = exact ? estimate + ((estimate - parity) & 1) : estimate;
+    int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
-      if (Descend(0, bound, -1, std::max(sums[0], sums[1]))) {
+      if (Descend(0, bound, -1, estimate)) {
         result.moves.assign(path.begin(), path.begin() + length);
         break;
       }
@@ -84,26 +85,31 @@ class Search {
   }
 
  private:
+  static constexpr int GROUPS = PatternDatabase4x4::GROUPS;
+
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
   // move takes the blank back where it just came from. True when the goal was reached.
   // One move changes the moves a position needs by one, so a position needs at least one move
   // less than its parent, and its parent one less than it: each estimate is raised to the
   // other's less one (bidirectional pathmax). The table's values jump by three at times, as they
   // ignore where the blank is, and then either prunes what its own estimate would not; the
-  // shortest paths all stay within the bound, so the search finds the same first one.
+  // shortest paths all stay within the bound, so the search finds the same first one whatever
+  // the estimate.
   bool Descend(int depth, int bound, int previousBlank, int parentEstimate) {
     const Neighbours& next = NEIGHBOURS[blank];
-    // The seven tiles' table is far larger than the caches: the first entry each child reads is
-    // located and fetched before any is needed, so that the memory's delays overlap.
-    const std::uint8_t* entries[4] = {};
+    // The table is far larger than the caches: the entry of the first partition that each child
+    // reads is located and fetched before any is needed, so that the memory's delays overlap.
+    const PatternDatabase4x4::Partition& first = database.PartitionAt(0);
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       if (cell == previousBlank) continue;
       const int tile = cellTiles[cell];
-      cellOf[tile] = static_cast<std::uint8_t>(blank);
-      entries[i] = database.Entry(database.GroupOf(tile), cellOf);
-      cellOf[tile] = static_cast<std::uint8_t>(cell);
-      __builtin_prefetch(entries[i]);
+      const unsigned inFirst =
+          database.GroupsOf(tile) & (1u << first.groups[0] | 1u << first.groups[1]);
+      if (inFirst == 0) continue;
+      const int g = __builtin_ctz(inFirst);
+      __builtin_prefetch(database.SevenTileTable() +
+                         database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank));
     }
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
@@ -115,21 +121,33 @@ class Search {
       ++nodes;
       const int from = blank;
       const int tile = cellTiles[cell];
-      const int group = database.GroupOf(tile), reflected = database.ReflectedGroupOf(tile);
+      const unsigned touched = database.GroupsOf(tile);
+      std::uint32_t oldRanks[GROUPS];
+      std::uint8_t oldValues[GROUPS];
+      std::copy(ranks, ranks + GROUPS, oldRanks);
+      std::copy(values, values + GROUPS, oldValues);
       Move(tile, cell, from);
-      const int oldGroup = values[group], oldReflected = values[reflected];
-      values[group] = *entries[i];
-      sums[0] += values[group] - oldGroup;
-      // Most children fail on the first sum alone, so the reflected groups are read only for
-      // the others. A pruned child's cost may then be below its true one, but the bound rises
-      // by two at least and a cost just past it almost always exists.
-      int estimate = std::max(sums[0], parentEstimate - 1);
-      int cost = depth + 1 + Weighted(estimate);
-      if (cost <= bound) {
-        values[reflected] = database.GroupValue(reflected, cellOf);
-        sums[1] += values[reflected] - oldReflected;
-        estimate = std::max(estimate, sums[1]);
+      // The groups the move changed are all located and fetched at once; the partitions are
+      // then read one by one, as most children fail on the first.
+      unsigned stale = touched;
+      for (unsigned left = touched; left != 0; left &= left - 1) {
+        const int g = __builtin_ctz(left);
+        ranks[g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, from);
+        __builtin_prefetch(database.SevenTileTable() + ranks[g]);
+      }
+      int estimate = parentEstimate - 1, cost = 0;
+      for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
+        const PatternDatabase4x4::Partition& partition = database.PartitionAt(p);
+        for (const int g : partition.groups) {
+          if ((stale >> g & 1) == 0) continue;
+          values[g] = static_cast<std::uint8_t>(database.Value(ranks[g]));
+          stale &= ~(1u << g);
+        }
+        const int lone = partition.loneTile;
+        estimate = std::max(estimate, values[partition.groups[0]] + values[partition.groups[1]] +
+                                          PatternDatabase4x4::Distance(lone, cellOf[lone]));
         cost = depth + 1 + Weighted(estimate);
+        if (cost > bound) break;
       }
       // The parent needs at least estimate - 1 moves: past the bound, no sibling is searched.
       const int parentCost = depth + Weighted(estimate - 1);
@@ -143,10 +161,8 @@ class Search {
       } else if (cost < nextBound) {
         nextBound = cost;
       }
-      sums[0] -= values[group] - oldGroup;
-      sums[1] -= values[reflected] - oldReflected;
-      values[group] = oldGroup;
-      values[reflected] = oldReflected;
+      std::copy(oldRanks, oldRanks + GROUPS, ranks);
+      std::copy(oldValues, oldValues + GROUPS, values);
       Move(tile, from, cell);
       if (exhausted) return false;
       if (parentCost > bound) {
@@ -170,11 +186,12 @@ class Search {
   const PatternDatabase4x4& database;
   const std::uint64_t maxNodes;
   const int halfWeight;
-  std::array<std::uint8_t, CELLS> cellTiles{};
+  // One cell past the board, always 0, for the rank updates that look past its end.
+  std::array<std::uint8_t, CELLS + 1> cellTiles{};
   TileCells cellOf{};
   int blank = 0;
-  int values[PatternDatabase4x4::LOOKUPS] = {};
-  int sums[2] = {0, 0};
+  std::uint32_t ranks[GROUPS] = {};
+  std::uint8_t values[GROUPS] = {};
   int nextBound = 0;
   std::uint64_t nodes = 0;
   bool exhausted = false;

@@ -12,7 +12,6 @@ constexpr std::uint32_t BOARD_MASK = 0xFFFF;
 
 constexpr int SEVEN = 7;
 constexpr std::uint8_t SEVEN_GOAL[SEVEN] = {0, 1, 4, 5, 8, 9, 13};
-constexpr std::uint8_t ONE_GOAL[1] = {12};
 
 std::uint32_t Bit(int cell) {
   return std::uint32_t{1} << cell;
@@ -142,12 +141,13 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
   return table;
 }
 
-// The board's symmetries used here, as maps of cells.
-std::array<std::uint8_t, 16> CellMap(bool mirrorColumns, bool transpose) {
+// A symmetry of the board as a map of cells: the transpose first, if any, then the mirrors.
+std::array<std::uint8_t, 16> CellMap(bool transpose, bool mirrorRows, bool mirrorColumns) {
   std::array<std::uint8_t, 16> map{};
   for (int cell = 0; cell < CELLS; ++cell) {
     int row = cell / 4, col = cell % 4;
     if (transpose) std::swap(row, col);
+    if (mirrorRows) row = 3 - row;
     if (mirrorColumns) col = 3 - col;
     map[cell] = static_cast<std::uint8_t>(4 * row + col);
   }
@@ -162,37 +162,58 @@ std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
 
 PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
     : sevenTiles(sevenTileTable) {
-  // The lone tile's table is its distance from home.
-  for (int cell = 0; cell < CELLS; ++cell) {
-    oneTile[cell] = static_cast<std::uint8_t>(std::abs(cell / 4 - ONE_GOAL[0] / 4) +
-                                              std::abs(cell % 4 - ONE_GOAL[0] % 4));
-  }
-  // Lookup i reads the table group through the symmetry S: its tiles are those whose goal cells
-  // S carries onto the table group's goal cells. The left group mirrored gives the right one;
-  // transposed, the top two rows' but tile 4; both, the bottom two rows'.
+  // Group g's tiles are those whose goal cells its symmetry carries onto the table group's goal
+  // cells: the left two columns but tile 13, the right two, the top two rows but tile 4, the
+  // bottom two, then the left columns and the top rows but tile 1.
   const struct {
-    bool seven;
-    bool mirrorColumns;
-    bool transpose;
-  } kinds[LOOKUPS] = {{true, false, false}, {true, true, false}, {false, false, false},
-                      {true, false, true},  {true, true, true},  {false, false, true}};
-  for (int lookup = 0; lookup < LOOKUPS; ++lookup) {
-    Lookup& group = lookups[lookup];
-    group.table = kinds[lookup].seven ? sevenTiles : oneTile.data();
-    group.size = kinds[lookup].seven ? SEVEN : 1;
-    const std::uint8_t* goal = kinds[lookup].seven ? SEVEN_GOAL : ONE_GOAL;
-    group.cellMap = CellMap(kinds[lookup].mirrorColumns, kinds[lookup].transpose);
-    for (int i = 0; i < group.size; ++i) {
-      const int cell = static_cast<int>(
-          std::find(group.cellMap.begin(), group.cellMap.end(), goal[i]) - group.cellMap.begin());
-      group.tiles[i] = static_cast<std::uint8_t>(cell + 1);
-      (lookup < 3 ? groupOf : reflectedGroupOf)[cell + 1] = static_cast<std::uint8_t>(lookup);
+    bool transpose, mirrorRows, mirrorColumns;
+  } symmetries[GROUPS] = {{false, false, false}, {false, false, true}, {true, false, false},
+                          {true, false, true},   {false, true, false}, {true, true, false}};
+  for (int g = 0; g < GROUPS; ++g) {
+    Group& group = groups[g];
+    group.cellMap =
+        CellMap(symmetries[g].transpose, symmetries[g].mirrorRows, symmetries[g].mirrorColumns);
+    std::array<std::uint8_t, 16> boardCell{};
+    for (int cell = 0; cell < CELLS; ++cell) boardCell[group.cellMap[cell]] = cell;
+    group.place.fill(-1);
+    for (int place = 0; place < SEVEN; ++place) {
+      const int tile = boardCell[SEVEN_GOAL[place]] + 1;
+      group.place[tile] = static_cast<std::int8_t>(place);
+      groupsOf[tile] |= 1u << g;
+    }
+    for (int cell = 0; cell < CELLS; ++cell) {
+      for (int k = 0; k < 3; ++k) {
+        const int after = cell + 1 + k;
+        group.between[cell][k] = static_cast<std::uint8_t>(after < CELLS ? boardCell[after] : 16);
+      }
+    }
+  }
+  partitions = {{{{0, 1}, 13}, {{2, 3}, 4}, {{4, 1}, 1}, {{5, 3}, 1}}};
+  for (int place = 0; place < SEVEN; ++place) {
+    for (int other = 0; other < SEVEN; ++other) {
+      passedWeights[place][other + 1] = other < place   ? PLACE_WEIGHTS[place]
+                                        : other > place ? -PLACE_WEIGHTS[other]
+                                                        : 0;
     }
   }
 }
 
+std::uint32_t PatternDatabase4x4::Rank(int g, const TileCells& cellOf) const {
+  std::uint8_t cells[SEVEN];
+  for (int tile = 1; tile < CELLS; ++tile) {
+    const int place = groups[g].place[tile];
+    if (place >= 0) cells[place] = groups[g].cellMap[cellOf[tile]];
+  }
+  return RankCells(cells, SEVEN);
+}
+
 int PatternDatabase4x4::Estimate(const TileCells& cellOf) const {
-  int sums[2] = {0, 0};
-  for (int lookup = 0; lookup < LOOKUPS; ++lookup) sums[lookup / 3] += GroupValue(lookup, cellOf);
-  return std::max(sums[0], sums[1]);
+  int estimate = 0;
+  for (const Partition& partition : partitions) {
+    const int lone = partition.loneTile;
+    estimate = std::max(estimate, Value(Rank(partition.groups[0], cellOf)) +
+                                      Value(Rank(partition.groups[1], cellOf)) +
+                                      Distance(lone, cellOf[lone]));
+  }
+  return estimate;
 }

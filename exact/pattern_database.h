@@ -4,26 +4,35 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 /// The cell (0 ... 15, row-major) of every tile of a 4 x 4 position: cellOf[t] for tile t; entry
 /// 0, the blank's, is not read.
 using TileCells = std::array<std::uint8_t, 16>;
 
-/// Additive pattern tables of the 4 x 4 board. The tiles fall into three groups: 1 2 5 6 9 10 14
-/// (the left two columns but for tile 13), 3 4 7 8 11 12 15 (the right two) and 13 alone. A
-/// group's table holds, for every placement of its tiles, the fewest moves of those tiles alone
-/// that bring them home, the blank moving through the other cells at no cost; as no move shifts
-/// tiles of two groups, the three values add up to a lower bound. The same groups reflected
-/// about the main diagonal (1 2 3 5 6 7 8, 9 ... 15 and 4) give a second bound. The right group
-/// is the left one mirrored and the reflected groups are read through the reflection, so there
-/// are just two tables: 16!/9! bytes for seven tiles, 16 for one.
+/// Additive pattern tables of the 4 x 4 board. The table holds, for every placement of the
+/// tiles 1 2 5 6 9 10 14 (the left two columns but for tile 13), the fewest moves of those tiles
+/// alone that bring them home, the blank moving through the other cells at no cost. The board's
+/// symmetries carry that group onto six groups of seven tiles (those that leave out the blank's
+/// goal cell), read through the same table. Four partitions of the tiles into two of these groups
+/// and one lone tile each give a lower bound, since no move shifts tiles of two parts: the left
+/// and right columns with tile 13, the top and bottom rows with tile 4, and two more with tile 1.
 class PatternDatabase4x4 {
  public:
-  /// Number of group lookups: the three groups (0 ... 2), then the reflected three (3 ... 5).
-  static constexpr int LOOKUPS = 6;
+  /// The seven-tile groups read through the table.
+  static constexpr int GROUPS = 6;
+  /// The partitions, in the order a search best tries them: each one prunes most of what the
+  /// next ones would.
+  static constexpr int PARTITIONS = 4;
   /// Entries of the seven tiles' table: every ordered choice of seven cells.
   static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
+
+  /// Two groups and the tile neither holds.
+  struct Partition {
+    int groups[2];
+    int loneTile;
+  };
 
   /// Computes the seven tiles' table by breadth-first search: most of a minute and half a
   /// gigabyte, so the build does it once (Shared).
@@ -37,21 +46,42 @@ class PatternDatabase4x4 {
 
   /// The table of the tiles 1 2 5 6 9 10 14, indexed by RankCells of their cells.
   const std::uint8_t* SevenTileTable() const { return sevenTiles; }
+  /// Partition p, 0 ... PARTITIONS - 1.
+  const Partition& PartitionAt(int p) const { return partitions[p]; }
+  /// One bit per group that holds tile t (1 ... 15).
+  unsigned GroupsOf(int tile) const { return groupsOf[tile]; }
 
-  /// The table value of a lookup for the tiles' current cells.
-  int GroupValue(int lookup, const TileCells& cellOf) const { return *Entry(lookup, cellOf); }
-  /// Where a lookup's table holds the value for the tiles' current cells.
-  const std::uint8_t* Entry(int lookup, const TileCells& cellOf) const {
-    const Lookup& group = lookups[lookup];
-    std::uint8_t cells[7];
-    for (int i = 0; i < group.size; ++i) cells[i] = group.cellMap[cellOf[group.tiles[i]]];
-    return group.table + RankCells(cells, group.size);
+  /// Where in the table group g's value lies for the tiles' current cells.
+  std::uint32_t Rank(int g, const TileCells& cellOf) const;
+  /// The rank of group g once its tile t has slid from cell `from` into the blank's neighbouring
+  /// cell `to`, from the rank before: cellTiles[c] is the tile at cell c, and cellTiles[16] is 0.
+  std::uint32_t MovedRank(int g, std::uint32_t rank, const std::uint8_t* cellTiles, int tile,
+                          int from, int to) const {
+    const Group& group = groups[g];
+    const int place = group.place[tile];
+    const int a = group.cellMap[from], b = group.cellMap[to];
+    // Ranks count, for each tile, the free cells before its own once the earlier tiles' are
+    // taken: a step along a row changes only the tile's own count by one; a step down or up
+    // also passes the three cells between, whose tiles of the group shift the counts.
+    std::int32_t change = PLACE_WEIGHTS[place];
+    if (a - b != 1 && b - a != 1) {
+      const std::uint8_t* passed = group.between[a < b ? a : b].data();
+      change = 4 * change - passedWeights[place][group.place[cellTiles[passed[0]]] + 1] -
+               passedWeights[place][group.place[cellTiles[passed[1]]] + 1] -
+               passedWeights[place][group.place[cellTiles[passed[2]]] + 1];
+    }
+    return b > a ? rank + static_cast<std::uint32_t>(change)
+                 : rank - static_cast<std::uint32_t>(change);
   }
-  /// The lookup among 0 ... 2 that holds tile t (1 ... 15).
-  int GroupOf(int tile) const { return groupOf[tile]; }
-  /// The lookup among 3 ... 5 that holds tile t (1 ... 15).
-  int ReflectedGroupOf(int tile) const { return reflectedGroupOf[tile]; }
-  /// The larger of the two sums: at most the moves the position needs, 0 only at the goal.
+  /// The table's value at a rank.
+  int Value(std::uint32_t rank) const { return sevenTiles[rank]; }
+  /// The moves tile t needs alone from cell `cell`, blank or no.
+  static int Distance(int tile, int cell) {
+    const int goal = tile - 1;
+    return std::abs(cell / 4 - goal / 4) + std::abs(cell % 4 - goal % 4);
+  }
+  /// The largest of the partitions' bounds: at most the moves the position needs, 0 only at
+  /// the goal.
   int Estimate(const TileCells& cellOf) const;
 
   /// Index of distinct cells (each 0 ... 15) among all ordered choices of `count` cells.
@@ -66,23 +96,35 @@ class PatternDatabase4x4 {
   }
 
  private:
-  // One group as read from a table: its tiles in the table's order, and the symmetry of the
-  // board that carries their cells onto those of the table's group.
-  struct Lookup {
-    const std::uint8_t* table = nullptr;
-    int size = 0;
-    std::array<std::uint8_t, 7> tiles{};
+  /// What a tile's step of one cell adds to the rank, by its place in the table's order.
+  static constexpr std::int32_t PLACE_WEIGHTS[7] = {15 * 14 * 13 * 12 * 11 * 10,
+                                                    14 * 13 * 12 * 11 * 10,
+                                                    13 * 12 * 11 * 10,
+                                                    12 * 11 * 10,
+                                                    11 * 10,
+                                                    10,
+                                                    1};
+
+  // One group as read from the table: the symmetry that carries its cells onto those of the
+  // table's group, each tile's place in the table's order (-1 for tiles of no place), and per
+  // cell of the table's frame the board cells of the three after it (16 past the board).
+  struct Group {
     std::array<std::uint8_t, 16> cellMap{};
+    std::array<std::int8_t, 17> place{};
+    std::array<std::array<std::uint8_t, 3>, 16> between{};
   };
 
   const std::uint8_t* sevenTiles;
-  std::array<std::uint8_t, 16> oneTile{};
-  std::array<Lookup, LOOKUPS> lookups{};
-  std::array<std::uint8_t, 16> groupOf{};
-  std::array<std::uint8_t, 16> reflectedGroupOf{};
+  std::array<Group, GROUPS> groups{};
+  std::array<Partition, PARTITIONS> partitions{};
+  std::array<unsigned, 16> groupsOf{};
+  // passedWeights[place][q]: what a tile of place q - 1 (none for q = 0) in a cell the moving
+  // tile passes takes off the moving tile's four steps: one step of its own if it comes earlier
+  // in the order, less one step of the passed tile's if later.
+  std::int32_t passedWeights[7][8] = {};
 
  public:
-  // The lookups point into the database itself: it stays where it was made.
+  // The database stays where it was made, as the search keeps references into it.
   PatternDatabase4x4(const PatternDatabase4x4&) = delete;
   PatternDatabase4x4& operator=(const PatternDatabase4x4&) = delete;
 };
