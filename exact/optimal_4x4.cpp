@@ -100,6 +100,8 @@ class Search {
     // The table is far larger than the caches: the entry of the first partition that each child
     // reads is located and fetched before any is needed, so that the memory's delays overlap.
     const PatternDatabase4x4::Partition& first = database.PartitionAt(0);
+    int firstGroups[4] = {-1, -1, -1, -1};
+    std::uint32_t firstRanks[4] = {};
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       if (cell == previousBlank) continue;
@@ -108,8 +110,9 @@ class Search {
           database.GroupsOf(tile) & (1u << first.groups[0] | 1u << first.groups[1]);
       if (inFirst == 0) continue;
       const int g = __builtin_ctz(inFirst);
-      __builtin_prefetch(database.SevenTileTable() +
-                         database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank));
+      firstGroups[i] = g;
+      firstRanks[i] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
+      __builtin_prefetch(database.SevenTileTable() + firstRanks[i]);
     }
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
@@ -127,11 +130,16 @@ class Search {
       std::copy(ranks, ranks + GROUPS, oldRanks);
       std::copy(values, values + GROUPS, oldValues);
       Move(tile, cell, from);
-      // The groups the move changed are all located and fetched at once; the partitions are
-      // then read one by one, as most children fail on the first.
+      // Every group the move changed is located and fetched at once, so that the delays of the
+      // later partitions' reads overlap too; the partitions are then read one by one, as most
+      // children fail on the first.
       unsigned stale = touched;
       for (unsigned left = touched; left != 0; left &= left - 1) {
         const int g = __builtin_ctz(left);
+        if (g == firstGroups[i]) {
+          ranks[g] = firstRanks[i];
+          continue;
+        }
         ranks[g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, from);
         __builtin_prefetch(database.SevenTileTable() + ranks[g]);
       }

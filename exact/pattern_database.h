@@ -110,7 +110,7 @@ class PatternDatabase4x4 {
   // cell of the table's frame the board cells of the three after it (16 past the board).
   struct Group {
     std::array<std::uint8_t, 16> cellMap{};
-    std::array<std::int8_t, 17> place{};
+    std::array<std::int8_t, 16> place{};
     std::array<std::array<std::uint8_t, 3>, 16> between{};
   };
 
