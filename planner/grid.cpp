@@ -9,7 +9,6 @@ Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
       position(board),
       locked(board.tiles.size(), 0),
-      homeward(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
@@ -48,15 +47,13 @@ void Grid::SetUnsolved(int top, int left) {
 
 void Grid::UpdateHomeward(int cell) {
   const int tile = TileAt(cell);
+  // Bit d: a step in direction d takes the tile away from home, or leaves it as far.
   uint32_t away = 0;
-  if (tile == 0) {
-    homeward[cell] = 0;
-  } else {
+  if (tile != 0) {
     const int home = GoalOf(tile);
     const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
-    homeward[cell] = static_cast<uint8_t>((rows < 0) << UP | (rows > 0) << DOWN |
-                                          (cols < 0) << LEFT | (cols > 0) << RIGHT);
-    away = ~homeward[cell] & 15u;
+    away =
+        ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
   }
   // One byte per direction: bit d of `away` spread to bit 8 d, times the penalty.
   const uint32_t spread = (away & 1u) | (away & 2u) << 7 | (away & 4u) << 14 | (away & 8u) << 21;

@@ -91,7 +91,9 @@ class Grid {
 
   /// True when moving the tile at the cell one step in the direction brings it closer to its
   /// home (false for the blank's cell).
-  bool Homeward(int cell, int dir) const { return (homeward[cell] >> dir) & 1; }
+  bool Homeward(int cell, int dir) const {
+    return TileAt(cell) != 0 && ((pushState[cell] >> dir) & 1) == 0;
+  }
   /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
   bool Urgent(int cell) const { return urgent[TileAt(cell)] != 0; }
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
@@ -117,8 +119,6 @@ class Grid {
   int n;
   Position position;
   std::vector<uint8_t> locked;
-  // Per cell, one bit per direction: set where a step that way takes the cell's tile homewards.
-  std::vector<uint8_t> homeward;
   std::vector<uint8_t> urgent;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;
@@ -126,7 +126,7 @@ class Grid {
   static constexpr uint32_t URGENT_BIT = 16;
   std::vector<uint8_t> pushState;
   std::vector<uint32_t> rings;
-  /// Recomputes the homeward bits and push costs of one cell, and its part of the rings.
+  /// Recomputes the push costs of one cell, and its part of the rings.
   void UpdateHomeward(int cell);
   /// Rewrites what the cell says in the rings of its neighbours.
   void UpdateRings(int cell);
