@@ -44,6 +44,8 @@ bool LoadPlainFile(Board& board, const std::string& fileName, std::ostream& out)
 
 std::string PlainBoardText(const Board& board) {
   std::string text;
+  // A board of side 0 has no rows, whatever cell it keeps.
+  if (board.n == 0) return text;
   for (size_t cell = 0; cell < board.tiles.size(); ++cell) {
     text += std::to_string(board.tiles[cell]) + ((cell + 1) % board.n == 0 ? "\n" : " ");
   }

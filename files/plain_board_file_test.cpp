@@ -74,4 +74,5 @@ TEST_F(PlainBoard, RefusesASideAboveTheLimit) {
 // What the failed boards and `npuzzle-study board` write (read back: StudyRunner, StudyProgram).
 TEST_F(PlainBoard, WritesARowPerLine) {
   EXPECT_EQ("1 2 3\n4 5 6\n7 8 0\n", PlainBoardText(GoalBoard(3)));
+  EXPECT_EQ("", PlainBoardText(GoalBoard(0)));
 }
