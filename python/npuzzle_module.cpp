@@ -41,10 +41,11 @@ std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   return kinds;
 }
 
-// A side of the study's boards, from 3 to MAX_SIDE.
+// A side of the study's boards, from SMALLEST_STUDY_SIDE to MAX_SIDE.
 unsigned StudySide(long long side) {
-  if (side < 3 || side > static_cast<long long>(MAX_SIDE)) {
-    Refuse("side " + std::to_string(side) + " is not from 3 to " + std::to_string(MAX_SIDE));
+  if (side < SMALLEST_STUDY_SIDE || side > static_cast<long long>(MAX_SIDE)) {
+    Refuse("side " + std::to_string(side) + " is not from " + std::to_string(SMALLEST_STUDY_SIDE) +
+           " to " + std::to_string(MAX_SIDE));
   }
   return static_cast<unsigned>(side);
 }
@@ -170,7 +171,7 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
   if (sides.empty() || boards == 0) Refuse("a study needs boards");
   // As npuzzle-study's --jobs allows.
-  if (jobs > 1024) Refuse("jobs must be from 0 to 1024");
+  if (jobs > MOST_JOBS) Refuse("jobs must be from 0 to " + std::to_string(MOST_JOBS));
   const std::vector<StudyBoard> plan = StudyBoards(sides, boards, kinds, seed);
   py::object frame;
   if (asFrame) {

@@ -188,7 +188,7 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
   } else {
     std::vector<BoardKind> kinds;
     ParseStudyKinds(options.kind, kinds);
-    if (!ParseSides(options.sides, 3, parameters.sides)) {
+    if (!ParseSides(options.sides, SMALLEST_STUDY_SIDE, parameters.sides)) {
       error = "--sides: '" + options.sides + "' is not a list of sides from 3 to 100";
       return false;
     }
@@ -306,7 +306,7 @@ int main(int argc, char** argv) {
           ->excludes(sides, boards, seed, kind);
   CLI::Option* jobs =
       app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
-          ->check(CLI::Range(1u, 1024u));
+          ->check(CLI::Range(1u, MOST_JOBS));
   CLI::Option* shard =
       app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
           ->type_name("I/K");
@@ -339,7 +339,7 @@ int main(int argc, char** argv) {
       app.add_subcommand("board", "Writes the board that a row of a study's CSV file names");
   board->add_option("--side", options.board.side, "Side of the board (3 ... 100)")
       ->required()
-      ->check(WholeNumber(3, MAX_SIDE));
+      ->check(WholeNumber(SMALLEST_STUDY_SIDE, MAX_SIDE));
   board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
       ->check(CLI::Validator(BoardKindProblem, "KIND"));
   board->add_option("--seed", options.board.seed, "Seed of the study")

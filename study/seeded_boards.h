@@ -7,6 +7,9 @@
 
 #include "board/board.h"
 
+/// The smallest side of the boards a study generates; the largest is MAX_SIDE.
+constexpr unsigned SMALLEST_STUDY_SIDE = 3;
+
 /// How a board of a study came about. FILE is a user's board read from a file.
 enum class BoardKind { RANDOM, NEAR, PARTLY_HOME, FILE };
 

@@ -15,6 +15,9 @@
 using ProgressReport =
     std::function<void(const BoardOutcome& board, size_t done, size_t total, size_t failures)>;
 
+/// The most boards a study solves at once.
+constexpr unsigned MOST_JOBS = 1024;
+
 /// Runs each method on each board, jobs boards at a time, checking every solution.
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods = Methods(),
