@@ -97,8 +97,8 @@ class Grid {
   /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
   bool Urgent(int cell) const { return urgent[TileAt(cell)] != 0; }
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
-  /// starts at (top, left).
-  void SetUnsolved(int top, int left);
+  /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
+  void SetUnsolved(int top, int left, int extraLines = 0);
   /// What moving the cell's tile one step in the direction adds to a walk: DisplacementCost
   /// with the direction known, kept up to date move by move.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
