@@ -37,22 +37,29 @@ constexpr std::uint64_t NEAR_CORNER_SEARCH_NODES = 2'000'000;
 // seldom holds a detour the search can find.
 constexpr int SHORTENED_SIDE = 12;
 // Up to this side the rows and columns are filled by a beam search. Each step fills the next
-// row and column of every board kept, in both orders and with each count of urgent lines in
-// URGENT_VARIANTS, and keeps the boards whose moves so far plus what is left are fewest: 1.5
+// row and column of every board kept, in both orders and with the first counts of urgent lines
+// in URGENT_VARIANTS, and keeps the boards whose moves so far plus what is left are fewest: 1.5
 // times the unsolved part's Manhattan distance, or at the last step the last 4 x 4's estimate.
-// Against the shorter of the two orders alone, this saves 2 in a hundred moves at side 5 and 4
-// to 6 at sides 7 to 20, for a solve several times as long, at most about a quarter of a
-// second on average. On larger boards the steps cost too much to be tried in many ways.
-constexpr int BEAM_SIDE = 20;
+// Against the shorter of the two orders alone, this saves 1 to 2 in a hundred moves at side 5,
+// 4 to 6 at sides 7 to 20 and 2 to 3 at sides 21 to 30, for a solve several times as long, a
+// quarter of a second at the most on average. On larger boards the steps cost too much to be
+// tried in many ways.
+constexpr int BEAM_SIDE = 30;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
 constexpr int URGENT_VARIANTS[] = {0, -1, 2, -2, 4};
 // The weight of the unsolved part's Manhattan distance against the moves made, in halves.
 constexpr long long SPREAD_HALVES = 3;
 
-// Boards kept per step: many on small boards, fewer as the steps grow dearer.
-size_t BeamWidth(int n) {
-  return static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16));
+// How many boards a step keeps and how many counts of urgent lines it tries on each: as many as
+// the side allows.
+struct BeamEffort {
+  size_t width;
+  int ways;
+};
+BeamEffort EffortFor(int n) {
+  if (n > 20) return {2, 2};
+  return {static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16)), 5};
 }
 
 // The sum of the Manhattan distances of the tiles of the part from (from, from) to the corner.
@@ -106,9 +113,11 @@ bool FillCorner(Grid& grid, LineFiller& filler, int top, bool columnFirst, int e
 bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   const int n = beam.front().Side();
   if (n > BEAM_SIDE) return FillCorner(beam.front(), filler, top, false, 0);
+  const BeamEffort effort = EffortFor(n);
   std::vector<std::pair<long long, Grid>> filled;
   for (const Grid& kept : beam) {
-    for (const int extraLines : URGENT_VARIANTS) {
+    for (int way = 0; way < effort.ways; ++way) {
+      const int extraLines = URGENT_VARIANTS[way];
       for (const bool columnFirst : {false, true}) {
         Grid grid = kept;
         if (!FillCorner(grid, filler, top, columnFirst, extraLines)) continue;
@@ -125,7 +134,7 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   std::stable_sort(filled.begin(), filled.end(),
                    [](const auto& x, const auto& y) { return x.first < y.first; });
   beam.clear();
-  for (size_t i = 0; i < filled.size() && i < BeamWidth(n); ++i) {
+  for (size_t i = 0; i < filled.size() && i < effort.width; ++i) {
     beam.push_back(std::move(filled[i].second));
   }
   return true;
