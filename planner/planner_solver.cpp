@@ -40,10 +40,10 @@ constexpr int SHORTENED_SIDE = 12;
 // row and column of every board kept, in both orders and with the first counts of urgent lines
 // in URGENT_VARIANTS, and keeps the boards whose moves so far plus what is left are fewest: 1.5
 // times the unsolved part's Manhattan distance, or at the last step the last 4 x 4's estimate.
-// Against the shorter of the two orders alone, this saves 1 to 2 in a hundred moves at side 5,
-// 4 to 6 at sides 7 to 20 and 2 to 3 at sides 21 to 30, for a solve several times as long, a
-// quarter of a second at the most on average. On larger boards the steps cost too much to be
-// tried in many ways.
+// Against one way alone (the shorter of both orders up to side 20, row first beyond), this saves
+// 1 to 2 in a hundred moves at side 5, 4 to 6 at sides 7 to 20 and 2 to 3 at sides 21 to 30,
+// for a solve several times as long, a quarter of a second at the most on average. On larger boards
+// the steps cost too much to be tried in many ways.
 constexpr int BEAM_SIDE = 30;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
