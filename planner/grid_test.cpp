@@ -96,6 +96,25 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
   EXPECT_EQ(letters, grid.Moves());
 }
 
+TEST(Grid, UrgentTilesAreThoseOfTheNextLines) {
+  // On the goal board of side 8 every tile is at home; the unsolved part starts at (1, 1), and
+  // its next four lines are urgent, or as many more or fewer as asked, but never none.
+  struct Case {
+    int extraLines;
+    int lines;
+  };
+  for (const Case& c : {Case{0, 4}, Case{2, 6}, Case{-2, 2}, Case{-10, 1}}) {
+    Grid grid(GoalBoard(8));
+    grid.SetUnsolved(1, 1, c.extraLines);
+    for (int row = 1; row < 8; ++row) {
+      for (int col = 1; col < 8 && row * 8 + col < 63; ++col) {
+        EXPECT_EQ(row < 1 + c.lines || col < 1 + c.lines, grid.Urgent(grid.CellAt(row, col)))
+            << c.extraLines << " " << row << " " << col;
+      }
+    }
+  }
+}
+
 TEST(Grid, WaysRoundARing) {
   struct Case {
     int size, from, to;
