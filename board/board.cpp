@@ -153,6 +153,15 @@ bool Board::IsSolvable() const {
   return HasEvenParity(std::move(copy));
 }
 
+bool Board::IsSolvablePermutation() const {
+  std::vector<bool> seen(tiles.size(), false);
+  for (const int value : tiles) {
+    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
+    seen[value] = true;
+  }
+  return IsSolvable();
+}
+
 unsigned Board::ManhattanDistance() const {
   if (n == 0) return 0;
   unsigned sum = 0;

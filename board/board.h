@@ -55,6 +55,8 @@ class Board {
   // Reports
   /// True when the position can reach the goal; false for side 0 or a count of cells not n^2.
   bool IsSolvable() const;
+  /// True when the tiles are each of 0 ... n^2 - 1 once and IsSolvable.
+  bool IsSolvablePermutation() const;
   /// True when IsSolvable finds no blank at `blank` on a board of n^2 cells: it then takes the
   /// first cell holding 0, or cell 0.
   bool HasMisplacedBlank() const;

@@ -30,11 +30,19 @@ TEST(Solvability, ParityOfEverySideAndBlankRow) {
     std::swap(board.tiles[corner], board.tiles[corner - n]);
     std::swap(board.tiles[corner - n], board.tiles[corner - n - 1]);
     board.FindBlank();
-    EXPECT_TRUE(board.IsSolvable()) << n;
+    EXPECT_TRUE(board.IsSolvablePermutation()) << n;
     std::swap(board.tiles[board.FindTile(1)], board.tiles[board.FindTile(2)]);
     EXPECT_FALSE(board.IsSolvable()) << n;
+    EXPECT_FALSE(board.IsSolvablePermutation()) << n;
   }
   EXPECT_FALSE(Board().IsSolvable());
+  // Values that are no permutation can have the goal's parity.
+  for (const int wrong : {2, 9, -1}) {
+    Board board = GoalBoard(3);
+    board.tiles[0] = wrong;
+    EXPECT_EQ(wrong != 9, board.IsSolvable()) << wrong;
+    EXPECT_FALSE(board.IsSolvablePermutation()) << wrong;
+  }
   Board wrongBlank = GoalBoard(3);
   wrongBlank.blank = 2;
   EXPECT_TRUE(wrongBlank.IsSolvable());

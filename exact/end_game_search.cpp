@@ -58,22 +58,6 @@ struct SearchStorage {
   std::vector<Key> open;
 };
 
-bool IsSolvablePermutation(const std::vector<int>& tiles) {
-  bool seen[9] = {};
-  for (int i = 0; i < 9; ++i) {
-    if (tiles[i] < 0 || tiles[i] > 8 || seen[tiles[i]]) return false;
-    seen[tiles[i]] = true;
-  }
-  // On an odd side the blank's moves never change the parity of the tiles' inversions.
-  int inversions = 0;
-  for (int i = 0; i < 9; ++i) {
-    for (int j = i + 1; j < 9; ++j) {
-      if (tiles[i] != 0 && tiles[j] != 0 && tiles[i] > tiles[j]) ++inversions;
-    }
-  }
-  return inversions % 2 == 0;
-}
-
 MoveSequence PathOf(const Node& node) {
   MoveSequence path;
   for (int i = 0; i < node.depth; ++i) path += LETTERS[(node.path >> (2 * i)) & 3];
@@ -84,8 +68,10 @@ MoveSequence PathOf(const Node& node) {
 
 MoveSequence Solve3x3(const Board& board) {
   if (board.tiles.size() < 9) return MoveSequence();
-  const std::vector<int> tiles(board.tiles.begin(), board.tiles.begin() + 9);
-  if (!IsSolvablePermutation(tiles)) return MoveSequence();
+  Board corner;
+  corner.TakeLoadedTiles(3, std::vector<int>(board.tiles.begin(), board.tiles.begin() + 9));
+  if (!corner.IsSolvablePermutation()) return MoveSequence();
+  const std::vector<int>& tiles = corner.tiles;
 
   Node start{0, 0, 0, 0, 0};
   int estimate = 0;

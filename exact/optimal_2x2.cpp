@@ -22,21 +22,10 @@ bool Moved(std::vector<int>& tiles, char letter) {
   return true;
 }
 
-bool IsPermutation(const std::vector<int>& tiles) {
-  std::vector<int> sorted = tiles;
-  std::sort(sorted.begin(), sorted.end());
-  for (int i = 0; i < 4; ++i) {
-    if (sorted[i] != i) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 MoveSequence SolveOptimal2x2(const Board& board) {
-  if (board.n != 2 || board.tiles.size() != 4 || !IsPermutation(board.tiles)) {
-    return MoveSequence();
-  }
+  if (board.n != 2 || !board.IsSolvablePermutation()) return MoveSequence();
   const std::vector<int> goal = {1, 2, 3, 0};
   // Each position reached, with the path that first reached it.
   std::map<std::vector<int>, MoveSequence> paths = {{board.tiles, MoveSequence()}};

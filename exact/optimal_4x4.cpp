@@ -207,22 +207,8 @@ class Search {
   int length = 0;
 };
 
-bool IsSolvablePosition(const std::vector<int>& tiles) {
-  bool seen[CELLS] = {};
-  int blankRow = 0, inversions = 0;
-  for (int i = 0; i < CELLS; ++i) {
-    if (tiles[i] < 0 || tiles[i] >= CELLS || seen[tiles[i]]) return false;
-    seen[tiles[i]] = true;
-    if (tiles[i] == 0) blankRow = i / 4;
-    for (int j = 0; j < i; ++j) inversions += tiles[i] != 0 && tiles[j] > tiles[i];
-  }
-  // On an even side a move up or down passes the tile over three others, changing the
-  // inversions by an odd count while the blank changes row: their sum keeps its parity.
-  return (inversions + 3 - blankRow) % 2 == 0;
-}
-
 bool IsSearchable(const Board& board) {
-  return board.n == 4 && board.tiles.size() == CELLS && IsSolvablePosition(board.tiles);
+  return board.n == 4 && board.IsSolvablePermutation();
 }
 
 }  // namespace
