@@ -21,6 +21,8 @@ struct Node {
 
 constexpr int MAX_EXPANDED_DEPTH = 31;
 constexpr char LETTERS[] = "UDLR";
+// What each letter adds to the blank's cell.
+constexpr int STEPS[] = {-3, 3, -1, 1};
 
 int Cell(std::uint64_t cells, int i) {
   return static_cast<int>((cells >> (4 * i)) & 15);
@@ -109,25 +111,9 @@ MoveSequence Solve3x3(const Board& board) {
     for (int letter = 0; letter < 4; ++letter) {
       // U and D, L and R are 0 and 1, 2 and 3: a letter's opposite differs in the lowest bit.
       if (last >= 0 && letter == (last ^ 1)) continue;
-      int target;
-      switch (letter) {
-        case 0:
-          if (blank <= 2) continue;
-          target = blank - 3;
-          break;
-        case 1:
-          if (blank >= 6) continue;
-          target = blank + 3;
-          break;
-        case 2:
-          if (blank % 3 == 0) continue;
-          target = blank - 1;
-          break;
-        default:
-          if (blank % 3 == 2) continue;
-          target = blank + 1;
-          break;
-      }
+      // Off the board above or below, or a step across into another row.
+      const int target = blank + STEPS[letter];
+      if (target < 0 || target > 8 || (letter >= 2 && target / 3 != blank / 3)) continue;
       const int tile = Cell(node.cells, target);
       Node child;
       child.cells = (node.cells & ~(std::uint64_t{15} << (4 * target))) |
