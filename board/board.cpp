@@ -23,9 +23,7 @@ Board::Board(const Board& source) : tiles(source.tiles), n(source.n) {
 }
 
 unsigned Board::GetGoalPosition(int t) const {
-  if (n == 0 || t <= 0) return 0;
-  const unsigned k = static_cast<unsigned>(t) - 1;
-  return k % n + n * (k / n);
+  return n == 0 || t <= 0 ? 0 : static_cast<unsigned>(t) - 1;
 }
 
 void Board::TakeLoadedTiles(unsigned side, std::vector<int>&& cells) {
