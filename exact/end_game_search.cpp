@@ -55,11 +55,6 @@ struct Costlier {
   bool operator()(Key a, Key b) const { return (a >> 32) > (b >> 32); }
 };
 
-struct SearchStorage {
-  std::vector<Node> pool;
-  std::vector<Key> open;
-};
-
 MoveSequence PathOf(const Node& node) {
   MoveSequence path;
   for (int i = 0; i < node.depth; ++i) path += LETTERS[(node.path >> (2 * i)) & 3];
@@ -88,12 +83,11 @@ MoveSequence Solve3x3(const Board& board) {
   start.estimate = static_cast<std::uint8_t>(estimate);
 
   // Kept per thread, so that a search does not allocate and touch fresh memory each time.
-  thread_local SearchStorage storage;
-  std::vector<Node>& pool = storage.pool;
-  std::vector<Key>& open = storage.open;
+  thread_local std::vector<Node> pool;
+  thread_local std::vector<Key> open;
   pool.clear();
   open.clear();
-  const auto push = [&pool, &open](const Node& node) {
+  const auto push = [](const Node& node) {
     open.push_back(static_cast<Key>(node.depth + node.estimate) << 32 | pool.size());
     pool.push_back(node);
     std::push_heap(open.begin(), open.end(), Costlier());
