@@ -121,19 +121,12 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
   for (int i = 0; i < size; ++i) placements *= CELLS - i;
   std::vector<std::uint8_t> table(placements);
   std::uint8_t cells[SEVEN];
-  auto collect = [&](auto&& self, int i, std::uint32_t used, std::uint32_t key) -> void {
-    if (i == size) {
-      table[PatternDatabase4x4::RankCells(cells, size)] =
-          static_cast<std::uint8_t>(marks[key] >> 8);
-      return;
-    }
-    for (int cell = 0; cell < CELLS; ++cell) {
-      if (used & Bit(cell)) continue;
-      cells[i] = static_cast<std::uint8_t>(cell);
-      self(self, i + 1, used | Bit(cell), (key << 4) | static_cast<std::uint32_t>(cell));
-    }
-  };
-  collect(collect, 0, 0, 0);
+  // The search reaches every placement of distinct cells, and only those.
+  for (std::uint32_t key = 0; key < marks.size(); ++key) {
+    if ((marks[key] & NO_DEPTH) == NO_DEPTH) continue;
+    for (int i = 0; i < size; ++i) cells[i] = (key >> (4 * (size - 1 - i))) & 15;
+    table[PatternDatabase4x4::RankCells(cells, size)] = static_cast<std::uint8_t>(marks[key] >> 8);
+  }
   return table;
 }
 
