@@ -207,20 +207,19 @@ class Search {
   int length = 0;
 };
 
-bool IsSearchable(const Board& board) {
-  return board.n == 4 && board.IsSolvablePermutation();
+Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int halfWeight) {
+  if (board.n != 4 || !board.IsSolvablePermutation()) return Optimal4x4Search();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, halfWeight).Run();
 }
 
 }  // namespace
 
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 2).Run();
+  return Searched(board, maxNodes, 2);
 }
 
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 3).Run();
+  return Searched(board, maxNodes, 3);
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {
