@@ -32,14 +32,12 @@ class Board {
  public:
   std::vector<int> tiles;
   unsigned n = 0;
-  int initialSize = 0;
-  std::vector<int> initialTiles;
   unsigned blank = 0;
 
   Board() = default;
-  /// Builds from the source's tiles and side only: the tiles also become initialTiles.
+  /// Builds from the source's tiles and side only, finding the blank again.
   Board(const Board& source);
-  /// Copies all five fields as they are.
+  /// Copies all three fields as they are.
   Board& operator=(const Board& source) = default;
 
   // Cells and tiles
@@ -47,7 +45,7 @@ class Board {
   Coord PositionToCoord(unsigned index) const { return {index / n, index % n}; }
   /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0, which GoalFault words.
   unsigned GetGoalPosition(int t) const;
-  /// Takes the tiles read from a file, recorded as initial too; out of memory changes nothing.
+  /// Takes the tiles read from a file, finding the blank.
   void TakeLoadedTiles(unsigned side, std::vector<int>&& cells);
   /// Recomputes blank as the first cell holding 0 (0 when there is none).
   unsigned FindBlank();
@@ -57,6 +55,8 @@ class Board {
   // Reports
   /// True when the position can reach the goal; false for side 0 or a count of cells not n^2.
   bool IsSolvable() const;
+  /// True when the tiles are each of 0 ... n^2 - 1 once and IsSolvable.
+  bool IsSolvablePermutation() const;
   /// True when IsSolvable finds no blank at `blank` on a board of n^2 cells: it then takes the
   /// first cell holding 0, or cell 0.
   bool HasMisplacedBlank() const;
@@ -78,7 +78,5 @@ void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
 /// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank.
 std::vector<int> GoalTiles(unsigned n);
 
-/// Number of pairs i < j with values[i] > values[j], in O(N log N).
-long long CountInversions(std::vector<int> values);
-/// True when CountInversions is even; O(N) when the values are a permutation of 1 ... N.
-bool HasEvenParity(std::vector<int> values);
+/// Whether the pairs i < j with values[i] > values[j] are even; O(N) for a permutation of 1 ... N.
+bool HasEvenParity(const std::vector<int>& values);

@@ -114,8 +114,7 @@ void CommandLoop::PrintHelp() {
 
 void CommandLoop::NewBoard() {
   unsigned side = 0;
-  if (!ReadSide(side)) return;
-  board.TakeLoadedTiles(side, GoalTiles(side));
+  if (ReadSide(side)) board.TakeLoadedTiles(side, GoalTiles(side));
 }
 
 void CommandLoop::RandomBoard() {
@@ -147,11 +146,7 @@ void CommandLoop::ClearScreen() {
 
 void CommandLoop::Echo() {
   std::string token;
-  if (in >> token) {
-    out << token;
-  } else {
-    endOfInput = true;
-  }
+  if (ReadToken("", token)) out << token;
 }
 
 template <auto file>

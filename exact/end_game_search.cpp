@@ -21,6 +21,8 @@ struct Node {
 
 constexpr int MAX_EXPANDED_DEPTH = 31;
 constexpr char LETTERS[] = "UDLR";
+// What each letter adds to the blank's cell.
+constexpr int STEPS[] = {-3, 3, -1, 1};
 
 int Cell(std::uint64_t cells, int i) {
   return static_cast<int>((cells >> (4 * i)) & 15);
@@ -53,27 +55,6 @@ struct Costlier {
   bool operator()(Key a, Key b) const { return (a >> 32) > (b >> 32); }
 };
 
-struct SearchStorage {
-  std::vector<Node> pool;
-  std::vector<Key> open;
-};
-
-bool IsSolvablePermutation(const std::vector<int>& tiles) {
-  bool seen[9] = {};
-  for (int i = 0; i < 9; ++i) {
-    if (tiles[i] < 0 || tiles[i] > 8 || seen[tiles[i]]) return false;
-    seen[tiles[i]] = true;
-  }
-  // On an odd side the blank's moves never change the parity of the tiles' inversions.
-  int inversions = 0;
-  for (int i = 0; i < 9; ++i) {
-    for (int j = i + 1; j < 9; ++j) {
-      if (tiles[i] != 0 && tiles[j] != 0 && tiles[i] > tiles[j]) ++inversions;
-    }
-  }
-  return inversions % 2 == 0;
-}
-
 MoveSequence PathOf(const Node& node) {
   MoveSequence path;
   for (int i = 0; i < node.depth; ++i) path += LETTERS[(node.path >> (2 * i)) & 3];
@@ -84,8 +65,10 @@ MoveSequence PathOf(const Node& node) {
 
 MoveSequence Solve3x3(const Board& board) {
   if (board.tiles.size() < 9) return MoveSequence();
-  const std::vector<int> tiles(board.tiles.begin(), board.tiles.begin() + 9);
-  if (!IsSolvablePermutation(tiles)) return MoveSequence();
+  Board corner;
+  corner.TakeLoadedTiles(3, std::vector<int>(board.tiles.begin(), board.tiles.begin() + 9));
+  if (!corner.IsSolvablePermutation()) return MoveSequence();
+  const std::vector<int>& tiles = corner.tiles;
 
   Node start{0, 0, 0, 0, 0};
   int estimate = 0;
@@ -100,12 +83,11 @@ MoveSequence Solve3x3(const Board& board) {
   start.estimate = static_cast<std::uint8_t>(estimate);
 
   // Kept per thread, so that a search does not allocate and touch fresh memory each time.
-  thread_local SearchStorage storage;
-  std::vector<Node>& pool = storage.pool;
-  std::vector<Key>& open = storage.open;
+  thread_local std::vector<Node> pool;
+  thread_local std::vector<Key> open;
   pool.clear();
   open.clear();
-  const auto push = [&pool, &open](const Node& node) {
+  const auto push = [](const Node& node) {
     open.push_back(static_cast<Key>(node.depth + node.estimate) << 32 | pool.size());
     pool.push_back(node);
     std::push_heap(open.begin(), open.end(), Costlier());
@@ -123,25 +105,9 @@ MoveSequence Solve3x3(const Board& board) {
     for (int letter = 0; letter < 4; ++letter) {
       // U and D, L and R are 0 and 1, 2 and 3: a letter's opposite differs in the lowest bit.
       if (last >= 0 && letter == (last ^ 1)) continue;
-      int target;
-      switch (letter) {
-        case 0:
-          if (blank <= 2) continue;
-          target = blank - 3;
-          break;
-        case 1:
-          if (blank >= 6) continue;
-          target = blank + 3;
-          break;
-        case 2:
-          if (blank % 3 == 0) continue;
-          target = blank - 1;
-          break;
-        default:
-          if (blank % 3 == 2) continue;
-          target = blank + 1;
-          break;
-      }
+      // Off the board above or below, or a step across into another row.
+      const int target = blank + STEPS[letter];
+      if (target < 0 || target > 8 || (letter >= 2 && target / 3 != blank / 3)) continue;
       const int tile = Cell(node.cells, target);
       Node child;
       child.cells = (node.cells & ~(std::uint64_t{15} << (4 * target))) |

@@ -8,35 +8,23 @@
 namespace {
 
 constexpr char LETTERS[] = "UDLR";
+// What each letter adds to the blank's cell.
+constexpr int STEPS[] = {-2, 2, -1, 1};
 
-// The tiles after the blank moves the letter's way on the 2 x 2 board; false off the board.
-bool Moved(std::vector<int>& tiles, char letter) {
+// The tiles after the blank moves the letter's way (0 ... 3 for U, D, L, R) on the 2 x 2 board;
+// false off the board or, for L and R, into the other row.
+bool Moved(std::vector<int>& tiles, int letter) {
   const int blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), 0) - tiles.begin());
-  const int row = blank / 2, col = blank % 2;
-  const int target = letter == 'U'   ? (row == 1 ? blank - 2 : -1)
-                     : letter == 'D' ? (row == 0 ? blank + 2 : -1)
-                     : letter == 'L' ? (col == 1 ? blank - 1 : -1)
-                                     : (col == 0 ? blank + 1 : -1);
-  if (target < 0) return false;
+  const int target = blank + STEPS[letter];
+  if (target < 0 || target > 3 || (letter >= 2 && target / 2 != blank / 2)) return false;
   std::swap(tiles[blank], tiles[target]);
-  return true;
-}
-
-bool IsPermutation(const std::vector<int>& tiles) {
-  std::vector<int> sorted = tiles;
-  std::sort(sorted.begin(), sorted.end());
-  for (int i = 0; i < 4; ++i) {
-    if (sorted[i] != i) return false;
-  }
   return true;
 }
 
 }  // namespace
 
 MoveSequence SolveOptimal2x2(const Board& board) {
-  if (board.n != 2 || board.tiles.size() != 4 || !IsPermutation(board.tiles)) {
-    return MoveSequence();
-  }
+  if (board.n != 2 || !board.IsSolvablePermutation()) return MoveSequence();
   const std::vector<int> goal = {1, 2, 3, 0};
   // Each position reached, with the path that first reached it.
   std::map<std::vector<int>, MoveSequence> paths = {{board.tiles, MoveSequence()}};
@@ -46,9 +34,9 @@ MoveSequence SolveOptimal2x2(const Board& board) {
     queue.pop_front();
     const MoveSequence path = paths[current];
     if (current == goal) return path;
-    for (const char* letter = LETTERS; *letter != '\0'; ++letter) {
+    for (int letter = 0; letter < 4; ++letter) {
       std::vector<int> next = current;
-      if (Moved(next, *letter) && paths.emplace(next, path + *letter).second) {
+      if (Moved(next, letter) && paths.emplace(next, path + LETTERS[letter]).second) {
         queue.push_back(next);
       }
     }

@@ -207,34 +207,19 @@ class Search {
   int length = 0;
 };
 
-bool IsSolvablePosition(const std::vector<int>& tiles) {
-  bool seen[CELLS] = {};
-  int blankRow = 0, inversions = 0;
-  for (int i = 0; i < CELLS; ++i) {
-    if (tiles[i] < 0 || tiles[i] >= CELLS || seen[tiles[i]]) return false;
-    seen[tiles[i]] = true;
-    if (tiles[i] == 0) blankRow = i / 4;
-    for (int j = 0; j < i; ++j) inversions += tiles[i] != 0 && tiles[j] > tiles[i];
-  }
-  // On an even side a move up or down passes the tile over three others, changing the
-  // inversions by an odd count while the blank changes row: their sum keeps its parity.
-  return (inversions + 3 - blankRow) % 2 == 0;
-}
-
-bool IsSearchable(const Board& board) {
-  return board.n == 4 && board.tiles.size() == CELLS && IsSolvablePosition(board.tiles);
+Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int halfWeight) {
+  if (board.n != 4 || !board.IsSolvablePermutation()) return Optimal4x4Search();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, halfWeight).Run();
 }
 
 }  // namespace
 
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 2).Run();
+  return Searched(board, maxNodes, 2);
 }
 
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  if (!IsSearchable(board)) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, 3).Run();
+  return Searched(board, maxNodes, 3);
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {

@@ -21,24 +21,20 @@ int LowestCell(std::uint32_t mask) {
   return __builtin_ctz(mask);
 }
 
-std::uint32_t NeighbourMask(int cell) {
-  std::uint32_t mask = 0;
-  if (cell >= 4) mask |= Bit(cell - 4);
-  if (cell < 12) mask |= Bit(cell + 4);
-  if (cell % 4 != 0) mask |= Bit(cell - 1);
-  if (cell % 4 != 3) mask |= Bit(cell + 1);
-  return mask;
+// The cells beside those of the mask.
+std::uint32_t Beside(std::uint32_t mask) {
+  constexpr std::uint32_t FIRST_COLUMN = 0x1111, LAST_COLUMN = 0x8888;
+  return (((mask << 1) & ~FIRST_COLUMN) | ((mask >> 1) & ~LAST_COLUMN) | (mask << 4) |
+          (mask >> 4)) &
+         BOARD_MASK;
 }
 
 // The cells of `free` connected to `seed` through free cells.
 std::uint32_t Flood(std::uint32_t seed, std::uint32_t free) {
-  constexpr std::uint32_t FIRST_COLUMN = 0x1111, LAST_COLUMN = 0x8888;
   std::uint32_t region = seed, before = 0;
   while (region != before) {
     before = region;
-    region |= (((region << 1) & ~FIRST_COLUMN) | ((region >> 1) & ~LAST_COLUMN) | (region << 4) |
-               (region >> 4)) &
-              free;
+    region |= Beside(region) & free;
   }
   return region;
 }
@@ -76,7 +72,7 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
   constexpr std::uint16_t NO_DEPTH = 0xFF00;
   std::vector<std::uint16_t> marks(size_t{1} << (4 * size), NO_DEPTH);
   std::uint32_t neighbours[CELLS];
-  for (int cell = 0; cell < CELLS; ++cell) neighbours[cell] = NeighbourMask(cell);
+  for (int cell = 0; cell < CELLS; ++cell) neighbours[cell] = Beside(Bit(cell));
 
   std::uint32_t goalKey = 0, occupied = 0;
   for (int i = 0; i < size; ++i) {
@@ -125,19 +121,12 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
   for (int i = 0; i < size; ++i) placements *= CELLS - i;
   std::vector<std::uint8_t> table(placements);
   std::uint8_t cells[SEVEN];
-  auto collect = [&](auto&& self, int i, std::uint32_t used, std::uint32_t key) -> void {
-    if (i == size) {
-      table[PatternDatabase4x4::RankCells(cells, size)] =
-          static_cast<std::uint8_t>(marks[key] >> 8);
-      return;
-    }
-    for (int cell = 0; cell < CELLS; ++cell) {
-      if (used & Bit(cell)) continue;
-      cells[i] = static_cast<std::uint8_t>(cell);
-      self(self, i + 1, used | Bit(cell), (key << 4) | static_cast<std::uint32_t>(cell));
-    }
-  };
-  collect(collect, 0, 0, 0);
+  // The search reaches every placement of distinct cells, and only those.
+  for (std::uint32_t key = 0; key < marks.size(); ++key) {
+    if ((marks[key] & NO_DEPTH) == NO_DEPTH) continue;
+    for (int i = 0; i < size; ++i) cells[i] = (key >> (4 * (size - 1 - i))) & 15;
+    table[PatternDatabase4x4::RankCells(cells, size)] = static_cast<std::uint8_t>(marks[key] >> 8);
+  }
   return table;
 }
 

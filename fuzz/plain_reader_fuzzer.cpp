@@ -11,8 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   Board board = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
-  Board before;
-  before = board;  // assignment keeps every field; a copy would record the tiles as initial
+  const Board before = board;
   DiscardingStream out;
   const bool read = ReadPlainBoard(board, in, out);
   CheckBoard(board, "after read");

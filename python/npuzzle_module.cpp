@@ -179,10 +179,9 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<lon
       frame = py::module_::import("pandas").attr("DataFrame");
     } catch (const py::error_already_set& error) {
       if (!error.matches(PyExc_ImportError)) throw;
-      PyErr_SetString(PyExc_ImportError,
-                      "study(as_frame=True) needs pandas (Debian's python3-pandas), which is not "
-                      "installed; without as_frame the records come as a list of dicts");
-      throw py::error_already_set();
+      throw py::import_error(
+          "study(as_frame=True) needs pandas (Debian's python3-pandas), which is not installed; "
+          "without as_frame the records come as a list of dicts");
     }
   }
   StudyResults results;

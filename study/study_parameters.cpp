@@ -2,6 +2,7 @@
 #include "study/study_parameters.h"
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 #include "board/board.h"
@@ -130,7 +131,7 @@ bool ReadLine(std::istream& in, std::string& line) {
 }  // namespace
 
 bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides) {
-  std::vector<bool> chosen(MAX_SIDE + 1, false);
+  std::set<unsigned> chosen;
   for (const std::string& item : SplitCommas(text)) {
     const size_t dash = item.find('-');
     std::uint64_t first = 0, last = 0;
@@ -139,12 +140,9 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
         first < least || first > last) {
       return false;
     }
-    for (auto n = first; n <= last; ++n) chosen[n] = true;
+    for (auto n = first; n <= last; ++n) chosen.insert(static_cast<unsigned>(n));
   }
-  sides.clear();
-  for (unsigned n = 0; n <= MAX_SIDE; ++n) {
-    if (chosen[n]) sides.push_back(n);
-  }
+  sides.assign(chosen.begin(), chosen.end());
   return !sides.empty();
 }
 

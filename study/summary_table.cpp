@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <sstream>
 
 #include "board/text_format.h"
@@ -59,8 +60,7 @@ MethodSummary SummarizeMethod(const std::vector<const BoardOutcome*>& boards, si
   summary.perManhattan = Ratio(static_cast<double>(length), static_cast<double>(manhattan));
   summary.perLowerBound = Ratio(static_cast<double>(length), static_cast<double>(lowerBound));
   AddSpread(lengths, *summary.meanLength, summary);
-  std::int64_t total = 0;
-  for (const std::int64_t time : micros) total += time;
+  const std::int64_t total = std::accumulate(micros.begin(), micros.end(), std::int64_t{0});
   summary.meanMs = static_cast<double>(total) / micros.size() / 1000;
   std::sort(micros.begin(), micros.end());
   summary.p95Ms = micros[(micros.size() * 95 + 99) / 100 - 1] / 1000.0;
@@ -128,11 +128,6 @@ void WriteLong(const std::vector<std::string>& methods, const std::vector<SideSu
   }
 }
 
-// Each layout's writer, in the order of TableLayout.
-using WriteLayout = void (*)(const std::vector<std::string>&, const std::vector<SideSummary>&,
-                             std::ostream&);
-const WriteLayout LAYOUTS[] = {WriteWide, WriteLong};
-
 // "failed: 3 (solve 1, solve2 2)", or "failed: 0".
 void WriteCount(const char* word, const std::vector<unsigned>& counts,
                 const std::vector<std::string>& methods, std::ostream& out) {
@@ -164,7 +159,7 @@ std::vector<SideSummary> Summarize(const StudyResults& results) {
 
 void WriteTable(const std::vector<std::string>& methods, const std::vector<SideSummary>& sides,
                 TableLayout layout, std::ostream& out) {
-  LAYOUTS[static_cast<size_t>(layout)](methods, sides, out);
+  (layout == TableLayout::WIDE ? WriteWide : WriteLong)(methods, sides, out);
   std::vector<unsigned> failed(methods.size()), refused(methods.size());
   for (const SideSummary& side : sides) {
     for (size_t m = 0; m < side.methods.size(); ++m) {
