@@ -18,7 +18,11 @@ char MoveLetter(int target, int blank, int n) {
   return 'X';
 }
 
-Board::Board(const Board& source) : tiles(source.tiles), n(source.n) {
+Board::Board(const Board& source)
+    : tiles(source.tiles),
+      n(source.n),
+      initialSize(static_cast<int>(source.n)),
+      initialTiles(source.tiles) {
   FindBlank();
 }
 
@@ -27,8 +31,11 @@ unsigned Board::GetGoalPosition(int t) const {
 }
 
 void Board::TakeLoadedTiles(unsigned side, std::vector<int>&& cells) {
+  std::vector<int> initial(cells);
   n = side;
   tiles.swap(cells);
+  initialSize = static_cast<int>(side);
+  initialTiles.swap(initial);
   FindBlank();
 }
 

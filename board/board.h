@@ -32,12 +32,14 @@ class Board {
  public:
   std::vector<int> tiles;
   unsigned n = 0;
+  int initialSize = 0;
+  std::vector<int> initialTiles;
   unsigned blank = 0;
 
   Board() = default;
-  /// Builds from the source's tiles and side only, finding the blank again.
+  /// Builds from the source's tiles and side only: the tiles also become initialTiles.
   Board(const Board& source);
-  /// Copies all three fields as they are.
+  /// Copies all five fields as they are.
   Board& operator=(const Board& source) = default;
 
   // Cells and tiles
@@ -45,7 +47,7 @@ class Board {
   Coord PositionToCoord(unsigned index) const { return {index / n, index % n}; }
   /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0, which GoalFault words.
   unsigned GetGoalPosition(int t) const;
-  /// Takes the tiles read from a file, finding the blank.
+  /// Takes the tiles read from a file, recorded as initial too; out of memory changes nothing.
   void TakeLoadedTiles(unsigned side, std::vector<int>&& cells);
   /// Recomputes blank as the first cell holding 0 (0 when there is none).
   unsigned FindBlank();

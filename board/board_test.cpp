@@ -9,15 +9,19 @@
 #include "board/random_draw.h"
 #include "test_support/sample_boards.h"
 
-TEST(Board, CopyConstructionFindsTheBlankAndAssignmentKeepsIt) {
+TEST(Board, CopyConstructionRecordsTheTilesAsInitialAndAssignmentKeepsAll) {
   Board source = GoalBoard(3);
+  source.initialTiles = {9, 9, 9};
+  source.initialSize = 7;
   source.tiles = {1, 2, 3, 4, 5, 0, 7, 8, 6};
   const Board copy(source);
-  EXPECT_EQ(source.tiles, copy.tiles);
+  EXPECT_EQ(source.tiles, copy.initialTiles);
+  EXPECT_EQ(3, copy.initialSize);
   EXPECT_EQ(5u, copy.blank);
   Board assigned;
   assigned = source;
-  EXPECT_EQ(8u, assigned.blank);
+  EXPECT_EQ(source.initialTiles, assigned.initialTiles);
+  EXPECT_EQ(7, assigned.initialSize);
 }
 
 TEST(Solvability, ParityOfEverySideAndBlankRow) {

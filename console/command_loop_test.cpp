@@ -95,7 +95,7 @@ TEST(CommandLoop, NewAndRandUpToTheLimit) {
   const Board& board = session.loop.CurrentBoard();
   EXPECT_EQ(6u, board.n);
   EXPECT_TRUE(board.IsSolvable());
-  EXPECT_EQ(100u, Session("new 100 exit").loop.CurrentBoard().n);
+  EXPECT_EQ(100u, Session("new 100 exit").loop.CurrentBoard().initialTiles.size() / 100);
 }
 
 TEST(CommandLoop, RandomMovesEchoAndClear) {

@@ -26,8 +26,10 @@ namespace fs = std::filesystem;
 // Every field, so that a kept board is seen to be kept whole.
 std::string Fields(const Board& board) {
   std::ostringstream text;
-  text << board.n << "/" << board.blank << "/";
+  text << board.n << "/" << board.blank << "/" << board.initialSize << "/";
   for (const int t : board.tiles) text << t << " ";
+  text << "/";
+  for (const int t : board.initialTiles) text << t << " ";
   return text.str();
 }
 
@@ -39,6 +41,8 @@ class HostileFiles : public ScratchFolder {
     ASSERT_TRUE(SaveXmlFile(SAVED, Path("reference.xml"), out));
     savedText = Read("reference.xml");
     fs::remove(Path("reference.xml"));
+    board.initialSize = 7;
+    board.initialTiles = {9, 9};
     kept = Fields(board);
   }
 

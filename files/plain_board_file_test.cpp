@@ -19,9 +19,10 @@ class PlainBoard : public ::testing::Test {
     EXPECT_EQ(2u, current.n);
     EXPECT_EQ(start.tiles, current.tiles);
     EXPECT_EQ(2u, current.blank);
+    EXPECT_EQ(2, current.initialSize);
   }
   const Board start = BoardOf(2, {1, 2, 0, 3});
-  Board current{start};
+  Board current{start};  // a copy: initialTiles and initialSize recorded
   std::ostringstream out;
 };
 
@@ -45,6 +46,8 @@ TEST_F(PlainBoard, AnySquareCountInAnyLayoutUntilTheFirstNonNumber) {
     EXPECT_EQ(test.n, current.n) << test.text;
     EXPECT_EQ(test.tiles, current.tiles) << test.text;
     EXPECT_EQ(test.blank, current.blank) << test.text;
+    EXPECT_EQ(static_cast<int>(test.n), current.initialSize);
+    EXPECT_EQ(current.tiles, current.initialTiles);
   }
   EXPECT_EQ("", out.str());
 }

@@ -26,7 +26,8 @@ constexpr size_t MAX_XML_NODES = 400000;
 /// MAX_XML_DEPTH or over MAX_XML_ATTRIBUTES or MAX_XML_NODES, which would cost the parser
 /// recursion, quadratic time or memory. True when it parsed cleanly.
 bool ParseXmlText(std::string text, TiXmlDocument& document);
-/// Takes the board out of a parsed document; the board changes only when this returns true.
+/// Takes the board out of a parsed document, recorded as loaded (TakeLoadedTiles); the board
+/// changes only when this returns true.
 bool ReadXmlPuzzle(const TiXmlDocument& document, Board& board, std::ostream& out);
 /// Reads, parses and takes the board from the file; false only when it cannot be read or parsed.
 bool LoadXmlFile(Board& board, const std::string& fileName, std::ostream& out);

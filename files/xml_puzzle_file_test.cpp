@@ -164,7 +164,8 @@ TEST_F(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
     EXPECT_TRUE(LoadXmlFile(loaded, Write("largest.xml", layout), out));
     EXPECT_EQ(saved.tiles, loaded.tiles);
     EXPECT_EQ(saved.blank, loaded.blank);
-    EXPECT_EQ(MAX_SIDE, loaded.n);
+    EXPECT_EQ(static_cast<int>(MAX_SIDE), loaded.initialSize);
+    EXPECT_EQ(saved.tiles, loaded.initialTiles);
   }
   EXPECT_EQ("", out.str());
 }

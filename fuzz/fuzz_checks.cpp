@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 bool SameBoard(const Board& a, const Board& b) {
-  return a.tiles == b.tiles && a.n == b.n && a.blank == b.blank;
+  return a.tiles == b.tiles && a.n == b.n && a.initialSize == b.initialSize &&
+         a.initialTiles == b.initialTiles && a.blank == b.blank;
 }
 
 void Require(bool condition, const char* message) {

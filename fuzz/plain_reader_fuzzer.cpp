@@ -11,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   Board board = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
-  const Board before = board;
+  Board before;
+  before = board;  // assignment keeps every field; a copy would record the tiles as initial
   DiscardingStream out;
   const bool read = ReadPlainBoard(board, in, out);
   CheckBoard(board, "after read");

@@ -57,10 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   std::fclose(file);
 
   Board board = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
-  const Board before = board;
+  board.initialTiles = {9, 9};
+  Board before;
+  before = board;  // assignment keeps every field; a copy would record the tiles as initial
   DiscardingStream out;
   const bool loaded = LoadXmlFile(board, FileName(), out);
   CheckBoard(board, "after load");
   if (!loaded) Require(SameBoard(before, board), "a file that failed to load changed the board");
+  // A board that was read became the one recorded as loaded.
+  if (!SameBoard(before, board)) {
+    Require(board.initialTiles == board.tiles, "loaded board without its initial tiles");
+    Require(board.initialSize == static_cast<int>(board.n), "loaded board without its size");
+  }
   return 0;
 }
