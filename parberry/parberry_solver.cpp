@@ -88,7 +88,7 @@ void FinishLine(Solver& solver, const Line& line) {
   } else {
     view.BringBlankRight(width - 1, 1, r, c);
     const int steps = StaircaseSteps(r, c, -1, 1, 1, width - 2);
-    view.DoMovesTimes(UPRIGHT_BR, steps);
+    view.DoMoves({Repeated(UPRIGHT_BR, steps)});
     r -= steps;
     c += steps;
     if (c == width - 2) {

@@ -194,7 +194,8 @@ bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
                                DetourFound& found) const {
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
-  solver.FindBlankCoord(found.rows[0], found.cols[0]);
+  found.rows[0] = solver.Current().BlankRow();
+  found.cols[0] = solver.Current().BlankCol();
   return StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
          MatchDetour(found, false);

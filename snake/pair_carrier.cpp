@@ -18,8 +18,8 @@ Cell GetCellNextTo(int row2, int col2, int row1, int col1) {
 
 bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   const int n = static_cast<int>(solver.Current().Side());
-  const int tileA = solver.TileAt(row1, col1);
-  const int tileB = solver.TileAt(row2, col2);
+  const int tileA = solver.Current().TileAt(row1, col1);
+  const int tileB = solver.Current().TileAt(row2, col2);
   const int blank = static_cast<int>(solver.Current().Blank());
   if (tileA <= 0 || tileB <= 0 || !marks.OnBoard(blank)) return false;
   const int blankRow = blank / n;
@@ -31,15 +31,15 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
     solver.BringBlankLeft(blankCol, blankRow, row1, col1);
     side = 'L';
   } else {
-    solver.BringBlankRight(blankCol, blankRow, row1, col1);
+    LineView::FirstRow(solver).BringBlankRight(blankCol, blankRow, row1, col1);
     if (col1 < col2) {
-      solver.DoMoves("L");
+      solver.DoMoves({"L"});
       ++col1;
       side = 'L';
     }
   }
-  if (solver.TileAt(row2, col2) != tileB) {
-    const int b = static_cast<int>(solver.FindTile(tileB));
+  if (solver.Current().TileAt(row2, col2) != tileB) {
+    const int b = static_cast<int>(solver.Current().CellOf(tileB));
     row2 = b / n;
     col2 = b % n;
   }
@@ -67,7 +67,7 @@ bool PairCarrier::PlacedTilesHome(const RouteFrame& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
   if (frame.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {
-      if (!solver.IsTileAtGoal(placed)) return false;
+      if (!solver.Current().IsHome(placed)) return false;
     }
   }
   const LineView view = frame.view(solver);

@@ -42,7 +42,7 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     for (int cell = 0; cell < side * side; ++cell) {
       if (kept[size_t(cell)]) marks.Set(cell, snake::BLOCKED_CELL);
     }
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) continue;
+    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
     int row1, col1, row2, col2;
     solver.FindTileCoord(t, row1, col1);
     solver.FindTileCoord(next, row2, col2);
@@ -54,9 +54,9 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     ASSERT_EQ("", out.str()) << where;
     if (!done) continue;
     ++carried;
-    ASSERT_TRUE(solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) << where;
+    ASSERT_TRUE(solver.Current().IsHome(t) && solver.Current().IsHome(next)) << where;
     for (int cell = 0; cell < side * side; ++cell) {
-      ASSERT_TRUE(!kept[size_t(cell)] || solver.IsTileAtGoal(cell + 1)) << where << " " << cell;
+      ASSERT_TRUE(!kept[size_t(cell)] || solver.Current().IsHome(cell + 1)) << where << " " << cell;
     }
   }
   EXPECT_GT(carried, 300);

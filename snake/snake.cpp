@@ -10,8 +10,8 @@ namespace snake {
 bool Snake::Form(int tileA, int tileB) {
   const int n = Side();
   const int z = static_cast<int>(solver.Current().Blank());
-  const int a = static_cast<int>(solver.FindTile(tileA));
-  const int b = static_cast<int>(solver.FindTile(tileB));
+  const int a = static_cast<int>(solver.Current().CellOf(tileA));
+  const int b = static_cast<int>(solver.Current().CellOf(tileB));
   cells.clear();
   // A already leads: it is B's left neighbour in a row pair or its lower one in a column pair.
   if (tileA == tileB - 1 || tileA == tileB + n) {

@@ -80,10 +80,10 @@ void SnakeSolver::PlaceLine(const Line& line) {
   for (int k = 0; k <= width - 3;) {
     const int t = view.HomeTile(0, k);
     const int blank = static_cast<int>(solver.Current().Blank());
-    const int first = static_cast<int>(solver.FindTile(t));
+    const int first = static_cast<int>(solver.Current().CellOf(t));
     // With a line of odd width the pairs start at its second cell, so the first goes alone.
     if (k == 0 && width % 2 == 1) {
-      if (solver.IsTileAtGoal(t)) {
+      if (solver.Current().IsHome(t)) {
         marks.Set(t - 1, BLOCKED_CELL);
       } else {
         placeSingly(k);
@@ -94,13 +94,13 @@ void SnakeSolver::PlaceLine(const Line& line) {
     const int next = view.HomeTile(0, k + 1);
     // A pair already home is blocked like a placed one, or a later snake's blank would route
     // through it.
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
+    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
       marks.Set(next - 1, BLOCKED_CELL);
       k += 2;
       continue;
     }
-    const Pair pair = {t, first, static_cast<int>(solver.FindTile(next)), t - 1};
+    const Pair pair = {t, first, static_cast<int>(solver.Current().CellOf(next)), t - 1};
 
     // The second tile's estimate starts with the blank right of the first tile's home.
     const Position& position = solver.Current();

@@ -36,7 +36,7 @@ void LineView::FromBoard(int boardRow, int boardCol, int& row, int& col) const {
 int LineView::TileAt(int row, int col) const {
   int boardRow, boardCol;
   ToBoard(row, col, boardRow, boardCol);
-  return solver->TileAt(boardRow, boardCol);
+  return solver->Current().TileAt(boardRow, boardCol);
 }
 
 int LineView::HomeTile(int row, int col) const {

@@ -26,7 +26,7 @@ class LineView {
   /// The tile whose home is the view cell.
   int HomeTile(int row, int col) const;
   /// True when tile t stands at its home.
-  bool IsHome(int t) const { return solver->IsTileAtGoal(t); }
+  bool IsHome(int t) const { return solver->Current().IsHome(t); }
   /// The view cell of tile t.
   void FindTile(int t, int& row, int& col) const;
   /// The view cell of the blank.
@@ -34,10 +34,6 @@ class LineView {
 
   /// Applies a text written in the view's directions.
   void DoMoves(std::initializer_list<MovePiece> text) const { solver->DoMoves(text, *view); }
-  /// The same, count copies of a macro.
-  void DoMovesTimes(const MovePiece& macro, int count) const {
-    solver->DoMovesTimes(macro, count, *view);
-  }
 
   // Routing the blank and a tile, in the view
   /// Whether MoveBlankStraight runs along the view's row first: it runs along the board's column

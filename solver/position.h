@@ -61,10 +61,9 @@ struct MovePiece {
 };
 
 /// count copies of the macro, one after the other; nothing for count <= 0.
-constexpr MovePiece Repeated(const char* macro, int count) {
-  MovePiece piece(macro);
-  piece.count = count;
-  return piece;
+constexpr MovePiece Repeated(MovePiece macro, int count) {
+  macro.count = count;
+  return macro;
 }
 /// Every character once, so that a piece of one letter can point at it.
 struct Characters {

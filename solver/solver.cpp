@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "solver/line_view.h"
-#include "solver/move_macros.h"
 #include "solver/solution_optimizer.h"
 
 Solver::Solver(std::ostream& out) : out(&out) {}
@@ -28,14 +26,10 @@ size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {
   return OptimizedLength(position.Moves().data() + checkpoint, MovesSinceCheckpoint(), scratch);
 }
 
-void Solver::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) {
-  LineView::FirstRow(*this).BringBlankRight(blankCol, blankRow, tileRow, tileCol);
-}
-
 void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol) {
   const int n = static_cast<int>(position.Side());
   if (blankCol == tileCol) {
-    DoMoves(blankCol == n - 1 ? "L" : "R");
+    DoMoves({blankCol == n - 1 ? "L" : "R"});
     blankCol += blankCol == n - 1 ? -1 : 1;
   }
   // The blank travels along row 1 and enters row 0 only just left of a tile there.
@@ -51,7 +45,7 @@ void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileC
 }
 
 void Solver::FindTileCoord(int t, int& row, int& col) const {
-  const int index = static_cast<int>(FindTile(t));
+  const int index = static_cast<int>(position.CellOf(t));
   const int n = static_cast<int>(position.Side());
   row = n == 0 ? 0 : index / n;
   col = n == 0 ? 0 : index % n;

@@ -26,11 +26,7 @@ void CarryTile(const LineView& line, int row, int col, int targetRow, int target
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
   const int steps = StaircaseSteps(r, c, -1, leftward ? -1 : 1, aimRow, targetCol);
-  if (leftward) {
-    line.DoMovesTimes(UPLEFT_BR, steps);
-  } else {
-    line.DoMovesTimes(UPRIGHT_BR, steps);
-  }
+  line.DoMoves({Repeated(leftward ? UPLEFT_BR : UPRIGHT_BR, steps)});
   r -= steps;
   c += leftward ? -steps : steps;
   if (r == aimRow) {
