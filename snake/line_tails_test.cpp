@@ -8,14 +8,14 @@ namespace {
 
 struct LineCase {
   const char* name;
-  const snake::Tail& tail;
+  const snake::Line& tail;
   /// Whether the cell of a board of side n is placed before the line's view cell (0, k).
   bool (*placed)(unsigned n, unsigned cell, int k);
 };
 
 const LineCase LINES[] = {
-    {"row", snake::ROW_TAIL, [](unsigned, unsigned cell, int k) { return int(cell) < k; }},
-    {"column", snake::COL_TAIL,
+    {"row", snake::FIRST_ROW, [](unsigned, unsigned cell, int k) { return int(cell) < k; }},
+    {"column", snake::FIRST_COL,
      [](unsigned n, unsigned cell, int k) {
        return cell < n || (cell % n == 0 && int(cell / n) >= int(n) - k);
      }},

@@ -52,7 +52,7 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   }
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
   // not worth carrying home.
-  const RouteFrame& frame = t < n ? ROW_ROUTE : COLUMN_ROUTE;
+  const Line& frame = t < n ? FIRST_ROW : FIRST_COL;
   if (!PlacedTilesHome(frame, t)) return false;
   const bool route = BuildRoute(solver, frame, t, snake.Cells(), snake.Path());
   // A pair that cannot be carried from where it stands drops its snake.
@@ -63,7 +63,7 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   return snake.MoveAlongPath();
 }
 
-bool PairCarrier::PlacedTilesHome(const RouteFrame& frame, int t) const {
+bool PairCarrier::PlacedTilesHome(const Line& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
   if (frame.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {

@@ -37,7 +37,7 @@ class PairCarrier {
 
  private:
   /// True when every tile placed before the pair headed by t is still home.
-  bool PlacedTilesHome(const RouteFrame& frame, int t) const;
+  bool PlacedTilesHome(const Line& frame, int t) const;
 
   Solver& solver;
   Marks& marks;

@@ -18,12 +18,6 @@ constexpr int SNAKE_MIN_SAVING = 2;
 
 }  // namespace
 
-// The row keeps the blank right of its tiles, the column above them; the row lets the first
-// tile of a pair lead even at up to two moves more than the second, the column only when it is
-// the cheaper.
-const Line FIRST_ROW = {&LineView::FirstRow, 'R', true, false, 2, false};
-const Line FIRST_COL = {&LineView::FirstColumn, 'U', false, true, -1, true};
-
 bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
   solver.SetCheckpoint();
   marks.BeginTrial();
@@ -66,7 +60,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
   // The last two cells are the tail's; a line of two has no pair and no single before it.
   if (width <= 2) return;
   // Row 0 is complete, its tail included: no blank route may cross it.
-  if (line.blocksRowZero) {
+  if (line.firstRowPlaced) {
     for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
   }
   // Places the tile of the line's cell k at its home, and closes the home.
@@ -127,9 +121,9 @@ SolveResult SolveSnakes(const Board& board) {
         snakes.Reset();
         snakes.PlaceLine(FIRST_ROW);
       },
-      [&solver] { FinishLine(solver, ROW_TAIL); },
+      [&solver] { FinishLine(solver, FIRST_ROW); },
       [&snakes] { snakes.PlaceLine(FIRST_COL); },
-      [&solver] { FinishLine(solver, COL_TAIL); },
+      [&solver] { FinishLine(solver, FIRST_COL); },
   };
   return SolveByReduction(solver, steps, true, faults);
 }

@@ -98,9 +98,9 @@ TEST_F(SnakeSolverTest, EachStepOfAReductionPlacesItsTilesAndKeepsThoseBefore) {
       Load(round % 2 == 0 ? RandomSolvableBoard(n) : PartlyHomeBoard(n));
       const std::function<void()> steps[] = {
           [&] { snakes.PlaceLine(snake::FIRST_ROW); },
-          [&] { snake::FinishLine(solver, snake::ROW_TAIL); },
+          [&] { snake::FinishLine(solver, snake::FIRST_ROW); },
           [&] { snakes.PlaceLine(snake::FIRST_COL); },
-          [&] { snake::FinishLine(solver, snake::COL_TAIL); },
+          [&] { snake::FinishLine(solver, snake::FIRST_COL); },
       };
       for (int step = 0; step < 4; ++step) {
         steps[step]();
