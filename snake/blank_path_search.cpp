@@ -170,11 +170,6 @@ const DetourTable& Table() {
 
 }  // namespace
 
-MoveSequence BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
-  const MovePiece route = RouteBlankTo(target, snake);
-  return MoveSequence(route.letters, route.length);
-}
-
 MovePiece BlankRouter::RouteBlankTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());
   routeMoves.clear();

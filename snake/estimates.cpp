@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 namespace snake {
+namespace {
 
+// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
 Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol) {
   if (side == 'R') {
     if (blankCol < tileCol) --tileCol;
@@ -14,6 +16,8 @@ Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tile
   if (blankRow > tileRow) ++tileRow;
   return {tileRow - 1, tileCol};
 }
+
+}  // namespace
 
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB) {
