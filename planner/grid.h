@@ -143,14 +143,17 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 /// pays off before other walks can undo it.
 constexpr int URGENT_PENALTY = 2;
 
+/// The direction of the step from a cell to its neighbour `to`.
+inline int DirBetween(const Grid& grid, int from, int to) {
+  if (to == from - grid.Side()) return UP;
+  if (to == from + grid.Side()) return DOWN;
+  return to == from - 1 ? LEFT : RIGHT;
+}
+
 /// The extra cost of moving the tile at `from` to `to`: 0 homewards or for the blank, else
 /// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
-  const int dir = to == from - grid.Side()   ? UP
-                  : to == from + grid.Side() ? DOWN
-                  : to == from - 1           ? LEFT
-                                             : RIGHT;
-  return grid.PushCost(from, dir);
+  return grid.PushCost(from, DirBetween(grid, from, to));
 }
 
 }  // namespace planner

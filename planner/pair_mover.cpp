@@ -14,12 +14,6 @@ namespace {
 constexpr int NO_LIMIT = 1 << 30;
 constexpr int APPROACH_SLACK = 2;
 
-int DirBetween(const Grid& grid, int from, int to) {
-  if (to == from - grid.Side()) return UP;
-  if (to == from + grid.Side()) return DOWN;
-  return to == from - 1 ? LEFT : RIGHT;
-}
-
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;

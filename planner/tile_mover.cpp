@@ -65,12 +65,6 @@ inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
   return best;
 }
 
-int DirBetween(const Grid& grid, int from, int to) {
-  if (to == from - grid.Side()) return UP;
-  if (to == from + grid.Side()) return DOWN;
-  return to == from - 1 ? LEFT : RIGHT;
-}
-
 }  // namespace
 
 int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
