@@ -32,13 +32,14 @@ int Distance(const Grid& grid, int a, int b) {
 // Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
 // `target`, walls ignored.
 int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
+  const LineCosts openBoard;
   int best = 1 << 30;
   for (int side = 0; side < 4; ++side) {
     const int sideCell = grid.Neighbour(cell, side);
     if (sideCell < 0) continue;
     const int cost =
         Distance(grid, blank, sideCell) +
-        OpenBoardCost(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
+        openBoard(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
     best = std::min(best, cost);
   }
   return best;

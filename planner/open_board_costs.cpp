@@ -119,14 +119,6 @@ const std::vector<uint16_t>& WalledTable(Walls walls) {
 
 }  // namespace
 
-int OpenBoardCost(int rows, int cols, int dir) {
-  return OpenTable()[Index(rows, cols, dir)];
-}
-
-int LineTileCost(int rows, int cols, int dir, int wall, int placed) {
-  return LineCosts(wall, placed)(rows, cols, dir);
-}
-
 LineCosts::LineCosts(int wall, int placed) : table(OpenTable().data()) {
   if (wall < 0) return;
   walled = true;
