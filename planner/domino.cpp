@@ -58,22 +58,8 @@ bool Valid(int rows, int cols, int orient, int slot) {
 // ways are cut.
 int WalkBelowWall(int rows, int orient, int from, int to) {
   const DominoRing& ring = RingOf(orient);
-  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
-  int best = -1;
-  for (const int step : {1, 9}) {
-    const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
-    bool free = true;
-    for (int k = 1; k <= length && free; ++k) free = rows + ring.row[(a + step * k) % 10] >= 0;
-    if (free && (best < 0 || length < best)) best = length;
-  }
-  return best;
-}
-
-// Moves of the blank round an open ring from one slot to another.
-int RingWalk(int orient, int from, int to) {
-  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
-  const int forward = (b - a + 10) % 10;
-  return std::min(forward, 10 - forward);
+  return ShorterFreeWay(10, RingIndex(orient, from), RingIndex(orient, to),
+                        [&](int k) { return rows + ring.row[k] >= 0; });
 }
 
 std::vector<uint16_t> BuildTable() {
@@ -82,7 +68,8 @@ std::vector<uint16_t> BuildTable() {
     for (int from = 0; from < DOMINO_SLOTS; ++from) {
       for (int to = 0; to < DOMINO_SLOTS; ++to) {
         const bool both = IsDominoSlot(orient, from) && IsDominoSlot(orient, to);
-        walks[orient][from][to] = both ? RingWalk(orient, from, to) : 0;
+        // Two rows below the wall the ring is open all round.
+        walks[orient][from][to] = both ? WalkBelowWall(2, orient, from, to) : 0;
       }
     }
   }
