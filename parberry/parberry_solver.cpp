@@ -94,7 +94,7 @@ void FinishLine(Solver& solver, const Line& line) {
     if (c == width - 2) {
       view.DoMoves({"L", Repeated(UP_BL, r - 1)});
     } else {
-      view.ShiftTileInRow(width - 2, c);
+      view.DoMoves({Repeated(RIGHT_BR_LOW, width - 2 - c)});
       view.DoMoves({"L"});
     }
   }

@@ -43,9 +43,8 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
       if (kept[size_t(cell)]) marks.Set(cell, snake::BLOCKED_CELL);
     }
     if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
-    int row1, col1, row2, col2;
-    solver.FindTileCoord(t, row1, col1);
-    solver.FindTileCoord(next, row2, col2);
+    const int first = int(solver.Current().CellOf(t)), second = int(solver.Current().CellOf(next));
+    const int row1 = first / side, col1 = first % side, row2 = second / side, col2 = second % side;
     // Either tile may be walked beside the other.
     const bool walkFirst = DrawRandom() % 2 == 0;
     const bool done = walkFirst ? snakes.Pairs().Carry(t, row1, col1, row2, col2)

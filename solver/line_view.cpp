@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "solver/move_macros.h"
-
 namespace {
 
 // The first column's frame: the view's down is the board's right, its right the board's up.
@@ -46,9 +44,9 @@ int LineView::HomeTile(int row, int col) const {
 }
 
 void LineView::FindTile(int t, int& row, int& col) const {
-  int boardRow, boardCol;
-  solver->FindTileCoord(t, boardRow, boardCol);
-  FromBoard(boardRow, boardCol, row, col);
+  const int cell = static_cast<int>(solver->Current().CellOf(t));
+  const int n = static_cast<int>(solver->Current().Side());
+  FromBoard(n == 0 ? 0 : cell / n, n == 0 ? 0 : cell % n, row, col);
 }
 
 void LineView::FindBlank(int& row, int& col) const {
@@ -92,9 +90,4 @@ void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& ti
   } else {
     DoMoves({run, LetterRun('L', blankCol - tileCol - 1)});
   }
-}
-
-void LineView::ShiftTileInRow(int targetCol, int tileCol) const {
-  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
-  DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
 }

@@ -43,8 +43,6 @@ class LineView {
   void MoveBlankStraight(int row, int col) const;
   /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
-  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
-  void ShiftTileInRow(int targetCol, int tileCol) const;
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)

@@ -44,13 +44,6 @@ void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileC
   }
 }
 
-void Solver::FindTileCoord(int t, int& row, int& col) const {
-  const int index = static_cast<int>(position.CellOf(t));
-  const int n = static_cast<int>(position.Side());
-  row = n == 0 ? 0 : index / n;
-  col = n == 0 ? 0 : index % n;
-}
-
 void Solver::ReportTailFault(const char* function, const char* problem) const {
   *out << "\nError in function " << function << "() (n=" << position.Side() << ") : " << problem;
 }

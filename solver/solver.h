@@ -49,8 +49,6 @@ class Solver {
   /// Leaves the blank directly left of the tile, the blank's position given; a blank arriving
   /// from the right pushes it right.
   void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol);
-  /// Row and column of the cell that holds tile t.
-  void FindTileCoord(int t, int& row, int& col) const;
 
   /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
   void ReportTailFault(const char* function, const char* problem) const;
