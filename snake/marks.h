@@ -43,12 +43,10 @@ class Marks {
     if (inTrial) Journal(index, cell);
     cell = mark;
   }
-  /// The mark at (row, col), which may be off the board up to MAX_SIDE.
-  int At(int row, int col) const { return grid[row][col]; }
-  /// The mark at (row, col), to be changed without the journal.
+  /// The mark at (row, col), which may be off the board up to MAX_SIDE; a change is not
+  /// journalled.
   int& At(int row, int col) { return grid[row][col]; }
   /// The marks as one array of MAX_SIDE x MAX_SIDE, row * STRIDE + col.
-  const int* Data() const { return &grid[0][0]; }
   int* Data() { return &grid[0][0]; }
 
   // A trial

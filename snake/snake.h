@@ -20,9 +20,7 @@ class Snake {
   const std::vector<int>& Cells() const { return cells; }
   /// Replaces the snake's cells.
   void SetCells(std::vector<int> snakeCells) { cells = std::move(snakeCells); }
-  /// The cells the head is to enter, in order.
-  const std::vector<int>& Path() const { return path; }
-  /// The route, to be built in place.
+  /// The cells the head is to enter, in order, to be built in place.
   std::vector<int>& Path() { return path; }
 
   /// Builds the two-cell snake from two adjacent tiles and leaves the blank next to its head.
