@@ -31,8 +31,6 @@ class BlankRouter {
   MovePiece RouteBlankTo(int target, const std::vector<int>& snake);
   /// Whether the last routing reached its target.
   bool Found() const { return routeFound; }
-  /// Notes that a walk reached its target without a routing.
-  void NoteFound() { routeFound = true; }
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;

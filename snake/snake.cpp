@@ -91,7 +91,6 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
                  : router.FollowDetour(cell, cells, found))) {
     return false;
   }
-  router.NoteFound();
   const int head = cells[0], tail = cells[1];
   marks.SetAt(start, found.rows[0], found.cols[0], FREE_CELL);
   marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
