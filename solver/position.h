@@ -65,18 +65,9 @@ constexpr MovePiece Repeated(MovePiece macro, int count) {
   macro.count = count;
   return macro;
 }
-/// Every character once, so that a piece of one letter can point at it.
-struct Characters {
-  char of[256] = {};
-  constexpr Characters() {
-    for (int i = 0; i < 256; ++i) of[i] = static_cast<char>(i);
-  }
-};
-inline constexpr Characters CHARACTERS;
-
-/// count copies of the letter; nothing for count <= 0.
+/// count copies of the letter U, D, L or R; nothing for count <= 0.
 inline MovePiece LetterRun(char letter, int count) {
-  return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
+  return {&DIRECTION_LETTERS[CodeOf(letter)], 1, count};
 }
 
 /// A view of the board whose steps down and right are the board's `down` and `right`, so that a
