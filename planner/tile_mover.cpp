@@ -95,7 +95,7 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
   if (!dirs && turns.Seen(key)) return turns[key].length;
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
-  if (length >= 0 && dirs) router.PathTo(*dirs);
+  if (length >= 0 && dirs) *dirs = router.Path();
   if (!dirs) turns.Mark(key).length = length;
   return length;
 }
