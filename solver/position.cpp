@@ -166,8 +166,6 @@ struct Mover {
 
 Position::Position(const Board& board) : n(board.n), cells(board.tiles) {
   movable = n != 0 && cells.size() == static_cast<size_t>(n) * n;
-  const auto zero = std::find(cells.begin(), cells.end(), 0);
-  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   Reindex();
 }
 
@@ -192,6 +190,8 @@ void Position::Reindex() {
   for (size_t i = cells.size(); i-- > 0;) {
     cellOf[static_cast<unsigned>(cells[i]) & mask] = static_cast<std::uint16_t>(i);
   }
+  const auto zero = std::find(cells.begin(), cells.end(), 0);
+  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   blankRow = n == 0 ? 0 : static_cast<int>(blank / n);
   blankCol = n == 0 ? 0 : static_cast<int>(blank % n);
 }
@@ -370,8 +370,6 @@ bool Position::Trim() {
     cells.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;
   }
-  const auto zero = std::find(cells.begin(), cells.end(), 0);
-  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   movable = n != 0;
   Reindex();
   return true;

@@ -169,7 +169,7 @@ class Position {
   bool Trim();
 
  private:
-  /// Rebuilds the index of the tiles' cells and the blank's row and column.
+  /// Finds the blank (the first 0, else cell 0) and its row and column, and indexes the tiles.
   void Reindex();
   /// Applies log[first, last) backwards, as opposites; every one of them applied before.
   void Undo(size_t first, size_t last);
