@@ -245,8 +245,6 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   costs = LineCosts(wallDir, placedDir);
   if (grid.CellOf(tile) == target) return true;
   Prepare(grid, tile);
-  // On an open board the estimate is exact and the first bound holds; near walls it may take a
-  // few more, or the exact length from an A* search.
   const int start = grid.CellOf(tile);
   int bound = -1;
   for (int side = 0; side < 4; ++side) {

@@ -21,13 +21,6 @@ constexpr char LETTERS[] = "URLD";
 constexpr int ROW_STEP[] = {-1, 0, 0, 1};
 constexpr int COL_STEP[] = {0, 1, -1, 0};
 
-// A walk of the blank from its cell round a two-tile snake: the snake's tail next to the blank,
-// its head next to the tail, the target next to the head, the shape given by those three steps.
-// Take the walks from the blank to the target that avoid the tail and the head, on a board
-// without edges and without any other blocked cell, ordered by length and then as the search
-// orders them. On a real board there are only fewer walks, so the first of these whose cells
-// are all free on the board is the search's answer there too. The walks listed are those up to
-// a few steps longer than the shortest; when none of them is free, the search is run after all.
 // How many steps longer than the shortest walk round the snake the listed walks go, and the
 // most steps a listed walk takes.
 constexpr int SLACK = 4;
@@ -49,6 +42,13 @@ struct DetourCheck {
   unsigned short skip[LONGEST] = {};
 };
 
+// A walk of the blank from its cell round a two-tile snake: the snake's tail next to the blank,
+// its head next to the tail, the target next to the head, the shape given by those three steps.
+// Take the walks from the blank to the target that avoid the tail and the head, on a board
+// without edges and without any other blocked cell, ordered by length and then as the search
+// orders them. On a real board there are only fewer walks, so the first of these whose cells
+// are all free on the board is the search's answer there too. The walks listed are those up to
+// a few steps longer than the shortest; when none of them is free, the search is run after all.
 struct Detour {
   std::string letters;
   DetourCheck check;
