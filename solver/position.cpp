@@ -267,8 +267,7 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     }
     if (whole) return true;
     // A letter was refused: back to the start, and the text again letter by letter.
-    Undo(start, log.size());
-    log.resize(start);
+    RollBack(start);
   }
   for (size_t i = 0; i < count; ++i) {
     for (int copy = 0; copy < pieces[i].count; ++copy) {
@@ -282,19 +281,6 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     }
   }
   return false;
-}
-
-void Position::Undo(size_t first, size_t last) {
-  if (first >= last) return;
-  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
-              nullptr,      &TablesFor(BOARD_VIEW)};
-  for (size_t i = last; i-- > first;) {
-    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
-  }
-  blank = mover.blank;
-  blankRow = static_cast<int>(blank / n);
-  blankCol = static_cast<int>(blank % n);
-  cellOf[0] = static_cast<std::uint16_t>(blank);
 }
 
 const ViewTables& Position::TablesFor(const Orientation& view) {
@@ -335,7 +321,16 @@ const ViewTables& Position::TablesFor(const Orientation& view) {
 
 void Position::RollBack(size_t mark) {
   if (mark >= log.size()) return;
-  Undo(mark, log.size());
+  // Every move of the log was applied, so its opposites need no check.
+  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
+              nullptr,      &TablesFor(BOARD_VIEW)};
+  for (size_t i = log.size(); i-- > mark;) {
+    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
+  }
+  blank = mover.blank;
+  blankRow = static_cast<int>(blank / n);
+  blankCol = static_cast<int>(blank % n);
+  cellOf[0] = static_cast<std::uint16_t>(blank);
   log.resize(mark);
 }
 

@@ -171,8 +171,6 @@ class Position {
  private:
   /// Finds the blank (the first 0, else cell 0) and its row and column, and indexes the tiles.
   void Reindex();
-  /// Applies log[first, last) backwards, as opposites; every one of them applied before.
-  void Undo(size_t first, size_t last);
   /// The tables for the view on this side: made once per view, their offsets once per side.
   const ViewTables& TablesFor(const Orientation& view);
 
