@@ -21,8 +21,8 @@ void PlaceLine(Solver& solver, const Line& line) {
     const bool last = k == width - 2;
     int blankRow, blankCol;
     view.FindBlank(blankRow, blankCol);
-    if (view.IsHome(t)) {
-      if (last && !view.IsHome(view.HomeTile(0, width - 1))) {
+    if (solver.Current().IsHome(t)) {
+      if (last && !solver.Current().IsHome(view.HomeTile(0, width - 1))) {
         // The rest of the line was home from the start, so the blank may be anywhere below it.
         // It comes to the line's last cell; only then does "LDR" turn tile t into that cell
         // with the blank below it.

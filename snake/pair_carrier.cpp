@@ -74,7 +74,7 @@ bool PairCarrier::PlacedTilesHome(const Line& frame, int t) const {
   int homeRow, k;
   view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
   for (int col = 0; col < k; ++col) {
-    if (!view.IsHome(view.HomeTile(0, col))) return false;
+    if (!solver.Current().IsHome(view.HomeTile(0, col))) return false;
   }
   return true;
 }

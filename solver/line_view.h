@@ -25,8 +25,6 @@ class LineView {
   int TileAt(int row, int col) const;
   /// The tile whose home is the view cell.
   int HomeTile(int row, int col) const;
-  /// True when tile t stands at its home.
-  bool IsHome(int t) const { return solver->Current().IsHome(t); }
   /// The view cell of tile t.
   void FindTile(int t, int& row, int& col) const;
   /// The view cell of the blank.
