@@ -37,14 +37,6 @@ struct MovePiece {
     }
   }
 
-  /// One copy of a long text, not measured: applied with a check per letter.
-  static MovePiece Unmeasured(const char* letters, size_t length) {
-    MovePiece piece(letters, 0, 1);
-    piece.length = length;
-    piece.lettersOnly = false;
-    return piece;
-  }
-
   /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
   void Append(const MovePiece& next) {
     const auto lower = [](int a, int b) { return a < b ? a : b; };
@@ -146,9 +138,11 @@ class Position {
              MoveSequence* refused = nullptr);
   /// `moves` random moves of the blank, not logged; false when there is no legal move.
   bool RandomWalk(long long moves);
-  /// The same for a text of letters.
+  /// The same for a text of letters, as one piece not measured: a check per letter.
   bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
-    const MovePiece piece = MovePiece::Unmeasured(text.data(), text.size());
+    MovePiece piece(text.data(), 0, 1);
+    piece.length = text.size();
+    piece.lettersOnly = false;
     return Apply(&piece, 1, BOARD_VIEW, refused);
   }
 
