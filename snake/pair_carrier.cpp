@@ -38,11 +38,10 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
       side = 'L';
     }
   }
-  if (solver.Current().TileAt(row2, col2) != tileB) {
-    const int b = static_cast<int>(solver.Current().CellOf(tileB));
-    row2 = b / n;
-    col2 = b % n;
-  }
+  // Bringing the blank to A may have moved B.
+  const int b = static_cast<int>(solver.Current().CellOf(tileB));
+  row2 = b / n;
+  col2 = b % n;
   const Cell beside = GetCellNextTo(row2, col2, row1, col1);
   MoveTileToCoords(solver, row1, col1, beside.row, beside.col, side);
 
