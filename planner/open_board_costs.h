@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace planner {
 
@@ -18,11 +19,7 @@ class LineCosts {
   /// The cost for the tile rows, cols from its target, the blank on side dir; 0 for positions
   /// in a wall.
   int operator()(int rows, int cols, int dir) const {
-    if (swapAxes) {
-      const int swapped = rows;
-      rows = cols;
-      cols = swapped;
-    }
+    if (swapAxes) std::swap(rows, cols);
     if (mirror) cols = -cols;
     if (walled && (rows < 0 || rows > RADIUS || cols < -RADIUS || cols > RADIUS)) return 0;
     return table[((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 4 + dirOf[dir]];
