@@ -53,12 +53,10 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   // not worth carrying home.
   const Line& frame = t < n ? FIRST_ROW : FIRST_COL;
   if (!PlacedTilesHome(frame, t)) return false;
-  const bool route = BuildRoute(solver, frame, t, snake.Cells(), snake.Path());
-  // A pair that cannot be carried from where it stands drops its snake.
-  if (!route) snake.SetCells({});
+  // A pair that cannot be carried from where it stands is not carried.
+  if (!BuildRoute(solver, frame, t, snake.Cells(), snake.Path())) return false;
   const std::vector<int>& path = snake.Path();
-  const std::vector<int>& cells = snake.Cells();
-  if (!path.empty() && !cells.empty() && path.front() == cells.front()) return false;
+  if (!path.empty() && path.front() == snake.Cells().front()) return false;
   return snake.MoveAlongPath();
 }
 
