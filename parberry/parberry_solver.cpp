@@ -37,7 +37,7 @@ void PlaceLine(Solver& solver, const Line& line) {
             blankCol = width - 1;
           }
           int r = 0, c = width - 2;
-          view.BringBlankRight(blankCol, blankRow, r, c);
+          view.BringBlankBeside('R', blankCol, blankRow, r, c);
         }
         view.DoMoves({"LDR"});
       }
@@ -48,7 +48,7 @@ void PlaceLine(Solver& solver, const Line& line) {
     if (last && r == 0) {
       // Tile t stands in the line's last cell: the blank, coming to its right from the left,
       // pushes it home, and "LDR" turns it back into that cell.
-      view.BringBlankRight(blankCol, blankRow, r, c);
+      view.BringBlankBeside('R', blankCol, blankRow, r, c);
       view.DoMoves({"LDR"});
       return;
     }
@@ -86,7 +86,7 @@ void FinishLine(Solver& solver, const Line& line) {
     // The blank, at (1, width - 1), pushes it up and circles it up the last column.
     view.DoMoves({LetterRun('D', r - 1), "LU", Repeated(UP_BL, r - 2)});
   } else {
-    view.BringBlankRight(width - 1, 1, r, c);
+    view.BringBlankBeside('R', width - 1, 1, r, c);
     const int steps = StaircaseSteps(r, c, -1, 1, 1, width - 2);
     view.DoMoves({Repeated(UPRIGHT_BR, steps)});
     r -= steps;

@@ -26,17 +26,12 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   const int blankCol = blank % n;
 
   // The blank comes to the side of A that faces away from B's column.
-  char side = 'R';
-  if (col1 < col2) {
-    solver.BringBlankLeft(blankCol, blankRow, row1, col1);
+  char side = col1 < col2 ? 'L' : 'R';
+  LineView::FirstRow(solver).BringBlankBeside(side, blankCol, blankRow, row1, col1);
+  if (side == 'R' && col1 < col2) {
+    solver.DoMoves({"L"});
+    ++col1;
     side = 'L';
-  } else {
-    LineView::FirstRow(solver).BringBlankRight(blankCol, blankRow, row1, col1);
-    if (col1 < col2) {
-      solver.DoMoves({"L"});
-      ++col1;
-      side = 'L';
-    }
   }
   // Bringing the blank to A may have moved B.
   const int b = static_cast<int>(solver.Current().CellOf(tileB));

@@ -65,7 +65,8 @@ void LineView::MoveBlankStraight(int row, int col) const {
   }
 }
 
-void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
+void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow,
+                                int& tileCol) const {
   if (blankCol == tileCol) {
     if (blankCol == width - 1) {
       DoMoves({"L"});
@@ -80,14 +81,13 @@ void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& ti
   const bool detour = blankCol < tileCol - 1 && blankRow != 0 && tileRow == 0;
   const MovePiece run =
       LetterRun(blankRow <= tileRow ? 'D' : 'U', std::abs(blankRow - tileRow) - (detour ? 1 : 0));
+  const bool right = side == 'R';
   if (blankCol < tileCol) {
-    if (detour) {
-      DoMoves({run, LetterRun('R', tileCol - blankCol - 1), "UR"});
-    } else {
-      DoMoves({run, LetterRun('R', tileCol - blankCol)});
-    }
-    --tileCol;
+    DoMoves({run, LetterRun('R', tileCol - blankCol - 1), LetterRun('U', detour ? 1 : 0),
+             LetterRun('R', right ? 1 : 0)});
+    if (right) --tileCol;
   } else {
-    DoMoves({run, LetterRun('L', blankCol - tileCol - 1)});
+    DoMoves({run, LetterRun('L', blankCol - tileCol - (right ? 1 : 0))});
+    if (!right) ++tileCol;
   }
 }

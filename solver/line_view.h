@@ -39,8 +39,9 @@ class LineView {
   bool AcrossFirst() const { return RowStep(view->right) != 0; }
   /// Moves the blank to the view cell in two straight runs, the first as AcrossFirst says.
   void MoveBlankStraight(int row, int col) const;
-  /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
-  void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
+  /// Leaves the blank directly right ('R') or left ('L') of the tile; a blank arriving from the
+  /// other side pushes it a cell towards that side.
+  void BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow, int& tileCol) const;
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)

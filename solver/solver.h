@@ -46,10 +46,6 @@ class Solver {
   /// Those moves' length once shortened by OptimizeSolution; scratch is working storage.
   size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
 
-  /// Leaves the blank directly left of the tile, the blank's position given; a blank arriving
-  /// from the right pushes it right.
-  void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol);
-
   /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
   void ReportTailFault(const char* function, const char* problem) const;
 
