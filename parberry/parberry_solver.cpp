@@ -91,12 +91,9 @@ void FinishLine(Solver& solver, const Line& line) {
     view.DoMoves({Repeated(UPRIGHT_BR, steps)});
     r -= steps;
     c += steps;
-    if (c == width - 2) {
-      view.DoMoves({"L", Repeated(UP_BL, r - 1)});
-    } else {
-      view.DoMoves({Repeated(RIGHT_BR_LOW, width - 2 - c)});
-      view.DoMoves({"L"});
-    }
+    // Along row 1 or up column width - 2, whichever the staircase did not reach.
+    view.DoMoves({Repeated(RIGHT_BR_LOW, width - 2 - c)});
+    view.DoMoves({"L", Repeated(UP_BL, r - 1)});
   }
   if (view.TileAt(1, width - 2) == 0) {
     view.DoMoves({ROW_TAIL_TURN});

@@ -1,8 +1,6 @@
 // tile_walk.cpp: walking one tile to a cell with the blank kept on its left or right.
 #include "snake/tile_walk.h"
 
-#include <cstdlib>
-
 #include "solver/move_macros.h"
 #include "solver/tile_placement.h"
 
@@ -40,19 +38,15 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
   tileRow += down ? diagonal : -diagonal;
   tileCol += right ? diagonal : -diagonal;
 
-  if (tileRow == targetRow) {
-    // In the last row the blank has to pass through the row above the tile.
-    const bool high = tileRow == n - 1;
-    const int steps = std::abs(tileCol - targetCol);
-    const MovePiece rightward =
-        high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW);
-    const MovePiece leftward = high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR);
-    solver.DoMoves({Repeated(tileCol < targetCol ? rightward : leftward, steps)});
-  } else if (tileRow < targetRow) {
-    solver.DoMoves({Repeated(pick(DOWN_BL, DOWN_BR), targetRow - tileRow)});
-  } else {
-    solver.DoMoves({Repeated(pick(UP_BL, UP_BR), tileRow - targetRow)});
-  }
+  // Then straight on along the row or the column (a count below 1 makes no move). In the last
+  // row the blank has to pass through the row above the tile.
+  const bool high = tileRow == n - 1;
+  const MovePiece rightward =
+      high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW);
+  const MovePiece leftward = high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR);
+  solver.DoMoves({Repeated(rightward, targetCol - tileCol), Repeated(leftward, tileCol - targetCol),
+                  Repeated(pick(DOWN_BL, DOWN_BR), targetRow - tileRow),
+                  Repeated(pick(UP_BL, UP_BR), tileRow - targetRow)});
 }
 
 }  // namespace snake

@@ -29,13 +29,8 @@ void CarryTile(const LineView& line, int row, int col, int targetRow, int target
   line.DoMoves({Repeated(leftward ? UPLEFT_BR : UPRIGHT_BR, steps)});
   r -= steps;
   c += leftward ? -steps : steps;
-  if (r == aimRow) {
-    if (c > targetCol) {
-      line.DoMoves({Repeated(LEFT_BR, c - targetCol)});
-    } else {
-      line.DoMoves({Repeated(RIGHT_BR_LOW, targetCol - c), Repeated(UP_BR, lifted ? 1 : 0)});
-    }
-  } else {
-    line.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
-  }
+  // The staircase reached the aimed row or the target column: the rest is a straight run, along
+  // the row or up the column (a count below 1 makes no move), then up into a lifted target.
+  line.DoMoves({Repeated(LEFT_BR, c - targetCol), Repeated(RIGHT_BR_LOW, targetCol - c),
+                Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
 }
