@@ -42,25 +42,17 @@ bool Snake::Form(int tileA, int tileB) {
 }
 
 bool Snake::MoveAlongSnake() {
-  const int n = Side();
   const int blank = static_cast<int>(solver.Current().Blank());
-  int p = blank;
-  MoveSequence& moves = stepMoves;
-  moves.clear();
   // Every letter is worked out before the cells or the grid change, so a blank that is not next
   // to the head leaves both as they were.
-  for (const int cell : cells) {
-    const char letter = MoveLetter(cell, p, n);
-    if (letter == 'X') {
-      solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1=" << p
-                   << " P2=" << cell;
-      return false;
-    }
-    moves += letter;
-    p = cell;
+  const int stuck = SnakeStepLetters(blank, stepMoves, false);
+  if (stuck >= 0) {
+    solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1="
+                 << (stuck == 0 ? blank : cells[stuck - 1]) << " P2=" << cells[stuck];
+    return false;
   }
   const int newBlank = AdvanceSnake(blank);
-  solver.DoMoves(moves);
+  solver.DoMoves(stepMoves);
   marks.Set(newBlank, FREE_CELL);
   return true;
 }
@@ -113,19 +105,22 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   return true;
 }
 
-bool Snake::SnakeStepLetters(int from, MoveSequence& letters) const {
+int Snake::SnakeStepLetters(int from, MoveSequence& letters, bool inRows) const {
   const int n = Side();
   letters.clear();
   int p = from;
-  for (const int cell : cells) {
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int cell = cells[i];
     const char letter = MoveLetter(cell, p, n);
-    // MoveLetter compares indices only: a step sideways must also stay in its row.
+    // MoveLetter compares indices only: a step sideways may also leave its row.
     const bool sideways = letter == 'L' || letter == 'R';
-    if (letter == 'X' || (sideways && (p < cell ? cell : p) % n == 0)) return false;
+    if (letter == 'X' || (inRows && sideways && (p < cell ? cell : p) % n == 0)) {
+      return static_cast<int>(i);
+    }
     letters += letter;
     p = cell;
   }
-  return true;
+  return -1;
 }
 
 bool Snake::MoveAlongPath() {
@@ -154,7 +149,7 @@ bool Snake::MoveAlongPath() {
     const MovePiece route = router.RouteBlankTo(cell, cells);
     // A route that was found takes the blank to cell by real steps, and a cells step of real
     // steps follows it: neither can be refused, so one text does for both.
-    if (router.Found() && SnakeStepLetters(cell, stepMoves)) {
+    if (router.Found() && SnakeStepLetters(cell, stepMoves, true) < 0) {
       const int newBlank = AdvanceSnake(cell);
       solver.DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
       marks.Set(newBlank, FREE_CELL);
