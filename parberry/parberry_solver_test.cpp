@@ -22,7 +22,7 @@ class Parberry : public ::testing::Test {
     solver.Start(board);
   }
   int At(unsigned row, unsigned col) const {
-    return solver.TileAt(static_cast<int>(row), static_cast<int>(col));
+    return solver.Current().TileAt(static_cast<int>(row), static_cast<int>(col));
   }
 
   std::ostringstream out;

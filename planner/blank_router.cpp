@@ -169,8 +169,4 @@ bool BlankRouter::ShutIn(const Grid& grid, int from, int avoid, int target, int 
   return true;
 }
 
-void BlankRouter::PathTo(std::vector<int8_t>& dirs) const {
-  dirs = path;
-}
-
 }  // namespace planner

@@ -13,7 +13,7 @@ namespace planner {
 class BlankRouter {
  public:
   /// The cost of the cheapest walk from start to target avoiding `avoid` (and `avoid2`), or -1
-  /// when there is none within `limit`; PathTo then gives it.
+  /// when there is none within `limit`; Path then gives it.
   int Distance(const Grid& grid, int start, int avoid, int target, int limit, int avoid2 = -1);
   /// From start, avoiding focus, the distance to each side of focus (by direction); -1 for one off
   /// the board, locked, or more than `slack` beyond the nearest.
@@ -24,7 +24,7 @@ class BlankRouter {
   /// The push cost (see DisplacementCost) of the walk that the last call of Distance found.
   int LastPushes() const { return lastPushes; }
   /// The directions of the walk that the last call of Distance found.
-  void PathTo(std::vector<int8_t>& dirs) const;
+  const std::vector<int8_t>& Path() const { return path; }
 
  private:
   /// The cheapest walk that only steps towards the target, into path; its length, or -1 when

@@ -72,7 +72,7 @@ TEST(BlankRouter, ShortestAroundLockedCellsAndTheAvoidedOne) {
     const int found = router.Distance(grid, grid.Blank(), avoid, target, 1 << 30);
     ASSERT_EQ(expected, found) << round;
     if (found < 0) continue;
-    router.PathTo(dirs);
+    dirs = router.Path();
     ASSERT_EQ(static_cast<size_t>(found), dirs.size());
     const int tileAvoided = grid.TileAt(avoid);
     for (const int8_t dir : dirs) {

@@ -32,6 +32,15 @@ std::array<DominoRing, 4> BuildRings() {
     for (int row = top + 1; row <= bottom; ++row) add(row, right);
     for (int col = right - 1; col >= left; --col) add(bottom, col);
     for (int row = bottom - 1; row > top; --row) add(row, left);
+    for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+      const int whose = slot / 4, dir = slot % 4;
+      const int row = (whose == 0 ? 0 : br) + DIR_ROW[dir];
+      const int col = (whose == 0 ? 0 : bc) + DIR_COL[dir];
+      ring.slot[slot] = -1;
+      for (int at = 0; at < 10; ++at) {
+        if (ring.row[at] == row && ring.col[at] == col) ring.slot[slot] = at;
+      }
+    }
   }
   return rings;
 }
@@ -58,22 +67,8 @@ bool Valid(int rows, int cols, int orient, int slot) {
 // ways are cut.
 int WalkBelowWall(int rows, int orient, int from, int to) {
   const DominoRing& ring = RingOf(orient);
-  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
-  int best = -1;
-  for (const int step : {1, 9}) {
-    const int length = step == 1 ? (b - a + 10) % 10 : (a - b + 10) % 10;
-    bool free = true;
-    for (int k = 1; k <= length && free; ++k) free = rows + ring.row[(a + step * k) % 10] >= 0;
-    if (free && (best < 0 || length < best)) best = length;
-  }
-  return best;
-}
-
-// Moves of the blank round an open ring from one slot to another.
-int RingWalk(int orient, int from, int to) {
-  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
-  const int forward = (b - a + 10) % 10;
-  return std::min(forward, 10 - forward);
+  return ShorterFreeWay(10, RingIndex(orient, from), RingIndex(orient, to),
+                        [&](int k) { return rows + ring.row[k] >= 0; });
 }
 
 std::vector<uint16_t> BuildTable() {
@@ -82,7 +77,8 @@ std::vector<uint16_t> BuildTable() {
     for (int from = 0; from < DOMINO_SLOTS; ++from) {
       for (int to = 0; to < DOMINO_SLOTS; ++to) {
         const bool both = IsDominoSlot(orient, from) && IsDominoSlot(orient, to);
-        walks[orient][from][to] = both ? RingWalk(orient, from, to) : 0;
+        // Two rows below the wall the ring is open all round.
+        walks[orient][from][to] = both ? WalkBelowWall(2, orient, from, to) : 0;
       }
     }
   }
@@ -133,30 +129,8 @@ const DominoRing& RingOf(int orient) {
   return rings[orient];
 }
 
-namespace {
-
-int FindRingIndex(int orient, int slot) {
-  const int whose = slot / 4, dir = slot % 4;
-  const int row = (whose == 0 ? 0 : DIR_ROW[orient]) + DIR_ROW[dir];
-  const int col = (whose == 0 ? 0 : DIR_COL[orient]) + DIR_COL[dir];
-  const DominoRing& ring = RingOf(orient);
-  for (int k = 0; k < 10; ++k) {
-    if (ring.row[k] == row && ring.col[k] == col) return k;
-  }
-  return -1;
-}
-
-}  // namespace
-
 int RingIndex(int orient, int slot) {
-  static const std::array<std::array<int, DOMINO_SLOTS>, 4> table = [] {
-    std::array<std::array<int, DOMINO_SLOTS>, 4> built{};
-    for (int o = 0; o < 4; ++o) {
-      for (int k = 0; k < DOMINO_SLOTS; ++k) built[o][k] = FindRingIndex(o, k);
-    }
-    return built;
-  }();
-  return table[orient][slot];
+  return RingOf(orient).slot[slot];
 }
 
 int DominoCost(int rows, int cols, int orient, int slot, int goalOrient) {

@@ -16,10 +16,11 @@ inline bool IsDominoSlot(int orient, int slot) {
 }
 
 /// The ten cells round a domino (A at row 0, column 0, B in direction orient), clockwise, as
-/// row and column offsets from A.
+/// row and column offsets from A, and the position of each slot's cell among them (-1 for none).
 struct DominoRing {
   std::array<int, 10> row;
   std::array<int, 10> col;
+  std::array<int, DOMINO_SLOTS> slot;
 };
 const DominoRing& RingOf(int orient);
 /// Position of the slot's cell on the ring of the orientation.

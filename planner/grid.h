@@ -45,6 +45,20 @@ constexpr RingWays WaysRound(int size, int from, int to) {
   return ways;
 }
 
+/// The length of the shorter way round a ring of `size` positions from `from` to `to` whose
+/// positions (the end included) all pass `isFree`, forwards among equals; -1 when both are cut.
+template <typename IsFree>
+int ShorterFreeWay(int size, int from, int to, IsFree isFree) {
+  int best = -1;
+  for (const int step : {1, size - 1}) {
+    const int length = step == 1 ? (to - from + size) % size : (from - to + size) % size;
+    bool free = true;
+    for (int k = 1; k <= length && free; ++k) free = isFree((from + step * k) % size);
+    if (free && (best < 0 || length < best)) best = length;
+  }
+  return best;
+}
+
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
 /// held for a moment), and per cell the directions that take its tile homewards, what pushing
 /// it each way costs a walk, and the state of the eight cells round it.
@@ -143,14 +157,17 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 /// pays off before other walks can undo it.
 constexpr int URGENT_PENALTY = 2;
 
+/// The direction of the step from a cell to its neighbour `to`.
+inline int DirBetween(const Grid& grid, int from, int to) {
+  if (to == from - grid.Side()) return UP;
+  if (to == from + grid.Side()) return DOWN;
+  return to == from - 1 ? LEFT : RIGHT;
+}
+
 /// The extra cost of moving the tile at `from` to `to`: 0 homewards or for the blank, else
 /// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
 inline int DisplacementCost(const Grid& grid, int from, int to) {
-  const int dir = to == from - grid.Side()   ? UP
-                  : to == from + grid.Side() ? DOWN
-                  : to == from - 1           ? LEFT
-                                             : RIGHT;
-  return grid.PushCost(from, dir);
+  return grid.PushCost(from, DirBetween(grid, from, to));
 }
 
 }  // namespace planner

@@ -32,13 +32,14 @@ int Distance(const Grid& grid, int a, int b) {
 // Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
 // `target`, walls ignored.
 int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
+  const LineCosts openBoard;
   int best = 1 << 30;
   for (int side = 0; side < 4; ++side) {
     const int sideCell = grid.Neighbour(cell, side);
     if (sideCell < 0) continue;
     const int cost =
         Distance(grid, blank, sideCell) +
-        OpenBoardCost(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
+        openBoard(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
     best = std::min(best, cost);
   }
   return best;
@@ -77,28 +78,19 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
     const bool fromBack =
         SingleEstimate(grid, grid.CellOf(grid.TileFor(back)), back, grid.Blank()) <
         SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
-    if (fromBack) {
-      if (hi - 1 >= lo + 2 && TryDomino(grid, line, hi - 1)) {
-        hi -= 2;
-        continue;
-      }
-      if (!mover.MoveTile(grid, grid.TileFor(back), back, line.inward ^ 1, Along(grid, line))) {
-        return false;
-      }
-      grid.Lock(back);
-      --hi;
-    } else {
-      if (lo + 1 <= hi - 2 && TryDomino(grid, line, lo)) {
-        lo += 2;
-        continue;
-      }
-      if (!mover.MoveTile(grid, grid.TileFor(front), front, line.inward ^ 1,
-                          Along(grid, line) ^ 1)) {
-        return false;
-      }
-      grid.Lock(front);
-      ++lo;
+    // The end filled, and the step from it into the run.
+    int& end = fromBack ? hi : lo;
+    const int step = fromBack ? -1 : 1;
+    if (hi - lo >= 3 && TryDomino(grid, line, std::min(end, end + step))) {
+      end += 2 * step;
+      continue;
     }
+    // The line's placed cells lie on the side of the end away from the run.
+    const int target = line.targets[end];
+    const int placed = fromBack ? Along(grid, line) : Along(grid, line) ^ 1;
+    if (!mover.MoveTile(grid, grid.TileFor(target), target, line.inward ^ 1, placed)) return false;
+    grid.Lock(target);
+    end += step;
   }
   return length < 2 || FillTail(grid, line, lo);
 }

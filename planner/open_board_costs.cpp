@@ -44,17 +44,9 @@ bool Valid(Walls walls, int rows, int cols, int dir) {
 // The blank's walk round the tile from one side to another: the shorter way whose cells are
 // all free (on an open board 2 to a neighbouring side, 4 to the opposite one).
 int Turn(Walls walls, int rows, int cols, int from, int to) {
-  const int a = RING_OF_SIDE[from], b = RING_OF_SIDE[to];
-  int best = -1;
-  for (const int step : {1, 7}) {
-    const int length = step == 1 ? (b - a + 8) % 8 : (a - b + 8) % 8;
-    bool free = true;
-    for (int k = 1; k <= length && free; ++k) {
-      const int at = (a + step * k) % 8;
-      free = Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
-    }
-    if (free && (best < 0 || length < best)) best = length;
-  }
+  const int best = ShorterFreeWay(8, RING_OF_SIDE[from], RING_OF_SIDE[to], [&](int at) {
+    return Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
+  });
   // Both ways cut: a wider walk exists or not; the open ring's count never overstates it.
   return best >= 0 ? best : (from == (to ^ 1) ? 4 : 2);
 }
@@ -118,14 +110,6 @@ const std::vector<uint16_t>& WalledTable(Walls walls) {
 }
 
 }  // namespace
-
-int OpenBoardCost(int rows, int cols, int dir) {
-  return OpenTable()[Index(rows, cols, dir)];
-}
-
-int LineTileCost(int rows, int cols, int dir, int wall, int placed) {
-  return LineCosts(wall, placed)(rows, cols, dir);
-}
 
 LineCosts::LineCosts(int wall, int placed) : table(OpenTable().data()) {
   if (wall < 0) return;

@@ -2,29 +2,24 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace planner {
 
 /// The fewest moves that carry a tile rows, cols off its target home, the blank starting on its
-/// side `dir`, on an unbounded open board: never more than on a real one. Built on first use.
-int OpenBoardCost(int rows, int cols, int dir);
-/// The same with everything before the target's line walled (wall UP or LEFT) and, with
-/// `placed`, the line's cells on that side of the target; 0 for positions in a wall.
-int LineTileCost(int rows, int cols, int dir, int wall, int placed = -1);
-
-/// OpenBoardCost (no wall) or LineTileCost for one wall and placed side, with the table and the
-/// mapping of offsets into it resolved once, for searches that ask millions of times.
+/// side `dir`: on an unbounded open board (never more than on a real one), or with everything
+/// before the target's line walled and perhaps the line's cells on one side of the target. The
+/// tables are built on first use; the mapping of offsets into one is resolved once, for searches
+/// that ask millions of times.
 class LineCosts {
  public:
-  /// Takes the arguments of LineTileCost; a wall of -1 means the open board.
+  /// The open board for a wall of -1, else the wall UP or LEFT and, with `placed`, the line's
+  /// cells on that side of the target.
   explicit LineCosts(int wall = -1, int placed = -1);
-  /// The cost for the tile rows, cols from its target, the blank on side dir.
+  /// The cost for the tile rows, cols from its target, the blank on side dir; 0 for positions
+  /// in a wall.
   int operator()(int rows, int cols, int dir) const {
-    if (swapAxes) {
-      const int swapped = rows;
-      rows = cols;
-      cols = swapped;
-    }
+    if (swapAxes) std::swap(rows, cols);
     if (mirror) cols = -cols;
     if (walled && (rows < 0 || rows > RADIUS || cols < -RADIUS || cols > RADIUS)) return 0;
     return table[((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 4 + dirOf[dir]];

@@ -11,6 +11,7 @@ using planner::Grid;
 using planner_test::BfsTileDistance;
 
 TEST(OpenBoardCosts, MatchTheSearchAwayFromTheEdges) {
+  const planner::LineCosts open, rowAbove(planner::UP), columnLeft(planner::LEFT);
   // On a 9 x 9 board with nothing locked, the tile's target in the top row: the estimate with
   // the wall above is exact away from the other three edges.
   const Grid grid(GoalBoard(9));
@@ -19,38 +20,31 @@ TEST(OpenBoardCosts, MatchTheSearchAwayFromTheEdges) {
     for (int side = 0; side < 4; ++side) {
       const int blank = grid.Neighbour(tileCell, side);
       const int rows = grid.Row(tileCell), cols = grid.Col(tileCell) - 4;
-      EXPECT_EQ(BfsTileDistance(grid, tileCell, blank, target),
-                planner::LineTileCost(rows, cols, side, planner::UP))
+      EXPECT_EQ(BfsTileDistance(grid, tileCell, blank, target), rowAbove(rows, cols, side))
           << tileCell << " " << side;
-      EXPECT_LE(planner::OpenBoardCost(rows, cols, side),
-                planner::LineTileCost(rows, cols, side, planner::UP));
+      EXPECT_LE(open(rows, cols, side), rowAbove(rows, cols, side));
       // The column case is the row case seen across the diagonal.
-      EXPECT_EQ(planner::LineTileCost(rows, cols, side, planner::UP),
-                planner::LineTileCost(cols, rows, side ^ 2, planner::LEFT));
+      EXPECT_EQ(rowAbove(rows, cols, side), columnLeft(cols, rows, side ^ 2));
     }
   }
-  EXPECT_EQ(0, planner::OpenBoardCost(0, 0, planner::LEFT));
+  EXPECT_EQ(0, open(0, 0, planner::LEFT));
   // One step straight on, the blank already in front: a single move.
-  EXPECT_EQ(1, planner::OpenBoardCost(1, 0, planner::UP));
+  EXPECT_EQ(1, open(1, 0, planner::UP));
   // One step, the blank behind: round the tile (4), then the move.
-  EXPECT_EQ(5, planner::OpenBoardCost(1, 0, planner::DOWN));
+  EXPECT_EQ(5, open(1, 0, planner::DOWN));
 }
 
 TEST(OpenBoardCosts, ResolvedCostsSeeTheSameTablesFromEveryWall) {
   using planner::DOWN, planner::LEFT, planner::RIGHT, planner::UP;
   using planner::LineCosts;
-  using planner::LineTileCost;
-  const LineCosts open, rowAbove(UP), columnLeft(LEFT), placedLeft(UP, LEFT),
-      placedRight(UP, RIGHT), placedAbove(LEFT, UP), placedBelow(LEFT, DOWN);
+  const LineCosts rowAbove(UP), columnLeft(LEFT), placedLeft(UP, LEFT), placedRight(UP, RIGHT),
+      placedAbove(LEFT, UP), placedBelow(LEFT, DOWN);
   // The side mirrored left to right, and seen across the diagonal.
   constexpr int MIRRORED[] = {UP, DOWN, RIGHT, LEFT};
   constexpr int ACROSS[] = {LEFT, RIGHT, UP, DOWN};
   for (int rows = -6; rows <= 6; ++rows) {
     for (int cols = -6; cols <= 6; ++cols) {
       for (int dir = 0; dir < 4; ++dir) {
-        EXPECT_EQ(planner::OpenBoardCost(rows, cols, dir), open(rows, cols, dir));
-        EXPECT_EQ(LineTileCost(rows, cols, dir, UP), rowAbove(rows, cols, dir));
-        EXPECT_EQ(LineTileCost(rows, cols, dir, UP, LEFT), placedLeft(rows, cols, dir));
         EXPECT_EQ(placedLeft(rows, cols, dir), placedRight(rows, -cols, MIRRORED[dir]));
         EXPECT_EQ(rowAbove(rows, cols, dir), columnLeft(cols, rows, ACROSS[dir]));
         EXPECT_EQ(placedLeft(rows, cols, dir), placedAbove(cols, rows, ACROSS[dir]));

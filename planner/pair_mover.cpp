@@ -14,12 +14,6 @@ namespace {
 constexpr int NO_LIMIT = 1 << 30;
 constexpr int APPROACH_SLACK = 2;
 
-int DirBetween(const Grid& grid, int from, int to) {
-  if (to == from - grid.Side()) return UP;
-  if (to == from + grid.Side()) return DOWN;
-  return to == from - 1 ? LEFT : RIGHT;
-}
-
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;
@@ -112,7 +106,7 @@ int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
   const int length =
       router.Distance(grid, SlotCell(grid, cellA, orient, from), cellA,
                       SlotCell(grid, cellA, orient, to), NO_LIMIT, grid.Neighbour(cellA, orient));
-  if (length >= 0 && dirs) router.PathTo(*dirs);
+  if (length >= 0 && dirs) *dirs = router.Path();
   return length;
 }
 
@@ -167,8 +161,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     const int dist = router.Distance(grid, grid.Blank(), startA, cell, NO_LIMIT, startB);
     if (dist < 0) continue;
     if (nearest < 0 || dist < nearest) nearest = dist;
-    approachPaths[slot].clear();
-    router.PathTo(approachPaths[slot]);
+    approachPaths[slot] = router.Path();
     reach(StateOf(startA, startOrient, slot), dist, -1);
   }
   int goal = -1;

@@ -46,7 +46,6 @@ class StampedRecords {
   }
   /// The record, seen or not (an unseen one holds what an earlier search left).
   Record& operator[](size_t i) { return records[i]; }
-  const Record& operator[](size_t i) const { return records[i]; }
 
  private:
   struct Free {

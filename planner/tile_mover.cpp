@@ -65,12 +65,6 @@ inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
   return best;
 }
 
-int DirBetween(const Grid& grid, int from, int to) {
-  if (to == from - grid.Side()) return UP;
-  if (to == from + grid.Side()) return DOWN;
-  return to == from - 1 ? LEFT : RIGHT;
-}
-
 }  // namespace
 
 int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
@@ -101,7 +95,7 @@ int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<in
   if (!dirs && turns.Seen(key)) return turns[key].length;
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
-  if (length >= 0 && dirs) router.PathTo(*dirs);
+  if (length >= 0 && dirs) *dirs = router.Path();
   if (!dirs) turns.Mark(key).length = length;
   return length;
 }
@@ -251,8 +245,6 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   costs = LineCosts(wallDir, placedDir);
   if (grid.CellOf(tile) == target) return true;
   Prepare(grid, tile);
-  // On an open board the estimate is exact and the first bound holds; near walls it may take a
-  // few more, or the exact length from an A* search.
   const int start = grid.CellOf(tile);
   int bound = -1;
   for (int side = 0; side < 4; ++side) {

@@ -21,20 +21,17 @@ constexpr char LETTERS[] = "URLD";
 constexpr int ROW_STEP[] = {-1, 0, 0, 1};
 constexpr int COL_STEP[] = {0, 1, -1, 0};
 
-// A walk of the blank from its cell round a two-tile snake: the snake's tail next to the blank,
-// its head next to the tail, the target next to the head, the shape given by those three steps.
-// Take the walks from the blank to the target that avoid the tail and the head, on a board
-// without edges and without any other blocked cell, ordered by length and then as the search
-// orders them. On a real board there are only fewer walks, so the first of these whose cells
-// are all free on the board is the search's answer there too. The walks listed are those up to
-// a few steps longer than the shortest; when none of them is free, the search is run after all.
-struct Detour {
-  // How many steps longer than the shortest walk round the snake the listed walks go, and the
-  // most steps a listed walk takes.
-  static constexpr int SLACK = 4;
-  static constexpr size_t LONGEST = 12;
+// How many steps longer than the shortest walk round the snake the listed walks go, and the
+// most steps a listed walk takes.
+constexpr int SLACK = 4;
+constexpr size_t LONGEST = 12;
 
-  std::string letters;
+// What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
+// close together in memory.
+struct DetourCheck {
+  // How far the walk's cells reach from the blank's cell.
+  signed char minRow = 0, maxRow = 0, minCol = 0, maxCol = 0;
+  unsigned char length = 0;
   // The cells the blank enters, from the blank's cell.
   signed char rows[LONGEST] = {};
   signed char cols[LONGEST] = {};
@@ -43,6 +40,18 @@ struct Detour {
   // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
   // that enter the same cells up to k.
   unsigned short skip[LONGEST] = {};
+};
+
+// A walk of the blank from its cell round a two-tile snake: the snake's tail next to the blank,
+// its head next to the tail, the target next to the head, the shape given by those three steps.
+// Take the walks from the blank to the target that avoid the tail and the head, on a board
+// without edges and without any other blocked cell, ordered by length and then as the search
+// orders them. On a real board there are only fewer walks, so the first of these whose cells
+// are all free on the board is the search's answer there too. The walks listed are those up to
+// a few steps longer than the shortest; when none of them is free, the search is run after all.
+struct Detour {
+  std::string letters;
+  DetourCheck check;
   // The letters followed by the snake's step into the target, which moves the blank on into
   // the head's and then the tail's cell; at least 16 characters can be read from it.
   char withStep[LONGEST + 16] = {};
@@ -52,18 +61,6 @@ struct Detour {
 };
 
 using Detours = std::vector<Detour>;
-
-// What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
-// close together in memory.
-struct DetourCheck {
-  // How far the walk's cells reach from the blank's cell.
-  signed char minRow = 0, maxRow = 0, minCol = 0, maxCol = 0;
-  unsigned char length = 0;
-  signed char rows[Detour::LONGEST] = {};
-  signed char cols[Detour::LONGEST] = {};
-  short gridSteps[Detour::LONGEST] = {};
-  unsigned short skip[Detour::LONGEST] = {};
-};
 
 // Every walk of at most maxLength steps from (0, 0) to the target over cells not blocked and not
 // entered before, in the search's order of letters.
@@ -84,11 +81,13 @@ void ListWalks(int row, int col, int targetRow, int targetCol, const std::vector
     for (size_t i = 0; i + 1 < blocked.size() && free; i += 2) {
       free = !(blocked[i] == r && blocked[i + 1] == c);
     }
-    for (size_t i = 0; i < length && free; ++i) free = !(walk.rows[i] == r && walk.cols[i] == c);
-    if (!free || length == Detour::LONGEST) continue;
+    for (size_t i = 0; i < length && free; ++i) {
+      free = !(walk.check.rows[i] == r && walk.check.cols[i] == c);
+    }
+    if (!free || length == LONGEST) continue;
     walk.letters += LETTERS[code];
-    walk.rows[length] = static_cast<signed char>(r);
-    walk.cols[length] = static_cast<signed char>(c);
+    walk.check.rows[length] = static_cast<signed char>(r);
+    walk.check.cols[length] = static_cast<signed char>(c);
     ListWalks(r, c, targetRow, targetCol, blocked, maxLength, walk, walks);
     walk.letters.pop_back();
   }
@@ -111,7 +110,7 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
     ListWalks(0, 0, targetRow, targetCol, blocked, shortest, walk, walks);
   }
   walks.clear();
-  ListWalks(0, 0, targetRow, targetCol, blocked, shortest - 1 + Detour::SLACK, walk, walks);
+  ListWalks(0, 0, targetRow, targetCol, blocked, shortest - 1 + SLACK, walk, walks);
   std::stable_sort(walks.begin(), walks.end(), [](const Detour& a, const Detour& b) {
     return a.letters.size() < b.letters.size();
   });
@@ -121,8 +120,8 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
     const std::string withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
     withStep.copy(detour.withStep, withStep.size());
     for (size_t k = 0; k < detour.letters.size(); ++k) {
-      detour.gridSteps[k] =
-          static_cast<short>(detour.rows[k] * static_cast<int>(MAX_SIDE) + detour.cols[k]);
+      detour.check.gridSteps[k] = static_cast<short>(
+          detour.check.rows[k] * static_cast<int>(MAX_SIDE) + detour.check.cols[k]);
     }
     for (size_t k = 0; k < detour.letters.size(); ++k) {
       size_t next = i + 1;
@@ -130,7 +129,7 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
              walks[next].letters.compare(0, k + 1, detour.letters, 0, k + 1) == 0) {
         ++next;
       }
-      detour.skip[k] = static_cast<unsigned short>(next);
+      detour.check.skip[k] = static_cast<unsigned short>(next);
     }
   }
   return walks;
@@ -147,16 +146,12 @@ struct DetourTable {
       for (Detour& detour : shapes[shape]) {
         detour.piece = MovePiece(detour.letters.c_str());
         detour.pieceWithStep = MovePiece(detour.withStep);
-        DetourCheck check;
+        DetourCheck& check = detour.check;
         check.minRow = static_cast<signed char>(detour.piece.minRow);
         check.maxRow = static_cast<signed char>(detour.piece.maxRow);
         check.minCol = static_cast<signed char>(detour.piece.minCol);
         check.maxCol = static_cast<signed char>(detour.piece.maxCol);
         check.length = static_cast<unsigned char>(detour.piece.length);
-        std::copy(detour.rows, detour.rows + Detour::LONGEST, check.rows);
-        std::copy(detour.cols, detour.cols + Detour::LONGEST, check.cols);
-        std::copy(detour.gridSteps, detour.gridSteps + Detour::LONGEST, check.gridSteps);
-        std::copy(detour.skip, detour.skip + Detour::LONGEST, check.skip);
         checks[shape].push_back(check);
       }
     }
@@ -169,11 +164,6 @@ const DetourTable& Table() {
 }
 
 }  // namespace
-
-MoveSequence BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
-  const MovePiece route = RouteBlankTo(target, snake);
-  return MoveSequence(route.letters, route.length);
-}
 
 MovePiece BlankRouter::RouteBlankTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());
@@ -194,7 +184,8 @@ bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
                                DetourFound& found) const {
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
-  solver.FindBlankCoord(found.rows[0], found.cols[0]);
+  found.rows[0] = solver.Current().BlankRow();
+  found.cols[0] = solver.Current().BlankCol();
   return StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
          MatchDetour(found, false);

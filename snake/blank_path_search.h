@@ -26,14 +26,11 @@ class BlankRouter {
   BlankRouter(const BlankRouter&) = delete;
   BlankRouter& operator=(const BlankRouter&) = delete;
 
-  /// The blank's walk to target, not made; empty, with a message, when there is none.
-  MoveSequence FindMovesTo(int target, const std::vector<int>& snake);
-  /// FindMovesTo as a piece, valid until the next routing; Found tells whether it got there.
+  /// The blank's walk to target, not made, as a piece valid until the next routing; empty, with
+  /// a message, when there is none, and Found tells whether it got there.
   MovePiece RouteBlankTo(int target, const std::vector<int>& snake);
   /// Whether the last routing reached its target.
   bool Found() const { return routeFound; }
-  /// Notes that a walk reached its target without a routing.
-  void NoteFound() { routeFound = true; }
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;

@@ -1,13 +1,10 @@
 // estimates.h: the moves a single placement and a snake are estimated to take.
 #pragma once
 
-#include "snake/pair_carrier.h"
 #include "solver/position.h"
 
 namespace snake {
 
-/// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
-Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol);
 /// Estimated moves to place one tile; ruleA and ruleB add the far-side detour of a row, a column.
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB);

@@ -6,9 +6,6 @@
 
 namespace snake {
 
-const Tail ROW_TAIL = {&LineView::FirstRow, &LineView::FirstColumn, "SolveFirstRow2"};
-const Tail COL_TAIL = {&LineView::FirstColumn, &LineView::FirstRow, "SolveFirstCol2"};
-
 void PlaceTile(const LineView& line, int row, int col, int targetRow, int targetCol) {
   // A tile already there only needs the blank moved off the row, below and right of it.
   if (row == targetRow && col == targetCol) {
@@ -23,7 +20,7 @@ namespace {
 // Brings the blank beside the tile at (row, width - 1), on the right of it as the tail's
 // `beside` frame sees it, then walks the tile up the last column to row `stop` with the blank
 // below it, and goes on with `then`.
-void RaiseInLastColumn(Solver& solver, const Tail& tail, const LineView& line, int row, int stop,
+void RaiseInLastColumn(Solver& solver, const Line& tail, const LineView& line, int row, int stop,
                        const char* then) {
   const LineView beside = tail.beside(solver);
   const int last = line.Width() - 1;
@@ -32,7 +29,7 @@ void RaiseInLastColumn(Solver& solver, const Tail& tail, const LineView& line, i
   beside.FromBoard(boardRow, boardCol, r, c);
   beside.FindBlank(blankRow, blankCol);
   // The blank may push the tile along the column on its way.
-  beside.BringBlankRight(blankCol, blankRow, r, c);
+  beside.BringBlankBeside('R', blankCol, blankRow, r, c);
   beside.ToBoard(r, c, boardRow, boardCol);
   line.FromBoard(boardRow, boardCol, row, c);
   // A blank above the tile pushes it up a row and is below it.
@@ -51,7 +48,7 @@ void BringBlankRound(const LineView& line, int row) {
 
 }  // namespace
 
-void FinishLine(Solver& solver, const Tail& tail) {
+void FinishLine(Solver& solver, const Line& tail) {
   if (solver.Current().Side() < 3) return;
   const LineView line = tail.view(solver);
   const int w = line.Width();

@@ -8,14 +8,14 @@ namespace {
 
 struct LineCase {
   const char* name;
-  const snake::Tail& tail;
+  const snake::Line& tail;
   /// Whether the cell of a board of side n is placed before the line's view cell (0, k).
   bool (*placed)(unsigned n, unsigned cell, int k);
 };
 
 const LineCase LINES[] = {
-    {"row", snake::ROW_TAIL, [](unsigned, unsigned cell, int k) { return int(cell) < k; }},
-    {"column", snake::COL_TAIL,
+    {"row", snake::FIRST_ROW, [](unsigned, unsigned cell, int k) { return int(cell) < k; }},
+    {"column", snake::FIRST_COL,
      [](unsigned n, unsigned cell, int k) {
        return cell < n || (cell % n == 0 && int(cell / n) >= int(n) - k);
      }},
@@ -35,7 +35,7 @@ std::vector<int> OpenCells(const LineCase& line, unsigned n, int k, std::vector<
 /// Whether every placed cell holds its tile.
 bool KeepsPlaced(const Solver& solver, const std::vector<bool>& kept) {
   for (size_t cell = 0; cell < kept.size(); ++cell) {
-    if (kept[cell] && !solver.IsTileAtGoal(static_cast<int>(cell) + 1)) return false;
+    if (kept[cell] && !solver.Current().IsHome(static_cast<int>(cell) + 1)) return false;
   }
   return true;
 }
@@ -83,7 +83,7 @@ TEST(LineTails, PlaceATileOfTheLineFromEveryCellOfItAndTheBlank) {
           view.FindBlank(blankRow, blankCol);
           const std::string where = Where(line, n, {k, a, z});
           ASSERT_EQ("", out.str()) << where;
-          ASSERT_TRUE(solver.IsTileAtGoal(t) && blankRow <= 1 && blankCol == k + 1) << where;
+          ASSERT_TRUE(solver.Current().IsHome(t) && blankRow <= 1 && blankCol == k + 1) << where;
           ASSERT_TRUE(KeepsPlaced(solver, kept)) << where;
         }
       }
@@ -109,7 +109,7 @@ TEST(LineTails, FinishTheLineFromEveryPlacementOfItsTilesAndTheBlank) {
           snake::FinishLine(solver, line.tail);
           const std::string where = Where(line, n, {a, b, z});
           ASSERT_EQ("", out.str()) << where;
-          ASSERT_TRUE(solver.IsTileAtGoal(first) && solver.IsTileAtGoal(second)) << where;
+          ASSERT_TRUE(solver.Current().IsHome(first) && solver.Current().IsHome(second)) << where;
           ASSERT_TRUE(KeepsPlaced(solver, kept)) << where;
         }
       }

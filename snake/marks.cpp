@@ -25,11 +25,7 @@ int& Marks::MarkAt(int index) {
 }
 
 void Marks::Set(int index, int mark) {
-  if (!OnBoard(index)) return;
-  int& cell = MarkAt(index);
-  if (cell == mark) return;
-  if (inTrial) Journal(index, cell);
-  cell = mark;
+  if (OnBoard(index)) Change(index, MarkAt(index), mark);
 }
 
 void Marks::BeginTrial() {

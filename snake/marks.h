@@ -36,19 +36,11 @@ class Marks {
   /// Sets the mark of a board cell, journalled during a trial; nothing for an index off the board.
   void Set(int index, int mark);
   /// Set for the board cell index, which stands at row and col.
-  void SetAt(int index, int row, int col, int mark) {
-    int& cell = grid[row][col];
-    // A mark that stays as it is needs no journal entry: undoing it would change nothing.
-    if (cell == mark) return;
-    if (inTrial) Journal(index, cell);
-    cell = mark;
-  }
-  /// The mark at (row, col), which may be off the board up to MAX_SIDE.
-  int At(int row, int col) const { return grid[row][col]; }
-  /// The mark at (row, col), to be changed without the journal.
+  void SetAt(int index, int row, int col, int mark) { Change(index, grid[row][col], mark); }
+  /// The mark at (row, col), which may be off the board up to MAX_SIDE; a change is not
+  /// journalled.
   int& At(int row, int col) { return grid[row][col]; }
   /// The marks as one array of MAX_SIDE x MAX_SIDE, row * STRIDE + col.
-  const int* Data() const { return &grid[0][0]; }
   int* Data() { return &grid[0][0]; }
 
   // A trial
@@ -62,6 +54,13 @@ class Marks {
  private:
   /// The mark of a board cell; the index must be on the board.
   int& MarkAt(int index);
+  /// Sets the cell, the board cell index's mark, journalled during a trial.
+  void Change(int index, int& cell, int mark) {
+    // A mark that stays as it is needs no journal entry: undoing it would change nothing.
+    if (cell == mark) return;
+    if (inTrial) Journal(index, cell);
+    cell = mark;
+  }
   /// Notes a cell's mark before a trial changes it.
   void Journal(int index, int mark) {
     if (journalLength == journal.size()) journal.resize(2 * journalLength + 64);

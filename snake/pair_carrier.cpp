@@ -18,31 +18,25 @@ Cell GetCellNextTo(int row2, int col2, int row1, int col1) {
 
 bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   const int n = static_cast<int>(solver.Current().Side());
-  const int tileA = solver.TileAt(row1, col1);
-  const int tileB = solver.TileAt(row2, col2);
+  const int tileA = solver.Current().TileAt(row1, col1);
+  const int tileB = solver.Current().TileAt(row2, col2);
   const int blank = static_cast<int>(solver.Current().Blank());
   if (tileA <= 0 || tileB <= 0 || !marks.OnBoard(blank)) return false;
   const int blankRow = blank / n;
   const int blankCol = blank % n;
 
   // The blank comes to the side of A that faces away from B's column.
-  char side = 'R';
-  if (col1 < col2) {
-    solver.BringBlankLeft(blankCol, blankRow, row1, col1);
+  char side = col1 < col2 ? 'L' : 'R';
+  LineView::FirstRow(solver).BringBlankBeside(side, blankCol, blankRow, row1, col1);
+  if (side == 'R' && col1 < col2) {
+    solver.DoMoves({"L"});
+    ++col1;
     side = 'L';
-  } else {
-    solver.BringBlankRight(blankCol, blankRow, row1, col1);
-    if (col1 < col2) {
-      solver.DoMoves("L");
-      ++col1;
-      side = 'L';
-    }
   }
-  if (solver.TileAt(row2, col2) != tileB) {
-    const int b = static_cast<int>(solver.FindTile(tileB));
-    row2 = b / n;
-    col2 = b % n;
-  }
+  // Bringing the blank to A may have moved B.
+  const int b = static_cast<int>(solver.Current().CellOf(tileB));
+  row2 = b / n;
+  col2 = b % n;
   const Cell beside = GetCellNextTo(row2, col2, row1, col1);
   MoveTileToCoords(solver, row1, col1, beside.row, beside.col, side);
 
@@ -52,29 +46,27 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   }
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
   // not worth carrying home.
-  const RouteFrame& frame = t < n ? ROW_ROUTE : COLUMN_ROUTE;
+  const Line& frame = t < n ? FIRST_ROW : FIRST_COL;
   if (!PlacedTilesHome(frame, t)) return false;
-  const bool route = BuildRoute(solver, frame, t, snake.Cells(), snake.Path());
-  // A pair that cannot be carried from where it stands drops its snake.
-  if (!route) snake.SetCells({});
+  // A pair that cannot be carried from where it stands is not carried.
+  if (!BuildRoute(solver, frame, t, snake.Cells(), snake.Path())) return false;
   const std::vector<int>& path = snake.Path();
-  const std::vector<int>& cells = snake.Cells();
-  if (!path.empty() && !cells.empty() && path.front() == cells.front()) return false;
+  if (!path.empty() && path.front() == snake.Cells().front()) return false;
   return snake.MoveAlongPath();
 }
 
-bool PairCarrier::PlacedTilesHome(const RouteFrame& frame, int t) const {
+bool PairCarrier::PlacedTilesHome(const Line& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
   if (frame.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {
-      if (!solver.IsTileAtGoal(placed)) return false;
+      if (!solver.Current().IsHome(placed)) return false;
     }
   }
   const LineView view = frame.view(solver);
   int homeRow, k;
   view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
   for (int col = 0; col < k; ++col) {
-    if (!view.IsHome(view.HomeTile(0, col))) return false;
+    if (!solver.Current().IsHome(view.HomeTile(0, col))) return false;
   }
   return true;
 }

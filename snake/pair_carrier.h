@@ -15,10 +15,6 @@ struct Cell {
   int col = 0;
 };
 
-inline bool operator==(Cell a, Cell b) {
-  return a.row == b.row && a.col == b.col;
-}
-
 /// The neighbour of (row2, col2) in the quarter, cut by its diagonals, that holds (row1, col1).
 Cell GetCellNextTo(int row2, int col2, int row1, int col1);
 
@@ -37,7 +33,7 @@ class PairCarrier {
 
  private:
   /// True when every tile placed before the pair headed by t is still home.
-  bool PlacedTilesHome(const RouteFrame& frame, int t) const;
+  bool PlacedTilesHome(const Line& frame, int t) const;
 
   Solver& solver;
   Marks& marks;

@@ -42,10 +42,9 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     for (int cell = 0; cell < side * side; ++cell) {
       if (kept[size_t(cell)]) marks.Set(cell, snake::BLOCKED_CELL);
     }
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) continue;
-    int row1, col1, row2, col2;
-    solver.FindTileCoord(t, row1, col1);
-    solver.FindTileCoord(next, row2, col2);
+    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
+    const int first = int(solver.Current().CellOf(t)), second = int(solver.Current().CellOf(next));
+    const int row1 = first / side, col1 = first % side, row2 = second / side, col2 = second % side;
     // Either tile may be walked beside the other.
     const bool walkFirst = DrawRandom() % 2 == 0;
     const bool done = walkFirst ? snakes.Pairs().Carry(t, row1, col1, row2, col2)
@@ -54,9 +53,9 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     ASSERT_EQ("", out.str()) << where;
     if (!done) continue;
     ++carried;
-    ASSERT_TRUE(solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) << where;
+    ASSERT_TRUE(solver.Current().IsHome(t) && solver.Current().IsHome(next)) << where;
     for (int cell = 0; cell < side * side; ++cell) {
-      ASSERT_TRUE(!kept[size_t(cell)] || solver.IsTileAtGoal(cell + 1)) << where << " " << cell;
+      ASSERT_TRUE(!kept[size_t(cell)] || solver.Current().IsHome(cell + 1)) << where << " " << cell;
     }
   }
   EXPECT_GT(carried, 300);

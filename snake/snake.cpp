@@ -10,8 +10,8 @@ namespace snake {
 bool Snake::Form(int tileA, int tileB) {
   const int n = Side();
   const int z = static_cast<int>(solver.Current().Blank());
-  const int a = static_cast<int>(solver.FindTile(tileA));
-  const int b = static_cast<int>(solver.FindTile(tileB));
+  const int a = static_cast<int>(solver.Current().CellOf(tileA));
+  const int b = static_cast<int>(solver.Current().CellOf(tileB));
   cells.clear();
   // A already leads: it is B's left neighbour in a row pair or its lower one in a column pair.
   if (tileA == tileB - 1 || tileA == tileB + n) {
@@ -42,25 +42,17 @@ bool Snake::Form(int tileA, int tileB) {
 }
 
 bool Snake::MoveAlongSnake() {
-  const int n = Side();
   const int blank = static_cast<int>(solver.Current().Blank());
-  int p = blank;
-  MoveSequence& moves = stepMoves;
-  moves.clear();
   // Every letter is worked out before the cells or the grid change, so a blank that is not next
   // to the head leaves both as they were.
-  for (const int cell : cells) {
-    const char letter = MoveLetter(cell, p, n);
-    if (letter == 'X') {
-      solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1=" << p
-                   << " P2=" << cell;
-      return false;
-    }
-    moves += letter;
-    p = cell;
+  const int stuck = SnakeStepLetters(blank, stepMoves, false);
+  if (stuck >= 0) {
+    solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1="
+                 << (stuck == 0 ? blank : cells[stuck - 1]) << " P2=" << cells[stuck];
+    return false;
   }
   const int newBlank = AdvanceSnake(blank);
-  solver.DoMoves(moves);
+  solver.DoMoves(stepMoves);
   marks.Set(newBlank, FREE_CELL);
   return true;
 }
@@ -91,7 +83,6 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
                  : router.FollowDetour(cell, cells, found))) {
     return false;
   }
-  router.NoteFound();
   const int head = cells[0], tail = cells[1];
   marks.SetAt(start, found.rows[0], found.cols[0], FREE_CELL);
   marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
@@ -114,19 +105,22 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   return true;
 }
 
-bool Snake::SnakeStepLetters(int from, MoveSequence& letters) const {
+int Snake::SnakeStepLetters(int from, MoveSequence& letters, bool inRows) const {
   const int n = Side();
   letters.clear();
   int p = from;
-  for (const int cell : cells) {
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int cell = cells[i];
     const char letter = MoveLetter(cell, p, n);
-    // MoveLetter compares indices only: a step sideways must also stay in its row.
+    // MoveLetter compares indices only: a step sideways may also leave its row.
     const bool sideways = letter == 'L' || letter == 'R';
-    if (letter == 'X' || (sideways && (p < cell ? cell : p) % n == 0)) return false;
+    if (letter == 'X' || (inRows && sideways && (p < cell ? cell : p) % n == 0)) {
+      return static_cast<int>(i);
+    }
     letters += letter;
     p = cell;
   }
-  return true;
+  return -1;
 }
 
 bool Snake::MoveAlongPath() {
@@ -155,7 +149,7 @@ bool Snake::MoveAlongPath() {
     const MovePiece route = router.RouteBlankTo(cell, cells);
     // A route that was found takes the blank to cell by real steps, and a cells step of real
     // steps follows it: neither can be refused, so one text does for both.
-    if (router.Found() && SnakeStepLetters(cell, stepMoves)) {
+    if (router.Found() && SnakeStepLetters(cell, stepMoves, true) < 0) {
       const int newBlank = AdvanceSnake(cell);
       solver.DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
       marks.Set(newBlank, FREE_CELL);

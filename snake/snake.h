@@ -20,9 +20,7 @@ class Snake {
   const std::vector<int>& Cells() const { return cells; }
   /// Replaces the snake's cells.
   void SetCells(std::vector<int> snakeCells) { cells = std::move(snakeCells); }
-  /// The cells the head is to enter, in order.
-  const std::vector<int>& Path() const { return path; }
-  /// The route, to be built in place.
+  /// The cells the head is to enter, in order, to be built in place.
   std::vector<int>& Path() { return path; }
 
   /// Builds the two-cell snake from two adjacent tiles and leaves the blank next to its head.
@@ -41,8 +39,9 @@ class Snake {
   bool StepAlongDetour(int cell, DetourFound& found);
   /// Applies the steps StepAlongDetour left pending, as one text.
   void ApplyPendingSteps();
-  /// The letters of a snake step with the blank at from; false when one leaves its row.
-  bool SnakeStepLetters(int from, MoveSequence& letters) const;
+  /// The letters of a snake step with the blank at from; the index of the first cell that no
+  /// letter reaches (with inRows, also by a step sideways out of its row), or -1.
+  int SnakeStepLetters(int from, MoveSequence& letters, bool inRows) const;
   /// MoveAlongSnake's changes to the cells and marks; returns the blank's new cell.
   int AdvanceSnake(int from);
 

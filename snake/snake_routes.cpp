@@ -3,10 +3,7 @@
 
 namespace snake {
 
-const RouteFrame ROW_ROUTE = {&LineView::FirstRow, true, false, false};
-const RouteFrame COLUMN_ROUTE = {&LineView::FirstColumn, false, true, true};
-
-bool BuildRoute(Solver& solver, const RouteFrame& frame, int t, const std::vector<int>& snake,
+bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
                 std::vector<int>& path) {
   const int n = static_cast<int>(solver.Current().Side());
   if (snake.empty() || n == 0) return true;

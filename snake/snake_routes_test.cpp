@@ -33,7 +33,7 @@ TEST(SnakeRoutes, StepCellByCellToThePairsHomesOverFreeCells) {
     const unsigned n = 4 + unsigned(DrawRandom()) % 7;
     const int side = int(n), k = DrawRandom() % (side - 3);
     const bool column = DrawRandom() % 2 == 1;
-    const snake::RouteFrame& frame = column ? snake::COLUMN_ROUTE : snake::ROW_ROUTE;
+    const snake::Line& frame = column ? snake::FIRST_COL : snake::FIRST_ROW;
     // The row's cells before k, or the first row and the column below the pair.
     std::vector<bool> kept(n * n);
     for (int cell = 0; cell < side * side; ++cell) {

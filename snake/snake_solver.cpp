@@ -18,12 +18,6 @@ constexpr int SNAKE_MIN_SAVING = 2;
 
 }  // namespace
 
-// The row keeps the blank right of its tiles, the column above them; the row lets the first
-// tile of a pair lead even at up to two moves more than the second, the column only when it is
-// the cheaper.
-const Line FIRST_ROW = {&LineView::FirstRow, 'R', true, false, 2, false};
-const Line FIRST_COL = {&LineView::FirstColumn, 'U', false, true, -1, true};
-
 bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
   solver.SetCheckpoint();
   marks.BeginTrial();
@@ -66,7 +60,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
   // The last two cells are the tail's; a line of two has no pair and no single before it.
   if (width <= 2) return;
   // Row 0 is complete, its tail included: no blank route may cross it.
-  if (line.blocksRowZero) {
+  if (line.firstRowPlaced) {
     for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
   }
   // Places the tile of the line's cell k at its home, and closes the home.
@@ -80,10 +74,10 @@ void SnakeSolver::PlaceLine(const Line& line) {
   for (int k = 0; k <= width - 3;) {
     const int t = view.HomeTile(0, k);
     const int blank = static_cast<int>(solver.Current().Blank());
-    const int first = static_cast<int>(solver.FindTile(t));
+    const int first = static_cast<int>(solver.Current().CellOf(t));
     // With a line of odd width the pairs start at its second cell, so the first goes alone.
     if (k == 0 && width % 2 == 1) {
-      if (solver.IsTileAtGoal(t)) {
+      if (solver.Current().IsHome(t)) {
         marks.Set(t - 1, BLOCKED_CELL);
       } else {
         placeSingly(k);
@@ -94,13 +88,13 @@ void SnakeSolver::PlaceLine(const Line& line) {
     const int next = view.HomeTile(0, k + 1);
     // A pair already home is blocked like a placed one, or a later snake's blank would route
     // through it.
-    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
+    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
       marks.Set(next - 1, BLOCKED_CELL);
       k += 2;
       continue;
     }
-    const Pair pair = {t, first, static_cast<int>(solver.FindTile(next)), t - 1};
+    const Pair pair = {t, first, static_cast<int>(solver.Current().CellOf(next)), t - 1};
 
     // The second tile's estimate starts with the blank right of the first tile's home.
     const Position& position = solver.Current();
@@ -127,9 +121,9 @@ SolveResult SolveSnakes(const Board& board) {
         snakes.Reset();
         snakes.PlaceLine(FIRST_ROW);
       },
-      [&solver] { FinishLine(solver, ROW_TAIL); },
+      [&solver] { FinishLine(solver, FIRST_ROW); },
       [&snakes] { snakes.PlaceLine(FIRST_COL); },
-      [&solver] { FinishLine(solver, COL_TAIL); },
+      [&solver] { FinishLine(solver, FIRST_COL); },
   };
   return SolveByReduction(solver, steps, true, faults);
 }

@@ -3,6 +3,7 @@
 
 #include <ostream>
 
+#include "snake/line.h"
 #include "snake/marks.h"
 #include "snake/pair_carrier.h"
 #include "solver/line_view.h"
@@ -10,23 +11,6 @@
 #include "solver/solver.h"
 
 namespace snake {
-
-/// What differs between the first row and the first column, each seen in its own frame.
-struct Line {
-  /// The line's frame.
-  LineView (*view)(Solver& solver);
-  /// The estimates' side of the blank ('R' or 'U') and their detours for a row or a column.
-  char side;
-  bool ruleA;
-  bool ruleB;
-  /// How much dearer walking the first tile may be estimated and still be preferred.
-  int firstExcess;
-  /// Whether row 0 is closed to the blank's routes first.
-  bool blocksRowZero;
-};
-/// Row 0 and column 0 below it.
-extern const Line FIRST_ROW;
-extern const Line FIRST_COL;
 
 /// Solves a copy of the board by reductions with snakes where they pay; the result lists the
 /// sides it trimmed to.

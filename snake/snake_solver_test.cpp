@@ -24,7 +24,7 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   EXPECT_EQ("", solver.Current().Moves());
   for (int cell = 0; cell < 16; ++cell) EXPECT_FALSE(Blocked(cell / 4, cell % 4)) << cell;
   EXPECT_TRUE(snakes.TrySnake(1, 15, 1, 1, 1, 2));
-  EXPECT_TRUE(solver.IsTileAtGoal(1) && solver.IsTileAtGoal(2));
+  EXPECT_TRUE(solver.Current().IsHome(1) && solver.Current().IsHome(2));
   EXPECT_EQ(13u, OptimizeSolution(solver.Current().Moves()).size());
 }
 
@@ -43,7 +43,7 @@ TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   Load(BoardFromTiles({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
                        19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
   snakes.PlaceLine(snake::FIRST_ROW);
-  for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.IsTileAtGoal(t)) << t;
+  for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.Current().IsHome(t)) << t;
 }
 
 TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
@@ -58,7 +58,7 @@ TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   Load(board);
   pairSnake.Path() = {99};
   EXPECT_FALSE(snakes.Pairs().Carry(37, 8, 1, 6, 2));
-  EXPECT_FALSE(solver.IsTileAtGoal(73));
+  EXPECT_FALSE(solver.Current().IsHome(73));
   EXPECT_EQ((std::vector<int>{99}), pairSnake.Path());  // before any route was built
   EXPECT_EQ("", out.str());
 }
@@ -98,15 +98,15 @@ TEST_F(SnakeSolverTest, EachStepOfAReductionPlacesItsTilesAndKeepsThoseBefore) {
       Load(round % 2 == 0 ? RandomSolvableBoard(n) : PartlyHomeBoard(n));
       const std::function<void()> steps[] = {
           [&] { snakes.PlaceLine(snake::FIRST_ROW); },
-          [&] { snake::FinishLine(solver, snake::ROW_TAIL); },
+          [&] { snake::FinishLine(solver, snake::FIRST_ROW); },
           [&] { snakes.PlaceLine(snake::FIRST_COL); },
-          [&] { snake::FinishLine(solver, snake::COL_TAIL); },
+          [&] { snake::FinishLine(solver, snake::FIRST_COL); },
       };
       for (int step = 0; step < 4; ++step) {
         steps[step]();
         ASSERT_EQ("", out.str()) << n << " " << round << " " << step;
         for (const int t : placed[step]) {
-          ASSERT_TRUE(solver.IsTileAtGoal(t)) << n << " " << round << " " << step << " " << t;
+          ASSERT_TRUE(solver.Current().IsHome(t)) << n << " " << round << " " << step << " " << t;
         }
       }
     }

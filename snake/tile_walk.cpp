@@ -1,8 +1,6 @@
 // tile_walk.cpp: walking one tile to a cell with the blank kept on its left or right.
 #include "snake/tile_walk.h"
 
-#include <cstdlib>
-
 #include "solver/move_macros.h"
 #include "solver/tile_placement.h"
 
@@ -14,19 +12,14 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
   // A tile bound for the first column cannot keep the blank on its left, nor one bound for the
   // last column on its right: the blank steps through the tile to the other side.
   if (targetCol == 0 && side == 'L') {
-    solver.DoMoves("R");
+    solver.DoMoves({"R"});
     --tileCol;
     side = 'R';
   }
   if (targetCol == n - 1 && side == 'R') {
-    solver.DoMoves("L");
+    solver.DoMoves({"L"});
     ++tileCol;
     side = 'L';
-  }
-  if (side != 'L' && side != 'R') {
-    solver.Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
-                 << side;
-    return;
   }
   const bool left = side == 'L';
   // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
@@ -38,34 +31,22 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
   const bool down = tileRow < targetRow, right = tileCol < targetCol;
   const int diagonal =
       StaircaseSteps(tileRow, tileCol, down ? 1 : -1, right ? 1 : -1, targetRow, targetCol);
-  if (down && right) {
-    solver.DoMovesTimes(pick(DOWNRIGHT_BL, DOWNRIGHT_BR), diagonal);
-  } else if (down) {
-    solver.DoMovesTimes(pick(DOWNLEFT_BL, DOWNLEFT_BR), diagonal);
-  } else if (right) {
-    solver.DoMovesTimes(pick(UPRIGHT_BL, UPRIGHT_BR), diagonal);
-  } else {
-    solver.DoMovesTimes(pick(UPLEFT_BL, UPLEFT_BR), diagonal);
-  }
+  const MovePiece step =
+      down ? (right ? pick(DOWNRIGHT_BL, DOWNRIGHT_BR) : pick(DOWNLEFT_BL, DOWNLEFT_BR))
+           : (right ? pick(UPRIGHT_BL, UPRIGHT_BR) : pick(UPLEFT_BL, UPLEFT_BR));
+  solver.DoMoves({Repeated(step, diagonal)});
   tileRow += down ? diagonal : -diagonal;
   tileCol += right ? diagonal : -diagonal;
 
-  if (tileRow == targetRow) {
-    // In the last row the blank has to pass through the row above the tile.
-    const bool high = tileRow == n - 1;
-    const int steps = std::abs(tileCol - targetCol);
-    if (tileCol < targetCol) {
-      solver.DoMovesTimes(
-          high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW), steps);
-    } else {
-      solver.DoMovesTimes(high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR),
-                          steps);
-    }
-  } else if (tileRow < targetRow) {
-    solver.DoMovesTimes(pick(DOWN_BL, DOWN_BR), targetRow - tileRow);
-  } else {
-    solver.DoMovesTimes(pick(UP_BL, UP_BR), tileRow - targetRow);
-  }
+  // Then straight on along the row or the column (a count below 1 makes no move). In the last
+  // row the blank has to pass through the row above the tile.
+  const bool high = tileRow == n - 1;
+  const MovePiece rightward =
+      high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW);
+  const MovePiece leftward = high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR);
+  solver.DoMoves({Repeated(rightward, targetCol - tileCol), Repeated(leftward, tileCol - targetCol),
+                  Repeated(pick(DOWN_BL, DOWN_BR), targetRow - tileRow),
+                  Repeated(pick(UP_BL, UP_BR), tileRow - targetRow)});
 }
 
 }  // namespace snake

@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "solver/move_macros.h"
-
 namespace {
 
 // The first column's frame: the view's down is the board's right, its right the board's up.
@@ -36,7 +34,7 @@ void LineView::FromBoard(int boardRow, int boardCol, int& row, int& col) const {
 int LineView::TileAt(int row, int col) const {
   int boardRow, boardCol;
   ToBoard(row, col, boardRow, boardCol);
-  return solver->TileAt(boardRow, boardCol);
+  return solver->Current().TileAt(boardRow, boardCol);
 }
 
 int LineView::HomeTile(int row, int col) const {
@@ -46,9 +44,9 @@ int LineView::HomeTile(int row, int col) const {
 }
 
 void LineView::FindTile(int t, int& row, int& col) const {
-  int boardRow, boardCol;
-  solver->FindTileCoord(t, boardRow, boardCol);
-  FromBoard(boardRow, boardCol, row, col);
+  const int cell = static_cast<int>(solver->Current().CellOf(t));
+  const int n = static_cast<int>(solver->Current().Side());
+  FromBoard(n == 0 ? 0 : cell / n, n == 0 ? 0 : cell % n, row, col);
 }
 
 void LineView::FindBlank(int& row, int& col) const {
@@ -67,7 +65,8 @@ void LineView::MoveBlankStraight(int row, int col) const {
   }
 }
 
-void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
+void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow,
+                                int& tileCol) const {
   if (blankCol == tileCol) {
     if (blankCol == width - 1) {
       DoMoves({"L"});
@@ -82,19 +81,13 @@ void LineView::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& ti
   const bool detour = blankCol < tileCol - 1 && blankRow != 0 && tileRow == 0;
   const MovePiece run =
       LetterRun(blankRow <= tileRow ? 'D' : 'U', std::abs(blankRow - tileRow) - (detour ? 1 : 0));
+  const bool right = side == 'R';
   if (blankCol < tileCol) {
-    if (detour) {
-      DoMoves({run, LetterRun('R', tileCol - blankCol - 1), "UR"});
-    } else {
-      DoMoves({run, LetterRun('R', tileCol - blankCol)});
-    }
-    --tileCol;
+    DoMoves({run, LetterRun('R', tileCol - blankCol - 1), LetterRun('U', detour ? 1 : 0),
+             LetterRun('R', right ? 1 : 0)});
+    if (right) --tileCol;
   } else {
-    DoMoves({run, LetterRun('L', blankCol - tileCol - 1)});
+    DoMoves({run, LetterRun('L', blankCol - tileCol - (right ? 1 : 0))});
+    if (!right) ++tileCol;
   }
-}
-
-void LineView::ShiftTileInRow(int targetCol, int tileCol) const {
-  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
-  DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
 }

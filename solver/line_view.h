@@ -25,8 +25,6 @@ class LineView {
   int TileAt(int row, int col) const;
   /// The tile whose home is the view cell.
   int HomeTile(int row, int col) const;
-  /// True when tile t stands at its home.
-  bool IsHome(int t) const { return solver->IsTileAtGoal(t); }
   /// The view cell of tile t.
   void FindTile(int t, int& row, int& col) const;
   /// The view cell of the blank.
@@ -34,10 +32,6 @@ class LineView {
 
   /// Applies a text written in the view's directions.
   void DoMoves(std::initializer_list<MovePiece> text) const { solver->DoMoves(text, *view); }
-  /// The same, count copies of a macro.
-  void DoMovesTimes(const MovePiece& macro, int count) const {
-    solver->DoMovesTimes(macro, count, *view);
-  }
 
   // Routing the blank and a tile, in the view
   /// Whether MoveBlankStraight runs along the view's row first: it runs along the board's column
@@ -45,10 +39,9 @@ class LineView {
   bool AcrossFirst() const { return RowStep(view->right) != 0; }
   /// Moves the blank to the view cell in two straight runs, the first as AcrossFirst says.
   void MoveBlankStraight(int row, int col) const;
-  /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
-  void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const;
-  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
-  void ShiftTileInRow(int targetCol, int tileCol) const;
+  /// Leaves the blank directly right ('R') or left ('L') of the tile; a blank arriving from the
+  /// other side pushes it a cell towards that side.
+  void BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow, int& tileCol) const;
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)

@@ -166,8 +166,6 @@ struct Mover {
 
 Position::Position(const Board& board) : n(board.n), cells(board.tiles) {
   movable = n != 0 && cells.size() == static_cast<size_t>(n) * n;
-  const auto zero = std::find(cells.begin(), cells.end(), 0);
-  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   Reindex();
 }
 
@@ -192,6 +190,8 @@ void Position::Reindex() {
   for (size_t i = cells.size(); i-- > 0;) {
     cellOf[static_cast<unsigned>(cells[i]) & mask] = static_cast<std::uint16_t>(i);
   }
+  const auto zero = std::find(cells.begin(), cells.end(), 0);
+  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   blankRow = n == 0 ? 0 : static_cast<int>(blank / n);
   blankCol = n == 0 ? 0 : static_cast<int>(blank % n);
 }
@@ -267,8 +267,7 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     }
     if (whole) return true;
     // A letter was refused: back to the start, and the text again letter by letter.
-    Undo(start, log.size());
-    log.resize(start);
+    RollBack(start);
   }
   for (size_t i = 0; i < count; ++i) {
     for (int copy = 0; copy < pieces[i].count; ++copy) {
@@ -282,19 +281,6 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     }
   }
   return false;
-}
-
-void Position::Undo(size_t first, size_t last) {
-  if (first >= last) return;
-  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
-              nullptr,      &TablesFor(BOARD_VIEW)};
-  for (size_t i = last; i-- > first;) {
-    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
-  }
-  blank = mover.blank;
-  blankRow = static_cast<int>(blank / n);
-  blankCol = static_cast<int>(blank % n);
-  cellOf[0] = static_cast<std::uint16_t>(blank);
 }
 
 const ViewTables& Position::TablesFor(const Orientation& view) {
@@ -335,7 +321,16 @@ const ViewTables& Position::TablesFor(const Orientation& view) {
 
 void Position::RollBack(size_t mark) {
   if (mark >= log.size()) return;
-  Undo(mark, log.size());
+  // Every move of the log was applied, so its opposites need no check.
+  Mover mover{cells.data(), cellOf.data(),         mask, n, blank, blankRow, blankCol,
+              nullptr,      &TablesFor(BOARD_VIEW)};
+  for (size_t i = log.size(); i-- > mark;) {
+    mover.Shift(mover.blank - mover.view->offset[static_cast<unsigned char>(log[i])]);
+  }
+  blank = mover.blank;
+  blankRow = static_cast<int>(blank / n);
+  blankCol = static_cast<int>(blank % n);
+  cellOf[0] = static_cast<std::uint16_t>(blank);
   log.resize(mark);
 }
 
@@ -370,8 +365,6 @@ bool Position::Trim() {
     cells.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;
   }
-  const auto zero = std::find(cells.begin(), cells.end(), 0);
-  blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
   movable = n != 0;
   Reindex();
   return true;

@@ -37,14 +37,6 @@ struct MovePiece {
     }
   }
 
-  /// One copy of a long text, not measured: applied with a check per letter.
-  static MovePiece Unmeasured(const char* letters, size_t length) {
-    MovePiece piece(letters, 0, 1);
-    piece.length = length;
-    piece.lettersOnly = false;
-    return piece;
-  }
-
   /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
   void Append(const MovePiece& next) {
     const auto lower = [](int a, int b) { return a < b ? a : b; };
@@ -61,23 +53,13 @@ struct MovePiece {
 };
 
 /// count copies of the macro, one after the other; nothing for count <= 0.
-constexpr MovePiece Repeated(const char* macro, int count) {
-  MovePiece piece(macro);
-  piece.count = count;
-  return piece;
+constexpr MovePiece Repeated(MovePiece macro, int count) {
+  macro.count = count;
+  return macro;
 }
-/// Every character once, so that a piece of one letter can point at it.
-struct Characters {
-  char of[256] = {};
-  constexpr Characters() {
-    for (int i = 0; i < 256; ++i) of[i] = static_cast<char>(i);
-  }
-};
-inline constexpr Characters CHARACTERS;
-
-/// count copies of the letter; nothing for count <= 0.
+/// count copies of the letter U, D, L or R; nothing for count <= 0.
 inline MovePiece LetterRun(char letter, int count) {
-  return {&CHARACTERS.of[static_cast<unsigned char>(letter)], 1, count};
+  return {&DIRECTION_LETTERS[CodeOf(letter)], 1, count};
 }
 
 /// A view of the board whose steps down and right are the board's `down` and `right`, so that a
@@ -156,9 +138,11 @@ class Position {
              MoveSequence* refused = nullptr);
   /// `moves` random moves of the blank, not logged; false when there is no legal move.
   bool RandomWalk(long long moves);
-  /// The same for a text of letters.
+  /// The same for a text of letters, as one piece not measured: a check per letter.
   bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
-    const MovePiece piece = MovePiece::Unmeasured(text.data(), text.size());
+    MovePiece piece(text.data(), 0, 1);
+    piece.length = text.size();
+    piece.lettersOnly = false;
     return Apply(&piece, 1, BOARD_VIEW, refused);
   }
 
@@ -179,10 +163,8 @@ class Position {
   bool Trim();
 
  private:
-  /// Rebuilds the index of the tiles' cells and the blank's row and column.
+  /// Finds the blank (the first 0, else cell 0) and its row and column, and indexes the tiles.
   void Reindex();
-  /// Applies log[first, last) backwards, as opposites; every one of them applied before.
-  void Undo(size_t first, size_t last);
   /// The tables for the view on this side: made once per view, their offsets once per side.
   const ViewTables& TablesFor(const Orientation& view);
 

@@ -16,7 +16,7 @@ TEST(Reduction, FailedTrimIsRefusedWithTheBoardAndTheFaults) {
   Solver solver(faults);
   solver.Start(GoalBoard(5));
   const ReductionSteps steps = {
-      [&solver] { solver.DoMoves("UUUU"); },
+      [&solver] { solver.DoMoves({"UUUU"}); },
       [&faults] { faults << "fault"; },
       [] {},
       [] {},

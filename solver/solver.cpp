@@ -1,10 +1,6 @@
-// solver.cpp: moving with warnings, the checkpoint, and routing the blank beside a tile.
+// solver.cpp: moving with warnings, and the checkpoint.
 #include "solver/solver.h"
 
-#include <cstdlib>
-
-#include "solver/line_view.h"
-#include "solver/move_macros.h"
 #include "solver/solution_optimizer.h"
 
 Solver::Solver(std::ostream& out) : out(&out) {}
@@ -26,35 +22,6 @@ void Solver::Warn(const MovePiece* pieces, size_t count, const Orientation& view
 
 size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {
   return OptimizedLength(position.Moves().data() + checkpoint, MovesSinceCheckpoint(), scratch);
-}
-
-void Solver::BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) {
-  LineView::FirstRow(*this).BringBlankRight(blankCol, blankRow, tileRow, tileCol);
-}
-
-void Solver::BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol) {
-  const int n = static_cast<int>(position.Side());
-  if (blankCol == tileCol) {
-    DoMoves(blankCol == n - 1 ? "L" : "R");
-    blankCol += blankCol == n - 1 ? -1 : 1;
-  }
-  // The blank travels along row 1 and enters row 0 only just left of a tile there.
-  const bool detour = blankCol < tileCol - 1 && blankRow != 0 && tileRow == 0;
-  const MovePiece run =
-      LetterRun(blankRow <= tileRow ? 'D' : 'U', std::abs(blankRow - tileRow) - (detour ? 1 : 0));
-  if (blankCol < tileCol) {
-    DoMoves({run, LetterRun('R', tileCol - blankCol - 1), LetterRun('U', detour ? 1 : 0)});
-  } else {
-    DoMoves({run, LetterRun('L', blankCol - tileCol)});
-    ++tileCol;
-  }
-}
-
-void Solver::FindTileCoord(int t, int& row, int& col) const {
-  const int index = static_cast<int>(FindTile(t));
-  const int n = static_cast<int>(position.Side());
-  row = n == 0 ? 0 : index / n;
-  col = n == 0 ? 0 : index % n;
 }
 
 void Solver::ReportTailFault(const char* function, const char* problem) const {

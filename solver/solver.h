@@ -2,12 +2,8 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 #include <ostream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "board/board.h"
 #include "solver/position.h"
@@ -39,17 +35,6 @@ class Solver {
     const MovePiece text(sequence.data(), sequence.size(), 1);
     Apply(&text, 1, BOARD_VIEW);
   }
-  /// The same for a text given as a C string, a macro for instance.
-  void DoMoves(const char* text, const Orientation& view = BOARD_VIEW) {
-    const MovePiece piece(text);
-    Apply(&piece, 1, view);
-  }
-  /// DoMoves(macro), count times.
-  void DoMovesTimes(const MovePiece& macro, int count, const Orientation& view = BOARD_VIEW) {
-    MovePiece copies = macro;
-    copies.count = count;
-    Apply(&copies, 1, view);
-  }
 
   // Recording and undoing a stretch of moves
   /// Remembers the length of the record, so that RollBackToCheckpoint can return to this point.
@@ -60,27 +45,6 @@ class Solver {
   size_t MovesSinceCheckpoint() const { return position.Mark() - checkpoint; }
   /// Those moves' length once shortened by OptimizeSolution; scratch is working storage.
   size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
-
-  // Routing the blank beside a tile; the caller passes the blank's position
-  /// Leaves the blank directly right of the tile; a blank arriving from the left pushes it left.
-  void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol);
-  /// Leaves the blank directly left of the tile; a blank arriving from the right pushes it right.
-  void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol);
-
-  // Questions about the working position
-  /// True when tile t stands at its goal cell.
-  bool IsTileAtGoal(int t) const { return position.IsHome(t); }
-  /// Index of the cell that holds tile t.
-  unsigned FindTile(int t) const { return position.CellOf(t); }
-  /// Row and column of the cell that holds tile t.
-  void FindTileCoord(int t, int& row, int& col) const;
-  /// Row and column of the blank.
-  void FindBlankCoord(int& row, int& col) const {
-    row = position.BlankRow();
-    col = position.BlankCol();
-  }
-  /// The tile at (row, col); -1 for a cell off the board.
-  int TileAt(int row, int col) const { return position.TileAt(row, col); }
 
   /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
   void ReportTailFault(const char* function, const char* problem) const;

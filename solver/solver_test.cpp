@@ -76,7 +76,7 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithPlainMoves) {
           apply(MoveSequence(static_cast<size_t>(run), letter) + Repeat(macro, count));
           break;
         case 2:
-          solver.DoMovesTimes(macro, count);
+          solver.DoMoves({Repeated(macro, count)});
           apply(Repeat(macro, count));
           break;
         default:
@@ -96,7 +96,7 @@ TEST(Solver, MovesIndexAndRollBackAgreeWithPlainMoves) {
       ASSERT_EQ(reference.blank, solver.Current().Blank());
       ASSERT_EQ(expectedApplied, solver.Current().Moves());
       const int t = DrawRandom() % static_cast<int>(n * n);
-      ASSERT_EQ(reference.FindTile(t), solver.FindTile(t)) << t;
+      ASSERT_EQ(reference.FindTile(t), solver.Current().CellOf(t)) << t;
     }
     EXPECT_EQ(expectedOut.str(), out.str());
     EXPECT_NE("", out.str());

@@ -21,25 +21,16 @@ void CarryTile(const LineView& line, int row, int col, int targetRow, int target
   int blankRow, blankCol;
   line.FindBlank(blankRow, blankCol);
   int r = row, c = col;
-  line.BringBlankRight(blankCol, blankRow, r, c);
+  line.BringBlankBeside('R', blankCol, blankRow, r, c);
   const bool leftward = c >= targetCol;
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
   const int steps = StaircaseSteps(r, c, -1, leftward ? -1 : 1, aimRow, targetCol);
-  if (leftward) {
-    line.DoMovesTimes(UPLEFT_BR, steps);
-  } else {
-    line.DoMovesTimes(UPRIGHT_BR, steps);
-  }
+  line.DoMoves({Repeated(leftward ? UPLEFT_BR : UPRIGHT_BR, steps)});
   r -= steps;
   c += leftward ? -steps : steps;
-  if (r == aimRow) {
-    if (c > targetCol) {
-      line.DoMoves({Repeated(LEFT_BR, c - targetCol)});
-    } else {
-      line.DoMoves({Repeated(RIGHT_BR_LOW, targetCol - c), Repeated(UP_BR, lifted ? 1 : 0)});
-    }
-  } else {
-    line.DoMoves({Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
-  }
+  // The staircase reached the aimed row or the target column: the rest is a straight run, along
+  // the row or up the column (a count below 1 makes no move), then up into a lifted target.
+  line.DoMoves({Repeated(LEFT_BR, c - targetCol), Repeated(RIGHT_BR_LOW, targetCol - c),
+                Repeated(UP_BR, r - aimRow + (lifted ? 1 : 0))});
 }
