@@ -165,7 +165,7 @@ const DetourTable& Table() {
 
 }  // namespace
 
-MovePiece BlankRouter::RouteBlankTo(int target, const std::vector<int>& snake) {
+MovePiece BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());
   routeMoves.clear();
   routeFound = false;

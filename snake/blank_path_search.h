@@ -28,7 +28,7 @@ class BlankRouter {
 
   /// The blank's walk to target, not made, as a piece valid until the next routing; empty, with
   /// a message, when there is none, and Found tells whether it got there.
-  MovePiece RouteBlankTo(int target, const std::vector<int>& snake);
+  MovePiece FindMovesTo(int target, const std::vector<int>& snake);
   /// Whether the last routing reached its target.
   bool Found() const { return routeFound; }
 

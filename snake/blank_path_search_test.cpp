@@ -20,7 +20,7 @@ class FindMovesTo : public SnakeTest {
   }
   // The router's walk to the target round the snake, as letters.
   MoveSequence WalkTo(int target, const std::vector<int>& snake) {
-    const MovePiece route = router.RouteBlankTo(target, snake);
+    const MovePiece route = router.FindMovesTo(target, snake);
     return MoveSequence(route.letters, route.length);
   }
 

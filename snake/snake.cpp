@@ -68,7 +68,7 @@ int Snake::AdvanceSnake(int from) {
 }
 
 bool Snake::StepAlongDetour(int cell, DetourFound& found) {
-  // As RouteBlankTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
+  // As FindMovesTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
   // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
   // letters can make refused, so nothing that could be seen changes. Meanwhile pendingBlank is
   // where the blank will be.
@@ -146,7 +146,7 @@ bool Snake::MoveAlongPath() {
   for (const int cell : path) {
     if (StepAlongDetour(cell, found)) continue;
     ApplyPendingSteps();
-    const MovePiece route = router.RouteBlankTo(cell, cells);
+    const MovePiece route = router.FindMovesTo(cell, cells);
     // A route that was found takes the blank to cell by real steps, and a cells step of real
     // steps follows it: neither can be refused, so one text does for both.
     if (router.Found() && SnakeStepLetters(cell, stepMoves, true) < 0) {
