@@ -5,6 +5,19 @@
 #include <cstdlib>
 
 namespace snake {
+namespace {
+
+// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
+Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol) {
+  if (side == 'R') {
+    if (blankCol < tileCol) --tileCol;
+    return {tileRow, tileCol + 1};
+  }
+  if (blankRow > tileRow) ++tileRow;
+  return {tileRow - 1, tileCol};
+}
+
+}  // namespace
 
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB) {
@@ -13,12 +26,8 @@ int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int bla
   const int br = blankIdx / n, bc = blankIdx % n;
   int tr = tileIdx / n, tc = tileIdx % n;
   const int gr = targetIdx / n, gc = targetIdx % n;
-  // The blank comes beside the tile on side 'R' or 'U'; arriving from the far side, it pushes
-  // the tile a cell.
-  if (side == 'R' && bc < tc) --tc;
-  if (side != 'R' && br > tr) ++tr;
-  int cost = side == 'R' ? std::abs(br - tr) + std::abs(bc - tc - 1)
-                         : std::abs(br - tr + 1) + std::abs(bc - tc);
+  const Cell approach = ApproachCell(side, br, bc, tr, tc);
+  int cost = std::abs(br - approach.row) + std::abs(bc - approach.col);
   if (tileIdx == targetIdx) return cost;
   // Six moves per diagonal step of the tile, five per straight one.
   const int dr = std::abs(tr - gr), dc = std::abs(tc - gc);

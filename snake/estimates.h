@@ -1,6 +1,7 @@
 // estimates.h: the moves a single placement and a snake are estimated to take.
 #pragma once
 
+#include "snake/pair_carrier.h"
 #include "solver/position.h"
 
 namespace snake {
