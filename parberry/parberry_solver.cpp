@@ -21,8 +21,8 @@ void PlaceLine(Solver& solver, const Line& line) {
     const bool last = k == width - 2;
     int blankRow, blankCol;
     view.FindBlank(blankRow, blankCol);
-    if (solver.Current().IsHome(t)) {
-      if (last && !solver.Current().IsHome(view.HomeTile(0, width - 1))) {
+    if (solver.IsTileAtGoal(t)) {
+      if (last && !solver.IsTileAtGoal(view.HomeTile(0, width - 1))) {
         // The rest of the line was home from the start, so the blank may be anywhere below it.
         // It comes to the line's last cell; only then does "LDR" turn tile t into that cell
         // with the blank below it.
@@ -37,7 +37,7 @@ void PlaceLine(Solver& solver, const Line& line) {
             blankCol = width - 1;
           }
           int r = 0, c = width - 2;
-          view.BringBlankBeside('R', blankCol, blankRow, r, c);
+          view.BringBlankRight(blankCol, blankRow, r, c);
         }
         view.DoMoves({"LDR"});
       }
@@ -48,7 +48,7 @@ void PlaceLine(Solver& solver, const Line& line) {
     if (last && r == 0) {
       // Tile t stands in the line's last cell: the blank, coming to its right from the left,
       // pushes it home, and "LDR" turns it back into that cell.
-      view.BringBlankBeside('R', blankCol, blankRow, r, c);
+      view.BringBlankRight(blankCol, blankRow, r, c);
       view.DoMoves({"LDR"});
       return;
     }
@@ -86,13 +86,13 @@ void FinishLine(Solver& solver, const Line& line) {
     // The blank, at (1, width - 1), pushes it up and circles it up the last column.
     view.DoMoves({LetterRun('D', r - 1), "LU", Repeated(UP_BL, r - 2)});
   } else {
-    view.BringBlankBeside('R', width - 1, 1, r, c);
+    view.BringBlankRight(width - 1, 1, r, c);
     const int steps = StaircaseSteps(r, c, -1, 1, 1, width - 2);
     view.DoMoves({Repeated(UPRIGHT_BR, steps)});
     r -= steps;
     c += steps;
     // Along row 1 or up column width - 2, whichever the staircase did not reach.
-    view.DoMoves({Repeated(RIGHT_BR_LOW, width - 2 - c)});
+    view.ShiftTileInRow(width - 2, c);
     view.DoMoves({"L", Repeated(UP_BL, r - 1)});
   }
   if (view.TileAt(1, width - 2) == 0) {

@@ -29,7 +29,7 @@ void RaiseInLastColumn(Solver& solver, const Line& tail, const LineView& line, i
   beside.FromBoard(boardRow, boardCol, r, c);
   beside.FindBlank(blankRow, blankCol);
   // The blank may push the tile along the column on its way.
-  beside.BringBlankBeside('R', blankCol, blankRow, r, c);
+  beside.BringBlankRight(blankCol, blankRow, r, c);
   beside.ToBoard(r, c, boardRow, boardCol);
   line.FromBoard(boardRow, boardCol, row, c);
   // A blank above the tile pushes it up a row and is below it.

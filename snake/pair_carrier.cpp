@@ -59,14 +59,14 @@ bool PairCarrier::PlacedTilesHome(const Line& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
   if (frame.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {
-      if (!solver.Current().IsHome(placed)) return false;
+      if (!solver.IsTileAtGoal(placed)) return false;
     }
   }
   const LineView view = frame.view(solver);
   int homeRow, k;
   view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
   for (int col = 0; col < k; ++col) {
-    if (!solver.Current().IsHome(view.HomeTile(0, col))) return false;
+    if (!solver.IsTileAtGoal(view.HomeTile(0, col))) return false;
   }
   return true;
 }

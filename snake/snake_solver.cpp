@@ -77,7 +77,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
     const int first = static_cast<int>(solver.Current().CellOf(t));
     // With a line of odd width the pairs start at its second cell, so the first goes alone.
     if (k == 0 && width % 2 == 1) {
-      if (solver.Current().IsHome(t)) {
+      if (solver.IsTileAtGoal(t)) {
         marks.Set(t - 1, BLOCKED_CELL);
       } else {
         placeSingly(k);
@@ -88,7 +88,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
     const int next = view.HomeTile(0, k + 1);
     // A pair already home is blocked like a placed one, or a later snake's blank would route
     // through it.
-    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) {
+    if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
       marks.Set(next - 1, BLOCKED_CELL);
       k += 2;

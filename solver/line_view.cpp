@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "solver/move_macros.h"
+
 namespace {
 
 // The first column's frame: the view's down is the board's right, its right the board's up.
@@ -90,4 +92,9 @@ void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tile
     DoMoves({run, LetterRun('L', blankCol - tileCol - (right ? 1 : 0))});
     if (!right) ++tileCol;
   }
+}
+
+void LineView::ShiftTileInRow(int targetCol, int tileCol) const {
+  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
+  DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
 }

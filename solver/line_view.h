@@ -42,6 +42,16 @@ class LineView {
   /// Leaves the blank directly right ('R') or left ('L') of the tile; a blank arriving from the
   /// other side pushes it a cell towards that side.
   void BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow, int& tileCol) const;
+  /// BringBlankBeside on the right.
+  void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
+    BringBlankBeside('R', blankCol, blankRow, tileRow, tileCol);
+  }
+  /// BringBlankBeside on the left.
+  void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
+    BringBlankBeside('L', blankCol, blankRow, tileRow, tileCol);
+  }
+  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
+  void ShiftTileInRow(int targetCol, int tileCol) const;
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)

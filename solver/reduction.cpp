@@ -20,10 +20,10 @@ SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool r
   while (solver.Current().Side() > 3) {
     const int n = static_cast<int>(solver.Current().Side());
     steps.placeRow();
-    if (!solver.Current().IsHome(n - 1) || !solver.Current().IsHome(n)) steps.finishRow();
+    if (!solver.IsTileAtGoal(n - 1) || !solver.IsTileAtGoal(n)) steps.finishRow();
     steps.placeCol();
     // The column is filled from the bottom up, so its last two tiles are those of rows 2 and 1.
-    if (!solver.Current().IsHome(2 * n + 1) || !solver.Current().IsHome(n + 1)) steps.finishCol();
+    if (!solver.IsTileAtGoal(2 * n + 1) || !solver.IsTileAtGoal(n + 1)) steps.finishCol();
     if (!solver.Trim()) {
       result.refusal = Refusal::TRIM_FAILED;
       result.untrimmed = solver.Current().ToBoard();

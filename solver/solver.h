@@ -18,6 +18,8 @@ class Solver {
   void Start(const Board& board) { position = Position(board); }
   /// The working position.
   const Position& Current() const { return position; }
+  /// Whether tile t stands on its goal cell.
+  bool IsTileAtGoal(int t) const { return position.IsHome(t); }
   /// Hands over the record of the moves.
   MoveSequence TakeMoves() { return position.TakeMoves(); }
   /// Makes room for that many moves in the record.

@@ -21,7 +21,7 @@ void CarryTile(const LineView& line, int row, int col, int targetRow, int target
   int blankRow, blankCol;
   line.FindBlank(blankRow, blankCol);
   int r = row, c = col;
-  line.BringBlankBeside('R', blankCol, blankRow, r, c);
+  line.BringBlankRight(blankCol, blankRow, r, c);
   const bool leftward = c >= targetCol;
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
