@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <numeric>
 
 #include "board/random_draw.h"
 #include "board/text_format.h"
@@ -83,28 +82,55 @@ std::vector<int> GoalTiles(unsigned n) {
   return goal;
 }
 
-bool HasEvenParity(const std::vector<int>& values) {
-  // The order in which a stable sort takes the values is a permutation with as many inversions
-  // as the values, and its parity is that of N less its cycles. A permutation of 1 ... N gives
-  // that order in one pass; anything else (the file readers take any values) is sorted.
+bool HasEvenParity(std::vector<int> values) {
+  // A permutation of 1 ... N has as many inversions, modulo 2, as N minus its cycles: one pass
+  // instead of a sort. Anything else (the file readers take any values) is counted.
   const size_t size = values.size();
-  std::vector<size_t> order(size, size);
-  for (size_t i = 0; i < size; ++i) {
-    if (values[i] >= 1 && static_cast<size_t>(values[i]) <= size) order[values[i] - 1] = i;
+  std::vector<char> seen(size + 1, 0);
+  bool permutation = true;
+  for (const int value : values) {
+    if (value < 1 || static_cast<size_t>(value) > size || seen[value]) {
+      permutation = false;
+      break;
+    }
+    seen[value] = 1;
   }
-  if (std::find(order.begin(), order.end(), size) != order.end()) {
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&values](size_t a, size_t b) { return values[a] < values[b]; });
-  }
-  std::vector<bool> seen(size, false);
+  if (!permutation) return CountInversions(std::move(values)) % 2 == 0;
   size_t cycles = 0;
+  std::fill(seen.begin(), seen.end(), 0);
   for (size_t start = 0; start < size; ++start) {
     if (seen[start]) continue;
     ++cycles;
-    for (size_t i = start; !seen[i]; i = order[i]) seen[i] = true;
+    for (size_t i = start; !seen[i]; i = static_cast<size_t>(values[i]) - 1) seen[i] = 1;
   }
   return (size - cycles) % 2 == 0;
+}
+
+long long CountInversions(std::vector<int> values) {
+  // Bottom-up merge sort; each element taken from the right run passes over every element
+  // still waiting in the left run, all of which are greater.
+  const size_t size = values.size();
+  std::vector<int> merged(size);
+  long long count = 0;
+  for (size_t width = 1; width < size; width *= 2) {
+    for (size_t left = 0; left < size; left += 2 * width) {
+      const size_t middle = std::min(left + width, size);
+      const size_t right = std::min(left + 2 * width, size);
+      size_t i = left, j = middle, k = left;
+      while (i < middle && j < right) {
+        if (values[j] < values[i]) {
+          count += static_cast<long long>(middle - i);
+          merged[k++] = values[j++];
+        } else {
+          merged[k++] = values[i++];
+        }
+      }
+      while (i < middle) merged[k++] = values[i++];
+      while (j < right) merged[k++] = values[j++];
+    }
+    values.swap(merged);
+  }
+  return count;
 }
 
 bool Board::HasMisplacedBlank() const {
@@ -129,7 +155,7 @@ bool Board::IsSolvable() const {
     copy[z + n] = 0;
   }
   copy.pop_back();
-  return HasEvenParity(copy);
+  return HasEvenParity(std::move(copy));
 }
 
 bool Board::IsSolvablePermutation() const {
