@@ -21,30 +21,6 @@ LineView LineView::FirstColumn(Solver& solver) {
   return LineView(solver, COLUMN_VIEW, n - 1, 0, n - 1);
 }
 
-void LineView::ToBoard(int row, int col, int& boardRow, int& boardCol) const {
-  boardRow = originRow + row * RowStep(view->down) + col * RowStep(view->right);
-  boardCol = originCol + row * ColStep(view->down) + col * ColStep(view->right);
-}
-
-void LineView::FromBoard(int boardRow, int boardCol, int& row, int& col) const {
-  // The frame's steps are unit steps at right angles: each coordinate is a projection.
-  const int rows = boardRow - originRow, cols = boardCol - originCol;
-  row = rows * RowStep(view->down) + cols * ColStep(view->down);
-  col = rows * RowStep(view->right) + cols * ColStep(view->right);
-}
-
-int LineView::TileAt(int row, int col) const {
-  int boardRow, boardCol;
-  ToBoard(row, col, boardRow, boardCol);
-  return solver->Current().TileAt(boardRow, boardCol);
-}
-
-int LineView::HomeTile(int row, int col) const {
-  int boardRow, boardCol;
-  ToBoard(row, col, boardRow, boardCol);
-  return boardRow * static_cast<int>(solver->Current().Side()) + boardCol + 1;
-}
-
 void LineView::FindTile(int t, int& row, int& col) const {
   const int cell = static_cast<int>(solver->Current().CellOf(t));
   const int n = static_cast<int>(solver->Current().Side());

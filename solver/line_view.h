@@ -18,13 +18,29 @@ class LineView {
   /// The number of cells of the line.
   int Width() const { return width; }
   /// The board's row and column of a view cell.
-  void ToBoard(int row, int col, int& boardRow, int& boardCol) const;
+  void ToBoard(int row, int col, int& boardRow, int& boardCol) const {
+    boardRow = originRow + row * rowDown + col * rowRight;
+    boardCol = originCol + row * colDown + col * colRight;
+  }
   /// The view's row and column of a board cell.
-  void FromBoard(int boardRow, int boardCol, int& row, int& col) const;
+  void FromBoard(int boardRow, int boardCol, int& row, int& col) const {
+    // The frame's steps are unit steps at right angles: each coordinate is a projection.
+    const int rows = boardRow - originRow, cols = boardCol - originCol;
+    row = rows * rowDown + cols * colDown;
+    col = rows * rowRight + cols * colRight;
+  }
   /// The tile at a view cell; -1 off the board.
-  int TileAt(int row, int col) const;
+  int TileAt(int row, int col) const {
+    int boardRow, boardCol;
+    ToBoard(row, col, boardRow, boardCol);
+    return solver->Current().TileAt(boardRow, boardCol);
+  }
   /// The tile whose home is the view cell.
-  int HomeTile(int row, int col) const;
+  int HomeTile(int row, int col) const {
+    int boardRow, boardCol;
+    ToBoard(row, col, boardRow, boardCol);
+    return boardRow * static_cast<int>(solver->Current().Side()) + boardCol + 1;
+  }
   /// The view cell of tile t.
   void FindTile(int t, int& row, int& col) const;
   /// The view cell of the blank.
@@ -55,7 +71,15 @@ class LineView {
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)
-      : solver(&solver), view(&view), originRow(originRow), originCol(originCol), width(width) {}
+      : solver(&solver),
+        view(&view),
+        originRow(originRow),
+        originCol(originCol),
+        width(width),
+        rowDown(RowStep(view.down)),
+        rowRight(RowStep(view.right)),
+        colDown(ColStep(view.down)),
+        colRight(ColStep(view.right)) {}
 
   Solver* solver;
   const Orientation* view;
@@ -63,4 +87,6 @@ class LineView {
   int originRow;
   int originCol;
   int width;
+  /// The board's row and column steps of the view's steps down and right, looked up once.
+  int rowDown, rowRight, colDown, colRight;
 };
