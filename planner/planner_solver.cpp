@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <utility>
 #include <vector>
@@ -62,31 +61,29 @@ BeamEffort EffortFor(int n) {
   return {static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16)), 5};
 }
 
-// The sum of the Manhattan distances of the tiles of the part from (from, from) to the corner.
-long long Spread(const Grid& grid, int from) {
-  long long sum = 0;
-  for (int row = from; row < grid.Side(); ++row) {
-    for (int col = from; col < grid.Side(); ++col) {
+// The unsolved part from (top, top) to the corner, renumbered as a board of its own.
+Board CornerBoard(const Grid& grid, int top) {
+  Board corner;
+  const int k = grid.Side() - top;
+  corner.n = static_cast<unsigned>(k);
+  for (int row = top; row < top + k; ++row) {
+    for (int col = top; col < top + k; ++col) {
       const int tile = grid.TileAt(grid.CellAt(row, col));
-      if (tile == 0) continue;
-      const int home = Grid::GoalOf(tile);
-      sum += std::abs(grid.Row(home) - row) + std::abs(grid.Col(home) - col);
+      const int goal = Grid::GoalOf(tile);
+      corner.tiles.push_back(tile == 0 ? 0
+                                       : (grid.Row(goal) - top) * k + (grid.Col(goal) - top) + 1);
     }
   }
-  return sum;
+  corner.FindBlank();
+  return corner;
 }
 
 // A lower bound on the moves of the last 4 x 4, from (top, top): the shortest search's estimate.
 long long CornerEstimate(const Grid& grid, int top) {
+  const Board corner = CornerBoard(grid, top);
   TileCells cellOf{};
-  for (int row = top; row < grid.Side(); ++row) {
-    for (int col = top; col < grid.Side(); ++col) {
-      const int tile = grid.TileAt(grid.CellAt(row, col));
-      if (tile == 0) continue;
-      const int home = Grid::GoalOf(tile);
-      cellOf[(grid.Row(home) - top) * FINISH_SIDE + grid.Col(home) - top + 1] =
-          static_cast<std::uint8_t>((row - top) * FINISH_SIDE + col - top);
-    }
+  for (size_t cell = 0; cell < corner.tiles.size(); ++cell) {
+    cellOf[corner.tiles[cell]] = static_cast<std::uint8_t>(cell);
   }
   return PatternDatabase4x4::Shared().Estimate(cellOf);
 }
@@ -121,8 +118,9 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
       for (const bool columnFirst : {false, true}) {
         Grid grid = kept;
         if (!FillCorner(grid, filler, top, columnFirst, extraLines)) continue;
-        const long long rest = n - top - 1 == FINISH_SIDE ? 2 * CornerEstimate(grid, top + 1)
-                                                          : SPREAD_HALVES * Spread(grid, top + 1);
+        const long long rest = n - top - 1 == FINISH_SIDE
+                                   ? 2 * CornerEstimate(grid, top + 1)
+                                   : SPREAD_HALVES * CornerBoard(grid, top + 1).ManhattanDistance();
         const long long score = 2 * static_cast<long long>(grid.Moves().size()) + rest;
         filled.emplace_back(score, std::move(grid));
       }
@@ -146,23 +144,6 @@ bool IsGoal(const Grid& grid) {
     if (grid.TileAt(cell) != cell + 1) return false;
   }
   return true;
-}
-
-// The unsolved part from (top, top) to the corner, renumbered as a board of its own.
-Board CornerBoard(const Grid& grid, int top) {
-  Board corner;
-  const int k = grid.Side() - top;
-  corner.n = static_cast<unsigned>(k);
-  for (int row = top; row < top + k; ++row) {
-    for (int col = top; col < top + k; ++col) {
-      const int tile = grid.TileAt(grid.CellAt(row, col));
-      const int goal = Grid::GoalOf(tile);
-      corner.tiles.push_back(tile == 0 ? 0
-                                       : (grid.Row(goal) - top) * k + (grid.Col(goal) - top) + 1);
-    }
-  }
-  corner.FindBlank();
-  return corner;
 }
 
 }  // namespace
