@@ -62,10 +62,6 @@ class LineView {
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
     BringBlankBeside('R', blankCol, blankRow, tileRow, tileCol);
   }
-  /// BringBlankBeside on the left.
-  void BringBlankLeft(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
-    BringBlankBeside('L', blankCol, blankRow, tileRow, tileCol);
-  }
   /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
   void ShiftTileInRow(int targetCol, int tileCol) const;
 
