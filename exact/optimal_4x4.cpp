@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "exact/move_automaton.h"
 #include "exact/pattern_database.h"
 
 namespace {
@@ -19,21 +20,24 @@ constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
-  char letters[4] = {};
+  int directions[4] = {};
 };
+
+constexpr char LETTERS[] = "UDLR";
 
 std::array<Neighbours, CELLS> NeighbourTable() {
   std::array<Neighbours, CELLS> table{};
   for (int cell = 0; cell < CELLS; ++cell) {
     Neighbours& next = table[cell];
-    auto add = [&next](int target, char letter) {
+    auto add = [&next](int target, int direction) {
       next.cells[next.count] = target;
-      next.letters[next.count++] = letter;
+      next.directions[next.count++] = direction;
     };
-    if (cell >= 4) add(cell - 4, 'U');
-    if (cell < 12) add(cell + 4, 'D');
-    if (cell % 4 != 0) add(cell - 1, 'L');
-    if (cell % 4 != 3) add(cell + 1, 'R');
+    // In the automaton's order: U, D, L, R.
+    if (cell >= 4) add(cell - 4, 0);
+    if (cell < 12) add(cell + 4, 1);
+    if (cell % 4 != 0) add(cell - 1, 2);
+    if (cell % 4 != 3) add(cell + 1, 3);
   }
   return table;
 }
@@ -47,7 +51,10 @@ class Search {
   // half as much again, which finds a solution far sooner.
   Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
          int halfWeight)
-      : database(database), maxNodes(maxNodes), halfWeight(halfWeight) {
+      : database(database),
+        automaton(MoveAutomaton::Shared()),
+        maxNodes(maxNodes),
+        halfWeight(halfWeight) {
     for (int cell = 0; cell < CELLS; ++cell) {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
@@ -73,8 +80,8 @@ class Search {
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
-      if (Descend(0, bound, -1, estimate)) {
-        result.moves.assign(path.begin(), path.begin() + length);
+      if (Descend(0, bound, -1, estimate, MoveAutomaton::START)) {
+        result.moves.assign(moves.begin(), moves.begin() + length);
         break;
       }
       bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
@@ -88,35 +95,35 @@ class Search {
   static constexpr int GROUPS = PatternDatabase4x4::GROUPS;
 
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
-  // move takes the blank back where it just came from. True when the goal was reached.
+  // move takes the blank back where it just came from, and no path goes on that ends in a
+  // sequence the automaton replaces by an earlier one (`path` is its state). True when the goal
+  // was reached.
   // One move changes the moves a position needs by one, so a position needs at least one move
   // less than its parent, and its parent one less than it: each estimate is raised to the
   // other's less one (bidirectional pathmax). The table's values jump by three at times, as they
   // ignore where the blank is, and then either prunes what its own estimate would not; the
   // shortest paths all stay within the bound, so the search finds the same first one whatever
   // the estimate.
-  bool Descend(int depth, int bound, int previousBlank, int parentEstimate) {
+  bool Descend(int depth, int bound, int previousBlank, int parentEstimate, std::uint16_t path) {
     const Neighbours& next = NEIGHBOURS[blank];
-    // The table is far larger than the caches: the entry of the first partition that each child
-    // reads is located and fetched before any is needed, so that the memory's delays overlap.
-    const PatternDatabase4x4::Partition& first = database.PartitionAt(0);
-    int firstGroups[4] = {-1, -1, -1, -1};
-    std::uint32_t firstRanks[4] = {};
+    // The table is far larger than the caches: every entry that a child may read is located and
+    // fetched before any is needed, so that the memory's delays overlap.
+    std::uint32_t childRanks[4][GROUPS];
+    std::uint16_t paths[4] = {};
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
-      if (cell == previousBlank) continue;
+      paths[i] = automaton.Next(path, next.directions[i]);
+      if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP) continue;
       const int tile = cellTiles[cell];
-      const unsigned inFirst =
-          database.GroupsOf(tile) & (1u << first.groups[0] | 1u << first.groups[1]);
-      if (inFirst == 0) continue;
-      const int g = __builtin_ctz(inFirst);
-      firstGroups[i] = g;
-      firstRanks[i] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
-      __builtin_prefetch(database.SevenTileTable() + firstRanks[i]);
+      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1) {
+        const int g = __builtin_ctz(left);
+        childRanks[i][g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
+        __builtin_prefetch(database.SevenTileTable() + childRanks[i][g]);
+      }
     }
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
-      if (cell == previousBlank) continue;
+      if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP) continue;
       if (nodes == maxNodes) {
         exhausted = true;
         return false;
@@ -130,18 +137,11 @@ class Search {
       std::copy(ranks, ranks + GROUPS, oldRanks);
       std::copy(values, values + GROUPS, oldValues);
       Move(tile, cell, from);
-      // Every group the move changed is located and fetched at once, so that the delays of the
-      // later partitions' reads overlap too; the partitions are then read one by one, as most
-      // children fail on the first.
+      // The partitions are read one by one, as most children fail on the first.
       unsigned stale = touched;
       for (unsigned left = touched; left != 0; left &= left - 1) {
         const int g = __builtin_ctz(left);
-        if (g == firstGroups[i]) {
-          ranks[g] = firstRanks[i];
-          continue;
-        }
-        ranks[g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, from);
-        __builtin_prefetch(database.SevenTileTable() + ranks[g]);
+        ranks[g] = childRanks[i][g];
       }
       int estimate = parentEstimate - 1, cost = 0;
       for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
@@ -160,12 +160,12 @@ class Search {
       // The parent needs at least estimate - 1 moves: past the bound, no sibling is searched.
       const int parentCost = depth + Weighted(estimate - 1);
       if (cost <= bound) {
-        path[depth] = next.letters[i];
+        moves[depth] = LETTERS[next.directions[i]];
         if (cost == depth + 1) {
           length = depth + 1;
           return true;
         }
-        if (Descend(depth + 1, bound, from, estimate)) return true;
+        if (Descend(depth + 1, bound, from, estimate, paths[i])) return true;
       } else if (cost < nextBound) {
         nextBound = cost;
       }
@@ -192,6 +192,7 @@ class Search {
   }
 
   const PatternDatabase4x4& database;
+  const MoveAutomaton& automaton;
   const std::uint64_t maxNodes;
   const int halfWeight;
   // One cell past the board, always 0, for the rank updates that look past its end.
@@ -203,7 +204,7 @@ class Search {
   int nextBound = 0;
   std::uint64_t nodes = 0;
   bool exhausted = false;
-  std::array<char, MAX_WEIGHTED_BOUND> path{};
+  std::array<char, MAX_WEIGHTED_BOUND> moves{};
   int length = 0;
 };
 

@@ -14,7 +14,7 @@
 namespace {
 
 // The one of HardestBoards4x4() the search answers soonest.
-constexpr size_t QUICKEST_HARD_BOARD = 5;
+constexpr size_t QUICKEST_HARD_BOARD = 16;
 
 void ExpectShortestSolution(const Board& board, size_t length) {
   const MoveSequence solution = SolveOptimal4x4(board);
