@@ -238,7 +238,5 @@ MoveAutomaton::MoveAutomaton(int maxLength)
   next = Spotter(sequences);
 }
 
-const MoveAutomaton& MoveAutomaton::Shared() {
-  static const MoveAutomaton shared(SHARED_LENGTH);
-  return shared;
-}
+MoveAutomaton::MoveAutomaton(const std::uint16_t* table, std::size_t entries)
+    : next(table, table + entries) {}

@@ -27,10 +27,13 @@ class MoveAutomaton {
   /// few positions more.
   static constexpr int SHARED_LENGTH = 12;
 
-  /// The automaton of the replaceable sequences of at most maxLength moves, 1 ... 12.
+  /// The automaton of the replaceable sequences of at most maxLength moves, 1 ... 12: a fraction
+  /// of a second for 12.
   explicit MoveAutomaton(int maxLength);
-  /// The automaton of sequences of up to SHARED_LENGTH moves, built on first use (a fraction of
-  /// a second) and shared; safe to call from many threads.
+  /// The automaton whose Table() this is; it knows no Sequences().
+  MoveAutomaton(const std::uint16_t* table, std::size_t entries);
+  /// The automaton of sequences of up to SHARED_LENGTH moves, as the build stored it; shared,
+  /// safe to call from many threads.
   static const MoveAutomaton& Shared();
 
   /// The state after one more move in the direction, or SKIP. `state` is START or a state Next
@@ -42,6 +45,8 @@ class MoveAutomaton {
   const std::vector<std::string>& Sequences() const { return sequences; }
   /// How many states the automaton has.
   std::size_t States() const { return next.size() / 4; }
+  /// Next of every state and direction, the state's four in a row.
+  const std::vector<std::uint16_t>& Table() const { return next; }
 
  private:
   std::vector<std::uint16_t> next;

@@ -25,6 +25,10 @@ TEST(MoveAutomaton, TheShortestSequencesGoHalfwayRoundASquareTwice) {
   EXPECT_EQ(MoveAutomaton::SKIP, automaton.Next(state, 0));
 }
 
+TEST(MoveAutomaton, TheStoredAutomatonIsTheOneBuiltNow) {
+  EXPECT_EQ(MoveAutomaton(MoveAutomaton::SHARED_LENGTH).Table(), MoveAutomaton::Shared().Table());
+}
+
 // The first path in the order U, D, L, R of the shortest to every position within maxDepth
 // moves of the start, on a board of side n, with or without the automaton's skips.
 class FirstPaths {

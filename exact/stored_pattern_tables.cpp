@@ -1,4 +1,5 @@
-// stored_pattern_tables.cpp: the shared pattern database, over the table the program carries.
+// stored_pattern_tables.cpp: the shared pattern database and move automaton, over the tables the
+// program carries.
 #include "exact/stored_pattern_tables.h"
 
 #include <sys/mman.h>
@@ -6,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "exact/move_automaton.h"
 #include "exact/pattern_database.h"
 
 namespace {
@@ -35,5 +37,11 @@ const PatternDatabase4x4& PatternDatabase4x4::Shared() {
     }
     return TableOnLargePages();
   }());
+  return shared;
+}
+
+const MoveAutomaton& MoveAutomaton::Shared() {
+  static const MoveAutomaton shared(npuzzle_stored_move_automaton,
+                                    npuzzle_stored_move_automaton_entries);
   return shared;
 }

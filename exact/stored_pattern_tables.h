@@ -1,6 +1,8 @@
-// stored_pattern_tables.h: the 4 x 4 pattern table as the build stores it in the program.
+// stored_pattern_tables.h: the 4 x 4 pattern table and the move automaton as the build stores
+// them in the program.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 extern "C" {
@@ -10,3 +12,8 @@ extern const std::uint8_t npuzzle_stored_seven_tile_table[];
 /// The byte just past the stored table.
 extern const std::uint8_t npuzzle_stored_seven_tile_table_end[];
 }
+
+/// MoveAutomaton(MoveAutomaton::SHARED_LENGTH).Table() as the build wrote it.
+extern const std::uint16_t npuzzle_stored_move_automaton[];
+/// The entries of the stored automaton.
+extern const std::size_t npuzzle_stored_move_automaton_entries;
