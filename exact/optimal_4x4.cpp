@@ -62,7 +62,8 @@ class Search {
     blank = cellOf[0];
     for (int g = 0; g < GROUPS; ++g) {
       ranks[g] = database.Rank(g, cellOf);
-      values[g] = static_cast<std::uint8_t>(database.Value(ranks[g]));
+      distances[g] = database.GroupDistance(g, cellOf);
+      values[g] = static_cast<std::uint8_t>(distances[g] + database.Excess(ranks[g]));
     }
   }
 
@@ -118,7 +119,7 @@ class Search {
       for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1) {
         const int g = __builtin_ctz(left);
         childRanks[i][g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
-        __builtin_prefetch(database.SevenTileTable() + childRanks[i][g]);
+        __builtin_prefetch(database.EntryOf(childRanks[i][g]));
       }
     }
     for (int i = 0; i < next.count; ++i) {
@@ -134,21 +135,26 @@ class Search {
       const unsigned touched = database.GroupsOf(tile);
       std::uint32_t oldRanks[GROUPS];
       std::uint8_t oldValues[GROUPS];
+      int oldDistances[GROUPS];
       std::copy(ranks, ranks + GROUPS, oldRanks);
       std::copy(values, values + GROUPS, oldValues);
+      std::copy(distances, distances + GROUPS, oldDistances);
+      const int step =
+          PatternDatabase4x4::Distance(tile, from) - PatternDatabase4x4::Distance(tile, cell);
       Move(tile, cell, from);
       // The partitions are read one by one, as most children fail on the first.
       unsigned stale = touched;
       for (unsigned left = touched; left != 0; left &= left - 1) {
         const int g = __builtin_ctz(left);
         ranks[g] = childRanks[i][g];
+        distances[g] += step;
       }
       int estimate = parentEstimate - 1, cost = 0;
       for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
         const PatternDatabase4x4::Partition& partition = database.PartitionAt(p);
         for (const int g : partition.groups) {
           if ((stale >> g & 1) == 0) continue;
-          values[g] = static_cast<std::uint8_t>(database.Value(ranks[g]));
+          values[g] = static_cast<std::uint8_t>(distances[g] + database.Excess(ranks[g]));
           stale &= ~(1u << g);
         }
         const int lone = partition.loneTile;
@@ -171,6 +177,7 @@ class Search {
       }
       std::copy(oldRanks, oldRanks + GROUPS, ranks);
       std::copy(oldValues, oldValues + GROUPS, values);
+      std::copy(oldDistances, oldDistances + GROUPS, distances);
       Move(tile, from, cell);
       if (exhausted) return false;
       if (parentCost > bound) {
@@ -201,6 +208,8 @@ class Search {
   int blank = 0;
   std::uint32_t ranks[GROUPS] = {};
   std::uint8_t values[GROUPS] = {};
+  // The sums of each group's Manhattan distances, which its value exceeds by the table's entry.
+  int distances[GROUPS] = {};
   int nextBound = 0;
   std::uint64_t nodes = 0;
   bool exhausted = false;

@@ -119,13 +119,22 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
 
   size_t placements = 1;
   for (int i = 0; i < size; ++i) placements *= CELLS - i;
-  std::vector<std::uint8_t> table(placements);
+  std::vector<std::uint8_t> table((placements + 1) / 2);
   std::uint8_t cells[SEVEN];
   // The search reaches every placement of distinct cells, and only those.
   for (std::uint32_t key = 0; key < marks.size(); ++key) {
     if ((marks[key] & NO_DEPTH) == NO_DEPTH) continue;
-    for (int i = 0; i < size; ++i) cells[i] = (key >> (4 * (size - 1 - i))) & 15;
-    table[PatternDatabase4x4::RankCells(cells, size)] = static_cast<std::uint8_t>(marks[key] >> 8);
+    int distance = 0;
+    for (int i = 0; i < size; ++i) {
+      cells[i] = (key >> (4 * (size - 1 - i))) & 15;
+      distance += std::abs(cells[i] / 4 - goal[i] / 4) + std::abs(cells[i] % 4 - goal[i] % 4);
+    }
+    const int excess = (marks[key] >> 8) - distance;
+    // Each move of a tile changes its distance by one, so no count of moves falls short of the
+    // distances or differs from them in parity; more than 30 would not fit in four bits.
+    if (excess < 0 || excess % 2 != 0 || excess > 30) std::abort();
+    const std::uint32_t rank = PatternDatabase4x4::RankCells(cells, size);
+    table[rank / 2] |= static_cast<std::uint8_t>(excess / 2 << (rank % 2 * 4));
   }
   return table;
 }
@@ -196,13 +205,21 @@ std::uint32_t PatternDatabase4x4::Rank(int g, const TileCells& cellOf) const {
   return RankCells(cells, SEVEN);
 }
 
+int PatternDatabase4x4::GroupDistance(int g, const TileCells& cellOf) const {
+  int distance = 0;
+  for (int tile = 1; tile < CELLS; ++tile) {
+    if (groups[g].place[tile] >= 0) distance += Distance(tile, cellOf[tile]);
+  }
+  return distance;
+}
+
 int PatternDatabase4x4::Estimate(const TileCells& cellOf) const {
   int estimate = 0;
   for (const Partition& partition : partitions) {
     const int lone = partition.loneTile;
-    estimate = std::max(estimate, Value(Rank(partition.groups[0], cellOf)) +
-                                      Value(Rank(partition.groups[1], cellOf)) +
-                                      Distance(lone, cellOf[lone]));
+    estimate =
+        std::max(estimate, Value(partition.groups[0], cellOf) + Value(partition.groups[1], cellOf) +
+                               Distance(lone, cellOf[lone]));
   }
   return estimate;
 }

@@ -27,6 +27,8 @@ class PatternDatabase4x4 {
   static constexpr int PARTITIONS = 4;
   /// Entries of the seven tiles' table: every ordered choice of seven cells.
   static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
+  /// Bytes of the seven tiles' table: two entries to a byte.
+  static constexpr std::size_t SEVEN_TILE_TABLE_BYTES = SEVEN_TILE_PLACEMENTS / 2;
 
   /// Two groups and the tile neither holds.
   struct Partition {
@@ -35,17 +37,19 @@ class PatternDatabase4x4 {
   };
 
   /// Computes the seven tiles' table by breadth-first search: most of a minute and half a
-  /// gigabyte, so the build does it once (Shared).
+  /// gigabyte, so the build does it once (Shared). Each entry is half of what the tiles' fewest
+  /// moves exceed their Manhattan distances by (the two have the same parity, and the excess is
+  /// at most 14), in four bits: the even rank's entry in the low half of a byte.
   static std::vector<std::uint8_t> BuildSevenTileTable();
   /// The database over the table the program was built with, shared by every caller; safe to
   /// call from many threads.
   static const PatternDatabase4x4& Shared();
   /// The database over a table as BuildSevenTileTable makes it, which must outlive the
-  /// database; SEVEN_TILE_PLACEMENTS entries.
+  /// database; SEVEN_TILE_TABLE_BYTES bytes.
   explicit PatternDatabase4x4(const std::uint8_t* sevenTileTable);
 
-  /// The table of the tiles 1 2 5 6 9 10 14, indexed by RankCells of their cells.
-  const std::uint8_t* SevenTileTable() const { return sevenTiles; }
+  /// The byte of the table that holds the entry of a rank, for fetching it early.
+  const std::uint8_t* EntryOf(std::uint32_t rank) const { return sevenTiles + rank / 2; }
   /// Partition p, 0 ... PARTITIONS - 1.
   const Partition& PartitionAt(int p) const { return partitions[p]; }
   /// One bit per group that holds tile t (1 ... 15).
@@ -73,8 +77,14 @@ class PatternDatabase4x4 {
     return b > a ? rank + static_cast<std::uint32_t>(change)
                  : rank - static_cast<std::uint32_t>(change);
   }
-  /// The table's value at a rank.
-  int Value(std::uint32_t rank) const { return sevenTiles[rank]; }
+  /// The moves a group's tiles need beyond their Manhattan distances, by the group's rank.
+  int Excess(std::uint32_t rank) const { return (sevenTiles[rank / 2] >> (rank % 2 * 4) & 15) * 2; }
+  /// The sum of the Manhattan distances of group g's tiles.
+  int GroupDistance(int g, const TileCells& cellOf) const;
+  /// The fewest moves of group g's tiles alone that bring them home.
+  int Value(int g, const TileCells& cellOf) const {
+    return GroupDistance(g, cellOf) + Excess(Rank(g, cellOf));
+  }
   /// The moves tile t needs alone from cell `cell`, blank or no.
   static int Distance(int tile, int cell) {
     const int goal = tile - 1;
