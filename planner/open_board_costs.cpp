@@ -44,6 +44,9 @@ bool Valid(Walls walls, int rows, int cols, int dir) {
 // The blank's walk round the tile from one side to another: the shorter way whose cells are
 // all free (on an open board 2 to a neighbouring side, 4 to the opposite one).
 int Turn(Walls walls, int rows, int cols, int from, int to) {
+  // The free cells are those from a point on in reading order: when the ring's first cell is
+  // free, so is the whole ring, as nearly everywhere.
+  if (Free(walls, rows - 1, cols - 1)) return from == (to ^ 1) ? 4 : 2;
   const int best = ShorterFreeWay(8, RING_OF_SIDE[from], RING_OF_SIDE[to], [&](int at) {
     return Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
   });
