@@ -132,13 +132,10 @@ class Search {
       ++nodes;
       const int from = blank;
       const int tile = cellTiles[cell];
+      // Only the groups that hold the tile change: they are kept to be put back.
       const unsigned touched = database.GroupsOf(tile);
       std::uint32_t oldRanks[GROUPS];
       std::uint8_t oldValues[GROUPS];
-      int oldDistances[GROUPS];
-      std::copy(ranks, ranks + GROUPS, oldRanks);
-      std::copy(values, values + GROUPS, oldValues);
-      std::copy(distances, distances + GROUPS, oldDistances);
       const int step =
           PatternDatabase4x4::Distance(tile, from) - PatternDatabase4x4::Distance(tile, cell);
       Move(tile, cell, from);
@@ -146,6 +143,8 @@ class Search {
       unsigned stale = touched;
       for (unsigned left = touched; left != 0; left &= left - 1) {
         const int g = __builtin_ctz(left);
+        oldRanks[g] = ranks[g];
+        oldValues[g] = values[g];
         ranks[g] = childRanks[i][g];
         distances[g] += step;
       }
@@ -175,9 +174,12 @@ class Search {
       } else if (cost < nextBound) {
         nextBound = cost;
       }
-      std::copy(oldRanks, oldRanks + GROUPS, ranks);
-      std::copy(oldValues, oldValues + GROUPS, values);
-      std::copy(oldDistances, oldDistances + GROUPS, distances);
+      for (unsigned left = touched; left != 0; left &= left - 1) {
+        const int g = __builtin_ctz(left);
+        ranks[g] = oldRanks[g];
+        values[g] = oldValues[g];
+        distances[g] -= step;
+      }
       Move(tile, from, cell);
       if (exhausted) return false;
       if (parentCost > bound) {
@@ -188,7 +190,9 @@ class Search {
     return false;
   }
 
-  int Weighted(int estimate) const { return estimate * halfWeight / 2; }
+  int Weighted(int estimate) const {
+    return halfWeight == 2 ? estimate : estimate * halfWeight / 2;
+  }
 
   // The tile slides from cell `from` into the blank at `to`.
   void Move(int tile, int from, int to) {

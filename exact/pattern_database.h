@@ -86,10 +86,7 @@ class PatternDatabase4x4 {
     return GroupDistance(g, cellOf) + Excess(Rank(g, cellOf));
   }
   /// The moves tile t needs alone from cell `cell`, blank or no.
-  static int Distance(int tile, int cell) {
-    const int goal = tile - 1;
-    return std::abs(cell / 4 - goal / 4) + std::abs(cell % 4 - goal % 4);
-  }
+  static int Distance(int tile, int cell) { return DISTANCES[tile][cell]; }
   /// The largest of the partitions' bounds: at most the moves the position needs, 0 only at
   /// the goal.
   int Estimate(const TileCells& cellOf) const;
@@ -106,6 +103,18 @@ class PatternDatabase4x4 {
   }
 
  private:
+  /// Distance by tile and cell: the searches ask for it at every position.
+  static constexpr std::array<std::array<std::uint8_t, 16>, 16> DISTANCES = [] {
+    std::array<std::array<std::uint8_t, 16>, 16> table{};
+    for (int tile = 1; tile < 16; ++tile) {
+      for (int cell = 0; cell < 16; ++cell) {
+        const int rows = cell / 4 - (tile - 1) / 4, cols = cell % 4 - (tile - 1) % 4;
+        table[tile][cell] =
+            static_cast<std::uint8_t>((rows < 0 ? -rows : rows) + (cols < 0 ? -cols : cols));
+      }
+    }
+    return table;
+  }();
   /// What a tile's step of one cell adds to the rank, by its place in the table's order.
   static constexpr std::int32_t PLACE_WEIGHTS[7] = {15 * 14 * 13 * 12 * 11 * 10,
                                                     14 * 13 * 12 * 11 * 10,
