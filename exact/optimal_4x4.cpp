@@ -97,8 +97,8 @@ class Search {
 
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
   // move takes the blank back where it just came from, and no path goes on that ends in a
-  // sequence the automaton replaces by an earlier one (`path` is its state). True when the goal
-  // was reached.
+  // sequence the automaton replaces by a shorter or earlier one (`path` is its state). True when
+  // the goal was reached.
   // One move changes the moves a position needs by one, so a position needs at least one move
   // less than its parent, and its parent one less than it: each estimate is raised to the
   // other's less one (bidirectional pathmax). The table's values jump by three at times, as they
