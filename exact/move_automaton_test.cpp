@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(MoveAutomaton, TheShortestSequencesGoHalfwayRoundASquareTwice) {
+TEST(MoveAutomaton, TheShortestSequencesGoRoundASquareOnceAndAHalf) {
   // Round a 2 x 2 square one way and half as far again, or the other way: the same three tiles
   // end in the same cells.
   const MoveAutomaton automaton(7);
