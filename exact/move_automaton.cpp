@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <numeric>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -206,19 +207,20 @@ std::vector<std::string> ReplaceableSequences(int maxLength) {
     for (auto record = found.begin(), sameFirst = found.begin(); record != found.end(); ++record) {
       while (olderFirst != older.end() && olderFirst->hash < record->hash) ++olderFirst;
       if (sameFirst->hash != record->hash) sameFirst = record;
-      auto olderEnd = olderFirst;
-      while (olderEnd != older.end() && olderEnd->hash == record->hash) ++olderEnd;
-      std::vector<Record> twins(olderFirst, olderEnd);
-      twins.insert(twins.end(), sameFirst, record);
-      if (twins.empty()) continue;
-      const Walk tiles = Replayed(maxLength, *record);
-      for (const Record& twin : twins) {
-        const Walk twinTiles = Replayed(maxLength, twin);
-        if (twinTiles.Moved() == tiles.Moved() && twinTiles.Within(tiles)) {
-          replaced.push_back(record->moves);
-          break;
-        }
+      // The candidates: the earlier walks of the same hash, shorter ones first.
+      std::optional<Walk> tiles;
+      auto isTwin = [&](const Record& other) {
+        if (!tiles) tiles = Replayed(maxLength, *record);
+        const Walk otherTiles = Replayed(maxLength, other);
+        return otherTiles.Moved() == tiles->Moved() && otherTiles.Within(*tiles);
+      };
+      bool twin = false;
+      for (auto other = olderFirst; !twin && other != older.end() && other->hash == record->hash;
+           ++other) {
+        twin = isTwin(*other);
       }
+      for (auto other = sameFirst; !twin && other != record; ++other) twin = isTwin(*other);
+      if (twin) replaced.push_back(record->moves);
     }
     std::vector<Record> merged;
     merged.reserve(older.size() + found.size());

@@ -127,7 +127,7 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
     int distance = 0;
     for (int i = 0; i < size; ++i) {
       cells[i] = (key >> (4 * (size - 1 - i))) & 15;
-      distance += std::abs(cells[i] / 4 - goal[i] / 4) + std::abs(cells[i] % 4 - goal[i] % 4);
+      distance += PatternDatabase4x4::Distance(goal[i] + 1, cells[i]);
     }
     const int excess = (marks[key] >> 8) - distance;
     // Each move of a tile changes its distance by one, so no count of moves falls short of the

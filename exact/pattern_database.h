@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 /// The cell (0 ... 15, row-major) of every tile of a 4 x 4 position: cellOf[t] for tile t; entry

@@ -44,14 +44,15 @@ bool Valid(Walls walls, int rows, int cols, int dir) {
 // The blank's walk round the tile from one side to another: the shorter way whose cells are
 // all free (on an open board 2 to a neighbouring side, 4 to the opposite one).
 int Turn(Walls walls, int rows, int cols, int from, int to) {
+  const int openRing = from == (to ^ 1) ? 4 : 2;
   // The free cells are those from a point on in reading order: when the ring's first cell is
   // free, so is the whole ring, as nearly everywhere.
-  if (Free(walls, rows - 1, cols - 1)) return from == (to ^ 1) ? 4 : 2;
+  if (Free(walls, rows - 1, cols - 1)) return openRing;
   const int best = ShorterFreeWay(8, RING_OF_SIDE[from], RING_OF_SIDE[to], [&](int at) {
     return Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
   });
   // Both ways cut: a wider walk exists or not; the open ring's count never overstates it.
-  return best >= 0 ? best : (from == (to ^ 1) ? 4 : 2);
+  return best >= 0 ? best : openRing;
 }
 
 std::vector<uint16_t> BuildTable(Walls walls) {
