@@ -44,32 +44,72 @@ std::array<Neighbours, CELLS> NeighbourTable() {
 
 const std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 
-// The position, the groups' ranks and values, and the moves of the current path.
+// Where the search keeps each term of the partitions' sums: the groups' values first, then the
+// distance of each partition's lone tile, one slot per tile, then a slot no sum reads.
+struct Slots {
+  int parts[PatternDatabase4x4::PARTITIONS][3] = {};
+  int loneTiles[PatternDatabase4x4::PARTITIONS] = {};
+  int count = PatternDatabase4x4::GROUPS;
+};
+
+constexpr Slots SLOTS = [] {
+  Slots slots;
+  for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
+    const PatternDatabase4x4::Partition& partition = PatternDatabase4x4::PARTITION_TABLE[p];
+    int slot = PatternDatabase4x4::GROUPS;
+    while (slot < slots.count &&
+           slots.loneTiles[slot - PatternDatabase4x4::GROUPS] != partition.loneTile)
+      ++slot;
+    if (slot == slots.count)
+      slots.loneTiles[slots.count++ - PatternDatabase4x4::GROUPS] = partition.loneTile;
+    slots.parts[p][0] = partition.groups[0];
+    slots.parts[p][1] = partition.groups[1];
+    slots.parts[p][2] = slot;
+  }
+  return slots;
+}();
+
+// The position, and the moves of the current path.
 class Search {
  public:
   // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
-  // half as much again, which finds a solution far sooner.
+  // half as much again, which finds a solution far sooner. Unless `promisingFirst`, moves are
+  // tried in the order U, D, L, R.
   Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
-         int halfWeight)
+         int halfWeight, bool promisingFirst)
       : database(database),
         automaton(MoveAutomaton::Shared()),
         maxNodes(maxNodes),
-        halfWeight(halfWeight) {
+        halfWeight(halfWeight),
+        promisingFirst(promisingFirst) {
+    TileCells cellOf{};
     for (int cell = 0; cell < CELLS; ++cell) {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
     }
     blank = cellOf[0];
     for (int g = 0; g < GROUPS; ++g) {
-      ranks[g] = database.Rank(g, cellOf);
-      distances[g] = database.GroupDistance(g, cellOf);
-      values[g] = static_cast<std::uint8_t>(distances[g] + database.Excess(ranks[g]));
+      root.ranks[g] = database.Rank(g, cellOf);
+      root.excess[g] = static_cast<std::uint8_t>(database.Excess(root.ranks[g]));
+      root.values[g] =
+          static_cast<std::uint8_t>(database.GroupDistance(g, cellOf) + root.excess[g]);
+    }
+    for (int slot = GROUPS; slot < SLOTS.count; ++slot) {
+      const int lone = SLOTS.loneTiles[slot - GROUPS];
+      root.values[slot] =
+          static_cast<std::uint8_t>(PatternDatabase4x4::Distance(lone, cellOf[lone]));
+      members[lone].lone = static_cast<std::uint8_t>(slot);
+    }
+    for (int tile = 1; tile < CELLS; ++tile) {
+      Member& member = members[tile];
+      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1)
+        member.groups[member.count++] = static_cast<std::uint8_t>(__builtin_ctz(left));
     }
   }
 
   Optimal4x4Search Run() {
     Optimal4x4Search result;
-    const int estimate = database.Estimate(cellOf);
+    const int estimate = Estimate(root);
     if (estimate == 0) return result;
     const int weighted = Weighted(estimate);
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
@@ -81,7 +121,7 @@ class Search {
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
-      if (Descend(0, bound, -1, estimate, MoveAutomaton::START)) {
+      if (Descend(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
         result.moves.assign(moves.begin(), moves.begin() + length);
         break;
       }
@@ -94,98 +134,131 @@ class Search {
 
  private:
   static constexpr int GROUPS = PatternDatabase4x4::GROUPS;
+  static constexpr int SCRATCH = GROUPS + PatternDatabase4x4::PARTITIONS;
+
+  // What the estimate of a position is made of: each group's rank and its table entry, and the
+  // value of every slot.
+  // (Left uninitialized where made, as every child's is copied from its parent's.)
+  struct alignas(16) Level {
+    std::uint32_t ranks[GROUPS];
+    std::uint8_t excess[GROUPS];
+    std::uint8_t values[SCRATCH + 1];
+  };
+  // The groups that hold a tile, and the slot of its distance if it is a lone tile.
+  struct Member {
+    int count = 0;
+    std::uint8_t groups[GROUPS] = {};
+    std::uint8_t lone = SCRATCH;
+  };
+
+  static int Estimate(const Level& level) {
+    int estimate = 0;
+    for (const auto& part : SLOTS.parts) {
+      estimate =
+          std::max(estimate, level.values[part[0]] + level.values[part[1]] + level.values[part[2]]);
+    }
+    return estimate;
+  }
 
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
   // move takes the blank back where it just came from, and no path goes on that ends in a
   // sequence the automaton replaces by a shorter or earlier one (`path` is its state). True when
-  // the goal was reached.
-  // One move changes the moves a position needs by one, so a position needs at least one move
-  // less than its parent, and its parent one less than it: each estimate is raised to the
-  // other's less one (bidirectional pathmax). The table's values jump by three at times, as they
-  // ignore where the blank is, and then either prunes what its own estimate would not; the
-  // shortest paths all stay within the bound, so the search finds the same first one whatever
-  // the estimate.
-  bool Descend(int depth, int bound, int previousBlank, int parentEstimate, std::uint16_t path) {
+  // the goal was reached. `level` is the position's estimate as its parts.
+  // Every child is valued before any is searched: one move changes the moves a position needs
+  // by one, so a position needs at least one move less than its child, and its child one less
+  // than it: each estimate is raised to the other's less one (bidirectional pathmax), and a
+  // position whose child proves it past the bound is left before any child is searched. The
+  // table's values jump by three at times, as they ignore where the blank is, and then either
+  // prunes what its own estimate would not.
+  // Searched in the order U, D, L, R, the first path to the goal within the bound is the first
+  // in that order; from the least estimate up, one is found sooner, as in the last iteration it
+  // lies more often below them. Either way it is shortest: the first shortest path in the order
+  // U, D, L, R holds no replaceable sequence, so it is never skipped, and every path within the
+  // bound is searched until one reaches the goal.
+  bool Descend(const Level& level, int depth, int bound, int previousBlank, int parentEstimate,
+               std::uint16_t path) {
     const Neighbours& next = NEIGHBOURS[blank];
-    // The table is far larger than the caches: every entry that a child may read is located and
+    // The table is far larger than the caches: every entry that a child reads is located and
     // fetched before any is needed, so that the memory's delays overlap.
     std::uint32_t childRanks[4][GROUPS];
-    std::uint16_t paths[4] = {};
+    std::uint16_t paths[4];
+    int live[4], count = 0;
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       paths[i] = automaton.Next(path, next.directions[i]);
       if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP) continue;
+      live[count++] = i;
       const int tile = cellTiles[cell];
-      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1) {
-        const int g = __builtin_ctz(left);
-        childRanks[i][g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
-        __builtin_prefetch(database.EntryOf(childRanks[i][g]));
+      const Member& member = members[tile];
+      for (int k = 0; k < member.count; ++k) {
+        const int g = member.groups[k];
+        childRanks[i][k] =
+            database.MovedRank(g, level.ranks[g], cellTiles.data(), tile, cell, blank);
+        __builtin_prefetch(database.EntryOf(childRanks[i][k]));
       }
     }
-    for (int i = 0; i < next.count; ++i) {
+    if (maxNodes - nodes < static_cast<std::uint64_t>(count)) {
+      nodes = maxNodes;
+      exhausted = true;
+      return false;
+    }
+    nodes += static_cast<std::uint64_t>(count);
+    Level children[4];
+    int estimates[4];
+    int most = 0;
+    for (int j = 0; j < count; ++j) {
+      const int i = live[j];
       const int cell = next.cells[i];
-      if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP) continue;
-      if (nodes == maxNodes) {
-        exhausted = true;
-        return false;
-      }
-      ++nodes;
-      const int from = blank;
       const int tile = cellTiles[cell];
-      // Only the groups that hold the tile change: they are kept to be put back.
-      const unsigned touched = database.GroupsOf(tile);
-      std::uint32_t oldRanks[GROUPS];
-      std::uint8_t oldValues[GROUPS];
+      const Member& member = members[tile];
       const int step =
-          PatternDatabase4x4::Distance(tile, from) - PatternDatabase4x4::Distance(tile, cell);
+          PatternDatabase4x4::Distance(tile, blank) - PatternDatabase4x4::Distance(tile, cell);
+      Level& child = children[j];
+      child = level;
+      for (int k = 0; k < member.count; ++k) {
+        const int g = member.groups[k];
+        const int excess = database.Excess(childRanks[i][k]);
+        child.ranks[g] = childRanks[i][k];
+        child.excess[g] = static_cast<std::uint8_t>(excess);
+        child.values[g] =
+            static_cast<std::uint8_t>(level.values[g] + step + excess - level.excess[g]);
+      }
+      child.values[member.lone] = static_cast<std::uint8_t>(level.values[member.lone] + step);
+      estimates[j] = Estimate(child);
+      most = std::max(most, estimates[j]);
+    }
+    const int parentCost = depth + Weighted(most - 1);
+    if (parentCost > bound) {
+      nextBound = std::min(nextBound, parentCost);
+      return false;
+    }
+    const int least = std::max(parentEstimate, most - 1) - 1;
+    int order[4] = {0, 1, 2, 3};
+    for (int j = 1; promisingFirst && j < count; ++j) {
+      const int moving = order[j];
+      int k = j;
+      for (; k > 0 && estimates[moving] < estimates[order[k - 1]]; --k) order[k] = order[k - 1];
+      order[k] = moving;
+    }
+    for (int o = 0; o < count; ++o) {
+      const int j = order[o];
+      const int i = live[j];
+      const int estimate = std::max(least, estimates[j]);
+      const int cost = depth + 1 + Weighted(estimate);
+      if (cost > bound) {
+        nextBound = std::min(nextBound, cost);
+        continue;
+      }
+      moves[depth] = LETTERS[next.directions[i]];
+      if (cost == depth + 1) {
+        length = depth + 1;
+        return true;
+      }
+      const int from = blank, cell = next.cells[i], tile = cellTiles[cell];
       Move(tile, cell, from);
-      // The partitions are read one by one, as most children fail on the first.
-      unsigned stale = touched;
-      for (unsigned left = touched; left != 0; left &= left - 1) {
-        const int g = __builtin_ctz(left);
-        oldRanks[g] = ranks[g];
-        oldValues[g] = values[g];
-        ranks[g] = childRanks[i][g];
-        distances[g] += step;
-      }
-      int estimate = parentEstimate - 1, cost = 0;
-      for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
-        const PatternDatabase4x4::Partition& partition = database.PartitionAt(p);
-        for (const int g : partition.groups) {
-          if ((stale >> g & 1) == 0) continue;
-          values[g] = static_cast<std::uint8_t>(distances[g] + database.Excess(ranks[g]));
-          stale &= ~(1u << g);
-        }
-        const int lone = partition.loneTile;
-        estimate = std::max(estimate, values[partition.groups[0]] + values[partition.groups[1]] +
-                                          PatternDatabase4x4::Distance(lone, cellOf[lone]));
-        cost = depth + 1 + Weighted(estimate);
-        if (cost > bound) break;
-      }
-      // The parent needs at least estimate - 1 moves: past the bound, no sibling is searched.
-      const int parentCost = depth + Weighted(estimate - 1);
-      if (cost <= bound) {
-        moves[depth] = LETTERS[next.directions[i]];
-        if (cost == depth + 1) {
-          length = depth + 1;
-          return true;
-        }
-        if (Descend(depth + 1, bound, from, estimate, paths[i])) return true;
-      } else if (cost < nextBound) {
-        nextBound = cost;
-      }
-      for (unsigned left = touched; left != 0; left &= left - 1) {
-        const int g = __builtin_ctz(left);
-        ranks[g] = oldRanks[g];
-        values[g] = oldValues[g];
-        distances[g] -= step;
-      }
+      if (Descend(children[j], depth + 1, bound, from, estimate, paths[i])) return true;
       Move(tile, from, cell);
       if (exhausted) return false;
-      if (parentCost > bound) {
-        nextBound = std::min(nextBound, parentCost);
-        return false;
-      }
     }
     return false;
   }
@@ -198,7 +271,6 @@ class Search {
   void Move(int tile, int from, int to) {
     cellTiles[to] = static_cast<std::uint8_t>(tile);
     cellTiles[from] = 0;
-    cellOf[tile] = static_cast<std::uint8_t>(to);
     blank = from;
   }
 
@@ -206,14 +278,12 @@ class Search {
   const MoveAutomaton& automaton;
   const std::uint64_t maxNodes;
   const int halfWeight;
+  const bool promisingFirst;
   // One cell past the board, always 0, for the rank updates that look past its end.
   std::array<std::uint8_t, CELLS + 1> cellTiles{};
-  TileCells cellOf{};
   int blank = 0;
-  std::uint32_t ranks[GROUPS] = {};
-  std::uint8_t values[GROUPS] = {};
-  // The sums of each group's Manhattan distances, which its value exceeds by the table's entry.
-  int distances[GROUPS] = {};
+  Member members[CELLS];
+  Level root{};
   int nextBound = 0;
   std::uint64_t nodes = 0;
   bool exhausted = false;
@@ -221,21 +291,23 @@ class Search {
   int length = 0;
 };
 
-Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int halfWeight) {
+Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int halfWeight,
+                          bool promisingFirst) {
   if (board.n != 4 || !board.IsSolvablePermutation()) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, halfWeight).Run();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, halfWeight, promisingFirst)
+      .Run();
 }
 
 }  // namespace
 
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  return Searched(board, maxNodes, 2);
+  return Searched(board, maxNodes, 2, false);
 }
 
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  return Searched(board, maxNodes, 3);
+  return Searched(board, maxNodes, 3, false);
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {
-  return SolveOptimal4x4Within(board, UINT64_MAX).moves;
+  return Searched(board, UINT64_MAX, 2, true).moves;
 }

@@ -15,12 +15,13 @@ struct Optimal4x4Search {
   std::uint64_t nodes = 0;
 };
 
-/// A shortest solution of the 4 x 4 board by iterative deepening under PatternDatabase4x4; empty
-/// when it is solved, of another side or not solvable.
+/// A shortest solution of the 4 x 4 board by iterative deepening under PatternDatabase4x4, its
+/// most promising moves tried first; empty when it is solved, of another side or not solvable.
 MoveSequence SolveOptimal4x4(const Board& board);
 
-/// The same search as SolveOptimal4x4, stopped once it has generated maxNodes positions: the same
-/// board gives the same outcome on every machine.
+/// The same search as SolveOptimal4x4, but trying moves in the order U, D, L, R, so that its
+/// solution is the first shortest one in that order, and stopped once it has generated maxNodes
+/// positions: the same board gives the same outcome on every machine.
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
 
 /// The same search counting its estimate half as much again: at most half as long again, found

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "board/random_draw.h"
 #include "exact/optimal_2x2.h"
@@ -15,6 +16,23 @@ namespace {
 
 // The one of HardestBoards4x4() the search answers soonest.
 constexpr size_t QUICKEST_HARD_BOARD = 16;
+
+// The solution is the first shortest one in the order U, D, L, R: at no step does a move earlier
+// in that order leave a position that the rest of the solution's length would still solve.
+void ExpectFirstShortestSolution(const Board& board, const MoveSequence& solution) {
+  const std::string order = "UDLR";
+  Board position(board);
+  for (size_t i = 0; i < solution.size(); ++i) {
+    for (const char earlier : order.substr(0, order.find(solution[i]))) {
+      Board next(position);
+      if (!ApplyMoves(next, MoveSequence(1, earlier))) continue;
+      const size_t rest = solution.size() - i - 1;
+      EXPECT_TRUE(!IsGoal(next) && SolveOptimal4x4(next).size() > rest)
+          << solution << ": " << earlier << " at move " << i;
+    }
+    ASSERT_TRUE(ApplyMoves(position, solution.substr(i, 1)));
+  }
+}
 
 void ExpectShortestSolution(const Board& board, size_t length) {
   const MoveSequence solution = SolveOptimal4x4(board);
@@ -44,7 +62,9 @@ TEST(SolveOptimal4x4, HardestPositions) {
   ExpectShortestSolution(hard.board, hard.length);
 }
 
-TEST(SolveOptimal4x4Within, StopsAtTheBudgetAndOtherwiseFindsTheSameSolution) {
+// Tried in the order U, D, L, R, the moves give the first shortest solution in that order: no
+// other shortest solution of the same length comes before it.
+TEST(SolveOptimal4x4Within, StopsAtTheBudgetAndOtherwiseFindsTheFirstShortestSolution) {
   const Board transposed = HardestBoards4x4().back().board;
   const Optimal4x4Search cut = SolveOptimal4x4Within(transposed, 100000);
   EXPECT_FALSE(cut.complete);
@@ -55,9 +75,21 @@ TEST(SolveOptimal4x4Within, StopsAtTheBudgetAndOtherwiseFindsTheSameSolution) {
     const Board board = RandomSolvableBoard(4);
     const Optimal4x4Search search = SolveOptimal4x4Within(board, UINT64_MAX);
     EXPECT_TRUE(search.complete);
-    EXPECT_EQ(SolveOptimal4x4(board), search.moves);
+    EXPECT_EQ(SolveOptimal4x4(board).size(), search.moves.size());
+    EXPECT_TRUE(SolvesBoard(board, search.moves)) << search.moves;
     EXPECT_EQ(search.nodes, SolveOptimal4x4Within(board, UINT64_MAX).nodes);
   }
+  // Three boards whose first shortest solution is not the one SolveOptimal4x4 finds.
+  SeedRandom(46);
+  int differing = 0;
+  for (int i = 0; i < 30 && differing < 3; ++i) {
+    const Board board = RandomSolvableBoard(4);
+    const MoveSequence first = SolveOptimal4x4Within(board, UINT64_MAX).moves;
+    if (first == SolveOptimal4x4(board)) continue;
+    ++differing;
+    ExpectFirstShortestSolution(board, first);
+  }
+  EXPECT_EQ(3, differing);
   const Optimal4x4Search refused = SolveOptimal4x4Within(GoalBoard(5), 10);
   EXPECT_TRUE(refused.complete);
   EXPECT_EQ("", refused.moves);

@@ -179,14 +179,21 @@ PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
       group.place[tile] = static_cast<std::int8_t>(place);
       groupsOf[tile] |= 1u << g;
     }
-    for (int cell = 0; cell < CELLS; ++cell) {
-      for (int k = 0; k < 3; ++k) {
-        const int after = cell + 1 + k;
-        group.between[cell][k] = static_cast<std::uint8_t>(after < CELLS ? boardCell[after] : 16);
+    for (int tile = 0; tile < CELLS; ++tile)
+      group.placeAfter[tile] = static_cast<std::uint8_t>(group.place[tile] + 1);
+    for (int from = 0; from < CELLS; ++from) {
+      for (int to = 0; to < CELLS; ++to) {
+        const int a = group.cellMap[from], b = group.cellMap[to];
+        Step& step = group.steps[from][to];
+        step.sign = b > a ? 1 : -1;
+        step.across = a - b != 1 && b - a != 1;
+        for (int k = 0; k < 3; ++k) {
+          const int after = std::min(a, b) + 1 + k;
+          step.passed[k] = static_cast<std::uint8_t>(after < CELLS ? boardCell[after] : 16);
+        }
       }
     }
   }
-  partitions = {{{{0, 1}, 13}, {{2, 3}, 4}, {{4, 1}, 1}, {{5, 3}, 1}}};
   for (int place = 0; place < SEVEN; ++place) {
     for (int other = 0; other < SEVEN; ++other) {
       passedWeights[place][other + 1] = other < place   ? PLACE_WEIGHTS[place]
@@ -215,7 +222,7 @@ int PatternDatabase4x4::GroupDistance(int g, const TileCells& cellOf) const {
 
 int PatternDatabase4x4::Estimate(const TileCells& cellOf) const {
   int estimate = 0;
-  for (const Partition& partition : partitions) {
+  for (const Partition& partition : PARTITION_TABLE) {
     const int lone = partition.loneTile;
     estimate =
         std::max(estimate, Value(partition.groups[0], cellOf) + Value(partition.groups[1], cellOf) +

@@ -21,8 +21,7 @@ class PatternDatabase4x4 {
  public:
   /// The seven-tile groups read through the table.
   static constexpr int GROUPS = 6;
-  /// The partitions, in the order a search best tries them: each one prunes most of what the
-  /// next ones would.
+  /// The partitions.
   static constexpr int PARTITIONS = 4;
   /// Entries of the seven tiles' table: every ordered choice of seven cells.
   static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
@@ -34,6 +33,10 @@ class PatternDatabase4x4 {
     int groups[2];
     int loneTile;
   };
+  /// Each partition's groups (numbered as in the constructor) and lone tile: the left and right
+  /// columns with tile 13, the top and bottom rows with tile 4, and two more with tile 1.
+  static constexpr Partition PARTITION_TABLE[PARTITIONS] = {
+      {{0, 1}, 13}, {{2, 3}, 4}, {{4, 1}, 1}, {{5, 3}, 1}};
 
   /// Computes the seven tiles' table by breadth-first search: most of a minute and half a
   /// gigabyte, so the build does it once (Shared). Each entry is half of what the tiles' fewest
@@ -49,8 +52,6 @@ class PatternDatabase4x4 {
 
   /// The byte of the table that holds the entry of a rank, for fetching it early.
   const std::uint8_t* EntryOf(std::uint32_t rank) const { return sevenTiles + rank / 2; }
-  /// Partition p, 0 ... PARTITIONS - 1.
-  const Partition& PartitionAt(int p) const { return partitions[p]; }
   /// One bit per group that holds tile t (1 ... 15).
   unsigned GroupsOf(int tile) const { return groupsOf[tile]; }
 
@@ -62,19 +63,19 @@ class PatternDatabase4x4 {
                           int from, int to) const {
     const Group& group = groups[g];
     const int place = group.place[tile];
-    const int a = group.cellMap[from], b = group.cellMap[to];
-    // Ranks count, for each tile, the free cells before its own once the earlier tiles' are
-    // taken: a step along a row changes only the tile's own count by one; a step down or up
-    // also passes the three cells between, whose tiles of the group shift the counts.
+    const Step& step = group.steps[from][to];
     std::int32_t change = PLACE_WEIGHTS[place];
-    if (a - b != 1 && b - a != 1) {
-      const std::uint8_t* passed = group.between[a < b ? a : b].data();
-      change = 4 * change - passedWeights[place][group.place[cellTiles[passed[0]]] + 1] -
-               passedWeights[place][group.place[cellTiles[passed[1]]] + 1] -
-               passedWeights[place][group.place[cellTiles[passed[2]]] + 1];
+    // Ranks count, for each tile, the free cells before its own once the earlier tiles' are
+    // taken: a step along a row of the table's frame changes only the tile's own count by one;
+    // a step across also passes the three cells between, whose tiles of the group shift the
+    // counts.
+    if (step.across) {
+      const std::int32_t* weights = passedWeights[place];
+      change = 4 * change - weights[group.placeAfter[cellTiles[step.passed[0]]]] -
+               weights[group.placeAfter[cellTiles[step.passed[1]]]] -
+               weights[group.placeAfter[cellTiles[step.passed[2]]]];
     }
-    return b > a ? rank + static_cast<std::uint32_t>(change)
-                 : rank - static_cast<std::uint32_t>(change);
+    return rank + static_cast<std::uint32_t>(step.sign * change);
   }
   /// The moves a group's tiles need beyond their Manhattan distances, by the group's rank.
   int Excess(std::uint32_t rank) const { return (sevenTiles[rank / 2] >> (rank % 2 * 4) & 15) * 2; }
@@ -123,18 +124,27 @@ class PatternDatabase4x4 {
                                                     10,
                                                     1};
 
+  // A step of a tile between two board cells as the table's frame sees it: 1 if it goes to a
+  // later cell, else -1 (a product, as which it is cannot be foreseen), whether it goes across a
+  // row (else along one), and the board cells of the three frame cells after the earlier of the
+  // two (16 past the board).
+  struct Step {
+    std::int32_t sign = 1;
+    bool across = false;
+    std::uint8_t passed[3] = {};
+  };
   // One group as read from the table: the symmetry that carries its cells onto those of the
-  // table's group, each tile's place in the table's order (-1 for tiles of no place), and per
-  // cell of the table's frame the board cells of the three after it (16 past the board).
+  // table's group, each tile's place in the table's order (-1 for tiles of no place), the same
+  // plus one (0 for the blank and tiles of no place), and every step by its two board cells.
   struct Group {
     std::array<std::uint8_t, 16> cellMap{};
     std::array<std::int8_t, 16> place{};
-    std::array<std::array<std::uint8_t, 3>, 16> between{};
+    std::array<std::uint8_t, 16> placeAfter{};
+    std::array<std::array<Step, 16>, 16> steps{};
   };
 
   const std::uint8_t* sevenTiles;
   std::array<Group, GROUPS> groups{};
-  std::array<Partition, PARTITIONS> partitions{};
   std::array<unsigned, 16> groupsOf{};
   // passedWeights[place][q]: what a tile of place q - 1 (none for q = 0) in a cell the moving
   // tile passes takes off the moving tile's four steps: one step of its own if it comes earlier
