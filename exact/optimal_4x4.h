@@ -20,8 +20,9 @@ struct Optimal4x4Search {
 MoveSequence SolveOptimal4x4(const Board& board);
 
 /// The same search as SolveOptimal4x4, but trying moves in the order U, D, L, R, so that its
-/// solution is the first shortest one in that order, and stopped once it has generated maxNodes
-/// positions: the same board gives the same outcome on every machine.
+/// solution is the first shortest one in that order, and stopped where it would generate more
+/// than maxNodes positions (it then reports maxNodes): the same board gives the same outcome on
+/// every machine.
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes);
 
 /// The same search counting its estimate half as much again: at most half as long again, found
