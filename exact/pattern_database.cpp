@@ -179,8 +179,6 @@ PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
       group.place[tile] = static_cast<std::int8_t>(place);
       groupsOf[tile] |= 1u << g;
     }
-    for (int tile = 0; tile < CELLS; ++tile)
-      group.placeAfter[tile] = static_cast<std::uint8_t>(group.place[tile] + 1);
     for (int from = 0; from < CELLS; ++from) {
       for (int to = 0; to < CELLS; ++to) {
         const int a = group.cellMap[from], b = group.cellMap[to];

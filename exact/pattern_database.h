@@ -21,7 +21,7 @@ class PatternDatabase4x4 {
  public:
   /// The seven-tile groups read through the table.
   static constexpr int GROUPS = 6;
-  /// The partitions.
+  /// The partitions of PARTITION_TABLE.
   static constexpr int PARTITIONS = 4;
   /// Entries of the seven tiles' table: every ordered choice of seven cells.
   static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
@@ -71,9 +71,9 @@ class PatternDatabase4x4 {
     // counts.
     if (step.across) {
       const std::int32_t* weights = passedWeights[place];
-      change = 4 * change - weights[group.placeAfter[cellTiles[step.passed[0]]]] -
-               weights[group.placeAfter[cellTiles[step.passed[1]]]] -
-               weights[group.placeAfter[cellTiles[step.passed[2]]]];
+      change = 4 * change - weights[group.place[cellTiles[step.passed[0]]] + 1] -
+               weights[group.place[cellTiles[step.passed[1]]] + 1] -
+               weights[group.place[cellTiles[step.passed[2]]] + 1];
     }
     return rank + static_cast<std::uint32_t>(step.sign * change);
   }
@@ -134,12 +134,11 @@ class PatternDatabase4x4 {
     std::uint8_t passed[3] = {};
   };
   // One group as read from the table: the symmetry that carries its cells onto those of the
-  // table's group, each tile's place in the table's order (-1 for tiles of no place), the same
-  // plus one (0 for the blank and tiles of no place), and every step by its two board cells.
+  // table's group, each tile's place in the table's order (-1 for the blank and tiles of no
+  // place), and every step by its two board cells.
   struct Group {
     std::array<std::uint8_t, 16> cellMap{};
     std::array<std::int8_t, 16> place{};
-    std::array<std::uint8_t, 16> placeAfter{};
     std::array<std::array<Step, 16>, 16> steps{};
   };
 
