@@ -44,29 +44,19 @@ std::array<Neighbours, CELLS> NeighbourTable() {
 
 const std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 
-// Where the search keeps each term of the partitions' sums: the groups' values first, then the
-// distance of each partition's lone tile, one slot per tile, then a slot no sum reads.
-struct Slots {
-  int parts[PatternDatabase4x4::PARTITIONS][3] = {};
-  int loneTiles[PatternDatabase4x4::PARTITIONS] = {};
-  int count = PatternDatabase4x4::GROUPS;
-};
+// The partitions' sums are kept packed, a byte each, so that one addition changes them all.
+// Every sum stays within 0 ... 255, so a packed sum of changes comes out exact, however its
+// bytes borrow from each other on the way.
+static_assert(PatternDatabase4x4::PARTITIONS == 4, "a byte per partition in 32 bits");
+constexpr std::uint32_t EVERY_PARTITION = 0x01010101;
 
-constexpr Slots SLOTS = [] {
-  Slots slots;
+// For each group, a byte of 1 for every partition that holds it.
+constexpr std::array<std::uint32_t, PatternDatabase4x4::GROUPS> PARTITIONS_OF = [] {
+  std::array<std::uint32_t, PatternDatabase4x4::GROUPS> of{};
   for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
-    const PatternDatabase4x4::Partition& partition = PatternDatabase4x4::PARTITION_TABLE[p];
-    int slot = PatternDatabase4x4::GROUPS;
-    while (slot < slots.count &&
-           slots.loneTiles[slot - PatternDatabase4x4::GROUPS] != partition.loneTile)
-      ++slot;
-    if (slot == slots.count)
-      slots.loneTiles[slots.count++ - PatternDatabase4x4::GROUPS] = partition.loneTile;
-    slots.parts[p][0] = partition.groups[0];
-    slots.parts[p][1] = partition.groups[1];
-    slots.parts[p][2] = slot;
+    for (const int g : PatternDatabase4x4::PARTITION_TABLE[p].groups) of[g] |= 1u << (8 * p);
   }
-  return slots;
+  return of;
 }();
 
 // The position, and the moves of the current path.
@@ -88,22 +78,29 @@ class Search {
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
     }
     blank = cellOf[0];
+    int sums[PatternDatabase4x4::PARTITIONS] = {};
+    for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
+      const int lone = PatternDatabase4x4::PARTITION_TABLE[p].loneTile;
+      sums[p] = PatternDatabase4x4::Distance(lone, cellOf[lone]);
+    }
     for (int g = 0; g < GROUPS; ++g) {
       root.ranks[g] = database.Rank(g, cellOf);
       root.excess[g] = static_cast<std::uint8_t>(database.Excess(root.ranks[g]));
-      root.values[g] =
-          static_cast<std::uint8_t>(database.GroupDistance(g, cellOf) + root.excess[g]);
+      const int value = database.GroupDistance(g, cellOf) + root.excess[g];
+      for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
+        if (PARTITIONS_OF[g] >> (8 * p) & 1) sums[p] += value;
+      }
     }
-    for (int slot = GROUPS; slot < SLOTS.count; ++slot) {
-      const int lone = SLOTS.loneTiles[slot - GROUPS];
-      root.values[slot] =
-          static_cast<std::uint8_t>(PatternDatabase4x4::Distance(lone, cellOf[lone]));
-      members[lone].lone = static_cast<std::uint8_t>(slot);
-    }
+    root.sums = 0;
+    for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p)
+      root.sums |= static_cast<std::uint32_t>(sums[p]) << (8 * p);
     for (int tile = 1; tile < CELLS; ++tile) {
       Member& member = members[tile];
-      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1)
-        member.groups[member.count++] = static_cast<std::uint8_t>(__builtin_ctz(left));
+      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1) {
+        const int g = __builtin_ctz(left);
+        member.of[member.count] = database.MembershipOf(g, tile);
+        member.groups[member.count++] = static_cast<std::uint8_t>(g);
+      }
     }
   }
 
@@ -134,30 +131,25 @@ class Search {
 
  private:
   static constexpr int GROUPS = PatternDatabase4x4::GROUPS;
-  static constexpr int SCRATCH = GROUPS + PatternDatabase4x4::PARTITIONS;
-
   // What the estimate of a position is made of: each group's rank and its table entry, and the
-  // value of every slot.
+  // partitions' sums, packed.
   // (Left uninitialized where made, as every child's is copied from its parent's.)
   struct alignas(16) Level {
     std::uint32_t ranks[GROUPS];
     std::uint8_t excess[GROUPS];
-    std::uint8_t values[SCRATCH + 1];
+    std::uint32_t sums;
   };
-  // The groups that hold a tile, and the slot of its distance if it is a lone tile.
+  // The groups that hold a tile, and how each sees it.
   struct Member {
     int count = 0;
     std::uint8_t groups[GROUPS] = {};
-    std::uint8_t lone = SCRATCH;
+    PatternDatabase4x4::Membership of[GROUPS] = {};
   };
 
   static int Estimate(const Level& level) {
-    int estimate = 0;
-    for (const auto& part : SLOTS.parts) {
-      estimate =
-          std::max(estimate, level.values[part[0]] + level.values[part[1]] + level.values[part[2]]);
-    }
-    return estimate;
+    const std::uint32_t sums = level.sums;
+    return static_cast<int>(
+        std::max(std::max(sums & 255, sums >> 8 & 255), std::max(sums >> 16 & 255, sums >> 24)));
   }
 
   // Depth-first below `depth` moves while depth plus the estimate stays within the bound; no
@@ -192,8 +184,8 @@ class Search {
       const Member& member = members[tile];
       for (int k = 0; k < member.count; ++k) {
         const int g = member.groups[k];
-        childRanks[i][k] =
-            database.MovedRank(g, level.ranks[g], cellTiles.data(), tile, cell, blank);
+        childRanks[i][k] = PatternDatabase4x4::MovedRank(member.of[k], level.ranks[g],
+                                                         cellTiles.data(), cell, blank);
         __builtin_prefetch(database.EntryOf(childRanks[i][k]));
       }
     }
@@ -215,15 +207,17 @@ class Search {
           PatternDatabase4x4::Distance(tile, blank) - PatternDatabase4x4::Distance(tile, cell);
       Level& child = children[j];
       child = level;
+      // The tile's step changes every partition's sum by its distance's change, and the sums of
+      // the partitions of each of its groups by that group's change of excess.
+      std::uint32_t sums = level.sums + static_cast<std::uint32_t>(step) * EVERY_PARTITION;
       for (int k = 0; k < member.count; ++k) {
         const int g = member.groups[k];
         const int excess = database.Excess(childRanks[i][k]);
         child.ranks[g] = childRanks[i][k];
         child.excess[g] = static_cast<std::uint8_t>(excess);
-        child.values[g] =
-            static_cast<std::uint8_t>(level.values[g] + step + excess - level.excess[g]);
+        sums += static_cast<std::uint32_t>(excess - level.excess[g]) * PARTITIONS_OF[g];
       }
-      child.values[member.lone] = static_cast<std::uint8_t>(level.values[member.lone] + step);
+      child.sums = sums;
       estimates[j] = Estimate(child);
       most = std::max(most, estimates[j]);
     }

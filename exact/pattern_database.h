@@ -57,23 +57,45 @@ class PatternDatabase4x4 {
 
   /// Where in the table group g's value lies for the tiles' current cells.
   std::uint32_t Rank(int g, const TileCells& cellOf) const;
-  /// The rank of group g once its tile t has slid from cell `from` into the blank's neighbouring
-  /// cell `to`, from the rank before: cellTiles[c] is the tile at cell c, and cellTiles[16] is 0.
-  std::uint32_t MovedRank(int g, std::uint32_t rank, const std::uint8_t* cellTiles, int tile,
-                          int from, int to) const {
+  // A step of a tile between two board cells as the table's frame sees it: 1 if it goes to a
+  // later cell, else -1 (a product, as which it is cannot be foreseen), whether it goes across a
+  // row (else along one), and the board cells of the three frame cells after the earlier of the
+  // two (16 past the board).
+  struct Step {
+    std::int32_t sign = 1;
+    bool across = false;
+    std::uint8_t passed[3] = {};
+  };
+  /// What the rank of one group reads when one of its tiles moves: the group's steps, its
+  /// tiles' places, and the tile's weights. Gathered once per search, as the group and the tile
+  /// are known before the moves.
+  struct Membership {
+    const std::array<Step, 16>* steps = nullptr;
+    const std::int8_t* place = nullptr;
+    const std::int32_t* passed = nullptr;
+    std::int32_t weight = 0;
+  };
+  /// How group g sees tile t (1 ... 15), which it must hold.
+  Membership MembershipOf(int g, int tile) const {
     const Group& group = groups[g];
     const int place = group.place[tile];
-    const Step& step = group.steps[from][to];
-    std::int32_t change = PLACE_WEIGHTS[place];
+    return {group.steps.data(), group.place.data(), passedWeights[place], PLACE_WEIGHTS[place]};
+  }
+  /// The rank of a group once its tile (as the membership sees it) has slid from cell `from` into
+  /// the blank's neighbouring cell `to`, from the rank before: cellTiles[c] is the tile at cell c,
+  /// and cellTiles[16] is 0.
+  static std::uint32_t MovedRank(const Membership& tile, std::uint32_t rank,
+                                 const std::uint8_t* cellTiles, int from, int to) {
+    const Step& step = tile.steps[from][to];
+    std::int32_t change = tile.weight;
     // Ranks count, for each tile, the free cells before its own once the earlier tiles' are
     // taken: a step along a row of the table's frame changes only the tile's own count by one;
     // a step across also passes the three cells between, whose tiles of the group shift the
     // counts.
     if (step.across) {
-      const std::int32_t* weights = passedWeights[place];
-      change = 4 * change - weights[group.place[cellTiles[step.passed[0]]] + 1] -
-               weights[group.place[cellTiles[step.passed[1]]] + 1] -
-               weights[group.place[cellTiles[step.passed[2]]] + 1];
+      change = 4 * change - tile.passed[tile.place[cellTiles[step.passed[0]]] + 1] -
+               tile.passed[tile.place[cellTiles[step.passed[1]]] + 1] -
+               tile.passed[tile.place[cellTiles[step.passed[2]]] + 1];
     }
     return rank + static_cast<std::uint32_t>(step.sign * change);
   }
@@ -124,15 +146,6 @@ class PatternDatabase4x4 {
                                                     10,
                                                     1};
 
-  // A step of a tile between two board cells as the table's frame sees it: 1 if it goes to a
-  // later cell, else -1 (a product, as which it is cannot be foreseen), whether it goes across a
-  // row (else along one), and the board cells of the three frame cells after the earlier of the
-  // two (16 past the board).
-  struct Step {
-    std::int32_t sign = 1;
-    bool across = false;
-    std::uint8_t passed[3] = {};
-  };
   // One group as read from the table: the symmetry that carries its cells onto those of the
   // table's group, each tile's place in the table's order (-1 for the blank and tiles of no
   // place), and every step by its two board cells.

@@ -123,7 +123,8 @@ TEST(PatternDatabase4x4, RanksFollowTheMovesOfEveryGroup) {
     const int cell = row * 4 + col, tile = cellTiles[cell];
     for (int g = 0; g < PatternDatabase4x4::GROUPS; ++g) {
       if (database.GroupsOf(tile) >> g & 1)
-        ranks[g] = database.MovedRank(g, ranks[g], cellTiles.data(), tile, cell, blank);
+        ranks[g] = PatternDatabase4x4::MovedRank(database.MembershipOf(g, tile), ranks[g],
+                                                 cellTiles.data(), cell, blank);
     }
     std::swap(cellTiles[cell], cellTiles[blank]);
     std::swap(cellOf[tile], cellOf[0]);
