@@ -68,44 +68,55 @@ namespace {
 
 // What a cell says in the ring of a neighbour, where it is ring cell k, by the cell's state (bit
 // d: a push in direction d takes its tile away from home; URGENT_STATE: its tile is urgent;
-// FREE_STATE: not locked): the bits 0, 8, 16 and 24 of Grid::Ring, to be shifted by k.
+// FREE_STATE: not locked): bits k, 8 + k, 16 + k and 24 + k of Grid::Ring, as RING_BITS[state][k].
 constexpr uint32_t URGENT_STATE = 16, FREE_STATE = 32;
-const std::array<std::array<uint32_t, 64>, 8>& RingBits() {
-  static const auto table = [] {
-    // The direction in which the blank's clockwise step into ring cell k pushes its tile
-    // (towards cell k - 1), and its counter-clockwise step (towards k + 1).
-    constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
-    constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
-    std::array<std::array<uint32_t, 64>, 8> built{};
+constexpr std::array<std::array<uint32_t, 8>, 64> RING_BITS = [] {
+  // The direction in which the blank's clockwise step into ring cell k pushes its tile (towards
+  // cell k - 1), and its counter-clockwise step (towards k + 1).
+  constexpr int PUSH_CLOCKWISE[] = {LEFT, LEFT, UP, UP, RIGHT, RIGHT, DOWN, DOWN};
+  constexpr int PUSH_COUNTER[] = {RIGHT, DOWN, DOWN, LEFT, LEFT, UP, UP, RIGHT};
+  std::array<std::array<uint32_t, 8>, 64> built{};
+  for (uint32_t state = FREE_STATE; state < 64; ++state) {
     for (int k = 0; k < 8; ++k) {
-      for (uint32_t state = 0; state < 64; ++state) {
-        if (!(state & FREE_STATE)) continue;
-        const uint32_t clockwise = (state >> PUSH_CLOCKWISE[k]) & 1;
-        const uint32_t counter = (state >> PUSH_COUNTER[k]) & 1;
-        const uint32_t urgentPush = (state & URGENT_STATE) && (clockwise || counter) ? 1 : 0;
-        built[k][state] = 1u | clockwise << 8 | counter << 16 | urgentPush << 24;
-      }
+      const uint32_t clockwise = (state >> PUSH_CLOCKWISE[k]) & 1;
+      const uint32_t counter = (state >> PUSH_COUNTER[k]) & 1;
+      const uint32_t urgentPush = (state & URGENT_STATE) && (clockwise || counter) ? 1 : 0;
+      built[state][k] = (1u | clockwise << 8 | counter << 16 | urgentPush << 24) << k;
     }
-    return built;
-  }();
-  return table;
-}
+  }
+  return built;
+}();
 
 }  // namespace
 
 void Grid::UpdateRings(int cell) {
   static_assert(URGENT_BIT == URGENT_STATE, "one urgent bit");
-  const uint32_t state = locked[cell] ? 0 : FREE_STATE | pushState[cell];
-  const auto& bits = RingBits();
+  const std::array<uint32_t, 8>& bits = RING_BITS[locked[cell] ? 0 : FREE_STATE | pushState[cell]];
   const int row = rowOf[cell], col = colOf[cell];
   // The cell is ring cell k of the one RING_ROW[k], RING_COL[k] the other way; away from the
-  // edges all eight are on the board.
-  const bool inner = row > 0 && col > 0 && row < n - 1 && col < n - 1;
+  // edges all eight are on the board. Every move of the blank comes here twice: the side is
+  // held in a local, as the stores into the rings could otherwise be taken to change it.
+  const int side = n;
+  uint32_t* const here = rings.data() + cell;
+  const auto set = [&bits](uint32_t& ring, int k) {
+    ring = (ring & ~(0x01010101u << k)) | bits[k];
+  };
+  if (row > 0 && col > 0 && row < side - 1 && col < side - 1) {
+    // Written out, so that each centre is a fixed offset: -(RING_ROW[k] * side + RING_COL[k]).
+    set(here[side], 0);
+    set(here[side - 1], 1);
+    set(here[-1], 2);
+    set(here[-side - 1], 3);
+    set(here[-side], 4);
+    set(here[1 - side], 5);
+    set(here[1], 6);
+    set(here[side + 1], 7);
+    return;
+  }
   for (int k = 0; k < 8; ++k) {
     const int centreRow = row - RING_ROW[k], centreCol = col - RING_COL[k];
-    if (!inner && (centreRow < 0 || centreCol < 0 || centreRow >= n || centreCol >= n)) continue;
-    uint32_t& ring = rings[cell - RING_ROW[k] * n - RING_COL[k]];
-    ring = (ring & ~(0x01010101u << k)) | bits[k][state] << k;
+    if (centreRow < 0 || centreCol < 0 || centreRow >= side || centreCol >= side) continue;
+    set(here[-(RING_ROW[k] * side + RING_COL[k])], k);
   }
 }
 
