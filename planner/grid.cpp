@@ -32,6 +32,17 @@ void Grid::Move(int dir) {
   UpdateHomeward(from);
 }
 
+void Grid::Walk(const std::vector<int8_t>& dirs) {
+  // A cell the blank passes holds one tile after the move into it and another after the move
+  // out: its push costs and rings are brought up to date once, when the walk is over.
+  walked.assign(1, Blank());
+  for (const int8_t dir : dirs) {
+    position.Move(static_cast<Direction>(dir));
+    walked.push_back(Blank());
+  }
+  for (const int cell : walked) UpdateHomeward(cell);
+}
+
 void Grid::SetUnsolved(int top, int left, int extraLines) {
   // The next four rows and columns, and on a large board a few more: measured best among 1 to
   // 16 lines and extra penalties 0 to 6 (1.695 n^3 at side 100 against 1.72 without).

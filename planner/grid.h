@@ -124,6 +124,8 @@ class Grid {
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
   void Move(int dir);
+  /// Moves the blank one cell in each direction in turn, as Move does each.
+  void Walk(const std::vector<int8_t>& dirs);
   /// Every move made so far.
   const MoveSequence& Moves() const { return position.Moves(); }
   /// Appends letters made elsewhere (a finishing search), applying each.
@@ -147,6 +149,8 @@ class Grid {
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
   std::vector<int16_t> colOf;
+  // The cells the blank passed in the last Walk, kept for their storage.
+  std::vector<int> walked;
 };
 
 /// A walk costs STEP_COST a move and DISPLACEMENT_PENALTY more per tile pushed away from home,

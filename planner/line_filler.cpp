@@ -64,7 +64,7 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& w
     }
   }
   if (best < 0) return false;
-  for (const int8_t dir : router.PathAround(best)) grid.Move(dir);
+  grid.Walk(router.PathAround(best));
   return true;
 }
 

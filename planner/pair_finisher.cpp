@@ -55,7 +55,7 @@ bool FinishPairInWindow(Grid& grid, int tileA, int targetA, int tileB, int targe
   std::vector<int8_t> dirs;
   for (int state = goal; from[state] >= 0; state = from[state]) dirs.push_back(how[state]);
   std::reverse(dirs.begin(), dirs.end());
-  for (const int8_t dir : dirs) grid.Move(dir);
+  grid.Walk(dirs);
   return true;
 }
 

@@ -202,14 +202,14 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   for (int state = goal; state >= 0; state = nodes[state].parent) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
-  for (const int8_t dir : approachPaths[chain.front() % DOMINO_SLOTS]) grid.Move(dir);
+  grid.Walk(approachPaths[chain.front() % DOMINO_SLOTS]);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int slot = chain[i - 1] % DOMINO_SLOTS;
     const int orient = chain[i - 1] / DOMINO_SLOTS % 4;
     const int cellA = chain[i - 1] / (4 * DOMINO_SLOTS);
     if (chain[i] / DOMINO_SLOTS == chain[i - 1] / DOMINO_SLOTS) {
       Walk(grid, cellA, orient, slot, chain[i] % DOMINO_SLOTS, &walk);
-      for (const int8_t dir : walk) grid.Move(dir);
+      grid.Walk(walk);
     } else {
       // The leading tile steps into the blank, the partner into the leader's old cell.
       const int whose = slot / 4, dir = slot % 4;

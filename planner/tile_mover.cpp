@@ -274,14 +274,14 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
 
   // The blank's walk to the first side, as Prepare found it.
   walk = approachPaths[chain.front() % 4];
-  for (const int8_t dir : walk) grid.Move(dir);
+  grid.Walk(walk);
   for (size_t i = 1; i < chain.size(); ++i) {
     const int cell = chain[i - 1] / 4, side = chain[i - 1] % 4;
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
       Turn(grid, cell, side, chain[i] % 4, &walk);
-      for (const int8_t dir : walk) grid.Move(dir);
+      grid.Walk(walk);
     }
   }
   return true;
