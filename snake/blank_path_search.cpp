@@ -135,6 +135,8 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
   return walks;
 }
 
+}  // namespace
+
 // The walks of every shape, listed on first use, and what MatchDetour reads of them.
 struct DetourTable {
   std::array<Detours, 64> shapes;
@@ -158,12 +160,17 @@ struct DetourTable {
   }
 };
 
+namespace {
+
 const DetourTable& Table() {
   static const DetourTable table;
   return table;
 }
 
 }  // namespace
+
+BlankRouter::BlankRouter(Solver& solver, Marks& marks)
+    : solver(solver), marks(marks), detours(Table()) {}
 
 MovePiece BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());
@@ -234,7 +241,7 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
     return false;
   }
   const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
-  const DetourTable& table = Table();
+  const DetourTable& table = detours;
   const std::vector<DetourCheck>& checks = table.checks[shape];
   const int* const blank = marks.Data() + rows[0] * STRIDE + cols[0];
   for (size_t i = 0; i < checks.size();) {

@@ -9,6 +9,8 @@
 
 namespace snake {
 
+struct DetourTable;
+
 /// What FollowDetour finds: the walk, the walk followed by the snake's step, the cells of the
 /// blank, tail, head and target, and the step codes between them (up, right, left, down).
 struct DetourFound {
@@ -22,7 +24,7 @@ struct DetourFound {
 /// Routes the blank over free cells by the first shortest walk in the letter order U, R, L, D.
 class BlankRouter {
  public:
-  BlankRouter(Solver& solver, Marks& marks) : solver(solver), marks(marks) {}
+  BlankRouter(Solver& solver, Marks& marks);
   BlankRouter(const BlankRouter&) = delete;
   BlankRouter& operator=(const BlankRouter&) = delete;
 
@@ -49,6 +51,8 @@ class BlankRouter {
 
   Solver& solver;
   Marks& marks;
+  // The listed walks, made on first use by any router.
+  const DetourTable& detours;
   // Working storage of the routing, kept to save an allocation per search
   std::vector<int> searchQueue;
   std::vector<int> route;
