@@ -11,11 +11,13 @@ bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>
   // The board index of a view cell. The cells are compared by index, as the snake holds them;
   // the index is linear in the view's row and column, so a cell just off the board still has
   // the index one step beyond its neighbour.
-  const auto at = [&view, n](int row, int col) {
+  const auto index = [&view, n](int row, int col) {
     int boardRow, boardCol;
     view.ToBoard(row, col, boardRow, boardCol);
     return boardRow * n + boardCol;
   };
+  const int origin = index(0, 0), down = index(1, 0) - origin, right = index(0, 1) - origin;
+  const auto at = [=](int row, int col) { return origin + row * down + col * right; };
   const int head = snake.front();
   int homeRow, k;
   view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
