@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
+#include <vector>
 
 #include "test_support/sample_boards.h"
 
@@ -105,4 +108,31 @@ TEST(Position, TrimRenumbersTheRemainingTilesOrRefuses) {
   EXPECT_FALSE(refused.Trim());
   EXPECT_EQ(unsolved.tiles, refused.Cells());
   EXPECT_FALSE(Position().Trim());
+}
+
+// The renumbering runs several cells at once up to the largest side, and divides beyond it.
+TEST(Position, TrimRenumbersEveryTileOfLargerBoards) {
+  std::mt19937 random(7);
+  for (const unsigned n : {5u, 6u, 9u, 37u, MAX_SIDE, MAX_SIDE + 1}) {
+    Board board = GoalBoard(n);
+    // Everything but the first row and column shuffled, blank included.
+    std::vector<int> rest;
+    for (unsigned row = 1; row < n; ++row) {
+      for (unsigned col = 1; col < n; ++col) rest.push_back(board.tiles[row * n + col]);
+    }
+    std::shuffle(rest.begin(), rest.end(), random);
+    std::vector<int> expected;
+    for (unsigned row = 1, next = 0; row < n; ++row) {
+      for (unsigned col = 1; col < n; ++col) {
+        const int v = rest[next++];
+        board.tiles[row * n + col] = v;
+        const int goalRow = (v - 1) / static_cast<int>(n), goalCol = (v - 1) % static_cast<int>(n);
+        expected.push_back(v == 0 ? 0 : (goalRow - 1) * static_cast<int>(n - 1) + goalCol);
+      }
+    }
+    Position position(board);
+    ASSERT_TRUE(position.Trim()) << n;
+    EXPECT_EQ(n - 1, position.Side());
+    EXPECT_EQ(expected, position.Cells()) << n;
+  }
 }
