@@ -63,14 +63,31 @@ struct Mover {
   bool Run(const MovePiece* pieces, size_t count, int down, int right) {
     Mover local = *this;
     bool whole = true;
-    for (size_t i = 0; i < count && whole; ++i) whole = local.RunHere(pieces[i], down, right);
+    // The views of rows (the board's own) and of columns have their steps known to the
+    // compiler, which then turns the pieces' bounds by a few moves at most.
+    constexpr int UP = Index(Direction::UP), DOWN = Index(Direction::DOWN);
+    constexpr int RIGHT = Index(Direction::RIGHT);
+    if (down == DOWN && right == RIGHT) {
+      for (size_t i = 0; i < count && whole; ++i)
+        whole = local.RunHere<DOWN, RIGHT>(pieces[i], down, right);
+    } else if (down == RIGHT && right == UP) {
+      for (size_t i = 0; i < count && whole; ++i)
+        whole = local.RunHere<RIGHT, UP>(pieces[i], down, right);
+    } else {
+      for (size_t i = 0; i < count && whole; ++i)
+        whole = local.RunHere<-1, -1>(pieces[i], down, right);
+    }
     *this = local;
     return whole;
   }
 
  private:
-  // down and right: the board directions of the view's steps down and right.
+  // down and right: the board directions of the view's steps down and right, which FIXED_DOWN
+  // and FIXED_RIGHT fix at compile time unless they are -1.
+  template <int FIXED_DOWN, int FIXED_RIGHT>
   bool RunHere(const MovePiece& piece, int down, int right) {
+    if (FIXED_DOWN >= 0) down = FIXED_DOWN;
+    if (FIXED_RIGHT >= 0) right = FIXED_RIGHT;
     if (piece.count <= 0 || piece.length == 0) return true;
     const char* letters = piece.letters;
     const size_t length = piece.length;
