@@ -10,10 +10,20 @@ namespace {
 constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
 constexpr int COL_STEP[5] = {0, 0, -1, 1, 0};
 
-// The lowest and highest value of a * x + b * y over x in [xLow, xHigh] and y in [yLow, yHigh].
+// The lowest and highest value of a * x + b * y over x in [xLow, xHigh] and y in [yLow, yHigh],
+// for a and b each -1, 0 or 1: when they are known, nothing is left to choose.
 void Span(int a, int b, int xLow, int xHigh, int yLow, int yHigh, long long& low, long long& high) {
-  low = std::min(a * xLow, a * xHigh) + std::min(b * yLow, b * yHigh);
-  high = std::max(a * xLow, a * xHigh) + std::max(b * yLow, b * yHigh);
+  low = (a >= 0 ? a * xLow : a * xHigh) + (b >= 0 ? b * yLow : b * yHigh);
+  high = (a >= 0 ? a * xHigh : a * xLow) + (b >= 0 ? b * yHigh : b * yLow);
+}
+
+// The least of x and 0, and the greatest, without a branch: the signs of the pieces' drifts
+// follow no pattern a branch could learn.
+long long BelowZero(long long x) {
+  return x & (x >> 63);
+}
+long long AboveZero(long long x) {
+  return x & ~(x >> 63);
 }
 
 // The position as the moves of a text see it. Its operations work on a copy held in locals,
@@ -108,11 +118,13 @@ struct Mover {
     const int driftCol = colDown * piece.driftRow + colRight * piece.driftCol;
     const long long lastRow = (copies - 1) * driftRow;
     const long long lastCol = (copies - 1) * driftCol;
-    const long long side = n;
-    if (!piece.lettersOnly || row + rowLow + std::min(0LL, lastRow) < 0 ||
-        row + rowHigh + std::max(0LL, lastRow) >= side ||
-        col + colLow + std::min(0LL, lastCol) < 0 ||
-        col + colHigh + std::max(0LL, lastCol) >= side) {
+    const long long last = n - 1;
+    // One test of the four distances to the edges, whose signs are ORed: the pieces near an
+    // edge come and go too irregularly for a branch per edge to be foreseen.
+    const long long margins =
+        (row + rowLow + BelowZero(lastRow)) | (last - row - rowHigh - AboveZero(lastRow)) |
+        (col + colLow + BelowZero(lastCol)) | (last - col - colHigh - AboveZero(lastCol));
+    if (!piece.lettersOnly || margins < 0) {
       for (long long copy = 0; copy < copies; ++copy) {
         for (size_t k = 0; k < length; ++k) {
           if (!Step(letters[k])) return false;
