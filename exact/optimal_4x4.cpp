@@ -78,6 +78,14 @@ class Search {
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
     }
     blank = cellOf[0];
+    // A position that is its own mirror image about the diagonal through the blank's goal:
+    // each tile's mirror stands in the mirror of its cell.
+    mirrorRoot = true;
+    for (int cell = 0; cell < CELLS; ++cell) {
+      const int tile = tiles[cell], mirrorCell = cell % 4 * 4 + cell / 4;
+      const int mirrorTile = tile == 0 ? 0 : (tile - 1) % 4 * 4 + (tile - 1) / 4 + 1;
+      mirrorRoot = mirrorRoot && tiles[mirrorCell] == mirrorTile;
+    }
     int sums[PatternDatabase4x4::PARTITIONS] = {};
     for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
       const int lone = PatternDatabase4x4::PARTITION_TABLE[p].loneTile;
@@ -118,7 +126,7 @@ class Search {
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
-      if (Descend(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
+      if (Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
         result.moves.assign(moves.begin(), moves.begin() + length);
         break;
       }
@@ -167,6 +175,7 @@ class Search {
   // lies more often below them. Either way it is shortest: the first shortest path in the order
   // U, D, L, R holds no replaceable sequence, so it is never skipped, and every path within the
   // bound is searched until one reaches the goal.
+  template <bool AT_ROOT>
   bool Descend(const Level& level, int depth, int bound, int previousBlank, int parentEstimate,
                std::uint16_t path) {
     const Neighbours& next = NEIGHBOURS[blank];
@@ -178,7 +187,13 @@ class Search {
     for (int i = 0; i < next.count; ++i) {
       const int cell = next.cells[i];
       paths[i] = automaton.Next(path, next.directions[i]);
-      if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP) continue;
+      // At a root that is its own mirror image, L and R lead to the mirror images of where U
+      // and D lead, which need as many moves: they are left out. The first shortest solution in
+      // the order U, D, L, R starts with U or D then, so both orders find what they found.
+      if (cell == previousBlank || paths[i] == MoveAutomaton::SKIP ||
+          (AT_ROOT && mirrorRoot && next.directions[i] >= 2)) {
+        continue;
+      }
       live[count++] = i;
       const int tile = cellTiles[cell];
       const Member& member = members[tile];
@@ -250,7 +265,7 @@ class Search {
       }
       const int from = blank, cell = next.cells[i], tile = cellTiles[cell];
       Move(tile, cell, from);
-      if (Descend(children[j], depth + 1, bound, from, estimate, paths[i])) return true;
+      if (Descend<false>(children[j], depth + 1, bound, from, estimate, paths[i])) return true;
       Move(tile, from, cell);
       if (exhausted) return false;
     }
@@ -273,6 +288,7 @@ class Search {
   const std::uint64_t maxNodes;
   const int halfWeight;
   const bool promisingFirst;
+  bool mirrorRoot = false;
   // One cell past the board, always 0, for the rank updates that look past its end.
   std::array<std::uint8_t, CELLS + 1> cellTiles{};
   int blank = 0;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 
 #include "board/random_draw.h"
@@ -50,6 +52,54 @@ TEST(SolveOptimal4x4, MatchesBreadthFirstDistances) {
       ExpectShortestSolution(byDepth[depth][i], depth);
     }
   }
+}
+
+// Positions that are their own mirror image about the main diagonal skip the mirrored moves
+// at the root. Their shortest length is checked against one more than their children's, none
+// of which is its own mirror image (the blank leaves the diagonal), and their budgeted solution
+// must still be the first shortest one.
+TEST(SolveOptimal4x4, OwnMirrorImagesKeepTheirShortestSolutions) {
+  const auto mirrorOf = [](int tile) {
+    return tile == 0 ? 0 : (tile - 1) % 4 * 4 + (tile - 1) / 4 + 1;
+  };
+  // The cells off the diagonal in mirror pairs, and the tiles whose homes they are.
+  const int pairs[6][2] = {{1, 4}, {2, 8}, {3, 12}, {6, 9}, {7, 13}, {11, 14}};
+  std::mt19937 random(11);
+  int checked = 0;
+  for (int trial = 0; checked < 12 && trial < 400; ++trial) {
+    Board board = GoalBoard(4);
+    // Pairs of tiles go to shuffled pairs of cells, either way round; the diagonal's tiles and
+    // the blank are shuffled along the diagonal.
+    int order[6] = {0, 1, 2, 3, 4, 5};
+    std::shuffle(order, order + 6, random);
+    for (int k = 0; k < 6; ++k) {
+      const int tile = pairs[order[k]][0] + 1;
+      const bool turned = random() % 2 == 1;
+      board.tiles[pairs[k][0]] = turned ? mirrorOf(tile) : tile;
+      board.tiles[pairs[k][1]] = turned ? tile : mirrorOf(tile);
+    }
+    int diagonal[4] = {1, 6, 11, 0};
+    std::shuffle(diagonal, diagonal + 4, random);
+    for (int k = 0; k < 4; ++k) board.tiles[5 * k] = diagonal[k];
+    board.blank = static_cast<unsigned>(std::find(board.tiles.begin(), board.tiles.end(), 0) -
+                                        board.tiles.begin());
+    if (!board.IsSolvablePermutation()) continue;
+    const Optimal4x4Search search = SolveOptimal4x4Within(board, 2000000);
+    if (!search.complete) continue;
+    ++checked;
+    size_t fewest = SIZE_MAX;
+    for (const char move : std::string("UDLR")) {
+      Board child(board);
+      if (ApplyMoves(child, MoveSequence(1, move))) {
+        fewest = std::min(fewest, SolveOptimal4x4(child).size() + 1);
+      }
+    }
+    EXPECT_EQ(fewest, search.moves.size()) << search.moves;
+    EXPECT_EQ(fewest, SolveOptimal4x4(board).size());
+    EXPECT_TRUE(SolvesBoard(board, search.moves)) << search.moves;
+    ExpectFirstShortestSolution(board, search.moves);
+  }
+  EXPECT_EQ(12, checked);
 }
 
 // Each of these takes seconds to half a minute: the unit tests search the quickest of them,
