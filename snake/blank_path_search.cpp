@@ -241,8 +241,7 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
     return false;
   }
   const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
-  const DetourTable& table = detours;
-  const std::vector<DetourCheck>& checks = table.checks[shape];
+  const std::vector<DetourCheck>& checks = detours.checks[shape];
   const int* const blank = marks.Data() + rows[0] * STRIDE + cols[0];
   for (size_t i = 0; i < checks.size();) {
     const DetourCheck& check = checks[i];
@@ -262,8 +261,8 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
       }
     }
     if (k == length) {
-      found.walk = &table.shapes[shape][i].piece;
-      found.walkAndStep = &table.shapes[shape][i].pieceWithStep;
+      found.walk = &detours.shapes[shape][i].piece;
+      found.walkAndStep = &detours.shapes[shape][i].pieceWithStep;
       return true;
     }
     i = check.skip[k];

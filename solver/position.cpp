@@ -378,14 +378,14 @@ bool Position::Trim() {
     // every side above 1, so that the product is a widening one; a value beyond n^2, which no
     // board of tiles holds, gets some other number.)
     const auto reciprocal = static_cast<std::uint32_t>((std::uint64_t{1} << 32) / side + 1);
-    const unsigned exactUpTo = side <= MAX_SIDE ? side * side : 0;
+    const bool multiply = side <= MAX_SIDE;
     // In place: each kept cell moves to a lower index, and every cell is read before anything
     // is written over it (a row lands at least a row before where it was read).
     // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
     int* kept = cell;
     for (unsigned row = 1; row < side; ++row, kept += side - 1) {
       const int* const from = cell + static_cast<size_t>(row) * side + 1;
-      if (exactUpTo != 0) {
+      if (multiply) {
         // Without a branch, so that the compiler can take several cells at once: the blank's 0
         // gives a row of nonsense that the select throws away.
         for (unsigned col = 0; col + 1 < side; ++col) {
