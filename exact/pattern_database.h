@@ -57,10 +57,10 @@ class PatternDatabase4x4 {
 
   /// Where in the table group g's value lies for the tiles' current cells.
   std::uint32_t Rank(int g, const TileCells& cellOf) const;
-  // A step of a tile between two board cells as the table's frame sees it: 1 if it goes to a
-  // later cell, else -1 (a product, as which it is cannot be foreseen), whether it goes across a
-  // row (else along one), and the board cells of the three frame cells after the earlier of the
-  // two (16 past the board).
+  /// A step of a tile between two board cells as the table's frame sees it: 1 if it goes to a
+  /// later cell, else -1 (a product, as which it is cannot be foreseen), whether it goes across
+  /// a row (else along one), and the board cells of the three frame cells after the earlier of
+  /// the two (16 past the board).
   struct Step {
     std::int32_t sign = 1;
     bool across = false;

@@ -72,26 +72,28 @@ struct Mover {
   // it applied and written.
   bool Run(const MovePiece* pieces, size_t count, int down, int right) {
     Mover local = *this;
-    bool whole = true;
     // The views of rows (the board's own) and of columns have their steps known to the
     // compiler, which then turns the pieces' bounds by a few moves at most.
     constexpr int UP = Index(Direction::UP), DOWN = Index(Direction::DOWN);
     constexpr int RIGHT = Index(Direction::RIGHT);
-    if (down == DOWN && right == RIGHT) {
-      for (size_t i = 0; i < count && whole; ++i)
-        whole = local.RunHere<DOWN, RIGHT>(pieces[i], down, right);
-    } else if (down == RIGHT && right == UP) {
-      for (size_t i = 0; i < count && whole; ++i)
-        whole = local.RunHere<RIGHT, UP>(pieces[i], down, right);
-    } else {
-      for (size_t i = 0; i < count && whole; ++i)
-        whole = local.RunHere<-1, -1>(pieces[i], down, right);
-    }
+    const bool whole =
+        down == DOWN && right == RIGHT ? local.RunAll<DOWN, RIGHT>(pieces, count, down, right)
+        : down == RIGHT && right == UP ? local.RunAll<RIGHT, UP>(pieces, count, down, right)
+                                       : local.RunAll<-1, -1>(pieces, count, down, right);
     *this = local;
     return whole;
   }
 
  private:
+  // Runs the pieces until one is refused (see RunHere).
+  template <int FIXED_DOWN, int FIXED_RIGHT>
+  bool RunAll(const MovePiece* pieces, size_t count, int down, int right) {
+    bool whole = true;
+    for (size_t i = 0; i < count && whole; ++i)
+      whole = RunHere<FIXED_DOWN, FIXED_RIGHT>(pieces[i], down, right);
+    return whole;
+  }
+
   // down and right: the board directions of the view's steps down and right, which FIXED_DOWN
   // and FIXED_RIGHT fix at compile time unless they are -1.
   template <int FIXED_DOWN, int FIXED_RIGHT>
@@ -378,28 +380,27 @@ bool Position::Trim() {
     // every side above 1, so that the product is a widening one; a value beyond n^2, which no
     // board of tiles holds, gets some other number.)
     const auto reciprocal = static_cast<std::uint32_t>((std::uint64_t{1} << 32) / side + 1);
-    const bool multiply = side <= MAX_SIDE;
     // In place: each kept cell moves to a lower index, and every cell is read before anything
     // is written over it (a row lands at least a row before where it was read).
     // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
-    int* kept = cell;
-    for (unsigned row = 1; row < side; ++row, kept += side - 1) {
-      const int* const from = cell + static_cast<size_t>(row) * side + 1;
-      if (multiply) {
+    const auto renumber = [cell, side](auto goalRowOf) {
+      int* kept = cell;
+      for (unsigned row = 1; row < side; ++row, kept += side - 1) {
+        const int* const from = cell + static_cast<size_t>(row) * side + 1;
         // Without a branch, so that the compiler can take several cells at once: the blank's 0
-        // gives a row of nonsense that the select throws away.
+        // gives a goal row of nonsense that the select throws away.
         for (unsigned col = 0; col + 1 < side; ++col) {
           const unsigned v = static_cast<unsigned>(from[col]);
-          const auto goalRow =
-              static_cast<unsigned>(static_cast<std::uint64_t>(v - 1) * reciprocal >> 32);
-          kept[col] = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
-        }
-      } else {
-        for (unsigned col = 0; col + 1 < side; ++col) {
-          const unsigned v = static_cast<unsigned>(from[col]);
-          kept[col] = v == 0 ? 0 : static_cast<int>(v - (v - 1) / side - side);
+          kept[col] = v == 0 ? 0 : static_cast<int>(v - goalRowOf(v) - side);
         }
       }
+    };
+    if (side <= MAX_SIDE) {
+      renumber([reciprocal](unsigned v) {
+        return static_cast<unsigned>(static_cast<std::uint64_t>(v - 1) * reciprocal >> 32);
+      });
+    } else {
+      renumber([side](unsigned v) { return (v - 1) / side; });
     }
     cells.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;
