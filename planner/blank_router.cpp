@@ -6,6 +6,14 @@
 
 namespace planner {
 
+namespace {
+
+// What a straight walk's dynamic programming gives a blocked cell, or one no straight walk
+// reaches: sums of it and push costs stay far from overflowing.
+constexpr int BLOCKED = 1 << 30;
+
+}  // namespace
+
 int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
                           int avoid2) {
   const int n = grid.Side();
@@ -79,6 +87,7 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
   }
   std::sort(order, order + 4, [&](int a, int b) { return bound[a] < bound[b]; });
   int nearest = -1;
+  HoldGrid(true);
   for (const int dir : order) {
     if (bound[dir] < 0 || (nearest >= 0 && bound[dir] > nearest + slack)) continue;
     const int limit = nearest < 0 ? 1 << 30 : nearest + slack;
@@ -87,6 +96,7 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
     sidePaths[dir] = path;
     if (dist[dir] >= 0 && (nearest < 0 || dist[dir] < nearest)) nearest = dist[dir];
   }
+  HoldGrid(false);
   for (int dir = 0; dir < 4; ++dir) {
     if (dist[dir] > nearest + slack) dist[dir] = -1;
   }
@@ -94,21 +104,58 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
 
 int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int avoid2) {
   // Dynamic programming over the rectangle between the two cells: the cheapest walk that only
-  // ever steps towards the target, if any such walk misses every blocked cell.
+  // ever steps towards the target, if any such walk misses every blocked cell. A cell's cost
+  // depends only on the cells between it and `from`, so the costs of a larger rectangle from
+  // the same start serve every target inside it.
   const int rows = grid.Row(target) - grid.Row(from), cols = grid.Col(target) - grid.Col(from);
   const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
   const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
-  const int rowStep = rows < 0 ? -grid.Side() : grid.Side(), colStep = cols < 0 ? -1 : 1;
-  // Blocked cells cost BLOCKED or more; the sums stay far from overflowing. Among equally cheap
-  // ways into a cell the one from the previous row wins.
-  constexpr int BLOCKED = 1 << 30;
+  StraightRectangle& known = straight;
+  if (!holding || !known.valid || known.from != from || known.avoid != avoid ||
+      known.avoid2 != avoid2 || known.rowDir != rowDir || known.colDir != colDir ||
+      known.height < height || known.width < width) {
+    // Held, the rectangle reaches two cells further each way, where the next targets lie.
+    const int reach = holding ? 2 : 0;
+    const int n = grid.Side(), row = grid.Row(target), col = grid.Col(target);
+    const int moreRows = std::min(reach, rowDir == UP ? row : n - 1 - row);
+    const int moreCols = std::min(reach, colDir == LEFT ? col : n - 1 - col);
+    known = StraightRectangle{
+        true, from, avoid, avoid2, rowDir, colDir, height + moreRows, width + moreCols};
+    known.cutRow = FillStraightCosts(grid);
+  }
+  if (height > known.cutRow) return -1;
+  const size_t stride = static_cast<size_t>(known.width);
+  const int end = cost[static_cast<size_t>(height - 1) * stride + static_cast<size_t>(width - 1)];
+  if (end >= BLOCKED) return -1;
+  lastPushes = end;
+  for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
+    const bool down = viaRow[static_cast<size_t>(i) * stride + static_cast<size_t>(j)] != 0;
+    path.push_back(static_cast<int8_t>(down ? rowDir : colDir));
+    if (down) {
+      --i;
+    } else {
+      --j;
+    }
+  }
+  std::reverse(path.begin(), path.end());
+  return height + width - 2;
+}
+
+int BlankRouter::FillStraightCosts(const Grid& grid) {
+  const StraightRectangle& rect = straight;
+  const int height = rect.height, width = rect.width;
+  const int rowStep = rect.rowDir == UP ? -grid.Side() : grid.Side();
+  const int colStep = rect.colDir == LEFT ? -1 : 1;
+  // Among equally cheap ways into a cell the one from the previous row wins.
   cost.resize(static_cast<size_t>(height) * width);
   viaRow.resize(cost.size());
-  const int alongRow = rowDir ^ 1, alongCol = colDir ^ 1;
-  auto blocked = [&](int cell) { return cell == avoid || cell == avoid2 || grid.IsLocked(cell); };
+  const int alongRow = rect.rowDir ^ 1, alongCol = rect.colDir ^ 1;
+  auto blocked = [&](int cell) {
+    return cell == rect.avoid || cell == rect.avoid2 || grid.IsLocked(cell);
+  };
   cost[0] = 0;
   for (int j = 1; j < width; ++j) {
-    const int cell = from + j * colStep;
+    const int cell = rect.from + j * colStep;
     cost[j] = blocked(cell) || cost[j - 1] >= BLOCKED ? BLOCKED
                                                       : cost[j - 1] + grid.PushCost(cell, alongCol);
     viaRow[j] = 0;
@@ -117,7 +164,7 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
     int* const row = &cost[static_cast<size_t>(i) * width];
     const int* const above = row - width;
     uint8_t* const via = &viaRow[static_cast<size_t>(i) * width];
-    int cell = from + i * rowStep;
+    int cell = rect.from + i * rowStep;
     bool open = false;
     for (int j = 0; j < width; ++j, cell += colStep) {
       if (blocked(cell)) {
@@ -130,22 +177,10 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
       via[j] = across < down ? 0 : 1;
       open = open || row[j] < BLOCKED;
     }
-    // A row cut all across cuts every walk.
-    if (!open) return -1;
+    // A row cut all across cuts every walk that goes further.
+    if (!open) return i;
   }
-  if (cost.back() >= BLOCKED) return -1;
-  lastPushes = cost.back();
-  for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
-    const bool down = viaRow[static_cast<size_t>(i) * width + j] != 0;
-    path.push_back(static_cast<int8_t>(down ? rowDir : colDir));
-    if (down) {
-      --i;
-    } else {
-      --j;
-    }
-  }
-  std::reverse(path.begin(), path.end());
-  return height + width - 2;
+  return height;
 }
 
 bool BlankRouter::ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2) {

@@ -25,6 +25,13 @@ class BlankRouter {
   int LastPushes() const { return lastPushes; }
   /// The directions of the walk that the last call of Distance found.
   const std::vector<int8_t>& Path() const { return path; }
+  /// While held, the grid is taken as unchanged from call to call, so that walks from one start
+  /// to cells near each other share the costs worked out for the first: a search's approaches
+  /// to the cells round its tile or pair.
+  void HoldGrid(bool held) {
+    holding = held;
+    straight.valid = false;
+  }
 
  private:
   /// The cheapest walk that only steps towards the target, into path; its length, or -1 when
@@ -56,6 +63,17 @@ class BlankRouter {
   int lastPushes = 0;
   std::vector<int> cost;
   std::vector<uint8_t> viaRow;
+  // What Straight's cost and viaRow describe: the rectangle from `from` that steps rows and
+  // columns in the given directions, the cells kept off, and the first row cut all across
+  // (height when none). Reused only while the grid is held.
+  struct StraightRectangle {
+    bool valid = false;
+    int from, avoid, avoid2, rowDir, colDir, height, width;
+    int cutRow = 0;
+  } straight;
+  /// Fills cost and viaRow for the rectangle `straight` names; returns its cutRow.
+  int FillStraightCosts(const Grid& grid);
+  bool holding = false;
   struct FloodMark {
     uint32_t seen;
   };

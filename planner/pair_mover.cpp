@@ -155,6 +155,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   std::sort(order, order + DOMINO_SLOTS, [&](int x, int y) { return bound[x] < bound[y]; });
   int nearest = -1;
+  router.HoldGrid(true);
   for (const int slot : order) {
     if (bound[slot] < 0 || (nearest >= 0 && bound[slot] > nearest + APPROACH_SLACK)) continue;
     const int cell = SlotCell(grid, startA, startOrient, slot);
@@ -164,6 +165,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     approachPaths[slot] = router.Path();
     reach(StateOf(startA, startOrient, slot), dist, -1);
   }
+  router.HoldGrid(false);
   int goal = -1;
   while (!heap.empty()) {
     std::pop_heap(heap.begin(), heap.end(), later);
