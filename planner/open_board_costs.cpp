@@ -115,22 +115,26 @@ const std::vector<uint16_t>& WalledTable(Walls walls) {
 
 }  // namespace
 
-LineCosts::LineCosts(int wall, int placed) : table(OpenTable().data()) {
-  if (wall < 0) return;
-  walled = true;
-  if (wall == LEFT) {
-    // A column seen across the diagonal: rows and columns change places, and so do UP and LEFT,
-    // DOWN and RIGHT.
-    swapAxes = true;
-    for (int dir = 0; dir < 4; ++dir) dirOf[dir] ^= 2;
-    placed = placed < 0 ? placed : placed ^ 2;
+LineCosts::LineCosts(int wall, int placed) {
+  const uint16_t* table = OpenTable().data();
+  if (wall >= 0) {
+    if (wall == LEFT) {
+      // A column seen across the diagonal: rows and columns change places, and so do UP and
+      // LEFT, DOWN and RIGHT.
+      std::swap(rowStride, colStride);
+      for (int dir = 0; dir < 4; ++dir) dirOf[dir] ^= 2;
+      placed = placed < 0 ? placed : placed ^ 2;
+    }
+    if (placed == RIGHT) {
+      // Placed cells after the target: the row seen in a mirror.
+      (wall == LEFT ? rowStride : colStride) *= -1;
+      for (int dir = 0; dir < 4; ++dir)
+        dirOf[dir] = dirOf[dir] >= LEFT ? dirOf[dir] ^ 1 : dirOf[dir];
+    }
+    // Positions in the wall were never reached and cost 0 there.
+    table = WalledTable(placed < 0 ? ROWS_ABOVE : CORNER).data();
   }
-  if (placed == RIGHT) {
-    // Placed cells after the target: the row seen in a mirror.
-    mirror = true;
-    for (int dir = 0; dir < 4; ++dir) dirOf[dir] = dirOf[dir] >= LEFT ? dirOf[dir] ^ 1 : dirOf[dir];
-  }
-  table = WalledTable(placed < 0 ? ROWS_ABOVE : CORNER).data();
+  centre = table + Index(0, 0, 0);
 }
 
 }  // namespace planner

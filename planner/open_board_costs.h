@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 
 namespace planner {
 
@@ -17,21 +16,23 @@ class LineCosts {
   /// cells on that side of the target.
   explicit LineCosts(int wall = -1, int placed = -1);
   /// The cost for the tile rows, cols from its target, the blank on side dir; 0 for positions
-  /// in a wall.
+  /// in a wall or more than RADIUS away.
   int operator()(int rows, int cols, int dir) const {
-    if (swapAxes) std::swap(rows, cols);
-    if (mirror) cols = -cols;
-    if (walled && (rows < 0 || rows > RADIUS || cols < -RADIUS || cols > RADIUS)) return 0;
-    return table[((rows + RADIUS) * WIDTH + (cols + RADIUS)) * 4 + dirOf[dir]];
+    if (static_cast<unsigned>(rows + RADIUS) > 2 * RADIUS ||
+        static_cast<unsigned>(cols + RADIUS) > 2 * RADIUS) {
+      return 0;
+    }
+    return centre[rows * rowStride + cols * colStride + dirOf[dir]];
   }
 
  private:
   static constexpr int RADIUS = 100;
   static constexpr int WIDTH = 2 * RADIUS + 1;
-  const uint16_t* table;
-  bool swapAxes = false;
-  bool mirror = false;
-  bool walled = false;
+  // The entries of the tile at its target; a row or column off it moves by these strides, which
+  // turn and mirror the board as the table sees it.
+  const uint16_t* centre;
+  int rowStride = 4 * WIDTH;
+  int colStride = 4;
   int dirOf[4] = {0, 1, 2, 3};
 };
 
