@@ -15,36 +15,6 @@ namespace {
 constexpr int RADIUS = static_cast<int>(MAX_SIDE);
 constexpr int WIDTH = 2 * RADIUS + 1;
 
-std::array<DominoRing, 4> BuildRings() {
-  std::array<DominoRing, 4> rings{};
-  for (int orient = 0; orient < 4; ++orient) {
-    const int br = DIR_ROW[orient], bc = DIR_COL[orient];
-    const int top = std::min(0, br) - 1, bottom = std::max(0, br) + 1;
-    const int left = std::min(0, bc) - 1, right = std::max(0, bc) + 1;
-    DominoRing& ring = rings[orient];
-    int k = 0;
-    auto add = [&](int row, int col) {
-      ring.row[k] = row;
-      ring.col[k] = col;
-      ++k;
-    };
-    for (int col = left; col <= right; ++col) add(top, col);
-    for (int row = top + 1; row <= bottom; ++row) add(row, right);
-    for (int col = right - 1; col >= left; --col) add(bottom, col);
-    for (int row = bottom - 1; row > top; --row) add(row, left);
-    for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
-      const int whose = slot / 4, dir = slot % 4;
-      const int row = (whose == 0 ? 0 : br) + DIR_ROW[dir];
-      const int col = (whose == 0 ? 0 : bc) + DIR_COL[dir];
-      ring.slot[slot] = -1;
-      for (int at = 0; at < 10; ++at) {
-        if (ring.row[at] == row && ring.col[at] == col) ring.slot[slot] = at;
-      }
-    }
-  }
-  return rings;
-}
-
 // Rows 0 ... RADIUS below the target row (everything above it is wall), columns either side.
 constexpr int HEIGHT = RADIUS + 1;
 
@@ -135,15 +105,6 @@ std::vector<uint16_t> BuildTable() {
 }
 
 }  // namespace
-
-const DominoRing& RingOf(int orient) {
-  static const std::array<DominoRing, 4> rings = BuildRings();
-  return rings[orient];
-}
-
-int RingIndex(int orient, int slot) {
-  return RingOf(orient).slot[slot];
-}
 
 int DominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
   static const std::vector<uint16_t> table = BuildTable();

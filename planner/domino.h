@@ -1,7 +1,10 @@
 // domino.h: two adjacent tiles carried together, and their cost on a board walled on one side.
 #pragma once
 
+#include <algorithm>
 #include <array>
+
+#include "planner/grid.h"
 
 namespace planner {
 
@@ -22,9 +25,44 @@ struct DominoRing {
   std::array<int, 10> col;
   std::array<int, DOMINO_SLOTS> slot;
 };
-const DominoRing& RingOf(int orient);
+/// The rings of the four orientations; every search step reads them.
+inline constexpr std::array<DominoRing, 4> DOMINO_RINGS = [] {
+  std::array<DominoRing, 4> rings{};
+  for (int orient = 0; orient < 4; ++orient) {
+    const int br = DIR_ROW[orient], bc = DIR_COL[orient];
+    const int top = std::min(0, br) - 1, bottom = std::max(0, br) + 1;
+    const int left = std::min(0, bc) - 1, right = std::max(0, bc) + 1;
+    DominoRing& ring = rings[orient];
+    int k = 0;
+    auto add = [&](int row, int col) {
+      ring.row[k] = row;
+      ring.col[k] = col;
+      ++k;
+    };
+    for (int col = left; col <= right; ++col) add(top, col);
+    for (int row = top + 1; row <= bottom; ++row) add(row, right);
+    for (int col = right - 1; col >= left; --col) add(bottom, col);
+    for (int row = bottom - 1; row > top; --row) add(row, left);
+    for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
+      const int whose = slot / 4, dir = slot % 4;
+      const int row = (whose == 0 ? 0 : br) + DIR_ROW[dir];
+      const int col = (whose == 0 ? 0 : bc) + DIR_COL[dir];
+      ring.slot[slot] = -1;
+      for (int at = 0; at < 10; ++at) {
+        if (ring.row[at] == row && ring.col[at] == col) ring.slot[slot] = at;
+      }
+    }
+  }
+  return rings;
+}();
+/// The ring of the orientation.
+inline const DominoRing& RingOf(int orient) {
+  return DOMINO_RINGS[orient];
+}
 /// Position of the slot's cell on the ring of the orientation.
-int RingIndex(int orient, int slot);
+inline int RingIndex(int orient, int slot) {
+  return DOMINO_RINGS[orient].slot[slot];
+}
 
 /// The fewest domino moves that bring A from rows, cols off its target, B in direction orient
 /// and the blank in the slot, to A on the target and B in direction goalOrient, on a board
