@@ -129,7 +129,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       if (node.g <= cost) return;
     } else {
       nodes.Mark(state);
-      node.h = Estimate(grid, state / 4, state % 4);
+      node.h = Estimate(grid, state >> 2, state & 3);
     }
     node.g = cost;
     const size_t f = static_cast<size_t>(cost + node.h);
@@ -151,7 +151,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       // An entry left behind when the state was later reached by fewer moves.
       if (static_cast<size_t>(node.g + node.h) != f) continue;
       const int g = node.g;
-      const int cell = state / 4, side = state % 4;
+      const int cell = state >> 2, side = state & 3;
       if (cell == target) return g;
       reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
       const uint32_t ring = grid.Ring(cell);
@@ -196,7 +196,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
     if (!nodes.Seen(state)) {
       // Seen from now on, with its estimate, but not yet reached.
       nodes.Mark(state);
-      node.h = Estimate(grid, state / 4, state % 4);
+      node.h = Estimate(grid, state >> 2, state & 3);
       node.g = NOT_REACHED;
     }
     if (cost + node.h > moves) return;
@@ -212,12 +212,14 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   }
   int goal = -1;
   for (int cost = 0; cost <= moves; ++cost) {
+    // Turns cost two to four moves, so many counts are never reached.
+    if (buckets[cost].empty()) continue;
     KeepBest(buckets[cost], cost);
     for (size_t i = 0; i < buckets[cost].size(); ++i) {
       const int state = buckets[cost][i];
       const Node& node = nodes[state];
       if (node.g != cost) continue;
-      const int cell = state / 4, side = state % 4;
+      const int cell = state >> 2, side = state & 3;
       const int statePushes = node.pushes;
       if (cell == target) {
         if (goal < 0 || statePushes < nodes[goal].pushes) goal = state;

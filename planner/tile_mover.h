@@ -47,8 +47,9 @@ class TileMover {
   };
   StampedRecords<TurnRecord> turns;
   BlankRouter router;
-  // Per state (tile cell * 4 + side): the stamp of the pass that saw it, its moves and pushes
-  // so far and its estimate; together, as every look wants most of them.
+  // Per state (tile cell * 4 + side, never negative, so read back by shift and mask): the stamp of
+  // the pass that saw it, its moves and pushes so far and its estimate; together, as every look
+  // wants most of them.
   struct Node {
     uint32_t seen;
     int g;
