@@ -215,8 +215,10 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
     // Turns cost two to four moves, so many counts are never reached.
     if (buckets[cost].empty()) continue;
     KeepBest(buckets[cost], cost);
-    for (size_t i = 0; i < buckets[cost].size(); ++i) {
-      const int state = buckets[cost][i];
+    // Every step costs a move or more, so nothing reached from here lands in this count's
+    // bucket: it stands still while it is read.
+    const std::vector<int>& bucket = buckets[cost];
+    for (const int state : bucket) {
       const Node& node = nodes[state];
       if (node.g != cost) continue;
       const int cell = state >> 2, side = state & 3;
