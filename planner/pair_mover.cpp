@@ -19,17 +19,38 @@ int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;
 }
 
+// Per orientation, which of the domino's ten ring cells each bit of the rings round A and round
+// B (see Grid::Ring) stands for: FROM_RING[orient][0][bits of A's ring] and [1][bits of B's].
+// Each ring cell is read from A's ring where A touches it, else from B's.
+constexpr auto FROM_RING = [] {
+  std::array<std::array<std::array<uint16_t, 256>, 2>, 4> tables{};
+  for (int orient = 0; orient < 4; ++orient) {
+    const DominoRing& ring = DOMINO_RINGS[orient];
+    for (int k = 0; k < 10; ++k) {
+      for (int whose = 0; whose < 2; ++whose) {
+        // The cell's offsets from A, then from B.
+        const int row = ring.row[k] - (whose == 0 ? 0 : DIR_ROW[orient]);
+        const int col = ring.col[k] - (whose == 0 ? 0 : DIR_COL[orient]);
+        int at = -1;
+        for (int j = 0; j < 8; ++j) {
+          if (RING_ROW[j] == row && RING_COL[j] == col) at = j;
+        }
+        if (at < 0) continue;
+        for (int bits = 0; bits < 256; ++bits) {
+          if (bits >> at & 1) tables[orient][whose][bits] |= static_cast<uint16_t>(1u << k);
+        }
+        break;
+      }
+    }
+  }
+  return tables;
+}();
+
 // Bit k set where ring cell k round the domino (A at cellA, B in direction orient) is on the
 // board and not locked.
 uint32_t FreeRing(const Grid& grid, int cellA, int orient) {
-  const int n = grid.Side(), row = grid.Row(cellA), col = grid.Col(cellA);
-  const DominoRing& ring = RingOf(orient);
-  uint32_t free = 0;
-  for (int k = 0; k < 10; ++k) {
-    const int r = row + ring.row[k], c = col + ring.col[k];
-    if (r >= 0 && c >= 0 && r < n && c < n && !grid.IsLocked(grid.CellAt(r, c))) free |= 1u << k;
-  }
-  return free;
+  const auto& from = FROM_RING[orient];
+  return from[0][grid.Ring(cellA) & 255] | from[1][grid.Ring(grid.Neighbour(cellA, orient)) & 255];
 }
 
 // The ways round the ring of ten between each two of its cells.
