@@ -80,11 +80,12 @@ class Search {
     blank = cellOf[0];
     // A position that is its own mirror image about the diagonal through the blank's goal:
     // each tile's mirror stands in the mirror of its cell.
+    // (Tile t's home is cell t - 1.)
+    const auto mirror = [](int cell) { return cell % 4 * 4 + cell / 4; };
     mirrorRoot = true;
     for (int cell = 0; cell < CELLS; ++cell) {
-      const int tile = tiles[cell], mirrorCell = cell % 4 * 4 + cell / 4;
-      const int mirrorTile = tile == 0 ? 0 : (tile - 1) % 4 * 4 + (tile - 1) / 4 + 1;
-      mirrorRoot = mirrorRoot && tiles[mirrorCell] == mirrorTile;
+      const int tile = tiles[cell];
+      mirrorRoot = mirrorRoot && tiles[mirror(cell)] == (tile == 0 ? 0 : mirror(tile - 1) + 1);
     }
     int sums[PatternDatabase4x4::PARTITIONS] = {};
     for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {

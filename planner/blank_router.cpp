@@ -111,16 +111,16 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
   const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
   const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
   StraightRectangle& known = straight;
-  if (!holding || !known.valid || known.from != from || known.avoid != avoid ||
-      known.avoid2 != avoid2 || known.rowDir != rowDir || known.colDir != colDir ||
-      known.height < height || known.width < width) {
+  if (!known.reusable || known.from != from || known.avoid != avoid || known.avoid2 != avoid2 ||
+      known.rowDir != rowDir || known.colDir != colDir || known.height < height ||
+      known.width < width) {
     // Held, the rectangle reaches two cells further each way, where the next targets lie.
     const int reach = holding ? 2 : 0;
     const int n = grid.Side(), row = grid.Row(target), col = grid.Col(target);
     const int moreRows = std::min(reach, rowDir == UP ? row : n - 1 - row);
     const int moreCols = std::min(reach, colDir == LEFT ? col : n - 1 - col);
     known = StraightRectangle{
-        true, from, avoid, avoid2, rowDir, colDir, height + moreRows, width + moreCols};
+        holding, from, avoid, avoid2, rowDir, colDir, height + moreRows, width + moreCols};
     known.cutRow = FillStraightCosts(grid);
   }
   if (height > known.cutRow) return -1;

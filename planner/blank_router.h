@@ -30,7 +30,7 @@ class BlankRouter {
   /// to the cells round its tile or pair.
   void HoldGrid(bool held) {
     holding = held;
-    straight.valid = false;
+    straight.reusable = false;
   }
 
  private:
@@ -65,9 +65,9 @@ class BlankRouter {
   std::vector<uint8_t> viaRow;
   // What Straight's cost and viaRow describe: the rectangle from `from` that steps rows and
   // columns in the given directions, the cells kept off, and the first row cut all across
-  // (height when none). Reused only while the grid is held.
+  // (height when none). Reusable when it was filled while the grid was held, until let go.
   struct StraightRectangle {
-    bool valid = false;
+    bool reusable = false;
     int from, avoid, avoid2, rowDir, colDir, height, width;
     int cutRow = 0;
   } straight;
