@@ -1,24 +1,8 @@
-// pair_carrier_test.cpp: the cell a tile is walked to beside its partner, and pairs carried home
-// without disturbing the tiles placed before them.
+// pair_carrier_test.cpp: pairs carried home without disturbing the tiles placed before them.
 #include "snake/pair_carrier.h"
-
-#include <cstdlib>
 
 #include "board/random_draw.h"
 #include "snake/snake_test_support.h"
-
-TEST(GetCellNextTo, IsTheNeighbourOnTheSideFacingTheOtherCell) {
-  for (int row = -5; row <= 5; ++row) {
-    for (int col = -5; col <= 5; ++col) {
-      if (row == 0 && col == 0) continue;
-      const snake::Cell next = snake::GetCellNextTo(10, 10, 10 + row, 10 + col);
-      const int distance = std::abs(row) + std::abs(col);
-      EXPECT_EQ(1, std::abs(next.row - 10) + std::abs(next.col - 10)) << row << "," << col;
-      EXPECT_EQ(distance - 1, std::abs(10 + row - next.row) + std::abs(10 + col - next.col))
-          << row << "," << col;
-    }
-  }
-}
 
 TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
   // Row pairs after k placed tiles, and column pairs below a placed first row and above the

@@ -1,9 +1,5 @@
 // snake_solver_test.cpp: the snake trial and the boards that once went wrong (the driver's
 // output: console/command_loop_test.cpp).
-#include <functional>
-
-#include "board/random_draw.h"
-#include "snake/line_tails.h"
 #include "snake/snake_test_support.h"
 
 namespace {
@@ -26,15 +22,6 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   EXPECT_TRUE(snakes.TrySnake(1, 15, 1, 1, 1, 2));
   EXPECT_TRUE(solver.Current().IsHome(1) && solver.Current().IsHome(2));
   EXPECT_EQ(13u, OptimizeSolution(solver.Current().Moves()).size());
-}
-
-TEST_F(SnakeSolverTest, TilesAlreadyHomeAreBlocked) {
-  Load(GoalBoard(5));
-  snakes.PlaceLine(snake::FIRST_ROW);
-  snakes.PlaceLine(snake::FIRST_COL);
-  EXPECT_EQ("", solver.Current().Moves());
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(Blocked(0, i)) << i;  // row 0, tail included
-  EXPECT_TRUE(Blocked(4, 0) && Blocked(3, 0) && !Blocked(2, 0));
 }
 
 TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
@@ -77,38 +64,4 @@ TEST_F(SnakeSolverTest, AWalkStepThatCannotBeMadeFailsAndChangesNothing) {
   EXPECT_EQ((std::vector<int>{5, 6}), pairSnake.Cells());
   EXPECT_EQ("", solver.Current().Moves());
   EXPECT_FALSE(Blocked(0, 0));
-}
-
-TEST_F(SnakeSolverTest, EachStepOfAReductionPlacesItsTilesAndKeepsThoseBefore) {
-  // The row but its tail, the row, the column from the bottom up to row 3 and the column, on
-  // random and partly solved boards: after each step every tile it and the steps before placed
-  // is home.
-  SeedRandom(5);
-  for (unsigned n = 4; n <= 9; ++n) {
-    const int side = static_cast<int>(n);
-    std::vector<int> placed[4];
-    for (int t = 1; t <= side - 2; ++t) placed[0].push_back(t);
-    placed[1] = placed[0];
-    placed[1].insert(placed[1].end(), {side - 1, side});
-    placed[2] = placed[1];
-    for (int row = side - 1; row >= 3; --row) placed[2].push_back(row * side + 1);
-    placed[3] = placed[2];
-    placed[3].insert(placed[3].end(), {side + 1, 2 * side + 1});
-    for (int round = 0; round < 12; ++round) {
-      Load(round % 2 == 0 ? RandomSolvableBoard(n) : PartlyHomeBoard(n));
-      const std::function<void()> steps[] = {
-          [&] { snakes.PlaceLine(snake::FIRST_ROW); },
-          [&] { snake::FinishLine(solver, snake::FIRST_ROW); },
-          [&] { snakes.PlaceLine(snake::FIRST_COL); },
-          [&] { snake::FinishLine(solver, snake::FIRST_COL); },
-      };
-      for (int step = 0; step < 4; ++step) {
-        steps[step]();
-        ASSERT_EQ("", out.str()) << n << " " << round << " " << step;
-        for (const int t : placed[step]) {
-          ASSERT_TRUE(solver.Current().IsHome(t)) << n << " " << round << " " << step << " " << t;
-        }
-      }
-    }
-  }
 }

@@ -28,17 +28,6 @@ TEST(Position, MovesAndForeignLetters) {
   EXPECT_FALSE(one.RandomWalk(1));  // one cell: no move at all, and no endless draw
 }
 
-TEST(Position, RefusedLettersAreSkippedAndWarnedAbout) {
-  Board board = GoalBoard(3);
-  MoveSequence refused;
-  EXPECT_FALSE(ApplyMoves(board, "UXU", &refused));
-  EXPECT_EQ(2u, board.blank);
-  std::ostringstream out;
-  WriteMoveWarnings(out, "UXU", refused);
-  EXPECT_EQ("\nWarning: can't use this move - X (ApplySequence(UXU))", out.str());
-  EXPECT_TRUE(ApplyMoves(board, ""));
-}
-
 // A long sequence refused letter by letter: the first 20 warnings quote its first 1000 letters,
 // one line counts the rest; a sequence of 1000 letters is still quoted whole.
 TEST(Position, WarningsAreBounded) {

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "board/random_draw.h"
-#include "solver/position.h"
-#include "test_support/sample_boards.h"
 
 TEST(OptimizeSolution, RemovesOppositePairs) {
   const struct {
@@ -21,23 +17,6 @@ TEST(OptimizeSolution, RemovesOppositePairs) {
   for (const auto& test : cases) {
     EXPECT_EQ(test.expected, OptimizeSolution(test.input)) << test.input;
   }
-}
-
-TEST(OptimizeSolution, ARandomWalkEndsWhereItEndedBefore) {
-  SeedRandom(4);
-  const Board start = NearGoalBoard(5, 40);
-  Board walk = start;
-  MoveSequence moves;
-  while (moves.size() < 500) {
-    const char letter = "UDLR"[DrawRandom() % 4];
-    if (ApplyMoves(walk, MoveSequence(1, letter))) moves += letter;
-  }
-  const MoveSequence optimized = OptimizeSolution(moves);
-  EXPECT_LT(optimized.size(), moves.size());
-  EXPECT_EQ(OptimizeSolution(optimized), optimized);
-  Board shortened = start;
-  ASSERT_TRUE(ApplyMoves(shortened, optimized));
-  EXPECT_EQ(walk.tiles, shortened.tiles);
 }
 
 TEST(OptimizeSolution, LongSequencesAsALetterByLetterStack) {
