@@ -17,6 +17,9 @@ constexpr int CELLS = 16;
 constexpr int MAX_BOUND = 80;
 // The weighted search counts the estimate half as much again: its bound may go that far.
 constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
+// Past this many positions a search for SolveOptimal4x4 is a long one (most boards take far
+// fewer): it then bounds the moves from above rather than from below.
+constexpr std::uint64_t LONG_SEARCH_NODES = 200000;
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
@@ -132,6 +135,10 @@ class Search {
         break;
       }
       bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
+      if (exact && promisingFirst && nodes >= LONG_SEARCH_NODES) {
+        result.moves = FromAbove(bound, estimate);
+        break;
+      }
     }
     result.complete = !exhausted;
     result.nodes = nodes;
@@ -271,6 +278,31 @@ class Search {
       if (exhausted) return false;
     }
     return false;
+  }
+
+  // The search's last bound is the one that finds a solution, and nearly all of the work is in
+  // the one before, which proves that none is shorter; each bound before takes a tenth as many
+  // positions as the next. So a long search starts from a solution of the weighted search, or
+  // from the longest a 4 x 4 board needs, and lowers the bound below each solution it finds until
+  // none is found: the bounds below the shortest length but one are never searched. The answer
+  // is the same: each solution found is the first within its own length, as a lower bound only
+  // prunes more of the same paths.
+  MoveSequence FromAbove(int lowest, int estimate) {
+    std::vector<int> tiles(cellTiles.begin(), cellTiles.begin() + CELLS);
+    const Optimal4x4Search upper = Search(database, tiles, maxNodes - nodes, 3, true).Run();
+    nodes += upper.nodes;
+    const int highest = upper.moves.empty() ? MAX_BOUND : static_cast<int>(upper.moves.size());
+    MoveSequence found;
+    const auto rootTiles = cellTiles;
+    const int rootBlank = blank;
+    for (int bound = std::min(MAX_BOUND, highest); bound >= lowest; bound = length - 2) {
+      if (!Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) break;
+      found.assign(moves.begin(), moves.begin() + length);
+      // The search stops where it finds the goal, without taking its moves back.
+      cellTiles = rootTiles;
+      blank = rootBlank;
+    }
+    return found;
   }
 
   int Weighted(int estimate) const {

@@ -16,7 +16,8 @@ struct Optimal4x4Search {
 };
 
 /// A shortest solution of the 4 x 4 board by iterative deepening under PatternDatabase4x4, its
-/// most promising moves tried first; empty when it is solved, of another side or not solvable.
+/// most promising moves tried first (a long search shortens a solution found early instead);
+/// empty when it is solved, of another side or not solvable.
 MoveSequence SolveOptimal4x4(const Board& board);
 
 /// The same search as SolveOptimal4x4, but trying moves in the order U, D, L, R, so that its
