@@ -18,8 +18,10 @@ constexpr int MAX_BOUND = 80;
 // The weighted search counts the estimate half as much again: its bound may go that far.
 constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
 // Past this many positions a search for SolveOptimal4x4 is a long one (most boards take far
-// fewer): it then bounds the moves from above rather than from below.
+// fewer): once a solution of the weighted search is at most this many moves above its next
+// bound, it bounds the moves from above rather than from below.
 constexpr std::uint64_t LONG_SEARCH_NODES = 200000;
+constexpr int NEAR_UPPER_BOUND = 4;
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
@@ -136,8 +138,11 @@ class Search {
       }
       bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
       if (exact && promisingFirst && nodes >= LONG_SEARCH_NODES) {
-        result.moves = FromAbove(bound, estimate);
-        break;
+        if (upperBound < 0) upperBound = WeightedLength();
+        if (upperBound - bound <= NEAR_UPPER_BOUND) {
+          result.moves = FromAbove(bound, upperBound, estimate);
+          break;
+        }
       }
     }
     result.complete = !exhausted;
@@ -280,22 +285,28 @@ class Search {
     return false;
   }
 
-  // The search's last bound is the one that finds a solution, and nearly all of the work is in
-  // the one before, which proves that none is shorter; each bound before takes a tenth as many
-  // positions as the next. So a long search starts from a solution of the weighted search, or
-  // from the longest a 4 x 4 board needs, and lowers the bound below each solution it finds until
-  // none is found: the bounds below the shortest length but one are never searched. The answer
-  // is the same: each solution found is the first within its own length, as a lower bound only
-  // prunes more of the same paths.
-  MoveSequence FromAbove(int lowest, int estimate) {
-    std::vector<int> tiles(cellTiles.begin(), cellTiles.begin() + CELLS);
+  // The length of the weighted search's solution, or of the longest a 4 x 4 board needs if less.
+  int WeightedLength() {
+    const std::vector<int> tiles(cellTiles.begin(), cellTiles.begin() + CELLS);
     const Optimal4x4Search upper = Search(database, tiles, maxNodes - nodes, 3, true).Run();
     nodes += upper.nodes;
-    const int highest = upper.moves.empty() ? MAX_BOUND : static_cast<int>(upper.moves.size());
+    return upper.moves.empty() ? MAX_BOUND
+                               : std::min(MAX_BOUND, static_cast<int>(upper.moves.size()));
+  }
+
+  // The search's last bound is the one that finds a solution, and nearly all of the work is in
+  // the one before, which proves that none is shorter; each bound before takes a tenth as many
+  // positions as the next. So a long search whose upper bound is near starts from it, and lowers
+  // the bound below each solution it finds until none is found: the bounds below the shortest
+  // length but one are never searched. (Far below an upper bound, the bounds on the way down,
+  // each of which finds a solution, would cost more than those spared.) The answer is the same:
+  // each solution found is the first within its own length, as a lower bound only prunes more
+  // of the same paths.
+  MoveSequence FromAbove(int lowest, int highest, int estimate) {
     MoveSequence found;
     const auto rootTiles = cellTiles;
     const int rootBlank = blank;
-    for (int bound = std::min(MAX_BOUND, highest); bound >= lowest; bound = length - 2) {
+    for (int bound = highest; bound >= lowest; bound = length - 2) {
       if (!Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) break;
       found.assign(moves.begin(), moves.begin() + length);
       // The search stops where it finds the goal, without taking its moves back.
@@ -328,6 +339,8 @@ class Search {
   Member members[CELLS];
   Level root{};
   int nextBound = 0;
+  // WeightedLength, once a long search needs it.
+  int upperBound = -1;
   std::uint64_t nodes = 0;
   bool exhausted = false;
   std::array<char, MAX_WEIGHTED_BOUND> moves{};
