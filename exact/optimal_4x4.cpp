@@ -18,9 +18,10 @@ constexpr int MAX_BOUND = 80;
 // The weighted search counts the estimate half as much again: its bound may go that far.
 constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
 // Past this many positions a search for SolveOptimal4x4 is a long one (most boards take far
-// fewer): once a solution of the weighted search is at most this many moves above its next
-// bound, it bounds the moves from above rather than from below.
+// fewer), and asks the weighted search for an upper bound.
 constexpr std::uint64_t LONG_SEARCH_NODES = 200000;
+// A long search bounds the moves from above once that upper bound is at most this many moves
+// above its next bound from below.
 constexpr int NEAR_UPPER_BOUND = 4;
 struct Neighbours {
   int count = 0;
