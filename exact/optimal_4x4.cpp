@@ -131,6 +131,8 @@ class Search {
     const bool exact = halfWeight == 2;
     const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
+    // WeightedLength, once a long search needs it.
+    int upperBound = -1;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
       if (Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
@@ -340,8 +342,6 @@ class Search {
   Member members[CELLS];
   Level root{};
   int nextBound = 0;
-  // WeightedLength, once a long search needs it.
-  int upperBound = -1;
   std::uint64_t nodes = 0;
   bool exhausted = false;
   std::array<char, MAX_WEIGHTED_BOUND> moves{};
