@@ -207,13 +207,32 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
   return true;
 }
 
+// The methods that --methods names, by commas, by separate words or both ("solve,solve2",
+// "solve solve2"); empty names, as of a trailing comma, are passed over. False when it was given
+// and names none.
+bool MethodNames(const std::vector<std::string>& arguments, std::vector<std::string>& names,
+                 std::string& error) {
+  std::string given;
+  for (const std::string& argument : arguments) {
+    std::istringstream in(argument);
+    for (std::string name; std::getline(in, name, ',');) {
+      if (!name.empty()) names.push_back(name);
+    }
+    given += (given.empty() ? "" : " ") + argument;
+  }
+  if (arguments.empty() || !names.empty()) return true;
+  error = "--methods: '" + given + "' names no method";
+  return false;
+}
+
 int Study(const Options& options) {
   StudyParameters parameters;
   parameters.version = NPUZZLE_VERSION;
+  std::vector<std::string> names;
   std::vector<Method> methods;
   std::vector<StudyBoard> boards;
   std::string error;
-  if (!ChooseMethods(options.methods, methods, error) ||
+  if (!MethodNames(options.methods, names, error) || !ChooseMethods(names, methods, error) ||
       !ChooseBoards(options, parameters, boards, error)) {
     return Fail(error);
   }
@@ -286,9 +305,8 @@ int main(int argc, char** argv) {
   std::string all;
   for (const Method& method : Methods())
     all += (all.empty() ? "" : ",") + std::string(method.command);
-  CLI::Option* methods = app.add_option("--methods", options.methods, "Methods to compare")
-                             ->delimiter(',')
-                             ->default_str(all);
+  CLI::Option* methods =
+      app.add_option("--methods", options.methods, "Methods to compare")->default_str(all);
   CLI::Option* sides =
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")

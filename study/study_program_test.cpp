@@ -94,11 +94,24 @@ TEST_F(StudyProgram, TheJsonSummaryIsWhatTheCsvRowsGive) {
   EXPECT_DOUBLE_EQ(std::stod(f[11]), record.at("p95_ms").get<double>());
 }
 
+// Methods may be named by commas, by separate words or both, in the order given; an empty name
+// is passed over.
+TEST_F(StudyProgram, MethodsAreNamedByCommasOrByWords) {
+  ASSERT_EQ(
+      0, Run("--methods solve2 solve3, solve --sides 3 --boards 1 --quiet --csv m.csv").exitCode);
+  std::vector<std::string> methods;
+  for (const std::vector<std::string>& row : CsvRows(Read("m.csv"))) methods.push_back(row[5]);
+  EXPECT_EQ((std::vector<std::string>{"solve2", "solve3", "solve"}), methods);
+}
+
 // Each of these is found before the first board is solved: no table, no file, exit code 2.
 TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   Write("a_file", "");
   const std::string study = " --sides 3 --boards 1";
   ExpectRefusals({
+      {"--methods , --sides 3 --boards 1", "npuzzle-study: --methods: ',' names no method"},
+      {"--methods '' --sides 3 --boards 1", "npuzzle-study: --methods: '' names no method"},
+      {"--methods solve,nope" + study, "npuzzle-study: no method 'nope'"},
       {"--seed -1" + study, "--seed: '-1' is not a whole number from 0 to 18446744073709551615"},
       {"--seed 99999999999999999999999" + study,
        "--seed: '99999999999999999999999' is not a whole"},
