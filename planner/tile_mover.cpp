@@ -191,14 +191,18 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   nodes.NextSearch();
   if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
-  auto reach = [&](int state, int cost, int pushCost, int from) {
+  // The state's record, seen from now on with its estimate, though perhaps not yet reached.
+  auto known = [&](int state) -> Node& {
     Node& node = nodes[state];
     if (!nodes.Seen(state)) {
-      // Seen from now on, with its estimate, but not yet reached.
       nodes.Mark(state);
       node.h = Estimate(grid, state >> 2, state & 3);
       node.g = NOT_REACHED;
     }
+    return node;
+  };
+  auto reach = [&](int state, int cost, int pushCost, int from) {
+    Node& node = known(state);
     if (cost + node.h > moves) return;
     if (node.g < cost || (node.g == cost && node.pushes <= pushCost)) return;
     if (node.g != cost) buckets[cost].push_back(state);
@@ -232,6 +236,9 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
+        // No walk round the tile is shorter than the open ring's, two moves to a neighbouring
+        // side and four to the opposite one: a side past the bound even so needs no walk.
+        if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
         int turnPushes = 0, way = 0;
         int turn = RingTurn(ring, side, other, turnPushes, way);
         if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
