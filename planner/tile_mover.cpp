@@ -218,7 +218,8 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
   for (int cost = 0; cost <= moves; ++cost) {
     // Turns cost two to four moves, so many counts are never reached.
     if (buckets[cost].empty()) continue;
-    KeepBest(buckets[cost], cost);
+    // A bucket within the beam keeps all it holds; its stale entries are passed over below.
+    if (buckets[cost].size() > beam) KeepBest(buckets[cost], cost);
     // Every step costs a move or more, so nothing reached from here lands in this count's
     // bucket: it stands still while it is read.
     const std::vector<int>& bucket = buckets[cost];
