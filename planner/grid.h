@@ -70,6 +70,8 @@ class Grid {
   int Side() const { return n; }
   int Blank() const { return static_cast<int>(position.Blank()); }
   int TileAt(int cell) const { return position.Cells()[cell]; }
+  /// The tile of every cell, row by row (0 for the blank).
+  const std::vector<int>& Cells() const { return position.Cells(); }
   int CellOf(int tile) const { return static_cast<int>(position.CellOf(tile)); }
   /// The cell where tile t belongs: t - 1.
   static int GoalOf(int tile) { return tile - 1; }

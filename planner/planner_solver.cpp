@@ -107,15 +107,6 @@ bool FillCorner(Grid& grid, LineFiller& filler, int top, bool columnFirst, int e
                      : filler.Fill(grid, row) && filler.Fill(grid, column);
 }
 
-// True when the two boards hold every tile in the same cell. Compared from the last cell, as
-// boards of one beam differ in their unsolved part.
-bool SamePosition(const Grid& a, const Grid& b) {
-  for (int cell = a.Side() * a.Side() - 1; cell >= 0; --cell) {
-    if (a.TileAt(cell) != b.TileAt(cell)) return false;
-  }
-  return true;
-}
-
 // One step of the reduction: the row and column from (top, top) filled on the kept boards, the
 // best of them kept, best first (see BEAM_SIDE); false when no way filled them.
 bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
@@ -145,8 +136,7 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   beam.clear();
   for (auto& entry : filled) {
     if (beam.size() == effort.width) break;
-    const Grid& grid = entry.second;
-    const auto same = [&grid](const Grid& kept) { return SamePosition(kept, grid); };
+    const auto same = [&entry](const Grid& kept) { return kept.Cells() == entry.second.Cells(); };
     if (std::none_of(beam.begin(), beam.end(), same)) beam.push_back(std::move(entry.second));
   }
   return true;
