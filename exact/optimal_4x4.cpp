@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "exact/move_automaton.h"
@@ -15,14 +16,21 @@ namespace {
 constexpr int CELLS = 16;
 // No 4 x 4 position needs more than 80 moves; a bound past this means a fault, not a search.
 constexpr int MAX_BOUND = 80;
-// The weighted search counts the estimate half as much again: its bound may go that far.
-constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * 3 / 2;
+// Weights of the estimate, in sixteenths: as it is, which gives shortest solutions; half as much
+// again, which finds a solution far sooner; and a little more than it is, which finds one nearly
+// as short as the shortest, most of the time after less than a tenth of the positions.
+constexpr int EXACT_WEIGHT = 16, HALF_AGAIN = 24, LITTLE_MORE = 19;
+// A weighted search's bound may go this far.
+constexpr int MAX_WEIGHTED_BOUND = MAX_BOUND * HALF_AGAIN / EXACT_WEIGHT;
 // Past this many positions a search for SolveOptimal4x4 is a long one (most boards take far
 // fewer), and asks the weighted search for an upper bound.
 constexpr std::uint64_t LONG_SEARCH_NODES = 200000;
 // A long search bounds the moves from above once that upper bound is at most this many moves
 // above its next bound from below.
 constexpr int NEAR_UPPER_BOUND = 4;
+// The most positions a long search spends on a closer upper bound: under 1.5 million on each of
+// the hardest boards, a few percent of their searches.
+constexpr std::uint64_t CLOSER_UPPER_BOUND_NODES = 4000000;
 struct Neighbours {
   int count = 0;
   int cells[4] = {};
@@ -68,15 +76,15 @@ constexpr std::array<std::uint32_t, PatternDatabase4x4::GROUPS> PARTITIONS_OF = 
 // The position, and the moves of the current path.
 class Search {
  public:
-  // A half weight of 2 counts the estimate as it is, which gives shortest solutions; 3 counts it
-  // half as much again, which finds a solution far sooner. Unless `promisingFirst`, moves are
-  // tried in the order U, D, L, R.
+  // The estimate counts `weight` sixteenths of itself: EXACT_WEIGHT gives shortest solutions;
+  // more finds a solution far sooner. Unless `promisingFirst`, moves are tried in the order U, D,
+  // L, R.
   Search(const PatternDatabase4x4& database, const std::vector<int>& tiles, std::uint64_t maxNodes,
-         int halfWeight, bool promisingFirst)
+         int weight, bool promisingFirst)
       : database(database),
         automaton(MoveAutomaton::Shared()),
         maxNodes(maxNodes),
-        halfWeight(halfWeight),
+        weight(weight),
         promisingFirst(promisingFirst) {
     TileCells cellOf{};
     for (int cell = 0; cell < CELLS; ++cell) {
@@ -128,11 +136,12 @@ class Search {
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
     // A weighted cost has no parity, so that search raises its bound to the next cost.
-    const bool exact = halfWeight == 2;
+    const bool exact = weight == EXACT_WEIGHT;
     const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
-    // WeightedLength, once a long search needs it.
-    int upperBound = -1;
+    // The weighted search's solution, once a long search needs it.
+    bool weightedDone = false;
+    MoveSequence upper;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
       if (Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
@@ -141,9 +150,13 @@ class Search {
       }
       bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
       if (exact && promisingFirst && nodes >= LONG_SEARCH_NODES) {
-        if (upperBound < 0) upperBound = WeightedLength();
+        if (!weightedDone) {
+          upper = WeightedSolution();
+          weightedDone = true;
+        }
+        const int upperBound = upper.empty() ? MAX_BOUND : static_cast<int>(upper.size());
         if (upperBound - bound <= NEAR_UPPER_BOUND) {
-          result.moves = FromAbove(bound, upperBound, estimate);
+          result.moves = FromAbove(bound, std::move(upper), estimate);
           break;
         }
       }
@@ -288,13 +301,23 @@ class Search {
     return false;
   }
 
-  // The length of the weighted search's solution, or of the longest a 4 x 4 board needs if less.
-  int WeightedLength() {
+  // A solution found by weighted searches, or none if theirs are longer than any 4 x 4 board
+  // needs. Where the search counting the estimate half as much again finds none that short, one
+  // counting it a little more than it is mostly finds one of the shortest length, so the
+  // shortest search only has to prove that none is shorter; it gets a budget, as it may take far
+  // longer on some boards.
+  MoveSequence WeightedSolution() {
     const std::vector<int> tiles(cellTiles.begin(), cellTiles.begin() + CELLS);
-    const Optimal4x4Search upper = Search(database, tiles, maxNodes - nodes, 3, true).Run();
+    Optimal4x4Search upper = Search(database, tiles, maxNodes - nodes, HALF_AGAIN, true).Run();
     nodes += upper.nodes;
-    return upper.moves.empty() ? MAX_BOUND
-                               : std::min(MAX_BOUND, static_cast<int>(upper.moves.size()));
+    if (upper.moves.size() > MAX_BOUND) {
+      const std::uint64_t budget = std::min(maxNodes - nodes, CLOSER_UPPER_BOUND_NODES);
+      const Optimal4x4Search closer = Search(database, tiles, budget, LITTLE_MORE, true).Run();
+      nodes += closer.nodes;
+      if (closer.complete && closer.moves.size() < upper.moves.size()) upper = closer;
+    }
+    if (upper.moves.size() > MAX_BOUND) upper.moves.clear();
+    return upper.moves;
   }
 
   // The search's last bound is the one that finds a solution, and nearly all of the work is in
@@ -302,14 +325,15 @@ class Search {
   // positions as the next. So a long search whose upper bound is near starts from it, and lowers
   // the bound below each solution it finds until none is found: the bounds below the shortest
   // length but one are never searched. (Far below an upper bound, the bounds on the way down,
-  // each of which finds a solution, would cost more than those spared.) The answer is the same:
-  // each solution found is the first within its own length, as a lower bound only prunes more
-  // of the same paths.
-  MoveSequence FromAbove(int lowest, int highest, int estimate) {
-    MoveSequence found;
+  // each of which finds a solution, would cost more than those spared.) The search starts below
+  // the weighted searches' solution, `known`, if there is one, as that is the answer when none
+  // is shorter. The answer is shortest, as the search found none shorter.
+  MoveSequence FromAbove(int lowest, MoveSequence known, int estimate) {
+    MoveSequence found = std::move(known);
     const auto rootTiles = cellTiles;
     const int rootBlank = blank;
-    for (int bound = highest; bound >= lowest; bound = length - 2) {
+    for (int bound = found.empty() ? MAX_BOUND : static_cast<int>(found.size()) - 2;
+         bound >= lowest; bound = length - 2) {
       if (!Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) break;
       found.assign(moves.begin(), moves.begin() + length);
       // The search stops where it finds the goal, without taking its moves back.
@@ -320,7 +344,7 @@ class Search {
   }
 
   int Weighted(int estimate) const {
-    return halfWeight == 2 ? estimate : estimate * halfWeight / 2;
+    return weight == EXACT_WEIGHT ? estimate : estimate * weight / EXACT_WEIGHT;
   }
 
   // The tile slides from cell `from` into the blank at `to`.
@@ -333,7 +357,7 @@ class Search {
   const PatternDatabase4x4& database;
   const MoveAutomaton& automaton;
   const std::uint64_t maxNodes;
-  const int halfWeight;
+  const int weight;
   const bool promisingFirst;
   bool mirrorRoot = false;
   // One cell past the board, always 0, for the rank updates that look past its end.
@@ -348,23 +372,22 @@ class Search {
   int length = 0;
 };
 
-Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int halfWeight,
+Optimal4x4Search Searched(const Board& board, std::uint64_t maxNodes, int weight,
                           bool promisingFirst) {
   if (board.n != 4 || !board.IsSolvablePermutation()) return Optimal4x4Search();
-  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, halfWeight, promisingFirst)
-      .Run();
+  return Search(PatternDatabase4x4::Shared(), board.tiles, maxNodes, weight, promisingFirst).Run();
 }
 
 }  // namespace
 
 Optimal4x4Search SolveOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  return Searched(board, maxNodes, 2, false);
+  return Searched(board, maxNodes, EXACT_WEIGHT, false);
 }
 
 Optimal4x4Search SolveNearOptimal4x4Within(const Board& board, std::uint64_t maxNodes) {
-  return Searched(board, maxNodes, 3, false);
+  return Searched(board, maxNodes, HALF_AGAIN, false);
 }
 
 MoveSequence SolveOptimal4x4(const Board& board) {
-  return Searched(board, UINT64_MAX, 2, true).moves;
+  return Searched(board, UINT64_MAX, EXACT_WEIGHT, true).moves;
 }
