@@ -17,7 +17,7 @@
 namespace {
 
 // The one of HardestBoards4x4() the search answers soonest.
-constexpr size_t QUICKEST_HARD_BOARD = 16;
+constexpr size_t QUICKEST_HARD_BOARD = 13;
 
 // The solution is the first shortest one in the order U, D, L, R: at no step does a move earlier
 // in that order leave a position that the rest of the solution's length would still solve.
