@@ -9,12 +9,12 @@
 /// How far ShortenStretches looks.
 struct StretchLimits {
   /// Moves per stretch, at most MAX_WINDOW.
-  int window = 32;
+  int window = 36;
   /// A stretch whose blank visits more cells than this is left as it is.
   int maxCells = 20;
   /// Positions the search of one stretch may generate: counts, not times, so that a solution
   /// is shortened alike on every machine.
-  std::uint64_t nodesPerStretch = 5000;
+  std::uint64_t nodesPerStretch = 20000;
   /// Moves between the starts of two stretches searched.
   int stride = 4;
   /// The longest window.
