@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -139,9 +140,8 @@ class Search {
     const bool exact = weight == EXACT_WEIGHT;
     const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
     int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
-    // The weighted search's solution, once a long search needs it.
-    bool weightedDone = false;
-    MoveSequence upper;
+    // The weighted searches' solution, once a long search needs it.
+    std::optional<MoveSequence> upper;
     while (bound <= maxBound && !exhausted) {
       nextBound = maxBound + 2;
       if (Descend<true>(root, 0, bound, -1, estimate, MoveAutomaton::START)) {
@@ -150,13 +150,10 @@ class Search {
       }
       bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
       if (exact && promisingFirst && nodes >= LONG_SEARCH_NODES) {
-        if (!weightedDone) {
-          upper = WeightedSolution();
-          weightedDone = true;
-        }
-        const int upperBound = upper.empty() ? MAX_BOUND : static_cast<int>(upper.size());
+        if (!upper) upper = WeightedSolution();
+        const int upperBound = upper->empty() ? MAX_BOUND : static_cast<int>(upper->size());
         if (upperBound - bound <= NEAR_UPPER_BOUND) {
-          result.moves = FromAbove(bound, std::move(upper), estimate);
+          result.moves = FromAbove(bound, std::move(*upper), estimate);
           break;
         }
       }

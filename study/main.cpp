@@ -214,8 +214,7 @@ bool MethodNames(const std::vector<std::string>& arguments, std::vector<std::str
                  std::string& error) {
   std::string given;
   for (const std::string& argument : arguments) {
-    std::istringstream in(argument);
-    for (std::string name; std::getline(in, name, ',');) {
+    for (const std::string& name : SplitCommas(argument)) {
       if (!name.empty()) names.push_back(name);
     }
     given += (given.empty() ? "" : " ") + argument;

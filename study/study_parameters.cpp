@@ -27,14 +27,6 @@ std::string SidesText(const std::vector<unsigned>& sides) {
   return text;
 }
 
-std::vector<std::string> SplitCommas(const std::string& text) {
-  std::vector<std::string> items;
-  std::istringstream in(text);
-  for (std::string item; std::getline(in, item, ',');) items.push_back(item);
-  if (!text.empty() && text.back() == ',') items.emplace_back();
-  return items;
-}
-
 bool ParseMethods(const std::string& text, StudyParameters& p) {
   p.methods = SplitCommas(text);
   for (const std::string& method : p.methods) {
@@ -129,6 +121,14 @@ bool ReadLine(std::istream& in, std::string& line) {
 }
 
 }  // namespace
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> items;
+  std::istringstream in(text);
+  for (std::string item; std::getline(in, item, ',');) items.push_back(item);
+  if (!text.empty() && text.back() == ',') items.emplace_back();
+  return items;
+}
 
 bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides) {
   std::set<unsigned> chosen;

@@ -25,6 +25,9 @@ struct StudyParameters {
   std::string shard;
 };
 
+/// The items between commas, empty ones included: "a,,b," gives a, "", b, "".
+std::vector<std::string> SplitCommas(const std::string& text);
+
 /// "3-10,20,50": sides and ranges of sides, each from least to MAX_SIDE, into ascending sides.
 bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides);
 
