@@ -81,10 +81,10 @@ class PatternDatabase4x4 {
     const int place = group.place[tile];
     return {group.steps.data(), group.place.data(), passedWeights[place], PLACE_WEIGHTS[place]};
   }
-  /// A membership under which MovedRank leaves every rank as it is: a stand-in for a group that
-  /// does not hold the tile.
+  /// A membership under which MovedRank leaves every rank as it is, reading no cell: a stand-in
+  /// for a group that does not hold the tile.
   Membership Unmoved() const {
-    return {groups[0].steps.data(), groups[0].place.data(), passedWeights[UNMOVED], 0};
+    return {alongSteps.data(), groups[0].place.data(), passedWeights[0], 0};
   }
   /// The rank of a group once its tile (as the membership sees it) has slid from cell `from` into
   /// the blank's neighbouring cell `to`, from the rank before: cellTiles[c] is the tile at cell c,
@@ -165,9 +165,10 @@ class PatternDatabase4x4 {
   std::array<unsigned, 16> groupsOf{};
   // passedWeights[place][q]: what a tile of place q - 1 (none for q = 0) in a cell the moving
   // tile passes takes off the moving tile's four steps: one step of its own if it comes earlier
-  // in the order, less one step of the passed tile's if later. The row UNMOVED is all 0.
-  static constexpr int UNMOVED = 7;
-  std::int32_t passedWeights[UNMOVED + 1][8] = {};
+  // in the order, less one step of the passed tile's if later.
+  std::int32_t passedWeights[7][8] = {};
+  // Steps of weight 0 along a row of the frame, for Unmoved.
+  std::array<std::array<Step, 16>, 16> alongSteps{};
 
  public:
   // The database stays where it was made, as the search keeps references into it.
