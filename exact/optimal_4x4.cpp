@@ -352,16 +352,15 @@ class Search {
   // longer on some boards.
   Known WeightedSolution() {
     const std::vector<int> tiles(cellTiles.begin(), cellTiles.begin() + CELLS);
-    const Optimal4x4Search upper =
-        Search(database, tiles, maxNodes - nodes, HALF_AGAIN, true).Run();
+    Optimal4x4Search upper = Search(database, tiles, maxNodes - nodes, HALF_AGAIN, true).Run();
     nodes += upper.nodes;
-    Known known{upper.moves, false};
-    if (upper.moves.size() > MAX_BOUND) {
+    Known known{std::move(upper.moves), false};
+    if (known.moves.size() > MAX_BOUND) {
       const std::uint64_t budget = std::min(maxNodes - nodes, CLOSER_UPPER_BOUND_NODES);
-      const Optimal4x4Search closer = Search(database, tiles, budget, LITTLE_MORE, true).Run();
+      Optimal4x4Search closer = Search(database, tiles, budget, LITTLE_MORE, true).Run();
       nodes += closer.nodes;
-      if (closer.complete && closer.moves.size() < upper.moves.size()) {
-        known = {closer.moves, true};
+      if (closer.complete && closer.moves.size() < known.moves.size()) {
+        known = {std::move(closer.moves), true};
       }
     }
     if (known.moves.size() > MAX_BOUND) known = Known();
@@ -384,7 +383,7 @@ class Search {
     MoveSequence found = std::move(known.moves);
     const auto rootTiles = cellTiles;
     const int rootBlank = blank;
-    ordered = !known.likelyShortest || found.empty();
+    ordered = !known.likelyShortest;
     for (int bound = found.empty() ? MAX_BOUND : static_cast<int>(found.size()) - 2;
          bound >= lowest; bound = length - 2, ordered = false) {
       if (!DescendFromRoot(bound, estimate, std::make_index_sequence<CELLS>())) break;
