@@ -31,10 +31,9 @@ std::string Milliseconds(std::int64_t micros) {
 // One row's fields; false at the end of the input or for a row too long to be one of ours.
 bool ReadRow(std::istream& in, std::vector<std::string>& fields, std::string& error) {
   fields.assign(1, "");
-  bool quoted = false, any = false;
+  bool quoted = false;
   size_t bytes = 0;
   for (int c = in.get(); c != EOF; c = in.get()) {
-    any = true;
     if (++bytes > MOST_ROW_BYTES) {
       error = "row too long";
       return false;
@@ -58,7 +57,7 @@ bool ReadRow(std::istream& in, std::vector<std::string>& fields, std::string& er
     }
   }
   if (quoted) error = "quoted field not closed";
-  return any && !quoted;
+  return bytes > 0 && !quoted;
 }
 
 bool ParseMilliseconds(const std::string& text, std::int64_t& micros) {
@@ -164,25 +163,22 @@ void WriteCsv(const StudyResults& results, const StudyParameters& parameters, st
   }
 }
 
-bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParameters>& parameters,
+bool ReadCsv(std::istream& in, StudyResults& results, StudyParameters& parameters,
              std::string& error) {
   results = {};
-  parameters.reset();
   error.clear();
-  if (in.peek() == '#') {
-    parameters.emplace();
-    if (!ReadDescription(in, *parameters, error)) return false;
-  }
-  const size_t described = parameters ? DescriptionLines(*parameters).size() : 0;
+  const bool described = in.peek() == '#';
+  if (described && !ReadDescription(in, parameters, error)) return false;
+  const size_t lines = described ? DescriptionLines(parameters).size() : 0;
   std::vector<std::string> fields;
   std::string header;
   const bool read = ReadRow(in, fields, error);
   for (const std::string& field : fields) header += (header.empty() ? "" : ",") + field;
   if (!read || header != CSV_HEADER) {
-    error = "line " + std::to_string(described + 1) + ": not the header of a study's CSV file";
+    error = "line " + std::to_string(lines + 1) + ": not the header of a study's CSV file";
     return false;
   }
-  for (size_t line = described + 2; ReadRow(in, fields, error); ++line) {
+  for (size_t line = lines + 2; ReadRow(in, fields, error); ++line) {
     BoardOutcome board;
     MethodOutcome outcome;
     if (ParseRow(fields, board, outcome, error)) {
@@ -197,9 +193,13 @@ bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParamet
       results.boards.back().methods.size() != results.methods.size()) {
     error = "the last board has no row for every method";
   }
-  if (error.empty() && parameters) {
-    if (results.boards.empty()) results.methods = parameters->methods;
-    if (results.methods != parameters->methods)
+  if (error.empty() && !described) {
+    error =
+        "no description of the study before the header (a file written by npuzzle-study before "
+        "its files carried one); it cannot be merged";
+  } else if (error.empty()) {
+    if (results.boards.empty()) results.methods = parameters.methods;
+    if (results.methods != parameters.methods)
       error = "the rows name other methods than the description";
   }
   return error.empty();

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <istream>
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -17,7 +16,7 @@ bool ParseNumber(const std::string& text, std::uint64_t most, std::uint64_t& val
 /// quote, a line break or '#' is quoted, so that a reader taking '#' for a comment reads it whole.
 void WriteCsv(const StudyResults& results, const StudyParameters& parameters, std::ostream& out);
 
-/// Reads what WriteCsv wrote, parameters empty without a description (an older version's file);
-/// false, with the line and the fault in error, for anything else.
-bool ReadCsv(std::istream& in, StudyResults& results, std::optional<StudyParameters>& parameters,
+/// Reads what WriteCsv wrote; false, with the line and the fault in error, for anything else, and
+/// for an older version's file without a description.
+bool ReadCsv(std::istream& in, StudyResults& results, StudyParameters& parameters,
              std::string& error);

@@ -256,17 +256,10 @@ int Merge(const Options& options) {
     std::ifstream in;
     if (std::filesystem::is_regular_file(file)) in.open(file);
     std::string error = "cannot be read";
-    std::optional<StudyParameters> described;
     parts.push_back({file, {}, {}});
-    if (!in.is_open() || !ReadCsv(in, parts.back().results, described, error)) {
+    if (!in.is_open() || !ReadCsv(in, parts.back().results, parts.back().parameters, error)) {
       return Fail(file + ": " + error);
     }
-    if (!described) {
-      return Fail(file +
-                  ": no description of the study before the header (a file written by "
-                  "npuzzle-study before its files carried one); it cannot be merged");
-    }
-    parts.back().parameters = std::move(*described);
   }
   StudyParameters parameters;
   StudyResults merged;

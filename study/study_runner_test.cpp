@@ -61,12 +61,9 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
     StudyParameters slice = study;
     slice.shard = std::to_string(shard) + "/3";
     std::istringstream csv(CsvOf(RunStudy(ShardOf(boards, shard, 3), 1), slice));
-    std::optional<StudyParameters> described;
     std::string error;
     parts.push_back({"shard" + std::to_string(shard), {}, {}});
-    ASSERT_TRUE(ReadCsv(csv, parts.back().results, described, error)) << error;
-    ASSERT_TRUE(described.has_value());
-    parts.back().parameters = *described;
+    ASSERT_TRUE(ReadCsv(csv, parts.back().results, parts.back().parameters, error)) << error;
   }
   StudyParameters parameters;
   StudyResults merged;
