@@ -25,15 +25,14 @@ bool ReachesGoal(const Board& board, const MoveSequence& moves) {
 MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved) {
   MethodOutcome outcome;
   SolveResult result;
-  bool threw = false;
   const std::int64_t start = ThreadNanos();
   try {
     result = method.solve(board);
   } catch (...) {
-    threw = true;
+    result.refusal = Refusal::REDUCTION_FAILED;  // the method went wrong
   }
   outcome.micros = (ThreadNanos() - start) / 1000;
-  if (result.Solved() && !threw) {
+  if (result.Solved()) {
     outcome.status = ReachesGoal(board, result.moves) ? SolveStatus::SOLVED : SolveStatus::FAILED;
   } else {
     outcome.status = mustBeSolved ? SolveStatus::FAILED : SolveStatus::REFUSED;
@@ -62,11 +61,9 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
 }
 
 size_t FailuresOf(const BoardOutcome& board) {
-  size_t failures = 0;
-  for (const MethodOutcome& method : board.methods) {
-    failures += method.status == SolveStatus::FAILED;
-  }
-  return failures;
+  return std::count_if(board.methods.begin(), board.methods.end(), [](const MethodOutcome& method) {
+    return method.status == SolveStatus::FAILED;
+  });
 }
 
 }  // namespace
