@@ -29,7 +29,6 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
   for (size_t i = 0; i < results.boards.size() && i < boards.size(); ++i) {
     const BoardOutcome& outcome = results.boards[i];
     const BoardName& name = outcome.name;
-    Board made;  // a generated board, made again at its first failure
     for (size_t m = 0; m < outcome.methods.size(); ++m) {
       if (outcome.methods[m].status != SolveStatus::FAILED) continue;
       const bool named = ++failures <= MOST_NAMED;
@@ -45,10 +44,9 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
       if (!folder.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
-        if (name.kind != BoardKind::FILE && made.tiles.empty()) made = GenerateBoard(name);
-        const Board& board = name.kind == BoardKind::FILE ? boards[i].board : made;
         const std::string fileName = FailedBoardFile(folder, results.methods[m], name);
-        const bool written = SavePlainFile(board, fileName);
+        const bool written = SavePlainFile(
+            name.kind == BoardKind::FILE ? boards[i].board : GenerateBoard(name), fileName);
         allWritten = allWritten && written;
         if (named) out << (written ? ", written to " : ", cannot be written to ") << fileName;
       }

@@ -28,14 +28,6 @@ std::string Difference(const StudyPart& a, const StudyPart& b) {
   return "";
 }
 
-// The name of the board at the position of the whole list that the parameters describe.
-BoardName BoardAt(const StudyParameters& p, const std::vector<BoardKind>& kinds, size_t position) {
-  if (p.kind == "file") {
-    return {0, BoardKind::FILE, 0, static_cast<unsigned>(position), p.files[position]};
-  }
-  return StudyBoardName(p.sides, p.boards, kinds, p.seed, position);
-}
-
 // Whether the part's rows are the boards of its shard of the whole list, in list order.
 bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsigned shards) {
   const StudyParameters& p = part.parameters;
@@ -45,9 +37,12 @@ bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsig
   const size_t expected = listSize >= shard ? (listSize - shard) / shards + 1 : 0;
   if (rows.size() != expected) return false;
   for (size_t i = 0; i < rows.size(); ++i) {
-    BoardName expected = BoardAt(p, kinds, shard - 1 + i * shards);
+    const size_t position = shard - 1 + i * shards;
     // A user's board's side comes from its file, which the description does not hold.
-    if (expected.kind == BoardKind::FILE) expected.side = rows[i].name.side;
+    const BoardName expected = p.kind == "file"
+                                   ? BoardName{rows[i].name.side, BoardKind::FILE, 0,
+                                               static_cast<unsigned>(position), p.files[position]}
+                                   : StudyBoardName(p.sides, p.boards, kinds, p.seed, position);
     if (!(expected == rows[i].name)) return false;
   }
   return true;
