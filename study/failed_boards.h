@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "study/study_record.h"
-#include "study/study_runner.h"
 
 /// Names on out the boards a method failed on and writes each into the folder, unless empty, as
 /// a plain board file "<method>_side<n>_<kind>_seed<s>_board<i>.txt", for a user's board

@@ -167,7 +167,6 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
 // cannot be read or an option that is not well formed.
 bool ChooseBoards(const Options& options, StudyParameters& parameters,
                   std::vector<StudyBoard>& boards, std::string& error) {
-  boards.clear();
   if (!options.from.empty()) {
     for (const std::string& file : options.from) {
       StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};

@@ -7,7 +7,6 @@
 #include <atomic>
 #include <mutex>
 #include <thread>
-#include <utility>
 
 #include "solver/position.h"
 #include "solver/reduction.h"

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-#include "board/board.h"
 #include "methods/method_table.h"
 #include "study/seeded_boards.h"
 #include "study/study_record.h"
