@@ -34,13 +34,8 @@ inline constexpr char ROW_TAIL_TURN[] = "URD";
 /// Written in the first column's own frame (LineView::FirstColumn), where it does for the column
 /// what ROW_TAIL_CORNER does for the row; on the board it reads "RDLLDRURDLLUR".
 inline constexpr char COL_TAIL_CORNER[] = "DLUULDRDLUURD";
-inline constexpr char COL_TAIL_SWAP[] = "DLDRRUULDDLUUR";
-inline constexpr char COL_TAIL_TURN[] = "LUR";
 
 // Cycles: the blank walks around a 2 x 2 block beside it and returns, rotating its three tiles.
 inline constexpr char CYCLE_UL_CW[] = "LURD";
-inline constexpr char CYCLE_DL_CW[] = "DLUR";
-inline constexpr char CYCLE_DL_CCW[] = "LDRU";
 inline constexpr char CYCLE_DR_CCW[] = "DRUL";
 inline constexpr char CYCLE_UL_CCW[] = "ULDR";
-inline constexpr char CYCLE_UR_CCW[] = "RULD";
