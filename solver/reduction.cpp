@@ -3,7 +3,6 @@
 
 #include <ctime>
 #include <ostream>
-#include <vector>
 
 #include "exact/end_game_search.h"
 
@@ -42,12 +41,5 @@ SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool r
 }
 
 bool IsSolvableBoard(const Board& board, unsigned smallestSide) {
-  if (board.n < smallestSide || board.n > MAX_SIDE) return false;
-  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
-  std::vector<bool> seen(board.tiles.size(), false);
-  for (const int value : board.tiles) {
-    if (value < 0 || static_cast<size_t>(value) >= seen.size() || seen[value]) return false;
-    seen[value] = true;
-  }
-  return board.IsSolvable();
+  return board.n >= smallestSide && board.n <= MAX_SIDE && board.IsSolvablePermutation();
 }
