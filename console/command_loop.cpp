@@ -166,8 +166,7 @@ void CommandLoop::ReportSolve(SolveResult result) {
   if (lastSolution.empty()) return;
   out << "\nSolution found! \n"
       << "\tlength:\t" << lastSolution.size() << "\n";
-  // Into the storage of the last solve's optimized solution, without a new allocation.
-  OptimizeSolution(lastSolution, optimizedSolution);
+  optimizedSolution = OptimizeSolution(lastSolution);
   out << "\nOptimized solution length:\t" << optimizedSolution.size() << "\n";
 }
 

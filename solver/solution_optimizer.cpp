@@ -67,14 +67,9 @@ size_t Shorten(const char* letters, size_t count, char* out) {
 }  // namespace
 
 MoveSequence OptimizeSolution(const MoveSequence& sequence) {
-  MoveSequence result;
-  OptimizeSolution(sequence, result);
-  return result;
-}
-
-void OptimizeSolution(const MoveSequence& sequence, MoveSequence& result) {
-  result.resize(sequence.size());
+  MoveSequence result(sequence.size(), '\0');
   result.resize(Shorten(sequence.data(), sequence.size(), &result[0]));
+  return result;
 }
 
 size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch) {

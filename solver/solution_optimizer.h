@@ -6,9 +6,6 @@
 /// The sequence with every adjacent pair of opposite letters removed, nested pairs included;
 /// any other character is kept and separates the letters around it.
 MoveSequence OptimizeSolution(const MoveSequence& sequence);
-/// The same into result, another string than sequence, whose storage is used again when it is
-/// large enough.
-void OptimizeSolution(const MoveSequence& sequence, MoveSequence& result);
 /// The length of OptimizeSolution(sequence); scratch is working storage that the caller keeps,
 /// to save an allocation per call.
 size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch);
