@@ -3,17 +3,6 @@
 
 #include "board/text_format.h"
 
-namespace {
-
-std::string SolveTimeLine(const SolveTimes& times) {
-  const long long total = static_cast<long long>(times.total) * 10 / CLOCKS_PER_SEC;
-  const long long finish = static_cast<long long>(times.finish) * 10 / CLOCKS_PER_SEC;
-  return Format("\nSolved in %.1f seconds ( %.1f of it solving %ux%u puzzle)", total / 10.0,
-                finish / 10.0, times.finishSide, times.finishSide);
-}
-
-}  // namespace
-
 void WriteSolveOutcome(const SolveResult& result, std::ostream& out) {
   if (result.refusal == Refusal::CANNOT_SOLVE) {
     out << "\n" << CANT_SOLVE;
@@ -28,9 +17,13 @@ void WriteSolveOutcome(const SolveResult& result, std::ostream& out) {
     out << "Error! Can't trim board\n ";
     result.untrimmed.PrintBoard(out);
   }
-  if (result.Solved()) {
-    out << SolveTimeLine(result.times);
-  } else {
+  if (!result.Solved()) {
     out << "\n" << NOT_SOLVED;
+    return;
   }
+  const long long total = static_cast<long long>(result.times.total) * 10 / CLOCKS_PER_SEC;
+  const long long finish = static_cast<long long>(result.times.finish) * 10 / CLOCKS_PER_SEC;
+  const unsigned side = result.times.finishSide;
+  out << Format("\nSolved in %.1f seconds ( %.1f of it solving %ux%u puzzle)", total / 10.0,
+                finish / 10.0, side, side);
 }
