@@ -59,9 +59,6 @@ class Board {
   bool IsSolvable() const;
   /// True when the tiles are each of 0 ... n^2 - 1 once and IsSolvable.
   bool IsSolvablePermutation() const;
-  /// True when IsSolvable finds no blank at `blank` on a board of n^2 cells: it then takes the
-  /// first cell holding 0, or cell 0.
-  bool HasMisplacedBlank() const;
   /// Sum of the tiles' distances to their goal cells; a tile of no goal counts from cell 0.
   unsigned ManhattanDistance() const;
   /// Replaces the board by a random n x n position; the result is its IsSolvable.
