@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <numeric>
 
 #include "board/random_draw.h"
 #include "board/text_format.h"
@@ -83,8 +84,7 @@ std::vector<int> GoalTiles(unsigned n) {
 }
 
 bool HasEvenParity(std::vector<int> values) {
-  // A permutation of 1 ... N has as many inversions, modulo 2, as N minus its cycles: one pass
-  // instead of a sort. Anything else (the file readers take any values) is counted.
+  // The parity of N minus the cycles of a permutation of 1 ... N: one pass instead of a sort.
   const size_t size = values.size();
   std::vector<char> seen(size + 1, 0);
   bool permutation = true;
@@ -95,7 +95,15 @@ bool HasEvenParity(std::vector<int> values) {
     }
     seen[value] = 1;
   }
-  if (!permutation) return CountInversions(std::move(values)) % 2 == 0;
+  if (!permutation) {
+    // Anything else (the file readers take any values) has the inversions of the permutation
+    // that sorts it stably: equal values, which are no inversion, keep their order.
+    std::vector<int> order(size);
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [&values](int a, int b) { return values[a - 1] < values[b - 1]; });
+    values.swap(order);
+  }
   size_t cycles = 0;
   std::fill(seen.begin(), seen.end(), 0);
   for (size_t start = 0; start < size; ++start) {
@@ -104,33 +112,6 @@ bool HasEvenParity(std::vector<int> values) {
     for (size_t i = start; !seen[i]; i = static_cast<size_t>(values[i]) - 1) seen[i] = 1;
   }
   return (size - cycles) % 2 == 0;
-}
-
-long long CountInversions(std::vector<int> values) {
-  // Bottom-up merge sort; each element taken from the right run passes over every element
-  // still waiting in the left run, all of which are greater.
-  const size_t size = values.size();
-  std::vector<int> merged(size);
-  long long count = 0;
-  for (size_t width = 1; width < size; width *= 2) {
-    for (size_t left = 0; left < size; left += 2 * width) {
-      const size_t middle = std::min(left + width, size);
-      const size_t right = std::min(left + 2 * width, size);
-      size_t i = left, j = middle, k = left;
-      while (i < middle && j < right) {
-        if (values[j] < values[i]) {
-          count += static_cast<long long>(middle - i);
-          merged[k++] = values[j++];
-        } else {
-          merged[k++] = values[i++];
-        }
-      }
-      while (i < middle) merged[k++] = values[i++];
-      while (j < right) merged[k++] = values[j++];
-    }
-    values.swap(merged);
-  }
-  return count;
 }
 
 bool Board::IsSolvable() const {

@@ -77,7 +77,6 @@ void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
 /// The goal arrangement of side n: 1, 2, ..., n^2 - 1 in rows, then the blank.
 std::vector<int> GoalTiles(unsigned n);
 
-/// Number of pairs i < j with values[i] > values[j], in O(N log N).
-long long CountInversions(std::vector<int> values);
-/// True when CountInversions is even; O(N) when the values are a permutation of 1 ... N.
+/// True when the pairs i < j with values[i] > values[j] are even in number; O(N) when the values
+/// are a permutation of 1 ... N, O(N log N) otherwise.
 bool HasEvenParity(std::vector<int> values);
