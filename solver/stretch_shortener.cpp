@@ -2,6 +2,7 @@
 #include "solver/stretch_shortener.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -10,7 +11,15 @@
 
 namespace {
 
-constexpr int MAX_CELLS = StretchLimits::MAX_WINDOW + 1;
+// Moves per stretch.
+constexpr int WINDOW = 36;
+// A stretch whose blank visits more cells than this is left as it is.
+constexpr int MAX_CELLS = 20;
+// Positions the search of one stretch may generate: counts, not times, so that a solution is
+// shortened alike on every machine.
+constexpr std::uint64_t MAX_NODES = 20000;
+// Moves between the starts of two stretches searched.
+constexpr int STRIDE = 4;
 // The blank is named by the cell it starts on, the stretch's first.
 constexpr int BLANK = 0;
 
@@ -18,31 +27,27 @@ constexpr int BLANK = 0;
 // named by the cell it starts on; it has the goal cell where the stretch leaves it.
 class StretchSearch {
  public:
-  explicit StretchSearch(std::uint64_t maxNodes) : maxNodes(maxNodes) {}
-
   // Takes the stretch from the blank at (row, col) on a board of side n; false when it visits
-  // more than maxCells cells. local must map every cell to -1 and is left so.
-  bool Load(const char* letters, int length, int n, int row, int col, int maxCells,
-            std::vector<int>& local) {
+  // more than MAX_CELLS cells. local must map every cell to -1 and is left so.
+  bool Load(const char* letters, int n, int row, int col, std::vector<int>& local) {
     count = 0;
     bool fits = true;
     auto add = [&](int r, int c) {
       int& number = local[r * n + c];
       if (number < 0) {
-        if (count == maxCells) {
+        if (count == MAX_CELLS) {
           fits = false;
           return -1;
         }
         number = count;
         rows[count] = r;
-        cols[count] = c;
-        cells[count++] = r * n + c;
+        cols[count++] = c;
       }
       return number;
     };
     int at = add(row, col);
     blank = BLANK;
-    for (int i = 0; i < length && fits; ++i) {
+    for (int i = 0; i < WINDOW && fits; ++i) {
       const Direction d = static_cast<Direction>(CodeOf(letters[i]));
       row += RowStep(d);
       col += ColStep(d);
@@ -58,7 +63,7 @@ class StretchSearch {
       }
       // Where the stretch leaves each tile: its goal.
       for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
-      for (int i = 0; i < length; ++i) {
+      for (int i = 0; i < WINDOW; ++i) {
         const int target = next[at][CodeOf(letters[i])];
         std::swap(tiles[at], tiles[target]);
         at = target;
@@ -69,13 +74,13 @@ class StretchSearch {
       }
       for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
     }
-    for (int cell = 0; cell < count; ++cell) local[cells[cell]] = -1;
+    for (int cell = 0; cell < count; ++cell) local[rows[cell] * n + cols[cell]] = -1;
     return fits;
   }
 
-  // A path of fewer than `length` moves between the stretch's ends, written to path; its
-  // length, or -1 when none was found within the budget.
-  int Shorter(int length, char* path) {
+  // A path of fewer than WINDOW moves between the stretch's ends, written to path; its length,
+  // or -1 when none was found within the budget.
+  int Shorter(char* path) {
     int estimate = 0;
     for (int cell = 0; cell < count; ++cell) {
       if (tiles[cell] != BLANK) estimate += Distance(cell, tiles[cell]);
@@ -83,7 +88,7 @@ class StretchSearch {
     nodes = 0;
     out = path;
     // A path has the parity of the stretch's, so the bounds go up by two.
-    for (int bound = estimate; bound <= length - 2 && nodes <= maxNodes; bound += 2) {
+    for (int bound = estimate; bound <= WINDOW - 2 && nodes <= MAX_NODES; bound += 2) {
       if (Descend(0, bound, estimate, -1)) return found;
     }
     return -1;
@@ -104,7 +109,7 @@ class StretchSearch {
       if ((d ^ 1) == previous) continue;
       const int target = next[blank][d];
       if (target < 0) continue;
-      if (++nodes > maxNodes) return false;
+      if (++nodes > MAX_NODES) return false;
       const int tile = tiles[target], from = blank;
       const int change = Distance(from, tile) - Distance(target, tile);
       tiles[from] = tile;
@@ -115,18 +120,16 @@ class StretchSearch {
       blank = from;
       tiles[target] = tile;
       tiles[from] = BLANK;
-      if (nodes > maxNodes) return false;
+      if (nodes > MAX_NODES) return false;
     }
     return false;
   }
 
-  const std::uint64_t maxNodes;
   std::uint64_t nodes = 0;
   int count = 0;
   int blank = 0;
   int found = 0;
   char* out = nullptr;
-  int cells[MAX_CELLS] = {};
   int rows[MAX_CELLS] = {};
   int cols[MAX_CELLS] = {};
   int next[MAX_CELLS][4] = {};
@@ -138,14 +141,12 @@ class StretchSearch {
 
 }  // namespace
 
-MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
-                              const StretchLimits& limits) {
-  const int window = std::min(limits.window, StretchLimits::MAX_WINDOW);
+MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution) {
   const int n = static_cast<int>(board.n);
   // The blank is where the tiles hold 0, whatever board.blank says.
   const auto zero = std::find(board.tiles.begin(), board.tiles.end(), 0);
   const int blank = static_cast<int>(zero - board.tiles.begin());
-  if (window < 2 || n < 2 || board.tiles.size() != board.n * board.n || zero == board.tiles.end() ||
+  if (n < 2 || board.tiles.size() != board.n * board.n || zero == board.tiles.end() ||
       !Position(board).Apply(solution)) {
     return solution;
   }
@@ -154,22 +155,21 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution,
   MoveSequence rest = solution, result;
   result.reserve(solution.size());
   std::vector<int> local(board.tiles.size(), -1);
-  StretchSearch search(limits.nodesPerStretch);
-  char path[StretchLimits::MAX_WINDOW];
+  StretchSearch search;
+  char path[WINDOW];
   int row = blank / n, col = blank % n;
   size_t at = 0;
-  int sinceSearch = limits.stride;
-  const int maxCells = std::min(limits.maxCells, MAX_CELLS);
+  int sinceSearch = STRIDE;
   while (at < rest.size()) {
-    if (sinceSearch >= limits.stride && rest.size() - at >= static_cast<size_t>(window)) {
+    if (sinceSearch >= STRIDE && rest.size() - at >= static_cast<size_t>(WINDOW)) {
       sinceSearch = 0;
-      if (search.Load(&rest[at], window, n, row, col, maxCells, local)) {
-        const int length = search.Shorter(window, path);
+      if (search.Load(&rest[at], n, row, col, local)) {
+        const int length = search.Shorter(path);
         if (length >= 0) {
-          at += static_cast<size_t>(window - length);
+          at += static_cast<size_t>(WINDOW - length);
           std::copy(path, path + length, rest.begin() + static_cast<std::ptrdiff_t>(at));
           // The new stretch may shorten again with the moves after it.
-          sinceSearch = limits.stride;
+          sinceSearch = STRIDE;
           continue;
         }
       }
