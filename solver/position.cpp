@@ -412,7 +412,11 @@ bool Position::Trim() {
 
 bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused) {
   Position position(board);
-  const bool all = position.Apply(moves, refused);
+  // One piece, not measured: a check per letter.
+  MovePiece piece(moves.data(), 0, 1);
+  piece.length = moves.size();
+  piece.lettersOnly = false;
+  const bool all = position.Apply(&piece, 1, BOARD_VIEW, refused);
   position.CopyTo(board);
   return all;
 }

@@ -138,13 +138,6 @@ class Position {
              MoveSequence* refused = nullptr);
   /// `moves` random moves of the blank, not logged; false when there is no legal move.
   bool RandomWalk(long long moves);
-  /// The same for a text of letters, as one piece not measured: a check per letter.
-  bool Apply(const MoveSequence& text, MoveSequence* refused = nullptr) {
-    MovePiece piece(text.data(), 0, 1);
-    piece.length = text.size();
-    piece.lettersOnly = false;
-    return Apply(&piece, 1, BOARD_VIEW, refused);
-  }
 
   // The log
   /// Every move made, in order.

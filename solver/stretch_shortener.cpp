@@ -146,8 +146,9 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution) 
   // The blank is where the tiles hold 0, whatever board.blank says.
   const auto zero = std::find(board.tiles.begin(), board.tiles.end(), 0);
   const int blank = static_cast<int>(zero - board.tiles.begin());
+  Board end = board;
   if (n < 2 || board.tiles.size() != board.n * board.n || zero == board.tiles.end() ||
-      !Position(board).Apply(solution)) {
+      !ApplyMoves(end, solution)) {
     return solution;
   }
   // The moves not yet passed are rest[at ...]; a shorter stretch is written over the end of the
