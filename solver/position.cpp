@@ -375,32 +375,23 @@ bool Position::Trim() {
     // Locals, since a store into a cell could otherwise be taken to change n or cells.
     const unsigned side = n;
     int* const cell = cells.data();
-    // (v - 1) / n as a multiplication, exact for every v up to n^2 on sides up to MAX_SIDE: a
-    // trim of every size of a large board would otherwise divide n^3 / 3 times. (Under 2^32 for
-    // every side above 1, so that the product is a widening one; a value beyond n^2, which no
-    // board of tiles holds, gets some other number.)
+    // (v - 1) / n as a multiplication, exact for every v up to n^2 while n^3 < 2^32, so on
+    // every side up to 1625: a trim of every size of a large board would otherwise divide
+    // n^3 / 3 times. (A value beyond n^2, which no board of tiles holds, gets some other number.)
     const auto reciprocal = static_cast<std::uint32_t>((std::uint64_t{1} << 32) / side + 1);
     // In place: each kept cell moves to a lower index, and every cell is read before anything
     // is written over it (a row lands at least a row before where it was read).
     // A tile whose goal is (r, c) becomes the number of cell (r - 1, c - 1) one size down.
-    const auto renumber = [cell, side](auto goalRowOf) {
-      int* kept = cell;
-      for (unsigned row = 1; row < side; ++row, kept += side - 1) {
-        const int* const from = cell + static_cast<size_t>(row) * side + 1;
-        // Without a branch, so that the compiler can take several cells at once: the blank's 0
-        // gives a goal row of nonsense that the select throws away.
-        for (unsigned col = 0; col + 1 < side; ++col) {
-          const unsigned v = static_cast<unsigned>(from[col]);
-          kept[col] = v == 0 ? 0 : static_cast<int>(v - goalRowOf(v) - side);
-        }
+    int* kept = cell;
+    for (unsigned row = 1; row < side; ++row, kept += side - 1) {
+      const int* const from = cell + static_cast<size_t>(row) * side + 1;
+      // Without a branch, so that the compiler can take several cells at once: the blank's 0
+      // gives a goal row of nonsense that the select throws away.
+      for (unsigned col = 0; col + 1 < side; ++col) {
+        const unsigned v = static_cast<unsigned>(from[col]);
+        const auto goalRow = static_cast<unsigned>(std::uint64_t{v - 1} * reciprocal >> 32);
+        kept[col] = v == 0 ? 0 : static_cast<int>(v - goalRow - side);
       }
-    };
-    if (side <= MAX_SIDE) {
-      renumber([reciprocal](unsigned v) {
-        return static_cast<unsigned>(static_cast<std::uint64_t>(v - 1) * reciprocal >> 32);
-      });
-    } else {
-      renumber([side](unsigned v) { return (v - 1) / side; });
     }
     cells.resize(static_cast<size_t>(side - 1) * (side - 1));
     --n;

@@ -100,7 +100,7 @@ TEST(Position, TrimRenumbersTheRemainingTilesOrRefuses) {
   EXPECT_FALSE(Position().Trim());
 }
 
-// The renumbering runs several cells at once up to the largest side, and divides beyond it.
+// The renumbering multiplies by a reciprocal instead of dividing, exact on each side.
 TEST(Position, TrimRenumbersEveryTileOfLargerBoards) {
   std::mt19937 random(7);
   for (const unsigned n : {5u, 6u, 9u, 37u, MAX_SIDE, MAX_SIDE + 1}) {
