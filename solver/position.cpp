@@ -10,11 +10,13 @@ namespace {
 constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
 constexpr int COL_STEP[5] = {0, 0, -1, 1, 0};
 
-// The lowest and highest value of a * x + b * y over x in [xLow, xHigh] and y in [yLow, yHigh],
-// for a and b each -1, 0 or 1: when they are known, nothing is left to choose.
-void Span(int a, int b, int xLow, int xHigh, int yLow, int yHigh, long long& low, long long& high) {
-  low = (a >= 0 ? a * xLow : a * xHigh) + (b >= 0 ? b * yLow : b * yHigh);
-  high = (a >= 0 ? a * xHigh : a * xLow) + (b >= 0 ? b * yHigh : b * yLow);
+// The lowest and highest value of a * row + b * col over the rows and columns one copy of the
+// piece reaches, for a and b each -1, 0 or 1: when they are known, nothing is left to choose.
+void Span(int a, int b, const MovePiece& piece, long long& low, long long& high) {
+  low = (a >= 0 ? a * piece.minRow : a * piece.maxRow) +
+        (b >= 0 ? b * piece.minCol : b * piece.maxCol);
+  high = (a >= 0 ? a * piece.maxRow : a * piece.minRow) +
+         (b >= 0 ? b * piece.maxCol : b * piece.minCol);
 }
 
 // The least of x and 0, and the greatest, without a branch: the signs of the pieces' drifts
@@ -108,14 +110,9 @@ struct Mover {
     // on, so when the first and the last copy stay on the board, every letter of every copy does.
     const int rowDown = ROW_STEP[down], rowRight = ROW_STEP[right];
     const int colDown = COL_STEP[down], colRight = COL_STEP[right];
-    long long rowLow = piece.minRow, rowHigh = piece.maxRow;
-    long long colLow = piece.minCol, colHigh = piece.maxCol;
-    if (rowDown != 1 || colRight != 1) {
-      Span(rowDown, rowRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, rowLow,
-           rowHigh);
-      Span(colDown, colRight, piece.minRow, piece.maxRow, piece.minCol, piece.maxCol, colLow,
-           colHigh);
-    }
+    long long rowLow, rowHigh, colLow, colHigh;
+    Span(rowDown, rowRight, piece, rowLow, rowHigh);
+    Span(colDown, colRight, piece, colLow, colHigh);
     const int driftRow = rowDown * piece.driftRow + rowRight * piece.driftCol;
     const int driftCol = colDown * piece.driftRow + colRight * piece.driftCol;
     const long long lastRow = (copies - 1) * driftRow;
