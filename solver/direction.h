@@ -14,10 +14,6 @@ inline constexpr char DIRECTION_LETTERS[] = "UDLR";
 constexpr int Index(Direction d) {
   return static_cast<int>(d);
 }
-/// The letter that names the direction in a solution text.
-constexpr char LetterOf(Direction d) {
-  return DIRECTION_LETTERS[Index(d)];
-}
 /// The direction that undoes the direction.
 constexpr Direction Opposite(Direction d) {
   return static_cast<Direction>(Index(d) ^ 1);

@@ -239,7 +239,7 @@ bool Position::Move(Direction d) {
   blank = target;
   blankRow = r;
   blankCol = c;
-  log += LetterOf(d);
+  log += DIRECTION_LETTERS[Index(d)];
   return true;
 }
 
