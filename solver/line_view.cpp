@@ -46,13 +46,10 @@ void LineView::MoveBlankStraight(int row, int col) const {
 void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow,
                                 int& tileCol) const {
   if (blankCol == tileCol) {
-    if (blankCol == width - 1) {
-      DoMoves({"L"});
-      --blankCol;
-    } else {
-      DoMoves({"R"});
-      ++blankCol;
-    }
+    // Out of the tile's column, to the left only from the last one.
+    const bool leftward = blankCol == width - 1;
+    DoMoves({leftward ? "L" : "R"});
+    blankCol += leftward ? -1 : 1;
   }
   // From the left, below a tile in row 0, the blank runs along row 1 and enters row 0 only just
   // left of the tile.
