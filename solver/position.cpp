@@ -19,6 +19,9 @@ void Span(int a, int b, const MovePiece& piece, long long& low, long long& high)
          (b >= 0 ? b * piece.maxCol : b * piece.minCol);
 }
 
+// The longest macro whose steps and letters Repeat holds in registers.
+constexpr size_t MAX_HELD = 16;
+
 // The least of x and 0, and the greatest, without a branch: the signs of the pieces' drifts
 // follow no pattern a branch could learn.
 long long BelowZero(long long x) {
@@ -131,13 +134,15 @@ struct Mover {
       }
       return true;
     }
-    switch (copies == 1 ? 0 : length) {
+    switch (copies == 1 || length > MAX_HELD ? 0 : length) {
       case 0:
-        // One copy: the letters straight from the text.
-        for (size_t k = 0; k < length; ++k) {
-          const unsigned char code = static_cast<unsigned char>(letters[k]);
-          Shift(blank + view->offset[code]);
-          *next++ = view->letter[code];
+        // One copy, or a macro too long to hold: the letters straight from the text.
+        for (long long copy = 0; copy < copies; ++copy) {
+          for (size_t k = 0; k < length; ++k) {
+            const unsigned char code = static_cast<unsigned char>(letters[k]);
+            Shift(blank + view->offset[code]);
+            *next++ = view->letter[code];
+          }
         }
         break;
       case 1:
@@ -160,20 +165,11 @@ struct Mover {
 
   // copies copies of a macro that stays on the board, by fixed offsets and without checks.
   // LENGTH is the macro's length when known at compile time (those of the macros that most
-  // copies are made of), so that its steps and letters stay in registers; 0 otherwise.
+  // copies are made of), so that its steps and letters stay in registers; 0 otherwise, for a
+  // macro of at most MAX_HELD letters.
   template <size_t LENGTH>
   void Repeat(const char* macro, long long copies, size_t length = LENGTH) {
-    constexpr size_t HELD = LENGTH == 0 ? 16 : LENGTH;
-    if (length > HELD) {
-      for (long long copy = 0; copy < copies; ++copy) {
-        for (size_t k = 0; k < length; ++k) {
-          const unsigned char code = static_cast<unsigned char>(macro[k]);
-          Shift(blank + view->offset[code]);
-          *next++ = view->letter[code];
-        }
-      }
-      return;
-    }
+    constexpr size_t HELD = LENGTH == 0 ? MAX_HELD : LENGTH;
     int step[HELD];
     char letter[HELD];
     for (size_t k = 0; k < length; ++k) {
