@@ -40,9 +40,7 @@ void Board::TakeLoadedTiles(unsigned side, std::vector<int>&& cells) {
 }
 
 unsigned Board::FindBlank() {
-  blank = 0;
-  const auto zero = std::find(tiles.begin(), tiles.end(), 0);
-  if (zero != tiles.end()) blank = static_cast<unsigned>(zero - tiles.begin());
+  blank = FindTile(0);
   return blank;
 }
 
@@ -115,8 +113,7 @@ bool HasEvenParity(std::vector<int> values) {
 }
 
 bool Board::IsSolvable() const {
-  if (n == 0 || tiles.empty()) return false;
-  if (tiles.size() != static_cast<size_t>(n) * n) return false;
+  if (n == 0 || tiles.size() != static_cast<size_t>(n) * n) return false;
   std::vector<int> copy = tiles;
   unsigned z = FindTile(0);
   Coord cell = PositionToCoord(z);
