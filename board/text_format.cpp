@@ -1,6 +1,7 @@
 // text_format.cpp: printf-style formatting into strings.
 #include "board/text_format.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -11,12 +12,10 @@ std::string Format(const char* format, ...) {
   va_copy(again, args);
   const int length = std::vsnprintf(nullptr, 0, format, args);
   va_end(args);
-  std::string text;
-  if (length > 0) {
-    text.resize(static_cast<size_t>(length) + 1);
-    std::vsnprintf(text.data(), text.size(), format, again);
-    text.resize(static_cast<size_t>(length));
-  }
+  // Room for the terminating 0 too, which is then dropped.
+  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  std::vsnprintf(text.data(), text.size(), format, again);
+  text.pop_back();
   va_end(again);
   return text;
 }
