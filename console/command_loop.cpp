@@ -133,11 +133,10 @@ void CommandLoop::RandomMoves() {
     out << "Error - number of moves must lie between " << INT_MIN << " and " << INT_MAX << "\n";
     return;
   }
-  const int k = static_cast<int>(value);
   Position position(board);
-  position.RandomWalk(k);
+  position.RandomWalk(value);
   position.CopyTo(board);
-  out << k << " random moves done";
+  out << value << " random moves done";
 }
 
 void CommandLoop::ClearScreen() {
