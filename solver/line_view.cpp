@@ -36,11 +36,8 @@ void LineView::MoveBlankStraight(int row, int col) const {
   FindBlank(blankRow, blankCol);
   const MovePiece down = LetterRun(row < blankRow ? 'U' : 'D', std::abs(blankRow - row));
   const MovePiece across = LetterRun(col < blankCol ? 'L' : 'R', std::abs(blankCol - col));
-  if (AcrossFirst()) {
-    DoMoves({across, down});
-  } else {
-    DoMoves({down, across});
-  }
+  const bool acrossFirst = AcrossFirst();
+  DoMoves({acrossFirst ? across : down, acrossFirst ? down : across});
 }
 
 void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tileRow,
