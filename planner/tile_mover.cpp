@@ -67,52 +67,34 @@ inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
 
 }  // namespace
 
-int TileMover::Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
-                    int* pushCost) {
-  const int a = RING_OF_SIDE[from];
-  int bestPushes = 0, bestWay = 0;
-  const int best = RingTurn(grid.Ring(cell), from, to, bestPushes, bestWay);
-  const int bestStep = bestWay == 0 ? 1 : 7;
-  if (best >= 0) {
-    if (dirs) {
-      dirs->clear();
-      const int row = grid.Row(cell), col = grid.Col(cell);
-      int previous = grid.Neighbour(cell, from);
-      for (int k = 1; k <= best; ++k) {
-        const int at = (a + bestStep * k) % 8;
-        const int next = grid.CellAt(row + RING_ROW[at], col + RING_COL[at]);
-        dirs->push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
-        previous = next;
-      }
-    }
-    if (pushCost) *pushCost = bestPushes;
-    return best;
-  }
-  // The ring is cut on both ways: a wider walk round the walls. The searches of one move ask
-  // for the same walks again and again; the board stands still until the walk is made.
-  if (pushCost) *pushCost = 0;
+int TileMover::WallTurn(const Grid& grid, int cell, int from, int to) {
+  // The searches of one move ask for the same walks again and again; the board stands still
+  // until the walk is made.
   const size_t key = (static_cast<size_t>(cell) * 4 + from) * 4 + to;
-  if (!dirs && turns.Seen(key)) return turns[key].length;
+  if (turns.Seen(key)) return turns[key].length;
   const int length =
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
-  if (length >= 0 && dirs) *dirs = router.Path();
-  if (!dirs) turns.Mark(key).length = length;
+  turns.Mark(key).length = length;
   return length;
 }
 
-void TileMover::Prepare(const Grid& grid, int tile) {
-  const int n = grid.Side();
-  const size_t states = static_cast<size_t>(n) * n * 4;
-  nodes.Resize(states);
-  parent.resize(states);
-  turns.Resize(states * 4);
-  turns.NextSearch();
-  // The blank's cheapest walks to the tile's sides; the same for every search of this move.
-  router.DistancesAround(grid, grid.Blank(), grid.CellOf(tile), APPROACH_SLACK, approach,
-                         approachPushes);
-  for (int side = 0; side < 4; ++side) {
-    if (approach[side] >= 0) approachPaths[side] = router.PathAround(side);
+const std::vector<int8_t>& TileMover::TurnWalk(const Grid& grid, int cell, int from, int to) {
+  int pushes = 0, way = 0;
+  const int length = RingTurn(grid.Ring(cell), from, to, pushes, way);
+  if (length < 0) {
+    router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
+    return router.Path();
   }
+  walk.clear();
+  const int row = grid.Row(cell), col = grid.Col(cell), step = way == 0 ? 1 : 7;
+  int previous = grid.Neighbour(cell, from);
+  for (int k = 1; k <= length; ++k) {
+    const int at = (RING_OF_SIDE[from] + step * k) % 8;
+    const int next = grid.CellAt(row + RING_ROW[at], col + RING_COL[at]);
+    walk.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
+    previous = next;
+  }
+  return walk;
 }
 
 int TileMover::Search(const Grid& grid, int tile, int target) {
@@ -159,7 +141,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
         int turnPushes = 0, way = 0;
         int turn = RingTurn(ring, side, other, turnPushes, way);
-        if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, nullptr);
+        if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, g + turn);
       }
     }
@@ -242,7 +224,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
         int turnPushes = 0, way = 0;
         int turn = RingTurn(ring, side, other, turnPushes, way);
-        if (turn < 0) turn = Turn(grid, cell, side, other, nullptr, &turnPushes);
+        if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
     }
@@ -255,9 +237,15 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   goalRow = grid.Row(target);
   goalCol = grid.Col(target);
   costs = LineCosts(wallDir, placedDir);
-  if (grid.CellOf(tile) == target) return true;
-  Prepare(grid, tile);
   const int start = grid.CellOf(tile);
+  if (start == target) return true;
+  const size_t states = static_cast<size_t>(grid.Side()) * grid.Side() * 4;
+  nodes.Resize(states);
+  parent.resize(states);
+  turns.Resize(states * 4);
+  turns.NextSearch();
+  // The blank's cheapest walks to the tile's sides; the same for every search of this move.
+  router.DistancesAround(grid, grid.Blank(), start, APPROACH_SLACK, approach, approachPushes);
   int bound = -1;
   for (int side = 0; side < 4; ++side) {
     if (approach[side] < 0) continue;
@@ -284,16 +272,13 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
   std::reverse(chain.begin(), chain.end());
 
-  // The blank's walk to the first side, as Prepare found it.
-  walk = approachPaths[chain.front() % 4];
-  grid.Walk(walk);
+  grid.Walk(router.PathAround(chain.front() % 4));
   for (size_t i = 1; i < chain.size(); ++i) {
     const int cell = chain[i - 1] / 4, side = chain[i - 1] % 4;
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
-      Turn(grid, cell, side, chain[i] % 4, &walk);
-      grid.Walk(walk);
+      grid.Walk(TurnWalk(grid, cell, side, chain[i] % 4));
     }
   }
   return true;

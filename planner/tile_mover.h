@@ -25,8 +25,6 @@ class TileMover {
   int Estimate(const Grid& grid, int cell, int side) const {
     return costs(grid.Row(cell) - goalRow, grid.Col(cell) - goalCol, side);
   }
-  /// Sizes the working storage and finds the blank's walks to the tile's sides.
-  void Prepare(const Grid& grid, int tile);
   /// The length of a shortest walk, by A* over buckets, or -1.
   int Search(const Grid& grid, int tile, int target);
   /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
@@ -34,12 +32,13 @@ class TileMover {
   /// Among the walks within `moves` moves, the shortest that pushes the fewest tiles away from
   /// home (as far as the beam sees); returns its goal state, parents in `parent`, or -1.
   int FewestPushes(const Grid& grid, int tile, int target, int moves);
-  /// The length of the blank's shortest walk round the tile at cell from side `from` to side
-  /// `to`, and the walk itself into dirs when given; -1 when there is none.
-  int Turn(const Grid& grid, int cell, int from, int to, std::vector<int8_t>* dirs,
-           int* pushCost = nullptr);
+  /// The length of the blank's shortest walk round the walls near the tile at cell, from side
+  /// `from` to side `to`, for a ring cut both ways; -1 when there is none.
+  int WallTurn(const Grid& grid, int cell, int from, int to);
+  /// The blank's walk round the tile at cell from side `from` to side `to`.
+  const std::vector<int8_t>& TurnWalk(const Grid& grid, int cell, int from, int to);
 
-  // Per cell, side and side, the length of Turn's wider walk, as the grid stood when this move's
+  // Per cell, side and side, the length of WallTurn's walk, as the grid stood when this move's
   // searches began (one stamp per move).
   struct TurnRecord {
     uint32_t seen;
@@ -70,7 +69,6 @@ class TileMover {
   LineCosts costs;
   int approach[4];
   int approachPushes[4];
-  std::vector<int8_t> approachPaths[4];
 };
 
 }  // namespace planner
