@@ -36,9 +36,10 @@ bool Valid(int rows, int cols, int orient, int slot) {
 // Moves of the blank round the ring from one slot to another, never above row 0; -1 if both
 // ways are cut.
 int WalkBelowWall(int rows, int orient, int from, int to) {
-  const DominoRing& ring = RingOf(orient);
-  return ShorterFreeWay(10, RingIndex(orient, from), RingIndex(orient, to),
-                        [&](int k) { return rows + ring.row[k] >= 0; });
+  const DominoRing& ring = DOMINO_RINGS[orient];
+  uint32_t free = 0;
+  for (int k = 0; k < 10; ++k) free |= static_cast<uint32_t>(rows + ring.row[k] >= 0) << k;
+  return ShorterFreeWay(WaysRound(10, ring.slot[from], ring.slot[to]), free);
 }
 
 std::vector<uint16_t> BuildTable() {

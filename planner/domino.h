@@ -55,13 +55,11 @@ inline constexpr std::array<DominoRing, 4> DOMINO_RINGS = [] {
   }
   return rings;
 }();
-/// The ring of the orientation.
-inline const DominoRing& RingOf(int orient) {
-  return DOMINO_RINGS[orient];
-}
-/// Position of the slot's cell on the ring of the orientation.
-inline int RingIndex(int orient, int slot) {
-  return DOMINO_RINGS[orient].slot[slot];
+
+/// The cell of the slot beside the domino with A at cellA, or -1 off the board.
+inline int SlotCell(const Grid& grid, int cellA, int orient, int slot) {
+  const int base = slot < 4 ? cellA : grid.Neighbour(cellA, orient);
+  return base < 0 ? -1 : grid.Neighbour(base, slot % 4);
 }
 
 /// The fewest domino moves that bring A from rows, cols off its target, B in direction orient

@@ -45,16 +45,14 @@ constexpr RingWays WaysRound(int size, int from, int to) {
   return ways;
 }
 
-/// The length of the shorter way round a ring of `size` positions from `from` to `to` whose
-/// positions (the end included) all pass `isFree`, forwards among equals; -1 when both are cut.
-template <typename IsFree>
-int ShorterFreeWay(int size, int from, int to, IsFree isFree) {
+/// The length of the shorter of the ways whose positions all are in the bit set `free`,
+/// forwards among equals; -1 when both are cut.
+constexpr int ShorterFreeWay(const RingWays& ways, uint32_t free) {
   int best = -1;
-  for (const int step : {1, size - 1}) {
-    const int length = step == 1 ? (to - from + size) % size : (from - to + size) % size;
-    bool free = true;
-    for (int k = 1; k <= length && free; ++k) free = isFree((from + step * k) % size);
-    if (free && (best < 0 || length < best)) best = length;
+  for (int way = 0; way < 2; ++way) {
+    if ((free & ways.cells[way]) == ways.cells[way] && (best < 0 || ways.length[way] < best)) {
+      best = ways.length[way];
+    }
   }
   return best;
 }

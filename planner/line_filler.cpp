@@ -118,8 +118,7 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
       for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
         if (!IsDominoSlot(orient, slot)) continue;
         // Only slots the blank can stand in: the table knows nothing of the others.
-        const int base = slot / 4 == 0 ? newA : grid.Neighbour(newA, orient);
-        const int slotCell = base < 0 ? -1 : grid.Neighbour(base, slot % 4);
+        const int slotCell = SlotCell(grid, newA, orient, slot);
         if (slotCell < 0 || grid.IsLocked(slotCell)) continue;
         carry = std::min(carry,
                          DominoCost(grid.Row(newA) - grid.Row(targetA),

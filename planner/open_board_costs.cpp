@@ -48,9 +48,11 @@ int Turn(Walls walls, int rows, int cols, int from, int to) {
   // The free cells are those from a point on in reading order: when the ring's first cell is
   // free, so is the whole ring, as nearly everywhere.
   if (Free(walls, rows - 1, cols - 1)) return openRing;
-  const int best = ShorterFreeWay(8, RING_OF_SIDE[from], RING_OF_SIDE[to], [&](int at) {
-    return Free(walls, rows + RING_ROW[at], cols + RING_COL[at]);
-  });
+  uint32_t free = 0;
+  for (int at = 0; at < 8; ++at) {
+    free |= static_cast<uint32_t>(Free(walls, rows + RING_ROW[at], cols + RING_COL[at])) << at;
+  }
+  const int best = ShorterFreeWay(WaysRound(8, RING_OF_SIDE[from], RING_OF_SIDE[to]), free);
   // Both ways cut: a wider walk exists or not; the open ring's count never overstates it.
   return best >= 0 ? best : openRing;
 }

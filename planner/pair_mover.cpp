@@ -63,72 +63,46 @@ constexpr std::array<std::array<RingWays, 10>, 10> BuildWays() {
 }
 constexpr std::array<std::array<RingWays, 10>, 10> WAYS = BuildWays();
 
-// The length of the shorter free way round the ring (forwards among equals), or -1.
-int RingWalkLength(uint32_t free, int a, int b) {
-  const RingWays& ways = WAYS[a][b];
-  int best = -1;
-  for (int way = 0; way < 2; ++way) {
-    if ((free & ways.cells[way]) == ways.cells[way] && (best < 0 || ways.length[way] < best)) {
-      best = ways.length[way];
-    }
-  }
-  return best;
-}
-
 }  // namespace
 
-int PairMover::SlotCell(const Grid& grid, int cellA, int orient, int slot) const {
-  const int whose = slot / 4, dir = slot % 4;
-  const int base = whose == 0 ? cellA : grid.Neighbour(cellA, orient);
-  return base < 0 ? -1 : grid.Neighbour(base, dir);
-}
-
-int PairMover::Walk(const Grid& grid, int cellA, int orient, int from, int to,
-                    std::vector<int8_t>* dirs) {
+const std::vector<int8_t>& PairMover::Walk(const Grid& grid, int cellA, int orient, int from,
+                                           int to) {
+  const int start = SlotCell(grid, cellA, orient, from);
   const int row = grid.Row(cellA), col = grid.Col(cellA);
-  const DominoRing& ring = RingOf(orient);
-  const int a = RingIndex(orient, from), b = RingIndex(orient, to);
+  const DominoRing& ring = DOMINO_RINGS[orient];
+  const int a = ring.slot[from];
+  const RingWays& ways = WAYS[a][ring.slot[to]];
   const uint32_t free = FreeRing(grid, cellA, orient);
-  const RingWays& ways = WAYS[a][b];
-  // When the walk itself is wanted, equally short ways are told apart by the tiles they push.
+  // The cell k cells on round the ring from the slot's, forwards (step 1) or backwards (9).
+  auto cellOn = [&](int step, int k) {
+    const int at = (a + step * k) % 10;
+    return grid.CellAt(row + ring.row[at], col + ring.col[at]);
+  };
+  // Equally short ways are told apart by the tiles they push.
   int best = -1, bestStep = 0, bestPushes = 0;
   for (int way = 0; way < 2; ++way) {
     if ((free & ways.cells[way]) != ways.cells[way]) continue;
     const int length = ways.length[way], step = way == 0 ? 1 : 9;
     int pushes = 0;
-    if (dirs) {
-      int previous = SlotCell(grid, cellA, orient, from);
-      for (int k = 1; k <= length; ++k) {
-        const int at = (a + step * k) % 10;
-        const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
-        pushes += DisplacementCost(grid, next, previous);
-        previous = next;
-      }
-    }
+    for (int k = 1; k <= length; ++k)
+      pushes += DisplacementCost(grid, cellOn(step, k), cellOn(step, k - 1));
     if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
       bestStep = step;
       bestPushes = pushes;
     }
   }
-  if (best >= 0) {
-    if (dirs) {
-      dirs->clear();
-      int previous = SlotCell(grid, cellA, orient, from);
-      for (int k = 1; k <= best; ++k) {
-        const int at = (a + bestStep * k) % 10;
-        const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
-        dirs->push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
-        previous = next;
-      }
-    }
-    return best;
+  if (best < 0) {
+    router.Distance(grid, start, cellA, SlotCell(grid, cellA, orient, to), NO_LIMIT,
+                    grid.Neighbour(cellA, orient));
+    return router.Path();
   }
-  const int length =
-      router.Distance(grid, SlotCell(grid, cellA, orient, from), cellA,
-                      SlotCell(grid, cellA, orient, to), NO_LIMIT, grid.Neighbour(cellA, orient));
-  if (length >= 0 && dirs) *dirs = router.Path();
-  return length;
+  walk.clear();
+  for (int k = 1; k <= best; ++k) {
+    walk.push_back(
+        static_cast<int8_t>(DirBetween(grid, cellOn(bestStep, k - 1), cellOn(bestStep, k))));
+  }
+  return walk;
 }
 
 bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient) {
@@ -210,13 +184,16 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     }
     // Every slot's cell is on the ring, whose free cells give the walks round it.
     const uint32_t free = FreeRing(grid, cellA, orient);
-    const int from = RingIndex(orient, slot);
+    const int from = DOMINO_RINGS[orient].slot[slot];
     for (int other = 0; other < DOMINO_SLOTS; ++other) {
       if (other == slot || !IsDominoSlot(orient, other)) continue;
-      const int to = RingIndex(orient, other);
+      const int to = DOMINO_RINGS[orient].slot[other];
       if (!((free >> to) & 1)) continue;
-      int length = RingWalkLength(free, from, to);
-      if (length < 0) length = Walk(grid, cellA, orient, slot, other, nullptr);
+      int length = ShorterFreeWay(WAYS[from][to], free);
+      if (length < 0) {
+        length = router.Distance(grid, blankCell, cellA, SlotCell(grid, cellA, orient, other),
+                                 NO_LIMIT, grid.Neighbour(cellA, orient));
+      }
       if (length >= 0) reach(StateOf(cellA, orient, other), entry.g + length, entry.state);
     }
   }
@@ -231,8 +208,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     const int orient = chain[i - 1] / DOMINO_SLOTS % 4;
     const int cellA = chain[i - 1] / (4 * DOMINO_SLOTS);
     if (chain[i] / DOMINO_SLOTS == chain[i - 1] / DOMINO_SLOTS) {
-      Walk(grid, cellA, orient, slot, chain[i] % DOMINO_SLOTS, &walk);
-      grid.Walk(walk);
+      grid.Walk(Walk(grid, cellA, orient, slot, chain[i] % DOMINO_SLOTS));
     } else {
       // The leading tile steps into the blank, the partner into the leader's old cell.
       const int whose = slot / 4, dir = slot % 4;

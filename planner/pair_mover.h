@@ -24,11 +24,8 @@ class PairMover {
     int g;
     int state;
   };
-  /// The blank's shortest walk round the domino from one slot to another: its length, and the
-  /// walk into dirs when given; -1 when there is none.
-  int Walk(const Grid& grid, int cellA, int orient, int from, int to, std::vector<int8_t>* dirs);
-  /// The cell of the slot, or -1 off the board.
-  int SlotCell(const Grid& grid, int cellA, int orient, int slot) const;
+  /// The blank's shortest walk round the domino from one slot to another.
+  const std::vector<int8_t>& Walk(const Grid& grid, int cellA, int orient, int from, int to);
 
   BlankRouter router;
   // Per state: the stamp of the search that saw it, its moves so far, its estimate and the
