@@ -103,13 +103,6 @@ class Grid {
     UpdateRings(cell);
   }
 
-  /// True when moving the tile at the cell one step in the direction brings it closer to its
-  /// home (false for the blank's cell).
-  bool Homeward(int cell, int dir) const {
-    return TileAt(cell) != 0 && ((pushState[cell] >> dir) & 1) == 0;
-  }
-  /// True when the cell's tile is among those placed soon, as last set by SetUnsolved.
-  bool Urgent(int cell) const { return urgent[TileAt(cell)] != 0; }
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
   void SetUnsolved(int top, int left, int extraLines = 0);
