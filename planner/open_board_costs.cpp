@@ -26,14 +26,7 @@ int Index(int rows, int cols, int dir) {
 }
 
 bool Free(Walls walls, int rows, int cols) {
-  switch (walls) {
-    case OPEN:
-      return true;
-    case ROWS_ABOVE:
-      return rows >= 0;
-    default:
-      return rows > 0 || (rows == 0 && cols >= 0);
-  }
+  return walls == OPEN || rows > 0 || (rows == 0 && (walls == ROWS_ABOVE || cols >= 0));
 }
 
 // The tile and the blank beside it both stand on free cells.
@@ -95,48 +88,33 @@ std::vector<uint16_t> BuildTable(Walls walls) {
       }
     }
   }
+  // Positions in a wall or cut off by it were never reached: they cost 0.
+  for (uint16_t& value : cost) value = value == UINT16_MAX ? 0 : value;
   return cost;
-}
-
-const std::vector<uint16_t>& OpenTable() {
-  static const std::vector<uint16_t> table = BuildTable(OPEN);
-  return table;
-}
-
-// The tables with walls, positions in a wall or cut off costing 0.
-const std::vector<uint16_t>& WalledTable(Walls walls) {
-  auto build = [](Walls kind) {
-    std::vector<uint16_t> table = BuildTable(kind);
-    for (uint16_t& cost : table) cost = cost == UINT16_MAX ? 0 : cost;
-    return table;
-  };
-  static const std::vector<uint16_t> above = build(ROWS_ABOVE);
-  static const std::vector<uint16_t> corner = build(CORNER);
-  return walls == ROWS_ABOVE ? above : corner;
 }
 
 }  // namespace
 
 LineCosts::LineCosts(int wall, int placed) {
-  const uint16_t* table = OpenTable().data();
+  static const std::vector<uint16_t> tables[] = {BuildTable(OPEN), BuildTable(ROWS_ABOVE),
+                                                 BuildTable(CORNER)};
+  Walls walls = OPEN;
   if (wall >= 0) {
     if (wall == LEFT) {
       // A column seen across the diagonal: rows and columns change places, and so do UP and
       // LEFT, DOWN and RIGHT.
       std::swap(rowStride, colStride);
-      for (int dir = 0; dir < 4; ++dir) dirOf[dir] ^= 2;
+      for (int& dir : dirOf) dir ^= 2;
       placed = placed < 0 ? placed : placed ^ 2;
     }
     if (placed == RIGHT) {
       // Placed cells after the target: the row seen in a mirror.
       (wall == LEFT ? rowStride : colStride) *= -1;
-      for (int dir = 0; dir < 4; ++dir)
-        dirOf[dir] = dirOf[dir] >= LEFT ? dirOf[dir] ^ 1 : dirOf[dir];
+      for (int& dir : dirOf) dir = dir >= LEFT ? dir ^ 1 : dir;
     }
-    // Positions in the wall were never reached and cost 0 there.
-    table = WalledTable(placed < 0 ? ROWS_ABOVE : CORNER).data();
+    walls = placed < 0 ? ROWS_ABOVE : CORNER;
   }
-  centre = table + Index(0, 0, 0);
+  centre = tables[walls].data() + Index(0, 0, 0);
 }
 
 }  // namespace planner
