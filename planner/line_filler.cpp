@@ -25,10 +25,6 @@ int Along(const Grid& grid, const Line& line) {
   return grid.Neighbour(line.targets[0], RIGHT) == line.targets[1] ? RIGHT : DOWN;
 }
 
-int Distance(const Grid& grid, int a, int b) {
-  return std::abs(grid.Row(a) - grid.Row(b)) + std::abs(grid.Col(a) - grid.Col(b));
-}
-
 // Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
 // `target`, walls ignored.
 int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
@@ -38,7 +34,8 @@ int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
     const int sideCell = grid.Neighbour(cell, side);
     if (sideCell < 0) continue;
     const int cost =
-        Distance(grid, blank, sideCell) +
+        std::abs(grid.Row(blank) - grid.Row(sideCell)) +
+        std::abs(grid.Col(blank) - grid.Col(sideCell)) +
         openBoard(grid.Row(cell) - grid.Row(target), grid.Col(cell) - grid.Col(target), side);
     best = std::min(best, cost);
   }
@@ -98,7 +95,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
 bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
   const int targetA = line.targets[first], targetB = line.targets[first + 1];
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
-  const int goalOrient = grid.Neighbour(targetA, RIGHT) == targetB ? RIGHT : DOWN;
+  const int goalOrient = Along(grid, line);
   const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
   const int singles = SingleEstimate(grid, cellA, targetA, grid.Blank()) +
                       SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
@@ -147,9 +144,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
   if (grid.CellOf(tileA) != targetA || grid.CellOf(tileB) != targetB) {
     // The window: three cells deep from the line, one cell beyond the pair on either side.
-    const int along = grid.Row(targetA) == grid.Row(targetB)
-                          ? (grid.Col(targetB) > grid.Col(targetA) ? RIGHT : LEFT)
-                          : (grid.Row(targetB) > grid.Row(targetA) ? DOWN : UP);
+    const int along = Along(grid, line);
     std::vector<int> window;
     for (int offset = -1; offset <= 2; ++offset) {
       const int base = Step(grid, targetA, along, offset);
@@ -158,16 +153,11 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
         if (cell >= 0 && !grid.IsLocked(cell)) window.push_back(cell);
       }
     }
-    auto ready = [&] {
-      return InWindow(window, grid.CellOf(tileA)) && InWindow(window, grid.CellOf(tileB)) &&
-             InWindow(window, grid.Blank());
-    };
-    if (!ready()) {
+    if (!InWindow(window, grid.CellOf(tileA)) || !InWindow(window, grid.CellOf(tileB)) ||
+        !InWindow(window, grid.Blank())) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
       // blank beside A: from there the window search always finishes.
-      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1, Along(grid, line) ^ 1)) {
-        return false;
-      }
+      if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1, along ^ 1)) return false;
       grid.Lock(targetA);
       bool placed = InWindow(window, grid.CellOf(tileA)) ||
                     mover.MoveTile(grid, tileA, Step(grid, targetA, line.inward, 1));

@@ -56,17 +56,6 @@ constexpr int SIDE_PER_URGENT_LINE = 8;
 // The weight of the unsolved part's Manhattan distance against the moves made, in halves.
 constexpr long long SPREAD_HALVES = 3;
 
-// How many boards a step keeps and how many counts of urgent lines it tries on each: as many as
-// the side allows.
-struct BeamEffort {
-  size_t width;
-  int ways;
-};
-BeamEffort EffortFor(int n) {
-  if (n > 20) return {2, 2};
-  return {static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16)), 5};
-}
-
 // The unsolved part from (top, top) to the corner, renumbered as a board of its own.
 Board CornerBoard(const Grid& grid, int top) {
   Board corner;
@@ -118,10 +107,13 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   if (n > BEAM_SIDE) {
     return FillCorner(beam.front(), filler, top, false, (n - BEAM_SIDE) / SIDE_PER_URGENT_LINE);
   }
-  const BeamEffort effort = EffortFor(n);
+  // How many boards the step keeps and how many counts of urgent lines it tries on each: as
+  // many as the side allows.
+  const size_t width = n > 20 ? 2 : static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16));
+  const int ways = n > 20 ? 2 : 5;
   std::vector<std::pair<long long, Grid>> filled;
   for (const Grid& kept : beam) {
-    for (int way = 0; way < effort.ways; ++way) {
+    for (int way = 0; way < ways; ++way) {
       const int extraLines = URGENT_VARIANTS[way];
       for (const bool columnFirst : {false, true}) {
         Grid grid = kept;
@@ -141,17 +133,9 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
                    [](const auto& x, const auto& y) { return x.first < y.first; });
   beam.clear();
   for (auto& entry : filled) {
-    if (beam.size() == effort.width) break;
+    if (beam.size() == width) break;
     const auto same = [&entry](const Grid& kept) { return kept.Cells() == entry.second.Cells(); };
     if (std::none_of(beam.begin(), beam.end(), same)) beam.push_back(std::move(entry.second));
-  }
-  return true;
-}
-
-bool IsGoal(const Grid& grid) {
-  const int cells = grid.Side() * grid.Side();
-  for (int cell = 0; cell + 1 < cells; ++cell) {
-    if (grid.TileAt(cell) != cell + 1) return false;
   }
   return true;
 }
@@ -189,7 +173,11 @@ SolveResult SolvePlanner(const Board& board) {
                       : rest == 3 ? Solve3x3(corner)
                                   : SolveOptimal2x2(corner));
   }
-  if (!IsGoal(grid)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
+  // The tiles ascend to the blank in the last cell: the goal.
+  const std::vector<int>& cells = grid.Cells();
+  if (cells.back() != 0 || !std::is_sorted(cells.begin(), cells.end() - 1)) {
+    return SolveResult::Refused(Refusal::REDUCTION_FAILED);
+  }
   const std::clock_t finished = std::clock();
   SolveResult result;
   result.moves = OptimizeSolution(grid.Moves());
