@@ -110,32 +110,27 @@ int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int
   const int rows = grid.Row(target) - grid.Row(from), cols = grid.Col(target) - grid.Col(from);
   const int height = std::abs(rows) + 1, width = std::abs(cols) + 1;
   const int rowDir = rows < 0 ? UP : DOWN, colDir = cols < 0 ? LEFT : RIGHT;
-  StraightRectangle& known = straight;
-  if (!known.reusable || known.from != from || known.avoid != avoid || known.avoid2 != avoid2 ||
-      known.rowDir != rowDir || known.colDir != colDir || known.height < height ||
-      known.width < width) {
+  if (!straight.reusable || straight.from != from || straight.avoid != avoid ||
+      straight.avoid2 != avoid2 || straight.rowDir != rowDir || straight.colDir != colDir ||
+      straight.height < height || straight.width < width) {
     // Held, the rectangle reaches two cells further each way, where the next targets lie.
     const int reach = holding ? 2 : 0;
     const int n = grid.Side(), row = grid.Row(target), col = grid.Col(target);
     const int moreRows = std::min(reach, rowDir == UP ? row : n - 1 - row);
     const int moreCols = std::min(reach, colDir == LEFT ? col : n - 1 - col);
-    known = StraightRectangle{
+    straight = StraightRectangle{
         holding, from, avoid, avoid2, rowDir, colDir, height + moreRows, width + moreCols};
-    known.cutRow = FillStraightCosts(grid);
+    straight.cutRow = FillStraightCosts(grid);
   }
-  if (height > known.cutRow) return -1;
-  const size_t stride = static_cast<size_t>(known.width);
+  if (height > straight.cutRow) return -1;
+  const size_t stride = static_cast<size_t>(straight.width);
   const int end = cost[static_cast<size_t>(height - 1) * stride + static_cast<size_t>(width - 1)];
   if (end >= BLOCKED) return -1;
   lastPushes = end;
   for (int i = height - 1, j = width - 1; i > 0 || j > 0;) {
     const bool down = viaRow[static_cast<size_t>(i) * stride + static_cast<size_t>(j)] != 0;
     path.push_back(static_cast<int8_t>(down ? rowDir : colDir));
-    if (down) {
-      --i;
-    } else {
-      --j;
-    }
+    --(down ? i : j);
   }
   std::reverse(path.begin(), path.end());
   return height + width - 2;
@@ -186,7 +181,7 @@ int BlankRouter::FillStraightCosts(const Grid& grid) {
 bool BlankRouter::ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2) {
   auto blocked = [&](int cell) { return cell == avoid || cell == avoid2 || grid.IsLocked(cell); };
   if (blocked(target)) return true;
-  flooded.Resize(nodes.Size());
+  flooded.Resize(static_cast<size_t>(grid.Side()) * grid.Side());
   flooded.NextSearch();
   flood.clear();
   flood.push_back(target);

@@ -28,7 +28,6 @@ class StampedRecords {
     count = size;
     stamp = 0;
   }
-  size_t Size() const { return count; }
 
   /// Starts a search: every record unseen. When the stamp wraps round, every record is cleared.
   void NextSearch() {
