@@ -43,21 +43,16 @@ int WalkBelowWall(int rows, int orient, int from, int to) {
 }
 
 std::vector<uint16_t> BuildTable() {
-  // Per orientation and slot, the other slots and the blank's walk to each where the ring is
-  // open all round: two rows below the wall and further.
-  struct OpenTurns {
-    int count = 0;
-    int slot[DOMINO_SLOTS] = {};
-    int walk[DOMINO_SLOTS] = {};
-  } turns[4][DOMINO_SLOTS];
-  for (int orient = 0; orient < 4; ++orient) {
-    for (int from = 0; from < DOMINO_SLOTS; ++from) {
-      if (!IsDominoSlot(orient, from)) continue;
-      OpenTurns& open = turns[orient][from];
-      for (int to = 0; to < DOMINO_SLOTS; ++to) {
-        if (to == from || !IsDominoSlot(orient, to)) continue;
-        open.slot[open.count] = to;
-        open.walk[open.count++] = WalkBelowWall(2, orient, from, to);
+  // The blank's walk between each two slots of a domino on row 0, on row 1, and on row 2 or
+  // further, where the ring is open all round; -1 where there is none.
+  int walks[3][4][DOMINO_SLOTS][DOMINO_SLOTS];
+  for (int rows = 0; rows < 3; ++rows) {
+    for (int orient = 0; orient < 4; ++orient) {
+      for (int from = 0; from < DOMINO_SLOTS; ++from) {
+        for (int to = 0; to < DOMINO_SLOTS; ++to) {
+          const bool slots = from != to && IsDominoSlot(orient, from) && IsDominoSlot(orient, to);
+          walks[rows][orient][from][to] = slots ? WalkBelowWall(rows, orient, from, to) : -1;
+        }
       }
     }
   }
@@ -80,16 +75,10 @@ std::vector<uint16_t> BuildTable() {
         if (buckets.size() <= value + step) buckets.resize(value + step + 1);
         buckets[value + step].push_back(next);
       };
-      if (rows >= 2) {
-        // Every slot of the domino, which stands where the state did, lies on the table's rows.
-        const OpenTurns& open = turns[orient][slot];
-        for (int k = 0; k < open.count; ++k) relax(state - slot + open.slot[k], open.walk[k]);
-      } else {
-        for (int other = 0; other < DOMINO_SLOTS; ++other) {
-          if (other == slot || !Valid(rows, cols, orient, other)) continue;
-          const int walk = WalkBelowWall(rows, orient, slot, other);
-          if (walk >= 0) relax(Index(rows, cols, orient, other), walk);
-        }
+      // A walk ends on its slot's cell, which thus lies on the table's rows.
+      for (int other = 0; other < DOMINO_SLOTS; ++other) {
+        const int walk = walks[std::min(rows, 2)][orient][slot][other];
+        if (walk >= 0) relax(state - slot + other, walk);
       }
       // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
       const int whose = slot / 4, dir = slot % 4;
