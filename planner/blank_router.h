@@ -21,7 +21,7 @@ class BlankRouter {
                        int pushes[4] = nullptr);
   /// The walk that the last call of DistancesAround found to the side, which has a distance.
   const std::vector<int8_t>& PathAround(int dir) const { return sidePaths[dir]; }
-  /// The push cost (see DisplacementCost) of the walk that the last call of Distance found.
+  /// The push cost (see Grid::PushCost) of the walk that the last call of Distance found.
   int LastPushes() const { return lastPushes; }
   /// The directions of the walk that the last call of Distance found.
   const std::vector<int8_t>& Path() const { return path; }

@@ -45,9 +45,9 @@ int FewestPushesByEnumeration(const Grid& grid, int from, int to, int pushes) {
     const int after =
         std::abs(grid.Row(next) - grid.Row(to)) + std::abs(grid.Col(next) - grid.Col(to));
     if (after >= before) continue;
-    best =
-        std::min(best, FewestPushesByEnumeration(
-                           grid, next, to, pushes + planner::DisplacementCost(grid, next, from)));
+    // The blank's step pushes the tile it enters the other way.
+    best = std::min(
+        best, FewestPushesByEnumeration(grid, next, to, pushes + grid.PushCost(next, dir ^ 1)));
   }
   return best;
 }

@@ -106,8 +106,8 @@ class Grid {
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
   void SetUnsolved(int top, int left, int extraLines = 0);
-  /// What moving the cell's tile one step in the direction adds to a walk: DisplacementCost
-  /// with the direction known, kept up to date move by move.
+  /// What moving the cell's tile one step in the direction adds to a walk: 0 homewards or for
+  /// the blank, else DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
   /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
   /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
@@ -159,12 +159,6 @@ inline int DirBetween(const Grid& grid, int from, int to) {
   if (to == from - grid.Side()) return UP;
   if (to == from + grid.Side()) return DOWN;
   return to == from - 1 ? LEFT : RIGHT;
-}
-
-/// The extra cost of moving the tile at `from` to `to`: 0 homewards or for the blank, else
-/// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
-inline int DisplacementCost(const Grid& grid, int from, int to) {
-  return grid.PushCost(from, DirBetween(grid, from, to));
 }
 
 }  // namespace planner

@@ -84,8 +84,10 @@ const std::vector<int8_t>& PairMover::Walk(const Grid& grid, int cellA, int orie
     if ((free & ways.cells[way]) != ways.cells[way]) continue;
     const int length = ways.length[way], step = way == 0 ? 1 : 9;
     int pushes = 0;
-    for (int k = 1; k <= length; ++k)
-      pushes += DisplacementCost(grid, cellOn(step, k), cellOn(step, k - 1));
+    for (int k = 1; k <= length; ++k) {
+      const int next = cellOn(step, k);
+      pushes += grid.PushCost(next, DirBetween(grid, next, cellOn(step, k - 1)));
+    }
     if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
       bestStep = step;
