@@ -153,11 +153,9 @@ void TileMover::KeepBest(std::vector<int>& bucket, int cost) {
   // Entries whose state was since reached more cheaply are dropped; of the rest only the
   // BEAM_WIDTH with the fewest pushes go on, so that a long walk costs time in proportion to
   // its length, not to the area of all its equally short variants.
-  size_t kept = 0;
-  for (const int state : bucket) {
-    if (nodes[state].g == cost) bucket[kept++] = state;
-  }
-  bucket.resize(kept);
+  bucket.erase(std::remove_if(bucket.begin(), bucket.end(),
+                              [&](int state) { return nodes[state].g != cost; }),
+               bucket.end());
   if (bucket.size() <= beam) return;
   std::nth_element(bucket.begin(), bucket.begin() + static_cast<long>(beam), bucket.end(),
                    [&](int x, int y) {
@@ -214,8 +212,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         if (goal < 0 || statePushes < nodes[goal].pushes) goal = state;
         continue;
       }
-      const int blankCell = grid.Neighbour(cell, side);
-      reach(blankCell * 4 + (side ^ 1), cost + 1, statePushes, state);
+      reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), cost + 1, statePushes, state);
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
