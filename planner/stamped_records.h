@@ -47,10 +47,7 @@ class StampedRecords {
   Record& operator[](size_t i) { return records[i]; }
 
  private:
-  struct Free {
-    void operator()(Record* records) const { std::free(records); }
-  };
-  std::unique_ptr<Record[], Free> records;
+  std::unique_ptr<Record[], void (*)(void*)> records{nullptr, std::free};
   size_t count = 0;
   Stamp stamp = 0;
 };
