@@ -70,41 +70,32 @@ const std::vector<int8_t>& PairMover::Walk(const Grid& grid, int cellA, int orie
   const int start = SlotCell(grid, cellA, orient, from);
   const int row = grid.Row(cellA), col = grid.Col(cellA);
   const DominoRing& ring = DOMINO_RINGS[orient];
-  const int a = ring.slot[from];
-  const RingWays& ways = WAYS[a][ring.slot[to]];
+  const RingWays& ways = WAYS[ring.slot[from]][ring.slot[to]];
   const uint32_t free = FreeRing(grid, cellA, orient);
-  // The cell k cells on round the ring from the slot's, forwards (step 1) or backwards (9).
-  auto cellOn = [&](int step, int k) {
-    const int at = (a + step * k) % 10;
-    return grid.CellAt(row + ring.row[at], col + ring.col[at]);
-  };
-  // Equally short ways are told apart by the tiles they push.
-  int best = -1, bestStep = 0, bestPushes = 0;
+  // Of equally short ways the one that pushes fewer tiles away from home, forwards first.
+  int best = -1, bestPushes = 0;
   for (int way = 0; way < 2; ++way) {
+    const int length = ways.length[way];
     if ((free & ways.cells[way]) != ways.cells[way]) continue;
-    const int length = ways.length[way], step = way == 0 ? 1 : 9;
+    steps.clear();
     int pushes = 0;
-    for (int k = 1; k <= length; ++k) {
-      const int next = cellOn(step, k);
-      pushes += grid.PushCost(next, DirBetween(grid, next, cellOn(step, k - 1)));
+    for (int k = 1, previous = start; k <= length; ++k) {
+      const int at = (ring.slot[from] + (way == 0 ? k : 9 * k)) % 10;
+      const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
+      steps.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
+      pushes += grid.PushCost(next, steps.back() ^ 1);
+      previous = next;
     }
     if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;
-      bestStep = step;
       bestPushes = pushes;
+      walk.swap(steps);
     }
   }
-  if (best < 0) {
-    router.Distance(grid, start, cellA, SlotCell(grid, cellA, orient, to), NO_LIMIT,
-                    grid.Neighbour(cellA, orient));
-    return router.Path();
-  }
-  walk.clear();
-  for (int k = 1; k <= best; ++k) {
-    walk.push_back(
-        static_cast<int8_t>(DirBetween(grid, cellOn(bestStep, k - 1), cellOn(bestStep, k))));
-  }
-  return walk;
+  if (best >= 0) return walk;
+  router.Distance(grid, start, cellA, SlotCell(grid, cellA, orient, to), NO_LIMIT,
+                  grid.Neighbour(cellA, orient));
+  return router.Path();
 }
 
 bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient) {

@@ -39,7 +39,9 @@ class PairMover {
   StampedRecords<Node> nodes;
   std::vector<Entry> heap;
   std::vector<int> chain;
+  // The replayed walk round the domino, and the other way it was weighed against.
   std::vector<int8_t> walk;
+  std::vector<int8_t> steps;
   std::vector<int8_t> approachPaths[8];
 };
 
