@@ -165,7 +165,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
       grid.Unlock(targetA);
       if (!placed) return false;
     }
-    if (!FinishPairInWindow(grid, tileA, targetA, tileB, targetB, window)) return false;
+    if (!FinishPairInWindow(grid, targetA, targetB, window)) return false;
   }
   grid.Lock(targetA);
   grid.Lock(targetB);

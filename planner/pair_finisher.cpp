@@ -5,8 +5,7 @@
 
 namespace planner {
 
-bool FinishPairInWindow(Grid& grid, int tileA, int targetA, int tileB, int targetB,
-                        const std::vector<int>& window) {
+bool FinishPairInWindow(Grid& grid, int targetA, int targetB, const std::vector<int>& window) {
   const int size = static_cast<int>(window.size());
   if (size > 16) return false;
   auto indexOf = [&](int cell) {
@@ -21,7 +20,8 @@ bool FinishPairInWindow(Grid& grid, int tileA, int targetA, int tileB, int targe
       if (cell >= 0) next[i * 4 + dir] = indexOf(cell);
     }
   }
-  const int a0 = indexOf(grid.CellOf(tileA)), b0 = indexOf(grid.CellOf(tileB));
+  const int a0 = indexOf(grid.CellOf(grid.TileFor(targetA)));
+  const int b0 = indexOf(grid.CellOf(grid.TileFor(targetB)));
   const int blank0 = indexOf(grid.Blank());
   const int goalA = indexOf(targetA), goalB = indexOf(targetB);
   if (a0 < 0 || b0 < 0 || blank0 < 0 || goalA < 0 || goalB < 0) return false;

@@ -7,9 +7,8 @@
 
 namespace planner {
 
-/// Brings tiles a and b home by the fewest moves keeping the blank inside the window (at most 16
-/// unlocked cells); false, grid unchanged, when that cannot be done.
-bool FinishPairInWindow(Grid& grid, int tileA, int targetA, int tileB, int targetB,
-                        const std::vector<int>& window);
+/// Brings the tiles of cells a and b home by the fewest moves keeping the blank inside the window
+/// (at most 16 unlocked cells); false, grid unchanged, when that cannot be done.
+bool FinishPairInWindow(Grid& grid, int targetA, int targetB, const std::vector<int>& window);
 
 }  // namespace planner

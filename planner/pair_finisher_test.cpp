@@ -27,7 +27,7 @@ TEST(PairFinisher, EveryArrangementOfTheWindow) {
         }
         Grid grid(BoardOf(5, tiles));
         for (int cell = 0; cell < 3; ++cell) grid.Lock(cell);
-        ASSERT_TRUE(planner::FinishPairInWindow(grid, 4, 3, 5, 4, window)) << a << b << hole;
+        ASSERT_TRUE(planner::FinishPairInWindow(grid, 3, 4, window)) << a << b << hole;
         EXPECT_EQ(4, grid.TileAt(3));
         EXPECT_EQ(5, grid.TileAt(4));
         for (int cell = 0; cell < 3; ++cell) EXPECT_EQ(cell + 1, grid.TileAt(cell));
@@ -41,6 +41,6 @@ TEST(PairFinisher, EveryArrangementOfTheWindow) {
 TEST(PairFinisher, RefusesWhatTheWindowCannotHold) {
   Grid grid(GoalBoard(4));
   // Tile 1 is not in the window.
-  EXPECT_FALSE(planner::FinishPairInWindow(grid, 1, 0, 2, 1, {14, 15, 10, 11}));
+  EXPECT_FALSE(planner::FinishPairInWindow(grid, 0, 1, {14, 15, 10, 11}));
   EXPECT_TRUE(grid.Moves().empty());
 }
