@@ -16,9 +16,7 @@ constexpr int BLOCKED = 1 << 30;
 
 int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int limit,
                           int avoid2) {
-  const int n = grid.Side();
-  const size_t size = static_cast<size_t>(n) * n;
-  nodes.Resize(size);
+  nodes.Resize(static_cast<size_t>(grid.Side()) * grid.Side());
   nodes.NextSearch();
   path.clear();
   const int straight = Straight(grid, from, avoid, target, avoid2);
