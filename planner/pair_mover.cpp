@@ -54,14 +54,13 @@ uint32_t FreeRing(const Grid& grid, int cellA, int orient) {
 }
 
 // The ways round the ring of ten between each two of its cells.
-constexpr std::array<std::array<RingWays, 10>, 10> BuildWays() {
+constexpr auto WAYS = [] {
   std::array<std::array<RingWays, 10>, 10> built{};
   for (int from = 0; from < 10; ++from) {
     for (int to = 0; to < 10; ++to) built[from][to] = WaysRound(10, from, to);
   }
   return built;
-}
-constexpr std::array<std::array<RingWays, 10>, 10> WAYS = BuildWays();
+}();
 
 }  // namespace
 
@@ -99,15 +98,13 @@ const std::vector<int8_t>& PairMover::Walk(const Grid& grid, int cellA, int orie
 }
 
 bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient) {
-  const int n = grid.Side();
   const int startA = grid.CellOf(tileA), startB = grid.CellOf(tileB);
   int startOrient = -1;
   for (int dir = 0; dir < 4; ++dir) {
     if (grid.Neighbour(startA, dir) == startB) startOrient = dir;
   }
   if (startOrient < 0) return false;
-  const size_t states = static_cast<size_t>(n) * n * 4 * DOMINO_SLOTS;
-  nodes.Resize(states);
+  nodes.Resize(static_cast<size_t>(grid.Side()) * grid.Side() * 4 * DOMINO_SLOTS);
   nodes.NextSearch();
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
   auto later = [](const Entry& x, const Entry& y) { return x.f != y.f ? x.f > y.f : x.g < y.g; };

@@ -23,24 +23,22 @@ constexpr int NOT_REACHED = 1 << 30;
 constexpr size_t BEAM_WIDTH = 8;
 
 // The ways round the ring between each two sides.
-constexpr std::array<std::array<RingWays, 4>, 4> BuildWays() {
+constexpr auto WAYS = [] {
   std::array<std::array<RingWays, 4>, 4> built{};
   for (int x = 0; x < 4; ++x) {
     for (int y = 0; y < 4; ++y) built[x][y] = WaysRound(8, RING_OF_SIDE[x], RING_OF_SIDE[y]);
   }
   return built;
-}
-constexpr std::array<std::array<RingWays, 4>, 4> WAYS = BuildWays();
+}();
 
 // Set bits of each byte value.
-constexpr std::array<uint8_t, 256> BuildBitCounts() {
+constexpr auto BIT_COUNTS = [] {
   std::array<uint8_t, 256> counts{};
   for (int value = 1; value < 256; ++value) {
     counts[value] = static_cast<uint8_t>(counts[value / 2] + (value & 1));
   }
   return counts;
-}
-constexpr std::array<uint8_t, 256> BIT_COUNTS = BuildBitCounts();
+}();
 
 // The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
 // free way, and among equally short ones the one that pushes fewer tiles away from home
