@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "planner/planner_test_support.h"
 #include "test_support/sample_boards.h"
+#include "test_support/tile_distance.h"
 
 using planner::Grid;
 using planner_test::BfsTileDistance;

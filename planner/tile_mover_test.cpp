@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "board/random_draw.h"
-#include "planner/planner_test_support.h"
 #include "test_support/sample_boards.h"
+#include "test_support/tile_distance.h"
 
 using planner::Grid;
 using planner_test::BfsTileDistance;

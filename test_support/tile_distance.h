@@ -1,5 +1,4 @@
-// planner_test_support.h: an independent breadth-first search that the planner's tests compare
-// with.
+// tile_distance.h: an independent breadth-first search that the planner's tests compare with.
 #pragma once
 
 #include <deque>
