@@ -111,24 +111,15 @@ class Search {
       const int tile = tiles[cell];
       mirrorRoot = mirrorRoot && tiles[mirror(cell)] == (tile == 0 ? 0 : mirror(tile - 1) + 1);
     }
-    int sums[PatternDatabase4x4::PARTITIONS] = {};
-    for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
-      const int lone = PatternDatabase4x4::PARTITION_TABLE[p].loneTile;
-      sums[p] = PatternDatabase4x4::Distance(lone, cellOf[lone]);
-    }
     for (int g = 0; g < GROUPS; ++g) {
       root.ranks[g] = database.Rank(g, cellOf);
       root.excess[g] = static_cast<std::uint8_t>(database.Excess(root.ranks[g]));
-      const int value = database.GroupDistance(g, cellOf) + root.excess[g];
-      for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p) {
-        if (PARTITIONS_OF[g] >> (8 * p) & 1) sums[p] += value;
-      }
     }
     root.ranks[STAND_IN] = 0;
     root.excess[STAND_IN] = static_cast<std::uint8_t>(database.Excess(0));
     root.sums = 0;
     for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p)
-      root.sums |= static_cast<std::uint32_t>(sums[p]) << (8 * p);
+      root.sums |= static_cast<std::uint32_t>(database.PartitionBound(p, cellOf)) << (8 * p);
     for (int tile = 1; tile < CELLS; ++tile) {
       Member& member = members[tile];
       int k = 0;

@@ -13,14 +13,6 @@ constexpr std::uint32_t BOARD_MASK = 0xFFFF;
 constexpr int SEVEN = 7;
 constexpr std::uint8_t SEVEN_GOAL[SEVEN] = {0, 1, 4, 5, 8, 9, 13};
 
-std::uint32_t Bit(int cell) {
-  return std::uint32_t{1} << cell;
-}
-
-int LowestCell(std::uint32_t mask) {
-  return __builtin_ctz(mask);
-}
-
 // The cells beside those of the mask.
 std::uint32_t Beside(std::uint32_t mask) {
   constexpr std::uint32_t FIRST_COLUMN = 0x1111, LAST_COLUMN = 0x8888;
@@ -47,15 +39,17 @@ std::vector<std::uint32_t> ConnectedRegions() {
   for (std::uint32_t free = 0; free <= BOARD_MASK; ++free) {
     std::uint32_t index = 0;
     for (std::uint32_t left = free; left != 0; ++index) {
-      const std::uint32_t region = Flood(Bit(LowestCell(left)), free);
+      const std::uint32_t region = Flood(1u << __builtin_ctz(left), free);
       for (std::uint32_t cells = region; cells != 0; cells &= cells - 1) {
-        regions[free * CELLS + LowestCell(cells)] = region | (index << 16);
+        regions[free * CELLS + __builtin_ctz(cells)] = region | (index << 16);
       }
       left &= ~region;
     }
   }
   return regions;
 }
+
+}  // namespace
 
 // Breadth-first search over the group's placements from its goal placement, counting only the
 // group's own moves. A state is a placement with the region of free cells the blank is in, since
@@ -65,28 +59,28 @@ std::vector<std::uint32_t> ConnectedRegions() {
 // by its cells, four bits each (the first tile highest), so that a move changes one digit; its
 // mark holds a seen bit per region (at most seven: seven tiles cut the free cells into at most
 // seven regions) and, above bit 8, the depth at which its first state was reached, the least
-// over the blank's regions. The marks take 2^(4 size) entries, 512 MB for seven tiles; the table
+// over the blank's regions. The marks take 2^28 entries, 512 MB; the table
 // keeps the depths in the order of RankCells.
-std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
-                                     const std::vector<std::uint32_t>& regions) {
+std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
+  const std::vector<std::uint32_t> regions = ConnectedRegions();
   constexpr std::uint16_t NO_DEPTH = 0xFF00;
-  std::vector<std::uint16_t> marks(size_t{1} << (4 * size), NO_DEPTH);
+  std::vector<std::uint16_t> marks(size_t{1} << (4 * SEVEN), NO_DEPTH);
   std::uint32_t neighbours[CELLS];
-  for (int cell = 0; cell < CELLS; ++cell) neighbours[cell] = Beside(Bit(cell));
+  for (int cell = 0; cell < CELLS; ++cell) neighbours[cell] = Beside(1u << cell);
 
   std::uint32_t goalKey = 0, occupied = 0;
-  for (int i = 0; i < size; ++i) {
-    goalKey = (goalKey << 4) | goal[i];
-    occupied |= Bit(goal[i]);
+  for (int i = 0; i < SEVEN; ++i) {
+    goalKey = (goalKey << 4) | SEVEN_GOAL[i];
+    occupied |= 1u << SEVEN_GOAL[i];
   }
   // A state in a layer: the placement's key, and above bit 32 the lowest cell of its region.
   std::vector<std::uint64_t> layer, next;
   marks[goalKey] = 0;
   const std::uint32_t goalFree = ~occupied & BOARD_MASK;
   for (std::uint32_t left = goalFree; left != 0;) {
-    const std::uint32_t region = regions[goalFree * CELLS + LowestCell(left)];
+    const std::uint32_t region = regions[goalFree * CELLS + __builtin_ctz(left)];
     marks[goalKey] |= static_cast<std::uint16_t>(1u << (region >> 16));
-    layer.push_back(goalKey | (static_cast<std::uint64_t>(LowestCell(left)) << 32));
+    layer.push_back(goalKey | (static_cast<std::uint64_t>(__builtin_ctz(left)) << 32));
     left &= ~region;
   }
   for (std::uint32_t depth = 1; !layer.empty(); ++depth) {
@@ -94,14 +88,15 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
     for (const std::uint64_t state : layer) {
       const std::uint32_t key = static_cast<std::uint32_t>(state);
       occupied = 0;
-      for (int shift = 0; shift < 4 * size; shift += 4) occupied |= Bit((key >> shift) & 15);
+      for (int shift = 0; shift < 4 * SEVEN; shift += 4) occupied |= 1u << ((key >> shift) & 15);
       const std::uint32_t free = ~occupied & BOARD_MASK;
       const std::uint32_t region = regions[free * CELLS + (state >> 32)] & BOARD_MASK;
-      for (int shift = 0; shift < 4 * size; shift += 4) {
+      for (int shift = 0; shift < 4 * SEVEN; shift += 4) {
         const std::uint32_t from = (key >> shift) & 15;
         for (std::uint32_t moves = neighbours[from] & region; moves != 0; moves &= moves - 1) {
-          const std::uint32_t to = LowestCell(moves);
-          const std::uint32_t nextRegion = regions[(free ^ Bit(from) ^ Bit(to)) * CELLS + from];
+          const std::uint32_t to = __builtin_ctz(moves);
+          const std::uint32_t nextRegion =
+              regions[(free ^ (1u << from) ^ (1u << to)) * CELLS + from];
           const std::uint32_t nextKey = key ^ ((from ^ to) << shift);
           const std::uint16_t seen = static_cast<std::uint16_t>(1u << (nextRegion >> 16));
           std::uint16_t& mark = marks[nextKey];
@@ -109,53 +104,32 @@ std::vector<std::uint8_t> BuildTable(const std::uint8_t* goal, int size,
           mark |= seen;
           if ((mark & NO_DEPTH) == NO_DEPTH)
             mark = static_cast<std::uint16_t>((mark & 0xFF) | (depth << 8));
-          next.push_back(nextKey |
-                         (static_cast<std::uint64_t>(LowestCell(nextRegion & BOARD_MASK)) << 32));
+          next.push_back(
+              nextKey | (static_cast<std::uint64_t>(__builtin_ctz(nextRegion & BOARD_MASK)) << 32));
         }
       }
     }
     std::swap(layer, next);
   }
 
-  size_t placements = 1;
-  for (int i = 0; i < size; ++i) placements *= CELLS - i;
-  std::vector<std::uint8_t> table((placements + 1) / 2);
+  std::vector<std::uint8_t> table(SEVEN_TILE_TABLE_BYTES);
   std::uint8_t cells[SEVEN];
   // The search reaches every placement of distinct cells, and only those.
   for (std::uint32_t key = 0; key < marks.size(); ++key) {
     if ((marks[key] & NO_DEPTH) == NO_DEPTH) continue;
     int distance = 0;
-    for (int i = 0; i < size; ++i) {
-      cells[i] = (key >> (4 * (size - 1 - i))) & 15;
-      distance += PatternDatabase4x4::Distance(goal[i] + 1, cells[i]);
+    for (int i = 0; i < SEVEN; ++i) {
+      cells[i] = (key >> (4 * (SEVEN - 1 - i))) & 15;
+      distance += Distance(SEVEN_GOAL[i] + 1, cells[i]);
     }
     const int excess = (marks[key] >> 8) - distance;
     // Each move of a tile changes its distance by one, so no count of moves falls short of the
     // distances or differs from them in parity; more than 30 would not fit in four bits.
     if (excess < 0 || excess % 2 != 0 || excess > 30) std::abort();
-    const std::uint32_t rank = PatternDatabase4x4::RankCells(cells, size);
+    const std::uint32_t rank = RankCells(cells, SEVEN);
     table[rank / 2] |= static_cast<std::uint8_t>(excess / 2 << (rank % 2 * 4));
   }
   return table;
-}
-
-// A symmetry of the board as a map of cells: the transpose first, if any, then the mirrors.
-std::array<std::uint8_t, 16> CellMap(bool transpose, bool mirrorRows, bool mirrorColumns) {
-  std::array<std::uint8_t, 16> map{};
-  for (int cell = 0; cell < CELLS; ++cell) {
-    int row = cell / 4, col = cell % 4;
-    if (transpose) std::swap(row, col);
-    if (mirrorRows) row = 3 - row;
-    if (mirrorColumns) col = 3 - col;
-    map[cell] = static_cast<std::uint8_t>(4 * row + col);
-  }
-  return map;
-}
-
-}  // namespace
-
-std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
-  return BuildTable(SEVEN_GOAL, SEVEN, ConnectedRegions());
 }
 
 PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
@@ -169,10 +143,16 @@ PatternDatabase4x4::PatternDatabase4x4(const std::uint8_t* sevenTileTable)
                           {true, false, true},   {false, true, false}, {true, true, false}};
   for (int g = 0; g < GROUPS; ++g) {
     Group& group = groups[g];
-    group.cellMap =
-        CellMap(symmetries[g].transpose, symmetries[g].mirrorRows, symmetries[g].mirrorColumns);
     std::array<std::uint8_t, 16> boardCell{};
-    for (int cell = 0; cell < CELLS; ++cell) boardCell[group.cellMap[cell]] = cell;
+    for (int cell = 0; cell < CELLS; ++cell) {
+      // The transpose first, if any, then the mirrors.
+      int row = cell / 4, col = cell % 4;
+      if (symmetries[g].transpose) std::swap(row, col);
+      if (symmetries[g].mirrorRows) row = 3 - row;
+      if (symmetries[g].mirrorColumns) col = 3 - col;
+      group.cellMap[cell] = static_cast<std::uint8_t>(4 * row + col);
+      boardCell[group.cellMap[cell]] = cell;
+    }
     group.place.fill(-1);
     for (int place = 0; place < SEVEN; ++place) {
       const int tile = boardCell[SEVEN_GOAL[place]] + 1;
@@ -210,21 +190,22 @@ std::uint32_t PatternDatabase4x4::Rank(int g, const TileCells& cellOf) const {
   return RankCells(cells, SEVEN);
 }
 
-int PatternDatabase4x4::GroupDistance(int g, const TileCells& cellOf) const {
-  int distance = 0;
+int PatternDatabase4x4::Value(int g, const TileCells& cellOf) const {
+  int value = Excess(Rank(g, cellOf));
   for (int tile = 1; tile < CELLS; ++tile) {
-    if (groups[g].place[tile] >= 0) distance += Distance(tile, cellOf[tile]);
+    if (groups[g].place[tile] >= 0) value += Distance(tile, cellOf[tile]);
   }
-  return distance;
+  return value;
+}
+
+int PatternDatabase4x4::PartitionBound(int p, const TileCells& cellOf) const {
+  const Partition& partition = PARTITION_TABLE[p];
+  return Value(partition.groups[0], cellOf) + Value(partition.groups[1], cellOf) +
+         Distance(partition.loneTile, cellOf[partition.loneTile]);
 }
 
 int PatternDatabase4x4::Estimate(const TileCells& cellOf) const {
   int estimate = 0;
-  for (const Partition& partition : PARTITION_TABLE) {
-    const int lone = partition.loneTile;
-    estimate =
-        std::max(estimate, Value(partition.groups[0], cellOf) + Value(partition.groups[1], cellOf) +
-                               Distance(lone, cellOf[lone]));
-  }
+  for (int p = 0; p < PARTITIONS; ++p) estimate = std::max(estimate, PartitionBound(p, cellOf));
   return estimate;
 }

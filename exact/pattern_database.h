@@ -23,18 +23,16 @@ class PatternDatabase4x4 {
   static constexpr int GROUPS = 6;
   /// The partitions of PARTITION_TABLE.
   static constexpr int PARTITIONS = 4;
-  /// Entries of the seven tiles' table: every ordered choice of seven cells.
-  static constexpr std::size_t SEVEN_TILE_PLACEMENTS = 16ull * 15 * 14 * 13 * 12 * 11 * 10;
-  /// Bytes of the seven tiles' table: two entries to a byte.
-  static constexpr std::size_t SEVEN_TILE_TABLE_BYTES = SEVEN_TILE_PLACEMENTS / 2;
+  /// Bytes of the seven tiles' table: an entry for every ordered choice of seven cells, two
+  /// entries to a byte.
+  static constexpr std::size_t SEVEN_TILE_TABLE_BYTES = 16ull * 15 * 14 * 13 * 12 * 11 * 10 / 2;
 
   /// Two groups and the tile neither holds.
   struct Partition {
     int groups[2];
     int loneTile;
   };
-  /// Each partition's groups (numbered as in the constructor) and lone tile: the left and right
-  /// columns with tile 13, the top and bottom rows with tile 4, and two more with tile 1.
+  /// Each partition's groups (numbered as in the constructor) and lone tile.
   static constexpr Partition PARTITION_TABLE[PARTITIONS] = {
       {{0, 1}, 13}, {{2, 3}, 4}, {{4, 1}, 1}, {{5, 3}, 1}};
 
@@ -106,12 +104,10 @@ class PatternDatabase4x4 {
   }
   /// The moves a group's tiles need beyond their Manhattan distances, by the group's rank.
   int Excess(std::uint32_t rank) const { return (sevenTiles[rank / 2] >> (rank % 2 * 4) & 15) * 2; }
-  /// The sum of the Manhattan distances of group g's tiles.
-  int GroupDistance(int g, const TileCells& cellOf) const;
   /// The fewest moves of group g's tiles alone that bring them home.
-  int Value(int g, const TileCells& cellOf) const {
-    return GroupDistance(g, cellOf) + Excess(Rank(g, cellOf));
-  }
+  int Value(int g, const TileCells& cellOf) const;
+  /// Partition p's bound: its groups' values and its lone tile's distance.
+  int PartitionBound(int p, const TileCells& cellOf) const;
   /// The moves tile t needs alone from cell `cell`, blank or no.
   static int Distance(int tile, int cell) { return DISTANCES[tile][cell]; }
   /// The largest of the partitions' bounds: at most the moves the position needs, 0 only at
