@@ -2,8 +2,8 @@
 #include "exact/end_game_search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -24,24 +24,18 @@ constexpr char LETTERS[] = "UDLR";
 // What each letter adds to the blank's cell.
 constexpr int STEPS[] = {-3, 3, -1, 1};
 
-int Cell(std::uint64_t cells, int i) {
-  return static_cast<int>((cells >> (4 * i)) & 15);
-}
-
-// DISTANCE[tile][cell]: the rows and columns between the tile's goal cell and the cell.
-struct DistanceTable {
-  std::uint8_t of[9][9] = {};
-  constexpr DistanceTable() {
-    for (int tile = 1; tile < 9; ++tile) {
-      for (int cell = 0; cell < 9; ++cell) {
-        const int rows = (tile - 1) / 3 - cell / 3, cols = (tile - 1) % 3 - cell % 3;
-        of[tile][cell] =
-            static_cast<std::uint8_t>((rows < 0 ? -rows : rows) + (cols < 0 ? -cols : cols));
-      }
+// DISTANCE[tile][cell]: rows and columns from the tile's goal cell to the cell; 0 for the blank.
+constexpr std::array<std::array<std::uint8_t, 9>, 9> DISTANCE = [] {
+  std::array<std::array<std::uint8_t, 9>, 9> table{};
+  for (int tile = 1; tile < 9; ++tile) {
+    for (int cell = 0; cell < 9; ++cell) {
+      const int rows = (tile - 1) / 3 - cell / 3, cols = (tile - 1) % 3 - cell % 3;
+      table[tile][cell] =
+          static_cast<std::uint8_t>((rows < 0 ? -rows : rows) + (cols < 0 ? -cols : cols));
     }
   }
-};
-constexpr DistanceTable DISTANCE;
+  return table;
+}();
 
 // The open list is a heap of keys, the cost in the high half and the node's place in a pool in
 // the low half, ordered by cost alone. It sees the same comparisons, and so takes the same
@@ -70,17 +64,11 @@ MoveSequence Solve3x3(const Board& board) {
   if (!corner.IsSolvablePermutation()) return MoveSequence();
   const std::vector<int>& tiles = corner.tiles;
 
-  Node start{0, 0, 0, 0, 0};
-  int estimate = 0;
+  Node start{0, 0, static_cast<std::uint8_t>(corner.blank), 0, 0};
   for (int i = 0; i < 9; ++i) {
     start.cells |= static_cast<std::uint64_t>(tiles[i]) << (4 * i);
-    if (tiles[i] == 0) {
-      start.blank = static_cast<std::uint8_t>(i);
-    } else {
-      estimate += DISTANCE.of[tiles[i]][i];
-    }
+    start.estimate = static_cast<std::uint8_t>(start.estimate + DISTANCE[tiles[i]][i]);
   }
-  start.estimate = static_cast<std::uint8_t>(estimate);
 
   // Kept per thread, so that a search does not allocate and touch fresh memory each time.
   thread_local std::vector<Node> pool;
@@ -108,15 +96,15 @@ MoveSequence Solve3x3(const Board& board) {
       // Off the board above or below, or a step across into another row.
       const int target = blank + STEPS[letter];
       if (target < 0 || target > 8 || (letter >= 2 && target / 3 != blank / 3)) continue;
-      const int tile = Cell(node.cells, target);
+      const int tile = static_cast<int>((node.cells >> (4 * target)) & 15);
       Node child;
       child.cells = (node.cells & ~(std::uint64_t{15} << (4 * target))) |
                     (static_cast<std::uint64_t>(tile) << (4 * blank));
       child.blank = static_cast<std::uint8_t>(target);
       child.path = node.path | (static_cast<std::uint64_t>(letter) << (2 * node.depth));
       child.depth = static_cast<std::uint8_t>(node.depth + 1);
-      child.estimate = static_cast<std::uint8_t>(node.estimate + DISTANCE.of[tile][blank] -
-                                                 DISTANCE.of[tile][target]);
+      child.estimate =
+          static_cast<std::uint8_t>(node.estimate + DISTANCE[tile][blank] - DISTANCE[tile][target]);
       push(child);
     }
   }

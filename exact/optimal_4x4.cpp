@@ -41,7 +41,7 @@ struct Neighbours {
 
 constexpr char LETTERS[] = "UDLR";
 
-constexpr std::array<Neighbours, CELLS> NeighbourTable() {
+constexpr std::array<Neighbours, CELLS> NEIGHBOURS = [] {
   std::array<Neighbours, CELLS> table{};
   for (int cell = 0; cell < CELLS; ++cell) {
     Neighbours& next = table[cell];
@@ -56,9 +56,7 @@ constexpr std::array<Neighbours, CELLS> NeighbourTable() {
     if (cell % 4 != 3) add(cell + 1, 3);
   }
   return table;
-}
-
-constexpr std::array<Neighbours, CELLS> NEIGHBOURS = NeighbourTable();
+}();
 
 // The partitions' sums are kept packed, a byte each, so that one addition changes them all.
 // Every sum stays within 0 ... 255, so a packed sum of changes comes out exact, however its
