@@ -43,8 +43,6 @@ class MoveAutomaton {
   }
   /// The replaceable sequences as letters, by length and then in the order U, D, L, R.
   const std::vector<std::string>& Sequences() const { return sequences; }
-  /// How many states the automaton has.
-  std::size_t States() const { return next.size() / 4; }
   /// Next of every state and direction, the state's four in a row.
   const std::vector<std::uint16_t>& Table() const { return next; }
 
