@@ -33,15 +33,13 @@ void CheckBoard(const Board& board, const char* where) {
             "blank outside the board");
 }
 
-DiscardingStream::DiscardingStream(size_t cap) : std::ostream(&buffer), buffer(cap) {}
-
-DiscardingStream::Buffer::int_type DiscardingStream::Buffer::overflow(int_type c) {
-  if (left == 0) return traits_type::eof();
+std::streambuf::int_type DiscardingStream::overflow(std::streambuf::int_type c) {
+  if (left == 0) return std::streambuf::traits_type::eof();
   --left;
-  return traits_type::not_eof(c);
+  return std::streambuf::traits_type::not_eof(c);
 }
 
-std::streamsize DiscardingStream::Buffer::xsputn(const char*, std::streamsize count) {
+std::streamsize DiscardingStream::xsputn(const char*, std::streamsize count) {
   const size_t taken = static_cast<size_t>(count) < left ? static_cast<size_t>(count) : left;
   left -= taken;
   return static_cast<std::streamsize>(taken);

@@ -14,23 +14,15 @@ void CheckBoard(const Board& board, const char* where);
 /// Aborts with the message when the condition does not hold.
 void Require(bool condition, const char* message);
 
-/// A stream that throws its output away; after `cap` bytes it fails, so that later output costs
+/// A stream that throws its output away; after a megabyte it fails, so that later output costs
 /// nothing (a long solution printed again and again stays cheap).
-class DiscardingStream : public std::ostream {
+class DiscardingStream : private std::streambuf, public std::ostream {
  public:
-  explicit DiscardingStream(size_t cap = 1 << 20);
+  DiscardingStream() : std::ostream(this) {}
 
  private:
-  class Buffer : public std::streambuf {
-   public:
-    explicit Buffer(size_t cap) : left(cap) {}
+  std::streambuf::int_type overflow(std::streambuf::int_type c) override;
+  std::streamsize xsputn(const char* text, std::streamsize count) override;
 
-   protected:
-    int_type overflow(int_type c) override;
-    std::streamsize xsputn(const char* text, std::streamsize count) override;
-
-   private:
-    size_t left;
-  };
-  Buffer buffer;
+  size_t left = 1 << 20;
 };

@@ -3,10 +3,8 @@
 #include <tinyxml.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "files/xml_puzzle_file.h"
