@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <string>
 #include <string_view>
 #include <vector>
 
