@@ -56,11 +56,8 @@ class Walk {
 
   // Every cell whose tile moved, the blank's included, with the cell that tile started in.
   std::vector<std::pair<int, int>> Moved() const {
-    std::vector<int> visited = cells;
-    std::sort(visited.begin(), visited.end());
-    visited.erase(std::unique(visited.begin(), visited.end()), visited.end());
     std::vector<std::pair<int, int>> moved;
-    for (const int cell : visited) {
+    for (int cell = 0; cell < side * side; ++cell) {
       if (origin[cell] != cell) moved.emplace_back(cell, origin[cell]);
     }
     return moved;
@@ -203,24 +200,20 @@ std::vector<std::string> ReplaceableSequences(int maxLength) {
     });
     std::vector<Record>& older = seen[length % 2];
     std::vector<std::uint32_t> replaced;
-    auto olderFirst = older.begin();
-    for (auto record = found.begin(), sameFirst = found.begin(); record != found.end(); ++record) {
-      while (olderFirst != older.end() && olderFirst->hash < record->hash) ++olderFirst;
-      if (sameFirst->hash != record->hash) sameFirst = record;
-      // The candidates: the earlier walks of the same hash, shorter ones first.
+    for (auto record = found.begin(); record != found.end(); ++record) {
       std::optional<Walk> tiles;
       auto isTwin = [&](const Record& other) {
         if (!tiles) tiles = Replayed(maxLength, *record);
         const Walk otherTiles = Replayed(maxLength, other);
         return otherTiles.Moved() == tiles->Moved() && otherTiles.Within(*tiles);
       };
-      bool twin = false;
-      for (auto other = olderFirst; !twin && other != older.end() && other->hash == record->hash;
-           ++other) {
-        twin = isTwin(*other);
+      // The candidates: the earlier walks of the same hash, shorter ones first.
+      const auto [olderFirst, olderEnd] =
+          std::equal_range(older.begin(), older.end(), *record, byHash);
+      if (std::any_of(olderFirst, olderEnd, isTwin) ||
+          std::any_of(std::lower_bound(found.begin(), record, *record, byHash), record, isTwin)) {
+        replaced.push_back(record->moves);
       }
-      for (auto other = sameFirst; !twin && other != record; ++other) twin = isTwin(*other);
-      if (twin) replaced.push_back(record->moves);
     }
     std::vector<Record> merged;
     merged.reserve(older.size() + found.size());
