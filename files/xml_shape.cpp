@@ -61,25 +61,22 @@ bool IsBlank(const TIXML_STRING& text) {
 }
 
 // Reads a start tag from its '<' as TiXmlElement::Parse does, attributes by TinyXML's own
-// parser. Returns the position after the tag, or nullptr where TinyXML stops: an error, a
-// repeated attribute, or here also more attributes than allowed.
+// parser, and opens its element unless the tag closes it. Returns the position after the tag,
+// or nullptr where TinyXML stops (an error, a repeated attribute) or past maxAttributes.
 const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttributes,
-                         std::vector<std::string_view>& names, std::string_view& name, bool& empty,
+                         std::vector<std::string_view>& names, std::vector<std::string_view>& open,
                          XmlShape& shape) {
   p = SkipSpace(p + 1, encoding);
   if (!IsNameStart(*p)) return nullptr;
   const char* start = p;
   while (IsNameChar(*p)) ++p;
-  name = std::string_view(start, static_cast<size_t>(p - start));
+  const std::string_view name(start, static_cast<size_t>(p - start));
   names.clear();
   while (*p != 0) {
     p = SkipSpace(p, encoding);
-    if (*p == '/') {
-      empty = true;
-      return p[1] == '>' ? p + 2 : nullptr;
-    }
+    if (*p == '/') return p[1] == '>' ? p + 2 : nullptr;
     if (*p == '>') {
-      empty = false;
+      open.push_back(name);
       return p + 1;
     }
     if (*p == 0) return nullptr;
@@ -139,10 +136,7 @@ XmlShape MeasureXml(const char* p, const XmlShape& limits) {
     } else if (IsNameStart(p[1])) {
       shape.depth = std::max(shape.depth, open.size() + 1);
       if (shape.depth > limits.depth) break;
-      std::string_view name;
-      bool empty = false;
-      p = ReadStartTag(p, encoding, limits.attributes, attributes, name, empty, shape);
-      if (p != nullptr && !empty) open.push_back(name);
+      p = ReadStartTag(p, encoding, limits.attributes, attributes, open, shape);
     } else {
       // "<!DOCTYPE", "<?other" and anything else after a '<': TinyXML skips to the next '>'.
       TiXmlUnknown unknown;
