@@ -20,22 +20,6 @@ struct Descriptor {
   }
 };
 
-// Opens a regular file for reading. Anything else is refused before it is opened, as opening
-// some devices does something (a tape rewinds). O_NONBLOCK, because opening a FIFO without a
-// writer, swapped in after that look, would wait for one for ever; what was opened is looked at
-// once more through its descriptor.
-int OpenRegularFile(const std::string& fileName, struct stat& status) {
-  if (stat(fileName.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return -1;
-  const int descriptor = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return -1;
-  if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-    close(descriptor);
-    return -1;
-  }
-  fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-  return descriptor;
-}
-
 bool WriteAll(int descriptor, const std::string& text) {
   size_t done = 0;
   while (done < text.size()) {
@@ -129,9 +113,18 @@ bool ReplaceByRename(const std::string& path, const struct stat* existing,
 }  // namespace
 
 FileRead ReadRegularFile(const std::string& fileName, std::string& text) {
+  // Anything but a regular file is refused before it is opened, as opening some devices does
+  // something (a tape rewinds). O_NONBLOCK, because opening a FIFO without a writer, swapped in
+  // after that look, would wait for one for ever; what was opened is looked at once more.
   struct stat status;
-  const Descriptor file{OpenRegularFile(fileName, status)};
-  if (file.number < 0) return FileRead::NO_REGULAR_FILE;
+  if (stat(fileName.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return FileRead::NO_REGULAR_FILE;
+  }
+  const Descriptor file{open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.number < 0 || fstat(file.number, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return FileRead::NO_REGULAR_FILE;
+  }
+  fcntl(file.number, F_SETFL, fcntl(file.number, F_GETFL) & ~O_NONBLOCK);
   if (static_cast<unsigned long long>(status.st_size) > MAX_FILE_BYTES) return FileRead::UNREADABLE;
   // The size is only a hint, as the file may grow: reading stops one byte past the limit. The
   // room is taken at once, so that the text does not pass through copies of twice its size.
