@@ -129,12 +129,9 @@ bool ParseXmlText(std::string text, TiXmlDocument& document) {
   text.resize(std::strlen(text.c_str()));
   size_t kept = 0;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      text[kept++] = '\n';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      text[kept++] = text[i];
-    }
+    const char c = text[i];
+    text[kept++] = c == '\r' ? '\n' : c;
+    if (c == '\r' && text[i + 1] == '\n') ++i;
   }
   text.resize(kept);
   text.append(XML_TEXT_PADDING, '\0');
