@@ -62,12 +62,11 @@ MoveSequence Solve3x3(const Board& board) {
   Board corner;
   corner.TakeLoadedTiles(3, std::vector<int>(board.tiles.begin(), board.tiles.begin() + 9));
   if (!corner.IsSolvablePermutation()) return MoveSequence();
-  const std::vector<int>& tiles = corner.tiles;
 
   Node start{0, 0, static_cast<std::uint8_t>(corner.blank), 0, 0};
   for (int i = 0; i < 9; ++i) {
-    start.cells |= static_cast<std::uint64_t>(tiles[i]) << (4 * i);
-    start.estimate = static_cast<std::uint8_t>(start.estimate + DISTANCE[tiles[i]][i]);
+    start.cells |= static_cast<std::uint64_t>(corner.tiles[i]) << (4 * i);
+    start.estimate = static_cast<std::uint8_t>(start.estimate + DISTANCE[corner.tiles[i]][i]);
   }
 
   // Kept per thread, so that a search does not allocate and touch fresh memory each time.
