@@ -152,13 +152,10 @@ std::vector<std::uint16_t> Spotter(const std::vector<std::string>& sequences) {
       }
     }
   }
-  std::vector<std::uint16_t> next(4 * branches.size());
-  for (size_t state = 0; state < branches.size(); ++state) {
-    for (int d = 0; d < 4; ++d) {
-      const int child = branches[state][d];
-      next[4 * state + static_cast<size_t>(d)] = ends[static_cast<size_t>(child)]
-                                                     ? MoveAutomaton::SKIP
-                                                     : static_cast<std::uint16_t>(child);
+  std::vector<std::uint16_t> next;
+  for (const std::array<int, 4>& children : branches) {
+    for (const int child : children) {
+      next.push_back(ends[child] ? MoveAutomaton::SKIP : static_cast<std::uint16_t>(child));
     }
   }
   return next;
