@@ -109,28 +109,21 @@ class Search {
       const int tile = tiles[cell];
       mirrorRoot = mirrorRoot && tiles[mirror(cell)] == (tile == 0 ? 0 : mirror(tile - 1) + 1);
     }
-    for (int g = 0; g < GROUPS; ++g) {
-      root.ranks[g] = database.Rank(g, cellOf);
+    for (int g = 0; g <= STAND_IN; ++g) {
+      root.ranks[g] = g == STAND_IN ? 0 : database.Rank(g, cellOf);
       root.excess[g] = static_cast<std::uint8_t>(database.Excess(root.ranks[g]));
     }
-    root.ranks[STAND_IN] = 0;
-    root.excess[STAND_IN] = static_cast<std::uint8_t>(database.Excess(0));
     root.sums = 0;
     for (int p = 0; p < PatternDatabase4x4::PARTITIONS; ++p)
       root.sums |= static_cast<std::uint32_t>(database.PartitionBound(p, cellOf)) << (8 * p);
     for (int tile = 1; tile < CELLS; ++tile) {
-      Member& member = members[tile];
-      int k = 0;
-      for (unsigned left = database.GroupsOf(tile); left != 0; left &= left - 1, ++k) {
-        const int g = __builtin_ctz(left);
-        assert(k < GROUPS_OF_A_TILE);
-        member.of[k] = database.MembershipOf(g, tile);
-        member.groups[k] = static_cast<std::uint8_t>(g);
+      unsigned left = database.GroupsOf(tile);
+      for (int k = 0; k < GROUPS_OF_A_TILE; ++k, left &= left - 1) {
+        const int g = left == 0 ? STAND_IN : __builtin_ctz(left);
+        members[tile].of[k] = g == STAND_IN ? database.Unmoved() : database.MembershipOf(g, tile);
+        members[tile].groups[k] = static_cast<std::uint8_t>(g);
       }
-      for (; k < GROUPS_OF_A_TILE; ++k) {
-        member.of[k] = database.Unmoved();
-        member.groups[k] = STAND_IN;
-      }
+      assert(left == 0);
     }
   }
 
