@@ -29,13 +29,8 @@ constexpr size_t LONGEST = 12;
 // What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
 // close together in memory.
 struct DetourCheck {
-  // How far the walk's cells reach from the blank's cell.
-  signed char minRow = 0, maxRow = 0, minCol = 0, maxCol = 0;
   unsigned char length = 0;
-  // The cells the blank enters, from the blank's cell.
-  signed char rows[LONGEST] = {};
-  signed char cols[LONGEST] = {};
-  // The same cells as steps in the marks seen as one array of MAX_SIDE x MAX_SIDE.
+  // The cells the blank enters, as steps from the blank's cell in the marks.
   short gridSteps[LONGEST] = {};
   // skip[k]: the next walk worth trying when cell k is not free, past those of the same length
   // that enter the same cells up to k.
@@ -62,9 +57,9 @@ struct Detour {
 
 using Detours = std::vector<Detour>;
 
-// Every walk of at most maxLength steps from (0, 0) to the target over cells not blocked and not
-// entered before, in the search's order of letters.
-void ListWalks(int row, int col, int targetRow, int targetCol, const std::vector<int>& blocked,
+// Every walk of at most maxLength steps from (0, 0) to the target that enters no closed cell
+// and no cell twice, in the search's order of letters; cells are given as steps in the marks.
+void ListWalks(int row, int col, int targetRow, int targetCol, const std::vector<int>& closed,
                size_t maxLength, Detour& walk, Detours& walks) {
   const size_t length = walk.letters.size();
   if (row == targetRow && col == targetCol) {
@@ -75,20 +70,17 @@ void ListWalks(int row, int col, int targetRow, int targetCol, const std::vector
       maxLength - length) {
     return;
   }
-  for (int code = 0; code < 4; ++code) {
+  short* const entered = walk.check.gridSteps;
+  for (int code = 0; code < 4 && length < LONGEST; ++code) {
     const int r = row + ROW_STEP[code], c = col + COL_STEP[code];
-    bool free = !(r == 0 && c == 0);
-    for (size_t i = 0; i + 1 < blocked.size() && free; i += 2) {
-      free = !(blocked[i] == r && blocked[i + 1] == c);
+    const short step = static_cast<short>(r * STRIDE + c);
+    if (std::count(closed.begin(), closed.end(), step) > 0 ||
+        std::count(entered, entered + length, step) > 0) {
+      continue;
     }
-    for (size_t i = 0; i < length && free; ++i) {
-      free = !(walk.check.rows[i] == r && walk.check.cols[i] == c);
-    }
-    if (!free || length == LONGEST) continue;
     walk.letters += LETTERS[code];
-    walk.check.rows[length] = static_cast<signed char>(r);
-    walk.check.cols[length] = static_cast<signed char>(c);
-    ListWalks(r, c, targetRow, targetCol, blocked, maxLength, walk, walks);
+    entered[length] = step;
+    ListWalks(r, c, targetRow, targetCol, closed, maxLength, walk, walks);
     walk.letters.pop_back();
   }
 }
@@ -98,19 +90,19 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
   const int tailRow = ROW_STEP[toTail], tailCol = COL_STEP[toTail];
   const int headRow = tailRow + ROW_STEP[toHead], headCol = tailCol + COL_STEP[toHead];
   const int targetRow = headRow + ROW_STEP[toTarget], targetCol = headCol + COL_STEP[toTarget];
-  const bool doubledBack = (headRow == 0 && headCol == 0) ||
-                           (targetRow == tailRow && targetCol == tailCol) ||
-                           (targetRow == 0 && targetCol == 0);
+  const int tail = tailRow * STRIDE + tailCol, head = headRow * STRIDE + headCol;
+  const int target = targetRow * STRIDE + targetCol;
   Detours walks;
-  if (doubledBack) return walks;
-  const std::vector<int> blocked = {tailRow, tailCol, headRow, headCol};
+  // A snake doubled back onto the blank, or a target on the blank or the tail, has no walk.
+  if (head == 0 || target == 0 || target == tail) return walks;
+  const std::vector<int> closed = {0, tail, head};
   Detour walk;
   size_t shortest = static_cast<size_t>(std::abs(targetRow) + std::abs(targetCol));
   for (; walks.empty(); ++shortest) {
-    ListWalks(0, 0, targetRow, targetCol, blocked, shortest, walk, walks);
+    ListWalks(0, 0, targetRow, targetCol, closed, shortest, walk, walks);
   }
   walks.clear();
-  ListWalks(0, 0, targetRow, targetCol, blocked, shortest - 1 + SLACK, walk, walks);
+  ListWalks(0, 0, targetRow, targetCol, closed, shortest - 1 + SLACK, walk, walks);
   std::stable_sort(walks.begin(), walks.end(), [](const Detour& a, const Detour& b) {
     return a.letters.size() < b.letters.size();
   });
@@ -119,10 +111,7 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
     // Codes 0 ... 3 are up, right, left, down: a step's opposite is 3 minus it.
     const std::string withStep = detour.letters + LETTERS[3 - toTarget] + LETTERS[3 - toHead];
     withStep.copy(detour.withStep, withStep.size());
-    for (size_t k = 0; k < detour.letters.size(); ++k) {
-      detour.check.gridSteps[k] = static_cast<short>(
-          detour.check.rows[k] * static_cast<int>(MAX_SIDE) + detour.check.cols[k]);
-    }
+    detour.check.length = static_cast<unsigned char>(detour.letters.size());
     for (size_t k = 0; k < detour.letters.size(); ++k) {
       size_t next = i + 1;
       while (next < walks.size() && walks[next].letters.size() == detour.letters.size() &&
@@ -148,13 +137,7 @@ struct DetourTable {
       for (Detour& detour : shapes[shape]) {
         detour.piece = MovePiece(detour.letters.c_str());
         detour.pieceWithStep = MovePiece(detour.withStep);
-        DetourCheck& check = detour.check;
-        check.minRow = static_cast<signed char>(detour.piece.minRow);
-        check.maxRow = static_cast<signed char>(detour.piece.maxRow);
-        check.minCol = static_cast<signed char>(detour.piece.minCol);
-        check.maxCol = static_cast<signed char>(detour.piece.maxCol);
-        check.length = static_cast<unsigned char>(detour.piece.length);
-        checks[shape].push_back(check);
+        checks[shape].push_back(detour.check);
       }
     }
   }
@@ -232,7 +215,6 @@ bool BlankRouter::StepTo(int i, int from, int to, DetourFound& found) const {
 }
 
 bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
-  const int n = Side();
   const int* rows = found.rows;
   const int* cols = found.cols;
   // The walks avoid the tail and the head; they must be closed to the search as well.
@@ -242,24 +224,13 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
   }
   const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
   const std::vector<DetourCheck>& checks = detours.checks[shape];
-  const int* const blank = marks.Data() + rows[0] * STRIDE + cols[0];
+  // Off the board the marks are blocked, within a margin that no walk leaves.
+  const int* const blank = &marks.At(rows[0], cols[0]);
   for (size_t i = 0; i < checks.size();) {
     const DetourCheck& check = checks[i];
     const size_t length = check.length;
     size_t k = 0;
-    if (rows[0] + check.minRow >= 0 && rows[0] + check.maxRow < n && cols[0] + check.minCol >= 0 &&
-        cols[0] + check.maxCol < n) {
-      // The whole walk lies on the board: only the marks are looked at.
-      while (k < length && blank[check.gridSteps[k]] == FREE_CELL) ++k;
-    } else {
-      for (; k < length; ++k) {
-        const int r = rows[0] + check.rows[k], c = cols[0] + check.cols[k];
-        if (static_cast<unsigned>(r) >= static_cast<unsigned>(n) ||
-            static_cast<unsigned>(c) >= static_cast<unsigned>(n) || marks.At(r, c) != FREE_CELL) {
-          break;
-        }
-      }
-    }
+    while (k < length && blank[check.gridSteps[k]] == FREE_CELL) ++k;
     if (k == length) {
       found.walk = &detours.shapes[shape][i].piece;
       found.walkAndStep = &detours.shapes[shape][i].pieceWithStep;
@@ -276,7 +247,6 @@ bool BlankRouter::SearchRoute(int start, int target) {
   const auto mark = [grid](int position) -> int& { return grid[position]; };
   const int from = start / n * STRIDE + start % n;
   const int to = target / n * STRIDE + target % n;
-  const int lastRow = (n - 1) * STRIDE;
   // While the search runs the marks are its visited set and its map of predecessors: a reached
   // cell holds the position of the cell it was first reached from. The queue keeps every cell
   // reached, so it also tells which marks to free afterwards.
@@ -290,17 +260,16 @@ bool BlankRouter::SearchRoute(int start, int target) {
       reached = true;
       break;
     }
-    const int col = cell % STRIDE;
     const auto reach = [&](int neighbour) {
       if (mark(neighbour) != FREE_CELL) return;
       mark(neighbour) = cell;
       searchQueue.push_back(neighbour);
     };
-    // Up, right, left, down, as in LETTERS.
-    if (cell >= STRIDE) reach(cell - STRIDE);
-    if (col != n - 1) reach(cell + 1);
-    if (col != 0) reach(cell - 1);
-    if (cell < lastRow) reach(cell + STRIDE);
+    // Up, right, left, down, as in LETTERS; the margin round the board is blocked.
+    reach(cell - STRIDE);
+    reach(cell + 1);
+    reach(cell - 1);
+    reach(cell + STRIDE);
   }
   if (reached) {
     route.clear();

@@ -1,5 +1,6 @@
 // blank_path_search_test.cpp: shortest blank walks, their tie-breaking, and the grid left behind.
 #include <algorithm>
+#include <iterator>
 
 #include "board/random_draw.h"
 #include "snake/snake_test_support.h"
@@ -12,11 +13,11 @@ class FindMovesTo : public SnakeTest {
   void Load(unsigned n, unsigned row, unsigned col, const std::vector<int>& blocked = {}) {
     SnakeTest::Load(GoalWithBlankAt(n, row, col));
     for (const int cell : blocked) marks.At(cell / n, cell % n) = snake::BLOCKED_CELL;
-    std::copy(marks.Data(), marks.Data() + sizeof before / sizeof(int), before);
+    std::copy(Whole(), Whole() + std::size(before), before);
   }
   // A search, found or not, leaves every mark as it was.
   void ExpectGridUnchanged() const {
-    EXPECT_TRUE(std::equal(before, before + sizeof before / sizeof(int), marks.Data()));
+    EXPECT_TRUE(std::equal(std::begin(before), std::end(before), Whole()));
   }
   // The router's walk to the target round the snake, as letters.
   MoveSequence WalkTo(int target, const std::vector<int>& snake) {
@@ -24,8 +25,11 @@ class FindMovesTo : public SnakeTest {
     return MoveSequence(route.letters, route.length);
   }
 
+  // Every mark, the margin round the board included.
+  int* Whole() const { return &marks.At(-snake::MARGIN, -snake::MARGIN); }
+
   snake::BlankRouter& router = pairSnake.Router();
-  int before[MAX_SIDE * MAX_SIDE];
+  int before[snake::STRIDE * snake::STRIDE];
 };
 
 }  // namespace
@@ -87,11 +91,11 @@ TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {
     marks.At(rows[2], cols[2]) = snake::BLOCKED_CELL;
     const int target = rows[3] * size + cols[3];
     const std::vector<int> snake = {rows[2] * size + cols[2], rows[1] * size + cols[1]};
-    int grid[MAX_SIDE * MAX_SIDE];
-    std::copy(marks.Data(), marks.Data() + MAX_SIDE * MAX_SIDE, grid);
+    int grid[snake::STRIDE * snake::STRIDE];
+    std::copy(Whole(), Whole() + std::size(grid), grid);
     const MoveSequence walk = WalkTo(target, snake);
     const std::string said = out.str();
-    std::copy(grid, grid + MAX_SIDE * MAX_SIDE, marks.Data());
+    std::copy(std::begin(grid), std::end(grid), Whole());
     out.str("");
     ASSERT_EQ(WalkTo(target, {}), walk) << round;
     ASSERT_EQ(out.str(), said);

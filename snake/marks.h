@@ -1,6 +1,7 @@
 // marks.h: the snake method's marks over the engine's cells: where the blank may pass.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -13,14 +14,17 @@ namespace snake {
 /// Marks of a cell between two searches.
 constexpr int FREE_CELL = -2;
 constexpr int BLOCKED_CELL = -1;
+/// The blocked cells kept round the board on every side: no listed walk of the blank reaches
+/// further, nor a search's step, so neither looks at the board's edges.
+constexpr int MARGIN = 12;
 /// The row stride of the marks, whatever the side, so that a search steps without a division.
-constexpr int STRIDE = static_cast<int>(MAX_SIDE);
+constexpr int STRIDE = static_cast<int>(MAX_SIDE) + 2 * MARGIN;
 
 /// FREE_CELL where the blank may pass, BLOCKED_CELL elsewhere, per cell; a trial's changes are
 /// journalled so that rolling it back restores them.
 class Marks {
  public:
-  Marks() { Reset(0); }
+  Marks() { std::fill(&grid[0][0], &grid[0][0] + STRIDE * STRIDE, BLOCKED_CELL); }
   Marks(const Marks&) = delete;
   Marks& operator=(const Marks&) = delete;
 
@@ -31,17 +35,17 @@ class Marks {
   /// True for the index of a board cell, on a board the marks can hold.
   bool OnBoard(int index) const {
     const int n = Side();
-    return n > 0 && n <= STRIDE && index >= 0 && index < n * n;
+    return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
   }
   /// Sets the mark of a board cell, journalled during a trial; nothing for an index off the board.
   void Set(int index, int mark);
   /// Set for the board cell index, which stands at row and col.
-  void SetAt(int index, int row, int col, int mark) { Change(index, grid[row][col], mark); }
-  /// The mark at (row, col), which may be off the board up to MAX_SIDE; a change is not
+  void SetAt(int index, int row, int col, int mark) { Change(index, At(row, col), mark); }
+  /// The mark at (row, col), which may lie up to MARGIN cells off the board; a change is not
   /// journalled.
-  int& At(int row, int col) { return grid[row][col]; }
-  /// The marks as one array of MAX_SIDE x MAX_SIDE, row * STRIDE + col.
-  int* Data() { return &grid[0][0]; }
+  int& At(int row, int col) { return grid[row + MARGIN][col + MARGIN]; }
+  /// The marks as one array from the board's (0, 0), row * STRIDE + col.
+  int* Data() { return &At(0, 0); }
 
   // A trial
   /// Starts a journal of the marks.
@@ -67,7 +71,7 @@ class Marks {
     journal[journalLength++] = {index, mark};
   }
 
-  int grid[MAX_SIDE][MAX_SIDE];
+  int grid[STRIDE][STRIDE];
   unsigned side = 0;
   /// index / side is (index * reciprocal) >> 32 for every cell, without a division.
   std::uint64_t reciprocal = 0;
