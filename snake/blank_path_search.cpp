@@ -25,6 +25,7 @@ constexpr int COL_STEP[] = {0, 1, -1, 0};
 // most steps a listed walk takes.
 constexpr int SLACK = 4;
 constexpr size_t LONGEST = 12;
+static_assert(LONGEST + 2 <= 16, "a walk and the snake's step are read as 16 characters");
 
 // What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
 // close together in memory.
@@ -172,30 +173,23 @@ MovePiece BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
 
 bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
                                DetourFound& found) const {
+  const bool followsStep = found.walk != nullptr;
   found.walk = found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
+  if (followsStep) {
+    // The snake moved into the last target: the blank stands where its tail stood, the tail
+    // where its head stood, and the head on that target. StepAlongDetour closed the new tail
+    // and head itself.
+    std::copy(found.rows + 1, found.rows + 4, found.rows);
+    std::copy(found.cols + 1, found.cols + 4, found.cols);
+    std::copy(found.codes + 1, found.codes + 3, found.codes);
+    return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
+  }
   found.rows[0] = solver.Current().BlankRow();
   found.cols[0] = solver.Current().BlankCol();
   return StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) &&
          StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
          MatchDetour(found, false);
-}
-
-bool BlankRouter::FollowDetourOn(int target, const std::vector<int>& snake,
-                                 DetourFound& found) const {
-  found.walk = found.walkAndStep = nullptr;
-  if (snake.size() != 2) return false;
-  // The snake moved into the last target: the blank stands where its tail stood, the tail where
-  // its head stood, and the head on that target.
-  int* rows = found.rows;
-  int* cols = found.cols;
-  rows[0] = rows[1], cols[0] = cols[1];
-  rows[1] = rows[2], cols[1] = cols[2];
-  rows[2] = rows[3], cols[2] = cols[3];
-  found.codes[0] = found.codes[1];
-  found.codes[1] = found.codes[2];
-  // StepAlongDetour closed the new tail and head itself.
-  return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
 }
 
 bool BlankRouter::StepTo(int i, int from, int to, DetourFound& found) const {
@@ -244,47 +238,37 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
 bool BlankRouter::SearchRoute(int start, int target) {
   const int n = Side();
   int* const grid = marks.Data();
-  const auto mark = [grid](int position) -> int& { return grid[position]; };
   const int from = start / n * STRIDE + start % n;
   const int to = target / n * STRIDE + target % n;
   // While the search runs the marks are its visited set and its map of predecessors: a reached
   // cell holds the position of the cell it was first reached from. The queue keeps every cell
   // reached, so it also tells which marks to free afterwards.
-  const int startMark = mark(from);
-  mark(from) = BLOCKED_CELL;
+  const int startMark = grid[from];
+  grid[from] = BLOCKED_CELL;
   searchQueue.assign(1, from);
-  bool reached = false;
-  for (size_t next = 0; next < searchQueue.size(); ++next) {
+  size_t next = 0;
+  for (; next < searchQueue.size() && searchQueue[next] != to; ++next) {
     const int cell = searchQueue[next];
-    if (cell == to) {
-      reached = true;
-      break;
-    }
-    const auto reach = [&](int neighbour) {
-      if (mark(neighbour) != FREE_CELL) return;
-      mark(neighbour) = cell;
-      searchQueue.push_back(neighbour);
-    };
     // Up, right, left, down, as in LETTERS; the margin round the board is blocked.
-    reach(cell - STRIDE);
-    reach(cell + 1);
-    reach(cell - 1);
-    reach(cell + STRIDE);
-  }
-  if (reached) {
-    route.clear();
-    for (int cell = to; mark(cell) != BLOCKED_CELL; cell = mark(cell)) route.push_back(cell);
-    int at = from;
-    for (auto cell = route.rbegin(); cell != route.rend(); ++cell) {
-      const int step = *cell - at;
-      routeMoves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
-      at = *cell;
+    for (const int neighbour : {cell - STRIDE, cell + 1, cell - 1, cell + STRIDE}) {
+      if (grid[neighbour] != FREE_CELL) continue;
+      grid[neighbour] = cell;
+      searchQueue.push_back(neighbour);
     }
+  }
+  const bool reached = next < searchQueue.size();
+  if (reached) {
+    // The predecessors lead back from the target, so the letters come last first.
+    for (int cell = to; grid[cell] != BLOCKED_CELL; cell = grid[cell]) {
+      const int step = cell - grid[cell];
+      routeMoves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
+    }
+    std::reverse(routeMoves.begin(), routeMoves.end());
   } else {
     solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
   }
-  for (const int cell : searchQueue) mark(cell) = FREE_CELL;
-  mark(from) = startMark;
+  for (const int cell : searchQueue) grid[cell] = FREE_CELL;
+  grid[from] = startMark;
   return reached;
 }
 

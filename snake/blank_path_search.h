@@ -15,6 +15,7 @@ struct DetourTable;
 /// blank, tail, head and target, and the step codes between them (up, right, left, down).
 struct DetourFound {
   const MovePiece* walk = nullptr;
+  /// At most 16 letters, and 16 characters can always be read from it.
   const MovePiece* walkAndStep = nullptr;
   int rows[4] = {};
   int cols[4] = {};
@@ -35,9 +36,8 @@ class BlankRouter {
   bool Found() const { return routeFound; }
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
+  /// With found.walk set, the snake has just moved into found's target: found is updated.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;
-  /// FollowDetour right after the snake moved into the target of found, which it updates.
-  bool FollowDetourOn(int target, const std::vector<int>& snake, DetourFound& found) const;
 
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
@@ -55,7 +55,6 @@ class BlankRouter {
   const DetourTable& detours;
   // Working storage of the routing, kept to save an allocation per search
   std::vector<int> searchQueue;
-  std::vector<int> route;
   MoveSequence routeMoves;
   bool routeFound = false;
 };

@@ -28,7 +28,7 @@ class FindMovesTo : public SnakeTest {
   // Every mark, the margin round the board included.
   int* Whole() const { return &marks.At(-snake::MARGIN, -snake::MARGIN); }
 
-  snake::BlankRouter& router = pairSnake.Router();
+  snake::BlankRouter router{solver, marks};
   int before[snake::STRIDE * snake::STRIDE];
 };
 

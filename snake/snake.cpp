@@ -79,10 +79,7 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   }
   const int start = pendingBlank;
   if (!marks.OnBoard(start) || !marks.OnBoard(cell)) return false;
-  if (!(previous ? router.FollowDetourOn(cell, cells, found)
-                 : router.FollowDetour(cell, cells, found))) {
-    return false;
-  }
+  if (!router.FollowDetour(cell, cells, found)) return false;
   const int head = cells[0], tail = cells[1];
   marks.SetAt(start, found.rows[0], found.cols[0], FREE_CELL);
   marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
@@ -92,14 +89,9 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   pendingBlank = tail;
   const MovePiece& walk = *found.walkAndStep;
   const size_t used = pendingSteps.length;
-  // Room for 16 more letters than the walk has: a walk of up to 16 is copied as 16 at once.
-  if (pendingLetters.size() < used + walk.length + 16) pendingLetters.resize(2 * used + 64);
-  char* const pending = &pendingLetters[used];
-  if (walk.length <= 16) {
-    std::memcpy(pending, walk.letters, 16);
-  } else {
-    std::memcpy(pending, walk.letters, walk.length);
-  }
+  // Room for 16 more letters: the walk has at most 16, and is copied as 16 at once.
+  if (pendingLetters.size() < used + 16) pendingLetters.resize(2 * used + 64);
+  std::memcpy(&pendingLetters[used], walk.letters, 16);
   pendingSteps.Append(walk);
   marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
   return true;

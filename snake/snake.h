@@ -29,8 +29,6 @@ class Snake {
   bool MoveAlongSnake();
   /// Carries the head along the path; false when a step could not be made.
   bool MoveAlongPath();
-  /// The router the snake walks the blank with.
-  BlankRouter& Router() { return router; }
 
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
