@@ -1,7 +1,6 @@
 // pair_carrier.cpp: bringing a pair together, forming its snake and carrying it home.
-#include "snake/pair_carrier.h"
-
 #include "snake/snake_routes.h"
+#include "snake/snake_solver.h"
 #include "snake/tile_walk.h"
 
 namespace snake {
@@ -16,7 +15,7 @@ Cell GetCellNextTo(int row2, int col2, int row1, int col1) {
   return {row2 + 1, col2};
 }
 
-bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
+bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {
   const int n = static_cast<int>(solver.Current().Side());
   const int tileA = solver.Current().TileAt(row1, col1);
   const int tileB = solver.Current().TileAt(row2, col2);
@@ -55,7 +54,7 @@ bool PairCarrier::Carry(int t, int row1, int col1, int row2, int col2) {
   return snake.MoveAlongPath();
 }
 
-bool PairCarrier::PlacedTilesHome(const Line& frame, int t) const {
+bool SnakeSolver::PlacedTilesHome(const Line& frame, int t) const {
   const int n = static_cast<int>(solver.Current().Side());
   if (frame.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {

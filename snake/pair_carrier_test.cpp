@@ -1,6 +1,4 @@
 // pair_carrier_test.cpp: pairs carried home without disturbing the tiles placed before them.
-#include "snake/pair_carrier.h"
-
 #include "board/random_draw.h"
 #include "snake/snake_test_support.h"
 
@@ -31,8 +29,8 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     const int row1 = first / side, col1 = first % side, row2 = second / side, col2 = second % side;
     // Either tile may be walked beside the other.
     const bool walkFirst = DrawRandom() % 2 == 0;
-    const bool done = walkFirst ? snakes.Pairs().Carry(t, row1, col1, row2, col2)
-                                : snakes.Pairs().Carry(t, row2, col2, row1, col1);
+    const bool done = walkFirst ? snakes.Carry(t, row1, col1, row2, col2)
+                                : snakes.Carry(t, row2, col2, row1, col1);
     const std::string where = "n=" + std::to_string(n) + " t=" + std::to_string(t);
     ASSERT_EQ("", out.str()) << where;
     if (!done) continue;

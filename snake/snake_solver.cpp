@@ -1,10 +1,11 @@
-// snake_solver.cpp: the first row and column, pair by pair, by snake or singly, and the
-// method's entry.
+// snake_solver.cpp: the first row and column, pair by pair, by snake or singly as the estimates
+// choose, and the method's entry.
 #include "snake/snake_solver.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
-#include "snake/estimates.h"
 #include "snake/line_tails.h"
 #include "solver/reduction.h"
 
@@ -16,12 +17,76 @@ constexpr double SNAKE_ESTIMATE_LIMIT = 1.2;
 // A snake is kept only when it beats the single placements' estimate by at least this much.
 constexpr int SNAKE_MIN_SAVING = 2;
 
+// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
+Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol) {
+  if (side == 'R') {
+    if (blankCol < tileCol) --tileCol;
+    return {tileRow, tileCol + 1};
+  }
+  if (blankRow > tileRow) ++tileRow;
+  return {tileRow - 1, tileCol};
+}
+
+// Estimated moves to place one tile; ruleA and ruleB add the far-side detour of a row, a column.
+int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
+                   bool ruleA, bool ruleB) {
+  const int n = static_cast<int>(position.Side());
+  if (position.Cells().empty() || n < 2) return -1;
+  const int br = blankIdx / n, bc = blankIdx % n;
+  int tr = tileIdx / n, tc = tileIdx % n;
+  const int gr = targetIdx / n, gc = targetIdx % n;
+  const Cell approach = ApproachCell(side, br, bc, tr, tc);
+  int cost = std::abs(br - approach.row) + std::abs(bc - approach.col);
+  if (tileIdx == targetIdx) return cost;
+  // Six moves per diagonal step of the tile, five per straight one.
+  const int dr = std::abs(tr - gr), dc = std::abs(tc - gc);
+  cost += 5 * std::abs(dr - dc) + 6 * std::min(dr, dc);
+  // A tile that has to come round to the far side of its goal costs a detour more.
+  if (ruleA && tr + tc <= gr + gc) {
+    cost += 4;
+  } else if (ruleB && tr - tc >= gr - gc) {
+    cost += 4;
+  }
+  return cost;
+}
+
+// Estimated moves to bring tile A beside tile B and carry both as a snake to meetIdx.
+int PairCost(const Position& position, int blankIdx, int meetIdx, int idxA, int idxB, bool adjust) {
+  const int n = static_cast<int>(position.Side());
+  if (position.Cells().empty() || n < 2) return -1;
+  const int br = blankIdx / n, bc = blankIdx % n;
+  const int mr = meetIdx / n, mc = meetIdx % n;
+  const int ar = idxA / n, ac = idxA % n;
+  int qr = idxB / n, qc = idxB % n;
+  const int toA = std::abs(br - ar) + std::abs(bc - ac) - 1;
+  const int dR = std::abs(ar - qr), dC = std::abs(ac - qc);
+  const int walk = dR == dC ? 5 + 6 * (dR - 1)
+                            : 5 * (std::max(dR, dC) - std::min(dR, dC) - 1) + 6 * std::min(dR, dC);
+  if (adjust) {
+    // The snake starts from the cell beside B that faces A.
+    const int s1 = ar + ac, s2 = qr + qc, d1 = ar - ac, d2 = qr - qc;
+    if (s1 < s2 && d1 > d2) {
+      --qc;
+    } else if (s1 < s2) {
+      --qr;
+    } else if (d1 < d2) {
+      ++qc;
+    } else if (s1 == s2) {
+      --qc;
+    } else {
+      ++qr;
+    }
+  }
+  const int eR = std::abs(qr - mr), eC = std::abs(qc - mc);
+  return toA + walk + 7 * std::max(eR, eC) + 3 * std::min(eR, eC) + 3;
+}
+
 }  // namespace
 
 bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
   solver.SetCheckpoint();
   marks.BeginTrial();
-  const bool ok = pairs.Carry(t, row1, col1, row2, col2);
+  const bool ok = Carry(t, row1, col1, row2, col2);
   // The moves are shortened only when their length alone does not decide.
   const int limit = sum - SNAKE_MIN_SAVING;
   if (ok && (static_cast<int>(solver.MovesSinceCheckpoint()) <= limit ||
@@ -34,33 +99,35 @@ bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col
   return false;
 }
 
-bool SnakeSolver::TrySnakeIfCheaper(const Pair& pair, int sum, int firstExcess) {
+bool SnakeSolver::TrySnakeIfCheaper(const Line& line, int t, int next) {
   const Position& position = solver.Current();
   const int blank = static_cast<int>(position.Blank());
-  const int meet = pair.target + 1;
-  const int firstToSecond = PairCost(position, blank, meet, pair.first, pair.second, true);
-  const int secondToFirst = PairCost(position, blank, meet, pair.second, pair.first, false);
+  const int first = static_cast<int>(position.CellOf(t));
+  const int second = static_cast<int>(position.CellOf(next));
+  // The second tile's estimate starts with the blank right of the first tile's home, t - 1.
+  const int sum = SingleTileCost(position, t - 1, first, blank, line.side, line.ruleA, line.ruleB) +
+                  SingleTileCost(position, next - 1, second, t, line.side, line.ruleA, line.ruleB);
+  const int firstToSecond = PairCost(position, blank, t, first, second, true);
+  const int secondToFirst = PairCost(position, blank, t, second, first, false);
   const int n = static_cast<int>(position.Side());
-  const int row1 = pair.first / n, col1 = pair.first % n;
-  const int row2 = pair.second / n, col2 = pair.second % n;
+  const int row1 = first / n, col1 = first % n;
+  const int row2 = second / n, col2 = second % n;
   const double limit = SNAKE_ESTIMATE_LIMIT * sum;
-  if (firstToSecond < limit && firstToSecond <= secondToFirst + firstExcess) {
-    return TrySnake(pair.tile, sum, row1, col1, row2, col2);
+  if (firstToSecond < limit && firstToSecond <= secondToFirst + line.firstExcess) {
+    return TrySnake(t, sum, row1, col1, row2, col2);
   }
   if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
-    return TrySnake(pair.tile, sum, row2, col2, row1, col1);
+    return TrySnake(t, sum, row2, col2, row1, col1);
   }
   return false;
 }
 
 void SnakeSolver::PlaceLine(const Line& line) {
-  const int n = Side();
   const LineView view = line.view(solver);
   const int width = view.Width();
-  // The last two cells are the tail's; a line of two has no pair and no single before it.
-  if (width <= 2) return;
   // Row 0 is complete, its tail included: no blank route may cross it.
   if (line.firstRowPlaced) {
+    const int n = static_cast<int>(solver.Current().Side());
     for (int col = 0; col < n; ++col) marks.Set(col, BLOCKED_CELL);
   }
   // Places the tile of the line's cell k at its home, and closes the home.
@@ -71,42 +138,24 @@ void SnakeSolver::PlaceLine(const Line& line) {
     PlaceTile(view, row, col, 0, k);
     marks.Set(t - 1, BLOCKED_CELL);
   };
-  for (int k = 0; k <= width - 3;) {
-    const int t = view.HomeTile(0, k);
-    const int blank = static_cast<int>(solver.Current().Blank());
-    const int first = static_cast<int>(solver.Current().CellOf(t));
-    // With a line of odd width the pairs start at its second cell, so the first goes alone.
-    if (k == 0 && width % 2 == 1) {
-      if (solver.IsTileAtGoal(t)) {
-        marks.Set(t - 1, BLOCKED_CELL);
-      } else {
-        placeSingly(k);
-      }
-      ++k;
-      continue;
-    }
-    const int next = view.HomeTile(0, k + 1);
+  // With a line of odd width the pairs start at its second cell, so the first goes alone.
+  if (width % 2 == 1) {
+    const int t = view.HomeTile(0, 0);
+    if (!solver.IsTileAtGoal(t)) placeSingly(0);
+    marks.Set(t - 1, BLOCKED_CELL);
+  }
+  // The last two cells are the tail's.
+  for (int k = width % 2; k <= width - 3; k += 2) {
+    const int t = view.HomeTile(0, k), next = view.HomeTile(0, k + 1);
     // A pair already home is blocked like a placed one, or a later snake's blank would route
     // through it.
     if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
       marks.Set(next - 1, BLOCKED_CELL);
-      k += 2;
-      continue;
-    }
-    const Pair pair = {t, first, static_cast<int>(solver.Current().CellOf(next)), t - 1};
-
-    // The second tile's estimate starts with the blank right of the first tile's home.
-    const Position& position = solver.Current();
-    const int sum = SingleTileCost(position, pair.target, pair.first, blank, line.side, line.ruleA,
-                                   line.ruleB) +
-                    SingleTileCost(position, next - 1, pair.second, pair.target + 1, line.side,
-                                   line.ruleA, line.ruleB);
-    if (!TrySnakeIfCheaper(pair, sum, line.firstExcess)) {
+    } else if (!TrySnakeIfCheaper(line, t, next)) {
       placeSingly(k);
       placeSingly(k + 1);
     }
-    k += 2;
   }
 }
 

@@ -1,12 +1,9 @@
 // snake_solver.h: the second method, which carries pairs of tiles home together as snakes.
 #pragma once
 
-#include <ostream>
-
 #include "snake/line.h"
 #include "snake/marks.h"
-#include "snake/pair_carrier.h"
-#include "solver/line_view.h"
+#include "snake/snake.h"
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
@@ -16,10 +13,19 @@ namespace snake {
 /// sides it trimmed to.
 SolveResult SolveSnakes(const Board& board);
 
+/// A cell as a signed row and column.
+struct Cell {
+  int row = 0;
+  int col = 0;
+};
+
+/// The neighbour of (row2, col2) in the quarter, cut by its diagonals, that holds (row1, col1).
+Cell GetCellNextTo(int row2, int col2, int row1, int col1);
+
 /// Places the first row and column two tiles at a time, as a snake when that saves moves.
 class SnakeSolver {
  public:
-  explicit SnakeSolver(Solver& solver) : solver(solver), pairs(solver, marks) { Reset(); }
+  explicit SnakeSolver(Solver& solver) : solver(solver), snake(solver, marks) { Reset(); }
   SnakeSolver(const SnakeSolver&) = delete;
   SnakeSolver& operator=(const SnakeSolver&) = delete;
 
@@ -31,26 +37,24 @@ class SnakeSolver {
   /// most sum - 2 moves after shortening; otherwise returns the board, the record and the marks
   /// to where they were. True when the snake was kept.
   bool TrySnake(int t, int sum, int row1, int col1, int row2, int col2);
+  /// Walks the first tile beside the second and carries them home as a snake headed by t, of the
+  /// first row (t < n) or the first column; false when that was called off or went wrong.
+  bool Carry(int t, int row1, int col1, int row2, int col2);
 
-  /// The marks of the cells; the pair carrier, with its snake.
+  /// The marks of the cells; the snake.
   Marks& GetMarks() { return marks; }
-  PairCarrier& Pairs() { return pairs; }
+  Snake& GetSnake() { return snake; }
 
  private:
-  /// A pair to place: its leading tile, the cells of the two tiles and the leading tile's home.
-  struct Pair {
-    int tile;
-    int first;
-    int second;
-    int target;
-  };
-  int Side() const { return static_cast<int>(solver.Current().Side()); }
-  /// TrySnake for the pair when its estimate is under 1.2 x sum, walking the cheaper tile.
-  bool TrySnakeIfCheaper(const Pair& pair, int sum, int firstExcess);
+  /// TrySnake for the pair of tiles t and next when its estimate is under 1.2 x that of placing
+  /// them singly, walking the cheaper tile.
+  bool TrySnakeIfCheaper(const Line& line, int t, int next);
+  /// True when every tile placed before the pair headed by t is still home.
+  bool PlacedTilesHome(const Line& frame, int t) const;
 
   Solver& solver;
   Marks marks;
-  PairCarrier pairs;
+  Snake snake;
   /// Working storage of the trial's shortened length, kept to save an allocation per trial.
   MoveSequence shortened;
 };

@@ -44,7 +44,7 @@ TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   board.FindBlank();
   Load(board);
   pairSnake.Path() = {99};
-  EXPECT_FALSE(snakes.Pairs().Carry(37, 8, 1, 6, 2));
+  EXPECT_FALSE(snakes.Carry(37, 8, 1, 6, 2));
   EXPECT_FALSE(solver.Current().IsHome(73));
   EXPECT_EQ((std::vector<int>{99}), pairSnake.Path());  // before any route was built
   EXPECT_EQ("", out.str());

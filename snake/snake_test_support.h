@@ -40,5 +40,5 @@ class SnakeTest : public ::testing::Test {
   Solver solver{out};
   snake::SnakeSolver snakes{solver};
   snake::Marks& marks = snakes.GetMarks();
-  snake::Snake& pairSnake = snakes.Pairs().GetSnake();
+  snake::Snake& pairSnake = snakes.GetSnake();
 };
