@@ -13,7 +13,6 @@ const Line FIRST_ROW = {&LineView::FirstRow, "SolveFirstRow2", ROW_TAIL_CORNER, 
 const Line FIRST_COL = {&LineView::FirstColumn, "SolveFirstCol2", COL_TAIL_CORNER, false};
 
 void PlaceLine(Solver& solver, const Line& line) {
-  if (solver.Current().Side() < 3) return;
   const LineView view = line.view(solver);
   const int width = view.Width();
   for (int k = 0; k <= width - 2; ++k) {
@@ -58,7 +57,6 @@ void PlaceLine(Solver& solver, const Line& line) {
 }
 
 void FinishLine(Solver& solver, const Line& line) {
-  if (solver.Current().Side() < 3) return;
   const LineView view = line.view(solver);
   const int width = view.Width();
   const int first = view.HomeTile(0, width - 2), second = view.HomeTile(0, width - 1);

@@ -49,7 +49,6 @@ void BringBlankRound(const LineView& line, int row) {
 }  // namespace
 
 void FinishLine(Solver& solver, const Line& tail) {
-  if (solver.Current().Side() < 3) return;
   const LineView line = tail.view(solver);
   const int w = line.Width();
   const int first = line.HomeTile(0, w - 2), second = line.HomeTile(0, w - 1);
@@ -65,12 +64,10 @@ void FinishLine(Solver& solver, const Line& tail) {
     line.DoMoves({CYCLE_UL_CCW});
   } else if (r == 1 && c == w - 2) {
     if (blankRow == 0 && blankCol == w - 2) {
-      line.DoMoves({CYCLE_DR_CCW});
-      line.DoMoves({"D"});
+      line.DoMoves({CYCLE_DR_CCW, "D"});
     } else {
       BringBlankRound(line, 2);
-      line.DoMoves({"U"});
-      line.DoMoves({CYCLE_UL_CW});
+      line.DoMoves({"U", CYCLE_UL_CW});
     }
   } else if (c == w - 1) {
     RaiseInLastColumn(solver, tail, line, r, 0, "");

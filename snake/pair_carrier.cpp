@@ -19,10 +19,8 @@ bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {
   const int n = static_cast<int>(solver.Current().Side());
   const int tileA = solver.Current().TileAt(row1, col1);
   const int tileB = solver.Current().TileAt(row2, col2);
-  const int blank = static_cast<int>(solver.Current().Blank());
-  if (tileA <= 0 || tileB <= 0 || !marks.OnBoard(blank)) return false;
-  const int blankRow = blank / n;
-  const int blankCol = blank % n;
+  if (tileA <= 0 || tileB <= 0) return false;
+  const int blankRow = solver.Current().BlankRow(), blankCol = solver.Current().BlankCol();
 
   // The blank comes to the side of A that faces away from B's column.
   char side = col1 < col2 ? 'L' : 'R';

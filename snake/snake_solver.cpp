@@ -31,7 +31,6 @@ Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tile
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB) {
   const int n = static_cast<int>(position.Side());
-  if (position.Cells().empty() || n < 2) return -1;
   const int br = blankIdx / n, bc = blankIdx % n;
   int tr = tileIdx / n, tc = tileIdx % n;
   const int gr = targetIdx / n, gc = targetIdx % n;
@@ -42,18 +41,13 @@ int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int bla
   const int dr = std::abs(tr - gr), dc = std::abs(tc - gc);
   cost += 5 * std::abs(dr - dc) + 6 * std::min(dr, dc);
   // A tile that has to come round to the far side of its goal costs a detour more.
-  if (ruleA && tr + tc <= gr + gc) {
-    cost += 4;
-  } else if (ruleB && tr - tc >= gr - gc) {
-    cost += 4;
-  }
+  if ((ruleA && tr + tc <= gr + gc) || (ruleB && tr - tc >= gr - gc)) cost += 4;
   return cost;
 }
 
 // Estimated moves to bring tile A beside tile B and carry both as a snake to meetIdx.
 int PairCost(const Position& position, int blankIdx, int meetIdx, int idxA, int idxB, bool adjust) {
   const int n = static_cast<int>(position.Side());
-  if (position.Cells().empty() || n < 2) return -1;
   const int br = blankIdx / n, bc = blankIdx % n;
   const int mr = meetIdx / n, mc = meetIdx % n;
   const int ar = idxA / n, ac = idxA % n;
