@@ -237,7 +237,7 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
 
 bool BlankRouter::SearchRoute(int start, int target) {
   const int n = Side();
-  int* const grid = marks.Data();
+  int* const grid = &marks.At(0, 0);
   const int from = start / n * STRIDE + start % n;
   const int to = target / n * STRIDE + target % n;
   // While the search runs the marks are its visited set and its map of predecessors: a reached

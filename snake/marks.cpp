@@ -28,14 +28,14 @@ void Marks::Set(int index, int mark) {
 }
 
 void Marks::BeginTrial() {
-  journalLength = 0;
+  journal.clear();
   inTrial = true;
 }
 
 void Marks::RollBackTrial() {
-  while (journalLength > 0) {
-    const auto& undo = journal[--journalLength];
-    MarkAt(undo.first) = undo.second;
+  while (!journal.empty()) {
+    MarkAt(journal.back().first) = journal.back().second;
+    journal.pop_back();
   }
   inTrial = false;
 }

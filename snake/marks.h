@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -30,22 +29,17 @@ class Marks {
 
   /// FREE_CELL inside a board of side n, BLOCKED_CELL everywhere else.
   void Reset(unsigned n);
-  /// The side the marks were last reset for.
-  int Side() const { return static_cast<int>(side); }
   /// True for the index of a board cell, on a board the marks can hold.
   bool OnBoard(int index) const {
-    const int n = Side();
-    return n > 0 && n <= static_cast<int>(MAX_SIDE) && index >= 0 && index < n * n;
+    return side > 0 && side <= MAX_SIDE && index >= 0 && static_cast<unsigned>(index) < side * side;
   }
   /// Sets the mark of a board cell, journalled during a trial; nothing for an index off the board.
   void Set(int index, int mark);
   /// Set for the board cell index, which stands at row and col.
   void SetAt(int index, int row, int col, int mark) { Change(index, At(row, col), mark); }
-  /// The mark at (row, col), which may lie up to MARGIN cells off the board; a change is not
-  /// journalled.
+  /// The mark at (row, col), which may lie up to MARGIN cells off the board, the marks being one
+  /// array with a row every STRIDE; a change is not journalled.
   int& At(int row, int col) { return grid[row + MARGIN][col + MARGIN]; }
-  /// The marks as one array from the board's (0, 0), row * STRIDE + col.
-  int* Data() { return &At(0, 0); }
 
   // A trial
   /// Starts a journal of the marks.
@@ -62,13 +56,8 @@ class Marks {
   void Change(int index, int& cell, int mark) {
     // A mark that stays as it is needs no journal entry: undoing it would change nothing.
     if (cell == mark) return;
-    if (inTrial) Journal(index, cell);
+    if (inTrial) journal.emplace_back(index, cell);
     cell = mark;
-  }
-  /// Notes a cell's mark before a trial changes it.
-  void Journal(int index, int mark) {
-    if (journalLength == journal.size()) journal.resize(2 * journalLength + 64);
-    journal[journalLength++] = {index, mark};
   }
 
   int grid[STRIDE][STRIDE];
@@ -76,9 +65,8 @@ class Marks {
   /// index / side is (index * reciprocal) >> 32 for every cell, without a division.
   std::uint64_t reciprocal = 0;
   bool inTrial = false;
-  /// The cells' marks before the trial changed them, the first journalLength entries.
+  /// The cells' marks before the trial changed them.
   std::vector<std::pair<int, int>> journal;
-  size_t journalLength = 0;
 };
 
 }  // namespace snake
