@@ -63,7 +63,6 @@ int Snake::AdvanceSnake(int from) {
     marks.Set(p, BLOCKED_CELL);
     std::swap(cell, p);
   }
-  pendingBlank = p;
   return p;
 }
 
@@ -71,13 +70,9 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   // As FindMovesTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
   // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
   // letters can make refused, so nothing that could be seen changes. Meanwhile pendingBlank is
-  // where the blank will be.
-  const bool previous = found.walk != nullptr;
-  if (!previous) {
-    ApplyPendingSteps();
-    pendingBlank = static_cast<int>(solver.Current().Blank());
-  }
-  const int start = pendingBlank;
+  // where the blank will be; with no step before this one, none is pending.
+  const int start =
+      found.walk != nullptr ? pendingBlank : static_cast<int>(solver.Current().Blank());
   if (!marks.OnBoard(start) || !marks.OnBoard(cell)) return false;
   if (!router.FollowDetour(cell, cells, found)) return false;
   const int head = cells[0], tail = cells[1];

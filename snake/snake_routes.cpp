@@ -6,7 +6,6 @@ namespace snake {
 bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
                 std::vector<int>& path) {
   const int n = static_cast<int>(solver.Current().Side());
-  if (snake.empty() || n == 0) return true;
   const LineView view = frame.view(solver);
   // The board index of a view cell. The cells are compared by index, as the snake holds them;
   // the index is linear in the view's row and column, so a cell just off the board still has
@@ -32,7 +31,7 @@ bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>
   if (cRow == 0 && cCol == k) {
     if (head == at(0, k + 1)) return true;
     if (head == at(1, k)) {
-      if (snake.size() > 1 && snake[1] == head + at(0, 1) - at(0, 0)) return false;
+      if (snake[1] == head + at(0, 1) - at(0, 0)) return false;
       view.DoMoves({"RD"});
       view.FindBlank(cRow, cCol);
     }
@@ -46,15 +45,9 @@ bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>
   };
   // Diagonal steps, alternately up and sideways, while both the row and the column are to be
   // reached.
-  int firstUp = -1;
-  bool up = false;
+  const int sideways = cCol < gCol ? 1 : -1;
+  bool up = frame.upFirstFromBelow ? head == at(cRow + 1, cCol) : head != at(cRow, cCol - sideways);
   while (cRow != gRow && cCol != gCol) {
-    const int sideways = cCol < gCol ? 1 : -1;
-    if (firstUp < 0) {
-      firstUp =
-          frame.upFirstFromBelow ? head == at(cRow + 1, cCol) : head != at(cRow, cCol - sideways);
-      up = firstUp == 1;
-    }
     if (up) {
       step(-1, 0);
       step(0, sideways);
@@ -66,7 +59,7 @@ bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>
   }
   // Then straight on to the goal.
   while (cRow > gRow) step(-1, 0);
-  while (cCol != gCol) step(0, cCol < gCol ? 1 : -1);
+  while (cCol != gCol) step(0, sideways);
   if (!fromRight) step(-1, 0);
   step(0, -1);
   return true;

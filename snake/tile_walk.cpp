@@ -11,15 +11,10 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
   const int n = static_cast<int>(solver.Current().Side());
   // A tile bound for the first column cannot keep the blank on its left, nor one bound for the
   // last column on its right: the blank steps through the tile to the other side.
-  if (targetCol == 0 && side == 'L') {
-    solver.DoMoves({"R"});
-    --tileCol;
-    side = 'R';
-  }
-  if (targetCol == n - 1 && side == 'R') {
-    solver.DoMoves({"L"});
-    ++tileCol;
-    side = 'L';
+  if ((targetCol == 0 && side == 'L') || (targetCol == n - 1 && side == 'R')) {
+    solver.DoMoves({side == 'L' ? "R" : "L"});
+    tileCol += side == 'L' ? -1 : 1;
+    side = side == 'L' ? 'R' : 'L';
   }
   if (side != 'L' && side != 'R') {
     solver.Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
