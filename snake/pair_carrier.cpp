@@ -1,7 +1,8 @@
-// pair_carrier.cpp: bringing a pair together, forming its snake and carrying it home.
-#include "snake/snake_routes.h"
+// pair_carrier.cpp: bringing a pair together, forming its snake and carrying it home along its
+// staircase route.
 #include "snake/snake_solver.h"
-#include "snake/tile_walk.h"
+#include "solver/move_macros.h"
+#include "solver/tile_placement.h"
 
 namespace snake {
 
@@ -13,6 +14,111 @@ Cell GetCellNextTo(int row2, int col2, int row1, int col1) {
   if (d <= 0) return {row2, col2 + 1};
   if (s == 0) return {row2, col2 - 1};
   return {row2 + 1, col2};
+}
+
+void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, int targetCol,
+                      char side) {
+  const int n = static_cast<int>(solver.Current().Side());
+  // A tile bound for the first column cannot keep the blank on its left, nor one bound for the
+  // last column on its right: the blank steps through the tile to the other side.
+  if ((targetCol == 0 && side == 'L') || (targetCol == n - 1 && side == 'R')) {
+    solver.DoMoves({side == 'L' ? "R" : "L"});
+    tileCol += side == 'L' ? -1 : 1;
+    side = side == 'L' ? 'R' : 'L';
+  }
+  if (side != 'L' && side != 'R') {
+    solver.Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
+                 << side;
+    return;
+  }
+  const bool left = side == 'L';
+  // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
+  const auto pick = [left](MovePiece blankLeft, MovePiece blankRight) {
+    return left ? blankLeft : blankRight;
+  };
+
+  // Diagonal steps while both the row and the column are still to be reached.
+  const bool down = tileRow < targetRow, right = tileCol < targetCol;
+  const int diagonal =
+      StaircaseSteps(tileRow, tileCol, down ? 1 : -1, right ? 1 : -1, targetRow, targetCol);
+  const MovePiece step =
+      down ? (right ? pick(DOWNRIGHT_BL, DOWNRIGHT_BR) : pick(DOWNLEFT_BL, DOWNLEFT_BR))
+           : (right ? pick(UPRIGHT_BL, UPRIGHT_BR) : pick(UPLEFT_BL, UPLEFT_BR));
+  solver.DoMoves({Repeated(step, diagonal)});
+  tileRow += down ? diagonal : -diagonal;
+  tileCol += right ? diagonal : -diagonal;
+
+  // Then straight on along the row or the column (a count below 1 makes no move). In the last
+  // row the blank has to pass through the row above the tile.
+  const bool high = tileRow == n - 1;
+  const MovePiece rightward =
+      high ? pick(RIGHT_BL_HIGH, RIGHT_BR_HIGH) : pick(RIGHT_BL_LOW, RIGHT_BR_LOW);
+  const MovePiece leftward = high ? pick(LEFT_BL_HIGH, LEFT_BR_HIGH) : pick(LEFT_BL_LOW, LEFT_BR);
+  solver.DoMoves({Repeated(rightward, targetCol - tileCol), Repeated(leftward, tileCol - targetCol),
+                  Repeated(pick(DOWN_BL, DOWN_BR), targetRow - tileRow),
+                  Repeated(pick(UP_BL, UP_BR), tileRow - targetRow)});
+}
+
+bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
+                std::vector<int>& path) {
+  const int n = static_cast<int>(solver.Current().Side());
+  const LineView view = frame.view(solver);
+  // The board index of a view cell. The cells are compared by index, as the snake holds them;
+  // the index is linear in the view's row and column, so a cell just off the board still has
+  // the index one step beyond its neighbour.
+  const auto index = [&view, n](int row, int col) {
+    int boardRow, boardCol;
+    view.ToBoard(row, col, boardRow, boardCol);
+    return boardRow * n + boardCol;
+  };
+  const int origin = index(0, 0), down = index(1, 0) - origin, right = index(0, 1) - origin;
+  const auto at = [=](int row, int col) { return origin + row * down + col * right; };
+  const int head = snake.front();
+  int homeRow, k;
+  view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
+  path.clear();
+  int cRow, cCol;
+  view.FindBlank(cRow, cCol);
+  int gRow = 0, gCol = k + 1;  // the tail's goal
+  if (frame.dropHeadAtHome && head == at(0, k)) return false;
+  // From the left the route comes along row 1 and turns up at the tail's goal column.
+  const bool fromRight = cCol >= gCol;
+  if (!fromRight) ++gRow;
+  if (cRow == 0 && cCol == k) {
+    if (head == at(0, k + 1)) return true;
+    if (head == at(1, k)) {
+      if (snake[1] == head + at(0, 1) - at(0, 0)) return false;
+      view.DoMoves({"RD"});
+      view.FindBlank(cRow, cCol);
+    }
+  }
+  // The staircase only climbs: a blank above the row it must reach has no route.
+  if (cRow < gRow) return false;
+  const auto step = [&](int dRow, int dCol) {
+    cRow += dRow;
+    cCol += dCol;
+    path.push_back(at(cRow, cCol));
+  };
+  // Diagonal steps, alternately up and sideways, while both the row and the column are to be
+  // reached.
+  const int sideways = cCol < gCol ? 1 : -1;
+  bool up = frame.upFirstFromBelow ? head == at(cRow + 1, cCol) : head != at(cRow, cCol - sideways);
+  while (cRow != gRow && cCol != gCol) {
+    if (up) {
+      step(-1, 0);
+      step(0, sideways);
+    } else {
+      step(0, sideways);
+      step(-1, 0);
+    }
+    up = !up;
+  }
+  // Then straight on to the goal.
+  while (cRow > gRow) step(-1, 0);
+  while (cCol != gCol) step(0, sideways);
+  if (!fromRight) step(-1, 0);
+  step(0, -1);
+  return true;
 }
 
 bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {

@@ -1,7 +1,5 @@
 // snake_routes_test.cpp: the head's routes step cell by cell, end on the pair's homes and keep
 // off the tiles placed before the pair.
-#include "snake/snake_routes.h"
-
 #include <cstdlib>
 
 #include "board/random_draw.h"

@@ -1,6 +1,4 @@
 // tile_walk_test.cpp: the side a tile walk refuses (its walks: the snake method's solves).
-#include "snake/tile_walk.h"
-
 #include "snake/snake_test_support.h"
 
 // The blank said to be above the tile: the walk is refused in words, and no move is made.
