@@ -156,18 +156,18 @@ const DetourTable& Table() {
 BlankRouter::BlankRouter(Solver& solver, Marks& marks)
     : solver(solver), marks(marks), detours(Table()) {}
 
-MovePiece BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
+std::optional<MovePiece> BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());
   routeMoves.clear();
-  routeFound = false;
   if (!marks.OnBoard(start) || !marks.OnBoard(target)) {
     solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
-    return MovePiece(routeMoves.c_str());
+    return std::nullopt;
   }
   DetourFound detour;
-  routeFound = FollowDetour(target, snake, detour) || SearchRoute(start, target);
+  const bool found = FollowDetour(target, snake, detour) || SearchRoute(start, target);
   // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
   marks.Set(start, FREE_CELL);
+  if (!found) return std::nullopt;
   return detour.walk != nullptr ? *detour.walk : MovePiece(routeMoves.data(), routeMoves.size(), 1);
 }
 

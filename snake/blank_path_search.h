@@ -2,6 +2,7 @@
 // without searching where a listed walk fits.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "snake/marks.h"
@@ -29,11 +30,9 @@ class BlankRouter {
   BlankRouter(const BlankRouter&) = delete;
   BlankRouter& operator=(const BlankRouter&) = delete;
 
-  /// The blank's walk to target, not made, as a piece valid until the next routing; empty, with
-  /// a message, when there is none, and Found tells whether it got there.
-  MovePiece FindMovesTo(int target, const std::vector<int>& snake);
-  /// Whether the last routing reached its target.
-  bool Found() const { return routeFound; }
+  /// The blank's walk to target, not made, as a piece valid until the next routing; none, with a
+  /// message, when there is none.
+  std::optional<MovePiece> FindMovesTo(int target, const std::vector<int>& snake);
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
   /// With found.walk set, the snake has just moved into found's target: found is updated.
@@ -56,7 +55,6 @@ class BlankRouter {
   // Working storage of the routing, kept to save an allocation per search
   std::vector<int> searchQueue;
   MoveSequence routeMoves;
-  bool routeFound = false;
 };
 
 }  // namespace snake

@@ -21,8 +21,8 @@ class FindMovesTo : public SnakeTest {
   }
   // The router's walk to the target round the snake, as letters.
   MoveSequence WalkTo(int target, const std::vector<int>& snake) {
-    const MovePiece route = router.FindMovesTo(target, snake);
-    return MoveSequence(route.letters, route.length);
+    const std::optional<MovePiece> route = router.FindMovesTo(target, snake);
+    return route ? MoveSequence(route->letters, route->length) : "";
   }
 
   // Every mark, the margin round the board included.

@@ -133,16 +133,17 @@ bool Snake::MoveAlongPath() {
   for (const int cell : path) {
     if (StepAlongDetour(cell, found)) continue;
     ApplyPendingSteps();
-    const MovePiece route = router.FindMovesTo(cell, cells);
-    // A route that was found takes the blank to cell by real steps, and a cells step of real
-    // steps follows it: neither can be refused, so one text does for both.
-    if (router.Found() && SnakeStepLetters(cell, stepMoves, true) < 0) {
+    const std::optional<MovePiece> route = router.FindMovesTo(cell, cells);
+    if (!route) return false;
+    // The route takes the blank to cell by real steps, and a snake step of real steps follows
+    // it: neither can be refused, so one text does for both.
+    if (SnakeStepLetters(cell, stepMoves, true) < 0) {
       const int newBlank = AdvanceSnake(cell);
-      solver.DoMoves({route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
+      solver.DoMoves({*route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
       marks.Set(newBlank, FREE_CELL);
       continue;
     }
-    solver.DoMoves({route});
+    solver.DoMoves({*route});
     if (static_cast<int>(solver.Current().Blank()) != cell || !MoveAlongSnake()) return false;
   }
   ApplyPendingSteps();
