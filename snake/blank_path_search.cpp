@@ -180,9 +180,14 @@ bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
     // The snake moved into the last target: the blank stands where its tail stood, the tail
     // where its head stood, and the head on that target. StepAlongDetour closed the new tail
     // and head itself.
-    std::copy(found.rows + 1, found.rows + 4, found.rows);
-    std::copy(found.cols + 1, found.cols + 4, found.cols);
-    std::copy(found.codes + 1, found.codes + 3, found.codes);
+    // Each by itself, not as a loop that the compiler would make a call to copy memory.
+    int* const rows = found.rows;
+    int* const cols = found.cols;
+    rows[0] = rows[1], cols[0] = cols[1];
+    rows[1] = rows[2], cols[1] = cols[2];
+    rows[2] = rows[3], cols[2] = cols[3];
+    found.codes[0] = found.codes[1];
+    found.codes[1] = found.codes[2];
     return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
   }
   found.rows[0] = solver.Current().BlankRow();
