@@ -142,19 +142,16 @@ struct DetourTable {
       }
     }
   }
+
+  // The one table, made on first use by any router.
+  static const DetourTable& Shared() {
+    static const DetourTable table;
+    return table;
+  }
 };
 
-namespace {
-
-const DetourTable& Table() {
-  static const DetourTable table;
-  return table;
-}
-
-}  // namespace
-
 BlankRouter::BlankRouter(Solver& solver, Marks& marks)
-    : solver(solver), marks(marks), detours(Table()) {}
+    : solver(solver), marks(marks), detours(DetourTable::Shared()) {}
 
 std::optional<MovePiece> BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
   const int start = static_cast<int>(solver.Current().Blank());

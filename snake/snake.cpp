@@ -1,4 +1,4 @@
-// cells.cpp: forming a two-tile cells and carrying it along its route, a step at a time.
+// snake.cpp: forming a two-tile snake and carrying it along its route, a step at a time.
 #include "snake/snake.h"
 
 #include <cstring>

@@ -1,8 +1,16 @@
 // snake_solver_test.cpp: the snake trial and the boards that once went wrong (the driver's
 // output: console/command_loop_test.cpp).
+#include <cmath>
+
 #include "snake/snake_test_support.h"
 
 namespace {
+
+// The square board holding these tiles in row-major order.
+Board BoardFromTiles(std::vector<int> tiles) {
+  const auto n = static_cast<unsigned>(std::lround(std::sqrt(static_cast<double>(tiles.size()))));
+  return BoardOf(n, std::move(tiles));
+}
 
 // Tiles 1 and 2 side by side in row 1, the blank below right: the snake walking tile 1 takes 13
 // moves once shortened, exactly two less than the estimate of 15 for placing the two singly.

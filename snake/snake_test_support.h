@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 #include <vector>
 
@@ -11,12 +10,6 @@
 #include "solver/position.h"
 #include "solver/solution_optimizer.h"
 #include "test_support/sample_boards.h"
-
-/// The square board holding these tiles in row-major order.
-inline Board BoardFromTiles(std::vector<int> tiles) {
-  const auto n = static_cast<unsigned>(std::lround(std::sqrt(static_cast<double>(tiles.size()))));
-  return BoardOf(n, std::move(tiles));
-}
 
 /// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
