@@ -2,7 +2,7 @@
 // every placement.
 #include "snake/line_tails.h"
 
-#include "snake/snake_test_support.h"
+#include "test_support/snake_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // pair_carrier_test.cpp: pairs carried home without disturbing the tiles placed before them.
 #include "board/random_draw.h"
-#include "snake/snake_test_support.h"
+#include "test_support/snake_fixture.h"
 
 TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
   // Row pairs after k placed tiles, and column pairs below a placed first row and above the

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "board/random_draw.h"
-#include "snake/snake_test_support.h"
+#include "test_support/snake_fixture.h"
 
 namespace {
 

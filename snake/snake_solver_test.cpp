@@ -2,7 +2,7 @@
 // output: console/command_loop_test.cpp).
 #include <cmath>
 
-#include "snake/snake_test_support.h"
+#include "test_support/snake_fixture.h"
 
 namespace {
 

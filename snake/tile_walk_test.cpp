@@ -1,5 +1,5 @@
 // tile_walk_test.cpp: the side a tile walk refuses (its walks: the snake method's solves).
-#include "snake/snake_test_support.h"
+#include "test_support/snake_fixture.h"
 
 // The blank said to be above the tile: the walk is refused in words, and no move is made.
 TEST_F(SnakeTest, MoveTileToCoordsRefusesASideOtherThanLeftOrRight) {

@@ -1,4 +1,4 @@
-// snake_test_support.h: boards and a fixture for the snake solver's tests.
+// snake_fixture.h: boards and a fixture for the snake solver's tests.
 #pragma once
 
 #include <gtest/gtest.h>
