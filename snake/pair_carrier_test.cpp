@@ -1,44 +1,84 @@
-// pair_carrier_test.cpp: pairs carried home without disturbing the tiles placed before them.
+// pair_carrier_test.cpp: the head's routes to the pair's homes, and the side a tile walk refuses.
+#include "snake/pair_carrier.h"
+
+#include <cstdlib>
+
 #include "board/random_draw.h"
 #include "test_support/snake_fixture.h"
 
-TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
-  // Row pairs after k placed tiles, and column pairs below a placed first row and above the
-  // column's placed tiles, from random placements of the rest.
-  SeedRandom(23);
-  int carried = 0;
-  for (int round = 0; round < 600; ++round) {
-    const bool column = round % 2 == 1;
-    const unsigned n = 5 + unsigned(DrawRandom()) % 6;
-    const int side = int(n);
-    const int k = DrawRandom() % (column ? side - 4 : side - 3);
-    // The pair's leading tile, and the one its snake carries behind it.
-    const int t = column ? (side - 1 - k) * side + 1 : k + 1;
-    const int next = column ? t - side : t + 1;
+namespace {
+
+bool Beside(int a, int b, int n) {
+  return std::abs(a / n - b / n) + std::abs(a % n - b % n) == 1;
+}
+
+// A free cell beside the cell, drawn at random; -1 when there is none.
+int FreeNeighbour(int cell, int n, const std::vector<bool>& kept, int avoid) {
+  std::vector<int> free;
+  for (int other = 0; other < n * n; ++other) {
+    if (Beside(cell, other, n) && !kept[size_t(other)] && other != avoid) free.push_back(other);
+  }
+  return free.empty() ? -1 : free[size_t(DrawRandom()) % free.size()];
+}
+
+}  // namespace
+
+TEST(SnakeRoutes, StepCellByCellToThePairsHomesOverFreeCells) {
+  std::ostringstream out;
+  Solver solver(out);
+  SeedRandom(11);
+  int built = 0;
+  for (int round = 0; round < 4000; ++round) {
+    const unsigned n = 4 + unsigned(DrawRandom()) % 7;
+    const int side = int(n), k = DrawRandom() % (side - 3);
+    const bool column = DrawRandom() % 2 == 1;
+    const snake::Line& frame = column ? snake::FIRST_COL : snake::FIRST_ROW;
+    // The row's cells before k, or the first row and the column below the pair.
     std::vector<bool> kept(n * n);
     for (int cell = 0; cell < side * side; ++cell) {
-      kept[size_t(cell)] = column ? cell < side || (cell % side == 0 && cell > t - 1) : cell < k;
+      kept[size_t(cell)] =
+          column ? cell < side || (cell % side == 0 && cell / side > side - 1 - k) : cell < k;
     }
-    Load(BoardKeeping(n, kept, {}, true));
-    // As the line's driver leaves them: the placed tiles closed to the blank's routes.
+    std::vector<int> open;
     for (int cell = 0; cell < side * side; ++cell) {
-      if (kept[size_t(cell)]) marks.Set(cell, snake::BLOCKED_CELL);
+      if (!kept[size_t(cell)]) open.push_back(cell);
     }
-    if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
-    const int first = int(solver.Current().CellOf(t)), second = int(solver.Current().CellOf(next));
-    const int row1 = first / side, col1 = first % side, row2 = second / side, col2 = second % side;
-    // Either tile may be walked beside the other.
-    const bool walkFirst = DrawRandom() % 2 == 0;
-    const bool done = walkFirst ? snakes.Carry(t, row1, col1, row2, col2)
-                                : snakes.Carry(t, row2, col2, row1, col1);
-    const std::string where = "n=" + std::to_string(n) + " t=" + std::to_string(t);
+    const int blank = open[size_t(DrawRandom()) % open.size()];
+    const int head = FreeNeighbour(blank, side, kept, -1);
+    const int tail = head < 0 ? -1 : FreeNeighbour(head, side, kept, blank);
+    if (tail < 0) continue;
+    solver.Start(BoardKeeping(n, kept, {{0, blank}}, false));
+    const LineView view = frame.view(solver);
+    int homeRow, homeCol, nextRow, nextCol;
+    view.ToBoard(0, k, homeRow, homeCol);
+    view.ToBoard(0, k + 1, nextRow, nextCol);
+    const int t = homeRow * side + homeCol + 1;
+    std::vector<int> path;
+    if (!snake::BuildRoute(solver, frame, t, {head, tail}, path) || path.empty()) continue;
+    ++built;
+    const std::string where = "n=" + std::to_string(n) + " k=" + std::to_string(k) +
+                              (column ? " column" : " row") + " blank " + std::to_string(blank) +
+                              " head " + std::to_string(head) + " tail " + std::to_string(tail);
     ASSERT_EQ("", out.str()) << where;
-    if (!done) continue;
-    ++carried;
-    ASSERT_TRUE(solver.Current().IsHome(t) && solver.Current().IsHome(next)) << where;
-    for (int cell = 0; cell < side * side; ++cell) {
-      ASSERT_TRUE(!kept[size_t(cell)] || solver.Current().IsHome(cell + 1)) << where << " " << cell;
+    // The head steps into the blank first, then along the path.
+    path.insert(path.begin(), int(solver.Current().Blank()));
+    EXPECT_EQ(nextRow * side + nextCol, path[path.size() - 2]) << where;
+    EXPECT_EQ(homeRow * side + homeCol, path.back()) << where;
+    for (size_t i = 1; i < path.size(); ++i) {
+      ASSERT_TRUE(path[i] >= 0 && path[i] < side * side && !kept[size_t(path[i])]) << where;
+      ASSERT_TRUE(Beside(path[i - 1], path[i], side)) << where;
     }
   }
-  EXPECT_GT(carried, 300);
+  EXPECT_GT(built, 2000);
+}
+
+// The blank said to be above the tile: the walk is refused in words, and no move is made.
+TEST_F(SnakeTest, MoveTileToCoordsRefusesASideOtherThanLeftOrRight) {
+  Load(GoalWithBlankAt(6, 2, 2));
+  const std::vector<int> before = solver.Current().Cells();
+  out.str("");
+  snake::MoveTileToCoords(solver, 3, 2, 0, 4, 'U');
+  EXPECT_EQ("\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : U",
+            out.str());
+  EXPECT_EQ(before, solver.Current().Cells());
 }

@@ -15,23 +15,6 @@ namespace snake {
 /// sides it trimmed to.
 SolveResult SolveSnakes(const Board& board);
 
-/// A cell as a signed row and column.
-struct Cell {
-  int row = 0;
-  int col = 0;
-};
-
-/// The neighbour of (row2, col2) in the quarter, cut by its diagonals, that holds (row1, col1).
-Cell GetCellNextTo(int row2, int col2, int row1, int col1);
-/// Walks the tile at (tileRow, tileCol) to the target with the blank on its left ('L') or right
-/// ('R') throughout; the blank must stand there already.
-void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, int targetCol,
-                      char side);
-/// The head's staircase route from the blank to (0, k + 1) and (0, k), the home of t in the
-/// frame; false when the snake is to be dropped.
-bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
-                std::vector<int>& path);
-
 /// Places the first row and column two tiles at a time, as a snake when that saves moves.
 class SnakeSolver {
  public:
