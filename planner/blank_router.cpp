@@ -100,6 +100,37 @@ void BlankRouter::DistancesAround(const Grid& grid, int from, int focus, int sla
   }
 }
 
+const std::vector<int8_t>& BlankRouter::WalkRound(const Grid& grid, int centre, int avoid2,
+                                                  const int* rows, const int* cols, int size,
+                                                  uint32_t free, int from, int to) {
+  const RingWays ways = WaysRound(size, from, to);
+  const int row = grid.Row(centre), col = grid.Col(centre);
+  const int start = grid.CellAt(row + rows[from], col + cols[from]);
+  int best = -1, bestPushes = 0;
+  for (int way = 0; way < 2; ++way) {
+    const int length = ways.length[way];
+    if ((free & ways.cells[way]) != ways.cells[way]) continue;
+    steps.clear();
+    int pushes = 0;
+    for (int k = 1, previous = start; k <= length; ++k) {
+      const int at = (from + (way == 0 ? k : (size - 1) * k)) % size;
+      const int next = grid.CellAt(row + rows[at], col + cols[at]);
+      steps.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
+      pushes += grid.PushCost(next, steps.back() ^ 1);
+      previous = next;
+    }
+    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
+      best = length;
+      bestPushes = pushes;
+      path.swap(steps);
+    }
+  }
+  if (best < 0) {
+    Distance(grid, start, centre, grid.CellAt(row + rows[to], col + cols[to]), 1 << 30, avoid2);
+  }
+  return path;
+}
+
 int BlankRouter::Straight(const Grid& grid, int from, int avoid, int target, int avoid2) {
   // Dynamic programming over the rectangle between the two cells: the cheapest walk that only
   // ever steps towards the target, if any such walk misses every blocked cell. A cell's cost

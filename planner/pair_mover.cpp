@@ -64,39 +64,6 @@ constexpr auto WAYS = [] {
 
 }  // namespace
 
-const std::vector<int8_t>& PairMover::Walk(const Grid& grid, int cellA, int orient, int from,
-                                           int to) {
-  const int start = SlotCell(grid, cellA, orient, from);
-  const int row = grid.Row(cellA), col = grid.Col(cellA);
-  const DominoRing& ring = DOMINO_RINGS[orient];
-  const RingWays& ways = WAYS[ring.slot[from]][ring.slot[to]];
-  const uint32_t free = FreeRing(grid, cellA, orient);
-  // Of equally short ways the one that pushes fewer tiles away from home, forwards first.
-  int best = -1, bestPushes = 0;
-  for (int way = 0; way < 2; ++way) {
-    const int length = ways.length[way];
-    if ((free & ways.cells[way]) != ways.cells[way]) continue;
-    steps.clear();
-    int pushes = 0;
-    for (int k = 1, previous = start; k <= length; ++k) {
-      const int at = (ring.slot[from] + (way == 0 ? k : 9 * k)) % 10;
-      const int next = grid.CellAt(row + ring.row[at], col + ring.col[at]);
-      steps.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
-      pushes += grid.PushCost(next, steps.back() ^ 1);
-      previous = next;
-    }
-    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
-      best = length;
-      bestPushes = pushes;
-      walk.swap(steps);
-    }
-  }
-  if (best >= 0) return walk;
-  router.Distance(grid, start, cellA, SlotCell(grid, cellA, orient, to), NO_LIMIT,
-                  grid.Neighbour(cellA, orient));
-  return router.Path();
-}
-
 bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient) {
   const int startA = grid.CellOf(tileA), startB = grid.CellOf(tileB);
   int startOrient = -1;
@@ -197,8 +164,11 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     const int slot = chain[i - 1] % DOMINO_SLOTS;
     const int orient = chain[i - 1] / DOMINO_SLOTS % 4;
     const int cellA = chain[i - 1] / (4 * DOMINO_SLOTS);
+    const DominoRing& ring = DOMINO_RINGS[orient];
     if (chain[i] / DOMINO_SLOTS == chain[i - 1] / DOMINO_SLOTS) {
-      grid.Walk(Walk(grid, cellA, orient, slot, chain[i] % DOMINO_SLOTS));
+      grid.Walk(router.WalkRound(grid, cellA, grid.Neighbour(cellA, orient), ring.row.data(),
+                                 ring.col.data(), 10, FreeRing(grid, cellA, orient),
+                                 ring.slot[slot], ring.slot[chain[i] % DOMINO_SLOTS]));
     } else {
       // The leading tile steps into the blank, the partner into the leader's old cell.
       const int whose = slot / 4, dir = slot % 4;

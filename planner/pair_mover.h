@@ -24,9 +24,6 @@ class PairMover {
     int g;
     int state;
   };
-  /// The blank's shortest walk round the domino from one slot to another.
-  const std::vector<int8_t>& Walk(const Grid& grid, int cellA, int orient, int from, int to);
-
   BlankRouter router;
   // Per state: the stamp of the search that saw it, its moves so far, its estimate and the
   // state it was reached from.
@@ -39,9 +36,6 @@ class PairMover {
   StampedRecords<Node> nodes;
   std::vector<Entry> heap;
   std::vector<int> chain;
-  // The replayed walk round the domino, and the other way it was weighed against.
-  std::vector<int8_t> walk;
-  std::vector<int8_t> steps;
   std::vector<int8_t> approachPaths[8];
 };
 

@@ -42,9 +42,9 @@ constexpr auto BIT_COUNTS = [] {
 
 // The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
 // free way, and among equally short ones the one that pushes fewer tiles away from home
-// (clockwise first among equals). Its length, its push cost into pushes and way (0 clockwise,
-// 1 counter-clockwise); -1 when both ways are cut.
-inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
+// (clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
+// cost into pushes; -1 when both ways are cut.
+inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   int best = -1;
   for (int w = 0; w < 2; ++w) {
@@ -57,7 +57,6 @@ inline int RingTurn(uint32_t ring, int from, int to, int& pushes, int& way) {
     if (best < 0 || length < best || (length == best && cost < pushes)) {
       best = length;
       pushes = cost;
-      way = w;
     }
   }
   return best;
@@ -74,25 +73,6 @@ int TileMover::WallTurn(const Grid& grid, int cell, int from, int to) {
       router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
   turns.Mark(key).length = length;
   return length;
-}
-
-const std::vector<int8_t>& TileMover::TurnWalk(const Grid& grid, int cell, int from, int to) {
-  int pushes = 0, way = 0;
-  const int length = RingTurn(grid.Ring(cell), from, to, pushes, way);
-  if (length < 0) {
-    router.Distance(grid, grid.Neighbour(cell, from), cell, grid.Neighbour(cell, to), NO_LIMIT);
-    return router.Path();
-  }
-  walk.clear();
-  const int row = grid.Row(cell), col = grid.Col(cell), step = way == 0 ? 1 : 7;
-  int previous = grid.Neighbour(cell, from);
-  for (int k = 1; k <= length; ++k) {
-    const int at = (RING_OF_SIDE[from] + step * k) % 8;
-    const int next = grid.CellAt(row + RING_ROW[at], col + RING_COL[at]);
-    walk.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
-    previous = next;
-  }
-  return walk;
 }
 
 int TileMover::Search(const Grid& grid, int tile, int target) {
@@ -137,8 +117,8 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-        int turnPushes = 0, way = 0;
-        int turn = RingTurn(ring, side, other, turnPushes, way);
+        int turnPushes = 0;
+        int turn = RingTurn(ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, g + turn);
       }
@@ -217,8 +197,8 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         // No walk round the tile is shorter than the open ring's, two moves to a neighbouring
         // side and four to the opposite one: a side past the bound even so needs no walk.
         if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
-        int turnPushes = 0, way = 0;
-        int turn = RingTurn(ring, side, other, turnPushes, way);
+        int turnPushes = 0;
+        int turn = RingTurn(ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
@@ -273,7 +253,8 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
-      grid.Walk(TurnWalk(grid, cell, side, chain[i] % 4));
+      grid.Walk(router.WalkRound(grid, cell, -1, RING_ROW, RING_COL, 8, grid.Ring(cell) & 255,
+                                 RING_OF_SIDE[side], RING_OF_SIDE[chain[i] % 4]));
     }
   }
   return true;

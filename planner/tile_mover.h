@@ -35,8 +35,6 @@ class TileMover {
   /// The length of the blank's shortest walk round the walls near the tile at cell, from side
   /// `from` to side `to`, for a ring cut both ways; -1 when there is none.
   int WallTurn(const Grid& grid, int cell, int from, int to);
-  /// The blank's walk round the tile at cell from side `from` to side `to`.
-  const std::vector<int8_t>& TurnWalk(const Grid& grid, int cell, int from, int to);
 
   // Per cell, side and side, the length of WallTurn's walk, as the grid stood when this move's
   // searches began (one stamp per move).
@@ -63,7 +61,6 @@ class TileMover {
   std::vector<std::vector<int>> open;
   size_t openUsed = 0;
   std::vector<int> chain;
-  std::vector<int8_t> walk;
   int goalRow = 0;
   int goalCol = 0;
   LineCosts costs;
