@@ -20,11 +20,6 @@ int Step(const Grid& grid, int cell, int dir, int steps) {
   return grid.CellAt(row, col);
 }
 
-// The direction along the line, from its first cell to its second.
-int Along(const Grid& grid, const Line& line) {
-  return grid.Neighbour(line.targets[0], RIGHT) == line.targets[1] ? RIGHT : DOWN;
-}
-
 // Estimated moves to walk the blank from `blank` beside the tile at `cell` and carry the tile to
 // `target`, walls ignored.
 int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
@@ -84,7 +79,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
     }
     // The line's placed cells lie on the side of the end away from the run.
     const int target = line.targets[end];
-    const int placed = fromBack ? Along(grid, line) : Along(grid, line) ^ 1;
+    const int placed = fromBack ? line.Along() : line.Along() ^ 1;
     if (!mover.MoveTile(grid, grid.TileFor(target), target, line.inward ^ 1, placed)) return false;
     grid.Lock(target);
     end += step;
@@ -95,7 +90,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
 bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
   const int targetA = line.targets[first], targetB = line.targets[first + 1];
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
-  const int goalOrient = Along(grid, line);
+  const int goalOrient = line.Along();
   const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
   const int singles = SingleEstimate(grid, cellA, targetA, grid.Blank()) +
                       SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
@@ -144,7 +139,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
   if (grid.CellOf(tileA) != targetA || grid.CellOf(tileB) != targetB) {
     // The window: three cells deep from the line, one cell beyond the pair on either side.
-    const int along = Along(grid, line);
+    const int along = line.Along();
     std::vector<int> window;
     for (int offset = -1; offset <= 2; ++offset) {
       const int base = Step(grid, targetA, along, offset);

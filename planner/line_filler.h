@@ -15,6 +15,8 @@ namespace planner {
 struct Line {
   std::vector<int> targets;
   int inward = DOWN;
+  /// The direction along it, from its first cell to its second: RIGHT for a row, DOWN for a column.
+  int Along() const { return inward ^ 2; }
 };
 
 /// Fills lines from the cheaper end: single tiles by shortest walks, neighbours as a domino where
