@@ -159,7 +159,8 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
   if (!WriteFile(options.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); })) {
     return Fail("cannot write " + options.json);
   }
-  return CountFailures(results) > 0 ? 1 : 0;
+  const auto failed = [](const BoardOutcome& board) { return CountFailures(board) > 0; };
+  return std::any_of(results.boards.begin(), results.boards.end(), failed) ? 1 : 0;
 }
 
 // The boards of this run: the user's files or generated ones, then the shard's slice of them,
@@ -241,7 +242,7 @@ int Study(const Options& options) {
   ProgressLine progress(std::cerr, !options.quiet && isatty(STDERR_FILENO), sides);
   const StudyResults results =
       RunStudy(boards, options.jobs, methods,
-               [&progress](const auto&... report) { progress.Report(report...); });
+               [&progress](const BoardOutcome& board) { progress.Report(board); });
   progress.Finish();
   // The table comes even when the failed boards could not be kept.
   const bool kept = ReportFailedBoards(results, boards, options.failures, std::cerr);

@@ -71,10 +71,13 @@ ProgressLine::ProgressLine(std::ostream& out, bool enabled, const std::vector<un
     : out(out),
       enabled(enabled),
       timeLeft(sides),
+      total(sides.size()),
       start(std::chrono::steady_clock::now()),
       shown(start) {}
 
-void ProgressLine::Report(const BoardOutcome& board, size_t done, size_t total, size_t failures) {
+void ProgressLine::Report(const BoardOutcome& board) {
+  ++done;
+  failures += CountFailures(board);
   std::int64_t micros = 0;
   for (const MethodOutcome& method : board.methods) micros += method.micros;
   timeLeft.Done(board.name.side, static_cast<double>(micros) / 1e6);

@@ -35,8 +35,8 @@ class ProgressLine {
  public:
   /// sides: the side of each board of the study.
   ProgressLine(std::ostream& out, bool enabled, const std::vector<unsigned>& sides);
-  /// Takes in the board just done, and shows the counts unless they were shown very recently.
-  void Report(const BoardOutcome& board, size_t done, size_t total, size_t failures);
+  /// Counts the board just done, and shows the counts unless they were shown very recently.
+  void Report(const BoardOutcome& board);
   /// Clears the line, so that what follows starts on a clean one.
   void Finish();
 
@@ -44,6 +44,9 @@ class ProgressLine {
   std::ostream& out;
   bool enabled;
   TimeLeft timeLeft;
+  size_t total;
+  size_t done = 0;
+  size_t failures = 0;
   std::chrono::steady_clock::time_point start;
   std::chrono::steady_clock::time_point shown;
   size_t width = 0;

@@ -1,4 +1,4 @@
-// study_record.cpp: the words for the statuses.
+// study_record.cpp: the words for the statuses, and a board's failures.
 #include "study/study_record.h"
 
 #include <algorithm>
@@ -19,4 +19,10 @@ bool ParseStatus(const std::string& word, SolveStatus& status) {
     status = static_cast<SolveStatus>(found - std::begin(STATUS_NAMES));
   }
   return found != std::end(STATUS_NAMES);
+}
+
+size_t CountFailures(const BoardOutcome& board) {
+  return std::count_if(board.methods.begin(), board.methods.end(), [](const MethodOutcome& method) {
+    return method.status == SolveStatus::FAILED;
+  });
 }

@@ -1,6 +1,7 @@
 // study_record.h: what a study finds, board by board and method by method.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ struct BoardOutcome {
   std::uint64_t lowerBound = 0;
   std::vector<MethodOutcome> methods;
 };
+
+/// How many of the board's solves failed.
+size_t CountFailures(const BoardOutcome& board);
 
 /// A study's findings: the commands of its methods and its boards in list order.
 struct StudyResults {

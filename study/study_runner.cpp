@@ -59,12 +59,6 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
   return outcome;
 }
 
-size_t FailuresOf(const BoardOutcome& board) {
-  return std::count_if(board.methods.begin(), board.methods.end(), [](const MethodOutcome& method) {
-    return method.status == SolveStatus::FAILED;
-  });
-}
-
 }  // namespace
 
 // Other threads of the study, and other programs on the machine, do not count towards a solve
@@ -82,14 +76,11 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   results.boards.resize(boards.size());
   std::atomic<size_t> next{0};
   std::mutex reporting;
-  size_t done = 0, failures = 0;
   auto work = [&] {
     for (size_t i = next++; i < boards.size(); i = next++) {
       results.boards[i] = StudyOne(boards[i], methods);
       const std::lock_guard<std::mutex> lock(reporting);
-      ++done;
-      failures += FailuresOf(results.boards[i]);
-      if (progress) progress(results.boards[i], done, boards.size(), failures);
+      if (progress) progress(results.boards[i]);
     }
   };
   const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, boards.size()));
@@ -98,10 +89,4 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   work();
   for (std::thread& worker : workers) worker.join();
   return results;
-}
-
-size_t CountFailures(const StudyResults& results) {
-  size_t failures = 0;
-  for (const BoardOutcome& board : results.boards) failures += FailuresOf(board);
-  return failures;
 }

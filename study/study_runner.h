@@ -10,9 +10,8 @@
 #include "study/seeded_boards.h"
 #include "study/study_record.h"
 
-/// Told after each board its outcome, the boards done, of how many, and the failures so far.
-using ProgressReport =
-    std::function<void(const BoardOutcome& board, size_t done, size_t total, size_t failures)>;
+/// Told each board's outcome once it is done, one board at a time.
+using ProgressReport = std::function<void(const BoardOutcome& board)>;
 
 /// The most boards a study solves at once.
 constexpr unsigned MOST_JOBS = 1024;
@@ -24,6 +23,3 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
 
 /// The processor time of the calling thread, in nanoseconds.
 std::int64_t ThreadNanos();
-
-/// How many of the results' solves failed.
-size_t CountFailures(const StudyResults& results);
