@@ -31,16 +31,12 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
     const BoardName& name = outcome.name;
     for (size_t m = 0; m < outcome.methods.size(); ++m) {
       if (outcome.methods[m].status != SolveStatus::FAILED) continue;
-      const bool named = ++failures <= MOST_NAMED;
-      if (named) {
-        out << results.methods[m] << " failed on ";
-        if (name.kind == BoardKind::FILE) {
-          out << name.file;
-        } else {
-          out << "side " << name.side << " " << KindName(name.kind) << " seed " << name.seed
-              << " board " << name.index;
-        }
-      }
+      std::string line =
+          results.methods[m] + " failed on " +
+          (name.kind == BoardKind::FILE
+               ? name.file
+               : "side " + std::to_string(name.side) + " " + KindName(name.kind) + " seed " +
+                     std::to_string(name.seed) + " board " + std::to_string(name.index));
       if (!folder.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
@@ -48,9 +44,9 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
         const bool written = SavePlainFile(
             name.kind == BoardKind::FILE ? boards[i].board : GenerateBoard(name), fileName);
         allWritten = allWritten && written;
-        if (named) out << (written ? ", written to " : ", cannot be written to ") << fileName;
+        line += (written ? ", written to " : ", cannot be written to ") + fileName;
       }
-      if (named) out << "\n";
+      if (++failures <= MOST_NAMED) out << line << "\n";
     }
   }
   if (failures > MOST_NAMED) out << "and " << failures - MOST_NAMED << " more failures\n";
