@@ -5,13 +5,6 @@
 
 #include "solver/move_macros.h"
 
-namespace {
-
-// The first column's frame: the view's down is the board's right, its right the board's up.
-constexpr Orientation COLUMN_VIEW(Direction::RIGHT, Direction::UP);
-
-}  // namespace
-
 LineView LineView::FirstRow(Solver& solver) {
   return LineView(solver, BOARD_VIEW, 0, 0, static_cast<int>(solver.Current().Side()));
 }

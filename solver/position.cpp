@@ -73,46 +73,39 @@ struct Mover {
     return true;
   }
 
-  // Applies the letters of the pieces; false at the first refused one, with the letters before
-  // it applied and written.
-  bool Run(const MovePiece* pieces, size_t count, int down, int right) {
+  // Applies the letters of the pieces, read in the column's view when turned; false at the
+  // first refused one, with the letters before it applied and written.
+  bool Run(const MovePiece* pieces, size_t count, bool turned) {
     Mover local = *this;
-    // The views of rows (the board's own) and of columns have their steps known to the
-    // compiler, which then turns the pieces' bounds by a few moves at most.
     constexpr int UP = Index(Direction::UP), DOWN = Index(Direction::DOWN);
     constexpr int RIGHT = Index(Direction::RIGHT);
     const bool whole =
-        down == DOWN && right == RIGHT ? local.RunAll<DOWN, RIGHT>(pieces, count, down, right)
-        : down == RIGHT && right == UP ? local.RunAll<RIGHT, UP>(pieces, count, down, right)
-                                       : local.RunAll<-1, -1>(pieces, count, down, right);
+        turned ? local.RunAll<RIGHT, UP>(pieces, count) : local.RunAll<DOWN, RIGHT>(pieces, count);
     *this = local;
     return whole;
   }
 
  private:
   // Runs the pieces until one is refused (see RunHere).
-  template <int FIXED_DOWN, int FIXED_RIGHT>
-  bool RunAll(const MovePiece* pieces, size_t count, int down, int right) {
+  template <int DOWN, int RIGHT>
+  bool RunAll(const MovePiece* pieces, size_t count) {
     bool whole = true;
-    for (size_t i = 0; i < count && whole; ++i)
-      whole = RunHere<FIXED_DOWN, FIXED_RIGHT>(pieces[i], down, right);
+    for (size_t i = 0; i < count && whole; ++i) whole = RunHere<DOWN, RIGHT>(pieces[i]);
     return whole;
   }
 
-  // down and right: the board directions of the view's steps down and right, which FIXED_DOWN
-  // and FIXED_RIGHT fix at compile time unless they are -1.
-  template <int FIXED_DOWN, int FIXED_RIGHT>
-  bool RunHere(const MovePiece& piece, int down, int right) {
-    if (FIXED_DOWN >= 0) down = FIXED_DOWN;
-    if (FIXED_RIGHT >= 0) right = FIXED_RIGHT;
+  // DOWN and RIGHT: the board directions of the view's steps down and right, known to the
+  // compiler, which then turns the pieces' bounds by a few moves at most.
+  template <int DOWN, int RIGHT>
+  bool RunHere(const MovePiece& piece) {
     if (piece.count <= 0 || piece.length == 0) return true;
     const char* letters = piece.letters;
     const size_t length = piece.length;
     const long long copies = piece.count;
     // The piece's rows and columns on the board: copy i starts i times a copy's drift further
     // on, so when the first and the last copy stay on the board, every letter of every copy does.
-    const int rowDown = ROW_STEP[down], rowRight = ROW_STEP[right];
-    const int colDown = COL_STEP[down], colRight = COL_STEP[right];
+    constexpr int rowDown = ROW_STEP[DOWN], rowRight = ROW_STEP[RIGHT];
+    constexpr int colDown = COL_STEP[DOWN], colRight = COL_STEP[RIGHT];
     long long rowLow, rowHigh, colLow, colHigh;
     Span(rowDown, rowRight, piece, rowLow, rowHigh);
     Span(colDown, colRight, piece, colLow, colHigh);
@@ -262,7 +255,6 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     if (pieces[i].count > 0) total += pieces[i].length * static_cast<size_t>(pieces[i].count);
   }
   if (total == 0) return true;
-  const int down = Index(view.down), right = Index(view.right);
   const size_t start = log.size();
   if (movable && blank < cells.size()) {
     // A short text is written on the stack and appended; a long one straight into the log,
@@ -273,7 +265,7 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     char* const written = isShort ? shortText : &log[start];
     Mover mover{cells.data(), cellOf.data(),   mask, n, blank, blankRow, blankCol,
                 written,      &TablesFor(view)};
-    const bool whole = mover.Run(pieces, count, down, right);
+    const bool whole = mover.Run(pieces, count, view.turned);
     blank = mover.blank;
     blankRow = mover.row;
     blankCol = mover.col;
@@ -308,39 +300,18 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
 }
 
 const ViewTables& Position::TablesFor(const Orientation& view) {
-  // Two sets, so that a solver that turns between the board and one line's frame keeps both.
-  ViewTables* made = nullptr;
-  for (ViewTables& held : tables) {
-    if (held.made && held.down == view.down && held.right == view.right) made = &held;
-  }
-  if (made == nullptr) {
-    made = &tables[nextTables];
-    nextTables ^= 1;
-    made->made = true;
-    made->down = view.down;
-    made->right = view.right;
-    made->side = 0;
+  ViewTables& made = tables[view.turned ? 1 : 0];
+  if (made.side != n) {
+    made.side = n;
     for (int i = 0; i < 256; ++i) {
       const int d = view.code[i];
-      made->row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
-      made->col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
-      made->offset[i] = 0;
-      made->letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+      made.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
+      made.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
+      made.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+      made.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
     }
   }
-  if (made->side != n) {
-    // Only the letters of moves have offsets; every other character is refused before one is
-    // looked up.
-    made->side = n;
-    for (const char letter : DIRECTION_LETTERS) {
-      const int d = view.code[static_cast<unsigned char>(letter)];
-      if (d < 4) {
-        made->offset[static_cast<unsigned char>(letter)] =
-            ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
-      }
-    }
-  }
-  return *made;
+  return made;
 }
 
 void Position::RollBack(size_t mark) {

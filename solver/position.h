@@ -63,14 +63,20 @@ inline MovePiece LetterRun(char letter, int count) {
 }
 
 /// A view of the board whose steps down and right are the board's `down` and `right`, so that a
-/// text written for one line moves another line the same way.
+/// text written for one line moves another line the same way: the board's own, or the first
+/// column's.
 struct Orientation {
+  /// Whether this is the first column's view, turned a quarter from the board.
+  bool turned = false;
   Direction down = Direction::DOWN;
   Direction right = Direction::RIGHT;
   /// The board direction each character names in the view; 4 for no move.
   unsigned char code[256] = {};
 
-  constexpr Orientation(Direction down, Direction right) : down(down), right(right) {
+  constexpr explicit Orientation(bool turned)
+      : turned(turned),
+        down(turned ? Direction::RIGHT : Direction::DOWN),
+        right(turned ? Direction::UP : Direction::RIGHT) {
     for (int i = 0; i < 256; ++i) code[i] = 4;
     code[static_cast<unsigned char>('U')] = static_cast<unsigned char>(Index(Opposite(down)));
     code[static_cast<unsigned char>('D')] = static_cast<unsigned char>(Index(down));
@@ -80,13 +86,12 @@ struct Orientation {
 };
 
 /// The board as it is: the view's rows and columns are the board's.
-inline constexpr Orientation BOARD_VIEW(Direction::DOWN, Direction::RIGHT);
+inline constexpr Orientation BOARD_VIEW(false);
+/// The first column's view: its down is the board's right, its right the board's up.
+inline constexpr Orientation COLUMN_VIEW(true);
 
 /// What the moves need per character of a text read in a view, for one side of the board.
 struct ViewTables {
-  bool made = false;
-  Direction down = Direction::DOWN;
-  Direction right = Direction::RIGHT;
   unsigned side = 0;
   /// How far the character moves the blank, in cells; 0 for a character that is no move.
   int offset[256] = {};
@@ -158,7 +163,7 @@ class Position {
  private:
   /// Finds the blank (the first 0, else cell 0) and its row and column, and indexes the tiles.
   void Reindex();
-  /// The tables for the view on this side: made once per view, their offsets once per side.
+  /// The tables for the view on this side, made again when the side has changed.
   const ViewTables& TablesFor(const Orientation& view);
 
   unsigned n = 0;
@@ -171,9 +176,8 @@ class Position {
   int blankRow = 0;
   int blankCol = 0;
   MoveSequence log;
+  /// The tables of the board's view and of the column's.
   ViewTables tables[2];
-  /// The set that the next view not held replaces.
-  int nextTables = 0;
 };
 
 /// Applies the moves to the board, skipping (and appending to refused) those that leave it.

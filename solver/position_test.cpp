@@ -50,10 +50,10 @@ TEST(Position, WarningsAreBounded) {
 }
 
 TEST(Position, AFrameTurnsTheLettersAndRollBackUndoesThem) {
-  // In a frame whose down is the board's right and whose right is the board's up, U L D R are
-  // the board's L D R U; repeated macros, single letters and runs near the edge all agree with
-  // the turned text given on the board, and a roll-back returns cells, index and log.
-  constexpr Orientation turned(Direction::RIGHT, Direction::UP);
+  // In the column's frame, whose down is the board's right and whose right is the board's up,
+  // U L D R are the board's L D R U; repeated macros, single letters and runs near the edge all
+  // agree with the turned text given on the board, and a roll-back returns cells, index and log.
+  const Orientation& turned = COLUMN_VIEW;
   const MovePiece pieces[] = {Repeated("ULDRU", 2), LetterRun('L', 3), "DR", Repeated("R", 40)};
   const MovePiece board[] = {Repeated("LDRUL", 2), LetterRun('D', 3), "RU", Repeated("U", 40)};
   for (const unsigned n : {3u, 5u, 12u}) {
