@@ -74,10 +74,9 @@ std::string GoalFault(int t, unsigned n) {
 }
 
 std::vector<int> GoalTiles(unsigned n) {
-  std::vector<int> goal;
-  goal.reserve(static_cast<size_t>(n) * n);
-  for (unsigned t = 1; t < n * n; ++t) goal.push_back(static_cast<int>(t));
-  goal.push_back(0);
+  // Side 0 keeps one cell, the blank.
+  std::vector<int> goal(std::max(n * n, 1u), 0);
+  std::iota(goal.begin(), goal.end() - 1, 1);
   return goal;
 }
 
@@ -145,11 +144,9 @@ unsigned Board::ManhattanDistance() const {
   unsigned sum = 0;
   for (unsigned i = 0; i < tiles.size(); ++i) {
     if (tiles[i] == 0) continue;
-    const Coord here = PositionToCoord(i);
-    const Coord goal = PositionToCoord(GetGoalPosition(tiles[i]));
-    const long long rows = static_cast<long long>(here.row) - goal.row;
-    const long long cols = static_cast<long long>(here.col) - goal.col;
-    sum += static_cast<unsigned>(std::llabs(rows) + std::llabs(cols));
+    const long long cell = i, goal = GetGoalPosition(tiles[i]), side = n;
+    sum += static_cast<unsigned>(std::llabs(cell / side - goal / side) +
+                                 std::llabs(cell % side - goal % side));
   }
   return sum;
 }

@@ -1,6 +1,7 @@
 // position.h: the position engine: cells, the index of the tiles' cells, moves and their log.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,22 +30,20 @@ struct MovePiece {
       const char letter = letters[i];
       driftRow += (letter == 'D') - (letter == 'U');
       driftCol += (letter == 'R') - (letter == 'L');
-      minRow = driftRow < minRow ? driftRow : minRow;
-      maxRow = driftRow > maxRow ? driftRow : maxRow;
-      minCol = driftCol < minCol ? driftCol : minCol;
-      maxCol = driftCol > maxCol ? driftCol : maxCol;
+      minRow = std::min(minRow, driftRow);
+      maxRow = std::max(maxRow, driftRow);
+      minCol = std::min(minCol, driftCol);
+      maxCol = std::max(maxCol, driftCol);
       lettersOnly = lettersOnly && CodeOf(letter) < 4;
     }
   }
 
   /// Extends a piece of one copy by next, one copy too, whose letters must follow in memory.
   void Append(const MovePiece& next) {
-    const auto lower = [](int a, int b) { return a < b ? a : b; };
-    const auto upper = [](int a, int b) { return a > b ? a : b; };
-    minRow = lower(minRow, driftRow + next.minRow);
-    maxRow = upper(maxRow, driftRow + next.maxRow);
-    minCol = lower(minCol, driftCol + next.minCol);
-    maxCol = upper(maxCol, driftCol + next.maxCol);
+    minRow = std::min(minRow, driftRow + next.minRow);
+    maxRow = std::max(maxRow, driftRow + next.maxRow);
+    minCol = std::min(minCol, driftCol + next.minCol);
+    maxCol = std::max(maxCol, driftCol + next.maxCol);
     driftRow += next.driftRow;
     driftCol += next.driftCol;
     lettersOnly = lettersOnly && next.lettersOnly;
