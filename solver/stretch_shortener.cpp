@@ -31,51 +31,40 @@ class StretchSearch {
   // more than MAX_CELLS cells. local must map every cell to -1 and is left so.
   bool Load(const char* letters, int n, int row, int col, std::vector<int>& local) {
     count = 0;
-    bool fits = true;
     auto add = [&](int r, int c) {
       int& number = local[r * n + c];
-      if (number < 0) {
-        if (count == MAX_CELLS) {
-          fits = false;
-          return -1;
-        }
+      if (number < 0 && count < MAX_CELLS) {
         number = count;
         rows[count] = r;
-        cols[count++] = c;
+        cols[count] = c;
+        tiles[count] = count;
+        ++count;
       }
       return number;
     };
+    // The stretch is walked with the tiles, to learn where it leaves each: its goal.
     int at = add(row, col);
     blank = BLANK;
-    for (int i = 0; i < WINDOW && fits; ++i) {
+    for (int i = 0; i < WINDOW && at >= 0; ++i) {
       const Direction d = static_cast<Direction>(CodeOf(letters[i]));
       row += RowStep(d);
       col += ColStep(d);
-      add(row, col);
+      const int target = add(row, col);
+      if (target >= 0) std::swap(tiles[at], tiles[target]);
+      at = target;
     }
-    if (fits) {
-      for (int cell = 0; cell < count; ++cell) {
-        for (int d = 0; d < 4; ++d) {
-          const int r = rows[cell] + RowStep(static_cast<Direction>(d));
-          const int c = cols[cell] + ColStep(static_cast<Direction>(d));
-          next[cell][d] = r >= 0 && r < n && c >= 0 && c < n ? local[r * n + c] : -1;
-        }
+    for (int cell = 0; cell < count; ++cell) {
+      goalRow[tiles[cell]] = rows[cell];
+      goalCol[tiles[cell]] = cols[cell];
+      tiles[cell] = cell;
+      for (int d = 0; d < 4; ++d) {
+        const int r = rows[cell] + RowStep(static_cast<Direction>(d));
+        const int c = cols[cell] + ColStep(static_cast<Direction>(d));
+        next[cell][d] = r >= 0 && r < n && c >= 0 && c < n ? local[r * n + c] : -1;
       }
-      // Where the stretch leaves each tile: its goal.
-      for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
-      for (int i = 0; i < WINDOW; ++i) {
-        const int target = next[at][CodeOf(letters[i])];
-        std::swap(tiles[at], tiles[target]);
-        at = target;
-      }
-      for (int cell = 0; cell < count; ++cell) {
-        goalRow[tiles[cell]] = rows[cell];
-        goalCol[tiles[cell]] = cols[cell];
-      }
-      for (int cell = 0; cell < count; ++cell) tiles[cell] = cell;
     }
     for (int cell = 0; cell < count; ++cell) local[rows[cell] * n + cols[cell]] = -1;
-    return fits;
+    return at >= 0;
   }
 
   // A path of fewer than WINDOW moves between the stretch's ends, written to path; its length,
