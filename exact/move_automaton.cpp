@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <iterator>
 #include <numeric>
 #include <optional>
 #include <utility>
@@ -37,22 +36,17 @@ class Walk {
   }
 
   void Move(int direction) {
-    const int from = cells.back(), to = from + ROW_STEP[direction] * side + COL_STEP[direction];
-    hashes.push_back(hash);
-    hash ^= Mark(from, origin[from]) ^ Mark(to, origin[to]);
-    std::swap(origin[from], origin[to]);
-    hash ^= Mark(from, origin[from]) ^ Mark(to, origin[to]);
-    cells.push_back(to);
+    const int from = cells.back();
+    cells.push_back(from + ROW_STEP[direction] * side + COL_STEP[direction]);
+    Swap(from, cells.back());
   }
   void Undo() {
     const int to = cells.back();
     cells.pop_back();
-    std::swap(origin[cells.back()], origin[to]);
-    hash = hashes.back();
-    hashes.pop_back();
+    Swap(cells.back(), to);
   }
   std::uint64_t Hash() const { return hash; }
-  size_t Length() const { return hashes.size(); }
+  size_t Length() const { return cells.size() - 1; }
 
   // Every cell whose tile moved, the blank's included, with the cell that tile started in.
   std::vector<std::pair<int, int>> Moved() const {
@@ -70,6 +64,12 @@ class Walk {
   }
 
  private:
+  // Swaps the tiles of two cells, the hash with them: a swap made twice is undone, hash and all.
+  void Swap(int a, int b) {
+    hash ^= Mark(a, origin[a]) ^ Mark(b, origin[b]);
+    std::swap(origin[a], origin[b]);
+    hash ^= Mark(a, origin[a]) ^ Mark(b, origin[b]);
+  }
   std::array<int, 4> Span() const {
     std::array<int, 4> span = {side, -1, side, -1};
     for (const int cell : cells) {
@@ -84,7 +84,6 @@ class Walk {
   int side;
   std::vector<int> origin;
   std::vector<int> cells;
-  std::vector<std::uint64_t> hashes;
   std::uint64_t hash = 0;
 };
 
@@ -191,10 +190,8 @@ std::vector<std::string> ReplaceableSequences(int maxLength) {
     std::vector<Record> found;
     Walk walk(maxLength);
     Enumerate(walk, Spotter(sequences), MoveAutomaton::START, -1, length, 0, found);
-    // Walks of one length come in the order of their moves' numbers.
-    std::sort(found.begin(), found.end(), [](const Record& a, const Record& b) {
-      return a.hash < b.hash || (a.hash == b.hash && a.moves < b.moves);
-    });
+    // Walks of one length come in the order of their moves' numbers, and keep it within a hash.
+    std::stable_sort(found.begin(), found.end(), byHash);
     std::vector<Record>& older = seen[length % 2];
     std::vector<std::uint32_t> replaced;
     for (auto record = found.begin(); record != found.end(); ++record) {
@@ -212,11 +209,9 @@ std::vector<std::string> ReplaceableSequences(int maxLength) {
         replaced.push_back(record->moves);
       }
     }
-    std::vector<Record> merged;
-    merged.reserve(older.size() + found.size());
-    std::merge(older.begin(), older.end(), found.begin(), found.end(), std::back_inserter(merged),
-               byHash);
-    older = std::move(merged);
+    const auto olderCount = static_cast<std::ptrdiff_t>(older.size());
+    older.insert(older.end(), found.begin(), found.end());
+    std::inplace_merge(older.begin(), older.begin() + olderCount, older.end(), byHash);
     std::sort(replaced.begin(), replaced.end());
     for (const std::uint32_t moves : replaced) sequences.push_back(Letters(moves, length));
   }
