@@ -19,7 +19,6 @@ struct Node {
   std::uint8_t estimate;
 };
 
-constexpr int MAX_EXPANDED_DEPTH = 31;
 constexpr char LETTERS[] = "UDLR";
 // What each letter adds to the blank's cell.
 constexpr int STEPS[] = {-3, 3, -1, 1};
@@ -85,7 +84,6 @@ MoveSequence Solve3x3(const Board& board) {
     const Node node = pool[static_cast<std::uint32_t>(open.back())];
     open.pop_back();
     if (node.estimate == 0) return PathOf(node);
-    if (node.depth > MAX_EXPANDED_DEPTH) continue;
     const int blank = node.blank;
     const int last =
         node.depth == 0 ? -1 : static_cast<int>((node.path >> (2 * (node.depth - 1))) & 3);

@@ -34,12 +34,10 @@ int main(int argc, char** argv) {
          "    \".section .rodata\\n\"\n"
          "    \".balign 64\\n\"\n"
          "    \".globl npuzzle_stored_seven_tile_table\\n\"\n"
-         "    \".globl npuzzle_stored_seven_tile_table_end\\n\"\n"
          "    \"npuzzle_stored_seven_tile_table:\\n\"\n"
          "    \".incbin \\\""
       << argv[2]
       << "\\\"\\n\"\n"
-         "    \"npuzzle_stored_seven_tile_table_end:\\n\"\n"
          "    \".previous\\n\");\n";
   const MoveAutomaton automaton(MoveAutomaton::SHARED_LENGTH);
   const std::vector<std::uint16_t>& entries = automaton.Table();

@@ -9,8 +9,6 @@ extern "C" {
 /// PatternDatabase4x4::BuildSevenTileTable() as the build wrote it (pattern_table_writer), laid
 /// into the program's read-only data by the assembler.
 extern const std::uint8_t npuzzle_stored_seven_tile_table[];
-/// The byte just past the stored table.
-extern const std::uint8_t npuzzle_stored_seven_tile_table_end[];
 }
 
 /// MoveAutomaton(MoveAutomaton::SHARED_LENGTH).Table() as the build wrote it.
