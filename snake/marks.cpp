@@ -5,11 +5,10 @@ namespace snake {
 
 void Marks::Reset(unsigned n) {
   side = n;
-  reciprocal = n == 0 ? 0 : (std::uint64_t{1} << 32) / n + 1;
-  const unsigned held = std::min(n, MAX_SIDE);
+  reciprocal = (std::uint64_t{1} << 32) / n + 1;
   // Whole rows at a time: this runs on every reduction. The margin stays blocked.
   for (unsigned i = 0; i < MAX_SIDE; ++i) {
-    const unsigned free = i < held ? held : 0;
+    const unsigned free = i < n ? n : 0;
     int* const row = grid[i + MARGIN] + MARGIN;
     std::fill(row, row + free, FREE_CELL);
     std::fill(row + free, row + MAX_SIDE, BLOCKED_CELL);

@@ -27,12 +27,10 @@ class Marks {
   Marks(const Marks&) = delete;
   Marks& operator=(const Marks&) = delete;
 
-  /// FREE_CELL inside a board of side n, BLOCKED_CELL everywhere else.
+  /// FREE_CELL inside a board of side n, 1 ... MAX_SIDE, BLOCKED_CELL everywhere else.
   void Reset(unsigned n);
-  /// True for the index of a board cell, on a board the marks can hold.
-  bool OnBoard(int index) const {
-    return side > 0 && side <= MAX_SIDE && index >= 0 && static_cast<unsigned>(index) < side * side;
-  }
+  /// True for the index of a board cell.
+  bool OnBoard(int index) const { return index >= 0 && static_cast<unsigned>(index) < side * side; }
   /// Sets the mark of a board cell, journalled during a trial; nothing for an index off the board.
   void Set(int index, int mark);
   /// Set for the board cell index, which stands at row and col.

@@ -27,11 +27,6 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
     tileCol += side == 'L' ? -1 : 1;
     side = side == 'L' ? 'R' : 'L';
   }
-  if (side != 'L' && side != 'R') {
-    solver.Out() << "\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : "
-                 << side;
-    return;
-  }
   const bool left = side == 'L';
   // Each macro is chosen as a piece, so that the compiler works out how far it reaches.
   const auto pick = [left](MovePiece blankLeft, MovePiece blankRight) {

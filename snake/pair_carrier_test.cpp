@@ -1,4 +1,4 @@
-// pair_carrier_test.cpp: the head's routes to the pair's homes, and the side a tile walk refuses.
+// pair_carrier_test.cpp: the head's routes to the pair's homes.
 #include "snake/pair_carrier.h"
 
 #include <cstdlib>
@@ -70,15 +70,4 @@ TEST(SnakeRoutes, StepCellByCellToThePairsHomesOverFreeCells) {
     }
   }
   EXPECT_GT(built, 2000);
-}
-
-// The blank said to be above the tile: the walk is refused in words, and no move is made.
-TEST_F(SnakeTest, MoveTileToCoordsRefusesASideOtherThanLeftOrRight) {
-  Load(GoalWithBlankAt(6, 2, 2));
-  const std::vector<int> before = solver.Current().Cells();
-  out.str("");
-  snake::MoveTileToCoords(solver, 3, 2, 0, 4, 'U');
-  EXPECT_EQ("\n\nError int function MoveTileToCoords: unexpected value of 'poziceMezery' : U",
-            out.str());
-  EXPECT_EQ(before, solver.Current().Cells());
 }

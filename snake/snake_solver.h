@@ -18,7 +18,7 @@ SolveResult SolveSnakes(const Board& board);
 /// Places the first row and column two tiles at a time, as a snake when that saves moves.
 class SnakeSolver {
  public:
-  explicit SnakeSolver(Solver& solver) : solver(solver), snake(solver, marks) { Reset(); }
+  explicit SnakeSolver(Solver& solver) : solver(solver), snake(solver, marks) {}
   SnakeSolver(const SnakeSolver&) = delete;
   SnakeSolver& operator=(const SnakeSolver&) = delete;
 
