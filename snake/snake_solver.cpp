@@ -18,16 +18,6 @@ constexpr double SNAKE_ESTIMATE_LIMIT = 1.2;
 // A snake is kept only when it beats the single placements' estimate by at least this much.
 constexpr int SNAKE_MIN_SAVING = 2;
 
-// Where the blank ends beside the tile on side 'R' or 'U'; the tile may be pushed a cell.
-Cell ApproachCell(char side, int blankRow, int blankCol, int& tileRow, int& tileCol) {
-  if (side == 'R') {
-    if (blankCol < tileCol) --tileCol;
-    return {tileRow, tileCol + 1};
-  }
-  if (blankRow > tileRow) ++tileRow;
-  return {tileRow - 1, tileCol};
-}
-
 // Estimated moves to place one tile; ruleA and ruleB add the far-side detour of a row, a column.
 int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
                    bool ruleA, bool ruleB) {
@@ -35,8 +25,12 @@ int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int bla
   const int br = blankIdx / n, bc = blankIdx % n;
   int tr = tileIdx / n, tc = tileIdx % n;
   const int gr = targetIdx / n, gc = targetIdx % n;
-  const Cell approach = ApproachCell(side, br, bc, tr, tc);
-  int cost = std::abs(br - approach.row) + std::abs(bc - approach.col);
+  // The blank ends beside the tile on side 'R' or 'U'; a blank coming from the far side pushes
+  // the tile a cell.
+  const bool right = side == 'R';
+  if (right && bc < tc) --tc;
+  if (!right && br > tr) ++tr;
+  int cost = std::abs(br - (right ? tr : tr - 1)) + std::abs(bc - (right ? tc + 1 : tc));
   if (tileIdx == targetIdx) return cost;
   // Six moves per diagonal step of the tile, five per straight one.
   const int dr = std::abs(tr - gr), dc = std::abs(tc - gc);
