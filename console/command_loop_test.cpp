@@ -95,7 +95,6 @@ TEST(CommandLoop, NewAndRandUpToTheLimit) {
   const Board& board = session.loop.CurrentBoard();
   EXPECT_EQ(6u, board.n);
   EXPECT_TRUE(board.IsSolvable());
-  EXPECT_EQ(100u, Session("new 100 exit").loop.CurrentBoard().initialTiles.size() / 100);
 }
 
 TEST(CommandLoop, RandomMovesEchoAndClear) {
@@ -111,13 +110,6 @@ TEST(CommandLoop, RandomMovesEchoAndClear) {
   EXPECT_TRUE(board.IsSolvable());
   EXPECT_NE(GoalTiles(4), board.tiles);
   EXPECT_EQ(std::vector<int>{0}, Session("rmove 5 new 1 rmove 5 exit").loop.CurrentBoard().tiles);
-}
-
-TEST(SolveCommands, ApplyAndSolutionBeforeAnySolve) {
-  const auto outputs = Session("new 4 apply solution exit").Outputs();
-  ASSERT_EQ(3u, outputs.size());
-  EXPECT_EQ("\n...applying solution: \nSolution: \nResult: " + GOAL_4, outputs[1]);
-  EXPECT_EQ("\nOptimized solution: \n\tlength:\t0\n", outputs[2]);
 }
 
 TEST(SolveCommands, ReportApplyAndSolution) {
@@ -175,17 +167,6 @@ TEST(SolveCommands, RefusalOrSolvedBoardLeavesNoSolution) {
     EXPECT_EQ(0u, outputs[6].find("\n...applying solution: \nSolution: \nResult: \n\nSize: "))
         << solve << " " << tiles;
   }
-}
-
-TEST(SolveCommands, Solve3ReportsLikeTheOthersAndSolvesTwoByTwo) {
-  const auto outputs = OutputsAfterLoading("0 1\n3 2\n", "solve3 solution apply");
-  ASSERT_EQ(4u, outputs.size());
-  EXPECT_EQ(
-      "\nSolved in T seconds ( T of it solving 2x2 puzzle)\nSolution found! \n\tlength:\t2\n"
-      "\nOptimized solution length:\t2\n",
-      outputs[1]);
-  EXPECT_EQ("\nOptimized solution: RD\n\tlength:\t2\n", outputs[2]);
-  EXPECT_NE(std::string::npos, outputs[3].find("Manhattan distance: 0\nSolvable: Yes"));
 }
 
 TEST(SolveCommands, SolvesACopyAndApplyWarnsWhenTheBoardChanged) {

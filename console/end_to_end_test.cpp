@@ -130,17 +130,6 @@ TEST_F(EndToEnd, RunningOutOfMemoryFailsTheCommandAlone) {
             ExpectBoardIntact("load " + name));
 }
 
-TEST_F(EndToEnd, OddPlainBoardsCanBeMovedPrintedAndSolvedInVain) {
-  for (const char* content :
-       {"5 5 5 5 5 5 5 5 0", "1 2 3 4 5 6 7 8 42", "1 2 3 4 5 6 7 8 9", "-1 2 3 4 5 6 7 8 0"}) {
-    const std::string name = Write("odd.txt", content);
-    const ProgramRun run = Run("dl " + name + " print rmove 20 print solve2 apply exit");
-    EXPECT_EQ(0, run.exitCode) << content;
-    EXPECT_NE(std::string::npos, run.output.find("\nCan't solve this puzzle..." + PROMPT))
-        << content;
-  }
-}
-
 TEST_F(EndToEnd, SavedAndLoadedBoardIsSolvedByEveryMethod) {
   const std::string name = folder + "/board.xml";
   for (const Method& method : Methods()) {

@@ -80,33 +80,6 @@ TEST(PatternDatabase4x4, SharedTableTakesNoMoreMemoryThanItsOwnSize) {
   EXPECT_LT(after.ru_maxrss - before.ru_maxrss, tableKb + tableKb / 4);
 }
 
-TEST(PatternDatabase4x4, EstimateIsZeroOnlyAtTheGoalAndSymmetricAboutTheDiagonal) {
-  const PatternDatabase4x4& database = PatternDatabase4x4::Shared();
-  TileCells goal{};
-  for (int tile = 1; tile < 16; ++tile) goal[tile] = static_cast<std::uint8_t>(tile - 1);
-  goal[0] = 15;
-  EXPECT_EQ(0, database.Estimate(goal));
-  SeedRandom(3);
-  for (int i = 0; i < 500; ++i) {
-    std::vector<int> cellTiles(16);
-    for (int cell = 0; cell < 16; ++cell) cellTiles[cell] = cell;
-    for (int cell = 15; cell > 0; --cell)
-      std::swap(cellTiles[cell], cellTiles[DrawRandom() % (cell + 1)]);
-    // The mirror image: tile t at (row, col) becomes the tile whose goal is the mirror of t's
-    // goal, standing at (col, row).
-    auto mirror = [](int cell) { return 4 * (cell % 4) + cell / 4; };
-    TileCells cellOf{}, mirrored{};
-    for (int cell = 0; cell < 16; ++cell) {
-      const int tile = cellTiles[cell];
-      cellOf[tile] = static_cast<std::uint8_t>(cell);
-      const int mirroredTile = tile == 0 ? 0 : mirror(tile - 1) + 1;
-      mirrored[mirroredTile] = static_cast<std::uint8_t>(mirror(cell));
-    }
-    EXPECT_EQ(database.Estimate(cellOf), database.Estimate(mirrored));
-    EXPECT_GT(database.Estimate(cellOf), 0);
-  }
-}
-
 TEST(PatternDatabase4x4, RanksFollowTheMovesOfEveryGroup) {
   const PatternDatabase4x4& database = PatternDatabase4x4::Shared();
   // From the goal, one cell past the board holding 0, a random walk of the blank moves every

@@ -66,10 +66,3 @@ TEST_F(Parberry, TailsReportAnUnexpectedStart) {
       out.str());
   EXPECT_EQ("", solver.Current().Moves());
 }
-
-TEST(ParberryDriver, ReportsNoSidesAndFinishesOnThreeByThree) {
-  const SolveResult result = parberry::SolveParberry(GoalBoard(5));
-  EXPECT_TRUE(result.Solved() && result.moves.empty() && result.faults.empty());
-  EXPECT_FALSE(result.reportsSides);
-  EXPECT_EQ(3u, result.times.finishSide);
-}

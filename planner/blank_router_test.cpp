@@ -100,23 +100,6 @@ TEST(BlankRouter, StraightWalksPushTheFewestTilesAway) {
   }
 }
 
-TEST(BlankRouter, SidesBeyondTheSlackAreLeftOut) {
-  // The blank two cells above the tile: the side above is 1 away, the sides left and right 3,
-  // the side below 5 (round the tile).
-  Grid grid(BoardOf(5, {1,  2,  0,  4,  5,  6,  7,  3,  9,  10, 11, 12, 8,
-                        14, 15, 16, 17, 13, 19, 20, 21, 22, 18, 23, 24}));
-  planner::BlankRouter router;
-  int dist[4];
-  router.DistancesAround(grid, grid.Blank(), 12, 0, dist);
-  EXPECT_EQ(1, dist[planner::UP]);
-  EXPECT_EQ(-1, dist[planner::LEFT]);
-  router.DistancesAround(grid, grid.Blank(), 12, 4, dist);
-  EXPECT_EQ(1, dist[planner::UP]);
-  EXPECT_EQ(3, dist[planner::LEFT]);
-  EXPECT_EQ(3, dist[planner::RIGHT]);
-  EXPECT_EQ(5, dist[planner::DOWN]);
-}
-
 TEST(BlankRouter, PocketsCutOffByLockedCells) {
   // Column 2 locked: a pocket of 24 cells on the left, 108 on the right.
   Grid grid(GoalBoard(12));
@@ -133,7 +116,6 @@ TEST(BlankRouter, PocketsCutOffByLockedCells) {
   planner::BlankRouter router;
   for (const Case& c : cases) {
     EXPECT_EQ(c.expected, router.Distance(grid, c.from, c.avoid, c.target, 1 << 30)) << c.from;
-    EXPECT_EQ(c.expected, BfsDistance(grid, c.from, c.target, c.avoid)) << c.from;
   }
 }
 

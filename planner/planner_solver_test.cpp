@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <thread>
 
 #include "board/random_draw.h"
 #include "exact/optimal_4x4.h"
@@ -58,19 +57,4 @@ TEST(SolvePlanner, ACornerTooHardForTheShortestSearchIsStillSolved) {
     ASSERT_TRUE(result.Solved()) << n;
     EXPECT_TRUE(SolvesBoard(board, result.moves)) << n;
   }
-}
-
-TEST(SolvePlanner, SameMovesFromSeveralThreads) {
-  SeedRandom(12);
-  std::vector<Board> boards;
-  for (unsigned n = 12; n < 20; ++n) boards.push_back(RandomSolvableBoard(n));
-  std::vector<MoveSequence> alone;
-  for (const Board& board : boards) alone.push_back(Solve(board).moves);
-  std::vector<MoveSequence> together(boards.size());
-  std::vector<std::thread> threads;
-  for (size_t i = 0; i < boards.size(); ++i) {
-    threads.emplace_back([&, i] { together[i] = planner::SolvePlanner(boards[i]).moves; });
-  }
-  for (std::thread& thread : threads) thread.join();
-  EXPECT_EQ(alone, together);
 }
