@@ -106,18 +106,22 @@ const std::vector<int8_t>& BlankRouter::WalkRound(const Grid& grid, int centre, 
   const RingWays ways = WaysRound(size, from, to);
   const int row = grid.Row(centre), col = grid.Col(centre);
   const int start = grid.CellAt(row + rows[from], col + cols[from]);
+  const int rowStep = grid.Side();
   int best = -1, bestPushes = 0;
   for (int way = 0; way < 2; ++way) {
     const int length = ways.length[way];
     if ((free & ways.cells[way]) != ways.cells[way]) continue;
     steps.clear();
     int pushes = 0;
-    for (int k = 1, previous = start; k <= length; ++k) {
-      const int at = (from + (way == 0 ? k : (size - 1) * k)) % size;
-      const int next = grid.CellAt(row + rows[at], col + cols[at]);
-      steps.push_back(static_cast<int8_t>(DirBetween(grid, previous, next)));
-      pushes += grid.PushCost(next, steps.back() ^ 1);
-      previous = next;
+    // Every cell of a free way is on the board: each step goes by the offsets' difference.
+    for (int k = 0, at = from, cell = start; k < length; ++k) {
+      const int next = way == 0 ? (at + 1 == size ? 0 : at + 1) : (at == 0 ? size - 1 : at - 1);
+      const int down = rows[next] - rows[at], right = cols[next] - cols[at];
+      const int dir = down < 0 ? UP : down > 0 ? DOWN : right < 0 ? LEFT : RIGHT;
+      cell += down * rowStep + right;
+      steps.push_back(static_cast<int8_t>(dir));
+      pushes += grid.PushCost(cell, dir ^ 1);
+      at = next;
     }
     if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
       best = length;

@@ -35,13 +35,19 @@ struct RingWays {
   uint32_t cells[2];
   int length[2];
 };
-/// The ways from position `from` to `to` on a ring of `size` positions (at most 32).
+/// The ways from position `from` to `to` on a ring of `size` positions (at most 31).
 constexpr RingWays WaysRound(int size, int from, int to) {
+  // The `count` positions from `first` on, wrapping round.
+  auto run = [size](int first, int count) {
+    const uint32_t bits = (1u << count) - 1;
+    return ((bits << first) | (bits >> (size - first))) & ((1u << size) - 1);
+  };
   RingWays ways{};
-  ways.length[0] = (to - from + size) % size;
-  ways.length[1] = (from - to + size) % size;
-  for (int k = 1; k <= ways.length[0]; ++k) ways.cells[0] |= 1u << ((from + k) % size);
-  for (int k = 1; k <= ways.length[1]; ++k) ways.cells[1] |= 1u << ((from + (size - 1) * k) % size);
+  ways.length[0] = to >= from ? to - from : to - from + size;
+  ways.length[1] = from == to ? 0 : size - ways.length[0];
+  // Forwards the cells after `from` up to `to`; backwards those from `to` up to before `from`.
+  ways.cells[0] = run(from + 1 == size ? 0 : from + 1, ways.length[0]);
+  ways.cells[1] = run(to, ways.length[1]);
   return ways;
 }
 
@@ -153,12 +159,5 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 /// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
 /// pays off before other walks can undo it.
 constexpr int URGENT_PENALTY = 2;
-
-/// The direction of the step from a cell to its neighbour `to`.
-inline int DirBetween(const Grid& grid, int from, int to) {
-  if (to == from - grid.Side()) return UP;
-  if (to == from + grid.Side()) return DOWN;
-  return to == from - 1 ? LEFT : RIGHT;
-}
 
 }  // namespace planner
