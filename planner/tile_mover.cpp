@@ -80,9 +80,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
   // drops by more than a move costs, so that the length found does not depend on the order
   // within a bucket; last in first out goes deepest first.
   nodes.NextSearch();
-  for (size_t f = 0; f < openUsed; ++f) open[f].clear();
-  openUsed = 0;
-  size_t lowest = static_cast<size_t>(-1);
+  open.Clear();
   auto reach = [&](int state, int cost) {
     Node& node = nodes[state];
     if (nodes.Seen(state)) {
@@ -92,36 +90,29 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
       node.h = Estimate(grid, state >> 2, state & 3);
     }
     node.g = cost;
-    const size_t f = static_cast<size_t>(cost + node.h);
-    if (open.size() <= f) open.resize(f + 1);
-    open[f].push_back(state);
-    openUsed = std::max(openUsed, f + 1);
-    lowest = std::min(lowest, f);
+    open.Push(static_cast<size_t>(cost + node.h), state);
   };
   const int start = grid.CellOf(tile);
   for (int side = 0; side < 4; ++side) {
     if (approach[side] >= 0) reach(start * 4 + side, approach[side]);
   }
-  for (size_t f = lowest; f < openUsed; ++f) {
-    // Not held by reference: reaching a state may add buckets, which moves them.
-    while (!open[f].empty()) {
-      const int state = open[f].back();
-      open[f].pop_back();
-      const Node& node = nodes[state];
-      // An entry left behind when the state was later reached by fewer moves.
-      if (static_cast<size_t>(node.g + node.h) != f) continue;
-      const int g = node.g;
-      const int cell = state >> 2, side = state & 3;
-      if (cell == target) return g;
-      reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
-      const uint32_t ring = grid.Ring(cell);
-      for (int other = 0; other < 4; ++other) {
-        if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-        int turnPushes = 0;
-        int turn = RingTurn(ring, side, other, turnPushes);
-        if (turn < 0) turn = WallTurn(grid, cell, side, other);
-        if (turn >= 0) reach(cell * 4 + other, g + turn);
-      }
+  int state;
+  size_t f;
+  while (open.Pop(state, f)) {
+    const Node& node = nodes[state];
+    // An entry left behind when the state was later reached by fewer moves.
+    if (static_cast<size_t>(node.g + node.h) != f) continue;
+    const int g = node.g;
+    const int cell = state >> 2, side = state & 3;
+    if (cell == target) return g;
+    reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
+    const uint32_t ring = grid.Ring(cell);
+    for (int other = 0; other < 4; ++other) {
+      if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
+      int turnPushes = 0;
+      int turn = RingTurn(ring, side, other, turnPushes);
+      if (turn < 0) turn = WallTurn(grid, cell, side, other);
+      if (turn >= 0) reach(cell * 4 + other, g + turn);
     }
   }
   return -1;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "planner/blank_router.h"
+#include "planner/bucket_queue.h"
 #include "planner/grid.h"
 #include "planner/open_board_costs.h"
 #include "planner/stamped_records.h"
@@ -57,9 +58,8 @@ class TileMover {
   std::vector<int> parent;
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
-  // Search's open states, a bucket per value of moves plus estimate.
-  std::vector<std::vector<int>> open;
-  size_t openUsed = 0;
+  // Search's open states by moves plus estimate.
+  BucketQueue open;
   std::vector<int> chain;
   int goalRow = 0;
   int goalCol = 0;
