@@ -182,6 +182,9 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         continue;
       }
       reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), cost + 1, statePushes, state);
+      // A side reached by a walk round the tile only pushes: walking on round from there is
+      // never shorter than the one walk from the side before, nor cheaper among equals.
+      if (parent[state] >= 0 && parent[state] >> 2 == cell) continue;
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
