@@ -104,7 +104,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     }
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
-  auto reach = [&](int state, int cost, int from, bool walkedRound) {
+  auto reach = [&](int state, int cost, int from) {
     Node& node = nodes[state];
     if (nodes.Seen(state)) {
       if (node.g <= cost) return;
@@ -117,7 +117,6 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     }
     node.g = cost;
     node.parent = from;
-    node.walkedRound = walkedRound;
     open.Push(static_cast<size_t>(cost + node.h), state);
   };
   // The blank may start anywhere: a walk to each slot, round both tiles, nearest slots first;
@@ -143,7 +142,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     if (dist < 0) continue;
     if (nearest < 0 || dist < nearest) nearest = dist;
     approachPaths[slot] = router.Path();
-    reach(StateOf(startA, startOrient, slot), STEP_COST * dist + router.LastPushes(), -1, false);
+    reach(StateOf(startA, startOrient, slot), STEP_COST * dist + router.LastPushes(), -1);
   }
   router.HoldGrid(false);
   int goal = -1;
@@ -165,14 +164,13 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     const int blankCell = SlotCell(grid, cellA, orient, slot);
     const int whose = slot / 4, dir = slot % 4;
     if (whose == 0) {
-      reach(StateOf(blankCell, dir ^ 1, 4 + orient), g + 2 * STEP_COST, state, false);
+      reach(StateOf(blankCell, dir ^ 1, 4 + orient), g + 2 * STEP_COST, state);
     } else {
-      reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), g + 2 * STEP_COST, state,
-            false);
+      reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), g + 2 * STEP_COST, state);
     }
     // A slot reached by a walk round the domino only steps on: walking on from there to another
     // slot never came out cheaper than walking there at once, and it doubled the search.
-    if (node.walkedRound) continue;
+    if (node.parent >= 0 && node.parent / DOMINO_SLOTS == state / DOMINO_SLOTS) continue;
     // Every slot's cell is on the ring, whose free cells give the walks round it. A walk costs
     // as the blank's walks do: STEP_COST a move and the push cost of each tile it moves.
     const uint32_t free = FreeRing(grid, cellA, orient);
@@ -213,7 +211,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
         if (length < 0) continue;
         pushes = router.LastPushes();
       }
-      reach(StateOf(cellA, orient, other), g + STEP_COST * length + pushes, state, true);
+      reach(StateOf(cellA, orient, other), g + STEP_COST * length + pushes, state);
     }
   }
   if (goal < 0) return false;

@@ -22,14 +22,13 @@ class PairMover {
 
  private:
   BlankRouter router;
-  // Per state: the stamp of the search that saw it, its cost so far, its estimate, the state it
-  // was reached from and whether by a walk round the domino.
+  // Per state: the stamp of the search that saw it, its cost so far, its estimate and the state
+  // it was reached from (in the same cell and orientation: by a walk round the domino).
   struct Node {
     uint32_t seen;
     int g;
     int h;
     int parent;
-    bool walkedRound;
   };
   StampedRecords<Node> nodes;
   BucketQueue open;
