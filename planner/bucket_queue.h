@@ -23,14 +23,18 @@ class BucketQueue {
     if (used <= lowest || priority < lowest) lowest = priority;
     used = std::max(used, priority + 1);
   }
-  /// Takes out a state of the lowest priority; false when the queue is empty.
-  bool Pop(int& state, size_t& priority) {
-    while (lowest < used && buckets[lowest].empty()) ++lowest;
-    if (lowest >= used) return false;
-    state = buckets[lowest].back();
-    buckets[lowest].pop_back();
-    priority = lowest;
-    return true;
+  /// Takes out a state of the lowest priority, passing over the entries for which
+  /// current(state, priority) is false: those a search left behind when it pushed their state
+  /// again at another priority. False when no current entry is left.
+  template <typename Current>
+  bool Pop(int& state, Current current) {
+    for (;;) {
+      while (lowest < used && buckets[lowest].empty()) ++lowest;
+      if (lowest >= used) return false;
+      state = buckets[lowest].back();
+      buckets[lowest].pop_back();
+      if (current(state, lowest)) return true;
+    }
   }
 
  private:

@@ -147,11 +147,9 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   router.HoldGrid(false);
   int goal = -1;
   int state;
-  size_t f;
-  while (open.Pop(state, f)) {
+  while (open.Pop(
+      state, [&](int s, size_t f) { return static_cast<size_t>(nodes[s].g + nodes[s].h) == f; })) {
     const Node& node = nodes[state];
-    // An entry left behind when the state was later reached more cheaply.
-    if (static_cast<size_t>(node.g + node.h) != f) continue;
     const int g = node.g;
     const int slot = state % DOMINO_SLOTS;
     const int orient = state / DOMINO_SLOTS % 4;

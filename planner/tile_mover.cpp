@@ -97,12 +97,9 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     if (approach[side] >= 0) reach(start * 4 + side, approach[side]);
   }
   int state;
-  size_t f;
-  while (open.Pop(state, f)) {
-    const Node& node = nodes[state];
-    // An entry left behind when the state was later reached by fewer moves.
-    if (static_cast<size_t>(node.g + node.h) != f) continue;
-    const int g = node.g;
+  while (open.Pop(
+      state, [&](int s, size_t f) { return static_cast<size_t>(nodes[s].g + nodes[s].h) == f; })) {
+    const int g = nodes[state].g;
     const int cell = state >> 2, side = state & 3;
     if (cell == target) return g;
     reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
