@@ -167,7 +167,8 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
       reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), g + 2 * STEP_COST, state);
     }
     // A slot reached by a walk round the domino only steps on: walking on from there to another
-    // slot never came out cheaper than walking there at once, and it doubled the search.
+    // slot never came out cheaper than walking there at once (the same solutions on 21 boards of
+    // sides 20 to 100), and it took a fifth of the search's time.
     if (node.parent >= 0 && node.parent / DOMINO_SLOTS == state / DOMINO_SLOTS) continue;
     // Every slot's cell is on the ring, whose free cells give the walks round it. A walk costs
     // as the blank's walks do: STEP_COST a move and the push cost of each tile it moves.
