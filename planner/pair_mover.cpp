@@ -177,14 +177,16 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     // The push costs of the ring's cells each way, summed from ring cell 0 over two rounds, so
     // that the cost of a way is one difference.
     int pushed[2][21] = {};
-    for (int k = 0; k < 20; ++k) {
-      const int at = k % 10;
+    for (int k = 0; k < 10; ++k) {
       for (int way = 0; way < 2; ++way) {
-        const int cost = (free >> at) & 1 ? grid.PushCost(cellA + ringOffsets[orient][at],
-                                                          RING_PUSH[way][orient][at])
-                                          : 0;
+        const int cost = (free >> k) & 1 ? grid.PushCost(cellA + ringOffsets[orient][k],
+                                                         RING_PUSH[way][orient][k])
+                                         : 0;
         pushed[way][k + 1] = pushed[way][k] + cost;
       }
+    }
+    for (int k = 11; k <= 20; ++k) {
+      for (int way = 0; way < 2; ++way) pushed[way][k] = pushed[way][10] + pushed[way][k - 10];
     }
     for (int other = 0; other < DOMINO_SLOTS; ++other) {
       if (other == slot || !IsDominoSlot(orient, other)) continue;
