@@ -117,7 +117,7 @@ const std::vector<int8_t>& BlankRouter::WalkRound(const Grid& grid, int centre, 
     for (int k = 0, at = from, cell = start; k < length; ++k) {
       const int next = way == 0 ? (at + 1 == size ? 0 : at + 1) : (at == 0 ? size - 1 : at - 1);
       const int down = rows[next] - rows[at], right = cols[next] - cols[at];
-      const int dir = down < 0 ? UP : down > 0 ? DOWN : right < 0 ? LEFT : RIGHT;
+      const int dir = DirOfStep(down, right);
       cell += down * rowStep + right;
       steps.push_back(static_cast<int8_t>(dir));
       pushes += grid.PushCost(cell, dir ^ 1);

@@ -51,16 +51,32 @@ constexpr RingWays WaysRound(int size, int from, int to) {
   return ways;
 }
 
-/// The length of the shorter of the ways whose positions all are in the bit set `free`,
-/// forwards among equals; -1 when both are cut.
-constexpr int ShorterFreeWay(const RingWays& ways, uint32_t free) {
+/// The shorter of the ways whose positions all are in the bit set `free`, of equally short ones
+/// the one for which pushesOf(way) is less, forwards among equals, as BlankRouter::WalkRound
+/// walks round: its length, and its pushesOf into `pushes`; -1 when both are cut.
+template <typename PushesOf>
+constexpr int CheaperFreeWay(const RingWays& ways, uint32_t free, PushesOf pushesOf, int& pushes) {
   int best = -1;
   for (int way = 0; way < 2; ++way) {
-    if ((free & ways.cells[way]) == ways.cells[way] && (best < 0 || ways.length[way] < best)) {
-      best = ways.length[way];
+    const int length = ways.length[way];
+    if ((free & ways.cells[way]) != ways.cells[way] || (best >= 0 && length > best)) continue;
+    const int wayPushes = pushesOf(way);
+    if (best < 0 || length < best || wayPushes < pushes) {
+      best = length;
+      pushes = wayPushes;
     }
   }
   return best;
+}
+/// The length of the shorter of the ways whose positions all are in `free`; -1 when both are cut.
+constexpr int ShorterFreeWay(const RingWays& ways, uint32_t free) {
+  int pushes = 0;
+  return CheaperFreeWay(
+      ways, free, [](int) { return 0; }, pushes);
+}
+/// The direction of a step of one cell, `rows` down and `cols` right.
+constexpr int DirOfStep(int rows, int cols) {
+  return rows < 0 ? UP : rows > 0 ? DOWN : cols < 0 ? LEFT : RIGHT;
 }
 
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or

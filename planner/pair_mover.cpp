@@ -68,8 +68,8 @@ constexpr auto RING_PUSH = [] {
     for (int k = 0; k < 10; ++k) {
       for (int way = 0; way < 2; ++way) {
         const int before = way == 0 ? (k + 9) % 10 : (k + 1) % 10;
-        const int down = ring.row[before] - ring.row[k], right = ring.col[before] - ring.col[k];
-        built[way][orient][k] = down < 0 ? UP : down > 0 ? DOWN : right < 0 ? LEFT : RIGHT;
+        built[way][orient][k] =
+            DirOfStep(ring.row[before] - ring.row[k], ring.col[before] - ring.col[k]);
       }
     }
   }
@@ -192,20 +192,13 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
       if (other == slot || !IsDominoSlot(orient, other)) continue;
       const int to = DOMINO_RINGS[orient].slot[other];
       if (!((free >> to) & 1)) continue;
-      // As WalkRound takes it: the shorter free way, of equal ones the one with fewer pushes.
-      const RingWays& ways = WAYS[from][to];
-      int length = -1, pushes = 0;
-      for (int way = 0; way < 2; ++way) {
-        if ((free & ways.cells[way]) != ways.cells[way]) continue;
-        // Forwards the cells from + 1 ... to; backwards to ... from - 1.
-        const int wayPushes = way == 0 ? pushed[0][to + (to < from ? 11 : 1)] - pushed[0][from + 1]
-                                       : pushed[1][from + (from < to ? 10 : 0)] - pushed[1][to];
-        if (length < 0 || ways.length[way] < length ||
-            (ways.length[way] == length && wayPushes < pushes)) {
-          length = ways.length[way];
-          pushes = wayPushes;
-        }
-      }
+      // Forwards the cells from + 1 ... to; backwards to ... from - 1.
+      const auto pushesOf = [&](int way) {
+        return way == 0 ? pushed[0][to + (to < from ? 11 : 1)] - pushed[0][from + 1]
+                        : pushed[1][from + (from < to ? 10 : 0)] - pushed[1][to];
+      };
+      int pushes = 0;
+      int length = CheaperFreeWay(WAYS[from][to], free, pushesOf, pushes);
       if (length < 0) {
         length = router.Distance(grid, blankCell, cellA, SlotCell(grid, cellA, orient, other),
                                  NO_LIMIT, grid.Neighbour(cellA, orient));

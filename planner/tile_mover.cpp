@@ -46,20 +46,12 @@ constexpr auto BIT_COUNTS = [] {
 // cost into pushes; -1 when both ways are cut.
 inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
-  int best = -1;
-  for (int w = 0; w < 2; ++w) {
-    const uint32_t cells = ways.cells[w];
-    if ((ring & cells) != cells) continue;
-    const int length = ways.length[w];
-    const uint32_t bad = (ring >> (w == 0 ? 8 : 16)) & cells;
-    const int cost = DISPLACEMENT_PENALTY * BIT_COUNTS[bad & 255] +
-                     URGENT_PENALTY * BIT_COUNTS[bad & (ring >> 24) & 255];
-    if (best < 0 || length < best || (length == best && cost < pushes)) {
-      best = length;
-      pushes = cost;
-    }
-  }
-  return best;
+  const auto pushesOf = [&](int way) {
+    const uint32_t bad = (ring >> (way == 0 ? 8 : 16)) & ways.cells[way];
+    return DISPLACEMENT_PENALTY * BIT_COUNTS[bad & 255] +
+           URGENT_PENALTY * BIT_COUNTS[bad & (ring >> 24) & 255];
+  };
+  return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
 
 }  // namespace
