@@ -32,26 +32,30 @@ constexpr std::uint64_t CORNER_SEARCH_NODES = 10'000'000;
 // The budget of that second search: the hardest 4 x 4 positions need under a million positions.
 constexpr std::uint64_t NEAR_CORNER_SEARCH_NODES = 2'000'000;
 // Up to this side the solution is shortened stretch by stretch: 7 in a hundred moves saved at
-// side 5, 2.4 at side 12 and 1 at side 20, for 4, 25 and 50 milliseconds. On larger boards the
-// lines are long and straight, and a stretch seldom holds a detour the search can find: half a
-// percent at sides 25 to 30, for three times as long a solve.
-constexpr int SHORTENED_SIDE = 20;
+// side 5, 2.4 at side 12, 1 at side 20 and 0.5 to 0.9 at sides 21 to 30, for 4, 25, 50 and 50 to
+// 100 milliseconds. On larger boards the lines are long and straight, and a stretch seldom holds
+// a detour the search can find: 0.3 to 0.5 in a hundred at sides 31 to 40, for nearly twice as
+// long a solve.
+constexpr int SHORTENED_SIDE = 30;
 // Up to this side the rows and columns are filled by a beam search. Each step fills the next
-// row and column of every board kept, in both orders and with the first counts of urgent lines
-// in URGENT_VARIANTS, and keeps the boards whose moves so far plus what is left are fewest: 1.5
+// row and column of every board kept, in both orders and with each count of urgent lines in
+// URGENT_VARIANTS, and keeps the boards whose moves so far plus what is left are fewest: 1.5
 // times the unsolved part's Manhattan distance, or at the last step the last 4 x 4's estimate.
 // Ways that lead to the same position are kept once, the cheapest, as they have the same future:
 // at side 10 about half the boards kept were such copies.
 // Against one way alone (the shorter of both orders up to side 20, row first beyond), this saves
-// 1 to 2 in a hundred moves at side 5, 4 to 6 at sides 7 to 20 and 2 to 3 at sides 21 to 30,
-// for a solve several times as long, a quarter of a second at the most on average. On larger boards
-// the steps cost too much to be tried in many ways.
-constexpr int BEAM_SIDE = 30;
+// 1 to 2 in a hundred moves at side 5, 4 to 6 at sides 7 to 20, 3 to 4 at sides 21 to 30 and 2 to
+// 3 at sides 31 to 40. The beam keeps fewer boards as the side grows, so that a solve takes about
+// a quarter of a second at the most on average, no more than one of side 100 without the beam.
+// Past side 40 the steps cost too much to be tried in many ways.
+constexpr int BEAM_SIDE = 40;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
 constexpr int URGENT_VARIANTS[] = {0, -1, 2, -2, 4};
-// Past BEAM_SIDE, one line of urgent tiles more for every this many of the side beyond it: 1 to 2
-// in a thousand moves fewer at sides 40 to 60 and 6 at side 100, for no more time.
+// Past the beam, one line of urgent tiles more for every SIDE_PER_URGENT_LINE of the side beyond
+// URGENT_LINES_FROM_SIDE: 1 to 2 in a thousand moves fewer at sides 40 to 60 and 6 at side 100,
+// for no more time.
+constexpr int URGENT_LINES_FROM_SIDE = 30;
 constexpr int SIDE_PER_URGENT_LINE = 8;
 // The weight of the unsolved part's Manhattan distance against the moves made, in halves.
 constexpr long long SPREAD_HALVES = 3;
@@ -105,16 +109,14 @@ bool FillCorner(Grid& grid, LineFiller& filler, int top, bool columnFirst, int e
 bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   const int n = beam.front().Side();
   if (n > BEAM_SIDE) {
-    return FillCorner(beam.front(), filler, top, false, (n - BEAM_SIDE) / SIDE_PER_URGENT_LINE);
+    return FillCorner(beam.front(), filler, top, false,
+                      (n - URGENT_LINES_FROM_SIDE) / SIDE_PER_URGENT_LINE);
   }
-  // How many boards the step keeps and how many counts of urgent lines it tries on each: as
-  // many as the side allows.
-  const size_t width = n > 20 ? 2 : static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16));
-  const int ways = n > 20 ? 2 : 5;
+  // How many boards the step keeps: as many as the side allows.
+  const size_t width = static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16));
   std::vector<std::pair<long long, Grid>> filled;
   for (const Grid& kept : beam) {
-    for (int way = 0; way < ways; ++way) {
-      const int extraLines = URGENT_VARIANTS[way];
+    for (const int extraLines : URGENT_VARIANTS) {
       for (const bool columnFirst : {false, true}) {
         Grid grid = kept;
         if (!FillCorner(grid, filler, top, columnFirst, extraLines)) continue;
