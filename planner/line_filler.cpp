@@ -87,15 +87,11 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
   return length < 2 || FillTail(grid, line, lo);
 }
 
-bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
-  const int targetA = line.targets[first], targetB = line.targets[first + 1];
-  const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
-  const int goalOrient = line.Along();
+LineFiller::DominoPlan LineFiller::PlanDomino(const Grid& grid, int tileA, int tileB, int targetA,
+                                              int goalOrient) const {
   const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
-  const int singles = SingleEstimate(grid, cellA, targetA, grid.Blank()) +
-                      SingleEstimate(grid, cellB, targetB, grid.Neighbour(targetA, line.inward));
   // The cheapest way to join them: one tile walks to a side of the other, which stays.
-  int best = 1 << 30, bestMover = -1, bestCell = -1;
+  DominoPlan plan;
   for (const int walker : {tileA, tileB}) {
     const int from = grid.CellOf(walker);
     const int other = walker == tileA ? cellB : cellA;
@@ -116,19 +112,32 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
                          DominoCost(grid.Row(newA) - grid.Row(targetA),
                                     grid.Col(newA) - grid.Col(targetA), orient, slot, goalOrient));
       }
-      if (join + carry + 2 < best) {
-        best = join + carry + 2;
-        bestMover = walker;
-        bestCell = cell;
-      }
+      if (join + carry + 2 < plan.moves) plan = {join + carry + 2, walker, cell};
     }
   }
-  if (bestMover < 0 || best >= singles) return false;
-  const int stay = bestMover == tileA ? cellB : cellA;
+  return plan;
+}
+
+bool LineFiller::CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
+                             const DominoPlan& plan) {
+  const int stay = grid.CellOf(plan.walker == tileA ? tileB : tileA);
   grid.Lock(stay);
-  const bool joined = mover.MoveTile(grid, bestMover, bestCell);
+  const bool joined = mover.MoveTile(grid, plan.walker, plan.cell);
   grid.Unlock(stay);
-  if (!joined || !pairMover.MovePair(grid, tileA, tileB, targetA, goalOrient)) return false;
+  return joined && pairMover.MovePair(grid, tileA, tileB, targetA, goalOrient);
+}
+
+bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
+  const int targetA = line.targets[first], targetB = line.targets[first + 1];
+  const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
+  const int singles =
+      SingleEstimate(grid, grid.CellOf(tileA), targetA, grid.Blank()) +
+      SingleEstimate(grid, grid.CellOf(tileB), targetB, grid.Neighbour(targetA, line.inward));
+  const DominoPlan plan = PlanDomino(grid, tileA, tileB, targetA, line.Along());
+  if (plan.walker < 0 || plan.moves >= singles ||
+      !CarryDomino(grid, tileA, tileB, targetA, line.Along(), plan)) {
+    return false;
+  }
   grid.Lock(targetA);
   grid.Lock(targetB);
   return true;
@@ -148,8 +157,24 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
         if (cell >= 0 && !grid.IsLocked(cell)) window.push_back(cell);
       }
     }
-    if (!InWindow(window, grid.CellOf(tileA)) || !InWindow(window, grid.CellOf(tileB)) ||
-        !InWindow(window, grid.Blank())) {
+    const auto inWindow = [&] {
+      return InWindow(window, grid.CellOf(tileA)) && InWindow(window, grid.CellOf(tileB)) &&
+             InWindow(window, grid.Blank());
+    };
+    // The pair may come as a domino to the cells just inside its targets, when that is estimated
+    // cheaper than the single walks below; the blank then stands beside it, in the window.
+    const int innerA = Step(grid, targetA, line.inward, 1);
+    const int innerB = Step(grid, targetB, line.inward, 1);
+    if (!inWindow() && innerA >= 0 && innerB >= 0 && !grid.IsLocked(innerA) &&
+        !grid.IsLocked(innerB)) {
+      const int singles = SingleEstimate(grid, grid.CellOf(tileB), targetA, grid.Blank()) +
+                          SingleEstimate(grid, grid.CellOf(tileA), innerA, targetA);
+      const DominoPlan plan = PlanDomino(grid, tileA, tileB, innerA, along);
+      if (plan.walker >= 0 && plan.moves < singles) {
+        CarryDomino(grid, tileA, tileB, innerA, along, plan);
+      }
+    }
+    if (!inWindow()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
       // blank beside A: from there the window search always finishes.
       if (!mover.MoveTile(grid, tileB, targetA, line.inward ^ 1, along ^ 1)) return false;

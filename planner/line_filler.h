@@ -28,6 +28,19 @@ class LineFiller {
   bool Fill(Grid& grid, const Line& line);
 
  private:
+  /// A way to carry two tiles as a domino: `walker` walks to `cell`, beside the other, and the
+  /// two go on together; `moves` estimates both walks.
+  struct DominoPlan {
+    int moves = 1 << 30;
+    int walker = -1;
+    int cell = -1;
+  };
+  /// The cheapest estimated way to bring tile a to targetA and tile b beside it in direction
+  /// goalOrient as a domino; walker -1 when there is none.
+  DominoPlan PlanDomino(const Grid& grid, int tileA, int tileB, int targetA, int goalOrient) const;
+  /// Carries the tiles as planned; false, perhaps half done, when a search failed.
+  bool CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
+                   const DominoPlan& plan);
   /// Places the tiles of cells `first` and `first + 1` together as a domino when the estimate
   /// says that is cheaper than one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first);
