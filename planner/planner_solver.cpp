@@ -49,9 +49,9 @@ constexpr int SHORTENED_SIDE = 30;
 // at side 10 about half the boards kept were such copies.
 // Against one way alone (the shorter of both orders up to side 20, row first beyond), this saves
 // 1 to 2 in a hundred moves at side 5, 4 to 6 at sides 7 to 20, 3 to 4 at sides 21 to 30 and 2 to
-// 3 at sides 31 to 40. The beam keeps fewer boards as the side grows, so that a solve takes about
-// a quarter of a second at the most on average, no more than one of side 100 without the beam.
-// Past side 40 the steps cost too much to be tried in many ways.
+// 3 at sides 31 to 40. The beam keeps fewer boards as the side grows, so that a solve takes a
+// quarter of a second or so at the most on average, about as long as one of side 100 without the
+// beam. Past side 40 the steps cost too much to be tried in many ways.
 constexpr int BEAM_SIDE = 40;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
