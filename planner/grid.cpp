@@ -67,10 +67,14 @@ void Grid::UpdateHomeward(int cell) {
     away =
         ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
   }
-  // One byte per direction: bit d of `away` spread to bit 8 d, times the penalty.
-  const uint32_t spread = (away & 1u) | (away & 2u) << 7 | (away & 4u) << 14 | (away & 8u) << 21;
+  // One byte per direction: bit d of a set of directions spread to bit 8 d, times the penalty.
+  const auto spread = [](uint32_t dirs) {
+    return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
+  };
+  const uint32_t homeward = tile != 0 && !urgent[tile] ? ~away & 15u : 0u;
   pushCosts[cell] =
-      spread * (urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY);
+      spread(away) * (urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY) +
+      spread(homeward) * HOMEWARD_PENALTY;
   pushState[cell] = static_cast<uint8_t>(away | (urgent[tile] ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }
@@ -91,8 +95,8 @@ constexpr std::array<std::array<uint32_t, 8>, 64> RING_BITS = [] {
     for (int k = 0; k < 8; ++k) {
       const uint32_t clockwise = (state >> PUSH_CLOCKWISE[k]) & 1;
       const uint32_t counter = (state >> PUSH_COUNTER[k]) & 1;
-      const uint32_t urgentPush = (state & URGENT_STATE) && (clockwise || counter) ? 1 : 0;
-      built[state][k] = (1u | clockwise << 8 | counter << 16 | urgentPush << 24) << k;
+      const uint32_t urgentTile = (state & URGENT_STATE) ? 1 : 0;
+      built[state][k] = (1u | clockwise << 8 | counter << 16 | urgentTile << 24) << k;
     }
   }
   return built;

@@ -128,13 +128,14 @@ class Grid {
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
   void SetUnsolved(int top, int left, int extraLines = 0);
-  /// What moving the cell's tile one step in the direction adds to a walk: 0 homewards or for
-  /// the blank, else DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon.
+  /// What moving the cell's tile one step in the direction adds to a walk: away from home
+  /// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon; homewards
+  /// HOMEWARD_PENALTY, or 0 for a tile placed soon; 0 for the blank.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
   /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
   /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
   /// clockwise (its tile going to ring cell k - 1) pushes its tile away from home, bit 16 + k
-  /// the same counter-clockwise, bit 24 + k that such a push costs the urgent penalty too.
+  /// the same counter-clockwise, bit 24 + k that its tile is placed soon.
   uint32_t Ring(int cell) const { return rings[cell]; }
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.
@@ -153,7 +154,8 @@ class Grid {
   std::vector<uint8_t> urgent;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;
-  // Per cell, the directions of pushCosts that cost anything, and URGENT_BIT for an urgent tile.
+  // Per cell, the directions that push its tile away from home, and URGENT_BIT for an urgent
+  // tile.
   static constexpr uint32_t URGENT_BIT = 16;
   std::vector<uint8_t> pushState;
   std::vector<uint32_t> rings;
@@ -175,5 +177,9 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 /// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
 /// pays off before other walks can undo it.
 constexpr int URGENT_PENALTY = 2;
+/// A push homewards of a tile not placed soon, so that walks rather push the tiles placed soon
+/// homewards, and weigh the others' drift less: 0.8 to 1.4 % shorter solutions at sides 10 to
+/// 100, in the same time (with the domino search's estimate counted a little higher).
+constexpr int HOMEWARD_PENALTY = 1;
 
 }  // namespace planner

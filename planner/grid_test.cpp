@@ -33,12 +33,15 @@ uint32_t RingAfresh(const Grid& grid, int cell) {
     }
     const int at = grid.CellAt(row, col);
     ring |= 1u << k;
-    // Push costs are checked on their own: here they only say which pushes go away from home,
-    // and which of those pay the urgent penalty too.
+    // Push costs are checked on their own: here they only say which pushes go away from home
+    // (those that cost the displacement penalty or more), and which tiles are urgent (those
+    // with a push that costs more: every tile has one away from home).
     const int clockwise = grid.PushCost(at, CLOCKWISE[k]), counter = grid.PushCost(at, COUNTER[k]);
-    if (clockwise > 0) ring |= 1u << (8 + k);
-    if (counter > 0) ring |= 1u << (16 + k);
-    if (std::max(clockwise, counter) > planner::DISPLACEMENT_PENALTY) ring |= 1u << (24 + k);
+    if (clockwise >= planner::DISPLACEMENT_PENALTY) ring |= 1u << (8 + k);
+    if (counter >= planner::DISPLACEMENT_PENALTY) ring |= 1u << (16 + k);
+    int most = 0;
+    for (int dir = 0; dir < 4; ++dir) most = std::max(most, grid.PushCost(at, dir));
+    if (most > planner::DISPLACEMENT_PENALTY) ring |= 1u << (24 + k);
   }
   return ring;
 }
@@ -59,9 +62,10 @@ void ExpectSameAs(const Grid& grid, const Board& board, int top, int left) {
     const int rows = homeRow - cell / n, cols = homeCol - cell % n;
     const bool homeward[] = {(rows < 0), (rows > 0), (cols < 0), (cols > 0)};
     for (int dir = 0; dir < 4; ++dir) {
-      const int expected = tile == 0 || homeward[dir] ? 0
-                           : urgent ? planner::DISPLACEMENT_PENALTY + planner::URGENT_PENALTY
-                                    : planner::DISPLACEMENT_PENALTY;
+      const int expected =
+          tile == 0       ? 0
+          : homeward[dir] ? (urgent ? 0 : planner::HOMEWARD_PENALTY)
+                          : planner::DISPLACEMENT_PENALTY + (urgent ? planner::URGENT_PENALTY : 0);
       EXPECT_EQ(expected, grid.PushCost(cell, dir)) << cell << " " << dir;
     }
     EXPECT_EQ(RingAfresh(grid, cell), grid.Ring(cell)) << cell;

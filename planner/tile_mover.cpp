@@ -41,15 +41,17 @@ constexpr auto BIT_COUNTS = [] {
 }();
 
 // The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
-// free way, and among equally short ones the one that pushes fewer tiles away from home
-// (clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
+// free way, and among equally short ones the one whose pushes cost less (Grid::PushCost;
+// clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
 // cost into pushes; -1 when both ways are cut.
 inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
     const uint32_t bad = (ring >> (way == 0 ? 8 : 16)) & ways.cells[way];
+    const uint32_t urgent = ring >> 24;
     return DISPLACEMENT_PENALTY * BIT_COUNTS[bad & 255] +
-           URGENT_PENALTY * BIT_COUNTS[bad & (ring >> 24) & 255];
+           URGENT_PENALTY * BIT_COUNTS[bad & urgent & 255] +
+           HOMEWARD_PENALTY * BIT_COUNTS[ways.cells[way] & ~bad & ~urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
