@@ -179,7 +179,7 @@ constexpr int DISPLACEMENT_PENALTY = 2;
 constexpr int URGENT_PENALTY = 2;
 /// A push homewards of a tile not placed soon, so that walks rather push the tiles placed soon
 /// homewards, and weigh the others' drift less: 0.8 to 1.4 % shorter solutions at sides 10 to
-/// 100, in the same time (with the domino search's estimate counted a little higher).
+/// 100.
 constexpr int HOMEWARD_PENALTY = 1;
 
 }  // namespace planner
