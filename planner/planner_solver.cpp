@@ -56,10 +56,11 @@ constexpr int BEAM_SIDE = 40;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
 constexpr int URGENT_VARIANTS[] = {0, -1, 2, -2, 4};
-// Past the beam, one line of urgent tiles more for every SIDE_PER_URGENT_LINE of the side beyond
-// URGENT_LINES_FROM_SIDE. One for every 8 saved 1 to 2 in a thousand moves at sides 40 to 60 and
-// 6 at side 100, for no more time; one for every 5 saves 2 to 5 in a thousand more at sides 45
-// to 100 (4 and 6 were about as good), for up to 7 % more time at side 100.
+// One line of urgent tiles more for every SIDE_PER_URGENT_LINE of the side beyond
+// URGENT_LINES_FROM_SIDE, added to the beam's counts too. Past the beam, one for every 8 saved 1
+// to 2 in a thousand moves at sides 40 to 60 and 6 at side 100, for no more time; one for every
+// 5 saves 2 to 5 in a thousand more at sides 45 to 100 (4 and 6 were about as good), for up to
+// 7 % more time at side 100. In the beam it saves 4 to 8 in a thousand at sides 35 to 40.
 constexpr int URGENT_LINES_FROM_SIDE = 30;
 constexpr int SIDE_PER_URGENT_LINE = 5;
 // The weight of the unsolved part's Manhattan distance against the moves made, in halves.
@@ -113,10 +114,8 @@ bool FillCorner(Grid& grid, LineFiller& filler, int top, bool columnFirst, int e
 // best of them kept, best first (see BEAM_SIDE); false when no way filled them.
 bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   const int n = beam.front().Side();
-  if (n > BEAM_SIDE) {
-    return FillCorner(beam.front(), filler, top, false,
-                      (n - URGENT_LINES_FROM_SIDE) / SIDE_PER_URGENT_LINE);
-  }
+  const int moreLines = std::max(0, n - URGENT_LINES_FROM_SIDE) / SIDE_PER_URGENT_LINE;
+  if (n > BEAM_SIDE) return FillCorner(beam.front(), filler, top, false, moreLines);
   // How many boards the step keeps: as many as the side allows.
   const size_t width = static_cast<size_t>(std::clamp(3200 / (n * n), 2, 16));
   std::vector<std::pair<long long, Grid>> filled;
@@ -124,7 +123,7 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
     for (const int extraLines : URGENT_VARIANTS) {
       for (const bool columnFirst : {false, true}) {
         Grid grid = kept;
-        if (!FillCorner(grid, filler, top, columnFirst, extraLines)) continue;
+        if (!FillCorner(grid, filler, top, columnFirst, moreLines + extraLines)) continue;
         const long long rest = n - top - 1 == FINISH_SIDE
                                    ? 2 * CornerEstimate(grid, top + 1)
                                    : SPREAD_HALVES * CornerBoard(grid, top + 1).ManhattanDistance();
