@@ -107,29 +107,26 @@ const std::vector<int8_t>& BlankRouter::WalkRound(const Grid& grid, int centre, 
   const int row = grid.Row(centre), col = grid.Col(centre);
   const int start = grid.CellAt(row + rows[from], col + cols[from]);
   const int rowStep = grid.Side();
-  int best = -1, bestPushes = 0;
-  for (int way = 0; way < 2; ++way) {
-    const int length = ways.length[way];
-    if ((free & ways.cells[way]) != ways.cells[way]) continue;
-    steps.clear();
+  // Walks the way (0 forwards) into path and returns what its pushes cost. Every cell of a free
+  // way is on the board: each step goes by the offsets' difference.
+  const auto walk = [&](int way) {
+    path.clear();
     int pushes = 0;
-    // Every cell of a free way is on the board: each step goes by the offsets' difference.
-    for (int k = 0, at = from, cell = start; k < length; ++k) {
+    for (int k = 0, at = from, cell = start; k < ways.length[way]; ++k) {
       const int next = way == 0 ? (at + 1 == size ? 0 : at + 1) : (at == 0 ? size - 1 : at - 1);
       const int down = rows[next] - rows[at], right = cols[next] - cols[at];
       const int dir = DirOfStep(down, right);
       cell += down * rowStep + right;
-      steps.push_back(static_cast<int8_t>(dir));
+      path.push_back(static_cast<int8_t>(dir));
       pushes += grid.PushCost(cell, dir ^ 1);
       at = next;
     }
-    if (best < 0 || length < best || (length == best && pushes < bestPushes)) {
-      best = length;
-      bestPushes = pushes;
-      path.swap(steps);
-    }
-  }
-  if (best < 0) {
+    return pushes;
+  };
+  int pushes = 0, way = 0;
+  if (CheaperFreeWay(ways, free, walk, pushes, &way) >= 0) {
+    walk(way);
+  } else {
     Distance(grid, start, centre, grid.CellAt(row + rows[to], col + cols[to]), 1 << 30, avoid2);
   }
   return path;

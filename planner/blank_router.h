@@ -26,9 +26,8 @@ class BlankRouter {
   /// The directions of the walk that the last call of Distance found.
   const std::vector<int8_t>& Path() const { return path; }
   /// The walk round `centre` (and `avoid2`) from position `from` to `to` of the ring of `size`
-  /// cells at offsets rows, cols from it, free where `free` says: the shorter free way, of equal
-  /// ones the one pushing fewer tiles away from home, forwards first; when both are cut, the
-  /// cheapest walk round the walls.
+  /// cells at offsets rows, cols from it, free where `free` says: the way CheaperFreeWay takes by
+  /// the push costs of its cells; when both are cut, the cheapest walk round the walls.
   const std::vector<int8_t>& WalkRound(const Grid& grid, int centre, int avoid2, const int* rows,
                                        const int* cols, int size, uint32_t free, int from, int to);
   /// While held, the grid is taken as unchanged from call to call, so that walks from one start
@@ -65,8 +64,6 @@ class BlankRouter {
   StampedRecords<Node> nodes;
   std::vector<Entry> heap;
   std::vector<int8_t> path;
-  // WalkRound's other way, weighed against the one in path.
-  std::vector<int8_t> steps;
   std::vector<int8_t> sidePaths[4];
   int lastPushes = 0;
   std::vector<int> cost;

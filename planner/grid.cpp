@@ -71,10 +71,9 @@ void Grid::UpdateHomeward(int cell) {
   const auto spread = [](uint32_t dirs) {
     return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
   };
-  const uint32_t homeward = tile != 0 && !urgent[tile] ? ~away & 15u : 0u;
-  pushCosts[cell] =
-      spread(away) * (urgent[tile] ? DISPLACEMENT_PENALTY + URGENT_PENALTY : DISPLACEMENT_PENALTY) +
-      spread(homeward) * HOMEWARD_PENALTY;
+  const uint32_t homeward = tile != 0 ? ~away & 15u : 0u;
+  pushCosts[cell] = spread(away) * PushCostOf(true, urgent[tile]) +
+                    spread(homeward) * PushCostOf(false, urgent[tile]);
   pushState[cell] = static_cast<uint8_t>(away | (urgent[tile] ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }

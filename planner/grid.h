@@ -53,9 +53,11 @@ constexpr RingWays WaysRound(int size, int from, int to) {
 
 /// The shorter of the ways whose positions all are in the bit set `free`, of equally short ones
 /// the one for which pushesOf(way) is less, forwards among equals, as BlankRouter::WalkRound
-/// walks round: its length, and its pushesOf into `pushes`; -1 when both are cut.
+/// walks round: its length, its pushesOf into `pushes` and, if asked, the way (0 forwards) into
+/// `chosen`; -1 when both are cut.
 template <typename PushesOf>
-constexpr int CheaperFreeWay(const RingWays& ways, uint32_t free, PushesOf pushesOf, int& pushes) {
+constexpr int CheaperFreeWay(const RingWays& ways, uint32_t free, PushesOf pushesOf, int& pushes,
+                             int* chosen = nullptr) {
   int best = -1;
   for (int way = 0; way < 2; ++way) {
     const int length = ways.length[way];
@@ -64,6 +66,7 @@ constexpr int CheaperFreeWay(const RingWays& ways, uint32_t free, PushesOf pushe
     if (best < 0 || length < best || wayPushes < pushes) {
       best = length;
       pushes = wayPushes;
+      if (chosen != nullptr) *chosen = way;
     }
   }
   return best;
@@ -128,9 +131,8 @@ class Grid {
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
   void SetUnsolved(int top, int left, int extraLines = 0);
-  /// What moving the cell's tile one step in the direction adds to a walk: away from home
-  /// DISPLACEMENT_PENALTY, plus URGENT_PENALTY for a tile placed soon; homewards
-  /// HOMEWARD_PENALTY, or 0 for a tile placed soon; 0 for the blank.
+  /// What moving the cell's tile one step in the direction adds to a walk (PushCostOf); 0 for the
+  /// blank.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
   /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
   /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
@@ -181,5 +183,12 @@ constexpr int URGENT_PENALTY = 2;
 /// homewards, and weigh the others' drift less: 0.8 to 1.4 % shorter solutions at sides 10 to
 /// 100.
 constexpr int HOMEWARD_PENALTY = 1;
+
+/// What a walk pays for pushing a tile one step away from home or homewards, for a tile placed
+/// soon or not: the one rule behind Grid::PushCost and the sums the searches take of it.
+constexpr int PushCostOf(bool away, bool urgent) {
+  return away ? DISPLACEMENT_PENALTY + (urgent ? URGENT_PENALTY : 0)
+              : (urgent ? 0 : HOMEWARD_PENALTY);
+}
 
 }  // namespace planner

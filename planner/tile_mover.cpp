@@ -47,11 +47,13 @@ constexpr auto BIT_COUNTS = [] {
 inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
-    const uint32_t bad = (ring >> (way == 0 ? 8 : 16)) & ways.cells[way];
-    const uint32_t urgent = ring >> 24;
-    return DISPLACEMENT_PENALTY * BIT_COUNTS[bad & 255] +
-           URGENT_PENALTY * BIT_COUNTS[bad & urgent & 255] +
-           HOMEWARD_PENALTY * BIT_COUNTS[ways.cells[way] & ~bad & ~urgent & 255];
+    const uint32_t cells = ways.cells[way];
+    const uint32_t away = (ring >> (way == 0 ? 8 : 16)) & cells, urgent = ring >> 24;
+    const uint32_t home = cells & ~away;
+    return PushCostOf(true, false) * BIT_COUNTS[away & ~urgent & 255] +
+           PushCostOf(true, true) * BIT_COUNTS[away & urgent & 255] +
+           PushCostOf(false, false) * BIT_COUNTS[home & ~urgent & 255] +
+           PushCostOf(false, true) * BIT_COUNTS[home & urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
