@@ -20,7 +20,13 @@ Grid::Grid(const Board& board)
     rowOf[cell] = static_cast<int16_t>(cell / n);
     colOf[cell] = static_cast<int16_t>(cell % n);
   }
-  for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
+  for (int cell = 0; cell < n * n; ++cell) {
+    UpdateHomeward(cell);
+    const int tile = TileAt(cell);
+    if (tile == 0) continue;
+    distance +=
+        std::abs(rowOf[cell] - rowOf[GoalOf(tile)]) + std::abs(colOf[cell] - colOf[GoalOf(tile)]);
+  }
   // A solution of a 100 x 100 board stays under three million moves.
   position.ReserveMoves(static_cast<size_t>(3) * n * n * n + 64);
 }
@@ -28,6 +34,7 @@ Grid::Grid(const Board& board)
 void Grid::Move(int dir) {
   const int from = Blank();
   position.Move(static_cast<Direction>(dir));
+  Stepped(from, Blank());
   UpdateHomeward(Blank());
   UpdateHomeward(from);
 }
@@ -38,6 +45,18 @@ void Grid::Walk(const std::vector<int8_t>& dirs) {
   walked.assign(1, Blank());
   for (const int8_t dir : dirs) {
     position.Move(static_cast<Direction>(dir));
+    Stepped(walked.back(), Blank());
+    walked.push_back(Blank());
+  }
+  for (const int cell : walked) UpdateHomeward(cell);
+}
+
+void Grid::RollBack(size_t mark) {
+  walked.assign(1, Blank());
+  for (size_t i = position.Mark(); i-- > mark;) {
+    const int from = Blank();
+    position.RollBack(i);
+    Stepped(from, Blank());
     walked.push_back(Blank());
   }
   for (const int cell : walked) UpdateHomeward(cell);

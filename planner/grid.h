@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,12 @@ class Grid {
   void Walk(const std::vector<int8_t>& dirs);
   /// Every move made so far.
   const MoveSequence& Moves() const { return position.Moves(); }
+  /// A point in the moves to roll back to.
+  size_t Mark() const { return position.Mark(); }
+  /// Undoes every move made since the mark; cells locked since stay locked.
+  void RollBack(size_t mark);
+  /// The sum of every tile's row and column distances from home, kept up to date move by move.
+  long long Distance() const { return distance; }
   /// Appends letters made elsewhere (a finishing search), applying each.
   void ApplyLetters(const MoveSequence& letters);
 
@@ -165,6 +172,13 @@ class Grid {
   void UpdateHomeward(int cell);
   /// Rewrites what the cell says in the rings of its neighbours.
   void UpdateRings(int cell);
+  /// Counts into the distance the tile that has just stepped from `to` into `from`.
+  void Stepped(int from, int to) {
+    const int home = GoalOf(TileAt(from));
+    distance += std::abs(rowOf[from] - rowOf[home]) + std::abs(colOf[from] - colOf[home]) -
+                std::abs(rowOf[to] - rowOf[home]) - std::abs(colOf[to] - colOf[home]);
+  }
+  long long distance = 0;
   // Row and column of every cell, to spare the searches a division per look.
   std::vector<int16_t> rowOf;
   std::vector<int16_t> colOf;

@@ -107,3 +107,43 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
   ExpectSameAs(grid, board, top, left);
   EXPECT_EQ(letters, grid.Moves());
 }
+
+TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
+  SeedRandom(12);
+  Board board = RandomSolvableBoard(7);
+  Grid grid(board);
+  grid.SetUnsolved(1, 1);
+  EXPECT_EQ(board.ManhattanDistance(), grid.Distance());
+  // Random moves, as single moves and as walks, before and after the mark.
+  const auto wander = [&grid](int moves, bool walk) {
+    std::vector<int8_t> dirs;
+    int blank = grid.Blank();
+    while (static_cast<int>(dirs.size()) < moves) {
+      const int dir = std::rand() % 4;
+      const int next = grid.Neighbour(blank, dir);
+      if (next < 0) continue;
+      if (walk) {
+        dirs.push_back(static_cast<int8_t>(dir));
+      } else {
+        grid.Move(dir);
+        dirs.push_back(0);
+      }
+      blank = next;
+    }
+    if (walk) grid.Walk(dirs);
+  };
+  wander(40, false);
+  wander(40, true);
+  ASSERT_TRUE(ApplyMoves(board, grid.Moves()));
+  const MoveSequence before = grid.Moves();
+  const size_t mark = grid.Mark();
+  wander(30, true);
+  wander(30, false);
+  Board moved = board;
+  ASSERT_TRUE(ApplyMoves(moved, grid.Moves().substr(mark)));
+  EXPECT_EQ(moved.ManhattanDistance(), grid.Distance());
+  grid.RollBack(mark);
+  ExpectSameAs(grid, board, 1, 1);
+  EXPECT_EQ(before, grid.Moves());
+  EXPECT_EQ(board.ManhattanDistance(), grid.Distance());
+}

@@ -11,6 +11,11 @@ namespace planner {
 
 namespace {
 
+// What a step more of some tile away from home costs, in moves, when the ends of a line are
+// weighed: 1.5 to 3.5 % shorter solutions than the estimate's end choice at sides 10 to 100,
+// against 2 (a little less) and 4 (less again).
+constexpr long long DRIFT_WEIGHT = 3;
+
 // The cell `steps` cells from `cell` in the direction, or -1 off the board.
 int Step(const Grid& grid, int cell, int dir, int steps) {
   const int row = grid.Row(cell) + DIR_ROW[dir] * steps;
@@ -62,29 +67,70 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& w
 
 bool LineFiller::Fill(Grid& grid, const Line& line) {
   const int length = static_cast<int>(line.targets.size());
-  // The unfilled cells stay one run, lo ... hi, filled from whichever end is cheaper to reach;
-  // the last two go together.
+  // The unfilled cells stay one run, lo ... hi, filled from either end: the cheaper to fill or,
+  // without weighBothEnds, to reach; the last two go together.
   int lo = 0, hi = length - 1;
   while (hi - lo + 1 > 2) {
+    if (weighBothEnds) {
+      if (!PlaceCheaperEnd(grid, line, lo, hi)) return false;
+      continue;
+    }
     const int front = line.targets[lo], back = line.targets[hi];
     const bool fromBack =
         SingleEstimate(grid, grid.CellOf(grid.TileFor(back)), back, grid.Blank()) <
         SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
-    // The end filled, and the step from it into the run.
-    int& end = fromBack ? hi : lo;
-    const int step = fromBack ? -1 : 1;
-    if (hi - lo >= 3 && TryDomino(grid, line, std::min(end, end + step))) {
-      end += 2 * step;
-      continue;
-    }
-    // The line's placed cells lie on the side of the end away from the run.
-    const int target = line.targets[end];
-    const int placed = fromBack ? line.Along() : line.Along() ^ 1;
-    if (!mover.MoveTile(grid, grid.TileFor(target), target, line.inward ^ 1, placed)) return false;
-    grid.Lock(target);
-    end += step;
+    if (!PlaceAtEnd(grid, line, fromBack, lo, hi)) return false;
   }
   return length < 2 || FillTail(grid, line, lo);
+}
+
+bool LineFiller::PlaceCheaperEnd(Grid& grid, const Line& line, int& lo, int& hi) {
+  // Both ends are filled in turn, and the first undone: no estimate tells as well which end
+  // leaves the other tiles nearer home.
+  const size_t mark = grid.Mark();
+  const long long distance = grid.Distance();
+  const auto cost = [&] {
+    return static_cast<long long>(grid.Moves().size() - mark) +
+           DRIFT_WEIGHT * (grid.Distance() - distance);
+  };
+  int frontLo = lo, frontHi = hi;
+  const bool front = PlaceAtEnd(grid, line, false, frontLo, frontHi);
+  const long long frontCost = front ? cost() : 0;
+  trial.clear();
+  for (size_t i = mark; i < grid.Moves().size(); ++i) {
+    trial.push_back(static_cast<int8_t>(CodeOf(grid.Moves()[i])));
+  }
+  for (int i = lo; i < frontLo; ++i) grid.Unlock(line.targets[i]);
+  grid.RollBack(mark);
+  int backLo = lo, backHi = hi;
+  if (PlaceAtEnd(grid, line, true, backLo, backHi) && (!front || cost() < frontCost)) {
+    hi = backHi;
+    return true;
+  }
+  for (int i = backHi + 1; i <= hi; ++i) grid.Unlock(line.targets[i]);
+  grid.RollBack(mark);
+  if (!front) return false;
+  grid.Walk(trial);
+  for (int i = lo; i < frontLo; ++i) grid.Lock(line.targets[i]);
+  lo = frontLo;
+  return true;
+}
+
+bool LineFiller::PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi) {
+  // The end filled, and the step from it into the run.
+  int& end = fromBack ? hi : lo;
+  const int step = fromBack ? -1 : 1;
+  if (hi - lo >= 3 && TryDomino(grid, line, std::min(end, end + step))) {
+    end += 2 * step;
+    return true;
+  }
+  // The line's placed cells lie on the side of the end away from the run.
+  const int target = line.targets[end];
+  const int placed = fromBack ? line.Along() : line.Along() ^ 1;
+  if (!mover.MoveTile(grid, grid.TileFor(target), target, line.inward ^ 1, placed)) return false;
+  grid.Lock(target);
+  end += step;
+  return true;
 }
 
 LineFiller::DominoPlan LineFiller::PlanDomino(const Grid& grid, int tileA, int tileB, int targetA,

@@ -23,6 +23,10 @@ struct Line {
 /// that pays, the last two by a search in a small window.
 class LineFiller {
  public:
+  /// With weighBothEnds, each step fills both ends of the line in turn and keeps the cheaper;
+  /// else it fills the end whose tile is estimated cheaper to bring.
+  explicit LineFiller(bool weighBothEnds) : weighBothEnds(weighBothEnds) {}
+
   /// Puts the line's tiles on its cells and locks them; false, perhaps part-filled, when a search
   /// failed.
   bool Fill(Grid& grid, const Line& line);
@@ -41,6 +45,12 @@ class LineFiller {
   /// Carries the tiles as planned; false, perhaps half done, when a search failed.
   bool CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
                    const DominoPlan& plan);
+  /// Fills the end of the run lo ... hi of the line whose filling costs less, as moves plus
+  /// the tiles' drift from home (see PlaceAtEnd); false when neither could be filled.
+  bool PlaceCheaperEnd(Grid& grid, const Line& line, int& lo, int& hi);
+  /// Fills cell lo, or hi when fromBack, and the next as a domino where that pays, and moves lo
+  /// or hi past them; false, perhaps part-moved, when a search failed.
+  bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi);
   /// Places the tiles of cells `first` and `first + 1` together as a domino when the estimate
   /// says that is cheaper than one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first);
@@ -50,6 +60,9 @@ class LineFiller {
   /// Walks the blank, round the tile, to the nearest side of it inside the window.
   bool WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& window);
 
+  bool weighBothEnds;
+  // The moves of the end tried first, while the other is tried.
+  std::vector<int8_t> trial;
   TileMover mover;
   PairMover pairMover;
   BlankRouter router;

@@ -1,0 +1,42 @@
+// line_filler_test.cpp: rows and columns filled from either end, with and without weighing both.
+#include "planner/line_filler.h"
+
+#include <gtest/gtest.h>
+
+#include "board/random_draw.h"
+#include "solver/position.h"
+#include "test_support/sample_boards.h"
+
+using planner::Grid;
+using planner::Line;
+
+TEST(LineFiller, FillsTheFirstRowAndColumnAndLocksJustThem) {
+  SeedRandom(31);
+  for (int round = 0; round < 16; ++round) {
+    const int n = 5 + round % 8;
+    const bool weighBothEnds = round % 2 == 0;
+    const Board board = RandomSolvableBoard(static_cast<unsigned>(n));
+    Grid grid(board);
+    grid.SetUnsolved(0, 0);
+    planner::LineFiller filler(weighBothEnds);
+    Line row{{}, planner::DOWN};
+    for (int col = 0; col < n; ++col) row.targets.push_back(col);
+    Line column{{}, planner::RIGHT};
+    for (int r = 1; r < n; ++r) column.targets.push_back(r * n);
+    ASSERT_TRUE(filler.Fill(grid, row)) << round;
+    ASSERT_TRUE(filler.Fill(grid, column)) << round;
+    for (int cell = 0; cell < n * n; ++cell) {
+      const bool inLines = cell < n || cell % n == 0;
+      EXPECT_EQ(inLines, grid.IsLocked(cell)) << round << " " << cell;
+      if (inLines) {
+        EXPECT_EQ(grid.TileFor(cell), grid.TileAt(cell)) << round << " " << cell;
+      }
+    }
+    // The moves kept are the ones that lead to the grid's cells: nothing tried and undone
+    // stays in them.
+    Board moved = board;
+    ASSERT_TRUE(ApplyMoves(moved, grid.Moves())) << round;
+    EXPECT_EQ(moved.tiles, grid.Cells()) << round;
+    EXPECT_EQ(moved.ManhattanDistance(), grid.Distance()) << round;
+  }
+}
