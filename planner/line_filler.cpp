@@ -68,11 +68,11 @@ bool LineFiller::WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& w
 bool LineFiller::Fill(Grid& grid, const Line& line) {
   const int length = static_cast<int>(line.targets.size());
   // The unfilled cells stay one run, lo ... hi, filled from either end: the cheaper to fill or,
-  // without weighBothEnds, to reach; the last two go together.
+  // without trials, to reach; the last two go together.
   int lo = 0, hi = length - 1;
   while (hi - lo + 1 > 2) {
-    if (weighBothEnds) {
-      if (!PlaceCheaperEnd(grid, line, lo, hi)) return false;
+    if (trials != Trials::NONE) {
+      if (!PlaceCheapest(grid, line, lo, hi)) return false;
       continue;
     }
     const int front = line.targets[lo], back = line.targets[hi];
@@ -84,46 +84,69 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
   return length < 2 || FillTail(grid, line, lo);
 }
 
-bool LineFiller::PlaceCheaperEnd(Grid& grid, const Line& line, int& lo, int& hi) {
-  // Both ends are filled in turn, and the first undone: no estimate tells as well which end
-  // leaves the other tiles nearer home.
+bool LineFiller::PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi) {
+  // The ways are tried in turn, each undone unless it is the last and the cheapest: no estimate
+  // tells as well which one leaves the other tiles nearer home.
+  struct Way {
+    bool fromBack;
+    Placing how;
+  };
+  static constexpr Way ENDS[] = {{false, Placing::ESTIMATED}, {true, Placing::ESTIMATED}};
+  static constexpr Way ENDS_AND_DOMINOES[] = {{false, Placing::SINGLE},
+                                              {false, Placing::DOMINO},
+                                              {true, Placing::SINGLE},
+                                              {true, Placing::DOMINO}};
+  const bool dominoes = trials == Trials::ENDS_AND_DOMINOES;
+  const Way* ways = dominoes ? ENDS_AND_DOMINOES : ENDS;
+  const int count = dominoes ? 4 : 2;
   const size_t mark = grid.Mark();
   const long long distance = grid.Distance();
-  const auto cost = [&] {
-    return static_cast<long long>(grid.Moves().size() - mark) +
-           DRIFT_WEIGHT * (grid.Distance() - distance);
-  };
-  int frontLo = lo, frontHi = hi;
-  const bool front = PlaceAtEnd(grid, line, false, frontLo, frontHi);
-  const long long frontCost = front ? cost() : 0;
-  trial.clear();
-  for (size_t i = mark; i < grid.Moves().size(); ++i) {
-    trial.push_back(static_cast<int8_t>(CodeOf(grid.Moves()[i])));
+  long long best = 0;
+  int bestLo = -1, bestHi = -1;
+  for (int i = 0; i < count; ++i) {
+    int wayLo = lo, wayHi = hi;
+    if (PlaceAtEnd(grid, line, ways[i].fromBack, wayLo, wayHi, ways[i].how)) {
+      const long long cost = static_cast<long long>(grid.Moves().size() - mark) +
+                             DRIFT_WEIGHT * (grid.Distance() - distance);
+      if (bestLo < 0 || cost < best) {
+        best = cost;
+        bestLo = wayLo;
+        bestHi = wayHi;
+        if (i == count - 1) {
+          lo = wayLo;
+          hi = wayHi;
+          return true;
+        }
+        trial.clear();
+        for (size_t m = mark; m < grid.Moves().size(); ++m) {
+          trial.push_back(static_cast<int8_t>(CodeOf(grid.Moves()[m])));
+        }
+      }
+    }
+    for (int t = lo; t < wayLo; ++t) grid.Unlock(line.targets[t]);
+    for (int t = wayHi + 1; t <= hi; ++t) grid.Unlock(line.targets[t]);
+    grid.RollBack(mark);
   }
-  for (int i = lo; i < frontLo; ++i) grid.Unlock(line.targets[i]);
-  grid.RollBack(mark);
-  int backLo = lo, backHi = hi;
-  if (PlaceAtEnd(grid, line, true, backLo, backHi) && (!front || cost() < frontCost)) {
-    hi = backHi;
-    return true;
-  }
-  for (int i = backHi + 1; i <= hi; ++i) grid.Unlock(line.targets[i]);
-  grid.RollBack(mark);
-  if (!front) return false;
+  if (bestLo < 0) return false;
   grid.Walk(trial);
-  for (int i = lo; i < frontLo; ++i) grid.Lock(line.targets[i]);
-  lo = frontLo;
+  for (int t = lo; t < bestLo; ++t) grid.Lock(line.targets[t]);
+  for (int t = bestHi + 1; t <= hi; ++t) grid.Lock(line.targets[t]);
+  lo = bestLo;
+  hi = bestHi;
   return true;
 }
 
-bool LineFiller::PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi) {
+bool LineFiller::PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi,
+                            Placing how) {
   // The end filled, and the step from it into the run.
   int& end = fromBack ? hi : lo;
   const int step = fromBack ? -1 : 1;
-  if (hi - lo >= 3 && TryDomino(grid, line, std::min(end, end + step))) {
+  if (how != Placing::SINGLE && hi - lo >= 3 &&
+      TryDomino(grid, line, std::min(end, end + step), how == Placing::ESTIMATED)) {
     end += 2 * step;
     return true;
   }
+  if (how == Placing::DOMINO) return false;
   // The line's placed cells lie on the side of the end away from the run.
   const int target = line.targets[end];
   const int placed = fromBack ? line.Along() : line.Along() ^ 1;
@@ -173,14 +196,14 @@ bool LineFiller::CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int 
   return joined && pairMover.MovePair(grid, tileA, tileB, targetA, goalOrient);
 }
 
-bool LineFiller::TryDomino(Grid& grid, const Line& line, int first) {
+bool LineFiller::TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper) {
   const int targetA = line.targets[first], targetB = line.targets[first + 1];
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
   const int singles =
       SingleEstimate(grid, grid.CellOf(tileA), targetA, grid.Blank()) +
       SingleEstimate(grid, grid.CellOf(tileB), targetB, grid.Neighbour(targetA, line.inward));
   const DominoPlan plan = PlanDomino(grid, tileA, tileB, targetA, line.Along());
-  if (plan.walker < 0 || plan.moves >= singles ||
+  if (plan.walker < 0 || (whenCheaper && plan.moves >= singles) ||
       !CarryDomino(grid, tileA, tileB, targetA, line.Along(), plan)) {
     return false;
   }

@@ -23,9 +23,17 @@ struct Line {
 /// that pays, the last two by a search in a small window.
 class LineFiller {
  public:
-  /// With weighBothEnds, each step fills both ends of the line in turn and keeps the cheaper;
-  /// else it fills the end whose tile is estimated cheaper to bring.
-  explicit LineFiller(bool weighBothEnds) : weighBothEnds(weighBothEnds) {}
+  /// How a step of a line chooses what to fill.
+  enum class Trials {
+    /// The end whose tile is estimated cheaper to bring, as a domino where that is estimated
+    /// cheaper.
+    NONE,
+    /// Both ends are filled in turn, the domino chosen as with NONE; the cheaper is kept.
+    ENDS,
+    /// Both ends, each with a single tile and with a domino; the cheapest of the four is kept.
+    ENDS_AND_DOMINOES,
+  };
+  explicit LineFiller(Trials trials) : trials(trials) {}
 
   /// Puts the line's tiles on its cells and locks them; false, perhaps part-filled, when a search
   /// failed.
@@ -45,23 +53,29 @@ class LineFiller {
   /// Carries the tiles as planned; false, perhaps half done, when a search failed.
   bool CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
                    const DominoPlan& plan);
-  /// Fills the end of the run lo ... hi of the line whose filling costs less, as moves plus
-  /// the tiles' drift from home (see PlaceAtEnd); false when neither could be filled.
-  bool PlaceCheaperEnd(Grid& grid, const Line& line, int& lo, int& hi);
-  /// Fills cell lo, or hi when fromBack, and the next as a domino where that pays, and moves lo
-  /// or hi past them; false, perhaps part-moved, when a search failed.
-  bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi);
-  /// Places the tiles of cells `first` and `first + 1` together as a domino when the estimate
-  /// says that is cheaper than one by one; true when it did.
-  bool TryDomino(Grid& grid, const Line& line, int first);
+  /// Fills an end of the run lo ... hi of the line in each way that `trials` names, and keeps
+  /// the way that costs least, as moves plus the tiles' drift from home; false when none could
+  /// be filled.
+  bool PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi);
+  /// What PlaceAtEnd places: a domino where the estimate says so, else a single tile; one
+  /// single tile; a domino.
+  enum class Placing { ESTIMATED, SINGLE, DOMINO };
+  /// Fills cell lo, or hi when fromBack, and for a domino the next, as `how` says, and moves lo
+  /// or hi past them; false, perhaps part-moved, when a search failed or no domino could be
+  /// placed.
+  bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi,
+                  Placing how = Placing::ESTIMATED);
+  /// Places the tiles of cells `first` and `first + 1` together as a domino, whenCheaper only
+  /// when the estimate says that is cheaper than one by one; true when it did.
+  bool TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper = true);
   /// The last two cells of the line, from index `first`.
   bool FillTail(Grid& grid, const Line& line, int first);
 
   /// Walks the blank, round the tile, to the nearest side of it inside the window.
   bool WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& window);
 
-  bool weighBothEnds;
-  // The moves of the end tried first, while the other is tried.
+  Trials trials;
+  // The moves of the cheapest way tried so far, while the others are tried.
   std::vector<int8_t> trial;
   TileMover mover;
   PairMover pairMover;

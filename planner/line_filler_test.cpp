@@ -1,4 +1,4 @@
-// line_filler_test.cpp: rows and columns filled from either end, with and without weighing both.
+// line_filler_test.cpp: rows and columns filled from either end, in each way of choosing it.
 #include "planner/line_filler.h"
 
 #include <gtest/gtest.h>
@@ -9,16 +9,18 @@
 
 using planner::Grid;
 using planner::Line;
+using planner::LineFiller;
 
 TEST(LineFiller, FillsTheFirstRowAndColumnAndLocksJustThem) {
   SeedRandom(31);
-  for (int round = 0; round < 16; ++round) {
+  for (int round = 0; round < 24; ++round) {
     const int n = 5 + round % 8;
-    const bool weighBothEnds = round % 2 == 0;
+    const LineFiller::Trials trials[] = {LineFiller::Trials::NONE, LineFiller::Trials::ENDS,
+                                         LineFiller::Trials::ENDS_AND_DOMINOES};
     const Board board = RandomSolvableBoard(static_cast<unsigned>(n));
     Grid grid(board);
     grid.SetUnsolved(0, 0);
-    planner::LineFiller filler(weighBothEnds);
+    LineFiller filler(trials[round % 3]);
     Line row{{}, planner::DOWN};
     for (int col = 0; col < n; ++col) row.targets.push_back(col);
     Line column{{}, planner::RIGHT};

@@ -53,17 +53,24 @@ constexpr int SHORTENED_SIDE = 30;
 // solve takes a quarter of a second or so at the most on average, about as long as one of side
 // 100 without the beam. Past side 40 the steps cost too much to be tried in many ways.
 constexpr int BEAM_SIDE = 40;
-// The beam keeps BEAM_CELLS / n^2 boards, from 1 to 16. Weighing the ends of the lines
-// (WEIGHED_ENDS_SIDE) doubles the work of a step; with it, this beam takes about the time that
-// twice as many boards, and at least two, took without it, and saves 1 to 4 in a hundred moves
-// more at sides 5 to 40 (1.1 at side 40). Twice as many boards again save up to 0.9 in a hundred
-// more, for up to twice the time.
+// The beam keeps BEAM_CELLS / n^2 boards, from 1 to 16, and half as many where a step tries
+// dominoes too (TRIED_DOMINOES_SIDE). Trying both ends of the lines (TRIED_ENDS_SIDE) doubles the
+// work of a step; with it, this beam takes about the time that twice as many boards, and at
+// least two, took without it, and saves 1 to 4 in a hundred moves more at sides 5 to 40 (1.1 at
+// side 40). Twice as many boards again save up to 0.9 in a hundred more, for up to twice the
+// time.
 constexpr int BEAM_CELLS = 1600;
 // Up to this side each step of a line fills both of its ends in turn and keeps the cheaper
-// (LineFiller): 1.3 to 1.6 in a hundred moves fewer at sides 41 to 60, for 1.7 to 1.8 times the
-// time. Past it the gain falls to about 1 in a hundred (0.9 at side 70, 1.1 at side 100) for
-// nearly twice the time: a solve of side 100 would take about half a second.
-constexpr int WEIGHED_ENDS_SIDE = 60;
+// (LineFiller::Trials::ENDS): 1.3 to 1.6 in a hundred moves fewer at sides 41 to 60, for 1.7 to
+// 1.8 times the time. Past it the gain falls to about 1 in a hundred (0.9 at side 70, 1.1 at side
+// 100) for nearly twice the time: a solve of side 100 would take about half a second.
+constexpr int TRIED_ENDS_SIDE = 60;
+// Up to this side each end is tried with a single tile and with a domino, and the beam keeps
+// half as many boards: 0.6 to 3 in a hundred moves fewer at sides 5 to 20 and 0.3 to 0.4 at
+// sides 23 to 28, in the same time or less from side 10 on and a few milliseconds more below.
+// Past it the beam keeps one board anyway, and the trials would cost half as much time again for
+// 0.4 in a hundred at side 30.
+constexpr int TRIED_DOMINOES_SIDE = 28;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
 constexpr int URGENT_VARIANTS[] = {0, -1, 2, -2, 4};
@@ -128,7 +135,8 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   const int moreLines = std::max(0, n - URGENT_LINES_FROM_SIDE) / SIDE_PER_URGENT_LINE;
   if (n > BEAM_SIDE) return FillCorner(beam.front(), filler, top, false, moreLines);
   // How many boards the step keeps: as many as the side allows.
-  const size_t width = static_cast<size_t>(std::clamp(BEAM_CELLS / (n * n), 1, 16));
+  const int cells = n <= TRIED_DOMINOES_SIDE ? BEAM_CELLS / 2 : BEAM_CELLS;
+  const size_t width = static_cast<size_t>(std::clamp(cells / (n * n), 1, 16));
   std::vector<std::pair<long long, Grid>> filled;
   for (const Grid& kept : beam) {
     for (const int extraLines : URGENT_VARIANTS) {
@@ -164,7 +172,9 @@ SolveResult SolvePlanner(const Board& board) {
   const std::clock_t start = std::clock();
   std::vector<Grid> beam{Grid(board)};
   const int n = beam.front().Side();
-  LineFiller filler(n <= WEIGHED_ENDS_SIDE);
+  LineFiller filler(n <= TRIED_DOMINOES_SIDE ? LineFiller::Trials::ENDS_AND_DOMINOES
+                    : n <= TRIED_ENDS_SIDE   ? LineFiller::Trials::ENDS
+                                             : LineFiller::Trials::NONE);
   int top = 0;
   while (n - top > FINISH_SIDE) {
     if (!FillStep(beam, filler, top++)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
