@@ -11,9 +11,9 @@ namespace planner {
 
 namespace {
 
-// What a step more of some tile away from home costs, in moves, when the ends of a line are
-// weighed: 1.5 to 3.5 % shorter solutions than the estimate's end choice at sides 10 to 100,
-// against 2 (a little less) and 4 (less again).
+// What a step more of some tile away from home costs, in moves, when ways of filling a line are
+// weighed (LineFiller::Cheapest): with it, trying both ends saves 1 to 3.5 in a hundred moves
+// against the estimate's choice at sides 10 to 100; 2 or 4 save a little less.
 constexpr long long DRIFT_WEIGHT = 3;
 
 // The cell `steps` cells from `cell` in the direction, or -1 off the board.
@@ -81,12 +81,52 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
         SingleEstimate(grid, grid.CellOf(grid.TileFor(front)), front, grid.Blank());
     if (!PlaceAtEnd(grid, line, fromBack, lo, hi)) return false;
   }
-  return length < 2 || FillTail(grid, line, lo);
+  if (length < 2) return true;
+  if (trials != Trials::ENDS_AND_DOMINOES) return FillTail(grid, line, lo);
+  // The tail too: brought one by one, and as a domino.
+  return Cheapest(grid, line, lo, lo + 1, 2, [&](int way) {
+           return FillTail(grid, line, lo, way == 0 ? Placing::SINGLE : Placing::DOMINO);
+         }) >= 0;
+}
+
+template <typename Place>
+int LineFiller::Cheapest(Grid& grid, const Line& line, int lo, int hi, int ways, Place place) {
+  // The ways are tried in turn, each undone unless it is the last and the cheapest: no estimate
+  // tells as well which one leaves the other tiles nearer home.
+  const size_t mark = grid.Mark();
+  const long long distance = grid.Distance();
+  long long best = 0;
+  int chosen = -1;
+  for (int way = 0; way < ways; ++way) {
+    if (place(way)) {
+      const long long cost = static_cast<long long>(grid.Moves().size() - mark) +
+                             DRIFT_WEIGHT * (grid.Distance() - distance);
+      if (chosen < 0 || cost < best) {
+        best = cost;
+        chosen = way;
+        if (way == ways - 1) return way;
+        trial.clear();
+        for (size_t m = mark; m < grid.Moves().size(); ++m) {
+          trial.push_back(static_cast<int8_t>(CodeOf(grid.Moves()[m])));
+        }
+        trialLocked.clear();
+        for (int t = lo; t <= hi; ++t) {
+          if (grid.IsLocked(line.targets[t])) trialLocked.push_back(line.targets[t]);
+        }
+      }
+    }
+    for (int t = lo; t <= hi; ++t) {
+      if (grid.IsLocked(line.targets[t])) grid.Unlock(line.targets[t]);
+    }
+    grid.RollBack(mark);
+  }
+  if (chosen < 0) return -1;
+  grid.Walk(trial);
+  for (const int cell : trialLocked) grid.Lock(cell);
+  return chosen;
 }
 
 bool LineFiller::PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi) {
-  // The ways are tried in turn, each undone unless it is the last and the cheapest: no estimate
-  // tells as well which one leaves the other tiles nearer home.
   struct Way {
     bool fromBack;
     Placing how;
@@ -98,41 +138,15 @@ bool LineFiller::PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi) {
                                               {true, Placing::DOMINO}};
   const bool dominoes = trials == Trials::ENDS_AND_DOMINOES;
   const Way* ways = dominoes ? ENDS_AND_DOMINOES : ENDS;
-  const int count = dominoes ? 4 : 2;
-  const size_t mark = grid.Mark();
-  const long long distance = grid.Distance();
-  long long best = 0;
-  int bestLo = -1, bestHi = -1;
-  for (int i = 0; i < count; ++i) {
-    int wayLo = lo, wayHi = hi;
-    if (PlaceAtEnd(grid, line, ways[i].fromBack, wayLo, wayHi, ways[i].how)) {
-      const long long cost = static_cast<long long>(grid.Moves().size() - mark) +
-                             DRIFT_WEIGHT * (grid.Distance() - distance);
-      if (bestLo < 0 || cost < best) {
-        best = cost;
-        bestLo = wayLo;
-        bestHi = wayHi;
-        if (i == count - 1) {
-          lo = wayLo;
-          hi = wayHi;
-          return true;
-        }
-        trial.clear();
-        for (size_t m = mark; m < grid.Moves().size(); ++m) {
-          trial.push_back(static_cast<int8_t>(CodeOf(grid.Moves()[m])));
-        }
-      }
-    }
-    for (int t = lo; t < wayLo; ++t) grid.Unlock(line.targets[t]);
-    for (int t = wayHi + 1; t <= hi; ++t) grid.Unlock(line.targets[t]);
-    grid.RollBack(mark);
-  }
-  if (bestLo < 0) return false;
-  grid.Walk(trial);
-  for (int t = lo; t < bestLo; ++t) grid.Lock(line.targets[t]);
-  for (int t = bestHi + 1; t <= hi; ++t) grid.Lock(line.targets[t]);
-  lo = bestLo;
-  hi = bestHi;
+  int wayLo[4], wayHi[4];
+  const int chosen = Cheapest(grid, line, lo, hi, dominoes ? 4 : 2, [&](int way) {
+    wayLo[way] = lo;
+    wayHi[way] = hi;
+    return PlaceAtEnd(grid, line, ways[way].fromBack, wayLo[way], wayHi[way], ways[way].how);
+  });
+  if (chosen < 0) return false;
+  lo = wayLo[chosen];
+  hi = wayHi[chosen];
   return true;
 }
 
@@ -212,7 +226,7 @@ bool LineFiller::TryDomino(Grid& grid, const Line& line, int first, bool whenChe
   return true;
 }
 
-bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
+bool LineFiller::FillTail(Grid& grid, const Line& line, int first, Placing how) {
   const int targetA = line.targets[first], targetB = line.targets[first + 1];
   const int tileA = grid.TileFor(targetA), tileB = grid.TileFor(targetB);
   if (grid.CellOf(tileA) != targetA || grid.CellOf(tileB) != targetB) {
@@ -239,7 +253,8 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first) {
       const int singles = SingleEstimate(grid, grid.CellOf(tileB), targetA, grid.Blank()) +
                           SingleEstimate(grid, grid.CellOf(tileA), innerA, targetA);
       const DominoPlan plan = PlanDomino(grid, tileA, tileB, innerA, along);
-      if (plan.walker >= 0 && plan.moves < singles) {
+      if (plan.walker >= 0 && how != Placing::SINGLE &&
+          (how == Placing::DOMINO || plan.moves < singles)) {
         CarryDomino(grid, tileA, tileB, innerA, along, plan);
       }
     }

@@ -31,6 +31,7 @@ class LineFiller {
     /// Both ends are filled in turn, the domino chosen as with NONE; the cheaper is kept.
     ENDS,
     /// Both ends, each with a single tile and with a domino; the cheapest of the four is kept.
+    /// The last two tiles are brought one by one and as a domino, and the cheaper is kept.
     ENDS_AND_DOMINOES,
   };
   explicit LineFiller(Trials trials) : trials(trials) {}
@@ -54,8 +55,7 @@ class LineFiller {
   bool CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
                    const DominoPlan& plan);
   /// Fills an end of the run lo ... hi of the line in each way that `trials` names, and keeps
-  /// the way that costs least, as moves plus the tiles' drift from home; false when none could
-  /// be filled.
+  /// the cheapest (see Cheapest); false when none could be filled.
   bool PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi);
   /// What PlaceAtEnd places: a domino where the estimate says so, else a single tile; one
   /// single tile; a domino.
@@ -68,15 +68,24 @@ class LineFiller {
   /// Places the tiles of cells `first` and `first + 1` together as a domino, whenCheaper only
   /// when the estimate says that is cheaper than one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper = true);
-  /// The last two cells of the line, from index `first`.
-  bool FillTail(Grid& grid, const Line& line, int first);
+  /// The last two cells of the line, from index `first`, brought near as `how` says (a domino
+  /// only where it can be planned).
+  bool FillTail(Grid& grid, const Line& line, int first, Placing how = Placing::ESTIMATED);
+  /// Runs place(way) for each way from 0 to ways - 1, each from the grid as it was, and keeps the
+  /// grid of the way that succeeded and cost least, as moves plus DRIFT_WEIGHT times the growth
+  /// of the tiles' distance from home; the line's targets lo ... hi are locked as that way left
+  /// them. Returns the way, or -1 when none succeeded.
+  template <typename Place>
+  int Cheapest(Grid& grid, const Line& line, int lo, int hi, int ways, Place place);
 
   /// Walks the blank, round the tile, to the nearest side of it inside the window.
   bool WalkBlankBeside(Grid& grid, int tile, const std::vector<int>& window);
 
   Trials trials;
-  // The moves of the cheapest way tried so far, while the others are tried.
+  // The moves of the cheapest way tried so far, and the targets it locked, while the others are
+  // tried.
   std::vector<int8_t> trial;
+  std::vector<int> trialLocked;
   TileMover mover;
   PairMover pairMover;
   BlankRouter router;
