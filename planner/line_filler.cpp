@@ -248,6 +248,7 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first, Placing how) 
     // cheaper than the single walks below; the blank then stands beside it, in the window.
     const int innerA = Step(grid, targetA, line.inward, 1);
     const int innerB = Step(grid, targetB, line.inward, 1);
+    bool carried = false;
     if (!inWindow() && innerA >= 0 && innerB >= 0 && !grid.IsLocked(innerA) &&
         !grid.IsLocked(innerB)) {
       const int singles = SingleEstimate(grid, grid.CellOf(tileB), targetA, grid.Blank()) +
@@ -256,8 +257,11 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first, Placing how) 
       if (plan.walker >= 0 && how != Placing::SINGLE &&
           (how == Placing::DOMINO || plan.moves < singles)) {
         CarryDomino(grid, tileA, tileB, innerA, along, plan);
+        carried = true;
       }
     }
+    // A domino asked for but not carried would only repeat the single tiles' way.
+    if (how == Placing::DOMINO && !carried) return false;
     if (!inWindow()) {
       // B to A's cell first, then A into the window (one cell in from its target), then the
       // blank beside A: from there the window search always finishes.

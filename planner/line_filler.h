@@ -68,8 +68,8 @@ class LineFiller {
   /// Places the tiles of cells `first` and `first + 1` together as a domino, whenCheaper only
   /// when the estimate says that is cheaper than one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper = true);
-  /// The last two cells of the line, from index `first`, brought near as `how` says (a domino
-  /// only where it can be planned).
+  /// The last two cells of the line, from index `first`, brought near as `how` says; with
+  /// DOMINO, false when no domino could be planned for them.
   bool FillTail(Grid& grid, const Line& line, int first, Placing how = Placing::ESTIMATED);
   /// Runs place(way) for each way from 0 to ways - 1, each from the grid as it was, and keeps the
   /// grid of the way that succeeded and cost least, as moves plus DRIFT_WEIGHT times the growth
