@@ -107,25 +107,27 @@ const std::vector<int8_t>& BlankRouter::WalkRound(const Grid& grid, int centre, 
   const int row = grid.Row(centre), col = grid.Col(centre);
   const int start = grid.CellAt(row + rows[from], col + cols[from]);
   const int rowStep = grid.Side();
-  // Walks the way (0 forwards) into path and returns what its pushes cost. Every cell of a free
-  // way is on the board: each step goes by the offsets' difference.
-  const auto walk = [&](int way) {
-    path.clear();
+  // Goes the way (0 forwards), writing its steps into path when asked, and returns what its
+  // pushes cost. Every cell of a free way is on the board: each step goes by the offsets'
+  // difference.
+  const auto walk = [&](int way, bool write) {
     int pushes = 0;
     for (int k = 0, at = from, cell = start; k < ways.length[way]; ++k) {
       const int next = way == 0 ? (at + 1 == size ? 0 : at + 1) : (at == 0 ? size - 1 : at - 1);
       const int down = rows[next] - rows[at], right = cols[next] - cols[at];
       const int dir = DirOfStep(down, right);
       cell += down * rowStep + right;
-      path.push_back(static_cast<int8_t>(dir));
+      if (write) path.push_back(static_cast<int8_t>(dir));
       pushes += grid.PushCost(cell, dir ^ 1);
       at = next;
     }
     return pushes;
   };
   int pushes = 0, way = 0;
-  if (CheaperFreeWay(ways, free, walk, pushes, &way) >= 0) {
-    walk(way);
+  if (CheaperFreeWay(
+          ways, free, [&](int w) { return walk(w, false); }, pushes, &way) >= 0) {
+    path.clear();
+    walk(way, true);
   } else {
     Distance(grid, start, centre, grid.CellAt(row + rows[to], col + cols[to]), 1 << 30, avoid2);
   }

@@ -138,7 +138,8 @@ class Grid {
   /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
   /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
   /// clockwise (its tile going to ring cell k - 1) pushes its tile away from home, bit 16 + k
-  /// the same counter-clockwise, bit 24 + k that its tile is placed soon.
+  /// the same counter-clockwise, bit 24 + k that its tile is placed soon. The blank's cell reads
+  /// as a tile not placed soon that every step pushes homewards.
   uint32_t Ring(int cell) const { return rings[cell]; }
 
   /// Moves the blank one cell; the move must stay on the board and off locked cells.

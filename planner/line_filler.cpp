@@ -249,13 +249,12 @@ bool LineFiller::FillTail(Grid& grid, const Line& line, int first, Placing how) 
     const int innerA = Step(grid, targetA, line.inward, 1);
     const int innerB = Step(grid, targetB, line.inward, 1);
     bool carried = false;
-    if (!inWindow() && innerA >= 0 && innerB >= 0 && !grid.IsLocked(innerA) &&
-        !grid.IsLocked(innerB)) {
+    if (how != Placing::SINGLE && !inWindow() && innerA >= 0 && innerB >= 0 &&
+        !grid.IsLocked(innerA) && !grid.IsLocked(innerB)) {
       const int singles = SingleEstimate(grid, grid.CellOf(tileB), targetA, grid.Blank()) +
                           SingleEstimate(grid, grid.CellOf(tileA), innerA, targetA);
       const DominoPlan plan = PlanDomino(grid, tileA, tileB, innerA, along);
-      if (plan.walker >= 0 && how != Placing::SINGLE &&
-          (how == Placing::DOMINO || plan.moves < singles)) {
+      if (plan.walker >= 0 && (how == Placing::DOMINO || plan.moves < singles)) {
         CarryDomino(grid, tileA, tileB, innerA, along, plan);
         carried = true;
       }

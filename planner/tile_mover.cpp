@@ -43,7 +43,9 @@ constexpr auto BIT_COUNTS = [] {
 // The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
 // free way, and among equally short ones the one whose pushes cost less (Grid::PushCost;
 // clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
-// cost into pushes; -1 when both ways are cut.
+// cost into pushes; -1 when both ways are cut. A step into the cell the blank stands in now
+// costs what a homeward push of a tile not placed soon costs, not PushCost's 0: by the time the
+// walk is made the blank has moved on and a tile stands there (0 was no shorter).
 inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
