@@ -179,6 +179,8 @@ bool ReadCsv(std::istream& in, StudyResults& results, StudyParameters& parameter
     return false;
   }
   for (size_t line = lines + 2; ReadRow(in, fields, error); ++line) {
+    // A blank line, as an editor may leave at the end, holds no row.
+    if (fields.size() == 1 && fields[0].empty()) continue;
     BoardOutcome board;
     MethodOutcome outcome;
     if (ParseRow(fields, board, outcome, error)) {

@@ -110,14 +110,16 @@ const std::pair<const char*, ParseValue> KEYS[] = {
     {"shard", ParseStudyShard},
 };
 
-// One line without its end; false at the end of the input or for a line far too long.
+// One line without its end, \n or \r\n; false at the end of the input or for a line far too long.
 bool ReadLine(std::istream& in, std::string& line) {
   line.clear();
   for (int c = in.get(); c != EOF && c != '\n'; c = in.get()) {
     if (line.size() == MOST_LINE_BYTES) return false;
     line += static_cast<char>(c);
   }
-  return in.good() || !line.empty();
+  const bool read = in.good() || !line.empty();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return read;
 }
 
 }  // namespace
@@ -188,12 +190,13 @@ bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string&
   std::vector<std::string> found;
   std::string line;
   for (size_t number = 1; in.peek() == '#'; ++number) {
-    const bool read = ReadLine(in, line);
-    const size_t colon = line.find(": ");
-    const std::string key = line.substr(2, colon == line.npos ? 0 : colon - 2);
+    const size_t colon =
+        ReadLine(in, line) && line.rfind("# ", 0) == 0 ? line.find(": ") : line.npos;
+    // "# " comes first, so a colon found is past it.
+    const std::string key = colon == line.npos ? "" : line.substr(2, colon - 2);
     const auto entry = std::find_if(std::begin(KEYS), std::end(KEYS),
                                     [&key](const auto& known) { return key == known.first; });
-    if (!read || line.rfind("# ", 0) != 0 || colon == line.npos || entry == std::end(KEYS) ||
+    if (colon == line.npos || entry == std::end(KEYS) ||
         std::count(found.begin(), found.end(), key) > 0 ||
         !entry->second(line.substr(colon + 2), parameters)) {
       error = "line " + std::to_string(number) + ": not a line of a study's description";

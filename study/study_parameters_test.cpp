@@ -37,6 +37,16 @@ TEST(StudyParameters, TheDescriptionReadsBackAsItWasWritten) {
     std::getline(in, rest);
     EXPECT_EQ("side,kind", rest);
   }
+  // As an editor may save it, each line ending in \r\n.
+  std::string edited;
+  for (const char c : DescriptionOf(GENERATED)) {
+    edited += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  }
+  std::istringstream in(edited);
+  StudyParameters read;
+  std::string error;
+  ASSERT_TRUE(ReadDescription(in, read, error)) << error;
+  EXPECT_EQ(DescriptionOf(GENERATED), DescriptionOf(read));
 }
 
 TEST(StudyParameters, ADescriptionThatTheStudyCannotHaveWrittenIsRefused) {
@@ -66,6 +76,8 @@ TEST(StudyParameters, ADescriptionThatTheStudyCannotHaveWrittenIsRefused) {
       {replaced("# shard: 2/5", "# shard: 2/5\n# shard: 3/5"), "line 8: "},
       {replaced("# boards: 7", "# rows: 7"), "line 4: "},
       {replaced("# boards: 7", "#boards: 7"), "line 4: "},
+      {replaced("# boards: 7", "#"), "line 4: "},
+      {"#", "line 1: "},
   };
   for (const auto& c : cases) {
     std::istringstream in(c.text);
