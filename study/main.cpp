@@ -168,6 +168,12 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
 // cannot be read or an option that is not well formed.
 bool ChooseBoards(const Options& options, StudyParameters& parameters,
                   std::vector<StudyBoard>& boards, std::string& error) {
+  unsigned shard = 0, shards = 0;
+  if (!ParseShard(options.shard, shard, shards)) {
+    error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
+    return false;
+  }
+  parameters.shard = options.shard;
   if (!options.from.empty()) {
     for (const std::string& file : options.from) {
       StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
@@ -185,25 +191,19 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
     parameters.files = options.from;
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);
-  } else {
-    std::vector<BoardKind> kinds;
-    ParseStudyKinds(options.kind, kinds);
-    if (!ParseSides(options.sides, SMALLEST_STUDY_SIDE, parameters.sides)) {
-      error = "--sides: '" + options.sides + "' is not a list of sides from 3 to 100";
-      return false;
-    }
-    parameters.boards = options.boards;
-    parameters.kind = options.kind;
-    parameters.seed = options.seed;
-    boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed);
+    boards = ShardOf(boards, shard, shards);
+    return true;
   }
-  unsigned shard = 0, shards = 0;
-  if (!ParseShard(options.shard, shard, shards)) {
-    error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
+  std::vector<BoardKind> kinds;
+  ParseStudyKinds(options.kind, kinds);
+  if (!ParseSides(options.sides, SMALLEST_STUDY_SIDE, parameters.sides)) {
+    error = "--sides: '" + options.sides + "' is not a list of sides from 3 to 100";
     return false;
   }
-  boards = ShardOf(boards, shard, shards);
-  parameters.shard = options.shard;
+  parameters.boards = options.boards;
+  parameters.kind = options.kind;
+  parameters.seed = options.seed;
+  boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed, shard, shards);
   return true;
 }
 
@@ -287,7 +287,7 @@ int WriteBoard(const Options& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   Options options;
   CLI::App app{"Compares the solving methods on many boards: solution lengths, bounds, times.",
                "npuzzle-study"};
@@ -381,4 +381,12 @@ int main(int argc, char** argv) {
   }
 
   return *merge ? Merge(options) : Study(options);
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return Fail("not enough memory for a study this large; --shard runs it in slices");
+  }
 }

@@ -162,10 +162,12 @@ Board GenerateBoard(const BoardName& name) {
 }
 
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
-                                    const std::vector<BoardKind>& kinds, std::uint64_t seed) {
-  std::vector<StudyBoard> list(sides.size() * boards);
-  for (size_t position = 0; position < list.size(); ++position) {
-    list[position].name = StudyBoardName(sides, boards, kinds, seed, position);
+                                    const std::vector<BoardKind>& kinds, std::uint64_t seed,
+                                    unsigned shard, unsigned shards) {
+  // Only the slice is made: a small shard of a study of millions of boards stays small.
+  std::vector<StudyBoard> list;
+  for (size_t position = shard - 1; position < sides.size() * boards; position += shards) {
+    list.push_back({StudyBoardName(sides, boards, kinds, seed, position), {}});
   }
   return list;
 }

@@ -48,8 +48,10 @@ Board GenerateBoard(const BoardName& name);
 
 /// The boards of a study, side by side in ascending order, `boards` of each. Kind RANDOM, NEAR
 /// or PARTLY_HOME gives every board that kind; mixed gives board i of side n kind (i + n) mod 3.
+/// With a shard (1 ... shards), only that slice of the list (see ShardOf), made without the rest.
 std::vector<StudyBoard> StudyBoards(const std::vector<unsigned>& sides, unsigned boards,
-                                    const std::vector<BoardKind>& kinds, std::uint64_t seed);
+                                    const std::vector<BoardKind>& kinds, std::uint64_t seed,
+                                    unsigned shard = 1, unsigned shards = 1);
 
 /// The name of the board at that position of the list that StudyBoards gives.
 BoardName StudyBoardName(const std::vector<unsigned>& sides, unsigned boards,

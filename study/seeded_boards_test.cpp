@@ -34,3 +34,19 @@ TEST(SeededBoards, EveryBoardIsSolvable) {
     }
   }
 }
+
+// A shard's boards are made alone, and are the slice of the whole list that ShardOf cuts.
+TEST(SeededBoards, AShardIsItsSliceOfTheWholeList) {
+  const std::vector<unsigned> sides = {3, 5, 8};
+  const std::vector<BoardKind> mixed = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
+  const std::vector<StudyBoard> whole = StudyBoards(sides, 4, mixed, 9);
+  ASSERT_EQ(12u, whole.size());
+  for (unsigned shards : {1u, 5u, 12u, 13u}) {
+    for (unsigned shard = 1; shard <= shards; ++shard) {
+      const std::vector<StudyBoard> made = StudyBoards(sides, 4, mixed, 9, shard, shards);
+      const std::vector<StudyBoard> cut = ShardOf(whole, shard, shards);
+      ASSERT_EQ(cut.size(), made.size()) << shard << "/" << shards;
+      for (size_t i = 0; i < cut.size(); ++i) EXPECT_TRUE(cut[i].name == made[i].name);
+    }
+  }
+}
