@@ -12,6 +12,7 @@
 #include <sstream>
 #include <thread>
 
+#include "files/file_access.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
 #include "methods/method_table.h"
@@ -62,9 +63,13 @@ struct Options {
 std::string FolderProblem(const fs::path& folder) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) return "'" + folder.string() + "' is not a folder";
-  if (access(folder.c_str(), W_OK | X_OK) != 0) {
-    return "cannot write into the folder '" + folder.string() + "'";
-  }
+  // Only making a file tells: access() says yes to root anywhere, /proc included. The files are
+  // written as a temporary file renamed into place, so the folder must take new files.
+  std::string probe = (folder / ".npuzzle-study-XXXXXX").string();
+  const int descriptor = mkstemp(probe.data());
+  if (descriptor < 0) return "cannot write into the folder '" + folder.string() + "'";
+  close(descriptor);
+  unlink(probe.c_str());
   return "";
 }
 
@@ -97,15 +102,48 @@ std::string OutputFolderProblem(const std::string& path) {
   return FolderProblem(folder);
 }
 
-// A CLI11 check that the value is a whole number from least to most.
+// Whether the two names lead to one file: the same file where both exist, else the same place
+// once links and dots are resolved.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  if (fs::exists(a, error) && fs::exists(b, error)) return fs::equivalent(a, b, error);
+  const auto place = [&error](const std::string& name) {
+    return fs::weakly_canonical(fs::absolute(name, error), error);
+  };
+  return place(a) == place(b);
+}
+
+// Why the output files cannot be written as named, or empty: two outputs that are one file, or
+// an output that is one of the files read.
+std::string OutputClash(const Options& options) {
+  if (!options.csv.empty() && !options.json.empty() && SameFile(options.csv, options.json)) {
+    return "--csv and --json name the same file";
+  }
+  for (const auto& [option, output] :
+       {std::pair{"--csv", &options.csv}, {"--json", &options.json}}) {
+    if (output->empty()) continue;
+    for (const std::vector<std::string>* inputs : {&options.from, &options.merge}) {
+      for (const std::string& input : *inputs) {
+        if (SameFile(*output, input))
+          return std::string(option) + " would overwrite " + input + ", which is read";
+      }
+    }
+  }
+  return "";
+}
+
+// A CLI11 transform that takes a whole number from least to most, written in decimal, and
+// hands it on without leading zeros: CLI11's own conversion would read 010 as octal 8.
 CLI::Validator WholeNumber(std::uint64_t least, std::uint64_t most) {
   return CLI::Validator(
       [least, most](std::string& text) {
         std::uint64_t value = 0;
-        return ParseNumber(text, most, value) && value >= least
-                   ? ""
-                   : "'" + text + "' is not a whole number from " + std::to_string(least) + " to " +
-                         std::to_string(most);
+        if (!ParseNumber(text, most, value) || value < least) {
+          return "'" + text + "' is not a whole number from " + std::to_string(least) + " to " +
+                 std::to_string(most);
+        }
+        text = std::to_string(value);
+        return std::string();
       },
       "UINT in [" + std::to_string(least) + " - " + std::to_string(most) + "]");
 }
@@ -134,30 +172,32 @@ int Fail(const std::string& message) {
   return USAGE_ERROR;
 }
 
-// Writes the named file, unless the name is empty; false when it could not be written.
+// Writes the named file whole or not at all, unless the name is empty; false when it could not
+// be written. The text is made first, so that a failed write leaves the old file as it was.
 template <typename Write>
 bool WriteFile(const std::string& name, Write write) {
   if (name.empty()) return true;
-  std::ofstream file(name);
-  write(file);
-  file.close();
-  return !file.fail();
+  std::ostringstream text;
+  write(text);
+  return ReplaceFile(name, text.str());
 }
 
-// Writes the table and the files; 1 when a solve failed, 0 when none did.
+// Writes the files and then the table; 1 when a solve failed, 0 when none did. The files come
+// first: a reader of the table that stops early (head) must not cost the results of hours.
 int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
   const std::vector<SideSummary> sides = Summarize(results);
-  if (!options.quiet) {
-    const TableLayout layout =
-        !options.table.empty() ? (options.table == "long" ? TableLayout::LONG : TableLayout::WIDE)
-                               : FittingLayout(results.methods, sides, ScreenColumns());
-    WriteTable(results.methods, sides, layout, std::cout);
-  }
   if (!WriteFile(options.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); })) {
     return Fail("cannot write " + options.csv);
   }
   if (!WriteFile(options.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); })) {
     return Fail("cannot write " + options.json);
+  }
+  if (!options.quiet) {
+    const TableLayout layout =
+        !options.table.empty() ? (options.table == "long" ? TableLayout::LONG : TableLayout::WIDE)
+                               : FittingLayout(results.methods, sides, ScreenColumns());
+    WriteTable(results.methods, sides, layout, std::cout);
+    if (!std::cout.flush()) return Fail("cannot write the table to standard output");
   }
   const auto failed = [](const BoardOutcome& board) { return CountFailures(board) > 0; };
   return std::any_of(results.boards.begin(), results.boards.end(), failed) ? 1 : 0;
@@ -281,7 +321,10 @@ int WriteBoard(const Options& options) {
   if (!options.plain.empty() && !SavePlainFile(board, options.plain)) {
     return Fail("cannot write " + options.plain);
   }
-  if (options.xml.empty() && options.plain.empty()) std::cout << PlainBoardText(board);
+  if (options.xml.empty() && options.plain.empty() &&
+      !(std::cout << PlainBoardText(board) << std::flush)) {
+    return Fail("cannot write the board to standard output");
+  }
   return 0;
 }
 
@@ -302,9 +345,9 @@ int Run(int argc, char** argv) {
   CLI::Option* sides =
       app.add_option("--sides", options.sides, "Sides of the boards, e.g. 3-10,20,50 (3 ... 100)");
   CLI::Option* boards = app.add_option("--boards", options.boards, "Boards per side")
-                            ->check(CLI::Range(1u, MOST_BOARDS));
+                            ->transform(WholeNumber(1, MOST_BOARDS));
   CLI::Option* seed = app.add_option("--seed", options.seed, "Seed of the boards")
-                          ->check(WholeNumber(0, UINT64_MAX));
+                          ->transform(WholeNumber(0, UINT64_MAX));
   CLI::Option* kind =
       app.add_option("--kind", options.kind, "Boards: random, near the goal, partly home, or mixed")
           ->check(CLI::IsMember({"random", "near", "partly-home", "mixed"}));
@@ -316,7 +359,7 @@ int Run(int argc, char** argv) {
           ->excludes(sides, boards, seed, kind);
   CLI::Option* jobs =
       app.add_option("--jobs", options.jobs, "Boards solved at once (default: the number of cores)")
-          ->check(CLI::Range(1u, MOST_JOBS));
+          ->transform(WholeNumber(1, MOST_JOBS));
   CLI::Option* shard =
       app.add_option("--shard", options.shard, "Run only the I-th of K slices of the boards")
           ->type_name("I/K");
@@ -349,13 +392,13 @@ int Run(int argc, char** argv) {
       app.add_subcommand("board", "Writes the board that a row of a study's CSV file names");
   board->add_option("--side", options.board.side, "Side of the board (3 ... 100)")
       ->required()
-      ->check(WholeNumber(SMALLEST_STUDY_SIDE, MAX_SIDE));
+      ->transform(WholeNumber(SMALLEST_STUDY_SIDE, MAX_SIDE));
   board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
       ->check(CLI::Validator(BoardKindProblem, "KIND"));
   board->add_option("--seed", options.board.seed, "Seed of the study")
-      ->check(WholeNumber(0, UINT64_MAX));
+      ->transform(WholeNumber(0, UINT64_MAX));
   board->add_option("--index", options.board.index, "Index of the board among its side's")
-      ->check(WholeNumber(0, MOST_BOARDS - 1));
+      ->transform(WholeNumber(0, MOST_BOARDS - 1));
   CLI::Option* xml =
       board->add_option("--xml", options.xml, "XML puzzle file to write, as save writes it")
           ->check(CLI::Validator(OutputFileProblem, "FILE"));
@@ -376,9 +419,8 @@ int Run(int argc, char** argv) {
     return app.exit(error) == 0 ? 0 : USAGE_ERROR;
   }
   if (*board) return WriteBoard(options);
-  if (!options.csv.empty() && options.csv == options.json) {
-    return Fail("--csv and --json name the same file");
-  }
+  const std::string clash = OutputClash(options);
+  if (!clash.empty()) return Fail(clash);
 
   return *merge ? Merge(options) : Study(options);
 }

@@ -8,6 +8,8 @@ namespace {
 
 // Longer values (the files of a study) are not worth quoting in a message.
 constexpr size_t MOST_QUOTED = 40;
+// Missing shards named in a message; a study of a million shards would fill the screen.
+constexpr unsigned MOST_NAMED_SHARDS = 10;
 
 // Why the two parts are not shards of one study, or empty.
 std::string Difference(const StudyPart& a, const StudyPart& b) {
@@ -81,13 +83,18 @@ bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& paramete
     byShard[shard - 1] = &part;
   }
   std::string missing;
+  unsigned count = 0;
   for (unsigned shard = 1; shard <= shards; ++shard) {
-    if (byShard[shard - 1] == nullptr)
+    if (byShard[shard - 1] != nullptr) continue;
+    if (++count <= MOST_NAMED_SHARDS) {
       missing += (missing.empty() ? "" : ", ") + ShardName(shard, shards);
+    }
   }
-  if (!missing.empty()) {
-    error = (missing.find(',') == missing.npos ? "shard " + missing + " is missing"
-                                               : "shards " + missing + " are missing");
+  if (count > MOST_NAMED_SHARDS) {
+    missing += " and " + std::to_string(count - MOST_NAMED_SHARDS) + " more";
+  }
+  if (count > 0) {
+    error = count == 1 ? "shard " + missing + " is missing" : "shards " + missing + " are missing";
     return false;
   }
   const size_t listSize = parameters.kind == "file" ? parameters.files.size()

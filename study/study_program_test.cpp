@@ -110,6 +110,10 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
       {"--failures a_file" + study, "--failures: 'a_file' is not a folder"},
       {"--failures a_file/deeper" + study, "--failures: 'a_file' is not a folder"},
       {"--csv same --json same" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"--csv same --json ./same" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"--from a_file --json a_file",
+       "npuzzle-study: --json would overwrite a_file, which is read"},
+      {"--seed 0x10" + study, "--seed: '0x10' is not a whole number"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
       {"--table tall" + study, "--table: tall not in {wide,long}"},
       {"board --side 2", "--side: '2' is not a whole number from 3 to 100"},
@@ -125,6 +129,7 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   });
   EXPECT_FALSE(std::filesystem::exists(folder + "/b.xml"));
   EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
+  EXPECT_EQ("", Read("a_file"));
   EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
 }
 
@@ -143,6 +148,7 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
   Write("older.csv", first.substr(header));
   Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
   Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
+  Write("many.csv", std::string(first).replace(first.find("1/4"), 3, "1/1000"));
   const std::string merge = "merge ", into = " --csv merged.csv";
   ExpectRefusals({
       {merge + "s1.csv s2.csv s3.csv" + into, "npuzzle-study: shard 4/4 is missing\n"},
@@ -162,6 +168,11 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
        "come from different studies: one is shard 1/1, the other 1/4\n"},
       {merge + "older.csv" + into,
        "npuzzle-study: older.csv: no description of the study before the header"},
+      {merge + "many.csv" + into,
+       "npuzzle-study: shards 2/1000, 3/1000, 4/1000, 5/1000, 6/1000, 7/1000, 8/1000, 9/1000, "
+       "10/1000, 11/1000 and 989 more are missing\n"},
+      {merge + "s1.csv s2.csv s3.csv s4.csv --csv s2.csv",
+       "npuzzle-study: --csv would overwrite s2.csv, which is read"},
   });
   EXPECT_FALSE(std::filesystem::exists(folder + "/merged.csv"));
   const StudyRun all = Run("merge s4.csv s2.csv s1.csv s3.csv --csv merged.csv");
@@ -239,4 +250,31 @@ TEST_F(StudyProgram, TheTableIsWideOrLong) {
   EXPECT_EQ((std::vector<std::string>{"side", "method", "solved", "mean", "median", "sd", "min",
                                       "max", "/n^3", "/dist", "/bound", "ms", "p95", "ms"}),
             columns);
+}
+
+// Numbers are decimal however they are written; the files are written before the table, and a
+// table that cannot be written is an error, not a success.
+TEST_F(StudyProgram, NumbersAreDecimalAndTheFilesComeBeforeTheTable) {
+  ASSERT_EQ(0,
+            Run("--methods solve --sides 3 --boards 010 --seed 010 --quiet --csv z.csv").exitCode);
+  EXPECT_NE(std::string::npos, Read("z.csv").find("# boards: 10\n# kind: random\n# seed: 10\n"));
+  EXPECT_EQ(10u, CsvRows(Read("z.csv")).size());
+  const int status = std::system(("cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY +
+                                  " --methods solve --sides 3 --boards 1 --csv full.csv >/dev/full "
+                                  "2>stderr.txt")
+                                     .c_str());
+  EXPECT_EQ(2, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+  EXPECT_EQ("npuzzle-study: cannot write the table to standard output\n", Read("stderr.txt"));
+  EXPECT_EQ(1u, CsvRows(Read("full.csv")).size());
+}
+
+// A shard's file as an editor may save it, with \r\n line ends and a blank last line, merges.
+TEST_F(StudyProgram, MergeTakesWindowsLineEndsAndABlankLastLine) {
+  ASSERT_EQ(0, Run("--methods solve --sides 3,4 --boards 2 --quiet --csv s.csv").exitCode);
+  std::string edited;
+  for (const char c : Read("s.csv")) edited += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  Write("edited.csv", edited + "\r\n");
+  const StudyRun merged = Run("merge edited.csv --quiet --csv m.csv");
+  ASSERT_EQ(0, merged.exitCode) << merged.err;
+  EXPECT_EQ(Read("s.csv"), Read("m.csv"));
 }

@@ -30,8 +30,10 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
     error = WhyNotRead(fileName);
     return false;
   }
-  // The first character other than white space or a UTF-8 byte order mark tells the format.
-  const size_t first = text.find_first_not_of(" \t\n\v\f\r\xEF\xBB\xBF");
+  // An editor's UTF-8 byte order mark is no part of either format (TinyXML passes over it).
+  if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+  // The first character other than white space tells the format.
+  const size_t first = text.find_first_not_of(" \t\n\v\f\r");
   Board read;
   std::ostringstream messages;
   bool loaded;
