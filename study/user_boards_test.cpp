@@ -21,9 +21,12 @@ TEST_F(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefuse
   std::ostringstream out;
   const Board random = GenerateBoard({5, BoardKind::RANDOM, 1, 0, {}});
   ASSERT_TRUE(SaveXmlFile(random, folder + "/random.xml", out));
-  const std::vector<std::string> files = {
-      Write("one_move.txt", "1 2 3\n4 5 6\n7 0 8\n"), folder + "/random.xml",
-      Write("swapped.txt", "2 1 3 4 5 6 7 8 0"), Write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
+  const std::vector<std::string> files = {Write("one_move.txt", "1 2 3\n4 5 6\n7 0 8\n"),
+                                          folder + "/random.xml",
+                                          Write("swapped.txt",
+                                                "\xEF\xBB\xBF"
+                                                "2 1 3 4 5 6 7 8 0"),
+                                          Write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
   std::vector<StudyBoard> boards;
   std::string error;
   for (const std::string& file : files) {
@@ -31,6 +34,8 @@ TEST_F(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefuse
     ASSERT_TRUE(LoadUserBoard(file, boards.back().board, error)) << file << ": " << error;
   }
   EXPECT_EQ(random.tiles, boards[1].board.tiles);
+  // An editor's byte order mark before a plain board is no part of it.
+  EXPECT_EQ((std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 0}), boards[2].board.tiles);
 
   const StudyResults results =
       RunStudy(boards, 2, {Methods()[0], {"refuse", "refuses every board", RefuseAll, false}});
