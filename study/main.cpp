@@ -328,8 +328,7 @@ int WriteBoard(const Options& options) {
   return 0;
 }
 
-}  // namespace
-
+// The whole program but for running out of memory, which main reports.
 int Run(int argc, char** argv) {
   Options options;
   CLI::App app{"Compares the solving methods on many boards: solution lengths, bounds, times.",
@@ -424,6 +423,8 @@ int Run(int argc, char** argv) {
 
   return *merge ? Merge(options) : Study(options);
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   try {
