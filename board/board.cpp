@@ -130,6 +130,12 @@ bool Board::IsSolvable() const {
   return HasEvenParity(std::move(copy));
 }
 
+bool Board::BlankMisplaced() const {
+  // IsSolvable finds the blank itself; a board whose `blank` is elsewhere is warned about.
+  return n > 0 && tiles.size() == static_cast<size_t>(n) * n &&
+         (blank >= tiles.size() || tiles[blank] != 0);
+}
+
 bool Board::IsSolvablePermutation() const {
   std::vector<bool> seen(tiles.size(), false);
   for (const int value : tiles) {
@@ -198,9 +204,7 @@ void Board::PrintBoard(std::ostream& out) const {
   }
   out << ManhattanDistance() << "\n";
   out << "Solvable: ";
-  // IsSolvable finds the blank itself; a board whose `blank` is elsewhere is warned about.
-  if (tiles.size() == static_cast<size_t>(n) * n && (blank >= tiles.size() || tiles[blank] != 0))
-    out << "Warning - in function IsSolvable: invalid zero position";
+  if (BlankMisplaced()) out << BLANK_WARNING;
   out << (IsSolvable() ? "Yes" : "NO!") << "\n";
   if (n > 20) {
     out << "Can only print boards with size <=20";

@@ -59,6 +59,9 @@ class Board {
   bool IsSolvable() const;
   /// True when the tiles are each of 0 ... n^2 - 1 once and IsSolvable.
   bool IsSolvablePermutation() const;
+  /// True when a board of n^2 cells, n > 0, has `blank` off it or on a tile: the solvability
+  /// check then warns with BLANK_WARNING (print and every solve show it).
+  bool BlankMisplaced() const;
   /// Sum of the tiles' distances to their goal cells; a tile of no goal counts from cell 0.
   unsigned ManhattanDistance() const;
   /// Replaces the board by a random n x n position; the result is its IsSolvable.
@@ -66,6 +69,9 @@ class Board {
   /// Writes size, distance, solvability and (up to side 20) the tiles, as print does.
   void PrintBoard(std::ostream& out) const;
 };
+
+/// The solvability check's warning for a board whose `blank` holds no 0.
+inline constexpr char BLANK_WARNING[] = "Warning - in function IsSolvable: invalid zero position";
 
 /// The words for a tile t that has no goal cell on a board of side n (t <= 0, or n = 0).
 std::string GoalFault(int t, unsigned n);

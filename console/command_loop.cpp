@@ -158,6 +158,8 @@ void CommandLoop::ReportSolve(SolveResult result) {
   // Whatever this solve found replaces what an earlier one left, a refusal included.
   lastSolution.clear();
   optimizedSolution.clear();
+  // Every method checks the board first, and that check warns as print does.
+  if (board.BlankMisplaced()) out << BLANK_WARNING;
   WriteSolveOutcome(result, out);
   if (!result.Solved()) return;
   lastSolution = std::move(result.moves);

@@ -134,16 +134,17 @@ TEST(SolveCommands, ReportApplyAndSolution) {
 }
 
 // Every refused board, no board at all among them, and the board already solved, with every
-// method (and the solvable 2 x 2 board with the two that take side 3 and up): the refusal or the
-// time line alone, and no solution kept from the solve before.
+// method (a board without a blank warned of first, as print warns) (and the solvable 2 x 2 board
+// with the two that take side 3 and up): the refusal or the time line alone, and no solution kept
+// from the solve before.
 TEST(SolveCommands, RefusalOrSolvedBoardLeavesNoSolution) {
   const std::string refusal = "\nCan't solve this puzzle...";
   const std::pair<const char*, std::string> boards[] = {
-      {"2 1 3\n4 5 6\n7 8 0\n", refusal},  // unsolvable
-      {"2 1\n3 0\n", refusal},             // unsolvable, side 2
-      {"0", refusal},                      // side 1
-      {"1 2 3\n4 5 6\n7 7 0\n", refusal},  // not a permutation
-      {"1 2 3\n4 5 6\n7 9 8\n", refusal},  // no blank
+      {"2 1 3\n4 5 6\n7 8 0\n", refusal},                  // unsolvable
+      {"2 1\n3 0\n", refusal},                             // unsolvable, side 2
+      {"0", refusal},                                      // side 1
+      {"1 2 3\n4 5 6\n7 7 0\n", refusal},                  // not a permutation
+      {"1 2 3\n4 5 6\n7 9 8\n", BLANK_WARNING + refusal},  // no blank: the check warns
       {"1 2 3\n4 5 6\n7 8 0\n", TIME_LINE},
   };
   std::vector<std::tuple<std::string, const char*, std::string>> solves;
@@ -151,7 +152,7 @@ TEST(SolveCommands, RefusalOrSolvedBoardLeavesNoSolution) {
     // solve2 writes a line break before the sides it cuts off, none here.
     const std::string sides = method.command == std::string("solve2") ? "\n" : "";
     for (const auto& [tiles, said] : boards) {
-      solves.push_back({method.command, tiles, said == refusal ? said : sides + said});
+      solves.push_back({method.command, tiles, said == TIME_LINE ? sides + said : said});
     }
     EXPECT_EQ(refusal, Session(std::string(method.command) + " exit").Outputs()[0]);
   }
