@@ -8,12 +8,13 @@ is the mean over the boards the method solved, and the band around it spans the 
 percentile of those boards. A study of several kinds of board gets one row of panels per kind.
 
 Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
-Lines of the CSV file that begin with '#' (the study's description) are skipped. It runs with
-Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
+The lines before the header that begin with '#' (the study's description) are skipped. It runs
+with Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
 without matplotlib, it says which one to use and exits with 77 (Debian: python3-matplotlib).
 """
 import argparse
 import csv
+import itertools
 import sys
 from collections import defaultdict
 
@@ -64,10 +65,15 @@ class Study:
 
 
 def read_study(lines):
-    """The study in the CSV lines, skipping those that begin with '#'."""
+    """The study in the CSV lines, skipping the description lines before the header. Only those:
+    a quoted file name may hold a line break followed by '#'."""
+    lines = iter(lines)
     study = Study()
-    for row in csv.DictReader(line for line in lines if not line.startswith("#")):
-        study.add(row)
+    for header in lines:
+        if not header.startswith("#"):
+            for row in csv.DictReader(itertools.chain([header], lines)):
+                study.add(row)
+            break
     return study
 
 

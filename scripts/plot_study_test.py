@@ -1,4 +1,5 @@
 """plot_study_test.py: the study's figure: what it reads, what it states, where its key is."""
+import io
 import os
 import sys
 
@@ -27,13 +28,22 @@ def study_lines():
     return lines
 
 
-def test_reads_groups_by_kind_and_skips_comment_lines():
+def test_reads_groups_by_kind_and_skips_the_description():
     study = plot_study.read_study(study_lines())
     assert study.kinds() == ["near", "random"]
     assert study.methods == ["solve", "solve2"]
     assert [r[0] for r in study.solved["random"]["solve2"][5]] == [90, 110, 130, 150]
     assert "solve2" not in study.solved["near"] or not study.solved["near"]["solve2"][10]
     assert study.boards_per_side() == "4"
+
+
+def test_only_the_description_before_the_header_is_skipped():
+    # A quoted file name may hold a line break followed by '#'.
+    text = ('# files: nl/a%0A#b.txt\n' + HEADER
+            + '3,file,,0,"nl/a\n#b.txt",solve,solved,4,4,4,4,0.020\n')
+    study = plot_study.read_study(io.StringIO(text, newline=""))
+    assert list(study.boards["file"][3]) == [("", "0", "nl/a\n#b.txt")]
+    assert study.solved["file"]["solve"][3] == [(4, 4, 0.02)]
 
 
 def test_series_give_mean_and_percentile_band():
