@@ -7,7 +7,7 @@ each board's lower bound; and the milliseconds of CPU time per solve, on log-log
 is the mean over the boards the method solved, and the band around it spans the 5th to the 95th
 percentile of those boards. A study of several kinds of board gets one row of panels per kind.
 
-Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
+Usage: scripts/plot_study.py STUDY.csv -o FILE.svg (or .png, .pdf, ...: the ending is the format)
 The lines before the header that begin with '#' (the study's description) are skipped. It runs
 with Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
 without matplotlib, it says which one to use and exits with 77 (Debian: python3-matplotlib).
@@ -17,6 +17,7 @@ import csv
 import io
 import itertools
 import math
+import os
 import re
 import sys
 from collections import defaultdict
@@ -32,6 +33,11 @@ COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length"
 # writes them as 64-bit unsigned numbers.
 LEAST = {"side": 1, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
 MOST = 2**64 - 1
+# pgf needs LaTeX, which Debian's matplotlib does not bring.
+UNWRITTEN_FORMATS = {"pgf"}
+# The formats that stamp the time they were written, and the key that leaves it out, so that the
+# same study gives the same file, byte for byte.
+DATE_KEYS = {"svg": "Date", "pdf": "CreationDate"}
 
 
 class Unusable(Exception):
@@ -153,6 +159,29 @@ def load_study(path):
     return read_study(io.StringIO(text, newline=""), path)
 
 
+def picture_format(output):
+    """The format that the name's ending asks for."""
+    return os.path.splitext(output)[1][1:].lower()
+
+
+def check_output(output):
+    """Unusable for a picture's name that cannot be written as given: checked before the drawing,
+    as matplotlib would add .png to a name without a known ending."""
+    from matplotlib.backend_bases import FigureCanvasBase
+
+    formats = sorted(set(FigureCanvasBase.get_supported_filetypes()) - UNWRITTEN_FORMATS)
+    if picture_format(output) not in formats:
+        raise Unusable("cannot tell a picture's format from the name %r: it must end in %s or .%s"
+                       % (output, ", ".join("." + f for f in formats[:-1]), formats[-1]))
+    folder = os.path.dirname(output) or "."
+    if os.path.isdir(output):
+        raise Unusable("%s is a folder" % output)
+    if not os.path.isdir(folder):
+        raise Unusable("the folder %s does not exist" % folder)
+    if not os.access(folder, os.W_OK) or os.path.exists(output) and not os.access(output, os.W_OK):
+        raise Unusable("cannot write %s" % output)
+
+
 def spread(values):
     """Mean, low and high percentile of the values."""
     import numpy
@@ -196,7 +225,7 @@ def draw(study, output):
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
 
-    # The same study gives the same file, byte for byte.
+    # The same study gives the same SVG or PDF file, byte for byte.
     matplotlib.rcParams["svg.hashsalt"] = "npuzzle-study"
     kinds = study.kinds()
     figure, grid = plt.subplots(len(kinds), 3, figsize=(15, 1.2 + 3.8 * len(kinds)),
@@ -243,14 +272,18 @@ def draw(study, output):
                            ncol=min(len(labels) + 1, 6), fontsize="small", frameon=False)
     figure.suptitle(study.caption(), fontsize="small")
     figure.tight_layout(rect=(0, 0.07 if len(kinds) == 1 else 0.04, 1, 0.97))
-    figure.savefig(output, metadata={"Date": None})
+    form = picture_format(output)
+    # The other formats refuse a metadata argument.
+    dated = {"metadata": {DATE_KEYS[form]: None}} if form in DATE_KEYS else {}
+    figure.savefig(output, format=form, **dated)
     return figure, legend
 
 
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Draws a study's CSV file.")
     parser.add_argument("csv", help="CSV file written by npuzzle-study --csv")
-    parser.add_argument("-o", "--output", required=True, help="picture to write, e.g. study.svg")
+    parser.add_argument("-o", "--output", required=True,
+                        help="picture to write, e.g. study.svg; its ending is its format")
     args = parser.parse_args(argv)
     try:
         import matplotlib  # noqa: F401
@@ -262,13 +295,18 @@ def main(argv=None):
               file=sys.stderr)
         return MISSING_MATPLOTLIB
     try:
+        check_output(args.output)
         study = load_study(args.csv)
         if not study.boards:
             raise Unusable("no boards in " + args.csv)
+        try:
+            draw(study, args.output)
+        except OSError as error:
+            # What the check cannot foresee, such as a full disk.
+            raise Unusable("cannot write %s: %s" % (args.output, error.strerror or error)) from None
     except Unusable as error:
         print("plot_study.py: %s" % error, file=sys.stderr)
         return 1
-    draw(study, args.output)
     return 0
 
 

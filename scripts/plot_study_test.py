@@ -106,3 +106,31 @@ def test_figure_states_the_study_and_keeps_its_key_off_the_data(tmp_path):
     labels = [text.get_text() for text in legend.get_texts()]
     assert "boards' mean lower bound" in labels and "boards' mean Manhattan distance" in labels
     assert (tmp_path / "study.svg").stat().st_size > 0
+
+
+@pytest.mark.parametrize("output, message", [
+    ("results", "cannot tell a picture's format from the name 'results': it must end in .eps"),
+    ("", "cannot tell a picture's format from the name ''"),
+    ("study.pgf", "cannot tell a picture's format"),
+    ("results.svg", "results.svg is a folder"),
+    ("missing/study.svg", "the folder missing does not exist"),
+])
+def test_a_picture_that_cannot_be_written_as_named_is_refused_before_drawing(
+        tmp_path, capsys, monkeypatch, output, message):
+    monkeypatch.chdir(tmp_path)
+    os.mkdir("results")
+    os.mkdir("results.svg")
+    with open("study.csv", "w") as file:
+        file.writelines(study_lines())
+    monkeypatch.setattr(plot_study, "draw", lambda *args: pytest.fail("it drew"))
+    assert plot_study.main(["study.csv", "-o", output]) == 1
+    error = capsys.readouterr().err
+    assert error.startswith("plot_study.py: " + message) and error.count("\n") == 1
+    assert sorted(os.listdir()) == ["results", "results.svg", "study.csv"]
+
+
+def test_writes_the_format_that_the_name_ends_in(tmp_path):
+    study = tmp_path / "study.csv"
+    study.write_text("".join(study_lines()))
+    assert plot_study.main([str(study), "-o", str(tmp_path / "study.JPG")]) == 0
+    assert (tmp_path / "study.JPG").read_bytes()[:2] == b"\xff\xd8"
