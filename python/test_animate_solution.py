@@ -1,6 +1,7 @@
 # test_animate_solution.py: the animation's frames follow the solution to the goal.
 import importlib.util
 import math
+import os
 import pathlib
 import shutil
 import subprocess
@@ -73,3 +74,26 @@ def test_file_has_a_frame_per_step(tmp_path, suffix, needs):
     count = animate_solution.animate(board, "solve2", path, every=3, max_frames=50)
     assert count == 1 + math.ceil(len(npuzzle.solve(board, "solve2").moves) / 3)
     assert frames_in(path) == count
+
+
+@pytest.mark.parametrize("arguments, message", [
+    (["--fps", "0"], "argument --fps: 0 is not from 1 to 100"),
+    (["--fps", "-1"], "argument --fps: -1 is not from 1 to 100"),
+    (["--seed", "-1"], "argument --seed: -1 is not from 0 to 18446744073709551615"),
+    (["--seed", "1.5"], "argument --seed: '1.5' is not a whole number"),
+    (["--index", "-1"], "argument --index: -1 is not from 0 to 4294967295"),
+    (["--index", "99999999999"], "argument --index: 99999999999 is not from 0 to 4294967295"),
+    (["--every", "0"], "argument --every: 0 is below 1"),
+    (["-o", "a.png"], "argument -o/--output: cannot write 'a.png': the name must end in .gif or "
+                      ".mp4"),
+    (["-o", ""], "argument -o/--output: cannot write '': the name must end in .gif or .mp4"),
+    (["-o", "missing/a.gif"], "argument -o/--output: the folder missing does not exist"),
+])
+def test_arguments_out_of_range_are_usage_errors(tmp_path, monkeypatch, capsys, arguments,
+                                                 message):
+    monkeypatch.chdir(tmp_path)
+    with pytest.raises(SystemExit) as stop:
+        animate_solution.main(["--side", "4", "-o", "a.gif"] + arguments)
+    assert stop.value.code == 2
+    assert capsys.readouterr().err.endswith("animate_solution.py: error: " + message + "\n")
+    assert os.listdir() == []

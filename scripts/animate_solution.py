@@ -7,8 +7,9 @@ Usage:
 
 The board is the study's board of that side, kind, seed and index, or the board of a file (XML
 puzzle file or plain board file). A GIF is written with Pillow; an MP4 with ffmpeg, which must be
-installed. Each frame shows the tiles (numbers up to side 40), the move count, the tile that has
-just moved, the lines already placed and the line being placed.
+installed; the name's ending, .gif or .mp4, says which. Each frame shows the tiles (numbers up to
+side 40), the move count, the tile that has just moved, the lines already placed and the line
+being placed.
 
 The method does not tell which line it is placing; that is derived from the order in which every
 method reduces the board: the first row, then the first column, of what is left, until the last
@@ -23,6 +24,7 @@ The module npuzzle is taken from PYTHONPATH, else from build/python beside this 
 """
 import argparse
 import math
+import os
 import pathlib
 import shutil
 import subprocess
@@ -41,6 +43,13 @@ DEFAULT_SEARCHED_BLOCK = 3
 
 # Where the blank goes for each letter: (rows, columns).
 STEPS = {"U": (-1, 0), "D": (1, 0), "L": (0, -1), "R": (0, 1)}
+# The module's ranges for a study's board, checked here too so that a number out of range is a
+# usage error rather than a pybind11 TypeError.
+SIDES = (3, 100)
+MOST_SEED = 2**64 - 1
+MOST_INDEX = 2**32 - 1
+# A GIF counts each frame's time in hundredths of a second.
+MOST_FPS = 100
 
 
 @dataclass
@@ -167,8 +176,8 @@ def write_gif(images, path, fps):
     images = list(images)
     durations = [round(1000 / fps)] * len(images)
     durations[-1] = 2000  # the goal stays a moment
-    images[0].save(path, save_all=True, append_images=images[1:], duration=durations, loop=0,
-                   optimize=False)
+    images[0].save(path, format="GIF", save_all=True, append_images=images[1:],
+                   duration=durations, loop=0, optimize=False)
 
 
 def write_mp4(images, path, fps):
@@ -188,41 +197,82 @@ def write_mp4(images, path, fps):
         raise RuntimeError("ffmpeg failed")
 
 
+WRITERS = {".gif": write_gif, ".mp4": write_mp4}
+
+
+def writer_for(path):
+    """The writer for the name's ending; ValueError for an ending that has none."""
+    writer = WRITERS.get(os.path.splitext(path)[1].lower())
+    if writer is None:
+        raise ValueError(f"cannot write {str(path)!r}: the name must end in .gif or .mp4")
+    return writer
+
+
 def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=False):
     """Writes the animation of the method's solve of the board; returns the number of frames."""
+    write = writer_for(path)
     solution = npuzzle.solve(board, method)
     moves = solution.optimized if optimized else solution.moves
     step = step_for(len(moves), every, max_frames)
     images = (render(f, len(moves), method) for f in frames(board, moves, method, step))
     count = 1 + math.ceil(len(moves) / step)
-    if str(path).endswith(".mp4"):
-        write_mp4(images, path, fps)
-    else:
-        write_gif(images, path, fps)
+    write(images, path, fps)
     return count
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+def whole(low, high=None):
+    """An argument's type: a whole number from low to high, or from low up."""
+    def parse(text):
+        try:
+            value = int(text)
+        except ValueError:
+            raise argparse.ArgumentTypeError(f"{text!r} is not a whole number") from None
+        if value < low or high is not None and value > high:
+            raise argparse.ArgumentTypeError(
+                f"{value} is not from {low} to {high}" if high is not None else
+                f"{value} is below {low}")
+        return value
+    return parse
+
+
+def output_name(text):
+    """An argument's type: a name that writer_for takes, in a folder that exists."""
+    try:
+        writer_for(text)
+    except ValueError as error:
+        raise argparse.ArgumentTypeError(str(error)) from None
+    # Checked now rather than after all the frames are drawn.
+    folder = os.path.dirname(text) or "."
+    if not os.path.isdir(folder):
+        raise argparse.ArgumentTypeError(f"the folder {folder} does not exist")
+    return text
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(prog="animate_solution.py",
+                                     description=__doc__.split("\n")[0])
     source = parser.add_mutually_exclusive_group(required=True)
     source.add_argument("--file", help="an XML puzzle file or a plain board file")
-    source.add_argument("--side", type=int, help="the side of a study's board (3 ... 100)")
+    source.add_argument("--side", type=whole(*SIDES),
+                        help=f"the side of a study's board ({SIDES[0]} ... {SIDES[1]})")
     parser.add_argument("--kind", default="random", help="random, near or partly-home")
-    parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--index", type=int, default=0)
+    parser.add_argument("--seed", type=whole(0, MOST_SEED), default=1)
+    parser.add_argument("--index", type=whole(0, MOST_INDEX), default=0)
     parser.add_argument("--method", default="solve3", choices=list(npuzzle.methods()))
-    parser.add_argument("-o", "--output", required=True, help="FILE.gif or FILE.mp4")
-    parser.add_argument("--every", type=int, default=1, help="moves per frame")
-    parser.add_argument("--max-frames", type=int, default=300)
-    parser.add_argument("--fps", type=int, default=10)
+    parser.add_argument("-o", "--output", required=True, type=output_name,
+                        help="FILE.gif or FILE.mp4")
+    parser.add_argument("--every", type=whole(1), default=1, help="moves per frame")
+    parser.add_argument("--max-frames", type=whole(2), default=300)
+    parser.add_argument("--fps", type=whole(1, MOST_FPS), default=10,
+                        help=f"frames per second, 1 ... {MOST_FPS}")
     parser.add_argument("--optimized", action="store_true",
                         help="the optimized solution rather than the moves as found")
-    args = parser.parse_args()
+    args = parser.parse_args(argv)
     try:
         board = (npuzzle.load(args.file) if args.file else
                  npuzzle.board(args.side, args.kind, args.seed, args.index))
-        count = animate(board, args.method, args.output, max(1, args.every), args.max_frames,
-                        args.fps, args.optimized)
+        count = animate(board, args.method, args.output, args.every, args.max_frames, args.fps,
+                        args.optimized)
     except (ValueError, RuntimeError, OSError) as error:
         sys.exit(f"animate_solution.py: {error}")
     print(f"{args.output}: {count} frames")

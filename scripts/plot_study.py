@@ -7,13 +7,18 @@ each board's lower bound; and the milliseconds of CPU time per solve, on log-log
 is the mean over the boards the method solved, and the band around it spans the 5th to the 95th
 percentile of those boards. A study of several kinds of board gets one row of panels per kind.
 
-Usage: scripts/plot_study.py STUDY.csv -o FILE.svg
-Lines of the CSV file that begin with '#' (the study's description) are skipped. It runs with
-Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
+Usage: scripts/plot_study.py STUDY.csv -o FILE.svg (or .png, .pdf, ...: the ending is the format)
+The lines before the header that begin with '#' (the study's description) are skipped. It runs
+with Debian's Python, /usr/bin/python3, whatever python3 comes first on the PATH; run by a Python
 without matplotlib, it says which one to use and exits with 77 (Debian: python3-matplotlib).
 """
 import argparse
 import csv
+import io
+import itertools
+import math
+import os
+import re
 import sys
 from collections import defaultdict
 
@@ -21,6 +26,44 @@ MISSING_MATPLOTLIB = 77
 DEBIAN_PYTHON = "/usr/bin/python3"
 # The spread that the bands show, in percent.
 LOW_PERCENTILE, HIGH_PERCENTILE = 5, 95
+# The columns of a study's CSV file; the figure draws all but length.
+COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length", "optimized",
+           "manhattan", "lower_bound", "ms")
+# The least value of each column of whole numbers (a side of 0 would divide by 0); the study
+# writes them as 64-bit unsigned numbers.
+LEAST = {"side": 1, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
+MOST = 2**64 - 1
+# pgf needs LaTeX, which Debian's matplotlib does not bring.
+UNWRITTEN_FORMATS = {"pgf"}
+# The formats that stamp the time they were written, and the key that leaves it out, so that the
+# same study gives the same file, byte for byte.
+DATE_KEYS = {"svg": "Date", "pdf": "CreationDate"}
+
+
+class Unusable(Exception):
+    """A file or a name that the script cannot use; the message says which and why."""
+
+
+def shown(text):
+    """The text quoted, shortened to fit in a line."""
+    return repr(text if len(text) <= 24 else text[:20] + "...")
+
+
+def whole(row, column):
+    text = row[column]
+    # int() refuses thousands of digits; 20 hold MOST.
+    if re.fullmatch("[0-9]{1,20}", text) and LEAST[column] <= int(text) <= MOST:
+        return int(text)
+    raise ValueError("%s is %s, not a whole number from %d to %d"
+                     % (column, shown(text), LEAST[column], MOST))
+
+
+def milliseconds_of(row):
+    text = row["ms"]
+    # float() also takes inf, nan and 1e309, which no axis can show.
+    if re.fullmatch(r"[0-9]+(\.[0-9]+)?", text) and math.isfinite(float(text)):
+        return float(text)
+    raise ValueError("ms is %s, not a number of milliseconds such as 1.250" % shown(text))
 
 
 class Study:
@@ -35,16 +78,18 @@ class Study:
         self.seeds = set()
 
     def add(self, row):
-        kind, side, method = row["kind"], int(row["side"]), row["method"]
+        """Adds the row, a dict by column; ValueError names a field that is not a number."""
+        number = {column: whole(row, column) for column in LEAST}
+        kind, side, method = row["kind"], number["side"], row["method"]
         board = (row["seed"], row["index"], row["file"])
-        bound = int(row["lower_bound"])
-        self.boards[kind][side][board] = (int(row["manhattan"]), bound)
+        bound, ms = number["lower_bound"], milliseconds_of(row)
+        self.boards[kind][side][board] = (number["manhattan"], bound)
         if row["seed"]:
             self.seeds.add(row["seed"])
         if method not in self.methods:
             self.methods.append(method)
         if row["status"] == "solved":
-            self.solved[kind][method][side].append((int(row["optimized"]), bound, float(row["ms"])))
+            self.solved[kind][method][side].append((number["optimized"], bound, ms))
 
     def kinds(self):
         return sorted(self.boards)
@@ -63,12 +108,78 @@ class Study:
                    HIGH_PERCENTILE))
 
 
-def read_study(lines):
-    """The study in the CSV lines, skipping those that begin with '#'."""
+def read_study(lines, name="the CSV file"):
+    """The study in the CSV lines, skipping the description lines before the header. Only those:
+    a quoted file name may hold a line break followed by '#'. Lines that are not a study's raise
+    Unusable, which names the file and the line where the row begins."""
+    lines = iter(lines)
     study = Study()
-    for row in csv.DictReader(line for line in lines if not line.startswith("#")):
-        study.add(row)
+    skipped = 0
+    for header in lines:
+        if not header.startswith("#"):
+            break
+        skipped += 1
+    else:
+        return study
+    reader = csv.reader(itertools.chain([header], lines))
+    line = skipped + 1
+    try:
+        columns = next(reader)
+        missing = [column for column in COLUMNS if column not in columns]
+        if missing:
+            raise ValueError("the header has no column " + ", ".join(missing))
+        # Each row begins on the line after the one where the row before it ends.
+        line = skipped + reader.line_num + 1
+        for fields in reader:
+            # csv.reader gives an empty line as no fields.
+            if fields:
+                if len(fields) != len(columns):
+                    raise ValueError("%d fields, where the header has %d"
+                                     % (len(fields), len(columns)))
+                study.add(dict(zip(columns, fields)))
+            line = skipped + reader.line_num + 1
+    except (ValueError, csv.Error) as error:
+        raise Unusable("%s line %d: %s" % (name, line, error)) from None
     return study
+
+
+def load_study(path):
+    """The study in the CSV file at path; Unusable when it cannot be read or is not a study's."""
+    try:
+        with open(path, "rb") as file:
+            data = file.read()
+    except OSError as error:
+        raise Unusable("cannot read %s: %s" % (path, error.strerror or error)) from None
+    try:
+        # Some editors begin a file with a byte order mark, which is not part of the first column.
+        text = data.decode("utf-8-sig")
+    except UnicodeDecodeError as error:
+        line = data.count(b"\n", 0, error.start) + 1
+        raise Unusable("%s line %d: not UTF-8 text" % (path, line)) from None
+    return read_study(io.StringIO(text, newline=""), path)
+
+
+def picture_format(output):
+    """The format that the name's ending asks for."""
+    return os.path.splitext(output)[1][1:].lower()
+
+
+def check_output(output):
+    """Unusable for a picture's name that cannot be written as given: checked before the drawing,
+    as matplotlib would add .png to a name without a known ending."""
+    from matplotlib.backend_bases import FigureCanvasBase
+
+    formats = sorted(set(FigureCanvasBase.get_supported_filetypes()) - UNWRITTEN_FORMATS)
+    if picture_format(output) not in formats:
+        raise Unusable("cannot tell a picture's format from the name %r: it must end in %s or .%s"
+                       % (output, ", ".join("." + f for f in formats[:-1]), formats[-1]))
+    folder = os.path.dirname(output) or "."
+    if os.path.isdir(output):
+        raise Unusable("%s is a folder" % output)
+    if not os.path.isdir(folder):
+        raise Unusable("the folder %s does not exist" % folder)
+    if not os.access(folder, os.W_OK) or os.path.exists(output) and not os.access(output, os.W_OK):
+        raise Unusable("cannot write %s" % output)
 
 
 def spread(values):
@@ -114,7 +225,7 @@ def draw(study, output):
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
 
-    # The same study gives the same file, byte for byte.
+    # The same study gives the same SVG or PDF file, byte for byte.
     matplotlib.rcParams["svg.hashsalt"] = "npuzzle-study"
     kinds = study.kinds()
     figure, grid = plt.subplots(len(kinds), 3, figsize=(15, 1.2 + 3.8 * len(kinds)),
@@ -161,15 +272,19 @@ def draw(study, output):
                            ncol=min(len(labels) + 1, 6), fontsize="small", frameon=False)
     figure.suptitle(study.caption(), fontsize="small")
     figure.tight_layout(rect=(0, 0.07 if len(kinds) == 1 else 0.04, 1, 0.97))
-    figure.savefig(output, metadata={"Date": None})
+    form = picture_format(output)
+    # The other formats refuse a metadata argument.
+    dated = {"metadata": {DATE_KEYS[form]: None}} if form in DATE_KEYS else {}
+    figure.savefig(output, format=form, **dated)
     return figure, legend
 
 
-def main():
+def main(argv=None):
     parser = argparse.ArgumentParser(description="Draws a study's CSV file.")
     parser.add_argument("csv", help="CSV file written by npuzzle-study --csv")
-    parser.add_argument("-o", "--output", required=True, help="picture to write, e.g. study.svg")
-    args = parser.parse_args()
+    parser.add_argument("-o", "--output", required=True,
+                        help="picture to write, e.g. study.svg; its ending is its format")
+    args = parser.parse_args(argv)
     try:
         import matplotlib  # noqa: F401
         import numpy  # noqa: F401
@@ -179,12 +294,19 @@ def main():
               "scripts/plot_study.py (Debian: python3-matplotlib)" % (sys.executable, DEBIAN_PYTHON),
               file=sys.stderr)
         return MISSING_MATPLOTLIB
-    with open(args.csv, newline="") as file:
-        study = read_study(file)
-    if not study.boards:
-        print("plot_study.py: no boards in " + args.csv, file=sys.stderr)
+    try:
+        check_output(args.output)
+        study = load_study(args.csv)
+        if not study.boards:
+            raise Unusable("no boards in " + args.csv)
+        try:
+            draw(study, args.output)
+        except OSError as error:
+            # What the check cannot foresee, such as a full disk.
+            raise Unusable("cannot write %s: %s" % (args.output, error.strerror or error)) from None
+    except Unusable as error:
+        print("plot_study.py: %s" % error, file=sys.stderr)
         return 1
-    draw(study, args.output)
     return 0
 
 
