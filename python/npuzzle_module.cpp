@@ -284,10 +284,16 @@ PYBIND11_MODULE(npuzzle, m) {
         "the board. Runs without the GIL, so threads solve in parallel.");
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
         "The board after the moves; ValueError when a letter cannot be applied.");
-  m.def("manhattan", &Board::ManhattanDistance, py::arg("board"));
+  // Through a reference, not the member functions themselves: pybind11 would pass None as a
+  // null this.
+  m.def(
+      "manhattan", [](const Board& board) { return board.ManhattanDistance(); }, py::arg("board"),
+      "The sum of the tiles' distances from their goal cells.");
   m.def("lower_bound", &LowerBound, py::arg("board"),
         "The Manhattan distance plus the linear conflicts: no solution is shorter.");
-  m.def("is_solvable", &Board::IsSolvable, py::arg("board"));
+  m.def(
+      "is_solvable", [](const Board& board) { return board.IsSolvable(); }, py::arg("board"),
+      "Whether the board can reach the goal.");
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,

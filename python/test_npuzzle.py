@@ -130,6 +130,18 @@ def test_bad_input_raises_value_error(call, message):
     assert message in str(error.value)
 
 
+@pytest.mark.parametrize("call", [
+    lambda: npuzzle.manhattan(None),
+    lambda: npuzzle.is_solvable(None),
+    lambda: npuzzle.lower_bound(None),
+    lambda: npuzzle.apply(None, "U"),
+    lambda: npuzzle.solve(None, "solve"),
+])
+def test_none_for_a_board_raises_type_error(call):
+    with pytest.raises(TypeError):
+        call()
+
+
 def test_malformed_files_raise(tmp_path):
     cases = {"not-square.txt": "1 2 3", "empty.txt": "", "broken.xml": "<SBPuzzle Width=",
              "deep.xml": "<a>" * 100}
