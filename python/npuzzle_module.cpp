@@ -3,6 +3,7 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <sstream>
 #include <stdexcept>
@@ -32,6 +33,62 @@ namespace {
   throw std::invalid_argument(message);
 }
 
+// An int argument of any size, as the caller gave it. Python's ints have no bounds, and a C++
+// integer parameter would refuse one past its type's with a TypeError that lists the signatures
+// and names no argument; In checks the range instead.
+struct Whole {
+  py::int_ value;
+
+  template <typename T>
+  bool From(T least, T most) const {
+    return !(value < py::int_(least)) && !(value > py::int_(most));
+  }
+
+  // The value in least ... most, or ValueError naming the argument and the range.
+  template <typename T>
+  T In(const std::string& name, T least, T most) const {
+    if (!From(least, most)) {
+      Refuse(name + " " + Text() + " is not from " + std::to_string(least) + " to " +
+             std::to_string(most));
+    }
+    return value.cast<T>();
+  }
+
+  // The digits, or for an int that Python may refuse to write out (past 640 digits, when so
+  // limited), its size.
+  std::string Text() const {
+    const auto bits = value.attr("bit_length")().cast<size_t>();
+    if (bits > 2000) return "(an int of " + std::to_string(bits) + " bits)";
+    return py::repr(value).cast<std::string>();
+  }
+};
+
+}  // namespace
+
+namespace pybind11::detail {
+
+// Takes an int of any size, or an object with __index__ such as numpy's integers; not a float,
+// nor an object that only __int__ turns into an int, which could cut a fraction off.
+template <>
+struct type_caster<Whole> {
+  PYBIND11_TYPE_CASTER(Whole, const_name("int"));
+
+  bool load(handle source, bool /*convert*/) {
+    if (!PyIndex_Check(source.ptr())) return false;
+    value.value = reinterpret_steal<int_>(PyNumber_Index(source.ptr()));
+    if (!value.value) PyErr_Clear();
+    return static_cast<bool>(value.value);
+  }
+
+  static handle cast(const Whole& whole, return_value_policy, handle) {
+    return whole.value.inc_ref();
+  }
+};
+
+}  // namespace pybind11::detail
+
+namespace {
+
 // The kinds of generated board that the word names; "mixed", all three, only where allowed.
 std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   std::vector<BoardKind> kinds;
@@ -41,13 +98,8 @@ std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   return kinds;
 }
 
-// A side of the study's boards, from SMALLEST_STUDY_SIDE to MAX_SIDE.
-unsigned StudySide(long long side) {
-  if (side < SMALLEST_STUDY_SIDE || side > static_cast<long long>(MAX_SIDE)) {
-    Refuse("side " + std::to_string(side) + " is not from " + std::to_string(SMALLEST_STUDY_SIDE) +
-           " to " + std::to_string(MAX_SIDE));
-  }
-  return static_cast<unsigned>(side);
+unsigned StudySide(const Whole& side) {
+  return side.In("side", SMALLEST_STUDY_SIDE, MAX_SIDE);
 }
 
 // The first line of a message the program wrote, without the line breaks around it.
@@ -57,35 +109,56 @@ std::string FirstLine(const std::string& text) {
   return text.substr(begin, text.find('\n', begin) - begin);
 }
 
-// A board from values in row-major order, read as dl reads a file, so that its checks and
-// messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
-Board FromTiles(const std::vector<int>& tiles) {
-  // One value past the largest board is enough for the reader to refuse a longer list.
-  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
-  std::ostringstream text, messages;
-  for (size_t i = 0; i < tiles.size() && i < most; ++i) text << tiles[i] << ' ';
-  std::istringstream in(text.str());
-  Board board;
-  if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
+// The message for values that should be each of 0 ... count-1 once, and what is wrong.
+std::string NotEachOnce(size_t count, const std::string& fault) {
+  return "the values must be each of 0 ... " + std::to_string(count - 1) + " once: " + fault;
+}
+
+// Why the tiles are not each of 0 ... n^2-1 once, or empty when they are.
+std::string PermutationFault(const std::vector<int>& tiles) {
   std::vector<bool> seen(tiles.size(), false);
   for (const int tile : tiles) {
     const bool inRange = tile >= 0 && static_cast<size_t>(tile) < tiles.size();
     if (!inRange || seen[tile]) {
-      Refuse("the values must be each of 0 ... " + std::to_string(tiles.size() - 1) +
-             " once: " + std::to_string(tile) + (inRange ? " comes twice" : " is not one of them"));
+      return NotEachOnce(tiles.size(),
+                         std::to_string(tile) + (inRange ? " comes twice" : " is not one of them"));
     }
     seen[tile] = true;
   }
+  return {};
+}
+
+// A board from values in row-major order, its size checked as dl checks a file's, so that the
+// messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
+Board FromTiles(const std::vector<Whole>& values) {
+  // The reader counts the values and stops one past the largest board; zeros stand in for them.
+  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
+  std::string zeros;
+  for (size_t i = 0; i < values.size() && i < most; ++i) zeros += "0 ";
+  std::istringstream in(zeros);
+  std::ostringstream messages;
+  Board board;
+  if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
+  std::vector<int> tiles;
+  for (const Whole& value : values) {
+    if (!value.From<size_t>(0, values.size() - 1)) {
+      Refuse(NotEachOnce(values.size(), value.Text() + " is not one of them"));
+    }
+    tiles.push_back(value.value.cast<int>());
+  }
+  const std::string fault = PermutationFault(tiles);
+  if (!fault.empty()) Refuse(fault);
+  board.TakeLoadedTiles(board.n, std::move(tiles));
   return board;
 }
 
-Board FromRows(const std::vector<std::vector<int>>& rows) {
-  std::vector<int> tiles;
-  for (const std::vector<int>& row : rows) {
+Board FromRows(const std::vector<std::vector<Whole>>& rows) {
+  std::vector<Whole> values;
+  for (const std::vector<Whole>& row : rows) {
     if (row.size() != rows.size()) Refuse("Error - board isn't n x n!");
-    tiles.insert(tiles.end(), row.begin(), row.end());
+    values.insert(values.end(), row.begin(), row.end());
   }
-  return FromTiles(tiles);
+  return FromTiles(values);
 }
 
 std::vector<std::vector<int>> Rows(const Board& board) {
@@ -96,12 +169,10 @@ std::vector<std::vector<int>> Rows(const Board& board) {
   return rows;
 }
 
-Board Goal(long long side) {
-  if (side < 0 || side > static_cast<long long>(MAX_SIDE)) {
-    Refuse("Error - n must be <= " + std::to_string(MAX_SIDE));
-  }
+Board Goal(const Whole& side) {
+  const unsigned n = side.In("side", 0u, MAX_SIDE);
   Board board;
-  board.TakeLoadedTiles(static_cast<unsigned>(side), GoalTiles(static_cast<unsigned>(side)));
+  board.TakeLoadedTiles(n, GoalTiles(n));
   return board;
 }
 
@@ -158,21 +229,23 @@ Solution Solve(const Board& board, const std::string& command) {
 }
 
 // npuzzle-study's comparison as a record per board and method with the CSV file's columns.
-py::object Study(const std::vector<std::string>& commands, const std::vector<long long>& sideList,
-                 unsigned boards, std::uint64_t seed, const std::string& kind, unsigned jobs,
-                 bool asFrame) {
+py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
+                 const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
+                 const Whole& jobCount, bool asFrame) {
   std::vector<Method> methods;
   std::string error;
   if (!ChooseMethods(commands, methods, error)) Refuse(error);
   const std::vector<BoardKind> kinds = GeneratedKinds(kind, true);
   std::vector<unsigned> sides;
-  for (const long long side : sideList) sides.push_back(StudySide(side));
+  for (const Whole& side : sideList) sides.push_back(StudySide(side));
   std::sort(sides.begin(), sides.end());
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
+  const auto boards = boardsPerSide.In("boards", 0u, UINT_MAX);
   if (sides.empty() || boards == 0) Refuse("a study needs boards");
-  // As npuzzle-study's --jobs allows.
-  if (jobs > MOST_JOBS) Refuse("jobs must be from 0 to " + std::to_string(MOST_JOBS));
-  const std::vector<StudyBoard> plan = StudyBoards(sides, boards, kinds, seed);
+  // As npuzzle-study's --jobs allows, and 0 for one a core.
+  const unsigned jobs = jobCount.In("jobs", 0u, MOST_JOBS);
+  const std::vector<StudyBoard> plan =
+      StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
   py::object frame;
   if (asFrame) {
     try {
@@ -252,8 +325,12 @@ PYBIND11_MODULE(npuzzle, m) {
   m.def("goal", &Goal, py::arg("side"), "The goal board of the side (0 ... 100).");
   m.def(
       "board",
-      [](long long side, const std::string& kind, std::uint64_t seed, unsigned index) {
-        return GenerateBoard({StudySide(side), GeneratedKinds(kind, false)[0], seed, index, {}});
+      [](const Whole& side, const std::string& kind, const Whole& seed, const Whole& index) {
+        return GenerateBoard({StudySide(side),
+                              GeneratedKinds(kind, false)[0],
+                              seed.In<std::uint64_t>("seed", 0, UINT64_MAX),
+                              index.In("index", 0u, UINT_MAX),
+                              {}});
       },
       py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
       "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
