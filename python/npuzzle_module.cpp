@@ -3,7 +3,6 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <sstream>
 #include <stdexcept>
@@ -240,9 +239,9 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
   for (const Whole& side : sideList) sides.push_back(StudySide(side));
   std::sort(sides.begin(), sides.end());
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
-  const auto boards = boardsPerSide.In("boards", 0u, UINT_MAX);
-  if (sides.empty() || boards == 0) Refuse("a study needs boards");
-  // As npuzzle-study's --jobs allows, and 0 for one a core.
+  // As npuzzle-study's --boards and --jobs allow, and 0 jobs for one a core.
+  const unsigned boards = boardsPerSide.In("boards", 1u, MOST_BOARDS);
+  if (sides.empty()) Refuse("a study needs boards");
   const unsigned jobs = jobCount.In("jobs", 0u, MOST_JOBS);
   const std::vector<StudyBoard> plan =
       StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
@@ -329,12 +328,12 @@ PYBIND11_MODULE(npuzzle, m) {
         return GenerateBoard({StudySide(side),
                               GeneratedKinds(kind, false)[0],
                               seed.In<std::uint64_t>("seed", 0, UINT64_MAX),
-                              index.In("index", 0u, UINT_MAX),
+                              index.In("index", 0u, MOST_BOARDS - 1),
                               {}});
       },
       py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
       "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
-      "index: the board that a row of npuzzle-study's CSV file names.");
+      "index (below 1000000): the board that a row of npuzzle-study's CSV file names.");
   m.def(
       "load",
       [](const std::string& path) {
@@ -375,8 +374,8 @@ PYBIND11_MODULE(npuzzle, m) {
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,
         py::arg("as_frame") = false,
-        "Runs npuzzle-study's comparison (methods: all when empty; kind: random, near, "
-        "partly-home or mixed; jobs: 0 for the number of cores) and returns a record per board "
-        "and method with the CSV file's columns: a list of dicts, or a pandas DataFrame with "
-        "as_frame=True.");
+        "Runs npuzzle-study's comparison (methods: all when empty; boards: up to 1000000; kind: "
+        "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores) and "
+        "returns a record per board and method with the CSV file's columns: a list of dicts, or a "
+        "pandas DataFrame with as_frame=True.");
 }
