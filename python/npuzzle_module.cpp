@@ -168,8 +168,10 @@ std::vector<std::vector<int>> Rows(const Board& board) {
   return rows;
 }
 
+// Side 0 is refused, though new makes it: its board keeps one cell, the blank, in no row, so
+// that neither Board(...) nor load could take its repr or its file back.
 Board Goal(const Whole& side) {
-  const unsigned n = side.In("side", 0u, MAX_SIDE);
+  const unsigned n = side.In("side", 1u, MAX_SIDE);
   Board board;
   board.TakeLoadedTiles(n, GoalTiles(n));
   return board;
@@ -321,7 +323,7 @@ PYBIND11_MODULE(npuzzle, m) {
                " moves, " + std::to_string(s.optimized.size()) + " optimized>";
       });
 
-  m.def("goal", &Goal, py::arg("side"), "The goal board of the side (0 ... 100).");
+  m.def("goal", &Goal, py::arg("side"), "The goal board of the side (1 ... 100).");
   m.def(
       "board",
       [](const Whole& side, const std::string& kind, const Whole& seed, const Whole& index) {

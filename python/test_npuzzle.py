@@ -97,6 +97,14 @@ def test_board_basics():
     assert npuzzle.solve(goal, "solve").moves == ""
 
 
+@pytest.mark.parametrize("side", [1, 2, 100])
+def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
+    goal = npuzzle.goal(side)
+    assert eval(repr(goal), {"npuzzle": npuzzle}) == goal
+    npuzzle.save(goal, str(tmp_path / "goal.xml"))
+    assert npuzzle.load(str(tmp_path / "goal.xml")) == goal
+
+
 @pytest.mark.parametrize("call, message", [
     (lambda: npuzzle.Board([1, 2, 0]), "Error - board isn't n x n!"),
     (lambda: npuzzle.Board([]), "Error - board isn't n x n!"),
@@ -106,9 +114,10 @@ def test_board_basics():
     (lambda: npuzzle.Board([0] * 101 * 101), "Error - n must be <= 100"),
     (lambda: npuzzle.Board([2**31, 2, 3, 0]), "2147483648 is not one of them"),
     (lambda: npuzzle.Board([[1, 2], [3, -2**64]]), "-18446744073709551616 is not one of them"),
-    (lambda: npuzzle.goal(101), "side 101 is not from 0 to 100"),
-    (lambda: npuzzle.goal(-1), "side -1 is not from 0 to 100"),
-    (lambda: npuzzle.goal(2**63), "side 9223372036854775808 is not from 0 to 100"),
+    (lambda: npuzzle.goal(101), "side 101 is not from 1 to 100"),
+    (lambda: npuzzle.goal(0), "side 0 is not from 1 to 100"),
+    (lambda: npuzzle.goal(-1), "side -1 is not from 1 to 100"),
+    (lambda: npuzzle.goal(2**63), "side 9223372036854775808 is not from 1 to 100"),
     (lambda: npuzzle.board(5, seed=-1), "seed -1 is not from 0 to 18446744073709551615"),
     (lambda: npuzzle.board(5, seed=2**64), "seed 18446744073709551616 is not from 0 to"),
     (lambda: npuzzle.board(5, index=-1), "index -1 is not from 0 to 999999"),
