@@ -342,6 +342,12 @@ PYBIND11_MODULE(npuzzle, m) {
         Board board;
         std::string error;
         if (!LoadUserBoard(path, board, error)) Refuse(path + ": " + error);
+        // The readers take any integers, as load and dl do; a Board holds each value once.
+        const std::string fault = PermutationFault(board.tiles);
+        if (!fault.empty()) {
+          const std::string side = std::to_string(board.n);
+          Refuse(path + ": as a " + side + " x " + side + " board, " + fault);
+        }
         return board;
       },
       py::arg("path"),

@@ -174,6 +174,22 @@ def test_malformed_files_raise(tmp_path):
         npuzzle.save(npuzzle.goal(3), str(tmp_path / "no-folder" / "board.xml"))
 
 
+@pytest.mark.parametrize("name, text, message", [
+    ("twice.txt", "1 1 2 0", "as a 2 x 2 board, the values must be each of 0 ... 3 once: "
+                             "1 comes twice"),
+    ("no-blank.txt", "1 2 3 4", "4 is not one of them"),
+    ("zeros.txt", "0 0 0 0", "0 comes twice"),
+    ("commas.txt", "1,2,3,0", "as a 1 x 1 board, the values must be each of 0 ... 0 once: "
+                              "1 is not one of them"),
+    ("no-pieces.xml", '<SBPuzzle Width="2" Height="2"></SBPuzzle>', "0 comes twice"),
+])
+def test_files_of_no_permutation_raise(tmp_path, name, text, message):
+    (tmp_path / name).write_text(text)
+    with pytest.raises(ValueError) as error:
+        npuzzle.load(str(tmp_path / name))
+    assert str(error.value).startswith(f"{tmp_path / name}: ") and message in str(error.value)
+
+
 def test_study_as_frame():
     try:
         import pandas  # noqa: F401
