@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -62,6 +63,11 @@ struct Whole {
   }
 };
 
+// The moves argument as the caller gave it: a str, or bytes as a string parameter takes them.
+struct MoveText {
+  py::object text;
+};
+
 }  // namespace
 
 namespace pybind11::detail {
@@ -81,6 +87,26 @@ struct type_caster<Whole> {
 
   static handle cast(const Whole& whole, return_value_policy, handle) {
     return whole.value.inc_ref();
+  }
+};
+
+// Takes a str, bytes or bytearray, as a std::string parameter does, but keeps the str's letters
+// rather than their UTF-8 bytes, and takes a str that UTF-8 cannot encode too.
+template <>
+struct type_caster<MoveText> {
+  PYBIND11_TYPE_CASTER(MoveText, const_name("str"));
+
+  bool load(handle source, bool /*convert*/) {
+    if (!PyUnicode_Check(source.ptr()) && !PyBytes_Check(source.ptr()) &&
+        !PyByteArray_Check(source.ptr())) {
+      return false;
+    }
+    value.text = reinterpret_borrow<object>(source);
+    return true;
+  }
+
+  static handle cast(const MoveText& moves, return_value_policy, handle) {
+    return moves.text.inc_ref();
   }
 };
 
@@ -185,9 +211,43 @@ void Save(const Board& board, const std::string& fileName) {
   }
 }
 
-// The board after the moves; a letter that cannot be applied is refused with the program's
-// warning rather than skipped.
-Board Apply(const Board& board, const MoveSequence& moves) {
+// The moves as the letters U, D, L and R; ValueError naming the first other letter by its repr
+// and place. The program's warning would quote it byte by byte: part of a letter of several
+// bytes, nothing for a line break, and the text cut at a NUL.
+MoveSequence MoveLetters(const MoveText& moves) {
+  const bool unicode = PyUnicode_Check(moves.text.ptr());
+  const std::string bytes = unicode ? std::string() : moves.text.cast<std::string>();
+  const size_t length =
+      unicode ? static_cast<size_t>(PyUnicode_GetLength(moves.text.ptr())) : bytes.size();
+  MoveSequence letters;
+  letters.reserve(length);
+  for (size_t i = 0; i < length; ++i) {
+    const Py_UCS4 letter = unicode
+                               ? PyUnicode_ReadChar(moves.text.ptr(), static_cast<Py_ssize_t>(i))
+                               : static_cast<unsigned char>(bytes[i]);
+    if (letter != 'U' && letter != 'D' && letter != 'L' && letter != 'R') {
+      std::string named;
+      if (unicode) {
+        char code[16];
+        std::snprintf(code, sizeof code, " (U+%04X)", static_cast<unsigned>(letter));
+        named = py::repr(py::reinterpret_steal<py::str>(PyUnicode_FromOrdinal(letter)))
+                    .cast<std::string>() +
+                code;
+      } else {
+        named = py::repr(py::bytes(&bytes[i], 1)).cast<std::string>();
+      }
+      Refuse("no move " + named + " at index " + std::to_string(i) +
+             ": the moves are U, D, L and R");
+    }
+    letters += static_cast<char>(letter);
+  }
+  return letters;
+}
+
+// The board after the moves; a move that leaves the board is refused with the program's warning
+// rather than skipped.
+Board Apply(const Board& board, const MoveText& text) {
+  const MoveSequence moves = MoveLetters(text);
   Board result(board);
   MoveSequence refused;
   bool applied;
@@ -367,7 +427,8 @@ PYBIND11_MODULE(npuzzle, m) {
         "Solves the board by the method; ValueError with the method's message when it refuses "
         "the board. Runs without the GIL, so threads solve in parallel.");
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
-        "The board after the moves; ValueError when a letter cannot be applied.");
+        "The board after the moves (U, D, L, R); ValueError for another letter or a move that "
+        "leaves the board.");
   // Through a reference, not the member functions themselves: pybind11 would pass None as a
   // null this.
   m.def(

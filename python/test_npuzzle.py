@@ -131,7 +131,6 @@ def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
      "Can't solve this puzzle..."),
     (lambda: npuzzle.solve(npuzzle.goal(2), "solve"), "Can't solve this puzzle..."),
     (lambda: npuzzle.apply(npuzzle.goal(3), "D"), "Warning: can't use this move - D"),
-    (lambda: npuzzle.apply(npuzzle.goal(3), "x"), "Warning: can't use this move - x"),
     (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
     (lambda: npuzzle.load("/"), "is not a regular file"),
     (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
@@ -161,6 +160,23 @@ def test_bad_input_raises_value_error(call, message):
 def test_none_for_a_board_raises_type_error(call):
     with pytest.raises(TypeError):
         call()
+
+
+@pytest.mark.parametrize("moves, message", [
+    ("x", "no move 'x' (U+0078) at index 0"),
+    ("Ué", "no move 'é' (U+00E9) at index 1"),
+    ("U\N{GRINNING FACE}", "no move '\N{GRINNING FACE}' (U+1F600) at index 1"),
+    ("UL\n", "no move '\\n' (U+000A) at index 2"),
+    ("U\x00x", "no move '\\x00' (U+0000) at index 1"),
+    ("\ud800", "no move '\\ud800' (U+D800) at index 0"),
+    ("UD" * 600 + "é", "no move 'é' (U+00E9) at index 1200"),
+    (b"U\xc3\xa9", "no move b'\\xc3' at index 1"),
+    (bytearray(b"Ux"), "no move b'x' at index 1"),
+])
+def test_letters_other_than_moves_are_named(moves, message):
+    with pytest.raises(ValueError) as error:
+        npuzzle.apply(npuzzle.goal(3), moves)
+    assert str(error.value) == message + ": the moves are U, D, L and R"
 
 
 def test_malformed_files_raise(tmp_path):
