@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,9 +27,37 @@ using namespace pybind11::literals;
 
 namespace {
 
-// pybind11 turns std::invalid_argument into ValueError.
+// The text as a str, whole: NULs kept, and bytes that are not UTF-8, as those of a file name
+// given as bytes, written as \xNN.
+py::object Decoded(const std::string& text) {
+  const auto decoded = py::reinterpret_steal<py::object>(
+      PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "backslashreplace"));
+  if (!decoded) throw py::error_already_set();
+  return decoded;
+}
+
+// Raises the Python exception with the message; pybind11's translation of a C++ exception would
+// read it only up to a NUL, and fail on bytes that are not UTF-8. Only with the GIL held.
+[[noreturn]] void Raise(PyObject* type, const std::string& message) {
+  PyErr_SetObject(type, Decoded(message).ptr());
+  throw py::error_already_set();
+}
+
 [[noreturn]] void Refuse(const std::string& message) {
-  throw std::invalid_argument(message);
+  Raise(PyExc_ValueError, message);
+}
+
+// A name the caller gave, quoted in a message as Python writes it, so that a NUL or a line
+// break in it shows.
+std::string Quoted(const std::string& name) {
+  return py::repr(Decoded(name)).cast<std::string>();
+}
+
+// A file's name. The system would read one holding a NUL only up to it and use another file,
+// so it is refused as Python's open refuses it.
+const std::string& FileName(const std::string& path) {
+  if (path.find('\0') != std::string::npos) Refuse("embedded null byte");
+  return path;
 }
 
 // An int argument of any size, as the caller gave it. Python's ints have no bounds, and a C++
@@ -118,7 +145,7 @@ namespace {
 std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   std::vector<BoardKind> kinds;
   if ((word == "mixed" && !mixed) || !ParseStudyKinds(word, kinds)) {
-    Refuse("no kind '" + word + "' (random, near, partly-home)");
+    Refuse("no kind " + Quoted(word) + " (random, near, partly-home)");
   }
   return kinds;
 }
@@ -203,11 +230,10 @@ Board Goal(const Whole& side) {
   return board;
 }
 
-void Save(const Board& board, const std::string& fileName) {
+void Save(const Board& board, const std::string& path) {
   std::ostringstream messages;
-  if (!SaveXmlFile(board, fileName, messages)) {
-    PyErr_SetString(PyExc_OSError, FirstLine(messages.str()).c_str());
-    throw py::error_already_set();
+  if (!SaveXmlFile(board, FileName(path), messages)) {
+    Raise(PyExc_OSError, FirstLine(messages.str()));
   }
 }
 
@@ -271,15 +297,20 @@ struct Solution {
   double ms = 0;
 };
 
-Solution Solve(const Board& board, const std::string& command) {
+const Method& MethodNamed(const std::string& command) {
   const Method* method = FindMethod(command);
-  if (method == nullptr) Refuse("no method '" + command + "'");
+  if (method == nullptr) Refuse("no method " + Quoted(command));
+  return *method;
+}
+
+Solution Solve(const Board& board, const std::string& command) {
+  const Method& method = MethodNamed(command);
   Solution solution;
   SolveResult result;
   {
     py::gil_scoped_release release;
     const std::int64_t start = ThreadNanos();
-    result = method->solve(board);
+    result = method.solve(board);
     solution.ms = static_cast<double>(ThreadNanos() - start) / 1e6;
     if (result.Solved()) solution.optimized = OptimizeSolution(result.moves);
   }
@@ -293,6 +324,8 @@ Solution Solve(const Board& board, const std::string& command) {
 py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
                  const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
                  const Whole& jobCount, bool asFrame) {
+  // ChooseMethods would name an unknown method unquoted.
+  for (const std::string& command : commands) MethodNamed(command);
   std::vector<Method> methods;
   std::string error;
   if (!ChooseMethods(commands, methods, error)) Refuse(error);
@@ -401,7 +434,7 @@ PYBIND11_MODULE(npuzzle, m) {
       [](const std::string& path) {
         Board board;
         std::string error;
-        if (!LoadUserBoard(path, board, error)) Refuse(path + ": " + error);
+        if (!LoadUserBoard(FileName(path), board, error)) Refuse(path + ": " + error);
         // The readers take any integers, as load and dl do; a Board holds each value once.
         const std::string fault = PermutationFault(board.tiles);
         if (!fault.empty()) {

@@ -126,20 +126,25 @@ def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
     (lambda: npuzzle.board(101), "side 101 is not from 3 to 100"),
     (lambda: npuzzle.board(5, "file"), "no kind 'file'"),
     (lambda: npuzzle.board(5, "mixed"), "no kind 'mixed'"),
+    (lambda: npuzzle.board(5, "random\x00junk"), "no kind 'random\\x00junk'"),
     (lambda: npuzzle.solve(npuzzle.goal(3), "solve9"), "no method 'solve9'"),
+    (lambda: npuzzle.solve(npuzzle.goal(3), "solve\x00x"), "no method 'solve\\x00x'"),
     (lambda: npuzzle.solve(npuzzle.Board([2, 1, 3, 4, 5, 6, 7, 8, 0]), "solve3"),
      "Can't solve this puzzle..."),
     (lambda: npuzzle.solve(npuzzle.goal(2), "solve"), "Can't solve this puzzle..."),
     (lambda: npuzzle.apply(npuzzle.goal(3), "D"), "Warning: can't use this move - D"),
     (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
     (lambda: npuzzle.load("/"), "is not a regular file"),
+    (lambda: npuzzle.load(b"/nonexistent/\xff"), "/nonexistent/\\xff: cannot be opened"),
     (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
+    (lambda: npuzzle.study(methods=["solve", "solve\n"]), "no method 'solve\\n'"),
     (lambda: npuzzle.study(sides=[3, 200]), "side 200 is not from 3 to 100"),
     (lambda: npuzzle.study(sides=[2**63]), "side 9223372036854775808 is not from 3 to 100"),
     (lambda: npuzzle.study(boards=-1), "boards -1 is not from 1 to 1000000"),
     (lambda: npuzzle.study(boards=2**32 - 1), "boards 4294967295 is not from 1 to 1000000"),
     (lambda: npuzzle.study(jobs=-1), "jobs -1 is not from 0 to 1024"),
     (lambda: npuzzle.study(kind="sorted"), "no kind 'sorted'"),
+    (lambda: npuzzle.study(kind="mixed\x00"), "no kind 'mixed\\x00'"),
     (lambda: npuzzle.study(sides=[]), "a study needs boards"),
     (lambda: npuzzle.study(boards=0), "boards 0 is not from 1 to 1000000"),
     (lambda: npuzzle.study(sides=[3], jobs=5000), "jobs 5000 is not from 0 to 1024"),
@@ -204,6 +209,16 @@ def test_files_of_no_permutation_raise(tmp_path, name, text, message):
     with pytest.raises(ValueError) as error:
         npuzzle.load(str(tmp_path / name))
     assert str(error.value).startswith(f"{tmp_path / name}: ") and message in str(error.value)
+
+
+def test_file_names_holding_nul_are_refused(tmp_path):
+    board = npuzzle.goal(3)
+    npuzzle.save(board, str(tmp_path / "ok.xml"))
+    for call in (lambda: npuzzle.save(board, str(tmp_path / "x\x00y.xml")),
+                 lambda: npuzzle.load(str(tmp_path / "ok.xml") + "\x00junk")):
+        with pytest.raises(ValueError, match="embedded null byte"):
+            call()
+    assert [path.name for path in tmp_path.iterdir()] == ["ok.xml"]
 
 
 def test_study_as_frame():
