@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,27 +27,131 @@ using namespace pybind11::literals;
 
 namespace {
 
-// pybind11 turns std::invalid_argument into ValueError.
-[[noreturn]] void Refuse(const std::string& message) {
-  throw std::invalid_argument(message);
+// The text as a str, whole: NULs kept, and bytes that are not UTF-8, as those of a file name
+// given as bytes, written as \xNN.
+py::object Decoded(const std::string& text) {
+  const auto decoded = py::reinterpret_steal<py::object>(
+      PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "backslashreplace"));
+  if (!decoded) throw py::error_already_set();
+  return decoded;
 }
+
+// Raises the Python exception with the message; pybind11's translation of a C++ exception would
+// read it only up to a NUL, and fail on bytes that are not UTF-8. Only with the GIL held.
+[[noreturn]] void Raise(PyObject* type, const std::string& message) {
+  PyErr_SetObject(type, Decoded(message).ptr());
+  throw py::error_already_set();
+}
+
+[[noreturn]] void Refuse(const std::string& message) {
+  Raise(PyExc_ValueError, message);
+}
+
+// A name the caller gave, quoted in a message as Python writes it, so that a NUL or a line
+// break in it shows.
+std::string Quoted(const std::string& name) {
+  return py::repr(Decoded(name)).cast<std::string>();
+}
+
+// A file's name. The system would read one holding a NUL only up to it and use another file,
+// so it is refused as Python's open refuses it.
+const std::string& FileName(const std::string& path) {
+  if (path.find('\0') != std::string::npos) Refuse("embedded null byte");
+  return path;
+}
+
+// An int argument of any size, as the caller gave it. Python's ints have no bounds, and a C++
+// integer parameter would refuse one past its type's with a TypeError that lists the signatures
+// and names no argument; In checks the range instead.
+struct Whole {
+  py::int_ value;
+
+  template <typename T>
+  bool From(T least, T most) const {
+    return !(value < py::int_(least)) && !(value > py::int_(most));
+  }
+
+  // The value in least ... most, or ValueError naming the argument and the range.
+  template <typename T>
+  T In(const std::string& name, T least, T most) const {
+    if (!From(least, most)) {
+      Refuse(name + " " + Text() + " is not from " + std::to_string(least) + " to " +
+             std::to_string(most));
+    }
+    return value.cast<T>();
+  }
+
+  // The digits, or for an int that Python may refuse to write out (past 640 digits, when so
+  // limited), its size.
+  std::string Text() const {
+    const auto bits = value.attr("bit_length")().cast<size_t>();
+    if (bits > 2000) return "(an int of " + std::to_string(bits) + " bits)";
+    return py::repr(value).cast<std::string>();
+  }
+};
+
+// The moves argument as the caller gave it: a str, or bytes as a string parameter takes them.
+struct MoveText {
+  py::object text;
+};
+
+}  // namespace
+
+namespace pybind11::detail {
+
+// Takes an int of any size, or an object with __index__ such as numpy's integers; not a float,
+// nor an object that only __int__ turns into an int, which could cut a fraction off.
+template <>
+struct type_caster<Whole> {
+  PYBIND11_TYPE_CASTER(Whole, const_name("int"));
+
+  bool load(handle source, bool /*convert*/) {
+    if (!PyIndex_Check(source.ptr())) return false;
+    value.value = reinterpret_steal<int_>(PyNumber_Index(source.ptr()));
+    if (!value.value) PyErr_Clear();
+    return static_cast<bool>(value.value);
+  }
+
+  static handle cast(const Whole& whole, return_value_policy, handle) {
+    return whole.value.inc_ref();
+  }
+};
+
+// Takes a str, bytes or bytearray, as a std::string parameter does, but keeps the str's letters
+// rather than their UTF-8 bytes, and takes a str that UTF-8 cannot encode too.
+template <>
+struct type_caster<MoveText> {
+  PYBIND11_TYPE_CASTER(MoveText, const_name("str"));
+
+  bool load(handle source, bool /*convert*/) {
+    if (!PyUnicode_Check(source.ptr()) && !PyBytes_Check(source.ptr()) &&
+        !PyByteArray_Check(source.ptr())) {
+      return false;
+    }
+    value.text = reinterpret_borrow<object>(source);
+    return true;
+  }
+
+  static handle cast(const MoveText& moves, return_value_policy, handle) {
+    return moves.text.inc_ref();
+  }
+};
+
+}  // namespace pybind11::detail
+
+namespace {
 
 // The kinds of generated board that the word names; "mixed", all three, only where allowed.
 std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   std::vector<BoardKind> kinds;
   if ((word == "mixed" && !mixed) || !ParseStudyKinds(word, kinds)) {
-    Refuse("no kind '" + word + "' (random, near, partly-home)");
+    Refuse("no kind " + Quoted(word) + " (random, near, partly-home)");
   }
   return kinds;
 }
 
-// A side of the study's boards, from SMALLEST_STUDY_SIDE to MAX_SIDE.
-unsigned StudySide(long long side) {
-  if (side < SMALLEST_STUDY_SIDE || side > static_cast<long long>(MAX_SIDE)) {
-    Refuse("side " + std::to_string(side) + " is not from " + std::to_string(SMALLEST_STUDY_SIDE) +
-           " to " + std::to_string(MAX_SIDE));
-  }
-  return static_cast<unsigned>(side);
+unsigned StudySide(const Whole& side) {
+  return side.In("side", SMALLEST_STUDY_SIDE, MAX_SIDE);
 }
 
 // The first line of a message the program wrote, without the line breaks around it.
@@ -57,35 +161,56 @@ std::string FirstLine(const std::string& text) {
   return text.substr(begin, text.find('\n', begin) - begin);
 }
 
-// A board from values in row-major order, read as dl reads a file, so that its checks and
-// messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
-Board FromTiles(const std::vector<int>& tiles) {
-  // One value past the largest board is enough for the reader to refuse a longer list.
-  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
-  std::ostringstream text, messages;
-  for (size_t i = 0; i < tiles.size() && i < most; ++i) text << tiles[i] << ' ';
-  std::istringstream in(text.str());
-  Board board;
-  if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
+// The message for values that should be each of 0 ... count-1 once, and what is wrong.
+std::string NotEachOnce(size_t count, const std::string& fault) {
+  return "the values must be each of 0 ... " + std::to_string(count - 1) + " once: " + fault;
+}
+
+// Why the tiles are not each of 0 ... n^2-1 once, or empty when they are.
+std::string PermutationFault(const std::vector<int>& tiles) {
   std::vector<bool> seen(tiles.size(), false);
   for (const int tile : tiles) {
     const bool inRange = tile >= 0 && static_cast<size_t>(tile) < tiles.size();
     if (!inRange || seen[tile]) {
-      Refuse("the values must be each of 0 ... " + std::to_string(tiles.size() - 1) +
-             " once: " + std::to_string(tile) + (inRange ? " comes twice" : " is not one of them"));
+      return NotEachOnce(tiles.size(),
+                         std::to_string(tile) + (inRange ? " comes twice" : " is not one of them"));
     }
     seen[tile] = true;
   }
+  return {};
+}
+
+// A board from values in row-major order, its size checked as dl checks a file's, so that the
+// messages are the program's; the values must moreover be each of 0 ... n^2-1 once.
+Board FromTiles(const std::vector<Whole>& values) {
+  // The reader counts the values and stops one past the largest board; zeros stand in for them.
+  const size_t most = static_cast<size_t>(MAX_SIDE) * MAX_SIDE + 1;
+  std::string zeros;
+  for (size_t i = 0; i < values.size() && i < most; ++i) zeros += "0 ";
+  std::istringstream in(zeros);
+  std::ostringstream messages;
+  Board board;
+  if (!ReadPlainBoard(board, in, messages)) Refuse(FirstLine(messages.str()));
+  std::vector<int> tiles;
+  for (const Whole& value : values) {
+    if (!value.From<size_t>(0, values.size() - 1)) {
+      Refuse(NotEachOnce(values.size(), value.Text() + " is not one of them"));
+    }
+    tiles.push_back(value.value.cast<int>());
+  }
+  const std::string fault = PermutationFault(tiles);
+  if (!fault.empty()) Refuse(fault);
+  board.TakeLoadedTiles(board.n, std::move(tiles));
   return board;
 }
 
-Board FromRows(const std::vector<std::vector<int>>& rows) {
-  std::vector<int> tiles;
-  for (const std::vector<int>& row : rows) {
+Board FromRows(const std::vector<std::vector<Whole>>& rows) {
+  std::vector<Whole> values;
+  for (const std::vector<Whole>& row : rows) {
     if (row.size() != rows.size()) Refuse("Error - board isn't n x n!");
-    tiles.insert(tiles.end(), row.begin(), row.end());
+    values.insert(values.end(), row.begin(), row.end());
   }
-  return FromTiles(tiles);
+  return FromTiles(values);
 }
 
 std::vector<std::vector<int>> Rows(const Board& board) {
@@ -96,26 +221,59 @@ std::vector<std::vector<int>> Rows(const Board& board) {
   return rows;
 }
 
-Board Goal(long long side) {
-  if (side < 0 || side > static_cast<long long>(MAX_SIDE)) {
-    Refuse("Error - n must be <= " + std::to_string(MAX_SIDE));
-  }
+// Side 0 is refused, though new makes it: its board keeps one cell, the blank, in no row, so
+// that neither Board(...) nor load could take its repr or its file back.
+Board Goal(const Whole& side) {
+  const unsigned n = side.In("side", 1u, MAX_SIDE);
   Board board;
-  board.TakeLoadedTiles(static_cast<unsigned>(side), GoalTiles(static_cast<unsigned>(side)));
+  board.TakeLoadedTiles(n, GoalTiles(n));
   return board;
 }
 
-void Save(const Board& board, const std::string& fileName) {
+void Save(const Board& board, const std::string& path) {
   std::ostringstream messages;
-  if (!SaveXmlFile(board, fileName, messages)) {
-    PyErr_SetString(PyExc_OSError, FirstLine(messages.str()).c_str());
-    throw py::error_already_set();
+  if (!SaveXmlFile(board, FileName(path), messages)) {
+    Raise(PyExc_OSError, FirstLine(messages.str()));
   }
 }
 
-// The board after the moves; a letter that cannot be applied is refused with the program's
-// warning rather than skipped.
-Board Apply(const Board& board, const MoveSequence& moves) {
+// The moves as the letters U, D, L and R; ValueError naming the first other letter by its repr
+// and place. The program's warning would quote it byte by byte: part of a letter of several
+// bytes, nothing for a line break, and the text cut at a NUL.
+MoveSequence MoveLetters(const MoveText& moves) {
+  const bool unicode = PyUnicode_Check(moves.text.ptr());
+  const std::string bytes = unicode ? std::string() : moves.text.cast<std::string>();
+  const size_t length =
+      unicode ? static_cast<size_t>(PyUnicode_GetLength(moves.text.ptr())) : bytes.size();
+  MoveSequence letters;
+  letters.reserve(length);
+  for (size_t i = 0; i < length; ++i) {
+    const Py_UCS4 letter = unicode
+                               ? PyUnicode_ReadChar(moves.text.ptr(), static_cast<Py_ssize_t>(i))
+                               : static_cast<unsigned char>(bytes[i]);
+    if (letter != 'U' && letter != 'D' && letter != 'L' && letter != 'R') {
+      std::string named;
+      if (unicode) {
+        char code[16];
+        std::snprintf(code, sizeof code, " (U+%04X)", static_cast<unsigned>(letter));
+        named = py::repr(py::reinterpret_steal<py::str>(PyUnicode_FromOrdinal(letter)))
+                    .cast<std::string>() +
+                code;
+      } else {
+        named = py::repr(py::bytes(&bytes[i], 1)).cast<std::string>();
+      }
+      Refuse("no move " + named + " at index " + std::to_string(i) +
+             ": the moves are U, D, L and R");
+    }
+    letters += static_cast<char>(letter);
+  }
+  return letters;
+}
+
+// The board after the moves; a move that leaves the board is refused with the program's warning
+// rather than skipped.
+Board Apply(const Board& board, const MoveText& text) {
+  const MoveSequence moves = MoveLetters(text);
   Board result(board);
   MoveSequence refused;
   bool applied;
@@ -139,15 +297,20 @@ struct Solution {
   double ms = 0;
 };
 
-Solution Solve(const Board& board, const std::string& command) {
+const Method& MethodNamed(const std::string& command) {
   const Method* method = FindMethod(command);
-  if (method == nullptr) Refuse("no method '" + command + "'");
+  if (method == nullptr) Refuse("no method " + Quoted(command));
+  return *method;
+}
+
+Solution Solve(const Board& board, const std::string& command) {
+  const Method& method = MethodNamed(command);
   Solution solution;
   SolveResult result;
   {
     py::gil_scoped_release release;
     const std::int64_t start = ThreadNanos();
-    result = method->solve(board);
+    result = method.solve(board);
     solution.ms = static_cast<double>(ThreadNanos() - start) / 1e6;
     if (result.Solved()) solution.optimized = OptimizeSolution(result.moves);
   }
@@ -158,21 +321,25 @@ Solution Solve(const Board& board, const std::string& command) {
 }
 
 // npuzzle-study's comparison as a record per board and method with the CSV file's columns.
-py::object Study(const std::vector<std::string>& commands, const std::vector<long long>& sideList,
-                 unsigned boards, std::uint64_t seed, const std::string& kind, unsigned jobs,
-                 bool asFrame) {
+py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
+                 const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
+                 const Whole& jobCount, bool asFrame) {
+  // ChooseMethods would name an unknown method unquoted.
+  for (const std::string& command : commands) MethodNamed(command);
   std::vector<Method> methods;
   std::string error;
   if (!ChooseMethods(commands, methods, error)) Refuse(error);
   const std::vector<BoardKind> kinds = GeneratedKinds(kind, true);
   std::vector<unsigned> sides;
-  for (const long long side : sideList) sides.push_back(StudySide(side));
+  for (const Whole& side : sideList) sides.push_back(StudySide(side));
   std::sort(sides.begin(), sides.end());
   sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
-  if (sides.empty() || boards == 0) Refuse("a study needs boards");
-  // As npuzzle-study's --jobs allows.
-  if (jobs > MOST_JOBS) Refuse("jobs must be from 0 to " + std::to_string(MOST_JOBS));
-  const std::vector<StudyBoard> plan = StudyBoards(sides, boards, kinds, seed);
+  // As npuzzle-study's --boards and --jobs allow, and 0 jobs for one a core.
+  const unsigned boards = boardsPerSide.In("boards", 1u, MOST_BOARDS);
+  if (sides.empty()) Refuse("a study needs boards");
+  const unsigned jobs = jobCount.In("jobs", 0u, MOST_JOBS);
+  const std::vector<StudyBoard> plan =
+      StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
   py::object frame;
   if (asFrame) {
     try {
@@ -249,21 +416,31 @@ PYBIND11_MODULE(npuzzle, m) {
                " moves, " + std::to_string(s.optimized.size()) + " optimized>";
       });
 
-  m.def("goal", &Goal, py::arg("side"), "The goal board of the side (0 ... 100).");
+  m.def("goal", &Goal, py::arg("side"), "The goal board of the side (1 ... 100).");
   m.def(
       "board",
-      [](long long side, const std::string& kind, std::uint64_t seed, unsigned index) {
-        return GenerateBoard({StudySide(side), GeneratedKinds(kind, false)[0], seed, index, {}});
+      [](const Whole& side, const std::string& kind, const Whole& seed, const Whole& index) {
+        return GenerateBoard({StudySide(side),
+                              GeneratedKinds(kind, false)[0],
+                              seed.In<std::uint64_t>("seed", 0, UINT64_MAX),
+                              index.In("index", 0u, MOST_BOARDS - 1),
+                              {}});
       },
       py::arg("side"), py::arg("kind") = "random", py::arg("seed") = 1, py::arg("index") = 0,
       "The study's board of that side (3 ... 100), kind (random, near, partly-home), seed and "
-      "index: the board that a row of npuzzle-study's CSV file names.");
+      "index (below 1000000): the board that a row of npuzzle-study's CSV file names.");
   m.def(
       "load",
       [](const std::string& path) {
         Board board;
         std::string error;
-        if (!LoadUserBoard(path, board, error)) Refuse(path + ": " + error);
+        if (!LoadUserBoard(FileName(path), board, error)) Refuse(path + ": " + error);
+        // The readers take any integers, as load and dl do; a Board holds each value once.
+        const std::string fault = PermutationFault(board.tiles);
+        if (!fault.empty()) {
+          const std::string side = std::to_string(board.n);
+          Refuse(path + ": as a " + side + " x " + side + " board, " + fault);
+        }
         return board;
       },
       py::arg("path"),
@@ -283,17 +460,24 @@ PYBIND11_MODULE(npuzzle, m) {
         "Solves the board by the method; ValueError with the method's message when it refuses "
         "the board. Runs without the GIL, so threads solve in parallel.");
   m.def("apply", &Apply, py::arg("board"), py::arg("moves"),
-        "The board after the moves; ValueError when a letter cannot be applied.");
-  m.def("manhattan", &Board::ManhattanDistance, py::arg("board"));
+        "The board after the moves (U, D, L, R); ValueError for another letter or a move that "
+        "leaves the board.");
+  // Through a reference, not the member functions themselves: pybind11 would pass None as a
+  // null this.
+  m.def(
+      "manhattan", [](const Board& board) { return board.ManhattanDistance(); }, py::arg("board"),
+      "The sum of the tiles' distances from their goal cells.");
   m.def("lower_bound", &LowerBound, py::arg("board"),
         "The Manhattan distance plus the linear conflicts: no solution is shorter.");
-  m.def("is_solvable", &Board::IsSolvable, py::arg("board"));
+  m.def(
+      "is_solvable", [](const Board& board) { return board.IsSolvable(); }, py::arg("board"),
+      "Whether the board can reach the goal.");
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,
         py::arg("as_frame") = false,
-        "Runs npuzzle-study's comparison (methods: all when empty; kind: random, near, "
-        "partly-home or mixed; jobs: 0 for the number of cores) and returns a record per board "
-        "and method with the CSV file's columns: a list of dicts, or a pandas DataFrame with "
-        "as_frame=True.");
+        "Runs npuzzle-study's comparison (methods: all when empty; boards: up to 1000000; kind: "
+        "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores) and "
+        "returns a record per board and method with the CSV file's columns: a list of dicts, or a "
+        "pandas DataFrame with as_frame=True.");
 }

@@ -97,6 +97,14 @@ def test_board_basics():
     assert npuzzle.solve(goal, "solve").moves == ""
 
 
+@pytest.mark.parametrize("side", [1, 2, 100])
+def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
+    goal = npuzzle.goal(side)
+    assert eval(repr(goal), {"npuzzle": npuzzle}) == goal
+    npuzzle.save(goal, str(tmp_path / "goal.xml"))
+    assert npuzzle.load(str(tmp_path / "goal.xml")) == goal
+
+
 @pytest.mark.parametrize("call, message", [
     (lambda: npuzzle.Board([1, 2, 0]), "Error - board isn't n x n!"),
     (lambda: npuzzle.Board([]), "Error - board isn't n x n!"),
@@ -104,30 +112,76 @@ def test_board_basics():
     (lambda: npuzzle.Board([1, 1, 2, 0]), "1 comes twice"),
     (lambda: npuzzle.Board([1, 2, 3, 9]), "9 is not one of them"),
     (lambda: npuzzle.Board([0] * 101 * 101), "Error - n must be <= 100"),
-    (lambda: npuzzle.goal(101), "Error - n must be <= 100"),
+    (lambda: npuzzle.Board([2**31, 2, 3, 0]), "2147483648 is not one of them"),
+    (lambda: npuzzle.Board([[1, 2], [3, -2**64]]), "-18446744073709551616 is not one of them"),
+    (lambda: npuzzle.goal(101), "side 101 is not from 1 to 100"),
+    (lambda: npuzzle.goal(0), "side 0 is not from 1 to 100"),
+    (lambda: npuzzle.goal(-1), "side -1 is not from 1 to 100"),
+    (lambda: npuzzle.goal(2**63), "side 9223372036854775808 is not from 1 to 100"),
+    (lambda: npuzzle.board(5, seed=-1), "seed -1 is not from 0 to 18446744073709551615"),
+    (lambda: npuzzle.board(5, seed=2**64), "seed 18446744073709551616 is not from 0 to"),
+    (lambda: npuzzle.board(5, index=-1), "index -1 is not from 0 to 999999"),
+    (lambda: npuzzle.board(5, index=10**6), "index 1000000 is not from 0 to 999999"),
     (lambda: npuzzle.board(2), "side 2 is not from 3 to 100"),
     (lambda: npuzzle.board(101), "side 101 is not from 3 to 100"),
     (lambda: npuzzle.board(5, "file"), "no kind 'file'"),
     (lambda: npuzzle.board(5, "mixed"), "no kind 'mixed'"),
+    (lambda: npuzzle.board(5, "random\x00junk"), "no kind 'random\\x00junk'"),
     (lambda: npuzzle.solve(npuzzle.goal(3), "solve9"), "no method 'solve9'"),
+    (lambda: npuzzle.solve(npuzzle.goal(3), "solve\x00x"), "no method 'solve\\x00x'"),
     (lambda: npuzzle.solve(npuzzle.Board([2, 1, 3, 4, 5, 6, 7, 8, 0]), "solve3"),
      "Can't solve this puzzle..."),
     (lambda: npuzzle.solve(npuzzle.goal(2), "solve"), "Can't solve this puzzle..."),
     (lambda: npuzzle.apply(npuzzle.goal(3), "D"), "Warning: can't use this move - D"),
-    (lambda: npuzzle.apply(npuzzle.goal(3), "x"), "Warning: can't use this move - x"),
     (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
     (lambda: npuzzle.load("/"), "is not a regular file"),
+    (lambda: npuzzle.load(b"/nonexistent/\xff"), "/nonexistent/\\xff: cannot be opened"),
     (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
+    (lambda: npuzzle.study(methods=["solve", "solve\n"]), "no method 'solve\\n'"),
     (lambda: npuzzle.study(sides=[3, 200]), "side 200 is not from 3 to 100"),
+    (lambda: npuzzle.study(sides=[2**63]), "side 9223372036854775808 is not from 3 to 100"),
+    (lambda: npuzzle.study(boards=-1), "boards -1 is not from 1 to 1000000"),
+    (lambda: npuzzle.study(boards=2**32 - 1), "boards 4294967295 is not from 1 to 1000000"),
+    (lambda: npuzzle.study(jobs=-1), "jobs -1 is not from 0 to 1024"),
     (lambda: npuzzle.study(kind="sorted"), "no kind 'sorted'"),
+    (lambda: npuzzle.study(kind="mixed\x00"), "no kind 'mixed\\x00'"),
     (lambda: npuzzle.study(sides=[]), "a study needs boards"),
-    (lambda: npuzzle.study(boards=0), "a study needs boards"),
-    (lambda: npuzzle.study(sides=[3], jobs=5000), "jobs must be from 0 to 1024"),
+    (lambda: npuzzle.study(boards=0), "boards 0 is not from 1 to 1000000"),
+    (lambda: npuzzle.study(sides=[3], jobs=5000), "jobs 5000 is not from 0 to 1024"),
 ])
 def test_bad_input_raises_value_error(call, message):
     with pytest.raises(ValueError) as error:
         call()
     assert message in str(error.value)
+
+
+@pytest.mark.parametrize("call", [
+    lambda: npuzzle.manhattan(None),
+    lambda: npuzzle.is_solvable(None),
+    lambda: npuzzle.lower_bound(None),
+    lambda: npuzzle.apply(None, "U"),
+    lambda: npuzzle.solve(None, "solve"),
+])
+def test_none_for_a_board_raises_type_error(call):
+    with pytest.raises(TypeError):
+        call()
+
+
+@pytest.mark.parametrize("moves, message", [
+    ("x", "no move 'x' (U+0078) at index 0"),
+    ("Ué", "no move 'é' (U+00E9) at index 1"),
+    ("U\N{GRINNING FACE}", "no move '\N{GRINNING FACE}' (U+1F600) at index 1"),
+    ("UL\n", "no move '\\n' (U+000A) at index 2"),
+    ("U\x00x", "no move '\\x00' (U+0000) at index 1"),
+    ("\ud800", "no move '\\ud800' (U+D800) at index 0"),
+    ("UD" * 600 + "é", "no move 'é' (U+00E9) at index 1200"),
+    (b"U\xc3\xa9", "no move b'\\xc3' at index 1"),
+    (bytearray(b"Ux"), "no move b'x' at index 1"),
+])
+def test_letters_other_than_moves_are_named(moves, message):
+    with pytest.raises(ValueError) as error:
+        npuzzle.apply(npuzzle.goal(3), moves)
+    assert str(error.value) == message + ": the moves are U, D, L and R"
 
 
 def test_malformed_files_raise(tmp_path):
@@ -139,6 +193,32 @@ def test_malformed_files_raise(tmp_path):
             npuzzle.load(str(tmp_path / name))
     with pytest.raises(OSError, match="Failed to save file"):
         npuzzle.save(npuzzle.goal(3), str(tmp_path / "no-folder" / "board.xml"))
+
+
+@pytest.mark.parametrize("name, text, message", [
+    ("twice.txt", "1 1 2 0", "as a 2 x 2 board, the values must be each of 0 ... 3 once: "
+                             "1 comes twice"),
+    ("no-blank.txt", "1 2 3 4", "4 is not one of them"),
+    ("zeros.txt", "0 0 0 0", "0 comes twice"),
+    ("commas.txt", "1,2,3,0", "as a 1 x 1 board, the values must be each of 0 ... 0 once: "
+                              "1 is not one of them"),
+    ("no-pieces.xml", '<SBPuzzle Width="2" Height="2"></SBPuzzle>', "0 comes twice"),
+])
+def test_files_of_no_permutation_raise(tmp_path, name, text, message):
+    (tmp_path / name).write_text(text)
+    with pytest.raises(ValueError) as error:
+        npuzzle.load(str(tmp_path / name))
+    assert str(error.value).startswith(f"{tmp_path / name}: ") and message in str(error.value)
+
+
+def test_file_names_holding_nul_are_refused(tmp_path):
+    board = npuzzle.goal(3)
+    npuzzle.save(board, str(tmp_path / "ok.xml"))
+    for call in (lambda: npuzzle.save(board, str(tmp_path / "x\x00y.xml")),
+                 lambda: npuzzle.load(str(tmp_path / "ok.xml") + "\x00junk")):
+        with pytest.raises(ValueError, match="embedded null byte"):
+            call()
+    assert [path.name for path in tmp_path.iterdir()] == ["ok.xml"]
 
 
 def test_study_as_frame():

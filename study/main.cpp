@@ -34,9 +34,6 @@ namespace {
 // Bad options and unreadable input; 1 means that a solve failed.
 constexpr int USAGE_ERROR = 2;
 
-// The most boards of a side a study takes, so board indexes run below it.
-constexpr unsigned MOST_BOARDS = 1000000;
-
 struct Options {
   std::vector<std::string> methods;
   std::string sides = "5,10,20,50,100";

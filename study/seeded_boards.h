@@ -10,6 +10,9 @@
 /// The smallest side of the boards a study generates; the largest is MAX_SIDE.
 constexpr unsigned SMALLEST_STUDY_SIDE = 3;
 
+/// The most boards of a side a study takes, so board indexes run below it.
+constexpr unsigned MOST_BOARDS = 1000000;
+
 /// How a board of a study came about. FILE is a user's board read from a file.
 enum class BoardKind { RANDOM, NEAR, PARTLY_HOME, FILE };
 
