@@ -81,8 +81,8 @@ def test_file_has_a_frame_per_step(tmp_path, suffix, needs):
     (["--fps", "-1"], "argument --fps: -1 is not from 1 to 100"),
     (["--seed", "-1"], "argument --seed: -1 is not from 0 to 18446744073709551615"),
     (["--seed", "1.5"], "argument --seed: '1.5' is not a whole number"),
-    (["--index", "-1"], "argument --index: -1 is not from 0 to 4294967295"),
-    (["--index", "99999999999"], "argument --index: 99999999999 is not from 0 to 4294967295"),
+    (["--index", "-1"], "argument --index: -1 is not from 0 to 999999"),
+    (["--index", "99999999999"], "argument --index: 99999999999 is not from 0 to 999999"),
     (["--every", "0"], "argument --every: 0 is below 1"),
     (["-o", "a.png"], "argument -o/--output: cannot write 'a.png': the name must end in .gif or "
                       ".mp4"),

@@ -43,11 +43,11 @@ DEFAULT_SEARCHED_BLOCK = 3
 
 # Where the blank goes for each letter: (rows, columns).
 STEPS = {"U": (-1, 0), "D": (1, 0), "L": (0, -1), "R": (0, 1)}
-# The module's ranges for a study's board, checked here too so that a number out of range is a
-# usage error rather than a pybind11 TypeError.
+# The module's ranges for a study's board (an index below the most boards a side), checked here
+# too so that a number out of range is a usage error, found before anything is solved.
 SIDES = (3, 100)
 MOST_SEED = 2**64 - 1
-MOST_INDEX = 2**32 - 1
+MOST_INDEX = 999999
 # A GIF counts each frame's time in hundredths of a second.
 MOST_FPS = 100
 
