@@ -54,8 +54,8 @@ bool FollowLinks(std::string& path, struct stat& status, bool& exists) {
   return false;
 }
 
-// The file has other names: replacing it would leave them on the old text, so it is written
-// where it is. The text is complete in memory and its room on the disk reserved first, so a
+// Writes the file where it is, for a file that a new one renamed over it would not stand for (see
+// ReplaceFile). The text is complete in memory and its room on the disk reserved first, so a
 // full disk refuses the save before the old text is touched.
 bool RewriteInPlace(const std::string& path, const struct stat& status, const std::string& text) {
   const Descriptor file{open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
@@ -154,7 +154,14 @@ bool ReplaceFile(const std::string& fileName, const std::string& text) {
     if (!S_ISREG(status.st_mode) || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
       return false;
     }
-    if (status.st_nlink > 1) return RewriteInPlace(path, status, text);
+    // A new file renamed over it would leave its other names on the old text, would be the
+    // saver's rather than its owner's (and in a folder with the sticky bit could not be renamed),
+    // or could not be made in a folder closed to the saver: such a file is written where it is.
+    const std::string parent = std::filesystem::path(path).parent_path().string();
+    if (status.st_nlink > 1 || (geteuid() != 0 && status.st_uid != geteuid()) ||
+        faccessat(AT_FDCWD, parent.empty() ? "." : parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+      return RewriteInPlace(path, status, text);
+    }
   }
   return ReplaceByRename(path, exists ? &status : nullptr, text);
 }

@@ -19,7 +19,8 @@ enum class FileRead {
 /// waits, so a FIFO, a device or a folder is refused at once, like a missing file.
 FileRead ReadRegularFile(const std::string& fileName, std::string& text);
 
-/// Makes the text the whole content of the named file, following a link; a file of one name is
-/// replaced by a synced temporary file, one of several names rewritten in place. False, the
-/// file as it was (but for a failed in-place write), when it cannot be written.
+/// Makes the text the whole content of the named file, following a link. The saver's own file of
+/// one name is replaced by a synced temporary file; one of several names, another user's, or one
+/// in a folder closed to the saver is rewritten in place. False, the file as it was (but for a
+/// failed in-place write), when it cannot be written.
 bool ReplaceFile(const std::string& fileName, const std::string& text);

@@ -136,6 +136,30 @@ TEST_F(HostileFiles, ReadOnlyFileIsKeptForAnOrdinaryUser) {
   }
 }
 
+// Another user's file that the saver may write is written where it is, in an open folder and in
+// one closed to the saver: a new file renamed over it would be the saver's, or could not be made.
+TEST_F(HostileFiles, AnotherUsersFileIsRewrittenAndStaysTheirs) {
+  if (getuid() != 0) GTEST_SKIP() << "acting as another user needs root";
+  fs::create_directory(Path("closed"));
+  const std::vector<std::string> names = {Path("shared.xml"), Path("closed/shared.xml")};
+  for (const std::string& name : names) {
+    std::ofstream(name) << "old";
+    fs::permissions(name, static_cast<fs::perms>(0666));
+  }
+  fs::permissions(Path("closed"), static_cast<fs::perms>(0755));
+  EXPECT_EQ("", InChild(true, [&](std::ostream& text) {
+              for (const std::string& name : names) SaveXmlFile(SAVED, name, text);
+            }));
+  for (const std::string& name : names) {
+    std::ifstream file(name);
+    EXPECT_EQ(savedText, std::string(std::istreambuf_iterator<char>(file), {})) << name;
+    struct stat status;
+    ASSERT_EQ(0, stat(name.c_str(), &status));
+    EXPECT_EQ(0u, status.st_uid) << name;
+  }
+  EXPECT_EQ("closed shared.xml ", Entries());
+}
+
 TEST_F(HostileFiles, NoFileButARegularOneIsOpenedOrReplaced) {
   const std::string fifo = Path("fifo");
   ASSERT_EQ(0, mkfifo(fifo.c_str(), 0666));
