@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "solver/position.h"
@@ -85,7 +86,15 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   };
   const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, boards.size()));
   std::vector<std::thread> workers;
-  for (size_t t = 1; t < threads; ++t) workers.emplace_back(work);
+  for (size_t t = 1; t < threads; ++t) {
+    // When the system starts no more threads (a limit on processes or on memory), those started
+    // do the study: each board is still taken once.
+    try {
+      workers.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
   work();
   for (std::thread& worker : workers) worker.join();
   return results;
