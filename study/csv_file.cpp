@@ -167,6 +167,15 @@ bool ReadCsv(std::istream& in, StudyResults& results, StudyParameters& parameter
              std::string& error) {
   results = {};
   error.clear();
+  // An editor's byte order mark is no part of the file; a file that starts with 0xEF otherwise is
+  // none of ours anyway.
+  if (in.peek() == 0xEF) {
+    std::string mark(3, '\0');
+    if (!in.read(&mark[0], 3) || mark != "\xEF\xBB\xBF") {
+      error = "line 1: not the header of a study's CSV file";
+      return false;
+    }
+  }
   const bool described = in.peek() == '#';
   if (described && !ReadDescription(in, parameters, error)) return false;
   const size_t lines = described ? DescriptionLines(parameters).size() : 0;

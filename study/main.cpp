@@ -1,6 +1,7 @@
 // main.cpp: npuzzle-study's entry: its options, wired to a study, to a merge of shards, or to
 // one of its boards written out.
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -70,18 +71,37 @@ std::string FolderProblem(const fs::path& folder) {
   return "";
 }
 
+// Where the name leads: its symbolic links followed, also to a file not made yet, which is where
+// the file is written.
+fs::path Destination(const std::string& name) {
+  std::error_code error;
+  fs::path path = fs::absolute(name, error);
+  for (int links = 0; links < 40 && fs::is_symlink(path, error); ++links) {
+    const fs::path target = fs::read_symlink(path, error);
+    if (error) break;
+    // A relative target is relative to the link's folder; an absolute one replaces the path.
+    path = path.parent_path() / target;
+  }
+  return fs::weakly_canonical(path, error);
+}
+
 // Why a file cannot be written at the path, or empty when it can. Checked before the study runs,
 // which may take hours: a name that cannot be written should not be found only at its end.
 std::string OutputFileProblem(const std::string& path) {
   if (path.empty()) return "no file name";
   std::error_code error;
-  const fs::path file(path);
-  if (fs::is_directory(file, error)) return "'" + path + "' is a folder";
-  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
-  if (fs::exists(file, error) && access(path.c_str(), W_OK) != 0) {
-    return "cannot write '" + path + "'";
+  const fs::path named(path);
+  if (fs::is_directory(named, error)) return "'" + path + "' is a folder";
+  // A file that cannot be replaced is written in place, a pipe or a device written through: it
+  // need only be writable.
+  if (fs::exists(named, error)) {
+    return access(path.c_str(), W_OK) == 0 ? "" : "cannot write '" + path + "'";
   }
+  // A link to a file not made yet has it made where it leads.
+  const fs::path folder = fs::is_symlink(named, error) ? Destination(path).parent_path()
+                          : named.has_parent_path()    ? named.parent_path()
+                                                       : fs::path(".");
+  if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
   return FolderProblem(folder);
 }
 
@@ -104,14 +124,11 @@ std::string OutputFolderProblem(const std::string& path) {
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
   if (fs::exists(a, error) && fs::exists(b, error)) return fs::equivalent(a, b, error);
-  const auto place = [&error](const std::string& name) {
-    return fs::weakly_canonical(fs::absolute(name, error), error);
-  };
-  return place(a) == place(b);
+  return Destination(a) == Destination(b);
 }
 
 // Why the output files cannot be written as named, or empty: two outputs that are one file, or
-// an output that is one of the files read.
+// an output that is one of the files read (one that is missing is reported as such later).
 std::string OutputClash(const Options& options) {
   if (!options.csv.empty() && !options.json.empty() && SameFile(options.csv, options.json)) {
     return "--csv and --json name the same file";
@@ -121,7 +138,8 @@ std::string OutputClash(const Options& options) {
     if (output->empty()) continue;
     for (const std::vector<std::string>* inputs : {&options.from, &options.merge}) {
       for (const std::string& input : *inputs) {
-        if (SameFile(*output, input))
+        std::error_code error;
+        if (fs::exists(input, error) && SameFile(*output, input))
           return std::string(option) + " would overwrite " + input + ", which is read";
       }
     }
@@ -169,33 +187,49 @@ int Fail(const std::string& message) {
   return USAGE_ERROR;
 }
 
-// Writes the named file whole or not at all, unless the name is empty; false when it could not
-// be written. The text is made first, so that a failed write leaves the old file as it was.
-template <typename Write>
-bool WriteFile(const std::string& name, Write write) {
-  if (name.empty()) return true;
-  std::ostringstream text;
-  write(text);
-  return ReplaceFile(name, text.str());
+// Writes the text into the named file, whole or not at all (ReplaceFile); but a pipe or a device,
+// such as /dev/stdout, is written through, and into the file that standard output is already
+// the text goes after what is there.
+bool WriteOutput(const std::string& name, const std::string& text) {
+  struct stat target, output;
+  if (stat(name.c_str(), &target) == 0) {
+    if (fstat(STDOUT_FILENO, &output) == 0 && target.st_dev == output.st_dev &&
+        target.st_ino == output.st_ino) {
+      return static_cast<bool>(std::cout << text << std::flush);
+    }
+    if (!S_ISREG(target.st_mode)) {
+      std::ofstream file(name);
+      file << text;
+      file.close();
+      return !file.fail();
+    }
+  }
+  return ReplaceFile(name, text);
 }
 
-// Writes the files and then the table; 1 when a solve failed, 0 when none did. The files come
-// first: a reader of the table that stops early (head) must not cost the results of hours.
+// Writes the files and then the table; 1 when a solve failed, 0 when none did, 2 when something
+// could not be written. The files come first, so that a reader of the table that stops early
+// (head) costs no results, and each is written whatever became of the other.
 int Report(const StudyResults& results, const StudyParameters& parameters, const Options& options) {
   const std::vector<SideSummary> sides = Summarize(results);
-  if (!WriteFile(options.csv, [&](std::ostream& file) { WriteCsv(results, parameters, file); })) {
-    return Fail("cannot write " + options.csv);
-  }
-  if (!WriteFile(options.json, [&](std::ostream& file) { WriteJson(parameters, sides, file); })) {
-    return Fail("cannot write " + options.json);
-  }
+  std::vector<std::string> unwritten;
+  const auto write = [&unwritten](const std::string& name, const auto& writeText) {
+    if (name.empty()) return;
+    std::ostringstream text;
+    writeText(text);
+    if (!WriteOutput(name, text.str())) unwritten.push_back(name);
+  };
+  write(options.csv, [&](std::ostream& text) { WriteCsv(results, parameters, text); });
+  write(options.json, [&](std::ostream& text) { WriteJson(parameters, sides, text); });
   if (!options.quiet) {
     const TableLayout layout =
         !options.table.empty() ? (options.table == "long" ? TableLayout::LONG : TableLayout::WIDE)
                                : FittingLayout(results.methods, sides, ScreenColumns());
     WriteTable(results.methods, sides, layout, std::cout);
-    if (!std::cout.flush()) return Fail("cannot write the table to standard output");
+    if (!std::cout.flush()) unwritten.push_back("the table to standard output");
   }
+  for (const std::string& name : unwritten) Fail("cannot write " + name);
+  if (!unwritten.empty()) return USAGE_ERROR;
   const auto failed = [](const BoardOutcome& board) { return CountFailures(board) > 0; };
   return std::any_of(results.boards.begin(), results.boards.end(), failed) ? 1 : 0;
 }

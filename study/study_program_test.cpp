@@ -99,6 +99,7 @@ TEST_F(StudyProgram, MethodsAreNamedByCommasOrByWords) {
 // Each of these is found before the first board is solved: no table, no file, exit code 2.
 TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   Write("a_file", "");
+  std::filesystem::create_symlink("target", Path("link"));  // to a file not made yet
   const std::string study = " --sides 3 --boards 1";
   ExpectRefusals({
       {"--methods , --sides 3 --boards 1", "npuzzle-study: --methods: ',' names no method"},
@@ -113,6 +114,8 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
       {"--csv same --json ./same" + study, "npuzzle-study: --csv and --json name the same file"},
       {"--from a_file --json a_file",
        "npuzzle-study: --json would overwrite a_file, which is read"},
+      {"--csv link --json target" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"--from missing --csv missing", "npuzzle-study: missing: cannot be opened"},
       {"--seed 0x10" + study, "--seed: '0x10' is not a whole number"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
       {"--table tall" + study, "--table: tall not in {wide,long}"},
@@ -266,12 +269,24 @@ TEST_F(StudyProgram, NumbersAreDecimalAndTheFilesComeBeforeTheTable) {
   EXPECT_EQ(2, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   EXPECT_EQ("npuzzle-study: cannot write the table to standard output\n", Read("stderr.txt"));
   EXPECT_EQ(1u, CsvRows(Read("full.csv")).size());
+  // A file that cannot be written costs neither the other file nor the table.
+  const StudyRun lost = Run("--methods solve --sides 3 --boards 1 --csv /dev/full --json j.json");
+  EXPECT_EQ(2, lost.exitCode);
+  EXPECT_EQ("npuzzle-study: cannot write /dev/full\n", lost.err);
+  EXPECT_NE(std::string::npos, lost.out.find(" side  boards |"));
+  EXPECT_NE(std::string::npos, Read("j.json").find("\"summary\""));
+  // A file that standard output already is gets the text in turn, before the table.
+  const StudyRun piped = Run("--methods solve --sides 3 --boards 1 --csv /dev/stdout");
+  EXPECT_EQ(0, piped.exitCode) << piped.err;
+  EXPECT_EQ(0u, piped.out.find("# version: ")) << piped.out;
+  EXPECT_LT(piped.out.find("\n3,random,1,0,,solve,solved,"), piped.out.find(" side  boards |"));
 }
 
-// A shard's file as an editor may save it, with \r\n line ends and a blank last line, merges.
+// A shard's file as an editor may save it, with a byte order mark, \r\n line ends and a blank
+// last line, merges.
 TEST_F(StudyProgram, MergeTakesWindowsLineEndsAndABlankLastLine) {
   ASSERT_EQ(0, Run("--methods solve --sides 3,4 --boards 2 --quiet --csv s.csv").exitCode);
-  std::string edited;
+  std::string edited = "\xEF\xBB\xBF";
   for (const char c : Read("s.csv")) edited += c == '\n' ? std::string("\r\n") : std::string(1, c);
   Write("edited.csv", edited + "\r\n");
   const StudyRun merged = Run("merge edited.csv --quiet --csv m.csv");
