@@ -445,8 +445,9 @@ int Run(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    // --help and --version end here too, with 0.
-    return app.exit(error) == 0 ? 0 : USAGE_ERROR;
+    // --help and --version end here too, with 0 once their text is out.
+    if (app.exit(error) != 0) return USAGE_ERROR;
+    return std::cout.flush() ? 0 : Fail("cannot write to standard output");
   }
   if (*board) return WriteBoard(options);
   const std::string clash = OutputClash(options);

@@ -268,6 +268,11 @@ TEST_F(StudyProgram, NumbersAreDecimalAndTheFilesComeBeforeTheTable) {
                                      .c_str());
   EXPECT_EQ(2, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   EXPECT_EQ("npuzzle-study: cannot write the table to standard output\n", Read("stderr.txt"));
+  for (const char* text : {"--help", "--version"}) {
+    EXPECT_NE(
+        0,
+        std::system((NPUZZLE_STUDY_BINARY + std::string(" ") + text + " >/dev/full 2>&1").c_str()));
+  }
   EXPECT_EQ(1u, CsvRows(Read("full.csv")).size());
   // A file that cannot be written costs neither the other file nor the table.
   const StudyRun lost = Run("--methods solve --sides 3 --boards 1 --csv /dev/full --json j.json");
