@@ -233,7 +233,11 @@ Board Goal(const Whole& side) {
 void Save(const Board& board, const std::string& path) {
   std::ostringstream messages;
   if (!SaveXmlFile(board, FileName(path), messages)) {
-    Raise(PyExc_OSError, FirstLine(messages.str()));
+    // The message whole but for the line break that ends it: the name in it may hold line
+    // breaks, even as its last character.
+    std::string message = messages.str();
+    if (!message.empty() && message.back() == '\n') message.pop_back();
+    Raise(PyExc_OSError, message);
   }
 }
 

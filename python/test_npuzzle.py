@@ -191,8 +191,15 @@ def test_malformed_files_raise(tmp_path):
         (tmp_path / name).write_text(text)
         with pytest.raises(ValueError, match=name):
             npuzzle.load(str(tmp_path / name))
-    with pytest.raises(OSError, match="Failed to save file"):
-        npuzzle.save(npuzzle.goal(3), str(tmp_path / "no-folder" / "board.xml"))
+
+
+@pytest.mark.parametrize("name", ["no-folder/board.xml", "no/such\nfolder/x.xml",
+                                  "no-folder/x.xml\n"])
+def test_a_file_that_cannot_be_saved_is_named_whole(tmp_path, name):
+    path = f"{tmp_path}/{name}"
+    with pytest.raises(OSError) as error:
+        npuzzle.save(npuzzle.goal(3), path)
+    assert str(error.value) == "Failed to save file: " + path
 
 
 @pytest.mark.parametrize("name, text, message", [
