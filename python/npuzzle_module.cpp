@@ -108,8 +108,10 @@ struct type_caster<Whole> {
   bool load(handle source, bool /*convert*/) {
     if (!PyIndex_Check(source.ptr())) return false;
     value.value = reinterpret_steal<int_>(PyNumber_Index(source.ptr()));
-    if (!value.value) PyErr_Clear();
-    return static_cast<bool>(value.value);
+    // What __index__ raised, even KeyboardInterrupt, goes to the caller rather than a TypeError
+    // that lists the signatures.
+    if (!value.value) throw error_already_set();
+    return true;
   }
 
   static handle cast(const Whole& whole, return_value_policy, handle) {

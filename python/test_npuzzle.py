@@ -167,6 +167,32 @@ def test_none_for_a_board_raises_type_error(call):
         call()
 
 
+class Index:
+    """An int argument whose __index__ raises."""
+
+    def __init__(self, error):
+        self.error = error
+
+    def __index__(self):
+        raise self.error
+
+
+@pytest.mark.parametrize("error", [KeyboardInterrupt(), ZeroDivisionError("in __index__")],
+                         ids=repr)
+@pytest.mark.parametrize("call", [
+    lambda value: npuzzle.goal(value),
+    lambda value: npuzzle.board(5, seed=value),
+    lambda value: npuzzle.Board([1, 2, 3, value]),
+    lambda value: npuzzle.study(sides=[value]),
+], ids=["goal", "board", "Board", "study"])
+def test_what_index_raises_reaches_the_caller(call, error):
+    with pytest.raises(type(error)) as raised:
+        call(Index(error))
+    assert raised.value is error
+    with pytest.raises(TypeError, match="incompatible (function|constructor) arguments"):
+        call(3.0)
+
+
 @pytest.mark.parametrize("moves, message", [
     ("x", "no move 'x' (U+0078) at index 0"),
     ("Ué", "no move 'é' (U+00E9) at index 1"),
