@@ -136,6 +136,7 @@ def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
     (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
     (lambda: npuzzle.load("/"), "is not a regular file"),
     (lambda: npuzzle.load(b"/nonexistent/\xff"), "/nonexistent/\\xff: cannot be opened"),
+    (lambda: npuzzle.load("/nonexistent/\udcff"), "/nonexistent/\\xff: cannot be opened"),
     (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
     (lambda: npuzzle.study(methods=["solve", "solve\n"]), "no method 'solve\\n'"),
     (lambda: npuzzle.study(sides=[3, 200]), "side 200 is not from 3 to 100"),
@@ -248,10 +249,41 @@ def test_file_names_holding_nul_are_refused(tmp_path):
     board = npuzzle.goal(3)
     npuzzle.save(board, str(tmp_path / "ok.xml"))
     for call in (lambda: npuzzle.save(board, str(tmp_path / "x\x00y.xml")),
+                 lambda: npuzzle.save(board, tmp_path / "x\x00y.xml"),
                  lambda: npuzzle.load(str(tmp_path / "ok.xml") + "\x00junk")):
         with pytest.raises(ValueError, match="embedded null byte"):
             call()
     assert [path.name for path in tmp_path.iterdir()] == ["ok.xml"]
+
+
+class Named:
+    """An os.PathLike that is no pathlib.Path."""
+
+    def __init__(self, name):
+        self.name = name
+
+    def __fspath__(self):
+        return self.name
+
+
+# The second name is how os.listdir gives the bytes b"b\xff.xml", which are not UTF-8.
+@pytest.mark.parametrize("name", ["board.xml", "b\udcff.xml"])
+@pytest.mark.parametrize("given", [str, os.fsencode, pathlib.Path, Named,
+                                   lambda path: Named(os.fsencode(path))],
+                         ids=["str", "bytes", "Path", "PathLike", "PathLike-bytes"])
+def test_file_names_are_taken_as_open_takes_them(tmp_path, name, given):
+    board = npuzzle.board(4, "random", 1, 0)
+    path = given(f"{tmp_path}/{name}")
+    npuzzle.save(board, path)
+    assert os.listdir(tmp_path) == [name]
+    assert npuzzle.load(path) == board
+
+
+@pytest.mark.parametrize("path", [None, 5, bytearray(b"board.xml")])
+def test_what_open_refuses_for_a_name_is_refused(path):
+    for call in (lambda: npuzzle.load(path), lambda: npuzzle.save(npuzzle.goal(3), path)):
+        with pytest.raises(TypeError, match="expected str, bytes or os.PathLike object"):
+            call()
 
 
 def test_study_as_frame():
