@@ -27,8 +27,8 @@ using namespace pybind11::literals;
 
 namespace {
 
-// The text as a str, whole: NULs kept, and bytes that are not UTF-8, as those of a file name
-// given as bytes, written as \xNN.
+// The text as a str, whole: NULs kept, and bytes that are not UTF-8, as those of some file
+// names, written as \xNN.
 py::object Decoded(const std::string& text) {
   const auto decoded = py::reinterpret_steal<py::object>(
       PyUnicode_DecodeUTF8(text.data(), static_cast<Py_ssize_t>(text.size()), "backslashreplace"));
@@ -51,13 +51,6 @@ py::object Decoded(const std::string& text) {
 // break in it shows.
 std::string Quoted(const std::string& name) {
   return py::repr(Decoded(name)).cast<std::string>();
-}
-
-// A file's name. The system would read one holding a NUL only up to it and use another file,
-// so it is refused as Python's open refuses it.
-const std::string& FileName(const std::string& path) {
-  if (path.find('\0') != std::string::npos) Refuse("embedded null byte");
-  return path;
 }
 
 // An int argument of any size, as the caller gave it. Python's ints have no bounds, and a C++
@@ -90,6 +83,11 @@ struct Whole {
   }
 };
 
+// A file's name as the system takes it, from whatever Python's open takes for one.
+struct FilePath {
+  std::string name;
+};
+
 // The moves argument as the caller gave it: a str, or bytes as a string parameter takes them.
 struct MoveText {
   py::object text;
@@ -108,12 +106,30 @@ struct type_caster<Whole> {
   bool load(handle source, bool /*convert*/) {
     if (!PyIndex_Check(source.ptr())) return false;
     value.value = reinterpret_steal<int_>(PyNumber_Index(source.ptr()));
-    if (!value.value) PyErr_Clear();
-    return static_cast<bool>(value.value);
+    // What __index__ raised, even KeyboardInterrupt, goes to the caller rather than a TypeError
+    // that lists the signatures.
+    if (!value.value) throw error_already_set();
+    return true;
   }
 
   static handle cast(const Whole& whole, return_value_policy, handle) {
     return whole.value.inc_ref();
+  }
+};
+
+// Takes a str, bytes or os.PathLike as open does: a str is encoded as os.fsencode does, so that
+// a name that os.listdir gave for bytes that are not UTF-8 names that file again. A name holding
+// a NUL is refused with ValueError, as the system would read it only up to the NUL and use
+// another file; any other object with open's TypeError.
+template <>
+struct type_caster<FilePath> {
+  PYBIND11_TYPE_CASTER(FilePath, const_name("os.PathLike"));
+
+  bool load(handle source, bool /*convert*/) {
+    PyObject* name = nullptr;
+    if (!PyUnicode_FSConverter(source.ptr(), &name)) throw error_already_set();
+    value.name = reinterpret_steal<bytes>(name);
+    return true;
   }
 };
 
@@ -230,10 +246,14 @@ Board Goal(const Whole& side) {
   return board;
 }
 
-void Save(const Board& board, const std::string& path) {
+void Save(const Board& board, const FilePath& path) {
   std::ostringstream messages;
-  if (!SaveXmlFile(board, FileName(path), messages)) {
-    Raise(PyExc_OSError, FirstLine(messages.str()));
+  if (!SaveXmlFile(board, path.name, messages)) {
+    // The message whole but for the line break that ends it: the name in it may hold line
+    // breaks, even as its last character.
+    std::string message = messages.str();
+    if (!message.empty() && message.back() == '\n') message.pop_back();
+    Raise(PyExc_OSError, message);
   }
 }
 
@@ -431,10 +451,11 @@ PYBIND11_MODULE(npuzzle, m) {
       "index (below 1000000): the board that a row of npuzzle-study's CSV file names.");
   m.def(
       "load",
-      [](const std::string& path) {
+      [](const FilePath& file) {
+        const std::string& path = file.name;
         Board board;
         std::string error;
-        if (!LoadUserBoard(FileName(path), board, error)) Refuse(path + ": " + error);
+        if (!LoadUserBoard(path, board, error)) Refuse(path + ": " + error);
         // The readers take any integers, as load and dl do; a Board holds each value once.
         const std::string fault = PermutationFault(board.tiles);
         if (!fault.empty()) {

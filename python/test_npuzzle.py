@@ -136,6 +136,7 @@ def test_goal_boards_come_back_from_repr_and_files(tmp_path, side):
     (lambda: npuzzle.load("/nonexistent/board.txt"), "cannot be opened"),
     (lambda: npuzzle.load("/"), "is not a regular file"),
     (lambda: npuzzle.load(b"/nonexistent/\xff"), "/nonexistent/\\xff: cannot be opened"),
+    (lambda: npuzzle.load("/nonexistent/\udcff"), "/nonexistent/\\xff: cannot be opened"),
     (lambda: npuzzle.study(methods=["nope"]), "no method 'nope'"),
     (lambda: npuzzle.study(methods=["solve", "solve\n"]), "no method 'solve\\n'"),
     (lambda: npuzzle.study(sides=[3, 200]), "side 200 is not from 3 to 100"),
@@ -167,6 +168,32 @@ def test_none_for_a_board_raises_type_error(call):
         call()
 
 
+class Index:
+    """An int argument whose __index__ raises."""
+
+    def __init__(self, error):
+        self.error = error
+
+    def __index__(self):
+        raise self.error
+
+
+@pytest.mark.parametrize("error", [KeyboardInterrupt(), ZeroDivisionError("in __index__")],
+                         ids=repr)
+@pytest.mark.parametrize("call", [
+    lambda value: npuzzle.goal(value),
+    lambda value: npuzzle.board(5, seed=value),
+    lambda value: npuzzle.Board([1, 2, 3, value]),
+    lambda value: npuzzle.study(sides=[value]),
+], ids=["goal", "board", "Board", "study"])
+def test_what_index_raises_reaches_the_caller(call, error):
+    with pytest.raises(type(error)) as raised:
+        call(Index(error))
+    assert raised.value is error
+    with pytest.raises(TypeError, match="incompatible (function|constructor) arguments"):
+        call(3.0)
+
+
 @pytest.mark.parametrize("moves, message", [
     ("x", "no move 'x' (U+0078) at index 0"),
     ("Ué", "no move 'é' (U+00E9) at index 1"),
@@ -191,8 +218,15 @@ def test_malformed_files_raise(tmp_path):
         (tmp_path / name).write_text(text)
         with pytest.raises(ValueError, match=name):
             npuzzle.load(str(tmp_path / name))
-    with pytest.raises(OSError, match="Failed to save file"):
-        npuzzle.save(npuzzle.goal(3), str(tmp_path / "no-folder" / "board.xml"))
+
+
+@pytest.mark.parametrize("name", ["no-folder/board.xml", "no/such\nfolder/x.xml",
+                                  "no-folder/x.xml\n"])
+def test_a_file_that_cannot_be_saved_is_named_whole(tmp_path, name):
+    path = f"{tmp_path}/{name}"
+    with pytest.raises(OSError) as error:
+        npuzzle.save(npuzzle.goal(3), path)
+    assert str(error.value) == "Failed to save file: " + path
 
 
 @pytest.mark.parametrize("name, text, message", [
@@ -215,10 +249,41 @@ def test_file_names_holding_nul_are_refused(tmp_path):
     board = npuzzle.goal(3)
     npuzzle.save(board, str(tmp_path / "ok.xml"))
     for call in (lambda: npuzzle.save(board, str(tmp_path / "x\x00y.xml")),
+                 lambda: npuzzle.save(board, tmp_path / "x\x00y.xml"),
                  lambda: npuzzle.load(str(tmp_path / "ok.xml") + "\x00junk")):
         with pytest.raises(ValueError, match="embedded null byte"):
             call()
     assert [path.name for path in tmp_path.iterdir()] == ["ok.xml"]
+
+
+class Named:
+    """An os.PathLike that is no pathlib.Path."""
+
+    def __init__(self, name):
+        self.name = name
+
+    def __fspath__(self):
+        return self.name
+
+
+# The second name is how os.listdir gives the bytes b"b\xff.xml", which are not UTF-8.
+@pytest.mark.parametrize("name", ["board.xml", "b\udcff.xml"])
+@pytest.mark.parametrize("given", [str, os.fsencode, pathlib.Path, Named,
+                                   lambda path: Named(os.fsencode(path))],
+                         ids=["str", "bytes", "Path", "PathLike", "PathLike-bytes"])
+def test_file_names_are_taken_as_open_takes_them(tmp_path, name, given):
+    board = npuzzle.board(4, "random", 1, 0)
+    path = given(f"{tmp_path}/{name}")
+    npuzzle.save(board, path)
+    assert os.listdir(tmp_path) == [name]
+    assert npuzzle.load(path) == board
+
+
+@pytest.mark.parametrize("path", [None, 5, bytearray(b"board.xml")])
+def test_what_open_refuses_for_a_name_is_refused(path):
+    for call in (lambda: npuzzle.load(path), lambda: npuzzle.save(npuzzle.goal(3), path)):
+        with pytest.raises(TypeError, match="expected str, bytes or os.PathLike object"):
+            call()
 
 
 def test_study_as_frame():

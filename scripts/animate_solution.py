@@ -26,6 +26,7 @@ import argparse
 import math
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -223,7 +224,11 @@ def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=Fals
 def whole(low, high=None):
     """An argument's type: a whole number from low to high, or from low up."""
     def parse(text):
+        # Digits only, as npuzzle-study takes them: int() alone would also take 3_0, a sign,
+        # spaces and digits of other scripts; it refuses thousands of digits.
         try:
+            if not re.fullmatch("[0-9]+", text):
+                raise ValueError
             value = int(text)
         except ValueError:
             raise argparse.ArgumentTypeError(f"{text!r} is not a whole number") from None

@@ -33,6 +33,8 @@ COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length"
 # writes them as 64-bit unsigned numbers.
 LEAST = {"side": 1, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
 MOST = 2**64 - 1
+# The kinds of board a study writes; each gets a row of panels.
+KINDS = ("random", "near", "partly-home", "file")
 # pgf needs LaTeX, which Debian's matplotlib does not bring.
 UNWRITTEN_FORMATS = {"pgf"}
 # The formats that stamp the time they were written, and the key that leaves it out, so that the
@@ -78,9 +80,11 @@ class Study:
         self.seeds = set()
 
     def add(self, row):
-        """Adds the row, a dict by column; ValueError names a field that is not a number."""
+        """Adds the row, a dict by column; ValueError names a field that no study writes."""
         number = {column: whole(row, column) for column in LEAST}
         kind, side, method = row["kind"], number["side"], row["method"]
+        if kind not in KINDS:
+            raise ValueError("kind is %s, not one of %s" % (shown(kind), ", ".join(KINDS)))
         board = (row["seed"], row["index"], row["file"])
         bound, ms = number["lower_bound"], milliseconds_of(row)
         self.boards[kind][side][board] = (number["manhattan"], bound)
