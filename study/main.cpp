@@ -61,8 +61,8 @@ struct Options {
 std::string FolderProblem(const fs::path& folder) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) return "'" + folder.string() + "' is not a folder";
-  // Only making a file tells: access() says yes to root anywhere, /proc included. The files are
-  // written as a temporary file renamed into place, so the folder must take new files.
+  // Only making a file tells: access() says yes to root anywhere, /proc included, and what is
+  // written into the folder is a new file.
   std::string probe = (folder / ".npuzzle-study-XXXXXX").string();
   const int descriptor = mkstemp(probe.data());
   if (descriptor < 0) return "cannot write into the folder '" + folder.string() + "'";
