@@ -143,6 +143,13 @@ FileRead ReadRegularFile(const std::string& fileName, std::string& text) {
   return got == 0 && text.size() <= MAX_FILE_BYTES ? FileRead::READ : FileRead::UNREADABLE;
 }
 
+std::string LinkedFile(const std::string& fileName) {
+  std::string path = fileName;
+  struct stat status;
+  bool exists = false;
+  return FollowLinks(path, status, exists) ? path : fileName;
+}
+
 bool ReplaceFile(const std::string& fileName, const std::string& text) {
   std::string path = fileName;
   struct stat status;

@@ -19,6 +19,10 @@ enum class FileRead {
 /// waits, so a FIFO, a device or a folder is refused at once, like a missing file.
 FileRead ReadRegularFile(const std::string& fileName, std::string& text);
 
+/// The file that the name leads to, its symbolic links followed as ReplaceFile follows them, also
+/// to a file not made yet; the name itself for a loop of links or a name that cannot be looked at.
+std::string LinkedFile(const std::string& fileName);
+
 /// Makes the text the whole content of the named file, following a link. The saver's own file of
 /// one name is replaced by a synced temporary file; one of several names, another user's, or one
 /// in a folder closed to the saver is rewritten in place. False, the file as it was (but for a

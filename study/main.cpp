@@ -71,18 +71,10 @@ std::string FolderProblem(const fs::path& folder) {
   return "";
 }
 
-// Where the name leads: its symbolic links followed, also to a file not made yet, which is where
-// the file is written.
+// Where the name leads (LinkedFile), as a whole path without dots.
 fs::path Destination(const std::string& name) {
   std::error_code error;
-  fs::path path = fs::absolute(name, error);
-  for (int links = 0; links < 40 && fs::is_symlink(path, error); ++links) {
-    const fs::path target = fs::read_symlink(path, error);
-    if (error) break;
-    // A relative target is relative to the link's folder; an absolute one replaces the path.
-    path = path.parent_path() / target;
-  }
-  return fs::weakly_canonical(path, error);
+  return fs::weakly_canonical(fs::absolute(LinkedFile(name), error), error);
 }
 
 // Why a file cannot be written at the path, or empty when it can. Checked before the study runs,
