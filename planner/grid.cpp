@@ -34,27 +34,26 @@ void Grid::Move(int dir) {
   UpdateHomeward(from);
 }
 
-void Grid::Walk(const std::vector<int8_t>& dirs) {
+template <typename StepOf>
+void Grid::Retrace(size_t steps, StepOf step) {
   // A cell the blank passes holds one tile after the move into it and another after the move
   // out: its push costs and rings are brought up to date once, when the walk is over.
   walked.assign(1, Blank());
-  for (const int8_t dir : dirs) {
-    position.Move(static_cast<Direction>(dir));
+  for (size_t i = 0; i < steps; ++i) {
+    step(i);
     Stepped(walked.back(), Blank());
     walked.push_back(Blank());
   }
   for (const int cell : walked) UpdateHomeward(cell);
 }
 
+void Grid::Walk(const std::vector<int8_t>& dirs) {
+  Retrace(dirs.size(), [&](size_t i) { position.Move(static_cast<Direction>(dirs[i])); });
+}
+
 void Grid::RollBack(size_t mark) {
-  walked.assign(1, Blank());
-  for (size_t i = position.Mark(); i-- > mark;) {
-    const int from = Blank();
-    position.RollBack(i);
-    Stepped(from, Blank());
-    walked.push_back(Blank());
-  }
-  for (const int cell : walked) UpdateHomeward(cell);
+  const size_t last = position.Mark();
+  Retrace(last - mark, [&](size_t i) { position.RollBack(last - 1 - i); });
 }
 
 void Grid::SetUnsolved(int top, int left, int extraLines) {

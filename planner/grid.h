@@ -173,6 +173,10 @@ class Grid {
   void UpdateHomeward(int cell);
   /// Rewrites what the cell says in the rings of its neighbours.
   void UpdateRings(int cell);
+  /// Makes `steps` moves of the blank, step(i) making move i, and brings the distance, push
+  /// costs and rings up to date: the one loop of Walk and RollBack.
+  template <typename StepOf>
+  void Retrace(size_t steps, StepOf step);
   /// Counts into the distance the tile that has just stepped from `to` into `from`.
   void Stepped(int from, int to) {
     const int home = GoalOf(TileAt(from));
