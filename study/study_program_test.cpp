@@ -152,6 +152,10 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
   Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
   Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
   Write("many.csv", std::string(first).replace(first.find("1/4"), 3, "1/1000"));
+  // A length that no solve has: a million of them would wrap the sums round.
+  const size_t length = first.find(",solved,") + 8;
+  Write("huge.csv", std::string(first).replace(length, first.find(',', length) - length,
+                                               "18446744073709551615"));
   const std::string merge = "merge ", into = " --csv merged.csv";
   ExpectRefusals({
       {merge + "s1.csv s2.csv s3.csv" + into, "npuzzle-study: shard 4/4 is missing\n"},
@@ -171,6 +175,8 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
        "come from different studies: one is shard 1/1, the other 1/4\n"},
       {merge + "older.csv" + into,
        "npuzzle-study: older.csv: no description of the study before the header"},
+      {merge + "huge.csv s2.csv s3.csv s4.csv" + into,
+       "npuzzle-study: huge.csv: line 9: bad length or distance\n"},
       {merge + "many.csv" + into,
        "npuzzle-study: shards 2/1000, 3/1000, 4/1000, 5/1000, 6/1000, 7/1000, 8/1000, 9/1000, "
        "10/1000, 11/1000 and 989 more are missing\n"},
