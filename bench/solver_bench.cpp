@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <ctime>
 #include <map>
@@ -223,16 +224,39 @@ std::string HardestLine() {
                 total / static_cast<double>(HardestBoards4x4().size()));
 }
 
+// True when the flags ask only for the list of the benchmarks, which then comes without the
+// lines before the table: they take minutes. Falsehood is spelt as the library spells it.
+bool OnlyListing(int argc, char** argv) {
+  const std::string flag = "--benchmark_list_tests";
+  bool listing = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument.compare(0, flag.size(), flag) != 0) continue;
+    std::string value = argument.substr(flag.size());
+    if (value.empty()) {
+      listing = true;
+    } else if (value[0] == '=') {
+      for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      listing = value != "=0" && value != "=f" && value != "=n" && value != "=false" &&
+                value != "=no" && value != "=";
+    }
+  }
+  return listing;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
+  const bool listing = OnlyListing(argc, argv);
+  if (!listing) std::printf("%s\n", ComputeSignature(Methods()).Line().c_str());
   std::fflush(stdout);
   RegisterMethodBenchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());
-  std::printf("%s\n", HardestLine().c_str());
+  if (!listing) {
+    for (const unsigned side : FLOOR_SIDES) std::printf("%s\n", FloorLine(side).c_str());
+    std::printf("%s\n", HardestLine().c_str());
+  }
   std::fflush(stdout);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
