@@ -315,6 +315,7 @@ struct Solution {
   MoveSequence moves;
   MoveSequence optimized;
   double ms = 0;
+  unsigned finishSide = 0;
 };
 
 const Method& MethodNamed(const std::string& command) {
@@ -337,6 +338,7 @@ Solution Solve(const Board& board, const std::string& command) {
   if (!result.Solved()) Refuse(result.refusal == Refusal::CANNOT_SOLVE ? CANT_SOLVE : NOT_SOLVED);
   solution.method = command;
   solution.moves = std::move(result.moves);
+  solution.finishSide = result.times.finishSide;
   return solution;
 }
 
@@ -431,6 +433,8 @@ PYBIND11_MODULE(npuzzle, m) {
       .def_readonly("optimized", &Solution::optimized,
                     "The moves with every move that undoes the one before removed.")
       .def_readonly("ms", &Solution::ms, "Processor time of the solving thread, milliseconds.")
+      .def_readonly("finish_side", &Solution::finishSide,
+                    "The side of the last block, which the method solved by search.")
       .def("__repr__", [](const Solution& s) {
         return "<npuzzle.Solution " + s.method + ": " + std::to_string(s.moves.size()) +
                " moves, " + std::to_string(s.optimized.size()) + " optimized>";

@@ -23,9 +23,10 @@ script.loader.exec_module(animate_solution)
 ])
 def test_frames_follow_the_solution_to_the_goal(side, kind, method, every, max_frames):
     board = npuzzle.board(side, kind, 2, 0)
-    moves = npuzzle.solve(board, method).moves
+    solution = npuzzle.solve(board, method)
+    moves = solution.moves
     step = animate_solution.step_for(len(moves), every, max_frames)
-    frames = list(animate_solution.frames(board, moves, method, step))
+    frames = list(animate_solution.frames(board, moves, solution.finish_side, step))
     assert len(frames) == 1 + math.ceil(len(moves) / step) <= max_frames
     assert step >= every
     assert [f.done for f in frames[:-1]] == list(range(0, len(moves), step))
@@ -42,9 +43,9 @@ def test_frames_follow_the_solution_to_the_goal(side, kind, method, every, max_f
 
 def test_lines_come_in_the_reduction_s_order():
     board = npuzzle.board(6, "random", 1, 0)
-    moves = npuzzle.solve(board, "solve").moves
+    solution = npuzzle.solve(board, "solve")
     lines = []
-    for frame in animate_solution.frames(board, moves, "solve", 1):
+    for frame in animate_solution.frames(board, solution.moves, solution.finish_side, 1):
         if not lines or lines[-1] != frame.line:
             lines.append(frame.line)
     assert lines == ["placing row 1", "placing column 1", "placing row 2", "placing column 2",

@@ -28,6 +28,14 @@ def test_every_solution_replayed_reaches_the_goal():
             assert solution.ms >= 0
 
 
+@pytest.mark.parametrize("side, method, block", [
+    (6, "solve", 3), (6, "solve2", 3), (9, "solve3", 4), (3, "solve3", 3), (2, "solve3", 2),
+])
+def test_a_solution_gives_the_side_it_finished_by_search(side, method, block):
+    board = npuzzle.apply(npuzzle.goal(side), "U" if side > 3 else "L")
+    assert npuzzle.solve(board, method).finish_side == block
+
+
 def test_boards_and_records_are_the_study_tool_s(tmp_path):
     options = dict(methods=["solve", "solve3"], sides=[4, 7], boards=2, seed=9, kind="mixed")
     csv_file = tmp_path / "study.csv"

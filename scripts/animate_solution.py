@@ -13,8 +13,8 @@ being placed.
 
 The method does not tell which line it is placing; that is derived from the order in which every
 method reduces the board: the first row, then the first column, of what is left, until the last
-3 x 3 (4 x 4 for solve3) is solved by search. The line shown is the first of that order that is
-not home yet, never going back to an earlier one.
+block, whose side the solution gives (3 x 3, or 4 x 4 for solve3), is solved by search. The line
+shown is the first of that order that is not home yet, never going back to an earlier one.
 
 Frames: the first shows the board, then one frame every K moves (--every, default 1) and one for
 the last move, so a solution of L moves gives 1 + ceil(L / K) frames. K is raised, when needed,
@@ -38,9 +38,6 @@ except ImportError:
     sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "build" / "python"))
     import npuzzle
 
-# The side of the last block that each method solves by search rather than line by line.
-SEARCHED_BLOCK = {"solve3": 4}
-DEFAULT_SEARCHED_BLOCK = 3
 
 # Where the blank goes for each letter: (rows, columns).
 STEPS = {"U": (-1, 0), "D": (1, 0), "L": (0, -1), "R": (0, 1)}
@@ -97,9 +94,9 @@ def line_of(board, placed, block):
     return f"placing column {k + 1}", [r * n + k for r in range(k + 1, n)]
 
 
-def frames(board, moves, method, step):
-    """The frames of the moves made on the board, one every `step` moves and one at the end."""
-    block = SEARCHED_BLOCK.get(method, DEFAULT_SEARCHED_BLOCK)
+def frames(board, moves, block, step):
+    """The frames of the moves made on the board, one every `step` moves and one at the end; the
+    last block x block cells are solved by search."""
     n, placed, done, moved = board.side, 0, 0, 0
     while True:
         placed = max(placed, reduction_progress(board, block))
@@ -215,7 +212,8 @@ def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=Fals
     solution = npuzzle.solve(board, method)
     moves = solution.optimized if optimized else solution.moves
     step = step_for(len(moves), every, max_frames)
-    images = (render(f, len(moves), method) for f in frames(board, moves, method, step))
+    images = (render(f, len(moves), method)
+              for f in frames(board, moves, solution.finish_side, step))
     count = 1 + math.ceil(len(moves) / step)
     write(images, path, fps)
     return count
