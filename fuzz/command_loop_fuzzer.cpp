@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -16,13 +17,19 @@ namespace {
 // Inputs longer than this are skipped: a run must stay short.
 constexpr size_t MAX_INPUT = 512;
 
+// The scratch folder, removed when the fuzzer ends as planned (a crash leaves it to be looked at).
+char scratch[] = "/tmp/npuzzle_loop_fuzz_XXXXXX";
+
 // The loop runs in a scratch folder of its own, with one sub-folder to load from and save into.
 void EnterScratchFolder() {
   static bool entered = false;
   if (entered) return;
-  char pattern[] = "/tmp/npuzzle_loop_fuzz_XXXXXX";
-  if (mkdtemp(pattern) == nullptr || chdir(pattern) != 0) std::abort();
+  if (mkdtemp(scratch) == nullptr || chdir(scratch) != 0) std::abort();
   mkdir("dir", 0755);
+  std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(scratch, error);
+  });
   entered = true;
 }
 

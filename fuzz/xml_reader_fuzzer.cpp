@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "files/xml_puzzle_file.h"
@@ -15,12 +16,15 @@
 
 namespace {
 
+// The file each input is written to, removed when the fuzzer ends as planned.
+char path[] = "/tmp/npuzzle_xml_fuzz_XXXXXX";
+
 const std::string& FileName() {
   static const std::string name = [] {
-    char pattern[] = "/tmp/npuzzle_xml_fuzz_XXXXXX";
-    const int descriptor = mkstemp(pattern);
+    const int descriptor = mkstemp(path);
     if (descriptor >= 0) close(descriptor);
-    return std::string(pattern);
+    std::atexit([] { std::remove(path); });
+    return std::string(path);
   }();
   return name;
 }

@@ -7,6 +7,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# libFuzzer takes 0, or anything that is not a number, as no limit at all.
+case "${1:-60}" in
+  --replay) ;;
+  '' | *[!0-9]* | 0 | 0*)
+    echo "run_fuzzers.sh: '${1:-}' is neither --replay nor a whole number of seconds above 0" >&2
+    exit 2
+    ;;
+esac
+
 scripts/install_build_deps.sh clang libclang-rt-14-dev >&2
 # shellcheck disable=SC2086  # the flags are words of their own
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
