@@ -12,7 +12,8 @@ missing_of() {
   for package in "$@"; do
     # TinyXML counts as there whenever pkg-config finds it, however it was installed.
     [ "$package" = libtinyxml-dev ] && pkg-config --exists tinyxml 2>/dev/null && continue
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    # Installed, whether held at its version or not.
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q ' ok installed$' ||
       echo "$package"
   done
 }
@@ -27,11 +28,17 @@ elif command -v sudo >/dev/null 2>&1; then
 else
   sudo=(false)
 fi
+# No package may stop the build to ask a question. sudo drops this from the environment; giving
+# it on sudo's command line needs a policy that lets the user set variables, which a sudo limited
+# to apt-get refuses. Under sudo a question may then be asked on a terminal; without one, debconf
+# takes the defaults.
 export DEBIAN_FRONTEND=noninteractive
+# Another apt at work holds its lock for a while: wait for it rather than fail at once.
+apt=(apt-get -o DPkg::Lock::Timeout=120)
 apt_install() {
   echo "Installing: $*"
-  "${sudo[@]}" apt-get install -y "$@" ||
-    { "${sudo[@]}" apt-get update && "${sudo[@]}" apt-get install -y "$@"; }
+  "${sudo[@]}" "${apt[@]}" install -y "$@" ||
+    { "${sudo[@]}" "${apt[@]}" update && "${sudo[@]}" "${apt[@]}" install -y "$@"; }
 }
 if [ ${#missing[@]} -gt 0 ] && ! apt_install "${missing[@]}"; then
   echo "Missing packages (${missing[*]}) that could not be installed (as root or with sudo)." >&2
