@@ -26,7 +26,7 @@ class EndToEnd : public ScratchFolder {
   // Runs the program with the text as its standard input.
   ProgramRun Run(const std::string& input) {
     const int status = std::system(
-        (limits + NPUZZLE_BINARY + " <'" + Write("input", input) + "' >'" + Path("output") + "'")
+        (limits + "'" NPUZZLE_BINARY "' <'" + Write("input", input) + "' >'" + Path("output") + "'")
             .c_str());
     return {Read("output"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   }

@@ -35,7 +35,7 @@ class StudyProgram : public ScratchFolder {
   // variables ("NAME=value ...") added.
   StudyRun Run(const std::string& arguments, const std::string& environment = "") {
     const int status =
-        std::system(("cd '" + folder + "' && " + environment + " " + NPUZZLE_STUDY_BINARY + " " +
+        std::system(("cd '" + folder + "' && " + environment + " '" NPUZZLE_STUDY_BINARY "' " +
                      arguments + " >stdout.txt 2>stderr.txt")
                         .c_str());
     return {Read("stdout.txt"), Read("stderr.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
@@ -268,7 +268,7 @@ TEST_F(StudyProgram, NumbersAreDecimalAndTheFilesComeBeforeTheTable) {
             Run("--methods solve --sides 3 --boards 010 --seed 010 --quiet --csv z.csv").exitCode);
   EXPECT_NE(std::string::npos, Read("z.csv").find("# boards: 10\n# kind: random\n# seed: 10\n"));
   EXPECT_EQ(10u, CsvRows(Read("z.csv")).size());
-  const int status = std::system(("cd '" + folder + "' && " + NPUZZLE_STUDY_BINARY +
+  const int status = std::system(("cd '" + folder + "' && '" NPUZZLE_STUDY_BINARY "'" +
                                   " --methods solve --sides 3 --boards 1 --csv full.csv >/dev/full "
                                   "2>stderr.txt")
                                      .c_str());
@@ -276,8 +276,8 @@ TEST_F(StudyProgram, NumbersAreDecimalAndTheFilesComeBeforeTheTable) {
   EXPECT_EQ("npuzzle-study: cannot write the table to standard output\n", Read("stderr.txt"));
   for (const char* text : {"--help", "--version"}) {
     EXPECT_NE(
-        0,
-        std::system((NPUZZLE_STUDY_BINARY + std::string(" ") + text + " >/dev/full 2>&1").c_str()));
+        0, std::system(
+               ("'" NPUZZLE_STUDY_BINARY "' " + std::string(text) + " >/dev/full 2>&1").c_str()));
   }
   EXPECT_EQ(1u, CsvRows(Read("full.csv")).size());
   // A file that cannot be written costs neither the other file nor the table.
