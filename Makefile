@@ -10,24 +10,30 @@ all: build
 deps:
 	@scripts/install_build_deps.sh >&2
 
+# Configured once; again whenever CMAKE_FLAGS is given, so that the flags are never ignored.
 $(BUILD)/build.ninja: | deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >&2
+	@cmake -S . -B "$(BUILD)" -G Ninja $(CMAKE_FLAGS) >&2
+ifneq ($(strip $(CMAKE_FLAGS)),)
+.PHONY: $(BUILD)/build.ninja
+endif
 
 configure: $(BUILD)/build.ninja
 
 build: deps configure
-	@cmake --build $(BUILD) >&2
+	@cmake --build "$(BUILD)" >&2
 
 run: build
-	@$(BUILD)/npuzzle
+	@"$(BUILD)/npuzzle"
 
 # The plot script and its tests need matplotlib and pytest, the Python module Pillow, for Debian's
 # Python. The tests run TEST_JOBS at once.
 PYTHON ?= /usr/bin/python3
 TEST_JOBS ?= $(shell nproc)
 test: build
+	@case '$(TEST_JOBS)' in ''|*[!0-9]*|0) \
+	  echo "TEST_JOBS must be a whole number above 0, not '$(TEST_JOBS)'" >&2; exit 2;; esac
 	@scripts/install_build_deps.sh python3-matplotlib python3-pytest python3-pil >&2
-	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
+	ctest --test-dir "$(BUILD)" --output-on-failure --no-tests=error -j $(TEST_JOBS)
 
 # The benchmarks build into a folder of their own, with the optimizer on and the library they
 # need installed first.
@@ -40,25 +46,27 @@ bench:
 
 # Every method on about SOAK_BOARDS seeded boards of every kind across sides 3 ... 100 (the
 # study takes boards per side: 98 sides, rounded up); failing boards are written to
-# build/soak-failures as plain board files for dl.
+# build/soak-failures as plain board files for dl, emptied first so that it holds this run's.
 SOAK_BOARDS ?= 2000
 soak: build
-	$(BUILD)/npuzzle-study --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
-	  --failures $(BUILD)/soak-failures
+	rm -rf "$(BUILD)/soak-failures"
+	"$(BUILD)/npuzzle-study" --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
+	  --failures "$(BUILD)/soak-failures"
 
 # The default study, its CSV and JSON files, and its picture, all in a folder of their own,
 # apart from the build's files; make clean leaves them.
 STUDY_RESULTS ?= study-results
 study: build
 	@scripts/install_build_deps.sh python3-matplotlib >&2
-	@mkdir -p $(STUDY_RESULTS)
-	$(BUILD)/npuzzle-study --csv $(STUDY_RESULTS)/study.csv --json $(STUDY_RESULTS)/study.json
-	$(PYTHON) scripts/plot_study.py $(STUDY_RESULTS)/study.csv -o $(STUDY_RESULTS)/study.svg
+	@mkdir -p "$(STUDY_RESULTS)"
+	"$(BUILD)/npuzzle-study" --csv "$(STUDY_RESULTS)/study.csv" --json "$(STUDY_RESULTS)/study.json"
+	$(PYTHON) scripts/plot_study.py "$(STUDY_RESULTS)/study.csv" -o "$(STUDY_RESULTS)/study.svg"
 
-# Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/.
+# Each fuzz target runs FUZZ_SECONDS (default 60); findings go to fuzz-out/, which make clean
+# removes with the builds.
 FUZZ_SECONDS ?= 60
 fuzz:
-	scripts/run_fuzzers.sh $(FUZZ_SECONDS)
+	scripts/run_fuzzers.sh '$(FUZZ_SECONDS)'
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz fuzz-out
+	rm -rf "$(BUILD)" build-bench build-fuzz build-sanitize fuzz-out
