@@ -414,6 +414,13 @@ PYBIND11_MODULE(npuzzle, m) {
           "__eq__", [](const Board& a, const Board& b) { return a.n == b.n && a.tiles == b.tiles; },
           py::is_operator())
       .def("__hash__", [](const Board& b) { return py::hash(py::tuple(py::cast(b.tiles))); })
+      // Pickled as its tiles, and checked as Board(tiles) checks them when unpickled: boards go
+      // to other processes (multiprocessing, concurrent.futures) and through copy.deepcopy.
+      .def(py::pickle([](const Board& b) { return py::make_tuple(b.tiles); },
+                      [](const py::tuple& state) {
+                        if (state.size() != 1) Refuse("not the state of a pickled board");
+                        return FromTiles(state[0].cast<std::vector<Whole>>());
+                      }))
       .def("__repr__",
            [](const Board& b) {
              return "npuzzle.Board(" + py::repr(py::cast(Rows(b))).cast<std::string>() + ")";
@@ -435,10 +442,26 @@ PYBIND11_MODULE(npuzzle, m) {
       .def_readonly("ms", &Solution::ms, "Processor time of the solving thread, milliseconds.")
       .def_readonly("finish_side", &Solution::finishSide,
                     "The side of the last block, which the method solved by search.")
-      .def("__repr__", [](const Solution& s) {
-        return "<npuzzle.Solution " + s.method + ": " + std::to_string(s.moves.size()) +
-               " moves, " + std::to_string(s.optimized.size()) + " optimized>";
-      });
+      .def("__repr__",
+           [](const Solution& s) {
+             return "<npuzzle.Solution " + s.method + ": " + std::to_string(s.moves.size()) +
+                    " moves, " + std::to_string(s.optimized.size()) + " optimized>";
+           })
+      .def(py::pickle(
+          [](const Solution& s) {
+            return py::make_tuple(s.method, py::bytes(s.moves), py::bytes(s.optimized), s.ms,
+                                  s.finishSide);
+          },
+          [](const py::tuple& state) {
+            if (state.size() != 5) Refuse("not the state of a pickled solution");
+            Solution s;
+            s.method = state[0].cast<std::string>();
+            s.moves = MoveLetters({state[1]});
+            s.optimized = MoveLetters({state[2]});
+            s.ms = state[3].cast<double>();
+            s.finishSide = state[4].cast<Whole>().In<unsigned>("finish_side", 0, MAX_SIDE);
+            return s;
+          }));
 
   m.def("goal", &Goal, py::arg("side"), "The goal board of the side (1 ... 100).");
   m.def(

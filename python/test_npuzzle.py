@@ -1,8 +1,11 @@
 # test_npuzzle.py: the Python module against the console and the study tool on the same boards.
 import concurrent.futures
+import copy
 import csv
+import multiprocessing
 import os
 import pathlib
+import pickle
 import re
 import subprocess
 import sys
@@ -90,6 +93,41 @@ def test_solves_in_threads_give_the_serial_solutions():
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
         threaded = list(pool.map(lambda b: npuzzle.solve(b, "solve2").moves, boards))
     assert threaded == serial
+
+
+def solve3(board):
+    return npuzzle.solve(board, "solve3")
+
+
+def test_boards_and_solutions_go_to_other_processes_and_through_copies():
+    boards = [npuzzle.board(9, "partly-home" if i else "near", 4, i) for i in range(3)] + [
+        npuzzle.goal(2)]
+    here = [solve3(b) for b in boards]
+    context = multiprocessing.get_context("fork")
+    with concurrent.futures.ProcessPoolExecutor(max_workers=2, mp_context=context) as pool:
+        there = list(pool.map(solve3, boards))
+    assert [(s.method, s.moves, s.optimized, s.finish_side) for s in there] == [
+        (s.method, s.moves, s.optimized, s.finish_side) for s in here]
+    for board, solution in zip(boards, here):
+        assert pickle.loads(pickle.dumps(board)) == copy.deepcopy(board) == board
+        copied = copy.deepcopy(solution)
+        assert (copied.moves, copied.ms, copied.finish_side) == (
+            solution.moves, solution.ms, solution.finish_side)
+
+
+@pytest.mark.parametrize("kind, state, message", [
+    ("Board", ([1, 1, 0, 3],), "1 comes twice"),
+    ("Board", ([0, 1, 2],), "Error - board isn't n x n!"),
+    ("Board", ([0, 1, 2, 3], 4), "not the state of a pickled board"),
+    ("Solution", ("solve", "UX", "", 0.0, 3), "no move 'X' (U+0058) at index 1"),
+    ("Solution", ("solve", "U", "", 0.0, 101), "finish_side 101 is not from 0 to 100"),
+    ("Solution", ("solve",), "not the state of a pickled solution"),
+])
+def test_a_tampered_pickle_is_refused(kind, state, message):
+    # What unpickling does with a pickle that holds the state.
+    cls = getattr(npuzzle, kind)
+    with pytest.raises(ValueError, match=re.escape(message)):
+        cls.__new__(cls).__setstate__(state)
 
 
 def test_board_basics():
