@@ -267,8 +267,15 @@ def draw(study, output):
                   title="Time per solve" + suffix)
         for panel in (per_cube, per_bound, times):
             panel.grid(True, which="both", alpha=0.3)
-    # One key for all panels, below them, where it covers no data.
-    handles, labels = grid[0][0].get_legend_handles_labels()
+    # One key for all panels, below them, where it covers no data; a method that the first
+    # panels do not show, having solved no board of their kind, is in it all the same.
+    found = {}
+    for panel in grid.flat:
+        for handle, label in zip(*panel.get_legend_handles_labels()):
+            found.setdefault(label, handle)
+    labels = [label for label in found if label not in study.methods]
+    labels += [method for method in study.methods if method in found]
+    handles = [found[label] for label in labels]
     band = matplotlib.patches.Patch(color="gray", alpha=0.3,
                                     label="band: %dth to %dth percentile of the boards"
                                     % (LOW_PERCENTILE, HIGH_PERCENTILE))
