@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all run test bench fuzz soak study deps configure build clean
+.PHONY: all run test test-jobs bench fuzz soak study deps configure build clean
 
 all: build
 
@@ -25,13 +25,16 @@ build: deps configure
 run: build
 	@"$(BUILD)/npuzzle"
 
+# Checked before anything is built.
+test-jobs:
+	@case '$(TEST_JOBS)' in ''|*[!0-9]*|0) \
+	  echo "TEST_JOBS must be a whole number above 0, not '$(TEST_JOBS)'" >&2; exit 2;; esac
+
 # The plot script and its tests need matplotlib and pytest, the Python module Pillow, for Debian's
 # Python. The tests run TEST_JOBS at once.
 PYTHON ?= /usr/bin/python3
 TEST_JOBS ?= $(shell nproc)
-test: build
-	@case '$(TEST_JOBS)' in ''|*[!0-9]*|0) \
-	  echo "TEST_JOBS must be a whole number above 0, not '$(TEST_JOBS)'" >&2; exit 2;; esac
+test: test-jobs build
 	@scripts/install_build_deps.sh python3-matplotlib python3-pytest python3-pil >&2
 	ctest --test-dir "$(BUILD)" --output-on-failure --no-tests=error -j $(TEST_JOBS)
 
