@@ -53,6 +53,8 @@ void Grid::Walk(const std::vector<int8_t>& dirs) {
 
 void Grid::RollBack(size_t mark) {
   const size_t last = position.Mark();
+  // A mark past the last move undoes nothing, as Position::RollBack takes it.
+  if (mark >= last) return;
   Retrace(last - mark, [&](size_t i) { position.RollBack(last - 1 - i); });
 }
 

@@ -146,4 +146,9 @@ TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
   ExpectSameAs(grid, board, 1, 1);
   EXPECT_EQ(before, grid.Moves());
   EXPECT_EQ(board.ManhattanDistance(), grid.Distance());
+  // A mark at or past the last move undoes nothing.
+  grid.RollBack(mark + 7);
+  grid.RollBack(mark);
+  ExpectSameAs(grid, board, 1, 1);
+  EXPECT_EQ(before, grid.Moves());
 }
