@@ -66,7 +66,7 @@ class LineFiller {
   bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi,
                   Placing how = Placing::ESTIMATED);
   /// Places the tiles of cells `first` and `first + 1` together as a domino, whenCheaper only
-  /// when the estimate says that is cheaper than one by one; true when it did.
+  /// when its estimate is clearly below that of one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper = true);
   /// The last two cells of the line, from index `first`, brought near as `how` says; with
   /// DOMINO, false when no domino could be planned for them.
