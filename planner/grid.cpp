@@ -11,6 +11,7 @@ Grid::Grid(const Board& board)
       position(board),
       locked(board.tiles.size(), 0),
       urgent(board.tiles.size(), 0),
+      penalties(board.n <= SMALL_BOARD_SIDE ? SMALL_BOARD_PENALTIES : LARGE_BOARD_PENALTIES),
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
       rings(board.tiles.size(), 0),
@@ -87,8 +88,8 @@ void Grid::UpdateHomeward(int cell) {
     return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
   };
   const uint32_t homeward = tile != 0 ? ~away & 15u : 0u;
-  pushCosts[cell] = spread(away) * PushCostOf(true, urgent[tile]) +
-                    spread(homeward) * PushCostOf(false, urgent[tile]);
+  pushCosts[cell] = spread(away) * penalties.Of(true, urgent[tile]) +
+                    spread(homeward) * penalties.Of(false, urgent[tile]);
   pushState[cell] = static_cast<uint8_t>(away | (urgent[tile] ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }

@@ -83,6 +83,37 @@ constexpr int DirOfStep(int rows, int cols) {
   return rows < 0 ? UP : rows > 0 ? DOWN : cols < 0 ? LEFT : RIGHT;
 }
 
+/// What a move of the blank costs a walk, before what it pays for the tile it pushes.
+constexpr int STEP_COST = 4;
+
+/// What a walk pays, besides STEP_COST a move, for each tile it pushes a step, so that over a
+/// solve the tiles drift homewards and later placements are shorter.
+struct PushPenalties {
+  /// A tile not placed soon pushed away from home.
+  int away;
+  /// A tile placed soon (see Grid::SetUnsolved) pushed away from home, whose drift pays off
+  /// before other walks can undo it.
+  int urgentAway;
+  /// A tile not placed soon pushed homewards (one placed soon costs nothing), so that walks
+  /// rather push the tiles placed soon homewards, and weigh the others' drift less: 0.8 to 1.4 %
+  /// shorter solutions at sides 10 to 100.
+  int homeward;
+  /// The one rule behind Grid::PushCost and the sums the searches take of it.
+  constexpr int Of(bool isAway, bool urgent) const {
+    return isAway ? (urgent ? urgentAway : away) : (urgent ? 0 : homeward);
+  }
+};
+
+/// The penalties of boards up to SMALL_BOARD_SIDE, and of larger ones, where pushing away a tile
+/// not placed soon costs one more: 0.4 to 0.6 % shorter solutions at sides 61 to 100 and 0.1 to
+/// 0.4 % at sides 22 to 60, for 1.1 times the time at side 50 and 1.2 at side 100 (the domino
+/// search goes wider), but up to 0.5 % longer ones at sides 7 to 21. Raising both away penalties
+/// by one instead saves 1 % at sides 75 to 100, for 1.6 times the time; the domino search's
+/// estimate raised to win the time back loses the gain.
+constexpr PushPenalties SMALL_BOARD_PENALTIES{2, 4, 1};
+constexpr PushPenalties LARGE_BOARD_PENALTIES{3, 4, 1};
+constexpr int SMALL_BOARD_SIDE = 21;
+
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
 /// held for a moment), and per cell the directions that take its tile homewards, what pushing
 /// it each way costs a walk, and the state of the eight cells round it.
@@ -132,7 +163,9 @@ class Grid {
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
   /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
   void SetUnsolved(int top, int left, int extraLines = 0);
-  /// What moving the cell's tile one step in the direction adds to a walk (PushCostOf); 0 for the
+  /// What pushing a tile costs walks on this board.
+  const PushPenalties& Penalties() const { return penalties; }
+  /// What moving the cell's tile one step in the direction adds to a walk (Penalties); 0 for the
   /// blank.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
   /// The eight cells round the cell (RING_ROW, RING_COL), kept up to date move by move: bit k
@@ -162,6 +195,7 @@ class Grid {
   Position position;
   std::vector<uint8_t> locked;
   std::vector<uint8_t> urgent;
+  PushPenalties penalties;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;
   // Per cell, the directions that push its tile away from home, and URGENT_BIT for an urgent
@@ -190,24 +224,5 @@ class Grid {
   // The cells the blank passed in the last Walk, kept for their storage.
   std::vector<int> walked;
 };
-
-/// A walk costs STEP_COST a move and DISPLACEMENT_PENALTY more per tile pushed away from home,
-/// so that over a solve the tiles drift homewards and later placements are shorter.
-constexpr int STEP_COST = 4;
-constexpr int DISPLACEMENT_PENALTY = 2;
-/// Added to DISPLACEMENT_PENALTY for a tile placed soon (see Grid::SetUnsolved), whose drift
-/// pays off before other walks can undo it.
-constexpr int URGENT_PENALTY = 2;
-/// A push homewards of a tile not placed soon, so that walks rather push the tiles placed soon
-/// homewards, and weigh the others' drift less: 0.8 to 1.4 % shorter solutions at sides 10 to
-/// 100.
-constexpr int HOMEWARD_PENALTY = 1;
-
-/// What a walk pays for pushing a tile one step away from home or homewards, for a tile placed
-/// soon or not: the one rule behind Grid::PushCost and the sums the searches take of it.
-constexpr int PushCostOf(bool away, bool urgent) {
-  return away ? DISPLACEMENT_PENALTY + (urgent ? URGENT_PENALTY : 0)
-              : (urgent ? 0 : HOMEWARD_PENALTY);
-}
 
 }  // namespace planner

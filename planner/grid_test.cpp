@@ -37,35 +37,37 @@ uint32_t RingAfresh(const Grid& grid, int cell) {
     // (those that cost the displacement penalty or more), and which tiles are urgent (those
     // with a push that costs more: every tile has one away from home).
     const int clockwise = grid.PushCost(at, CLOCKWISE[k]), counter = grid.PushCost(at, COUNTER[k]);
-    if (clockwise >= planner::DISPLACEMENT_PENALTY) ring |= 1u << (8 + k);
-    if (counter >= planner::DISPLACEMENT_PENALTY) ring |= 1u << (16 + k);
+    const int away = grid.Penalties().away;
+    if (clockwise >= away) ring |= 1u << (8 + k);
+    if (counter >= away) ring |= 1u << (16 + k);
     int most = 0;
     for (int dir = 0; dir < 4; ++dir) most = std::max(most, grid.PushCost(at, dir));
-    if (most > planner::DISPLACEMENT_PENALTY) ring |= 1u << (24 + k);
+    if (most > away) ring |= 1u << (24 + k);
   }
   return ring;
 }
 
 // Every cell and the index from tile to cell agree with the board, the push costs with the
-// tile's home and the unsolved part last set from (top, left) (none for a top of -1), and the
-// rings with the cells round it.
-void ExpectSameAs(const Grid& grid, const Board& board, int top, int left) {
+// tile's home, the unsolved part last set from (top, left) (none for a top of -1) and the
+// penalties given, and the rings with the cells round it.
+void ExpectSameAs(const Grid& grid, const Board& board, int top, int left,
+                  const planner::PushPenalties& penalties) {
   const int n = grid.Side();
   for (int cell = 0; cell < n * n; ++cell) {
     const int tile = board.tiles[cell];
     ASSERT_EQ(tile, grid.TileAt(cell));
     ASSERT_EQ(cell, grid.CellOf(tile));
     const int homeRow = (tile - 1) / n, homeCol = (tile - 1) % n;
-    // Four urgent lines on a board this small.
+    // Four urgent lines on a board below side 25.
     const bool urgent = top >= 0 && ((homeRow < top + 4 && homeCol >= left) ||
                                      (homeCol < left + 4 && homeRow >= top));
     const int rows = homeRow - cell / n, cols = homeCol - cell % n;
     const bool homeward[] = {(rows < 0), (rows > 0), (cols < 0), (cols > 0)};
     for (int dir = 0; dir < 4; ++dir) {
-      const int expected =
-          tile == 0       ? 0
-          : homeward[dir] ? (urgent ? 0 : planner::HOMEWARD_PENALTY)
-                          : planner::DISPLACEMENT_PENALTY + (urgent ? planner::URGENT_PENALTY : 0);
+      const int expected = tile == 0       ? 0
+                           : homeward[dir] ? (urgent ? 0 : penalties.homeward)
+                           : urgent        ? penalties.urgentAway
+                                           : penalties.away;
       EXPECT_EQ(expected, grid.PushCost(cell, dir)) << cell << " " << dir;
     }
     EXPECT_EQ(RingAfresh(grid, cell), grid.Ring(cell)) << cell;
@@ -76,36 +78,45 @@ void ExpectSameAs(const Grid& grid, const Board& board, int top, int left) {
 }  // namespace
 
 TEST(Grid, FollowsTheBoardThroughRandomMoves) {
-  SeedRandom(11);
-  Board board = RandomSolvableBoard(6);
-  Grid grid(board);
-  ExpectSameAs(grid, board, -1, 0);
-  MoveSequence letters;
-  int top = -1, left = 0;
-  for (int i = 0; i < 300; ++i) {
-    // Now and then the urgent tiles change, or a cell away from the blank is locked or freed.
-    if (i % 50 == 25) {
-      top = i / 100;
-      left = i / 150;
-      grid.SetUnsolved(top, left);
-    }
-    const int cell = std::rand() % 36;
-    if (i % 7 == 0 && cell != grid.Blank()) {
-      if (grid.IsLocked(cell)) {
-        grid.Unlock(cell);
-      } else {
-        grid.Lock(cell);
+  // A small board, and one just large enough for the penalties of large boards.
+  const struct {
+    int side;
+    planner::PushPenalties penalties;
+  } cases[] = {{6, planner::SMALL_BOARD_PENALTIES},
+               {planner::SMALL_BOARD_SIDE + 1, planner::LARGE_BOARD_PENALTIES}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.side);
+    SeedRandom(11);
+    Board board = RandomSolvableBoard(static_cast<unsigned>(c.side));
+    Grid grid(board);
+    ExpectSameAs(grid, board, -1, 0, c.penalties);
+    MoveSequence letters;
+    int top = -1, left = 0;
+    for (int i = 0; i < 300; ++i) {
+      // Now and then the urgent tiles change, or a cell away from the blank is locked or freed.
+      if (i % 50 == 25) {
+        top = i / 100;
+        left = i / 150;
+        grid.SetUnsolved(top, left);
       }
+      const int cell = std::rand() % (c.side * c.side);
+      if (i % 7 == 0 && cell != grid.Blank()) {
+        if (grid.IsLocked(cell)) {
+          grid.Unlock(cell);
+        } else {
+          grid.Lock(cell);
+        }
+      }
+      const char letter = "UDLR"[std::rand() % 4];
+      const int next = grid.Neighbour(grid.Blank(), CodeOf(letter));
+      if (next < 0 || grid.IsLocked(next)) continue;
+      grid.Move(CodeOf(letter));
+      ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
+      letters += letter;
     }
-    const char letter = "UDLR"[std::rand() % 4];
-    const int next = grid.Neighbour(grid.Blank(), CodeOf(letter));
-    if (next < 0 || grid.IsLocked(next)) continue;
-    grid.Move(CodeOf(letter));
-    ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
-    letters += letter;
+    ExpectSameAs(grid, board, top, left, c.penalties);
+    EXPECT_EQ(letters, grid.Moves());
   }
-  ExpectSameAs(grid, board, top, left);
-  EXPECT_EQ(letters, grid.Moves());
 }
 
 TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
@@ -143,12 +154,12 @@ TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
   ASSERT_TRUE(ApplyMoves(moved, grid.Moves().substr(mark)));
   EXPECT_EQ(moved.ManhattanDistance(), grid.Distance());
   grid.RollBack(mark);
-  ExpectSameAs(grid, board, 1, 1);
+  ExpectSameAs(grid, board, 1, 1, planner::SMALL_BOARD_PENALTIES);
   EXPECT_EQ(before, grid.Moves());
   EXPECT_EQ(board.ManhattanDistance(), grid.Distance());
   // A mark at or past the last move undoes nothing.
   grid.RollBack(mark + 7);
   grid.RollBack(mark);
-  ExpectSameAs(grid, board, 1, 1);
+  ExpectSameAs(grid, board, 1, 1, planner::SMALL_BOARD_PENALTIES);
   EXPECT_EQ(before, grid.Moves());
 }

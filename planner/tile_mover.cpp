@@ -46,16 +46,16 @@ constexpr auto BIT_COUNTS = [] {
 // cost into pushes; -1 when both ways are cut. A step into the cell the blank stands in now
 // costs what a homeward push of a tile not placed soon costs, not PushCost's 0: by the time the
 // walk is made the blank has moved on and a tile stands there (0 was no shorter).
-inline int RingTurn(uint32_t ring, int from, int to, int& pushes) {
+inline int RingTurn(const PushPenalties& penalties, uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
     const uint32_t cells = ways.cells[way];
     const uint32_t away = (ring >> (way == 0 ? 8 : 16)) & cells, urgent = ring >> 24;
     const uint32_t home = cells & ~away;
-    return PushCostOf(true, false) * BIT_COUNTS[away & ~urgent & 255] +
-           PushCostOf(true, true) * BIT_COUNTS[away & urgent & 255] +
-           PushCostOf(false, false) * BIT_COUNTS[home & ~urgent & 255] +
-           PushCostOf(false, true) * BIT_COUNTS[home & urgent & 255];
+    return penalties.Of(true, false) * BIT_COUNTS[away & ~urgent & 255] +
+           penalties.Of(true, true) * BIT_COUNTS[away & urgent & 255] +
+           penalties.Of(false, false) * BIT_COUNTS[home & ~urgent & 255] +
+           penalties.Of(false, true) * BIT_COUNTS[home & urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
@@ -105,7 +105,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     for (int other = 0; other < 4; ++other) {
       if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
       int turnPushes = 0;
-      int turn = RingTurn(ring, side, other, turnPushes);
+      int turn = RingTurn(grid.Penalties(), ring, side, other, turnPushes);
       if (turn < 0) turn = WallTurn(grid, cell, side, other);
       if (turn >= 0) reach(cell * 4 + other, g + turn);
     }
@@ -187,7 +187,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         // side and four to the opposite one: a side past the bound even so needs no walk.
         if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
         int turnPushes = 0;
-        int turn = RingTurn(ring, side, other, turnPushes);
+        int turn = RingTurn(grid.Penalties(), ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
