@@ -28,7 +28,8 @@ class LineFiller {
     /// The end whose tile is estimated cheaper to bring, as a domino where that is estimated
     /// cheaper.
     NONE,
-    /// Both ends are filled in turn, the domino chosen as with NONE; the cheaper is kept.
+    /// Both ends are filled in turn, the domino chosen as with NONE; the cheaper is kept. Where
+    /// one end's tile is estimated far dearer to bring than the other's, only the other is filled.
     ENDS,
     /// Both ends, each with a single tile and with a domino; the cheapest of the four is kept.
     /// The last two tiles are brought one by one and as a domino, and the cheaper is kept.
