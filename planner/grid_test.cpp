@@ -34,7 +34,7 @@ uint32_t RingAfresh(const Grid& grid, int cell) {
     const int at = grid.CellAt(row, col);
     ring |= 1u << k;
     // Push costs are checked on their own: here they only say which pushes go away from home
-    // (those that cost the displacement penalty or more), and which tiles are urgent (those
+    // (those that cost the away penalty or more), and which tiles are urgent (those
     // with a push that costs more: every tile has one away from home).
     const int clockwise = grid.PushCost(at, CLOCKWISE[k]), counter = grid.PushCost(at, COUNTER[k]);
     const int away = grid.Penalties().away;
