@@ -10,7 +10,7 @@ Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
       position(board),
       locked(board.tiles.size(), 0),
-      urgent(board.tiles.size(), 0),
+      urgency(board.tiles.size(), 0),
       penalties(board.n <= SMALL_BOARD_SIDE ? SMALL_BOARD_PENALTIES : LARGE_BOARD_PENALTIES),
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
@@ -65,10 +65,14 @@ void Grid::SetUnsolved(int top, int left, int extraLines) {
   const int lines = std::max(1, 4 + (n - top) / 25 + extraLines);
   for (int tile = 1; tile < n * n; ++tile) {
     const int home = GoalOf(tile);
-    const uint8_t now = (rowOf[home] < top + lines && colOf[home] >= left) ||
-                        (colOf[home] < left + lines && rowOf[home] >= top);
-    if (now == urgent[tile]) continue;
-    urgent[tile] = now;
+    // Within the first k rows or columns of the unsolved part.
+    const auto within = [&](int k) {
+      return (rowOf[home] < top + k && colOf[home] >= left) ||
+             (colOf[home] < left + k && rowOf[home] >= top);
+    };
+    const uint8_t level = !within(lines) ? 0 : within(NOW_LINES) ? 2 : 1;
+    if (level == urgency[tile]) continue;
+    urgency[tile] = level;
     UpdateHomeward(CellOf(tile));
   }
 }
@@ -88,9 +92,9 @@ void Grid::UpdateHomeward(int cell) {
     return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
   };
   const uint32_t homeward = tile != 0 ? ~away & 15u : 0u;
-  pushCosts[cell] = spread(away) * penalties.Of(true, urgent[tile]) +
-                    spread(homeward) * penalties.Of(false, urgent[tile]);
-  pushState[cell] = static_cast<uint8_t>(away | (urgent[tile] ? URGENT_BIT : 0u));
+  pushCosts[cell] = spread(away) * penalties.Of(true, urgency[tile]) +
+                    spread(homeward) * penalties.Of(false, urgency[tile]);
+  pushState[cell] = static_cast<uint8_t>(away | (urgency[tile] != 0 ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }
 

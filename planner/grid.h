@@ -98,21 +98,32 @@ struct PushPenalties {
   /// rather push the tiles placed soon homewards, and weigh the others' drift less: 0.8 to 1.4 %
   /// shorter solutions at sides 10 to 100.
   int homeward;
-  /// The one rule behind Grid::PushCost and the sums the searches take of it.
-  constexpr int Of(bool isAway, bool urgent) const {
-    return isAway ? (urgent ? urgentAway : away) : (urgent ? 0 : homeward);
+  /// A tile of the first NOW_LINES rows and columns of the unsolved part, placed within a step
+  /// or so, pushed away from home.
+  int nowAway;
+  /// The one rule behind Grid::PushCost and the sums the searches take of it, by the tile's
+  /// urgency: 0 placed later, 1 soon, 2 now.
+  constexpr int Of(bool isAway, int urgency) const {
+    if (!isAway) return urgency == 0 ? homeward : 0;
+    return urgency == 2 ? nowAway : urgency == 1 ? urgentAway : away;
   }
 };
 
-/// The penalties of boards up to SMALL_BOARD_SIDE, and of larger ones, where pushing away a tile
-/// not placed soon costs one more: 0.4 to 0.6 % shorter solutions at sides 61 to 100 and 0.1 to
-/// 0.4 % at sides 22 to 60, for 1.1 times the time at side 50 and 1.2 at side 100 (the domino
-/// search goes wider), but up to 0.5 % longer ones at sides 7 to 21. Raising both away penalties
-/// by one instead saves 1 % at sides 75 to 100, for 1.6 times the time; the domino search's
-/// estimate raised to win the time back loses the gain.
-constexpr PushPenalties SMALL_BOARD_PENALTIES{2, 4, 1};
-constexpr PushPenalties LARGE_BOARD_PENALTIES{3, 4, 1};
+/// The penalties of boards up to SMALL_BOARD_SIDE, and of larger ones. There pushing away a
+/// tile not placed soon costs one more: 0.4 to 0.6 % shorter solutions at sides 61 to 100 and
+/// 0.1 to 0.4 % at sides 22 to 60, for 1.1 times the time at side 50 and 1.2 at side 100 (the
+/// domino search goes wider), but up to 0.5 % longer ones at sides 7 to 21. Raising both away
+/// penalties by one instead saves 1 % at sides 75 to 100, for 1.6 times the time; the domino
+/// search's estimate raised to win the time back loses the gain. And there a tile placed now
+/// costs 6: 0.35 to 0.65 % shorter again at sides 25 to 100, for 1.02 to 1.1 times the time; 5
+/// and 7 save a little less, and 4 to 8 lines of such tiles save more at side 100 but no more at
+/// sides 30 to 50, for more time. On small boards a tile placed now costs as one placed soon: 6
+/// made sides 7 to 15 0.2 to 0.5 % longer.
+constexpr PushPenalties SMALL_BOARD_PENALTIES{2, 4, 1, 4};
+constexpr PushPenalties LARGE_BOARD_PENALTIES{3, 4, 1, 6};
 constexpr int SMALL_BOARD_SIDE = 21;
+/// The lines of tiles placed now.
+constexpr int NOW_LINES = 3;
 
 /// The position engine with what the planner adds: a mark per cell that is placed for good (or
 /// held for a moment), and per cell the directions that take its tile homewards, what pushing
@@ -161,7 +172,8 @@ class Grid {
   }
 
   /// Marks as urgent the tiles of the first few rows and columns of the unsolved part, which
-  /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few.
+  /// starts at (top, left); extraLines more (or fewer, down to one) than the usual few. Of
+  /// those, the tiles of the first NOW_LINES are placed now.
   void SetUnsolved(int top, int left, int extraLines = 0);
   /// What pushing a tile costs walks on this board.
   const PushPenalties& Penalties() const { return penalties; }
@@ -194,7 +206,8 @@ class Grid {
   int n;
   Position position;
   std::vector<uint8_t> locked;
-  std::vector<uint8_t> urgent;
+  // Per tile: 0 placed later, 1 soon, 2 now (PushPenalties::Of).
+  std::vector<uint8_t> urgency;
   PushPenalties penalties;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;

@@ -58,14 +58,18 @@ void ExpectSameAs(const Grid& grid, const Board& board, int top, int left,
     ASSERT_EQ(tile, grid.TileAt(cell));
     ASSERT_EQ(cell, grid.CellOf(tile));
     const int homeRow = (tile - 1) / n, homeCol = (tile - 1) % n;
-    // Four urgent lines on a board below side 25.
-    const bool urgent = top >= 0 && ((homeRow < top + 4 && homeCol >= left) ||
-                                     (homeCol < left + 4 && homeRow >= top));
+    // Four urgent lines on a board below side 25, the first three of them placed now.
+    const auto within = [&](int lines) {
+      return top >= 0 && ((homeRow < top + lines && homeCol >= left) ||
+                          (homeCol < left + lines && homeRow >= top));
+    };
+    const bool urgent = within(4), now = within(planner::NOW_LINES);
     const int rows = homeRow - cell / n, cols = homeCol - cell % n;
     const bool homeward[] = {(rows < 0), (rows > 0), (cols < 0), (cols > 0)};
     for (int dir = 0; dir < 4; ++dir) {
       const int expected = tile == 0       ? 0
                            : homeward[dir] ? (urgent ? 0 : penalties.homeward)
+                           : now           ? penalties.nowAway
                            : urgent        ? penalties.urgentAway
                                            : penalties.away;
       EXPECT_EQ(expected, grid.PushCost(cell, dir)) << cell << " " << dir;

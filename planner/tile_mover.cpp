@@ -45,17 +45,18 @@ constexpr auto BIT_COUNTS = [] {
 // clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
 // cost into pushes; -1 when both ways are cut. A step into the cell the blank stands in now
 // costs what a homeward push of a tile not placed soon costs, not PushCost's 0: by the time the
-// walk is made the blank has moved on and a tile stands there (0 was no shorter).
+// walk is made the blank has moved on and a tile stands there (0 was no shorter). The ring
+// tells only whether a tile is urgent: a tile placed now counts as one placed soon.
 inline int RingTurn(const PushPenalties& penalties, uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
     const uint32_t cells = ways.cells[way];
     const uint32_t away = (ring >> (way == 0 ? 8 : 16)) & cells, urgent = ring >> 24;
     const uint32_t home = cells & ~away;
-    return penalties.Of(true, false) * BIT_COUNTS[away & ~urgent & 255] +
-           penalties.Of(true, true) * BIT_COUNTS[away & urgent & 255] +
-           penalties.Of(false, false) * BIT_COUNTS[home & ~urgent & 255] +
-           penalties.Of(false, true) * BIT_COUNTS[home & urgent & 255];
+    return penalties.Of(true, 0) * BIT_COUNTS[away & ~urgent & 255] +
+           penalties.Of(true, 1) * BIT_COUNTS[away & urgent & 255] +
+           penalties.Of(false, 0) * BIT_COUNTS[home & ~urgent & 255] +
+           penalties.Of(false, 1) * BIT_COUNTS[home & urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
