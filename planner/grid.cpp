@@ -11,7 +11,7 @@ Grid::Grid(const Board& board)
       position(board),
       locked(board.tiles.size(), 0),
       urgency(board.tiles.size(), 0),
-      penalties(board.n <= SMALL_BOARD_SIDE ? SMALL_BOARD_PENALTIES : LARGE_BOARD_PENALTIES),
+      penalties(PenaltiesOfSide(static_cast<int>(board.n))),
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
       rings(board.tiles.size(), 0),

@@ -82,18 +82,15 @@ void ExpectSameAs(const Grid& grid, const Board& board, int top, int left,
 }  // namespace
 
 TEST(Grid, FollowsTheBoardThroughRandomMoves) {
-  // A small board, and one just large enough for the penalties of large boards.
-  const struct {
-    int side;
-    planner::PushPenalties penalties;
-  } cases[] = {{6, planner::SMALL_BOARD_PENALTIES},
-               {planner::SMALL_BOARD_SIDE + 1, planner::LARGE_BOARD_PENALTIES}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.side);
+  // A small board, and a larger one whose tiles placed now cost more than those placed soon.
+  for (const int side : {6, 22}) {
+    SCOPED_TRACE(side);
+    const planner::PushPenalties penalties = planner::PenaltiesOfSide(side);
+    ASSERT_EQ(side == 22, penalties.nowAway > penalties.urgentAway);
     SeedRandom(11);
-    Board board = RandomSolvableBoard(static_cast<unsigned>(c.side));
+    Board board = RandomSolvableBoard(static_cast<unsigned>(side));
     Grid grid(board);
-    ExpectSameAs(grid, board, -1, 0, c.penalties);
+    ExpectSameAs(grid, board, -1, 0, penalties);
     MoveSequence letters;
     int top = -1, left = 0;
     for (int i = 0; i < 300; ++i) {
@@ -103,7 +100,7 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
         left = i / 150;
         grid.SetUnsolved(top, left);
       }
-      const int cell = std::rand() % (c.side * c.side);
+      const int cell = std::rand() % (side * side);
       if (i % 7 == 0 && cell != grid.Blank()) {
         if (grid.IsLocked(cell)) {
           grid.Unlock(cell);
@@ -118,7 +115,7 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
       ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
       letters += letter;
     }
-    ExpectSameAs(grid, board, top, left, c.penalties);
+    ExpectSameAs(grid, board, top, left, penalties);
     EXPECT_EQ(letters, grid.Moves());
   }
 }
@@ -158,12 +155,12 @@ TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
   ASSERT_TRUE(ApplyMoves(moved, grid.Moves().substr(mark)));
   EXPECT_EQ(moved.ManhattanDistance(), grid.Distance());
   grid.RollBack(mark);
-  ExpectSameAs(grid, board, 1, 1, planner::SMALL_BOARD_PENALTIES);
+  ExpectSameAs(grid, board, 1, 1, planner::PenaltiesOfSide(7));
   EXPECT_EQ(before, grid.Moves());
   EXPECT_EQ(board.ManhattanDistance(), grid.Distance());
   // A mark at or past the last move undoes nothing.
   grid.RollBack(mark + 7);
   grid.RollBack(mark);
-  ExpectSameAs(grid, board, 1, 1, planner::SMALL_BOARD_PENALTIES);
+  ExpectSameAs(grid, board, 1, 1, planner::PenaltiesOfSide(7));
   EXPECT_EQ(before, grid.Moves());
 }
