@@ -10,7 +10,7 @@ Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
       position(board),
       locked(board.tiles.size(), 0),
-      urgency(board.tiles.size(), 0),
+      urgency(board.tiles.size(), Urgency::LATER),
       penalties(PenaltiesOfSide(static_cast<int>(board.n))),
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
@@ -70,7 +70,9 @@ void Grid::SetUnsolved(int top, int left, int extraLines) {
       return (rowOf[home] < top + k && colOf[home] >= left) ||
              (colOf[home] < left + k && rowOf[home] >= top);
     };
-    const uint8_t level = !within(lines) ? 0 : within(NOW_LINES) ? 2 : 1;
+    const Urgency level = !within(lines)      ? Urgency::LATER
+                          : within(NOW_LINES) ? Urgency::NOW
+                                              : Urgency::SOON;
     if (level == urgency[tile]) continue;
     urgency[tile] = level;
     UpdateHomeward(CellOf(tile));
@@ -94,7 +96,8 @@ void Grid::UpdateHomeward(int cell) {
   const uint32_t homeward = tile != 0 ? ~away & 15u : 0u;
   pushCosts[cell] = spread(away) * penalties.Of(true, urgency[tile]) +
                     spread(homeward) * penalties.Of(false, urgency[tile]);
-  pushState[cell] = static_cast<uint8_t>(away | (urgency[tile] != 0 ? URGENT_BIT : 0u));
+  pushState[cell] =
+      static_cast<uint8_t>(away | (urgency[tile] != Urgency::LATER ? URGENT_BIT : 0u));
   UpdateRings(cell);
 }
 

@@ -86,6 +86,9 @@ constexpr int DirOfStep(int rows, int cols) {
 /// What a move of the blank costs a walk, before what it pays for the tile it pushes.
 constexpr int STEP_COST = 4;
 
+/// How soon a tile is placed (see Grid::SetUnsolved).
+enum class Urgency : uint8_t { LATER, SOON, NOW };
+
 /// What a walk pays, besides STEP_COST a move, for each tile it pushes a step, so that over a
 /// solve the tiles drift homewards and later placements are shorter.
 struct PushPenalties {
@@ -101,11 +104,10 @@ struct PushPenalties {
   /// A tile of the first NOW_LINES rows and columns of the unsolved part, placed within a step
   /// or so, pushed away from home.
   int nowAway;
-  /// The one rule behind Grid::PushCost and the sums the searches take of it, by the tile's
-  /// urgency: 0 placed later, 1 soon, 2 now.
-  constexpr int Of(bool isAway, int urgency) const {
-    if (!isAway) return urgency == 0 ? homeward : 0;
-    return urgency == 2 ? nowAway : urgency == 1 ? urgentAway : away;
+  /// The one rule behind Grid::PushCost and the sums the searches take of it.
+  constexpr int Of(bool isAway, Urgency urgency) const {
+    if (!isAway) return urgency == Urgency::LATER ? homeward : 0;
+    return urgency == Urgency::NOW ? nowAway : urgency == Urgency::SOON ? urgentAway : away;
   }
 };
 
@@ -206,8 +208,7 @@ class Grid {
   int n;
   Position position;
   std::vector<uint8_t> locked;
-  // Per tile: 0 placed later, 1 soon, 2 now (PushPenalties::Of).
-  std::vector<uint8_t> urgency;
+  std::vector<Urgency> urgency;
   PushPenalties penalties;
   // Per cell, one byte per direction: PushCost.
   std::vector<uint32_t> pushCosts;

@@ -53,10 +53,10 @@ inline int RingTurn(const PushPenalties& penalties, uint32_t ring, int from, int
     const uint32_t cells = ways.cells[way];
     const uint32_t away = (ring >> (way == 0 ? 8 : 16)) & cells, urgent = ring >> 24;
     const uint32_t home = cells & ~away;
-    return penalties.Of(true, 0) * BIT_COUNTS[away & ~urgent & 255] +
-           penalties.Of(true, 1) * BIT_COUNTS[away & urgent & 255] +
-           penalties.Of(false, 0) * BIT_COUNTS[home & ~urgent & 255] +
-           penalties.Of(false, 1) * BIT_COUNTS[home & urgent & 255];
+    return penalties.Of(true, Urgency::LATER) * BIT_COUNTS[away & ~urgent & 255] +
+           penalties.Of(true, Urgency::SOON) * BIT_COUNTS[away & urgent & 255] +
+           penalties.Of(false, Urgency::LATER) * BIT_COUNTS[home & ~urgent & 255] +
+           penalties.Of(false, Urgency::SOON) * BIT_COUNTS[home & urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
@@ -105,8 +105,8 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     const uint32_t ring = grid.Ring(cell);
     for (int other = 0; other < 4; ++other) {
       if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
-      int turnPushes = 0;
-      int turn = RingTurn(grid.Penalties(), ring, side, other, turnPushes);
+      // Only the length counts here, which the pushes never change.
+      int turn = ShorterFreeWay(WAYS[side][other], ring);
       if (turn < 0) turn = WallTurn(grid, cell, side, other);
       if (turn >= 0) reach(cell * 4 + other, g + turn);
     }
