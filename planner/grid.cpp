@@ -8,6 +8,8 @@ namespace planner {
 
 Grid::Grid(const Board& board)
     : n(static_cast<int>(board.n)),
+      offsets{DIR_ROW[0] * n + DIR_COL[0], DIR_ROW[1] * n + DIR_COL[1], DIR_ROW[2] * n + DIR_COL[2],
+              DIR_ROW[3] * n + DIR_COL[3]},
       position(board),
       locked(board.tiles.size(), 0),
       urgency(board.tiles.size(), Urgency::LATER),

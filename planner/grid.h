@@ -162,6 +162,9 @@ class Grid {
     }
   }
 
+  /// What the neighbour in the direction adds to a cell's number, where it is on the board.
+  int Offset(int dir) const { return offsets[dir]; }
+
   /// True for a cell that must not change: placed, or held by the caller.
   bool IsLocked(int cell) const { return locked[cell] != 0; }
   void Lock(int cell) {
@@ -206,6 +209,7 @@ class Grid {
 
  private:
   int n;
+  int offsets[4];
   Position position;
   std::vector<uint8_t> locked;
   std::vector<Urgency> urgency;

@@ -12,6 +12,11 @@ namespace planner {
 namespace {
 
 constexpr int NO_LIMIT = 1 << 30;
+// How a state was reached (PairMover::Node::via), besides by a walk from one of the slots.
+constexpr uint8_t VIA_STEP = DOMINO_SLOTS;
+constexpr uint8_t VIA_START = DOMINO_SLOTS + 1;
+// Costs held in a node's 16 bits: far more than any walk on the largest board costs.
+constexpr int MOST_COST = UINT16_MAX;
 constexpr int APPROACH_SLACK = 2;
 // A move of the estimate counts this many eighths of a cost unit: the STEP_COST that the move
 // costs and 9/8 more, for the pushes that the walk meets on its way and so that the search runs
@@ -23,6 +28,17 @@ constexpr int ESTIMATE_EIGHTHS = 8 * STEP_COST + 9;
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;
+}
+
+// The state that the search reached the state from, `via` as PairMover::Node holds it (not
+// VIA_START). A step leaves the blank where the tile that followed stood: behind B when A led,
+// behind A when B did.
+int Parent(const Grid& grid, int state, uint8_t via) {
+  const int slot = state % DOMINO_SLOTS, orient = state / DOMINO_SLOTS % 4;
+  const int cellA = state / (4 * DOMINO_SLOTS);
+  if (via != VIA_STEP) return StateOf(cellA, orient, via);
+  if (slot / 4 == 1) return StateOf(grid.Neighbour(cellA, orient), slot % 4, orient ^ 1);
+  return StateOf(grid.Neighbour(cellA, slot % 4), slot ^ 1, 4 + orient);
 }
 
 // Per orientation, which of the domino's ten ring cells each bit of the rings round A and round
@@ -104,7 +120,8 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     }
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
-  auto reach = [&](int state, int cost, int from) {
+  auto reach = [&](int state, int cost, uint8_t via) {
+    if (cost > MOST_COST) return;
     Node& node = nodes[state];
     if (nodes.Seen(state)) {
       if (node.g <= cost) return;
@@ -113,10 +130,10 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
       const int cellA = state / (4 * DOMINO_SLOTS);
       const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
                                       state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
-      node.h = ESTIMATE_EIGHTHS * estimate / 8;
+      node.h = static_cast<uint16_t>(std::min(MOST_COST, ESTIMATE_EIGHTHS * estimate / 8));
     }
-    node.g = cost;
-    node.parent = from;
+    node.g = static_cast<uint16_t>(cost);
+    node.via = via;
     open.Push(static_cast<size_t>(cost + node.h), state);
   };
   // The blank may start anywhere: a walk to each slot, round both tiles, nearest slots first;
@@ -142,7 +159,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     if (dist < 0) continue;
     if (nearest < 0 || dist < nearest) nearest = dist;
     approachPaths[slot] = router.Path();
-    reach(StateOf(startA, startOrient, slot), STEP_COST * dist + router.LastPushes(), -1);
+    reach(StateOf(startA, startOrient, slot), STEP_COST * dist + router.LastPushes(), VIA_START);
   }
   router.HoldGrid(false);
   int goal = -1;
@@ -162,14 +179,14 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     const int blankCell = SlotCell(grid, cellA, orient, slot);
     const int whose = slot / 4, dir = slot % 4;
     if (whose == 0) {
-      reach(StateOf(blankCell, dir ^ 1, 4 + orient), g + 2 * STEP_COST, state);
+      reach(StateOf(blankCell, dir ^ 1, 4 + orient), g + 2 * STEP_COST, VIA_STEP);
     } else {
-      reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), g + 2 * STEP_COST, state);
+      reach(StateOf(grid.Neighbour(cellA, orient), dir, orient ^ 1), g + 2 * STEP_COST, VIA_STEP);
     }
     // A slot reached by a walk round the domino only steps on: walking on from there to another
     // slot never came out cheaper than walking there at once (the same solutions on 21 boards of
     // sides 20 to 100), and it took a fifth of the search's time.
-    if (node.parent >= 0 && node.parent / DOMINO_SLOTS == state / DOMINO_SLOTS) continue;
+    if (node.via < DOMINO_SLOTS) continue;
     // Every slot's cell is on the ring, whose free cells give the walks round it. A walk costs
     // as the blank's walks do: STEP_COST a move and the push cost of each tile it moves.
     const uint32_t free = FreeRing(grid, cellA, orient);
@@ -205,12 +222,16 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
         if (length < 0) continue;
         pushes = router.LastPushes();
       }
-      reach(StateOf(cellA, orient, other), g + STEP_COST * length + pushes, state);
+      reach(StateOf(cellA, orient, other), g + STEP_COST * length + pushes,
+            static_cast<uint8_t>(slot));
     }
   }
   if (goal < 0) return false;
   chain.clear();
-  for (int state = goal; state >= 0; state = nodes[state].parent) chain.push_back(state);
+  for (int state = goal;; state = Parent(grid, state, nodes[state].via)) {
+    chain.push_back(state);
+    if (nodes[state].via == VIA_START) break;
+  }
   std::reverse(chain.begin(), chain.end());
 
   grid.Walk(approachPaths[chain.front() % DOMINO_SLOTS]);

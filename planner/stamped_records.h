@@ -1,6 +1,7 @@
 // stamped_records.h: per-state records of repeated searches, made unseen by a new stamp.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -23,8 +24,12 @@ class StampedRecords {
   /// Room for `size` records, all unseen; the storage stays when the size is the same.
   void Resize(size_t size) {
     if (records && size == count) return;
-    records.reset(static_cast<Record*>(std::calloc(size > 0 ? size : 1, sizeof(Record))));
-    if (!records) throw std::bad_alloc();
+    // Room for a cache line more, so that the records start on one: the records of a cell's
+    // states are looked at together, and so stay within as few lines as their size allows.
+    storage.reset(std::calloc(1, (size > 0 ? size : 1) * sizeof(Record) + CACHE_LINE));
+    if (!storage) throw std::bad_alloc();
+    const auto address = reinterpret_cast<std::uintptr_t>(storage.get());
+    records = reinterpret_cast<Record*>((address + CACHE_LINE - 1) / CACHE_LINE * CACHE_LINE);
     count = size;
     stamp = 0;
   }
@@ -47,7 +52,9 @@ class StampedRecords {
   Record& operator[](size_t i) { return records[i]; }
 
  private:
-  std::unique_ptr<Record[], void (*)(void*)> records{nullptr, std::free};
+  static constexpr std::uintptr_t CACHE_LINE = 64;
+  std::unique_ptr<void, void (*)(void*)> storage{nullptr, std::free};
+  Record* records = nullptr;
   size_t count = 0;
   Stamp stamp = 0;
 };

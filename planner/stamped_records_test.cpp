@@ -29,6 +29,8 @@ TEST(StampedRecords, SeenOnlyInTheSearchThatMarkedThem) {
     for (size_t i = 0; i < 10; ++i) EXPECT_EQ(i == marked, records.Seen(i)) << search << " " << i;
     EXPECT_EQ(search, records[marked].value);
   }
+  // The records start on a cache line, so that a cell's records share as few as they can.
+  EXPECT_EQ(0u, reinterpret_cast<std::uintptr_t>(&records[0]) % 64);
   // A new size starts afresh; the same size keeps the records.
   records.Resize(10);
   EXPECT_EQ(599, records[9].value);

@@ -101,7 +101,7 @@ int TileMover::Search(const Grid& grid, int tile, int target) {
     const int g = nodes[state].g;
     const int cell = state >> 2, side = state & 3;
     if (cell == target) return g;
-    reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), g + 1);
+    reach((cell + grid.Offset(side)) * 4 + (side ^ 1), g + 1);
     const uint32_t ring = grid.Ring(cell);
     for (int other = 0; other < 4; ++other) {
       if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
@@ -177,7 +177,8 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         if (goal < 0 || statePushes < nodes[goal].pushes) goal = state;
         continue;
       }
-      reach(grid.Neighbour(cell, side) * 4 + (side ^ 1), cost + 1, statePushes, state);
+      // The blank stands on the side, on the board.
+      reach((cell + grid.Offset(side)) * 4 + (side ^ 1), cost + 1, statePushes, state);
       // A side reached by a walk round the tile only pushes: walking on round from there is
       // never shorter than the one walk from the side before, nor cheaper among equals.
       if (parent[state] >= 0 && parent[state] >> 2 == cell) continue;
