@@ -12,15 +12,10 @@ namespace planner {
 
 namespace {
 
-constexpr int RADIUS = static_cast<int>(MAX_SIDE);
-constexpr int WIDTH = 2 * RADIUS + 1;
-
-// Rows 0 ... RADIUS below the target row (everything above it is wall), columns either side.
-constexpr int HEIGHT = RADIUS + 1;
-
-int Index(int rows, int cols, int orient, int slot) {
-  return (rows * WIDTH + (cols + RADIUS)) * 32 + orient * 8 + slot;
-}
+constexpr int RADIUS = DominoCosts::RADIUS;
+constexpr int WIDTH = static_cast<int>(DominoCosts::WIDTH);
+constexpr int HEIGHT = static_cast<int>(DominoCosts::HEIGHT);
+constexpr auto Index = DominoCosts::Index;
 
 // True when the domino and the blank's slot all stand on the table's rows.
 bool Valid(int rows, int cols, int orient, int slot) {
@@ -96,20 +91,9 @@ std::vector<uint16_t> BuildTable() {
 
 }  // namespace
 
-int DominoCost(int rows, int cols, int orient, int slot, int goalOrient) {
-  static const std::vector<uint16_t> table = BuildTable();
-  if (goalOrient != RIGHT) {
-    // A column's domino is a row's one seen across the diagonal: rows and columns change
-    // places, and so do UP and LEFT, DOWN and RIGHT.
-    std::swap(rows, cols);
-    orient ^= 2;
-    slot = (slot / 4) * 4 + ((slot % 4) ^ 2);
-  }
-  // States that cannot be (part of the domino or the blank in the wall) were never reached and
-  // hold UINT16_MAX.
-  if (rows < 0 || rows >= HEIGHT || cols < -RADIUS || cols > RADIUS) return 0;
-  const uint16_t cost = table[Index(rows, cols, orient, slot)];
-  return cost == UINT16_MAX ? 0 : cost;
+DominoCosts::DominoCosts(int goalOrient) : across(goalOrient != RIGHT) {
+  static const std::vector<uint16_t> built = BuildTable();
+  table = built.data();
 }
 
 }  // namespace planner

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 
 #include "planner/grid.h"
 
@@ -62,9 +64,42 @@ inline int SlotCell(const Grid& grid, int cellA, int orient, int slot) {
   return base < 0 ? -1 : grid.Neighbour(base, slot % 4);
 }
 
-/// The fewest domino moves that bring A from rows, cols off its target, B in direction orient
-/// and the blank in the slot, to A on the target and B in direction goalOrient, on a board
-/// walled only before the target's line (0 inside that wall); the table is built on first use.
-int DominoCost(int rows, int cols, int orient, int slot, int goalOrient);
+/// The fewest domino moves that bring A to its target with B in direction goalOrient (RIGHT or
+/// DOWN), on a board walled only before the target's line; the table is built on first use.
+/// Read inline, as the domino search asks millions of times.
+class DominoCosts {
+ public:
+  explicit DominoCosts(int goalOrient);
+  /// The moves from A rows, cols off the target, B in direction orient and the blank in the
+  /// slot; 0 inside the wall.
+  int operator()(int rows, int cols, int orient, int slot) const {
+    if (across) {
+      // A column's domino is a row's one seen across the diagonal: rows and columns change
+      // places, and so do UP and LEFT, DOWN and RIGHT (a slot's direction is its low bits).
+      std::swap(rows, cols);
+      orient ^= 2;
+      slot ^= 2;
+    }
+    if (static_cast<unsigned>(rows) >= HEIGHT || static_cast<unsigned>(cols + RADIUS) >= WIDTH) {
+      return 0;
+    }
+    // States that cannot be (part of the domino or the blank in the wall) hold UINT16_MAX.
+    const uint16_t cost = table[Index(rows, cols, orient, slot)];
+    return cost == UINT16_MAX ? 0 : cost;
+  }
+
+  /// The table's rows below the target's (everything above it is wall) and columns either side.
+  static constexpr int RADIUS = static_cast<int>(MAX_SIDE);
+  static constexpr unsigned WIDTH = 2 * RADIUS + 1;
+  static constexpr unsigned HEIGHT = RADIUS + 1;
+  /// The table's entry of a state of a row's domino.
+  static constexpr int Index(int rows, int cols, int orient, int slot) {
+    return (rows * static_cast<int>(WIDTH) + (cols + RADIUS)) * 32 + orient * 8 + slot;
+  }
+
+ private:
+  const uint16_t* table;
+  bool across;
+};
 
 }  // namespace planner

@@ -29,7 +29,8 @@ TEST(Domino, RingsAndKnownCosts) {
   }
   // At the goal; one step short along the row with the blank in front of the leader (A, to
   // the left): two moves; the same seen across the diagonal for a column.
-  EXPECT_EQ(0, planner::DominoCost(0, 0, planner::RIGHT, planner::DOWN, planner::RIGHT));
-  EXPECT_EQ(2, planner::DominoCost(0, 1, planner::RIGHT, planner::LEFT, planner::RIGHT));
-  EXPECT_EQ(2, planner::DominoCost(1, 0, planner::DOWN, planner::UP, planner::DOWN));
+  const planner::DominoCosts row(planner::RIGHT), column(planner::DOWN);
+  EXPECT_EQ(0, row(0, 0, planner::RIGHT, planner::DOWN));
+  EXPECT_EQ(2, row(0, 1, planner::RIGHT, planner::LEFT));
+  EXPECT_EQ(2, column(1, 0, planner::DOWN, planner::UP));
 }

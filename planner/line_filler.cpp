@@ -200,6 +200,7 @@ LineFiller::DominoPlan LineFiller::PlanDomino(const Grid& grid, int tileA, int t
                                               int goalOrient) const {
   const int cellA = grid.CellOf(tileA), cellB = grid.CellOf(tileB);
   // The cheapest way to join them: one tile walks to a side of the other, which stays.
+  const DominoCosts dominoCosts(goalOrient);
   DominoPlan plan;
   for (const int walker : {tileA, tileB}) {
     const int from = grid.CellOf(walker);
@@ -217,9 +218,8 @@ LineFiller::DominoPlan LineFiller::PlanDomino(const Grid& grid, int tileA, int t
         // Only slots the blank can stand in: the table knows nothing of the others.
         const int slotCell = SlotCell(grid, newA, orient, slot);
         if (slotCell < 0 || grid.IsLocked(slotCell)) continue;
-        carry = std::min(carry,
-                         DominoCost(grid.Row(newA) - grid.Row(targetA),
-                                    grid.Col(newA) - grid.Col(targetA), orient, slot, goalOrient));
+        carry = std::min(carry, dominoCosts(grid.Row(newA) - grid.Row(targetA),
+                                            grid.Col(newA) - grid.Col(targetA), orient, slot));
       }
       if (join + carry + 2 < plan.moves) plan = {join + carry + 2, walker, cell};
     }

@@ -120,6 +120,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     }
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
+  const DominoCosts dominoCosts(goalOrient);
   auto reach = [&](int state, int cost, uint8_t via) {
     if (cost > MOST_COST) return;
     Node& node = nodes[state];
@@ -128,8 +129,8 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     } else {
       nodes.Mark(state);
       const int cellA = state / (4 * DOMINO_SLOTS);
-      const int estimate = DominoCost(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
-                                      state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS, goalOrient);
+      const int estimate = dominoCosts(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
+                                       state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS);
       node.h = static_cast<uint16_t>(std::min(MOST_COST, ESTIMATE_EIGHTHS * estimate / 8));
     }
     node.g = static_cast<uint16_t>(cost);
