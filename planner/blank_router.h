@@ -9,11 +9,14 @@
 
 namespace planner {
 
-/// Finds the blank's shortest walks over unlocked cells, keeping off the tile it works around.
+/// Finds the blank's walks over unlocked cells, short and pushing few tiles away from home,
+/// keeping off the tile it works around.
 class BlankRouter {
  public:
-  /// The cost of the cheapest walk from start to target avoiding `avoid` (and `avoid2`), or -1
-  /// when there is none within `limit`; Path then gives it.
+  /// The moves of a walk from start to target avoiding `avoid` (and `avoid2`): of the straight
+  /// ones (every move towards the target) the one whose pushes cost least, unless they cost
+  /// much, and then the walk cheapest in moves and pushes together, perhaps longer. -1 when there
+  /// is none within `limit` moves; Path then gives it.
   int Distance(const Grid& grid, int start, int avoid, int target, int limit, int avoid2 = -1);
   /// From start, avoiding focus, the distance to each side of focus (by direction); -1 for one off
   /// the board, locked, or more than `slack` beyond the nearest.
@@ -64,6 +67,8 @@ class BlankRouter {
   StampedRecords<Node> nodes;
   std::vector<Entry> heap;
   std::vector<int8_t> path;
+  // The straight walk, while a search looks for a cheaper one.
+  std::vector<int8_t> straightPath;
   std::vector<int8_t> sidePaths[4];
   int lastPushes = 0;
   std::vector<int> cost;

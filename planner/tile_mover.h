@@ -33,8 +33,8 @@ class TileMover {
   /// Among the walks within `moves` moves, the shortest that pushes the fewest tiles away from
   /// home (as far as the beam sees); returns its goal state, parents in `parent`, or -1.
   int FewestPushes(const Grid& grid, int tile, int target, int moves);
-  /// The length of the blank's shortest walk round the walls near the tile at cell, from side
-  /// `from` to side `to`, for a ring cut both ways; -1 when there is none.
+  /// The length of the blank's walk (BlankRouter::Distance) round the walls near the tile at
+  /// cell, from side `from` to side `to`, for a ring cut both ways; -1 when there is none.
   int WallTurn(const Grid& grid, int cell, int from, int to);
 
   // Per cell, side and side, the length of WallTurn's walk, as the grid stood when this move's
