@@ -14,11 +14,11 @@ constexpr int BLOCKED = 1 << 30;
 
 // Where the straight walk's pushes cost more than this many quarters a move, a search looks for
 // a walk that costs less, moves and pushes together (STEP_COST a move), though it may be longer:
-// one that goes round the tiles it would push away. 0.4 to 0.65 in a hundred moves fewer at
-// sides 40 to 100, in 1.04 to 1.05 times the instructions at sides 20 to 100; flat up to side 15
-// (within 0.2 in a hundred either way over 60 boards a side). 6 saves 0.1 in a hundred more at
-// side 100 for twice the added time, 4 0.4 more for seven times; searching every walk 0.1 more
-// than 7 for 3.3 times the whole solve's time.
+// one that goes round the tiles it would push away. 0.2 to 0.45 in a hundred moves fewer at
+// sides 30 to 100, for 1.04 times the instructions at sides 50 and 100; flat up to side 15
+// (within 0.3 in a hundred either way over 60 boards a side). 6 and 5 save up to 0.1 and 0.2 in
+// a hundred more at side 100, for 1.04 and 1.09 times the instructions again; searching every
+// walk, 0.1 more than 7 for 3.3 times the whole solve's time.
 constexpr int DETOUR_PUSH_QUARTERS = 7;
 
 }  // namespace
@@ -47,48 +47,43 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
     return STEP_COST *
            (std::abs(grid.Row(cell) - targetRow) + std::abs(grid.Col(cell) - targetCol));
   };
-  // Cheapest estimate on top; among equals the deeper entry, so that the search runs straight at
-  // its goal instead of widening over every equally short walk.
-  auto later = [](const Entry& a, const Entry& b) { return a.f != b.f ? a.f > b.f : a.g < b.g; };
-  heap.clear();
+  // Cheapest estimate first; among equals the last reached, which runs the search straight at
+  // its goal instead of widening over every equally cheap walk.
+  open.Clear();
   Node& start = nodes.Mark(from);
   start.g = 0;
   start.steps = 0;
   start.cameFrom = -1;
-  heap.push_back({estimate(from), 0, from});
-  while (!heap.empty()) {
-    std::pop_heap(heap.begin(), heap.end(), later);
-    const Entry entry = heap.back();
-    heap.pop_back();
-    const Node& node = nodes[entry.cell];
-    if (entry.g != node.g) continue;
-    if (node.steps + estimate(entry.cell) / STEP_COST > limit) {
+  open.Push(static_cast<size_t>(estimate(from)), from);
+  int cell;
+  while (open.Pop(
+      cell, [&](int c, size_t f) { return static_cast<size_t>(nodes[c].g + estimate(c)) == f; })) {
+    const Node& node = nodes[cell];
+    if (node.steps + estimate(cell) / STEP_COST > limit) {
       if (bound == BLOCKED) return -1;
       continue;
     }
-    if (entry.cell == target) {
-      for (int cell = target; cell != from;) {
-        const int dir = nodes[cell].cameFrom;
+    if (cell == target) {
+      for (int at = target; at != from;) {
+        const int dir = nodes[at].cameFrom;
         path.push_back(static_cast<int8_t>(dir));
-        cell = grid.Neighbour(cell, dir ^ 1);
+        at = grid.Neighbour(at, dir ^ 1);
       }
       std::reverse(path.begin(), path.end());
-      lastPushes = entry.g - STEP_COST * node.steps;
+      lastPushes = node.g - STEP_COST * node.steps;
       return node.steps;
     }
-    const int nextSteps = node.steps + 1;
     for (int dir = 0; dir < 4; ++dir) {
-      const int next = grid.Neighbour(entry.cell, dir);
+      const int next = grid.Neighbour(cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
-      const int cost = entry.g + STEP_COST + grid.PushCost(next, dir ^ 1);
+      const int cost = node.g + STEP_COST + grid.PushCost(next, dir ^ 1);
       if (cost + estimate(next) > bound) continue;
       if (nodes.Seen(next) && nodes[next].g <= cost) continue;
       Node& reached = nodes.Mark(next);
       reached.g = cost;
-      reached.steps = nextSteps;
+      reached.steps = node.steps + 1;
       reached.cameFrom = dir;
-      heap.push_back({cost + estimate(next), cost, next});
-      std::push_heap(heap.begin(), heap.end(), later);
+      open.Push(static_cast<size_t>(cost + estimate(next)), next);
     }
   }
   if (straight < 0) return -1;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "planner/bucket_queue.h"
 #include "planner/grid.h"
 #include "planner/stamped_records.h"
 
@@ -51,11 +52,6 @@ class BlankRouter {
   bool ShutIn(const Grid& grid, int from, int avoid, int target, int avoid2);
   static constexpr size_t SHUT_IN_CELLS = 64;
 
-  struct Entry {
-    int f;
-    int g;
-    int cell;
-  };
   // Per cell: the stamp of the search that saw it, the cost and the moves of the cheapest walk
   // there so far, and the direction of its last move.
   struct Node {
@@ -65,7 +61,8 @@ class BlankRouter {
     int cameFrom;
   };
   StampedRecords<Node> nodes;
-  std::vector<Entry> heap;
+  // The search's open cells by cost plus estimate.
+  BucketQueue open;
   std::vector<int8_t> path;
   // The straight walk, while a search looks for a cheaper one.
   std::vector<int8_t> straightPath;
