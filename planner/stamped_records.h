@@ -26,7 +26,9 @@ class StampedRecords {
     if (records && size == count) return;
     // Room for a cache line more, so that the records start on one: the records of a cell's
     // states are looked at together, and so stay within as few lines as their size allows.
-    storage.reset(std::calloc(1, (size > 0 ? size : 1) * sizeof(Record) + CACHE_LINE));
+    const size_t room = size > 0 ? size : 1;
+    if (room > (SIZE_MAX - CACHE_LINE) / sizeof(Record)) throw std::bad_alloc();
+    storage.reset(std::calloc(1, room * sizeof(Record) + CACHE_LINE));
     if (!storage) throw std::bad_alloc();
     const auto address = reinterpret_cast<std::uintptr_t>(storage.get());
     records = reinterpret_cast<Record*>((address + CACHE_LINE - 1) / CACHE_LINE * CACHE_LINE);

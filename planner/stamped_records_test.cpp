@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
 
 namespace {
 
@@ -45,4 +46,7 @@ TEST(StampedRecords, StartOnACacheLine) {
     records.Resize(size);
     EXPECT_EQ(0u, reinterpret_cast<std::uintptr_t>(&records[0]) % 64) << size;
   }
+  // A size whose bytes the address space cannot hold is refused, not wrapped round to a few.
+  planner::StampedRecords<Record> records;
+  EXPECT_THROW(records.Resize(SIZE_MAX / 4), std::bad_alloc);
 }
