@@ -40,6 +40,17 @@ constexpr auto BIT_COUNTS = [] {
   return counts;
 }();
 
+// What RingTurn charges a push, by whether it takes the tile away from home and whether the tile
+// is urgent, read from the grid's penalties once a search rather than once a turn.
+struct RingPenalties {
+  explicit RingPenalties(const PushPenalties& penalties)
+      : awayLater(penalties.Of(true, Urgency::LATER)),
+        awayUrgent(penalties.Of(true, Urgency::SOON)),
+        homeLater(penalties.Of(false, Urgency::LATER)),
+        homeUrgent(penalties.Of(false, Urgency::SOON)) {}
+  int awayLater, awayUrgent, homeLater, homeUrgent;
+};
+
 // The blank's walk round the ring (see Grid::Ring) from side `from` to side `to`: the shorter
 // free way, and among equally short ones the one whose pushes cost less (Grid::PushCost;
 // clockwise first among equals), as BlankRouter::WalkRound takes it. Its length, and its push
@@ -47,16 +58,16 @@ constexpr auto BIT_COUNTS = [] {
 // costs what a homeward push of a tile not placed soon costs, not PushCost's 0: by the time the
 // walk is made the blank has moved on and a tile stands there (0 was no shorter). The ring
 // tells only whether a tile is urgent: a tile placed now counts as one placed soon.
-inline int RingTurn(const PushPenalties& penalties, uint32_t ring, int from, int to, int& pushes) {
+inline int RingTurn(const RingPenalties& penalties, uint32_t ring, int from, int to, int& pushes) {
   const RingWays& ways = WAYS[from][to];
   const auto pushesOf = [&](int way) {
     const uint32_t cells = ways.cells[way];
     const uint32_t away = (ring >> (way == 0 ? 8 : 16)) & cells, urgent = ring >> 24;
     const uint32_t home = cells & ~away;
-    return penalties.Of(true, Urgency::LATER) * BIT_COUNTS[away & ~urgent & 255] +
-           penalties.Of(true, Urgency::SOON) * BIT_COUNTS[away & urgent & 255] +
-           penalties.Of(false, Urgency::LATER) * BIT_COUNTS[home & ~urgent & 255] +
-           penalties.Of(false, Urgency::SOON) * BIT_COUNTS[home & urgent & 255];
+    return penalties.awayLater * BIT_COUNTS[away & ~urgent & 255] +
+           penalties.awayUrgent * BIT_COUNTS[away & urgent & 255] +
+           penalties.homeLater * BIT_COUNTS[home & ~urgent & 255] +
+           penalties.homeUrgent * BIT_COUNTS[home & urgent & 255];
   };
   return CheaperFreeWay(ways, ring, pushesOf, pushes);
 }
@@ -146,6 +157,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
     }
     return node;
   };
+  const RingPenalties ringPenalties(grid.Penalties());
   auto reach = [&](int state, int cost, int pushCost, int from) {
     Node& node = known(state);
     if (cost + node.h > moves) return;
@@ -189,7 +201,7 @@ int TileMover::FewestPushes(const Grid& grid, int tile, int target, int moves) {
         // side and four to the opposite one: a side past the bound even so needs no walk.
         if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
         int turnPushes = 0;
-        int turn = RingTurn(grid.Penalties(), ring, side, other, turnPushes);
+        int turn = RingTurn(ringPenalties, ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
         if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
       }
