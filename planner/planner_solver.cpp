@@ -61,10 +61,12 @@ constexpr int BEAM_SIDE = 40;
 // time.
 constexpr int BEAM_CELLS = 1600;
 // Up to this side each step of a line fills both of its ends in turn and keeps the cheaper
-// (LineFiller::Trials::ENDS): 1.3 to 1.6 in a hundred moves fewer at sides 41 to 60, for 1.7 to
-// 1.8 times the time. Past it the gain falls to about 1 in a hundred (0.9 at side 70, 1.1 at side
-// 100) for nearly twice the time: a solve of side 100 would take over half a second.
-constexpr int TRIED_ENDS_SIDE = 60;
+// (LineFiller::Trials::ENDS): 1.3 to 1.6 in a hundred moves fewer at sides 41 to 60 and 1.3 to
+// 1.65 at sides 61 to 80, for 1.5 to 1.9 times the time. With them a solve of side 80 takes
+// about three quarters of the time of one of side 100 without them, which is the longest a user
+// waits for; from about side 85 on it would take longer. At side 100 they save 1.3 in a hundred
+// for 1.7 times the time, over 0.4 seconds.
+constexpr int TRIED_ENDS_SIDE = 80;
 // Up to this side each end is tried with a single tile and with a domino, and the beam keeps
 // half as many boards: 0.6 to 3 in a hundred moves fewer at sides 5 to 20 and 0.3 to 0.4 at
 // sides 23 to 28, in the same time or less from side 10 on and a few milliseconds more below.
