@@ -25,8 +25,8 @@ class LineFiller {
  public:
   /// How a step of a line chooses what to fill.
   enum class Trials {
-    /// The end whose tile is estimated cheaper to bring, as a domino where that is estimated
-    /// cheaper.
+    /// The end whose tile is estimated cheaper to bring, or the dearer where the two estimates
+    /// are near each other; as a domino where that is estimated cheaper.
     NONE,
     /// Both ends are filled in turn, the domino chosen as with NONE; the cheaper is kept. Where
     /// one end's tile is estimated far dearer to bring than the other's, only the other is filled.
