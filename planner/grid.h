@@ -114,15 +114,14 @@ struct PushPenalties {
 /// The penalties of a board of side n. Up to side 21, a tile placed now costs as one placed
 /// soon. Past it, it costs 6: solutions 0.35 to 0.65 in a hundred shorter at sides 25 to 60 and
 /// 0.2 to 0.3 at sides 75 to 100, in about the same time (5 and 7 save a little less; 4 to 8
-/// lines of such tiles no more at sides 30 to 50, for more time). From side 22 to 60 a tile not
-/// placed soon costs 3 to push away, not 2: 0.1 to 0.4 in a hundred shorter again, for 1.1 times
-/// the time at side 50 (the domino search goes wider). On larger boards that saved 0.7 in a
-/// hundred more but took 1.3 times as long at side 100, and on smaller ones both made solutions
-/// 0.2 to 0.5 in a hundred longer at sides 7 to 15.
+/// lines of such tiles no more at sides 30 to 50, for more time). Past it too, a tile not placed
+/// soon costs 3 to push away, not 2: 0.1 to 0.4 in a hundred shorter again at sides 22 to 60,
+/// for 1.1 times the time at side 50 (the domino search goes wider), and 0.25 to 0.7 at sides 61
+/// to 100, for 1.07 times the time at side 100 with the domino search's estimate raised to match
+/// there (PairMover). On smaller boards both made solutions 0.2 to 0.5 in a hundred longer at
+/// sides 7 to 15.
 constexpr PushPenalties PenaltiesOfSide(int n) {
-  return n <= 21   ? PushPenalties{2, 4, 1, 4}
-         : n <= 60 ? PushPenalties{3, 4, 1, 6}
-                   : PushPenalties{2, 4, 1, 6};
+  return n <= 21 ? PushPenalties{2, 4, 1, 4} : PushPenalties{3, 4, 1, 6};
 }
 /// The lines of tiles placed now.
 constexpr int NOW_LINES = 3;

@@ -18,12 +18,15 @@ constexpr uint8_t VIA_START = DOMINO_SLOTS + 1;
 // Costs held in a node's 16 bits: far more than any walk on the largest board costs.
 constexpr int MOST_COST = UINT16_MAX;
 constexpr int APPROACH_SLACK = 2;
-// A move of the estimate counts this many eighths of a cost unit: the STEP_COST that the move
-// costs and 9/8 more, for the pushes that the walk meets on its way and so that the search runs
-// deepest first. Measured at sides 10 to 100: 8/8 more is 0.25-0.55 % shorter, for 1.07 times
-// the time at side 50 and 1.27 at side 100; 7/8 is up to 0.3 % shorter again, for 1.15 to 1.3
-// times the time of 8/8.
-constexpr int ESTIMATE_EIGHTHS = 8 * STEP_COST + 9;
+// A move of the estimate counts this many eighths of a cost unit on a board of side n: the
+// STEP_COST that the move costs and 9/8 more, for the pushes that the walk meets on its way and so
+// that the search runs deepest first. Measured at sides 10 to 100: 8/8 more is 0.25-0.55 %
+// shorter, for 1.07 times the time at side 50 and 1.27 at side 100; 7/8 is up to 0.3 % shorter
+// again, for 1.15 to 1.3 times the time of 8/8. Past side 60, 10/8 more: with 9/8 the higher
+// away penalty there (PenaltiesOfSide) saved 0.75 in a hundred but took 1.25 times the time at
+// side 100, with 10/8 it saves 0.45 in 1.07 times; at sides 25 to 60, 10/8 was 0.2 to 0.4 in a
+// hundred longer than 9/8.
+constexpr int EstimateEighths(int n) { return 8 * STEP_COST + (n <= 60 ? 9 : 10); }
 
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
@@ -121,6 +124,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
   const DominoCosts dominoCosts(goalOrient);
+  const int estimateEighths = EstimateEighths(grid.Side());
   auto reach = [&](int state, int cost, uint8_t via) {
     if (cost > MOST_COST) return;
     Node& node = nodes[state];
@@ -131,7 +135,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
       const int cellA = state / (4 * DOMINO_SLOTS);
       const int estimate = dominoCosts(grid.Row(cellA) - targetRow, grid.Col(cellA) - targetCol,
                                        state / DOMINO_SLOTS % 4, state % DOMINO_SLOTS);
-      node.h = static_cast<uint16_t>(std::min(MOST_COST, ESTIMATE_EIGHTHS * estimate / 8));
+      node.h = static_cast<uint16_t>(std::min(MOST_COST, estimateEighths * estimate / 8));
     }
     node.g = static_cast<uint16_t>(cost);
     node.via = via;
