@@ -111,10 +111,6 @@ struct type_caster<Whole> {
     if (!value.value) throw error_already_set();
     return true;
   }
-
-  static handle cast(const Whole& whole, return_value_policy, handle) {
-    return whole.value.inc_ref();
-  }
 };
 
 // Takes a str, bytes or os.PathLike as open does: a str is encoded as os.fsencode does, so that
@@ -146,10 +142,6 @@ struct type_caster<MoveText> {
     }
     value.text = reinterpret_borrow<object>(source);
     return true;
-  }
-
-  static handle cast(const MoveText& moves, return_value_policy, handle) {
-    return moves.text.inc_ref();
   }
 };
 
