@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "planner/bucket_queue.h"
 #include "planner/grid.h"
 
 namespace planner {
@@ -52,38 +53,35 @@ std::vector<uint16_t> BuildTable() {
     }
   }
   std::vector<uint16_t> cost(static_cast<size_t>(HEIGHT) * WIDTH * 32, UINT16_MAX);
-  std::vector<std::vector<int>> buckets(1);
+  BucketQueue queue;
   for (int slot = 0; slot < DOMINO_SLOTS; ++slot) {
     if (!IsDominoSlot(RIGHT, slot)) continue;
     cost[Index(0, 0, RIGHT, slot)] = 0;
-    buckets[0].push_back(Index(0, 0, RIGHT, slot));
+    queue.Push(0, Index(0, 0, RIGHT, slot));
   }
-  for (size_t value = 0; value < buckets.size(); ++value) {
-    for (size_t i = 0; i < buckets[value].size(); ++i) {
-      const int state = buckets[value][i];
-      if (cost[state] != value) continue;
-      const int slot = state % 8, orient = state / 8 % 4;
-      const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH;
-      auto relax = [&](int next, size_t step) {
-        if (value + step >= cost[next]) return;
-        cost[next] = static_cast<uint16_t>(value + step);
-        if (buckets.size() <= value + step) buckets.resize(value + step + 1);
-        buckets[value + step].push_back(next);
-      };
-      // A walk ends on its slot's cell, which thus lies on the table's rows.
-      for (int other = 0; other < DOMINO_SLOTS; ++other) {
-        const int walk = walks[std::min(rows, 2)][orient][slot][other];
-        if (walk >= 0) relax(state - slot + other, walk);
-      }
-      // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
-      const int whose = slot / 4, dir = slot % 4;
-      if (whose == 1) {
-        const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
-        if (Valid(r, c, dir, orient ^ 1)) relax(Index(r, c, dir, orient ^ 1), 2);
-      } else {
-        const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
-        if (Valid(r, c, dir ^ 1, 4 + orient)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
-      }
+  int state;
+  while (queue.Pop(state, [&cost](int s, size_t value) { return cost[s] == value; })) {
+    const size_t value = cost[state];
+    const int slot = state % 8, orient = state / 8 % 4;
+    const int cols = state / 32 % WIDTH - RADIUS, rows = state / 32 / WIDTH;
+    auto relax = [&](int next, size_t step) {
+      if (value + step >= cost[next]) return;
+      cost[next] = static_cast<uint16_t>(value + step);
+      queue.Push(value + step, next);
+    };
+    // A walk ends on its slot's cell, which thus lies on the table's rows.
+    for (int other = 0; other < DOMINO_SLOTS; ++other) {
+      const int walk = walks[std::min(rows, 2)][orient][slot][other];
+      if (walk >= 0) relax(state - slot + other, walk);
+    }
+    // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
+    const int whose = slot / 4, dir = slot % 4;
+    if (whose == 1) {
+      const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
+      if (Valid(r, c, dir, orient ^ 1)) relax(Index(r, c, dir, orient ^ 1), 2);
+    } else {
+      const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
+      if (Valid(r, c, dir ^ 1, 4 + orient)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
     }
   }
   return cost;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "planner/bucket_queue.h"
 #include "planner/grid.h"
 
 namespace planner {
@@ -54,37 +55,34 @@ std::vector<uint16_t> BuildTable(Walls walls) {
   const int states = WIDTH * WIDTH * 4;
   std::vector<uint16_t> cost(states, UINT16_MAX);
   // Costs are small integers: a bucket per cost value keeps the search linear.
-  std::vector<std::vector<int>> buckets(1);
+  BucketQueue queue;
   for (int dir = 0; dir < 4; ++dir) {
     if (!Valid(walls, 0, 0, dir)) continue;
     cost[Index(0, 0, dir)] = 0;
-    buckets[0].push_back(Index(0, 0, dir));
+    queue.Push(0, Index(0, 0, dir));
   }
-  for (size_t value = 0; value < buckets.size(); ++value) {
-    for (size_t i = 0; i < buckets[value].size(); ++i) {
-      const int state = buckets[value][i];
-      if (cost[state] != value) continue;
-      const int dir = state % 4;
-      const int cols = (state / 4) % WIDTH - RADIUS;
-      const int rows = (state / 4) / WIDTH - RADIUS;
-      auto relax = [&](int next, size_t step) {
-        if (value + step >= cost[next]) return;
-        cost[next] = static_cast<uint16_t>(value + step);
-        if (buckets.size() <= value + step) buckets.resize(value + step + 1);
-        buckets[value + step].push_back(next);
-      };
-      // Backwards over a push: before it the tile stood one step towards the blank's side, with
-      // the blank on the opposite side, in the cell the tile now holds.
-      const int fromRows = rows + DIR_ROW[dir];
-      const int fromCols = cols + DIR_COL[dir];
-      if (fromRows >= -RADIUS && fromRows <= RADIUS && fromCols >= -RADIUS && fromCols <= RADIUS &&
-          Valid(walls, fromRows, fromCols, dir ^ 1)) {
-        relax(Index(fromRows, fromCols, dir ^ 1), 1);
-      }
-      for (int other = 0; other < 4; ++other) {
-        if (other != dir && Valid(walls, rows, cols, other)) {
-          relax(Index(rows, cols, other), Turn(walls, rows, cols, dir, other));
-        }
+  int state;
+  while (queue.Pop(state, [&cost](int s, size_t value) { return cost[s] == value; })) {
+    const size_t value = cost[state];
+    const int dir = state % 4;
+    const int cols = (state / 4) % WIDTH - RADIUS;
+    const int rows = (state / 4) / WIDTH - RADIUS;
+    auto relax = [&](int next, size_t step) {
+      if (value + step >= cost[next]) return;
+      cost[next] = static_cast<uint16_t>(value + step);
+      queue.Push(value + step, next);
+    };
+    // Backwards over a push: before it the tile stood one step towards the blank's side, with
+    // the blank on the opposite side, in the cell the tile now holds.
+    const int fromRows = rows + DIR_ROW[dir];
+    const int fromCols = cols + DIR_COL[dir];
+    if (fromRows >= -RADIUS && fromRows <= RADIUS && fromCols >= -RADIUS && fromCols <= RADIUS &&
+        Valid(walls, fromRows, fromCols, dir ^ 1)) {
+      relax(Index(fromRows, fromCols, dir ^ 1), 1);
+    }
+    for (int other = 0; other < 4; ++other) {
+      if (other != dir && Valid(walls, rows, cols, other)) {
+        relax(Index(rows, cols, other), Turn(walls, rows, cols, dir, other));
       }
     }
   }
