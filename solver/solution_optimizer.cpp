@@ -72,10 +72,6 @@ MoveSequence OptimizeSolution(const MoveSequence& sequence) {
   return result;
 }
 
-size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch) {
-  return OptimizedLength(sequence.data(), sequence.size(), scratch);
-}
-
 size_t OptimizedLength(const char* letters, size_t length, MoveSequence& scratch) {
   if (scratch.size() < length) scratch.resize(length);
   return Shorten(letters, length, &scratch[0]);

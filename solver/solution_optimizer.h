@@ -6,8 +6,6 @@
 /// The sequence with every adjacent pair of opposite letters removed, nested pairs included;
 /// any other character is kept and separates the letters around it.
 MoveSequence OptimizeSolution(const MoveSequence& sequence);
-/// The length of OptimizeSolution(sequence); scratch is working storage that the caller keeps,
-/// to save an allocation per call.
-size_t OptimizedLength(const MoveSequence& sequence, MoveSequence& scratch);
-/// The same for the length letters at letters.
+/// The length of OptimizeSolution of the length letters at letters; scratch is working storage
+/// that the caller keeps, to save an allocation per call.
 size_t OptimizedLength(const char* letters, size_t length, MoveSequence& scratch);

@@ -44,6 +44,6 @@ TEST(OptimizeSolution, LongSequencesAsALetterByLetterStack) {
       }
     }
     ASSERT_EQ(stack, OptimizeSolution(sequence)) << sequence;
-    ASSERT_EQ(stack.size(), OptimizedLength(sequence, scratch));
+    ASSERT_EQ(stack.size(), OptimizedLength(sequence.data(), sequence.size(), scratch));
   }
 }

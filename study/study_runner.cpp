@@ -39,7 +39,7 @@ MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSol
   }
   outcome.length = result.moves.size();
   thread_local MoveSequence scratch;
-  outcome.optimizedLength = OptimizedLength(result.moves, scratch);
+  outcome.optimizedLength = OptimizedLength(result.moves.data(), result.moves.size(), scratch);
   return outcome;
 }
 
