@@ -406,9 +406,9 @@ int Run(int argc, char** argv) {
       "merge", "The table and JSON of one study from the CSV files of its shards");
   merge->add_option("files", options.merge, "CSV files written with --csv")->required();
   addOutputs(*merge);
-  for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, shard, failures}) {
-    merge->excludes(studyOnly);
-  }
+  // The options only a study reads, which merge and board refuse (board --jobs too).
+  const auto studyOnly = {methods, sides, boards, seed, kind, from, shard, failures};
+  for (CLI::Option* option : studyOnly) merge->excludes(option);
 
   CLI::App* board =
       app.add_subcommand("board", "Writes the board that a row of a study's CSV file names");
@@ -429,9 +429,8 @@ int Run(int argc, char** argv) {
                    "Plain board file to write, as dl reads it (default: standard output)")
       ->check(CLI::Validator(OutputFileProblem, "FILE"))
       ->excludes(xml);
-  for (CLI::Option* studyOnly : {methods, sides, boards, seed, kind, from, jobs, shard, failures}) {
-    board->excludes(studyOnly);
-  }
+  for (CLI::Option* option : studyOnly) board->excludes(option);
+  board->excludes(jobs);
   for (CLI::Option* output : outputs) board->excludes(output);
 
   try {
