@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <cstdlib>
 #include <numeric>
 

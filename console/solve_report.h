@@ -3,7 +3,6 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 
 #include "solver/solve_result.h"
 

@@ -1,8 +1,8 @@
 // domino.cpp: the ring round a domino, and one backward Dijkstra search over a walled half-board.
 #include "planner/domino.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "board/board.h"

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "board/board.h"

@@ -1,8 +1,6 @@
 // snake_solver.h: the second method, which carries pairs of tiles home together as snakes.
 #pragma once
 
-#include <vector>
-
 #include "snake/line.h"
 #include "snake/marks.h"
 #include "snake/snake.h"

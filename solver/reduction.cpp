@@ -2,7 +2,6 @@
 #include "solver/reduction.h"
 
 #include <ctime>
-#include <ostream>
 
 #include "exact/end_game_search.h"
 

@@ -1,7 +1,6 @@
 // study_runner.h: every method on every board of a study, boards shared out among threads.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>

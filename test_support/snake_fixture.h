@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <vector>
 
 #include "snake/snake_solver.h"
 #include "solver/position.h"
