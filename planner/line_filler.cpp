@@ -65,6 +65,9 @@ int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
   return best;
 }
 
+// True when neither of two estimates is more than `ratio` times the other.
+bool Near(int a, int b, int ratio) { return std::max(a, b) <= ratio * std::min(a, b); }
+
 // The estimate of bringing home the tile of the line's cell `index` from where it is now.
 int EndEstimate(const Grid& grid, const Line& line, int index) {
   const int target = line.targets[index];
@@ -105,8 +108,8 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
       continue;
     }
     const int front = EndEstimate(grid, line, lo), back = EndEstimate(grid, line, hi);
-    const bool near = std::max(front, back) <= NEAR_ENDS_RATIO * std::min(front, back);
-    if (!PlaceAtEnd(grid, line, near ? back > front : back < front, lo, hi)) return false;
+    const bool fromBack = Near(front, back, NEAR_ENDS_RATIO) ? back > front : back < front;
+    if (!PlaceAtEnd(grid, line, fromBack, lo, hi)) return false;
   }
   if (length < 2) return true;
   if (trials != Trials::ENDS_AND_DOMINOES) return FillTail(grid, line, lo);
@@ -168,7 +171,7 @@ bool LineFiller::PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi) {
   int count = dominoes ? 4 : 2;
   if (!dominoes) {
     const int front = EndEstimate(grid, line, lo), back = EndEstimate(grid, line, hi);
-    if (std::max(front, back) > FAR_END_RATIO * std::min(front, back)) {
+    if (!Near(front, back, FAR_END_RATIO)) {
       count = 1;
       if (back < front) ++ways;
     }
