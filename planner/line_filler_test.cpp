@@ -42,3 +42,42 @@ TEST(LineFiller, FillsTheFirstRowAndColumnAndLocksJustThem) {
     EXPECT_EQ(moved.ManhattanDistance(), grid.Distance()) << round;
   }
 }
+
+TEST(LineFiller, WithoutTrialsFillsTheDearerOfTwoNearEndsFirst) {
+  // A row of nine with every tile home but the two at its ends and the blank: tile 1 two cells
+  // below its home; tile 9 three cells below its own, so that neither end is estimated twice as
+  // dear as the other, or far across the board, so that its end is.
+  struct Case {
+    int backTileCell;
+    bool backFirst;
+  };
+  const int n = 9;
+  for (const Case& test : {Case{3 * n + 8, true}, Case{8 * n + 1, false}}) {
+    Board board;
+    board.n = n;
+    for (int cell = 0; cell < n * n; ++cell) board.tiles.push_back((cell + 1) % (n * n));
+    std::swap(board.tiles[0], board.tiles[2 * n]);
+    std::swap(board.tiles[n - 1], board.tiles[test.backTileCell]);
+    std::swap(board.tiles[n * n - 1], board.tiles[5 * n + 4]);
+    board.FindBlank();
+    Grid grid(board);
+    grid.SetUnsolved(0, 0);
+    Line row{{}, planner::DOWN};
+    for (int col = 0; col < n; ++col) row.targets.push_back(col);
+    ASSERT_TRUE(LineFiller(LineFiller::Trials::NONE).Fill(grid, row));
+    // The end filled first is locked first: replayed, its cell changes for the last time before
+    // the other end's does.
+    std::vector<int> cells = board.tiles;
+    std::vector<size_t> lastChange(cells.size(), 0);
+    int blank = static_cast<int>(board.blank);
+    const MoveSequence& moves = grid.Moves();
+    for (size_t i = 0; i < moves.size(); ++i) {
+      const int step = moves[i] == 'U' ? -n : moves[i] == 'D' ? n : moves[i] == 'L' ? -1 : 1;
+      std::swap(cells[blank], cells[blank + step]);
+      lastChange[blank] = lastChange[blank + step] = i + 1;
+      blank += step;
+    }
+    for (int col = 0; col < n; ++col) ASSERT_EQ(col + 1, cells[col]);
+    EXPECT_EQ(test.backFirst, lastChange[n - 1] < lastChange[0]) << test.backTileCell;
+  }
+}
