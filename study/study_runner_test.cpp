@@ -46,11 +46,7 @@ SolveResult OneMoveUp(const Board&) {
 
 }  // namespace
 
-TEST(StudyRunner, TheNumberOfJobsChangesNothing) {
-  const std::vector<StudyBoard> boards = StudyBoards({3, 5, 9}, 6, MIXED, 3);
-  EXPECT_EQ(CsvOf(RunStudy(boards, 1)), CsvOf(RunStudy(boards, 2)));
-}
-
+// The whole study solved two boards at a time, the shards one at a time: the same rows and summary.
 TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
   StudyParameters study = {"1.0.0", {}, {3, 4, 7, 12}, 4, "mixed", 9, {}, ""};
   for (const Method& method : Methods()) study.methods.emplace_back(method.command);
