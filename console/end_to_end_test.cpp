@@ -90,8 +90,8 @@ TEST_F(EndToEnd, NumbersThatAreNotSides) {
 }
 
 // Files that cannot be read or written, or hold no board: the command says so and the board is
-// kept (missing files, folders and FIFOs: files/file_access_test.cpp; the plain files that hold
-// no board: files/plain_board_file_test.cpp).
+// kept (missing files, folders and FIFOs: files/file_access_test.cpp; the documents and plain
+// files that hold no board: files/xml_puzzle_file_test.cpp, files/plain_board_file_test.cpp).
 TEST_F(EndToEnd, FilesThatDoNotServeLeaveTheBoard) {
   const std::string binary = Write("binary", std::string("\x7f\0\x01\xff<SB", 7) + "Puzzle"),
                     truncated = Write("truncated.xml", "<SBPuzzle Width=\"3\"><Piece Caption="),
@@ -101,12 +101,6 @@ TEST_F(EndToEnd, FilesThatDoNotServeLeaveTheBoard) {
       {"load " + binary, failed + binary + "\n" + PROMPT},
       {"load " + truncated, failed + truncated + "\n" + PROMPT},
       {"load " + empty, failed + empty + "\n" + PROMPT},
-      {"load " + Write("wide.xml", "<SBPuzzle Width=\"100000\" Height=\"100000\"/>"),
-       "Error - n must be <= 100\n" + PROMPT},
-      {"load " + Write("piece.xml",
-                       "<SBPuzzle Width=\"3\"><Piece Caption=\"5\"><InitialPos Line=\"3\" "
-                       "Col=\"0\"/></Piece></SBPuzzle>"),
-       "Failed to load from xml: tile 5 has wrong initial position" + PROMPT},
       {"dl " + Write("eight.txt", "1 2 3 4 5 6 7 8"), "Error - board isn't n x n!" + PROMPT},
       {"save " + unsaved, "Failed to save file: " + unsaved + "\n" + PROMPT},
   };
