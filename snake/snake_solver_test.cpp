@@ -1,17 +1,9 @@
 // snake_solver_test.cpp: the snake trial, pairs carried home, and the boards that once went wrong
 // (the driver's output: console/command_loop_test.cpp).
-#include <cmath>
-
 #include "board/random_draw.h"
 #include "test_support/snake_fixture.h"
 
 namespace {
-
-// The square board holding these tiles in row-major order.
-Board BoardFromTiles(std::vector<int> tiles) {
-  const auto n = static_cast<unsigned>(std::lround(std::sqrt(static_cast<double>(tiles.size()))));
-  return BoardOf(n, std::move(tiles));
-}
 
 // Tiles 1 and 2 side by side in row 1, the blank below right: the snake walking tile 1 takes 13
 // moves once shortened, exactly two less than the estimate of 15 for placing the two singly.
@@ -22,7 +14,7 @@ class SnakeSolverTest : public SnakeTest {};
 }  // namespace
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
-  Load(BoardFromTiles(PAIR_IN_ROW_1));
+  Load(BoardOf(4, PAIR_IN_ROW_1));
   EXPECT_FALSE(snakes.TrySnake(1, 14, 1, 1, 1, 2));
   EXPECT_EQ(PAIR_IN_ROW_1, solver.Current().Cells());
   EXPECT_EQ(11u, solver.Current().Blank());
@@ -36,8 +28,8 @@ TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
 TEST_F(SnakeSolverTest, NextSnakeDoesNotRouteThroughAPairAlreadyHome) {
   // Tiles 1 and 2 start home; the blank's shortest way in front of the snake of 3 and 4 would
   // lead through tile 2.
-  Load(BoardFromTiles({1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
-                       19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
+  Load(BoardOf(6, {1,  2,  9,  11, 6,  5,  13, 8,  4,  3,  12, 18, 0,  14, 7,  15, 10, 17,
+                   19, 20, 21, 16, 23, 24, 25, 26, 27, 22, 28, 29, 31, 32, 33, 34, 35, 30}));
   snakes.PlaceLine(snake::FIRST_ROW);
   for (int t = 1; t <= 4; ++t) EXPECT_TRUE(solver.Current().IsHome(t)) << t;
 }
