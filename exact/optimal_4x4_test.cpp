@@ -81,8 +81,7 @@ TEST(SolveOptimal4x4, OwnMirrorImagesKeepTheirShortestSolutions) {
     int diagonal[4] = {1, 6, 11, 0};
     std::shuffle(diagonal, diagonal + 4, random);
     for (int k = 0; k < 4; ++k) board.tiles[5 * k] = diagonal[k];
-    board.blank = static_cast<unsigned>(std::find(board.tiles.begin(), board.tiles.end(), 0) -
-                                        board.tiles.begin());
+    board.FindBlank();
     if (!board.IsSolvablePermutation()) continue;
     const Optimal4x4Search search = SolveOptimal4x4Within(board, 2000000);
     if (!search.complete) continue;

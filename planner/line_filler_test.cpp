@@ -53,9 +53,7 @@ TEST(LineFiller, WithoutTrialsFillsTheDearerOfTwoNearEndsFirst) {
   };
   const int n = 9;
   for (const Case& test : {Case{3 * n + 8, true}, Case{8 * n + 1, false}}) {
-    Board board;
-    board.n = n;
-    for (int cell = 0; cell < n * n; ++cell) board.tiles.push_back((cell + 1) % (n * n));
+    Board board = GoalBoard(n);
     std::swap(board.tiles[0], board.tiles[2 * n]);
     std::swap(board.tiles[n - 1], board.tiles[test.backTileCell]);
     std::swap(board.tiles[n * n - 1], board.tiles[5 * n + 4]);
