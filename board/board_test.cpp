@@ -25,7 +25,6 @@ TEST(Board, CopyConstructionRecordsTheTilesAsInitialAndAssignmentKeepsAll) {
 }
 
 TEST(Solvability, ParityOfEverySideAndBlankRow) {
-  std::ostringstream out;
   for (unsigned n : {2u, 3u, 4u, 5u, 10u, 100u}) {
     Board board = GoalBoard(n);
     EXPECT_TRUE(board.IsSolvable()) << n;

@@ -1,8 +1,6 @@
 // end_to_end_test.cpp: the built program, run with piped input, good and bad.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "board/random_draw.h"
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "solver/position.h"
 #include "test_support/sample_boards.h"
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <utility>
 
 #include "test_support/sample_boards.h"
 

@@ -2,12 +2,9 @@
 // other, and what it refuses.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
