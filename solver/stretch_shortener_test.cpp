@@ -21,24 +21,19 @@ MoveSequence WalkWithoutBackSteps(Board& board, size_t length) {
 }
 
 // Ten turns of the blank round the 2 x 2 block left of and above it: 40 moves.
-MoveSequence TenTurns() {
-  MoveSequence turns;
-  for (int i = 0; i < 10; ++i) turns += "ULDR";
-  return turns;
-}
+const MoveSequence TEN_TURNS = "ULDRULDRULDRULDRULDRULDRULDRULDRULDRULDR";
 
 }  // namespace
 
 TEST(ShortenStretches, NineTurnsOfABlockAreNoMoveAtAll) {
   // The blank circling a 2 x 2 block turns its three tiles; three turns bring them home.
-  const MoveSequence turns = TenTurns();
   const Board goal = GoalBoard(3);
   // The first 36 moves go; the last turn, too short a stretch to search, is kept.
-  EXPECT_EQ("ULDR", ShortenStretches(goal, turns));
+  EXPECT_EQ("ULDR", ShortenStretches(goal, TEN_TURNS));
   // The blank is found in the tiles: a stale record of it changes nothing.
   Board stale = goal;
   stale.blank = 0;
-  EXPECT_EQ("ULDR", ShortenStretches(stale, turns));
+  EXPECT_EQ("ULDR", ShortenStretches(stale, TEN_TURNS));
 }
 
 TEST(ShortenStretches, RandomWalksEndWhereTheyEndedAndNeverGrow) {
@@ -67,7 +62,7 @@ TEST(ShortenStretches, RandomWalksEndWhereTheyEndedAndNeverGrow) {
 TEST(ShortenStretches, LeavesAloneWhatIsNoSolution) {
   const Board goal = GoalBoard(3);
   // A text that takes the blank off the board, or holds another character, is no solution.
-  EXPECT_EQ("D" + TenTurns(), ShortenStretches(goal, "D" + TenTurns()));
-  EXPECT_EQ("X" + TenTurns(), ShortenStretches(goal, "X" + TenTurns()));
+  EXPECT_EQ("D" + TEN_TURNS, ShortenStretches(goal, "D" + TEN_TURNS));
+  EXPECT_EQ("X" + TEN_TURNS, ShortenStretches(goal, "X" + TEN_TURNS));
   EXPECT_EQ("", ShortenStretches(goal, ""));
 }
