@@ -141,20 +141,19 @@ TEST_F(HostileFiles, ReadOnlyFileIsKeptForAnOrdinaryUser) {
 TEST_F(HostileFiles, AnotherUsersFileIsRewrittenAndStaysTheirs) {
   if (getuid() != 0) GTEST_SKIP() << "acting as another user needs root";
   fs::create_directory(Path("closed"));
-  const std::vector<std::string> names = {Path("shared.xml"), Path("closed/shared.xml")};
+  const std::vector<std::string> names = {"shared.xml", "closed/shared.xml"};
   for (const std::string& name : names) {
-    std::ofstream(name) << "old";
-    fs::permissions(name, static_cast<fs::perms>(0666));
+    std::ofstream(Path(name)) << "old";
+    fs::permissions(Path(name), static_cast<fs::perms>(0666));
   }
   fs::permissions(Path("closed"), static_cast<fs::perms>(0755));
   EXPECT_EQ("", InChild(true, [&](std::ostream& text) {
-              for (const std::string& name : names) SaveXmlFile(SAVED, name, text);
+              for (const std::string& name : names) SaveXmlFile(SAVED, Path(name), text);
             }));
   for (const std::string& name : names) {
-    std::ifstream file(name);
-    EXPECT_EQ(savedText, std::string(std::istreambuf_iterator<char>(file), {})) << name;
+    EXPECT_EQ(savedText, Read(name)) << name;
     struct stat status;
-    ASSERT_EQ(0, stat(name.c_str(), &status));
+    ASSERT_EQ(0, stat(Path(name).c_str(), &status));
     EXPECT_EQ(0u, status.st_uid) << name;
   }
   EXPECT_EQ("closed shared.xml ", Entries());
