@@ -23,10 +23,9 @@ TEST(PairMover, CarriesDominoesToTheRowAndTheColumn) {
     const int targetA = row ? grid.CellAt(0, first) : grid.CellAt(first, 0);
     const int goalOrient = row ? planner::RIGHT : planner::DOWN;
     const int targetB = grid.Neighbour(targetA, goalOrient);
-    const int lockedCell = row ? grid.CellAt(0, 0) : grid.CellAt(0, 0);
-    if (grid.TileAt(lockedCell) == 0) continue;
-    grid.Lock(lockedCell);
-    // Any two tiles that stand side by side, neither on the locked cell.
+    if (grid.TileAt(0) == 0) continue;  // the corner is locked
+    grid.Lock(0);
+    // Any two tiles that stand side by side, neither on the locked corner.
     const int cellA = grid.CellAt(2 + std::rand() % (n - 3), 1 + std::rand() % (n - 2));
     const int cellB = grid.Neighbour(cellA, std::rand() % 4);
     if (cellB < 0 || grid.IsLocked(cellB) || grid.TileAt(cellA) == 0 || grid.TileAt(cellB) == 0) {
