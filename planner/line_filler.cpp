@@ -66,7 +66,9 @@ int SingleEstimate(const Grid& grid, int cell, int target, int blank) {
 }
 
 // True when neither of two estimates is more than `ratio` times the other.
-bool Near(int a, int b, int ratio) { return std::max(a, b) <= ratio * std::min(a, b); }
+bool Near(int a, int b, int ratio) {
+  return std::max(a, b) <= ratio * std::min(a, b);
+}
 
 // The estimate of bringing home the tile of the line's cell `index` from where it is now.
 int EndEstimate(const Grid& grid, const Line& line, int index) {

@@ -26,7 +26,9 @@ constexpr int APPROACH_SLACK = 2;
 // away penalty there (PenaltiesOfSide) saved 0.75 in a hundred but took 1.25 times the time at
 // side 100, with 10/8 it saves 0.45 in 1.07 times; at sides 25 to 60, 10/8 was 0.2 to 0.4 in a
 // hundred longer than 9/8.
-constexpr int EstimateEighths(int n) { return 8 * STEP_COST + (n <= 60 ? 9 : 10); }
+constexpr int EstimateEighths(int n) {
+  return 8 * STEP_COST + (n <= 60 ? 9 : 10);
+}
 
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
