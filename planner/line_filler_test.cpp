@@ -65,17 +65,15 @@ TEST(LineFiller, WithoutTrialsFillsTheDearerOfTwoNearEndsFirst) {
     ASSERT_TRUE(LineFiller(LineFiller::Trials::NONE).Fill(grid, row));
     // The end filled first is locked first: replayed, its cell changes for the last time before
     // the other end's does.
-    std::vector<int> cells = board.tiles;
-    std::vector<size_t> lastChange(cells.size(), 0);
-    int blank = static_cast<int>(board.blank);
+    Position replay(board);
+    std::vector<size_t> lastChange(board.tiles.size(), 0);
     const MoveSequence& moves = grid.Moves();
     for (size_t i = 0; i < moves.size(); ++i) {
-      const int step = moves[i] == 'U' ? -n : moves[i] == 'D' ? n : moves[i] == 'L' ? -1 : 1;
-      std::swap(cells[blank], cells[blank + step]);
-      lastChange[blank] = lastChange[blank + step] = i + 1;
-      blank += step;
+      lastChange[replay.Blank()] = i + 1;
+      ASSERT_TRUE(replay.Move(static_cast<Direction>(CodeOf(moves[i]))));
+      lastChange[replay.Blank()] = i + 1;
     }
-    for (int col = 0; col < n; ++col) ASSERT_EQ(col + 1, cells[col]);
+    for (int col = 0; col < n; ++col) ASSERT_EQ(col + 1, replay.Cells()[col]);
     EXPECT_EQ(test.backFirst, lastChange[n - 1] < lastChange[0]) << test.backTileCell;
   }
 }
