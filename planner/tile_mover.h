@@ -13,7 +13,8 @@
 namespace planner {
 
 /// Moves single tiles by A* over the tile's cell and the blank's side of it, then picks among
-/// the shortest walks, within a beam, the one pushing the fewest tiles away from home.
+/// the walks a little longer than the shortest, within a beam, the one that costs least: a move
+/// STEP_COST and each push what Grid::PushCost says.
 class TileMover {
  public:
   /// Moves the tile to the target by the best shortest walk; false, grid unchanged, when there is
@@ -30,9 +31,10 @@ class TileMover {
   int Search(const Grid& grid, int tile, int target);
   /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
   void KeepBest(std::vector<int>& bucket, int cost);
-  /// Among the walks within `moves` moves, the shortest that pushes the fewest tiles away from
-  /// home (as far as the beam sees); returns its goal state, parents in `parent`, or -1.
-  int FewestPushes(const Grid& grid, int tile, int target, int moves);
+  /// Among the walks within `moves` moves, the one that costs least, or with movesFirst the
+  /// shortest and among those the cheapest (as far as the beam sees); returns its goal state,
+  /// parents in `parent`, or -1.
+  int CheapestWalk(const Grid& grid, int tile, int target, int moves, bool movesFirst);
   /// The length of the blank's walk (BlankRouter::Distance) round the walls near the tile at
   /// cell, from side `from` to side `to`, for a ring cut both ways; -1 when there is none.
   int WallTurn(const Grid& grid, int cell, int from, int to);
