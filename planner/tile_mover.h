@@ -17,8 +17,8 @@ namespace planner {
 /// STEP_COST and each push what Grid::PushCost says.
 class TileMover {
  public:
-  /// Moves the tile to the target by the best shortest walk; false, grid unchanged, when there is
-  /// none. wallDir (UP or LEFT) says everything before the target's line is wall, placedDir that
+  /// Moves the tile to the target by the cheapest walk found; false, grid unchanged, when there
+  /// is none. wallDir (UP or LEFT) says everything before the target's line is wall, placedDir that
   /// so are the line's cells on that side of the target; both sharpen the estimate.
   bool MoveTile(Grid& grid, int tile, int target, int wallDir = -1, int placedDir = -1);
 
