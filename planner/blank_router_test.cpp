@@ -65,6 +65,7 @@ TEST(BlankRouter, WalksAroundLockedCellsAndTheAvoidedOne) {
   SeedRandom(5);
   planner::BlankRouter router;
   std::vector<int8_t> dirs;
+  int notStraight = 0;
   for (int round = 0; round < 40; ++round) {
     Grid grid(RandomSolvableBoard(7));
     const int avoid = std::rand() % 49;
@@ -81,6 +82,16 @@ TEST(BlankRouter, WalksAroundLockedCellsAndTheAvoidedOne) {
     ASSERT_EQ(shortest < 0, found < 0) << round;
     if (found < 0) continue;
     EXPECT_GE(found, shortest) << round;
+    // A walk that is not straight, round the walls or the tiles it would push away, is the
+    // cheapest there is in moves and pushes together.
+    const int manhattan = std::abs(grid.Row(target) - grid.Row(grid.Blank())) +
+                          std::abs(grid.Col(target) - grid.Col(grid.Blank()));
+    if (found > manhattan) {
+      EXPECT_EQ(CheapestWalk(grid, grid.Blank(), target, avoid, planner::STEP_COST, true),
+                planner::STEP_COST * found + router.LastPushes())
+          << round;
+      ++notStraight;
+    }
     dirs = router.Path();
     ASSERT_EQ(static_cast<size_t>(found), dirs.size());
     const int tileAvoided = grid.TileAt(avoid);
@@ -92,6 +103,7 @@ TEST(BlankRouter, WalksAroundLockedCellsAndTheAvoidedOne) {
     EXPECT_EQ(target, grid.Blank());
     EXPECT_EQ(tileAvoided, grid.TileAt(avoid));
   }
+  EXPECT_GT(notStraight, 0);
 }
 
 // The straight walk that pushes least, or one dearer in moves but cheaper in all than that, and
