@@ -17,13 +17,16 @@ TEST(Domino, RingsAndKnownCosts) {
       EXPECT_FALSE(ring.row[k] == 0 && ring.col[k] == 0);
       EXPECT_FALSE(ring.row[k] == planner::DIR_ROW[orient] &&
                    ring.col[k] == planner::DIR_COL[orient]);
+      for (int other = 0; other < k; ++other) {
+        EXPECT_FALSE(ring.row[k] == ring.row[other] && ring.col[k] == ring.col[other]);
+      }
     }
+    // The slots are the ring cells beside a tile, and only those: the others lie on the partner.
     int slots = 0;
     for (int slot = 0; slot < planner::DOMINO_SLOTS; ++slot) {
-      if (planner::IsDominoSlot(orient, slot)) {
-        EXPECT_GE(planner::DOMINO_RINGS[orient].slot[slot], 0);
-        ++slots;
-      }
+      const bool beside = planner::IsDominoSlot(orient, slot);
+      EXPECT_EQ(beside, ring.slot[slot] >= 0);
+      slots += beside ? 1 : 0;
     }
     EXPECT_EQ(6, slots);
   }
