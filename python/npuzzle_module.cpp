@@ -387,14 +387,37 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
   return asFrame ? frame(list) : py::object(list);
 }
 
+// Makes the class pickle with every protocol, as what protocol 2 writes: the class made by
+// copyreg.__newobj__, then its __setstate__. Protocols 0 and 1 would otherwise make it by
+// object.__new__, which pybind11 refuses by ending the process.
+template <typename Class>
+void PickleAsProtocolTwo(py::class_<Class>& cls) {
+  cls.def("__reduce__", [](const py::object& self) {
+    return py::make_tuple(py::module_::import("copyreg").attr("__newobj__"),
+                          py::make_tuple(py::type::of(self)), self.attr("__getstate__")());
+  });
+}
+
+// An instance made by __new__ alone, with no __init__ or __setstate__ after it, holds no C++
+// value; pybind11 would hand a function raw storage for it. Refused with TypeError instead.
+template <typename Class>
+void RefuseUnconstructed(const char* name) {
+  static const char* const refused = name;
+  py::detail::get_type_info(typeid(Class))->operator_new = [](size_t) -> void* {
+    throw py::type_error(std::string(refused) + " made by __new__ alone holds nothing");
+  };
+}
+
 }  // namespace
 
 PYBIND11_MODULE(npuzzle, m) {
   m.doc() = "The (n^2-1)-puzzle: boards, the solving methods, their solutions and studies.";
 
-  py::class_<Board>(m, "Board",
-                    "An n x n board; tiles in row-major order, 0 the blank. Boards are values: "
-                    "nothing changes one in place.")
+  py::class_<Board> board(
+      m, "Board",
+      "An n x n board; tiles in row-major order, 0 the blank. Boards are values: "
+      "nothing changes one in place.");
+  board
       .def(py::init(&FromTiles), py::arg("tiles"),
            "From a list of n^2 values, each of 0 ... n^2-1 once.")
       .def(py::init(&FromRows), py::arg("rows"), "From n rows of n values.")
@@ -426,8 +449,8 @@ PYBIND11_MODULE(npuzzle, m) {
           },
           "What the console's print writes.");
 
-  py::class_<Solution>(m, "Solution", "A method's solution of a board.")
-      .def_readonly("method", &Solution::method)
+  py::class_<Solution> solution(m, "Solution", "A method's solution of a board.");
+  solution.def_readonly("method", &Solution::method)
       .def_readonly("moves", &Solution::moves, "The moves as the method found them: U, D, L, R.")
       .def_readonly("optimized", &Solution::optimized,
                     "The moves with every move that undoes the one before removed.")
@@ -454,6 +477,11 @@ PYBIND11_MODULE(npuzzle, m) {
             s.finishSide = state[4].cast<Whole>().In<unsigned>("finish_side", 0, MAX_SIDE);
             return s;
           }));
+
+  PickleAsProtocolTwo(board);
+  PickleAsProtocolTwo(solution);
+  RefuseUnconstructed<Board>("an npuzzle.Board");
+  RefuseUnconstructed<Solution>("an npuzzle.Solution");
 
   m.def("goal", &Goal, py::arg("side"), "The goal board of the side (1 ... 100).");
   m.def(

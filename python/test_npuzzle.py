@@ -113,6 +113,25 @@ def test_boards_and_solutions_go_to_other_processes_and_through_copies():
         copied = copy.deepcopy(solution)
         assert (copied.moves, copied.ms, copied.finish_side) == (
             solution.moves, solution.ms, solution.finish_side)
+        # Every protocol, the oldest too.
+        for protocol in range(pickle.HIGHEST_PROTOCOL + 1):
+            assert pickle.loads(pickle.dumps(board, protocol)) == board
+            unpickled = pickle.loads(pickle.dumps(solution, protocol))
+            assert (unpickled.method, unpickled.moves, unpickled.optimized) == (
+                solution.method, solution.moves, solution.optimized)
+
+
+def test_an_instance_made_by_new_alone_is_refused():
+    # __new__ without __init__ leaves no board or solution behind the object: every use raises
+    # instead of reading memory that holds none.
+    board = npuzzle.Board.__new__(npuzzle.Board)
+    for use in (lambda: board.side, lambda: board.rows, lambda: str(board),
+                lambda: npuzzle.manhattan(board), lambda: npuzzle.solve(board, "solve")):
+        with pytest.raises(TypeError, match="npuzzle.Board made by __new__ alone"):
+            use()
+    solution = npuzzle.Solution.__new__(npuzzle.Solution)
+    with pytest.raises(TypeError, match="npuzzle.Solution made by __new__ alone"):
+        repr(solution)
 
 
 @pytest.mark.parametrize("kind, state, message", [
