@@ -10,8 +10,9 @@
 const std::vector<Method>& Methods() {
   static const std::vector<Method> methods = {
       {"solve", "solve current puzzle (Parberry)", parberry::SolveParberry, true},
-      {"solve2", "solve current puzzle ('Snakes')", snake::SolveSnakes, true},
-      {"solve3", "solve current puzzle (planned walks)", planner::SolvePlanner, false},
+      {"solve2", "solve current puzzle ('Snakes')", snake::SolveSnakes, true, snake::PrepareTables},
+      {"solve3", "solve current puzzle (planned walks)", planner::SolvePlanner, false,
+       planner::PrepareTables},
   };
   return methods;
 }

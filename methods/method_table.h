@@ -7,13 +7,16 @@
 #include "board/board.h"
 #include "solver/solve_result.h"
 
-/// A solving method: its command, description, solve (on a copy, writing nothing), and whether
-/// the start-up help lists it (the help predates the later methods).
+/// A solving method: its command, description, solve (on a copy, writing nothing), whether the
+/// start-up help lists it (the help predates the later methods), and what it prepares.
 struct Method {
   const char* command;
   const char* description;
   SolveResult (*solve)(const Board& board);
   bool inHelp;
+  /// Builds what the method's solves share and make on first use (tables), so that no timed
+  /// solve pays for it; nullptr when there is nothing. Callers that time solves call it first.
+  void (*prepare)() = nullptr;
 };
 
 /// The methods, in the order in which help lists them.

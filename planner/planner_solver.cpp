@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "exact/end_game_search.h"
+#include "exact/move_automaton.h"
 #include "exact/optimal_2x2.h"
 #include "exact/optimal_4x4.h"
 #include "exact/pattern_database.h"
+#include "planner/domino.h"
 #include "planner/grid.h"
 #include "planner/line_filler.h"
+#include "planner/open_board_costs.h"
 #include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
 #include "solver/stretch_shortener.h"
@@ -168,6 +171,13 @@ bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
 }
 
 }  // namespace
+
+void PrepareTables() {
+  PatternDatabase4x4::Shared();
+  MoveAutomaton::Shared();
+  DominoCosts{RIGHT};
+  LineCosts{};
+}
 
 SolveResult SolvePlanner(const Board& board) {
   if (!IsSolvableBoard(board, 2)) return SolveResult::Refused(Refusal::CANNOT_SOLVE);

@@ -10,5 +10,7 @@ namespace planner {
 /// the last 4 x 4 (and 2 x 2, 3 x 3 boards) by a shortest solution; refuses what is no solvable
 /// permutation of side 2 ... 100.
 SolveResult SolvePlanner(const Board& board);
+/// Builds the tables that every solve shares: the 4 x 4 pattern tables and the walks' costs.
+void PrepareTables();
 
 }  // namespace planner

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "snake/snake_solver.h"
+
 namespace snake {
 
 namespace {
@@ -149,6 +151,10 @@ struct DetourTable {
     return table;
   }
 };
+
+void PrepareTables() {
+  DetourTable::Shared();
+}
 
 BlankRouter::BlankRouter(Solver& solver, Marks& marks)
     : solver(solver), marks(marks), detours(DetourTable::Shared()) {}

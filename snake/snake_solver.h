@@ -12,6 +12,8 @@ namespace snake {
 /// Solves a copy of the board by reductions with snakes where they pay; the result lists the
 /// sides it trimmed to.
 SolveResult SolveSnakes(const Board& board);
+/// Builds the table of the blank's detours that every solve shares.
+void PrepareTables();
 
 /// Places the first row and column two tiles at a time, as a snake when that saves moves.
 class SnakeSolver {

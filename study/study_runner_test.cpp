@@ -44,6 +44,15 @@ SolveResult OneMoveUp(const Board&) {
   return result;
 }
 
+// A method that must be prepared before it solves: else it refuses.
+bool prepared = false;
+void Prepare() {
+  prepared = true;
+}
+SolveResult SolveIfPrepared(const Board& board) {
+  return prepared ? OneMoveUp(board) : SolveResult::Refused(Refusal::CANNOT_SOLVE);
+}
+
 }  // namespace
 
 // The whole study solved two boards at a time, the shards one at a time: the same rows and summary.
@@ -67,6 +76,15 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
   ASSERT_TRUE(MergeStudies(parts, parameters, merged, error)) << error;
   EXPECT_EQ(CsvOf(whole, study), CsvOf(merged, parameters));
   EXPECT_EQ(JsonOf(study, whole), JsonOf(parameters, merged));
+}
+
+// What a method builds once is built before the first solve, where its time does not count.
+TEST(StudyRunner, PreparesEveryMethodBeforeItsFirstSolve) {
+  const std::vector<Method> methods = {{"prepared", "", SolveIfPrepared, false, Prepare}};
+  const StudyResults results = RunStudy(StudyBoards({3}, 2, {BoardKind::RANDOM}, 1), 2, methods);
+  ASSERT_TRUE(prepared);
+  // Solved (with a move that reaches no goal), not refused.
+  for (const BoardOutcome& board : results.boards) EXPECT_EQ(1u, board.methods[0].length);
 }
 
 TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {
