@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "board/random_draw.h"
+#include "npuzzle_version.h"
 #include "test_support/sample_boards.h"
 #include "test_support/signature.h"
 
@@ -49,22 +50,41 @@ TEST(Methods, RefuseWhatCannotBeSolvedAndSaySoOnly) {
   }
 }
 
-// The moves of every method on fixed boards: any change to a solver's output shows here. When a
-// change is meant, or a method is added, the failure gives the lines to put in `expected` (command,
-// moves, checksum); say in the commit how the signature changed.
-TEST(Methods, SignatureIsUnchanged) {
-  const std::string expected =
-      "solve 1692498 1959629307739056785\n"
-      "solve2 1553106 12671637941468255265\n"
-      "solve3 1018730 8296812620452475223\n";
-  const Signature signature = ComputeSignature(Methods());
+namespace {
+
+// Command, moves and checksum of each method, a line each.
+std::string Entries(const Signature& signature) {
   std::string entries;
   for (const Signature::Entry& entry : signature.methods) {
     entries +=
         entry.command + " " + std::to_string(entry.moves) + " " + std::to_string(entry.hash) + "\n";
   }
-  EXPECT_EQ(expected, entries);
+  return entries;
+}
+
+}  // namespace
+
+// The moves of every method on fixed boards: any change to a solver's output shows here, on the
+// benchmark's boards (sides 3 to 30) or on one board of each of four larger sides. When a change
+// is meant, or a method is added, the failure gives the lines to put in `expected` (command,
+// moves, checksum); say in the commit how the signature changed. Raise the version too, in the
+// same commit: the study tool writes it into its files, and its merge refuses files of different
+// versions, which must not mix solutions of different methods under one name.
+TEST(Methods, SignatureIsUnchanged) {
+  const std::string expected =
+      "solve 1692498 1959629307739056785\n"
+      "solve2 1553106 12671637941468255265\n"
+      "solve3 1018730 8296812620452475223\n";
+  const std::string expectedLarger =
+      "solve 3959881 4783063955992788751\n"
+      "solve2 3608943 7591431524865373730\n"
+      "solve3 2383781 7358436208967851105\n";
+  const char* const version = "1.2.0";
+  const Signature signature = ComputeSignature(Methods());
+  EXPECT_EQ(expected, Entries(signature));
   EXPECT_EQ(84u, signature.boards);
+  EXPECT_EQ(expectedLarger, Entries(ComputeSignature(Methods(), {35, 55, 75, 95}, 1)));
+  EXPECT_STREQ(version, NPUZZLE_VERSION);
 }
 
 TEST(Methods, SignatureLineNamesEveryMethodsMoves) {

@@ -146,7 +146,9 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
   const std::string first = Read("s1.csv");
   const size_t header = first.find("side,");
   Write("older.csv", first.substr(header));
-  Write("version.csv", std::string(first).replace(first.find("1.0"), 3, "0.9"));
+  const size_t version = first.find("# version: ") + 11;
+  Write("version.csv",
+        std::string(first).replace(version, first.find('\n', version) - version, "0.9"));
   Write("cut.csv", first.substr(0, first.rfind('\n', first.size() - 2) + 1));
   Write("many.csv", std::string(first).replace(first.find("1/4"), 3, "1/1000"));
   // A length that no solve has: a million of them would wrap the sums round.

@@ -13,13 +13,16 @@ std::string Signature::Line() const {
   return line + " over " + std::to_string(boards) + " boards";
 }
 
-Signature ComputeSignature(const std::vector<Method>& methods) {
+Signature ComputeSignature(const std::vector<Method>& methods, const std::vector<unsigned>& sides,
+                           int boardsPerSide) {
   Signature signature;
   for (const Method& method : methods)
     signature.methods.push_back({method.command, 0, 14695981039346656037u});
-  for (unsigned n = 3; n <= 30; ++n) {
+  std::vector<unsigned> fixedSides = sides;
+  for (unsigned n = 3; sides.empty() && n <= 30; ++n) fixedSides.push_back(n);
+  for (const unsigned n : fixedSides) {
     SeedRandom(n);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < boardsPerSide; ++i) {
       const Board board = RandomSolvableBoard(n);
       for (size_t m = 0; m < methods.size(); ++m) {
         const SolveResult result = methods[m].solve(board);

@@ -23,5 +23,7 @@ struct Signature {
   std::string Line() const;
 };
 
-/// Solves the fixed boards with each method of the list.
-Signature ComputeSignature(const std::vector<Method>& methods);
+/// Solves the fixed boards with each method of the list: boardsPerSide of each side, sides 3 ... 30
+/// when none are given.
+Signature ComputeSignature(const std::vector<Method>& methods,
+                           const std::vector<unsigned>& sides = {}, int boardsPerSide = 3);
