@@ -30,8 +30,9 @@ LOW_PERCENTILE, HIGH_PERCENTILE = 5, 95
 COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length", "optimized",
            "manhattan", "lower_bound", "ms")
 # The least value of each column of whole numbers (a side of 0 would divide by 0); the study
-# writes them as 64-bit unsigned numbers.
-LEAST = {"side": 1, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
+# writes them as 64-bit unsigned numbers. A user's board has no seed.
+LEAST = {"side": 1, "index": 0, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
+OPTIONAL = {"seed": 0}
 MOST = 2**64 - 1
 # The kinds of board a study writes; each gets a row of panels.
 KINDS = ("random", "near", "partly-home", "file")
@@ -51,13 +52,14 @@ def shown(text):
     return repr(text if len(text) <= 24 else text[:20] + "...")
 
 
-def whole(row, column):
+def whole(row, column, least=None):
     text = row[column]
+    least = LEAST[column] if least is None else least
     # int() refuses thousands of digits; 20 hold MOST.
-    if re.fullmatch("[0-9]{1,20}", text) and LEAST[column] <= int(text) <= MOST:
+    if re.fullmatch("[0-9]{1,20}", text) and least <= int(text) <= MOST:
         return int(text)
     raise ValueError("%s is %s, not a whole number from %d to %d"
-                     % (column, shown(text), LEAST[column], MOST))
+                     % (column, shown(text), least, MOST))
 
 
 def milliseconds_of(row):
@@ -82,6 +84,9 @@ class Study:
     def add(self, row):
         """Adds the row, a dict by column; ValueError names a field that no study writes."""
         number = {column: whole(row, column) for column in LEAST}
+        for column in OPTIONAL:
+            if row[column]:
+                whole(row, column, OPTIONAL[column])
         kind, side, method = row["kind"], number["side"], row["method"]
         if kind not in KINDS:
             raise ValueError("kind is %s, not one of %s" % (shown(kind), ", ".join(KINDS)))
@@ -273,9 +278,16 @@ def draw(study, output):
     for panel in grid.flat:
         for handle, label in zip(*panel.get_legend_handles_labels()):
             found.setdefault(label, handle)
-    labels = [label for label in found if label not in study.methods]
-    labels += [method for method in study.methods if method in found]
+    plotted = set(found)
+    # A method that solved no board at all has no line: its key says so.
+    for method in study.methods:
+        if method not in found:
+            found[method] = matplotlib.lines.Line2D([], [], color=colours[method], marker="o",
+                                                    markersize=3.5)
+    labels = [label for label in found if label not in study.methods] + study.methods
     handles = [found[label] for label in labels]
+    labels = [label if label not in study.methods or label in plotted else label + " (solved none)"
+              for label in labels]
     band = matplotlib.patches.Patch(color="gray", alpha=0.3,
                                     label="band: %dth to %dth percentile of the boards"
                                     % (LOW_PERCENTILE, HIGH_PERCENTILE))

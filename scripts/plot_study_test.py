@@ -62,13 +62,15 @@ def test_reads_a_file_that_begins_with_a_byte_order_mark(tmp_path):
     (HEADER + ROW.replace(",100,", ",,", 1), "line 2: length is '', not a whole number"),
     (HEADER + ROW.replace(",50,", ",x,", 1), "line 2: manhattan is 'x', not a whole number"),
     (HEADER + ROW.replace("1.000", "inf"), "line 2: ms is 'inf', not a number"),
+    (HEADER + ROW.replace(",7,0,", ",7,abc,"), "line 2: index is 'abc', not a whole number"),
+    (HEADER + ROW.replace(",7,0,", ",-7,0,"), "line 2: seed is '-7', not a whole number"),
     (HEADER + ROW.replace("random", "sorted"),
      "line 2: kind is 'sorted', not one of random, near, partly-home, file"),
     (HEADER + ROW.replace("1.000", "1e309"), "line 2: ms is '1e309', not a number"),
     (HEADER.encode() + b"\x89PNG\x00\xff\n", "line 2: not UTF-8 text"),
     ("", "no boards in"),
     (None, "cannot read"),
-], ids=["short-row", "no-ms", "side-0", "empty", "word", "inf", "kind", "1e309", "binary",
+], ids=["short-row", "no-ms", "side-0", "empty", "word", "inf", "index", "seed", "kind", "1e309", "binary",
         "no-rows", "no-file"])
 def test_a_file_that_is_not_a_study_s_gets_one_line_that_says_where(tmp_path, capsys, content,
                                                                       message):
@@ -110,6 +112,13 @@ def test_figure_states_the_study_and_keeps_its_key_off_the_data(tmp_path):
     assert labels[:4] == ["boards' mean lower bound", "boards' mean Manhattan distance", "solve",
                           "solve2"]
     assert (tmp_path / "study.svg").stat().st_size > 0
+
+
+def test_a_method_that_solved_no_board_is_in_the_key_and_says_so(tmp_path):
+    lines = [HEADER, ROW, ROW.replace("solve,solved", "solve2,refused")]
+    _, legend = plot_study.draw(plot_study.read_study(lines), str(tmp_path / "study.svg"))
+    labels = [text.get_text() for text in legend.get_texts()]
+    assert labels[2:4] == ["solve", "solve2 (solved none)"]
 
 
 @pytest.mark.parametrize("output, message", [
