@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """animate_solution.py: a method's solve of a board, as an animated GIF or an MP4 video.
 
 Usage:

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """compare_methods.py: the methods' solution lengths and times on a few sides, drawn.
 
 Run from the top of the repository after `make`:
