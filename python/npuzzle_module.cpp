@@ -3,6 +3,7 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <sstream>
@@ -366,12 +367,24 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
           "without as_frame the records come as a list of dicts");
     }
   }
+  // Python runs its signal handlers, Ctrl-C's KeyboardInterrupt among them, only in the thread
+  // that called: it looks between its boards, and the study stops when one raises.
+  const std::thread::id caller = std::this_thread::get_id();
+  std::atomic<bool> interrupted{false};
+  const auto stopped = [&] {
+    if (!interrupted && std::this_thread::get_id() == caller) {
+      const py::gil_scoped_acquire hold;
+      if (PyErr_CheckSignals() != 0) interrupted = true;
+    }
+    return interrupted.load();
+  };
   StudyResults results;
   {
     py::gil_scoped_release release;
     results = RunStudy(plan, jobs == 0 ? std::max(1u, std::thread::hardware_concurrency()) : jobs,
-                       methods);
+                       methods, nullptr, stopped);
   }
+  if (interrupted) throw py::error_already_set();
   py::list list;
   for (const BoardOutcome& board : results.boards) {
     for (size_t m = 0; m < board.methods.size(); ++m) {

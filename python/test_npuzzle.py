@@ -7,8 +7,11 @@ import os
 import pathlib
 import pickle
 import re
+import signal
 import subprocess
 import sys
+import threading
+import time
 
 import pytest
 
@@ -349,6 +352,16 @@ def test_what_open_refuses_for_a_name_is_refused(path):
     for call in (lambda: npuzzle.load(path), lambda: npuzzle.save(npuzzle.goal(3), path)):
         with pytest.raises(TypeError, match="expected str, bytes or os.PathLike object"):
             call()
+
+
+def test_ctrl_c_stops_a_study():
+    # Solved through, these boards take half a minute or more; Ctrl-C stops the study at the
+    # caller's next board.
+    threading.Timer(0.3, lambda: os.kill(os.getpid(), signal.SIGINT)).start()
+    start = time.monotonic()
+    with pytest.raises(KeyboardInterrupt):
+        npuzzle.study(sides=[10], boards=300000, methods=["solve"], jobs=2)
+    assert time.monotonic() - start < 10
 
 
 def test_study_as_frame():

@@ -71,7 +71,8 @@ std::int64_t ThreadNanos() {
 }
 
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
-                      const std::vector<Method>& methods, const ProgressReport& progress) {
+                      const std::vector<Method>& methods, const ProgressReport& progress,
+                      const StopRequest& stopped) {
   StudyResults results;
   for (const Method& method : methods) results.methods.emplace_back(method.command);
   results.boards.resize(boards.size());
@@ -82,7 +83,7 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   std::atomic<size_t> next{0};
   std::mutex reporting;
   auto work = [&] {
-    for (size_t i = next++; i < boards.size(); i = next++) {
+    for (size_t i = next++; i < boards.size() && !(stopped && stopped()); i = next++) {
       results.boards[i] = StudyOne(boards[i], methods);
       const std::lock_guard<std::mutex> lock(reporting);
       if (progress) progress(results.boards[i]);
