@@ -107,10 +107,14 @@ struct type_caster<Whole> {
   bool load(handle source, bool /*convert*/) {
     if (!PyIndex_Check(source.ptr())) return false;
     value.value = reinterpret_steal<int_>(PyNumber_Index(source.ptr()));
-    // What __index__ raised, even KeyboardInterrupt, goes to the caller rather than a TypeError
+    if (value.value) return true;
+    // A TypeError says the object is no single int, though it has __index__ (numpy's arrays
+    // have, and raise it for a row of a 2-D array): then the next overload may take it. What
+    // else __index__ raised, even KeyboardInterrupt, goes to the caller rather than a TypeError
     // that lists the signatures.
-    if (!value.value) throw error_already_set();
-    return true;
+    if (!PyErr_ExceptionMatches(PyExc_TypeError)) throw error_already_set();
+    PyErr_Clear();
+    return false;
   }
 };
 

@@ -246,6 +246,16 @@ class Index:
         raise self.error
 
 
+def test_boards_from_numpy_arrays():
+    numpy = pytest.importorskip("numpy")
+    goal = npuzzle.goal(3)
+    for tiles in (numpy.array(goal.tiles), numpy.array(goal.rows),
+                  [numpy.array(row) for row in goal.rows], numpy.array(goal.rows, dtype=numpy.uint8)):
+        assert npuzzle.Board(tiles) == goal
+    with pytest.raises(ValueError, match="Error - board isn't n x n!"):
+        npuzzle.Board(numpy.array([[1, 2, 3], [4, 5, 0]]))
+
+
 @pytest.mark.parametrize("error", [KeyboardInterrupt(), ZeroDivisionError("in __index__")],
                          ids=repr)
 @pytest.mark.parametrize("call", [
