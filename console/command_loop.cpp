@@ -61,7 +61,7 @@ void CommandLoop::RunCommand(const std::string& word) {
     }
     if (const Method* method = FindMethod(word)) {
       // The time line counts the solve, not the tables a first solve builds.
-      if (method->prepare) method->prepare();
+      method->Prepare();
       return ReportSolve(method->solve(board));
     }
   } catch (const std::bad_alloc&) {

@@ -17,6 +17,11 @@ struct Method {
   /// Builds what the method's solves share and make on first use (tables), so that no timed
   /// solve pays for it; nullptr when there is nothing. Callers that time solves call it first.
   void (*prepare)() = nullptr;
+
+  /// Runs prepare, if any.
+  void Prepare() const {
+    if (prepare != nullptr) prepare();
+  }
 };
 
 /// The methods, in the order in which help lists them.

@@ -327,7 +327,7 @@ Solution Solve(const Board& board, const std::string& command) {
   SolveResult result;
   {
     py::gil_scoped_release release;
-    if (method.prepare) method.prepare();
+    method.Prepare();
     const std::int64_t start = ThreadNanos();
     result = method.solve(board);
     solution.ms = static_cast<double>(ThreadNanos() - start) / 1e6;

@@ -77,9 +77,7 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   for (const Method& method : methods) results.methods.emplace_back(method.command);
   results.boards.resize(boards.size());
   // Built before any solve is timed: else the first boards' times hold them.
-  for (const Method& method : methods) {
-    if (method.prepare) method.prepare();
-  }
+  for (const Method& method : methods) method.Prepare();
   std::atomic<size_t> next{0};
   std::mutex reporting;
   auto work = [&] {
