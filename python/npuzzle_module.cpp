@@ -343,7 +343,7 @@ Solution Solve(const Board& board, const std::string& command) {
 // npuzzle-study's comparison as a record per board and method with the CSV file's columns.
 py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
                  const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
-                 const Whole& jobCount, bool asFrame) {
+                 const Whole& jobCount, bool asFrame, const std::vector<FilePath>& files) {
   // ChooseMethods would name an unknown method unquoted.
   for (const std::string& command : commands) MethodNamed(command);
   std::vector<Method> methods;
@@ -358,8 +358,22 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
   const unsigned boards = boardsPerSide.In("boards", 1u, MOST_BOARDS);
   if (sides.empty()) Refuse("a study needs boards");
   const unsigned jobs = jobCount.In("jobs", 0u, MOST_JOBS);
-  const std::vector<StudyBoard> plan =
+  std::vector<StudyBoard> plan =
       StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
+  if (!files.empty()) {
+    // As npuzzle-study's --from: the boards of the files, in the order given, instead.
+    const std::vector<unsigned> defaultSides = {5, 10, 20, 50, 100};
+    if (sides != defaultSides || boards != 10 || !seed.From(1, 1) || kind != "random") {
+      Refuse("a study of files takes no sides, boards, seed or kind");
+    }
+    plan.clear();
+    for (const FilePath& file : files) {
+      StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(plan.size()), file.name}, {}};
+      if (!LoadUserBoard(file.name, item.board, error)) Refuse(file.name + ": " + error);
+      item.name.side = item.board.n;
+      plan.push_back(std::move(item));
+    }
+  }
   py::object frame;
   if (asFrame) {
     try {
@@ -394,11 +408,13 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
     for (size_t m = 0; m < board.methods.size(); ++m) {
       const MethodOutcome& outcome = board.methods[m];
       list.append(py::dict("side"_a = board.name.side, "kind"_a = KindName(board.name.kind),
-                           "seed"_a = board.name.seed, "index"_a = board.name.index,
-                           "file"_a = board.name.file, "method"_a = results.methods[m],
-                           "status"_a = StatusName(outcome.status), "length"_a = outcome.length,
-                           "optimized"_a = outcome.optimizedLength, "manhattan"_a = board.manhattan,
-                           "lower_bound"_a = board.lowerBound,
+                           "seed"_a = board.name.kind == BoardKind::FILE
+                                          ? py::object(py::none())
+                                          : py::int_(board.name.seed),
+                           "index"_a = board.name.index, "file"_a = Decoded(board.name.file),
+                           "method"_a = results.methods[m], "status"_a = StatusName(outcome.status),
+                           "length"_a = outcome.length, "optimized"_a = outcome.optimizedLength,
+                           "manhattan"_a = board.manhattan, "lower_bound"_a = board.lowerBound,
                            "ms"_a = static_cast<double>(outcome.micros) / 1000));
     }
   }
@@ -561,9 +577,10 @@ PYBIND11_MODULE(npuzzle, m) {
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
         py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
         py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,
-        py::arg("as_frame") = false,
+        py::arg("as_frame") = false, py::arg("files") = py::list(),
         "Runs npuzzle-study's comparison (methods: all when empty; boards: up to 1000000; kind: "
-        "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores) and "
-        "returns a record per board and method with the CSV file's columns: a list of dicts, or a "
-        "pandas DataFrame with as_frame=True.");
+        "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores; files: "
+        "board files to study instead, as --from, with no sides, boards, seed or kind) and "
+        "returns a record per board and method with the CSV file's columns (seed None for a "
+        "file's board): a list of dicts, or a pandas DataFrame with as_frame=True.");
 }

@@ -65,6 +65,29 @@ def test_boards_and_records_are_the_study_tool_s(tmp_path):
         assert len(npuzzle.solve(board, row["method"]).optimized) == int(row["optimized"])
 
 
+def test_a_study_of_files_is_the_study_tool_s(tmp_path):
+    files = [tmp_path / "a.txt", tmp_path / "b.xml", tmp_path / "swapped.txt"]
+    files[0].write_text("1 2 3\n4 5 6\n7 0 8\n")
+    npuzzle.save(npuzzle.board(6, "random", 3, 1), files[1])
+    files[2].write_text("2 1 3\n4 5 6\n7 8 0\n")
+    csv_file = tmp_path / "study.csv"
+    subprocess.run([f"{BUILD}/npuzzle-study", "--methods", "solve2,solve3", "--quiet", "--csv",
+                    str(csv_file), "--from"] + [str(f) for f in files], check=True)
+    with open(csv_file, newline="") as f:
+        rows = list(csv.DictReader(line for line in f if not line.startswith("#")))
+    records = npuzzle.study(methods=["solve2", "solve3"], files=[str(f) for f in files])
+    assert len(records) == len(rows) == 6
+    for row, record in zip(rows, records):
+        assert record["seed"] is None
+        assert {k: "" if v is None else str(v) for k, v in record.items() if k != "ms"} == \
+            {k: v for k, v in row.items() if k != "ms"}
+    assert [r["status"] for r in records[4:]] == ["refused", "refused"]
+    with pytest.raises(ValueError, match="a study of files takes no sides, boards, seed or kind"):
+        npuzzle.study(files=[files[0]], boards=3)
+    with pytest.raises(ValueError, match="missing.txt: "):
+        npuzzle.study(files=[tmp_path / "missing.txt"])
+
+
 def console_lengths(commands):
     """The raw and optimized lengths the console reports, in order."""
     out = subprocess.run([f"{BUILD}/npuzzle"], input=commands + "\nexit\n", text=True,
