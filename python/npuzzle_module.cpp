@@ -158,7 +158,8 @@ namespace {
 std::vector<BoardKind> GeneratedKinds(const std::string& word, bool mixed) {
   std::vector<BoardKind> kinds;
   if ((word == "mixed" && !mixed) || !ParseStudyKinds(word, kinds)) {
-    Refuse("no kind " + Quoted(word) + " (random, near, partly-home)");
+    Refuse("no kind " + Quoted(word) +
+           (mixed ? " (random, near, partly-home, mixed)" : " (random, near, partly-home)"));
   }
   return kinds;
 }
