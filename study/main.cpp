@@ -414,7 +414,8 @@ int Run(int argc, char** argv) {
       app.add_subcommand("board", "Writes the board that a row of a study's CSV file names");
   board->add_option("--side", options.board.side, "Side of the board (3 ... 100)")
       ->required()
-      ->transform(WholeNumber(SMALLEST_STUDY_SIDE, MAX_SIDE));
+      ->transform(WholeNumber(SMALLEST_STUDY_SIDE, MAX_SIDE))
+      ->default_str("");
   board->add_option("--kind", options.boardKind, "Kind: random, near or partly-home")
       ->check(CLI::Validator(BoardKindProblem, "KIND"));
   board->add_option("--seed", options.board.seed, "Seed of the study")
