@@ -40,6 +40,8 @@ class LineFiller {
   /// Puts the line's tiles on its cells and locks them; false, perhaps part-filled, when a search
   /// failed.
   bool Fill(Grid& grid, const Line& line);
+  /// Limits the work of the domino searches (PairMover::LimitWork) from now on.
+  void LimitDominoWork(long long states) { pairMover.LimitWork(states); }
 
  private:
   /// A way to carry two tiles as a domino: `walker` walks to `cell`, beside the other, and the

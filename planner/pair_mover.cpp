@@ -30,6 +30,12 @@ constexpr int EstimateEighths(int n) {
   return 8 * STEP_COST + (n <= 60 ? 9 : 10);
 }
 
+// What a move of the estimate counts, in eighths of a cost unit, once the work is spent
+// (PairMover::LimitWork): seven units, against four and a bit before. On the goal turned a
+// quarter round, where every domino travels far, a whole solve of side 100 takes 0.29 s so,
+// against 2.3 s, for solutions 6 in a hundred longer; 48 eighths took 0.57 s.
+constexpr int GREEDY_EIGHTHS = 56;
+
 // State layout: ((cell of A * 4 + B's direction) * 8 + slot).
 int StateOf(int cellA, int orient, int slot) {
   return (cellA * 4 + orient) * DOMINO_SLOTS + slot;
@@ -126,7 +132,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   }
   const int targetRow = grid.Row(targetA), targetCol = grid.Col(targetA);
   const DominoCosts dominoCosts(goalOrient);
-  const int estimateEighths = EstimateEighths(grid.Side());
+  const int estimateEighths = workLeft == 0 ? GREEDY_EIGHTHS : EstimateEighths(grid.Side());
   auto reach = [&](int state, int cost, uint8_t via) {
     if (cost > MOST_COST) return;
     Node& node = nodes[state];
@@ -173,6 +179,7 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
   int state;
   while (open.Pop(
       state, [&](int s, size_t f) { return static_cast<size_t>(nodes[s].g + nodes[s].h) == f; })) {
+    if (workLeft > 0) --workLeft;
     const Node& node = nodes[state];
     const int g = node.g;
     const int slot = state % DOMINO_SLOTS;

@@ -19,6 +19,9 @@ class PairMover {
   /// Carries tiles a and b, side by side, so that a stands on targetA and b in direction
   /// goalOrient (RIGHT or DOWN) from it; false, grid unchanged, when it cannot.
   bool MovePair(Grid& grid, int tileA, int tileB, int targetA, int goalOrient);
+  /// Once the searches have expanded `states` states in all, from now on, the later ones count
+  /// each move of the estimate far higher and so go nearly straight at the target.
+  void LimitWork(long long states) { workLeft = states; }
 
  private:
   BlankRouter router;
@@ -40,6 +43,8 @@ class PairMover {
   int ringOffsets[4][10];
   std::vector<int> chain;
   std::vector<int8_t> approachPaths[8];
+  // States the searches may still expand before they turn greedy; negative for no limit.
+  long long workLeft = -1;
 };
 
 }  // namespace planner

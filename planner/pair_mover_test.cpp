@@ -12,8 +12,10 @@ using planner::Grid;
 
 TEST(PairMover, CarriesDominoesToTheRowAndTheColumn) {
   SeedRandom(31);
-  planner::PairMover mover;
-  int carried = 0;
+  planner::PairMover mover, roomy, spent;
+  roomy.LimitWork(1'000'000'000);
+  spent.LimitWork(0);
+  int carried = 0, differed = 0;
   for (int round = 0; round < 40; ++round) {
     const int n = 6 + round % 5;
     Grid grid(RandomSolvableBoard(static_cast<unsigned>(n)));
@@ -32,13 +34,22 @@ TEST(PairMover, CarriesDominoesToTheRowAndTheColumn) {
       continue;
     }
     const int tileA = grid.TileAt(cellA), tileB = grid.TileAt(cellB), corner = grid.TileAt(0);
+    // Searches with work left search as without a limit; with none left, greedily.
+    Grid limited = grid, greedy = grid;
     ASSERT_TRUE(mover.MovePair(grid, tileA, tileB, targetA, goalOrient)) << round;
-    EXPECT_EQ(targetA, grid.CellOf(tileA)) << round;
-    EXPECT_EQ(targetB, grid.CellOf(tileB)) << round;
-    EXPECT_EQ(corner, grid.TileAt(0));
+    ASSERT_TRUE(roomy.MovePair(limited, tileA, tileB, targetA, goalOrient)) << round;
+    ASSERT_TRUE(spent.MovePair(greedy, tileA, tileB, targetA, goalOrient)) << round;
+    EXPECT_EQ(grid.Moves(), limited.Moves()) << round;
+    differed += greedy.Moves() != grid.Moves() ? 1 : 0;
+    for (const Grid* moved : {&grid, &greedy}) {
+      EXPECT_EQ(targetA, moved->CellOf(tileA)) << round;
+      EXPECT_EQ(targetB, moved->CellOf(tileB)) << round;
+      EXPECT_EQ(corner, moved->TileAt(0));
+    }
     ++carried;
   }
   EXPECT_GT(carried, 20);
+  EXPECT_GT(differed, 0);
 }
 
 TEST(PairMover, RefusesTilesThatAreNotSideBySide) {

@@ -76,6 +76,12 @@ constexpr int TRIED_ENDS_SIDE = 80;
 // Past it the beam keeps one board anyway, and the trials would cost half as much time again for
 // 0.4 in a hundred at side 30.
 constexpr int TRIED_DOMINOES_SIDE = 28;
+// Past the beam, the domino searches of a solve may expand this many states per cell of the board
+// times its side before they turn greedy (PairMover::LimitWork). Random boards stay within a
+// third of it (1.6 to 2.3 per cell and side at sides 41 to 80, 0.9 past 80); on the goal turned
+// a quarter round, where every domino travels far, they would expand 25 to 50 and take up to
+// 2.3 s at sides 80 to 100.
+constexpr long long DOMINO_WORK_PER_CUBE = 8;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
 constexpr int URGENT_VARIANTS[] = {0, -1, 2, -2, 4};
@@ -187,6 +193,7 @@ SolveResult SolvePlanner(const Board& board) {
   LineFiller filler(n <= TRIED_DOMINOES_SIDE ? LineFiller::Trials::ENDS_AND_DOMINOES
                     : n <= TRIED_ENDS_SIDE   ? LineFiller::Trials::ENDS
                                              : LineFiller::Trials::NONE);
+  if (n > BEAM_SIDE) filler.LimitDominoWork(DOMINO_WORK_PER_CUBE * n * n * n);
   int top = 0;
   while (n - top > FINISH_SIDE) {
     if (!FillStep(beam, filler, top++)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);

@@ -59,3 +59,19 @@ TEST(SolvePlanner, ACornerTooHardForTheShortestSearchIsStillSolved) {
     EXPECT_TRUE(SolvesBoard(board, result.moves)) << n;
   }
 }
+
+TEST(SolvePlanner, AGoalTurnedAQuarterIsSolved) {
+  // Every domino travels far: the searches spend their work early and go on greedily.
+  const unsigned n = 45;
+  const Board goal = GoalBoard(n);
+  Board board = goal;
+  for (unsigned row = 0; row < n; ++row) {
+    for (unsigned col = 0; col < n; ++col)
+      board.tiles[row * n + col] = goal.tiles[(n - 1 - col) * n + row];
+  }
+  board.FindBlank();
+  if (!board.IsSolvable()) std::swap(board.tiles[0], board.tiles[1]);
+  const SolveResult result = Solve(board);
+  ASSERT_TRUE(result.Solved());
+  EXPECT_TRUE(SolvesBoard(board, result.moves));
+}
