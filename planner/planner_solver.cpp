@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -76,11 +77,12 @@ constexpr int TRIED_ENDS_SIDE = 80;
 // Past it the beam keeps one board anyway, and the trials would cost half as much time again for
 // 0.4 in a hundred at side 30.
 constexpr int TRIED_DOMINOES_SIDE = 28;
-// Past the beam, the domino searches of a solve may expand this many states per cell of the board
-// times its side before they turn greedy (PairMover::LimitWork). Random boards stay within a
-// third of it (1.6 to 2.3 per cell and side at sides 41 to 80, 0.9 past 80); on the goal turned
-// a quarter round, where every domino travels far, they would expand 25 to 50 and take up to
-// 2.3 s at sides 80 to 100.
+// For each way a step fills its row and column (BeamFills), the domino searches of a solve may
+// expand this many states per cell of the board times its side before they turn greedy
+// (PairMover::LimitWork). Random boards stay within a third of it (at sides 41 to 80 1.6 to 2.3
+// per cell and side, past 80 0.9, up to side 40 0.3 to 1.8 a way); on the goal turned a quarter
+// round, where every domino travels far, they would expand 3 to 6 times as much as the limit and
+// take up to 2.3 s at sides 80 to 100 and 1.4 s at side 40.
 constexpr long long DOMINO_WORK_PER_CUBE = 8;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
@@ -139,15 +141,25 @@ bool FillCorner(Grid& grid, LineFiller& filler, int top, bool columnFirst, int e
                      : filler.Fill(grid, row) && filler.Fill(grid, column);
 }
 
+// How many boards a step of the beam keeps on a board of side n: as many as the side allows.
+size_t BeamWidth(int n) {
+  const int cells = n <= TRIED_DOMINOES_SIDE ? BEAM_CELLS / 2 : BEAM_CELLS;
+  return static_cast<size_t>(std::clamp(cells / (n * n), 1, 16));
+}
+
+// The most ways in which a step fills its row and column.
+long long BeamFills(int n) {
+  if (n > BEAM_SIDE) return 1;
+  return static_cast<long long>(BeamWidth(n) * std::size(URGENT_VARIANTS) * 2);
+}
+
 // One step of the reduction: the row and column from (top, top) filled on the kept boards, the
 // best of them kept, best first (see BEAM_SIDE); false when no way filled them.
 bool FillStep(std::vector<Grid>& beam, LineFiller& filler, int top) {
   const int n = beam.front().Side();
   const int moreLines = std::max(0, n - URGENT_LINES_FROM_SIDE) / SIDE_PER_URGENT_LINE;
   if (n > BEAM_SIDE) return FillCorner(beam.front(), filler, top, false, moreLines);
-  // How many boards the step keeps: as many as the side allows.
-  const int cells = n <= TRIED_DOMINOES_SIDE ? BEAM_CELLS / 2 : BEAM_CELLS;
-  const size_t width = static_cast<size_t>(std::clamp(cells / (n * n), 1, 16));
+  const size_t width = BeamWidth(n);
   std::vector<std::pair<long long, Grid>> filled;
   for (const Grid& kept : beam) {
     for (const int extraLines : URGENT_VARIANTS) {
@@ -193,7 +205,7 @@ SolveResult SolvePlanner(const Board& board) {
   LineFiller filler(n <= TRIED_DOMINOES_SIDE ? LineFiller::Trials::ENDS_AND_DOMINOES
                     : n <= TRIED_ENDS_SIDE   ? LineFiller::Trials::ENDS
                                              : LineFiller::Trials::NONE);
-  if (n > BEAM_SIDE) filler.LimitDominoWork(DOMINO_WORK_PER_CUBE * n * n * n);
+  filler.LimitDominoWork(DOMINO_WORK_PER_CUBE * n * n * n * BeamFills(n));
   int top = 0;
   while (n - top > FINISH_SIDE) {
     if (!FillStep(beam, filler, top++)) return SolveResult::Refused(Refusal::REDUCTION_FAILED);
