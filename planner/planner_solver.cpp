@@ -80,9 +80,9 @@ constexpr int TRIED_DOMINOES_SIDE = 28;
 // For each way a step fills its row and column (BeamFills), the domino searches of a solve may
 // expand this many states per cell of the board times its side before they turn greedy
 // (PairMover::LimitWork). Random boards stay within a third of it (at sides 41 to 80 1.6 to 2.3
-// per cell and side, past 80 0.9, up to side 40 0.3 to 1.8 a way); on the goal turned a quarter
-// round, where every domino travels far, they would expand 3 to 6 times as much as the limit and
-// take up to 2.3 s at sides 80 to 100 and 1.4 s at side 40.
+// per cell and side, past 80 0.9, up to side 40 at most 2.5 a way, at side 28); on the goal turned
+// a quarter round, where every domino travels far, they would expand 2.4 to 6 times the limit at
+// sides 30 to 100 and take up to 2.3 s at sides 80 to 100 and 1.4 s at side 40.
 constexpr long long DOMINO_WORK_PER_CUBE = 8;
 // Extra lines of urgent tiles (Grid::SetUnsolved) that the beam tries: each steers the walks
 // differently, and the variety, more than any one count, is what the beam gains by.
