@@ -341,6 +341,12 @@ Solution Solve(const Board& board, const std::string& command) {
   return solution;
 }
 
+// study()'s defaults, npuzzle-study's: a study of files must leave them as they are.
+const std::vector<unsigned> STUDY_SIDES = {5, 10, 20, 50, 100};
+constexpr unsigned STUDY_BOARDS = 10;
+constexpr unsigned STUDY_SEED = 1;
+constexpr const char* STUDY_KIND = "random";
+
 // npuzzle-study's comparison as a record per board and method with the CSV file's columns.
 py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
                  const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
@@ -359,15 +365,15 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
   const unsigned boards = boardsPerSide.In("boards", 1u, MOST_BOARDS);
   if (sides.empty()) Refuse("a study needs boards");
   const unsigned jobs = jobCount.In("jobs", 0u, MOST_JOBS);
-  std::vector<StudyBoard> plan =
-      StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
-  if (!files.empty()) {
+  std::vector<StudyBoard> plan;
+  if (files.empty()) {
+    plan = StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
+  } else {
     // As npuzzle-study's --from: the boards of the files, in the order given, instead.
-    const std::vector<unsigned> defaultSides = {5, 10, 20, 50, 100};
-    if (sides != defaultSides || boards != 10 || !seed.From(1, 1) || kind != "random") {
+    if (sides != STUDY_SIDES || boards != STUDY_BOARDS || !seed.From(STUDY_SEED, STUDY_SEED) ||
+        kind != STUDY_KIND) {
       Refuse("a study of files takes no sides, boards, seed or kind");
     }
-    plan.clear();
     for (const FilePath& file : files) {
       StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(plan.size()), file.name}, {}};
       if (!LoadUserBoard(file.name, item.board, error)) Refuse(file.name + ": " + error);
@@ -576,8 +582,8 @@ PYBIND11_MODULE(npuzzle, m) {
       "is_solvable", [](const Board& board) { return board.IsSolvable(); }, py::arg("board"),
       "Whether the board can reach the goal.");
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
-        py::arg("sides") = std::vector<long long>{5, 10, 20, 50, 100}, py::arg("boards") = 10,
-        py::arg("seed") = 1, py::arg("kind") = "random", py::arg("jobs") = 0,
+        py::arg("sides") = STUDY_SIDES, py::arg("boards") = STUDY_BOARDS,
+        py::arg("seed") = STUDY_SEED, py::arg("kind") = STUDY_KIND, py::arg("jobs") = 0,
         py::arg("as_frame") = false, py::arg("files") = py::list(),
         "Runs npuzzle-study's comparison (methods: all when empty; boards: up to 1000000; kind: "
         "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores; files: "

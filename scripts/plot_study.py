@@ -30,9 +30,9 @@ LOW_PERCENTILE, HIGH_PERCENTILE = 5, 95
 COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length", "optimized",
            "manhattan", "lower_bound", "ms")
 # The least value of each column of whole numbers (a side of 0 would divide by 0); the study
-# writes them as 64-bit unsigned numbers. A user's board has no seed.
-LEAST = {"side": 1, "index": 0, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0}
-OPTIONAL = {"seed": 0}
+# writes them as 64-bit unsigned numbers. The seed too, but a user's board has none.
+LEAST = {"side": 1, "index": 0, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0,
+         "seed": 0}
 MOST = 2**64 - 1
 # The kinds of board a study writes; each gets a row of panels.
 KINDS = ("random", "near", "partly-home", "file")
@@ -52,14 +52,13 @@ def shown(text):
     return repr(text if len(text) <= 24 else text[:20] + "...")
 
 
-def whole(row, column, least=None):
+def whole(row, column):
     text = row[column]
-    least = LEAST[column] if least is None else least
     # int() refuses thousands of digits; 20 hold MOST.
-    if re.fullmatch("[0-9]{1,20}", text) and least <= int(text) <= MOST:
+    if re.fullmatch("[0-9]{1,20}", text) and LEAST[column] <= int(text) <= MOST:
         return int(text)
     raise ValueError("%s is %s, not a whole number from %d to %d"
-                     % (column, shown(text), least, MOST))
+                     % (column, shown(text), LEAST[column], MOST))
 
 
 def milliseconds_of(row):
@@ -83,10 +82,8 @@ class Study:
 
     def add(self, row):
         """Adds the row, a dict by column; ValueError names a field that no study writes."""
-        number = {column: whole(row, column) for column in LEAST}
-        for column in OPTIONAL:
-            if row[column]:
-                whole(row, column, OPTIONAL[column])
+        number = {column: whole(row, column) for column in LEAST
+                  if column != "seed" or row["seed"]}
         kind, side, method = row["kind"], number["side"], row["method"]
         if kind not in KINDS:
             raise ValueError("kind is %s, not one of %s" % (shown(kind), ", ".join(KINDS)))

@@ -19,7 +19,9 @@ Signature ComputeSignature(const std::vector<Method>& methods, const std::vector
   for (const Method& method : methods)
     signature.methods.push_back({method.command, 0, 14695981039346656037u});
   std::vector<unsigned> fixedSides = sides;
-  for (unsigned n = 3; sides.empty() && n <= 30; ++n) fixedSides.push_back(n);
+  if (fixedSides.empty()) {
+    for (unsigned n = 3; n <= 30; ++n) fixedSides.push_back(n);
+  }
   for (const unsigned n : fixedSides) {
     SeedRandom(n);
     for (int i = 0; i < boardsPerSide; ++i) {
