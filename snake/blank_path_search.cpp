@@ -53,8 +53,7 @@ struct Detour {
   // The letters followed by the snake's step into the target, which moves the blank on into
   // the head's and then the tail's cell; at least 16 characters can be read from it.
   char withStep[LONGEST + 16] = {};
-  // Both as pieces that know their reach, set once the table holds the walk for good.
-  MovePiece piece{""};
+  // As a piece that knows its reach, set once the table holds the walk for good.
   MovePiece pieceWithStep{""};
 };
 
@@ -138,7 +137,6 @@ struct DetourTable {
     for (int shape = 0; shape < 64; ++shape) {
       shapes[shape] = ShapeDetours(shape / 16, shape / 4 % 4, shape % 4);
       for (Detour& detour : shapes[shape]) {
-        detour.piece = MovePiece(detour.letters.c_str());
         detour.pieceWithStep = MovePiece(detour.withStep);
         checks[shape].push_back(detour.check);
       }
@@ -159,25 +157,19 @@ void PrepareTables() {
 BlankRouter::BlankRouter(Solver& solver, Marks& marks)
     : solver(solver), marks(marks), detours(DetourTable::Shared()) {}
 
-std::optional<MovePiece> BlankRouter::FindMovesTo(int target, const std::vector<int>& snake) {
+std::optional<MovePiece> BlankRouter::FindMovesTo(int target) {
   const int start = static_cast<int>(solver.Current().Blank());
-  routeMoves.clear();
-  if (!marks.OnBoard(start) || !marks.OnBoard(target)) {
+  if (!marks.OnBoard(start) || !marks.OnBoard(target) || !SearchRoute(start, target)) {
     solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
     return std::nullopt;
   }
-  DetourFound detour;
-  const bool found = FollowDetour(target, snake, detour) || SearchRoute(start, target);
-  // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
-  marks.Set(start, FREE_CELL);
-  if (!found) return std::nullopt;
-  return detour.walk != nullptr ? *detour.walk : MovePiece(routeMoves.data(), routeMoves.size(), 1);
+  return MovePiece(routeMoves.data(), routeMoves.size(), 1);
 }
 
 bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
                                DetourFound& found) const {
-  const bool followsStep = found.walk != nullptr;
-  found.walk = found.walkAndStep = nullptr;
+  const bool followsStep = found.walkAndStep != nullptr;
+  found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
   if (followsStep) {
     // The snake moved into the last target: the blank stands where its tail stood, the tail
@@ -234,7 +226,6 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
     size_t k = 0;
     while (k < length && blank[check.gridSteps[k]] == FREE_CELL) ++k;
     if (k == length) {
-      found.walk = &detours.shapes[shape][i].piece;
       found.walkAndStep = &detours.shapes[shape][i].pieceWithStep;
       return true;
     }
@@ -254,6 +245,7 @@ bool BlankRouter::SearchRoute(int start, int target) {
   const int startMark = grid[from];
   grid[from] = BLOCKED_CELL;
   searchQueue.assign(1, from);
+  routeMoves.clear();
   size_t next = 0;
   for (; next < searchQueue.size() && searchQueue[next] != to; ++next) {
     const int cell = searchQueue[next];
@@ -272,11 +264,11 @@ bool BlankRouter::SearchRoute(int start, int target) {
       routeMoves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
     }
     std::reverse(routeMoves.begin(), routeMoves.end());
-  } else {
-    solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
   }
   for (const int cell : searchQueue) grid[cell] = FREE_CELL;
   grid[from] = startMark;
+  // The blank's own cell is left free, whatever it was; a trial that is rolled back restores it.
+  marks.Set(start, FREE_CELL);
   return reached;
 }
 

@@ -12,10 +12,9 @@ namespace snake {
 
 struct DetourTable;
 
-/// What FollowDetour finds: the walk, the walk followed by the snake's step, the cells of the
-/// blank, tail, head and target, and the step codes between them (up, right, left, down).
+/// What FollowDetour finds: the walk followed by the snake's step, the cells of the blank, tail,
+/// head and target, and the step codes between them (up, right, left, down).
 struct DetourFound {
-  const MovePiece* walk = nullptr;
   /// At most 16 letters, and 16 characters can always be read from it.
   const MovePiece* walkAndStep = nullptr;
   int rows[4] = {};
@@ -30,12 +29,12 @@ class BlankRouter {
   BlankRouter(const BlankRouter&) = delete;
   BlankRouter& operator=(const BlankRouter&) = delete;
 
-  /// The blank's walk to target, not made, as a piece valid until the next routing; none, with a
-  /// message, when there is none.
-  std::optional<MovePiece> FindMovesTo(int target, const std::vector<int>& snake);
+  /// The blank's shortest walk to target, not made, as a piece valid until the next routing;
+  /// none, with a message, when there is none. The blank's cell is left free.
+  std::optional<MovePiece> FindMovesTo(int target);
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
-  /// With found.walk set, the snake has just moved into found's target: found is updated.
+  /// With found.walkAndStep set, the snake has just moved into found's target: found is updated.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;
 
  private:
@@ -44,8 +43,8 @@ class BlankRouter {
   bool StepTo(int i, int from, int to, DetourFound& found) const;
   /// The first listed walk for found's shape over free cells; snakeClosed skips the snake's check.
   bool MatchDetour(DetourFound& found, bool snakeClosed) const;
-  /// Breadth-first search into routeMoves, leaving the marks as they were; false, with a
-  /// message, when the target cannot be reached.
+  /// Breadth-first search into routeMoves, leaving the marks as they were but the blank's cell
+  /// free; false when the target cannot be reached.
   bool SearchRoute(int start, int target);
 
   Solver& solver;

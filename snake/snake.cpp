@@ -42,37 +42,39 @@ bool Snake::Form(int tileA, int tileB) {
 }
 
 bool Snake::MoveAlongSnake() {
+  const int n = Side();
   const int blank = static_cast<int>(solver.Current().Blank());
   // Every letter is worked out before the cells or the grid change, so a blank that is not next
   // to the head leaves both as they were.
-  const int stuck = SnakeStepLetters(blank, stepMoves, false);
-  if (stuck >= 0) {
-    solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1="
-                 << (stuck == 0 ? blank : cells[stuck - 1]) << " P2=" << cells[stuck];
-    return false;
+  MoveSequence letters;
+  int p = blank;
+  for (const int cell : cells) {
+    const char letter = MoveLetter(cell, p, n);
+    if (letter == 'X') {
+      solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1=" << p
+                   << " P2=" << cell;
+      return false;
+    }
+    letters += letter;
+    p = cell;
   }
-  const int newBlank = AdvanceSnake(blank);
-  solver.DoMoves(stepMoves);
-  marks.Set(newBlank, FREE_CELL);
-  return true;
-}
-
-int Snake::AdvanceSnake(int from) {
-  int p = from;
+  p = blank;
   for (int& cell : cells) {
     marks.Set(p, BLOCKED_CELL);
     std::swap(cell, p);
   }
-  return p;
+  solver.DoMoves(letters);
+  marks.Set(p, FREE_CELL);
+  return true;
 }
 
 bool Snake::StepAlongDetour(int cell, DetourFound& found) {
-  // As FindMovesTo, AdvanceSnake and MoveAlongSnake's last mark do it, mark for mark. The
+  // The marks as FindMovesTo and then MoveAlongSnake would set them, mark for mark. The
   // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
   // letters can make refused, so nothing that could be seen changes. Meanwhile pendingBlank is
   // where the blank will be; with no step before this one, none is pending.
   const int start =
-      found.walk != nullptr ? pendingBlank : static_cast<int>(solver.Current().Blank());
+      found.walkAndStep != nullptr ? pendingBlank : static_cast<int>(solver.Current().Blank());
   if (!marks.OnBoard(start) || !marks.OnBoard(cell)) return false;
   if (!router.FollowDetour(cell, cells, found)) return false;
   const int head = cells[0], tail = cells[1];
@@ -90,24 +92,6 @@ bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   pendingSteps.Append(walk);
   marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
   return true;
-}
-
-int Snake::SnakeStepLetters(int from, MoveSequence& letters, bool inRows) const {
-  const int n = Side();
-  letters.clear();
-  int p = from;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const int cell = cells[i];
-    const char letter = MoveLetter(cell, p, n);
-    // MoveLetter compares indices only: a step sideways may also leave its row.
-    const bool sideways = letter == 'L' || letter == 'R';
-    if (letter == 'X' || (inRows && sideways && (p < cell ? cell : p) % n == 0)) {
-      return static_cast<int>(i);
-    }
-    letters += letter;
-    p = cell;
-  }
-  return -1;
 }
 
 bool Snake::MoveAlongPath() {
@@ -132,17 +116,10 @@ bool Snake::MoveAlongPath() {
   DetourFound found;
   for (const int cell : path) {
     if (StepAlongDetour(cell, found)) continue;
+    // No listed walk fits, which is rare: the blank's route is searched.
     ApplyPendingSteps();
-    const std::optional<MovePiece> route = router.FindMovesTo(cell, cells);
+    const std::optional<MovePiece> route = router.FindMovesTo(cell);
     if (!route) return false;
-    // The route takes the blank to cell by real steps, and a snake step of real steps follows
-    // it: neither can be refused, so one text does for both.
-    if (SnakeStepLetters(cell, stepMoves, true) < 0) {
-      const int newBlank = AdvanceSnake(cell);
-      solver.DoMoves({*route, MovePiece(stepMoves.data(), stepMoves.size(), 1)});
-      marks.Set(newBlank, FREE_CELL);
-      continue;
-    }
     solver.DoMoves({*route});
     if (static_cast<int>(solver.Current().Blank()) != cell || !MoveAlongSnake()) return false;
   }

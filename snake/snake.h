@@ -33,15 +33,10 @@ class Snake {
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
   /// Adds the listed walk to cell and the snake's step into it to pendingSteps; false, nothing
-  /// done, without one. found.walk set means it follows the previous step.
+  /// done, without one. found.walkAndStep set means it follows the previous step.
   bool StepAlongDetour(int cell, DetourFound& found);
   /// Applies the steps StepAlongDetour left pending, as one text.
   void ApplyPendingSteps();
-  /// The letters of a snake step with the blank at from; the index of the first cell that no
-  /// letter reaches (with inRows, also by a step sideways out of its row), or -1.
-  int SnakeStepLetters(int from, MoveSequence& letters, bool inRows) const;
-  /// MoveAlongSnake's changes to the cells and marks; returns the blank's new cell.
-  int AdvanceSnake(int from);
 
   Solver& solver;
   Marks& marks;
@@ -50,8 +45,6 @@ class Snake {
   std::vector<int> path;
   /// Where the blank stands once the pending steps are applied.
   int pendingBlank = 0;
-  // Working storage, kept to save an allocation per step
-  MoveSequence stepMoves;
   /// The snake steps not yet applied, and their reach as a piece.
   MoveSequence pendingLetters;
   MovePiece pendingSteps{""};
