@@ -15,10 +15,8 @@ struct Line {
   LineView (*beside)(Solver& solver);
   /// Whether the first row was placed before the line, and is closed to the blank's routes.
   bool firstRowPlaced;
-  /// The estimates' side of the blank ('R' or 'U') and their detours for a row or a column.
+  /// The estimates' side of the blank: 'R' for the row, 'U' for the column.
   char side;
-  bool ruleA;
-  bool ruleB;
   /// How much dearer walking the first tile may be estimated and still be preferred.
   int firstExcess;
   /// Whether a snake whose head already stands on the first tile's home is dropped.
@@ -34,10 +32,8 @@ struct Line {
 /// them; the row lets the first tile of a pair lead even at up to two moves more than the
 /// second, the column only when it is the cheaper.
 inline const Line FIRST_ROW = {
-    &LineView::FirstRow, &LineView::FirstColumn, false, 'R', true, false, 2, true, false,
-    "SolveFirstRow2"};
+    &LineView::FirstRow, &LineView::FirstColumn, false, 'R', 2, true, false, "SolveFirstRow2"};
 inline const Line FIRST_COL = {
-    &LineView::FirstColumn, &LineView::FirstRow, true, 'U', false, true, -1, false, true,
-    "SolveFirstCol2"};
+    &LineView::FirstColumn, &LineView::FirstRow, true, 'U', -1, false, true, "SolveFirstCol2"};
 
 }  // namespace snake

@@ -55,23 +55,14 @@ void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, i
                   Repeated(pick(UP_BL, UP_BR), tileRow - targetRow)});
 }
 
-bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
+bool BuildRoute(Solver& solver, const Line& frame, int k, const std::vector<int>& snake,
                 std::vector<int>& path) {
-  const int n = static_cast<int>(solver.Current().Side());
   const LineView view = frame.view(solver);
-  // The board index of a view cell. The cells are compared by index, as the snake holds them;
-  // the index is linear in the view's row and column, so a cell just off the board still has
-  // the index one step beyond its neighbour.
-  const auto index = [&view, n](int row, int col) {
-    int boardRow, boardCol;
-    view.ToBoard(row, col, boardRow, boardCol);
-    return boardRow * n + boardCol;
-  };
-  const int origin = index(0, 0), down = index(1, 0) - origin, right = index(0, 1) - origin;
-  const auto at = [=](int row, int col) { return origin + row * down + col * right; };
+  // The board index of a view cell, the cell of the tile whose home it is. The cells are
+  // compared by index, as the snake holds them; the index is linear in the view's row and
+  // column, so a cell just off the board still has the index one step beyond its neighbour.
+  const auto at = [&view](int row, int col) { return view.HomeTile(row, col) - 1; };
   const int head = snake.front();
-  int homeRow, k;
-  view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
   path.clear();
   int cRow, cCol;
   view.FindBlank(cRow, cCol);

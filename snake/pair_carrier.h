@@ -21,9 +21,9 @@ Cell GetCellNextTo(int row2, int col2, int row1, int col1);
 /// ('R') throughout; the blank must stand there already.
 void MoveTileToCoords(Solver& solver, int tileRow, int tileCol, int targetRow, int targetCol,
                       char side);
-/// The head's staircase route from the blank to (0, k + 1) and (0, k), the home of t in the
-/// frame; false when the snake is to be dropped.
-bool BuildRoute(Solver& solver, const Line& frame, int t, const std::vector<int>& snake,
+/// The head's staircase route from the blank to the frame's cells (0, k + 1) and (0, k); false
+/// when the snake is to be dropped.
+bool BuildRoute(Solver& solver, const Line& frame, int k, const std::vector<int>& snake,
                 std::vector<int>& path);
 
 }  // namespace snake

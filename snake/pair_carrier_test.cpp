@@ -52,9 +52,8 @@ TEST(SnakeRoutes, StepCellByCellToThePairsHomesOverFreeCells) {
     int homeRow, homeCol, nextRow, nextCol;
     view.ToBoard(0, k, homeRow, homeCol);
     view.ToBoard(0, k + 1, nextRow, nextCol);
-    const int t = homeRow * side + homeCol + 1;
     std::vector<int> path;
-    if (!snake::BuildRoute(solver, frame, t, {head, tail}, path) || path.empty()) continue;
+    if (!snake::BuildRoute(solver, frame, k, {head, tail}, path) || path.empty()) continue;
     ++built;
     const std::string where = "n=" + std::to_string(n) + " k=" + std::to_string(k) +
                               (column ? " column" : " row") + " blank " + std::to_string(blank) +

@@ -18,9 +18,8 @@ constexpr double SNAKE_ESTIMATE_LIMIT = 1.2;
 // A snake is kept only when it beats the single placements' estimate by at least this much.
 constexpr int SNAKE_MIN_SAVING = 2;
 
-// Estimated moves to place one tile; ruleA and ruleB add the far-side detour of a row, a column.
-int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side,
-                   bool ruleA, bool ruleB) {
+// Estimated moves to place one tile with the blank on side 'R' (a row's) or 'U' (a column's).
+int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int blankIdx, char side) {
   const int n = static_cast<int>(position.Side());
   const int br = blankIdx / n, bc = blankIdx % n;
   int tr = tileIdx / n, tc = tileIdx % n;
@@ -36,7 +35,7 @@ int SingleTileCost(const Position& position, int targetIdx, int tileIdx, int bla
   const int dr = std::abs(tr - gr), dc = std::abs(tc - gc);
   cost += 5 * std::abs(dr - dc) + 6 * std::min(dr, dc);
   // A tile that has to come round to the far side of its goal costs a detour more.
-  if ((ruleA && tr + tc <= gr + gc) || (ruleB && tr - tc >= gr - gc)) cost += 4;
+  if (right ? tr + tc <= gr + gc : tr - tc >= gr - gc) cost += 4;
   return cost;
 }
 
@@ -72,10 +71,10 @@ int PairCost(const Position& position, int blankIdx, int meetIdx, int idxA, int 
 
 }  // namespace
 
-bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col2) {
+bool SnakeSolver::TrySnake(const Line& line, int k, int sum, int tileA, int tileB) {
   solver.SetCheckpoint();
   marks.BeginTrial();
-  const bool ok = Carry(t, row1, col1, row2, col2);
+  const bool ok = Carry(line, k, tileA, tileB);
   // The moves are shortened only when their length alone does not decide.
   const int limit = sum - SNAKE_MIN_SAVING;
   if (ok && (static_cast<int>(solver.MovesSinceCheckpoint()) <= limit ||
@@ -88,25 +87,24 @@ bool SnakeSolver::TrySnake(int t, int sum, int row1, int col1, int row2, int col
   return false;
 }
 
-bool SnakeSolver::TrySnakeIfCheaper(const Line& line, int t, int next) {
+bool SnakeSolver::TrySnakeIfCheaper(const Line& line, int k) {
+  const LineView view = line.view(solver);
+  const int t = view.HomeTile(0, k), next = view.HomeTile(0, k + 1);
   const Position& position = solver.Current();
   const int blank = static_cast<int>(position.Blank());
   const int first = static_cast<int>(position.CellOf(t));
   const int second = static_cast<int>(position.CellOf(next));
   // The second tile's estimate starts with the blank right of the first tile's home, t - 1.
-  const int sum = SingleTileCost(position, t - 1, first, blank, line.side, line.ruleA, line.ruleB) +
-                  SingleTileCost(position, next - 1, second, t, line.side, line.ruleA, line.ruleB);
+  const int sum = SingleTileCost(position, t - 1, first, blank, line.side) +
+                  SingleTileCost(position, next - 1, second, t, line.side);
   const int firstToSecond = PairCost(position, blank, t, first, second, true);
   const int secondToFirst = PairCost(position, blank, t, second, first, false);
-  const int n = static_cast<int>(position.Side());
-  const int row1 = first / n, col1 = first % n;
-  const int row2 = second / n, col2 = second % n;
   const double limit = SNAKE_ESTIMATE_LIMIT * sum;
   if (firstToSecond < limit && firstToSecond <= secondToFirst + line.firstExcess) {
-    return TrySnake(t, sum, row1, col1, row2, col2);
+    return TrySnake(line, k, sum, t, next);
   }
   if (secondToFirst < limit && secondToFirst < firstToSecond - 2) {
-    return TrySnake(t, sum, row2, col2, row1, col1);
+    return TrySnake(line, k, sum, next, t);
   }
   return false;
 }
@@ -141,7 +139,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
     if (solver.IsTileAtGoal(t) && solver.IsTileAtGoal(next)) {
       marks.Set(t - 1, BLOCKED_CELL);
       marks.Set(next - 1, BLOCKED_CELL);
-    } else if (!TrySnakeIfCheaper(line, t, next)) {
+    } else if (!TrySnakeIfCheaper(line, k)) {
       placeSingly(k);
       placeSingly(k + 1);
     }
@@ -166,12 +164,13 @@ SolveResult SolveSnakes(const Board& board) {
   return SolveByReduction(solver, steps, true, faults);
 }
 
-bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {
-  const int n = static_cast<int>(solver.Current().Side());
-  const int tileA = solver.Current().TileAt(row1, col1);
-  const int tileB = solver.Current().TileAt(row2, col2);
-  if (tileA <= 0 || tileB <= 0) return false;
-  const int blankRow = solver.Current().BlankRow(), blankCol = solver.Current().BlankCol();
+bool SnakeSolver::Carry(const Line& line, int k, int tileA, int tileB) {
+  const Position& position = solver.Current();
+  const int n = static_cast<int>(position.Side());
+  const int a = static_cast<int>(position.CellOf(tileA));
+  int row1 = a / n, col1 = a % n;
+  const int col2 = static_cast<int>(position.CellOf(tileB)) % n;
+  const int blankRow = position.BlankRow(), blankCol = position.BlankCol();
 
   // The blank comes to the side of A that faces away from B's column.
   char side = col1 < col2 ? 'L' : 'R';
@@ -182,10 +181,8 @@ bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {
     side = 'L';
   }
   // Bringing the blank to A may have moved B.
-  const int b = static_cast<int>(solver.Current().CellOf(tileB));
-  row2 = b / n;
-  col2 = b % n;
-  const Cell beside = GetCellNextTo(row2, col2, row1, col1);
+  const int b = static_cast<int>(position.CellOf(tileB));
+  const Cell beside = GetCellNextTo(b / n, b % n, row1, col1);
   MoveTileToCoords(solver, row1, col1, beside.row, beside.col, side);
 
   if (!snake.Form(tileA, tileB)) {
@@ -194,25 +191,22 @@ bool SnakeSolver::Carry(int t, int row1, int col1, int row2, int col2) {
   }
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is
   // not worth carrying home.
-  const Line& frame = t < n ? FIRST_ROW : FIRST_COL;
-  if (!PlacedTilesHome(frame, t)) return false;
+  if (!PlacedTilesHome(line, k)) return false;
   // A pair that cannot be carried from where it stands is not carried.
-  if (!BuildRoute(solver, frame, t, snake.Cells(), snake.Path())) return false;
+  if (!BuildRoute(solver, line, k, snake.Cells(), snake.Path())) return false;
   const std::vector<int>& path = snake.Path();
   if (!path.empty() && path.front() == snake.Cells().front()) return false;
   return snake.MoveAlongPath();
 }
 
-bool SnakeSolver::PlacedTilesHome(const Line& frame, int t) const {
+bool SnakeSolver::PlacedTilesHome(const Line& line, int k) const {
   const int n = static_cast<int>(solver.Current().Side());
-  if (frame.firstRowPlaced) {
+  if (line.firstRowPlaced) {
     for (int placed = 1; placed <= n; ++placed) {
       if (!solver.IsTileAtGoal(placed)) return false;
     }
   }
-  const LineView view = frame.view(solver);
-  int homeRow, k;
-  view.FromBoard((t - 1) / n, (t - 1) % n, homeRow, k);
+  const LineView view = line.view(solver);
   for (int col = 0; col < k; ++col) {
     if (!solver.IsTileAtGoal(view.HomeTile(0, col))) return false;
   }

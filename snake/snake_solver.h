@@ -26,24 +26,24 @@ class SnakeSolver {
   void Reset() { marks.Reset(solver.Current().Side()); }
   /// Places the line but its last two cells, pair by pair, by snake or singly.
   void PlaceLine(const Line& line);
-  /// Places the pair headed by tile t by snake on trial and keeps it when it worked and took at
-  /// most sum - 2 moves after shortening; otherwise returns the board, the record and the marks
-  /// to where they were. True when the snake was kept.
-  bool TrySnake(int t, int sum, int row1, int col1, int row2, int col2);
-  /// Walks the first tile beside the second and carries them home as a snake headed by t, of the
-  /// first row (t < n) or the first column; false when that was called off or went wrong.
-  bool Carry(int t, int row1, int col1, int row2, int col2);
+  /// Places the pair of the line's cells k and k + 1 by snake on trial and keeps it when it
+  /// worked and took at most sum - 2 moves after shortening; otherwise returns the board, the
+  /// record and the marks to where they were. True when the snake was kept.
+  bool TrySnake(const Line& line, int k, int sum, int tileA, int tileB);
+  /// Walks tile A of the pair beside tile B and carries them home to the line's cells k and
+  /// k + 1 as a snake; false when that was called off or went wrong.
+  bool Carry(const Line& line, int k, int tileA, int tileB);
 
   /// The marks of the cells; the snake.
   Marks& GetMarks() { return marks; }
   Snake& GetSnake() { return snake; }
 
  private:
-  /// TrySnake for the pair of tiles t and next when its estimate is under 1.2 x that of placing
-  /// them singly, walking the cheaper tile.
-  bool TrySnakeIfCheaper(const Line& line, int t, int next);
-  /// True when every tile placed before the pair headed by t is still home.
-  bool PlacedTilesHome(const Line& frame, int t) const;
+  /// TrySnake for the pair of the line's cells k and k + 1 when its estimate is under 1.2 x that
+  /// of placing them singly, walking the cheaper tile.
+  bool TrySnakeIfCheaper(const Line& line, int k);
+  /// True when every tile placed before the line's cell k is still home.
+  bool PlacedTilesHome(const Line& line, int k) const;
 
   Solver& solver;
   Marks marks;

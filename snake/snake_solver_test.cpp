@@ -15,12 +15,12 @@ class SnakeSolverTest : public SnakeTest {};
 
 TEST_F(SnakeSolverTest, ATrialSavingTooLittleIsRolledBackWhole) {
   Load(BoardOf(4, PAIR_IN_ROW_1));
-  EXPECT_FALSE(snakes.TrySnake(1, 14, 1, 1, 1, 2));
+  EXPECT_FALSE(snakes.TrySnake(snake::FIRST_ROW, 0, 14, 1, 2));
   EXPECT_EQ(PAIR_IN_ROW_1, solver.Current().Cells());
   EXPECT_EQ(11u, solver.Current().Blank());
   EXPECT_EQ("", solver.Current().Moves());
   for (int cell = 0; cell < 16; ++cell) EXPECT_FALSE(Blocked(cell / 4, cell % 4)) << cell;
-  EXPECT_TRUE(snakes.TrySnake(1, 15, 1, 1, 1, 2));
+  EXPECT_TRUE(snakes.TrySnake(snake::FIRST_ROW, 0, 15, 1, 2));
   EXPECT_TRUE(solver.Current().IsHome(1) && solver.Current().IsHome(2));
   EXPECT_EQ(13u, OptimizeSolution(solver.Current().Moves()).size());
 }
@@ -45,7 +45,7 @@ TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   board.FindBlank();
   Load(board);
   pairSnake.Path() = {99};
-  EXPECT_FALSE(snakes.Carry(37, 8, 1, 6, 2));
+  EXPECT_FALSE(snakes.Carry(snake::FIRST_COL, 4, 37, 28));
   EXPECT_FALSE(solver.Current().IsHome(73));
   EXPECT_EQ((std::vector<int>{99}), pairSnake.Path());  // before any route was built
   EXPECT_EQ("", out.str());
@@ -90,12 +90,10 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
       if (kept[size_t(cell)]) marks.Set(cell, snake::BLOCKED_CELL);
     }
     if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
-    const int first = int(solver.Current().CellOf(t)), second = int(solver.Current().CellOf(next));
-    const int row1 = first / side, col1 = first % side, row2 = second / side, col2 = second % side;
     // Either tile may be walked beside the other.
+    const snake::Line& line = column ? snake::FIRST_COL : snake::FIRST_ROW;
     const bool walkFirst = DrawRandom() % 2 == 0;
-    const bool done = walkFirst ? snakes.Carry(t, row1, col1, row2, col2)
-                                : snakes.Carry(t, row2, col2, row1, col1);
+    const bool done = walkFirst ? snakes.Carry(line, k, t, next) : snakes.Carry(line, k, next, t);
     const std::string where = "n=" + std::to_string(n) + " t=" + std::to_string(t);
     ASSERT_EQ("", out.str()) << where;
     if (!done) continue;
