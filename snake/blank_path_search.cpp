@@ -29,7 +29,7 @@ constexpr int SLACK = 4;
 constexpr size_t LONGEST = 12;
 static_assert(LONGEST + 2 <= 16, "a walk and the snake's step are read as 16 characters");
 
-// What MatchDetour reads of a walk, apart from the rest, so that the walks of a shape lie
+// What FollowDetour reads of a walk, apart from the rest, so that the walks of a shape lie
 // close together in memory.
 struct DetourCheck {
   unsigned char length = 0;
@@ -128,7 +128,7 @@ Detours ShapeDetours(int toTail, int toHead, int toTarget) {
 
 }  // namespace
 
-// The walks of every shape, listed on first use, and what MatchDetour reads of them.
+// The walks of every shape, listed on first use, and what FollowDetour reads of them.
 struct DetourTable {
   std::array<Detours, 64> shapes;
   std::array<std::vector<DetourCheck>, 64> checks;
@@ -171,51 +171,27 @@ bool BlankRouter::FollowDetour(int target, const std::vector<int>& snake,
   const bool followsStep = found.walkAndStep != nullptr;
   found.walkAndStep = nullptr;
   if (snake.size() != 2) return false;
+  int* const rows = found.rows;
+  int* const cols = found.cols;
   if (followsStep) {
     // The snake moved into the last target: the blank stands where its tail stood, the tail
-    // where its head stood, and the head on that target. StepAlongDetour closed the new tail
-    // and head itself.
+    // where its head stood, and the head on that target.
     // Each by itself, not as a loop that the compiler would make a call to copy memory.
-    int* const rows = found.rows;
-    int* const cols = found.cols;
     rows[0] = rows[1], cols[0] = cols[1];
     rows[1] = rows[2], cols[1] = cols[2];
     rows[2] = rows[3], cols[2] = cols[3];
     found.codes[0] = found.codes[1];
     found.codes[1] = found.codes[2];
-    return StepTo(3, snake[0], target, found) && MatchDetour(found, true);
+  } else {
+    rows[0] = solver.Current().BlankRow();
+    cols[0] = solver.Current().BlankCol();
+    if (!StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) ||
+        !StepTo(2, snake[1], snake[0], found)) {
+      return false;
+    }
   }
-  found.rows[0] = solver.Current().BlankRow();
-  found.cols[0] = solver.Current().BlankCol();
-  return StepTo(1, static_cast<int>(solver.Current().Blank()), snake[1], found) &&
-         StepTo(2, snake[1], snake[0], found) && StepTo(3, snake[0], target, found) &&
-         MatchDetour(found, false);
-}
-
-bool BlankRouter::StepTo(int i, int from, int to, DetourFound& found) const {
-  const int n = Side();
-  const int difference = to - from;
-  const int col = found.cols[i - 1];
-  const int code = difference == -n                 ? 0
-                   : difference == 1 && col + 1 < n ? 1
-                   : difference == -1 && col > 0    ? 2
-                   : difference == n                ? 3
-                                                    : -1;
-  if (code < 0) return false;
-  found.codes[i - 1] = code;
-  found.rows[i] = found.rows[i - 1] + ROW_STEP[code];
-  found.cols[i] = col + COL_STEP[code];
-  return true;
-}
-
-bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
-  const int* rows = found.rows;
-  const int* cols = found.cols;
-  // The walks avoid the tail and the head; they must be closed to the search as well.
-  if (!snakeClosed &&
-      (marks.At(rows[1], cols[1]) == FREE_CELL || marks.At(rows[2], cols[2]) == FREE_CELL)) {
-    return false;
-  }
+  if (!StepTo(3, snake[0], target, found)) return false;
+  // The first listed walk of the shape whose cells are all free.
   const int shape = found.codes[0] * 16 + found.codes[1] * 4 + found.codes[2];
   const std::vector<DetourCheck>& checks = detours.checks[shape];
   // Off the board the marks are blocked, within a margin that no walk leaves.
@@ -232,6 +208,22 @@ bool BlankRouter::MatchDetour(DetourFound& found, bool snakeClosed) const {
     i = check.skip[k];
   }
   return false;
+}
+
+bool BlankRouter::StepTo(int i, int from, int to, DetourFound& found) const {
+  const int n = Side();
+  const int difference = to - from;
+  const int col = found.cols[i - 1];
+  const int code = difference == -n                 ? 0
+                   : difference == 1 && col + 1 < n ? 1
+                   : difference == -1 && col > 0    ? 2
+                   : difference == n                ? 3
+                                                    : -1;
+  if (code < 0) return false;
+  found.codes[i - 1] = code;
+  found.rows[i] = found.rows[i - 1] + ROW_STEP[code];
+  found.cols[i] = col + COL_STEP[code];
+  return true;
 }
 
 bool BlankRouter::SearchRoute(int start, int target) {

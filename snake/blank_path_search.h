@@ -34,15 +34,14 @@ class BlankRouter {
   std::optional<MovePiece> FindMovesTo(int target);
 
   /// The listed walk round a two-tile snake to the target by its head; false when none fits.
-  /// With found.walkAndStep set, the snake has just moved into found's target: found is updated.
+  /// The snake's cells must be closed in the marks, as the walks avoid them. With
+  /// found.walkAndStep set, the snake has just moved into found's target: found is updated.
   bool FollowDetour(int target, const std::vector<int>& snake, DetourFound& found) const;
 
  private:
   int Side() const { return static_cast<int>(solver.Current().Side()); }
   /// Cell and step code i of found for the step from to to; false when it is no step.
   bool StepTo(int i, int from, int to, DetourFound& found) const;
-  /// The first listed walk for found's shape over free cells; snakeClosed skips the snake's check.
-  bool MatchDetour(DetourFound& found, bool snakeClosed) const;
   /// Breadth-first search into routeMoves, leaving the marks as they were but the blank's cell
   /// free; false when the target cannot be reached.
   bool SearchRoute(int start, int target);

@@ -74,7 +74,7 @@ bool BuildRoute(Solver& solver, const Line& frame, int k, const std::vector<int>
   if (cRow == 0 && cCol == k) {
     if (head == at(0, k + 1)) return true;
     if (head == at(1, k)) {
-      if (snake[1] == head + at(0, 1) - at(0, 0)) return false;
+      if (snake[1] == at(1, k + 1)) return false;
       view.DoMoves({"RD"});
       view.FindBlank(cRow, cCol);
     }
