@@ -69,28 +69,23 @@ bool Snake::MoveAlongSnake() {
 }
 
 bool Snake::StepAlongDetour(int cell, DetourFound& found) {
-  // The marks as FindMovesTo and then MoveAlongSnake would set them, mark for mark. The
-  // moves wait in pendingSteps: steps in a row are applied as one text, which none of their
-  // letters can make refused, so nothing that could be seen changes. Meanwhile pendingBlank is
-  // where the blank will be; with no step before this one, none is pending.
-  const int start =
-      found.walkAndStep != nullptr ? pendingBlank : static_cast<int>(solver.Current().Blank());
-  if (!marks.OnBoard(start) || !marks.OnBoard(cell)) return false;
   if (!router.FollowDetour(cell, cells, found)) return false;
+  // The marks as MoveAlongSnake sets them: the blank's walk leaves the free cells free, the head
+  // closes the cell it enters and the tail opens the one it leaves (the blank's cell is free
+  // and the snake's closed already). The moves wait in pendingSteps: steps in a row are applied
+  // as one text, which none of their letters can make refused, so nothing that could be seen
+  // changes.
   const int head = cells[0], tail = cells[1];
-  marks.SetAt(start, found.rows[0], found.cols[0], FREE_CELL);
   marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
-  marks.SetAt(head, found.rows[2], found.cols[2], BLOCKED_CELL);
+  marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
   cells[0] = cell;
   cells[1] = head;
-  pendingBlank = tail;
   const MovePiece& walk = *found.walkAndStep;
   const size_t used = pendingSteps.length;
   // Room for 16 more letters: the walk has at most 16, and is copied as 16 at once.
   if (pendingLetters.size() < used + 16) pendingLetters.resize(2 * used + 64);
   std::memcpy(&pendingLetters[used], walk.letters, 16);
   pendingSteps.Append(walk);
-  marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
   return true;
 }
 

@@ -43,8 +43,6 @@ class Snake {
   BlankRouter router;
   std::vector<int> cells;
   std::vector<int> path;
-  /// Where the blank stands once the pending steps are applied.
-  int pendingBlank = 0;
   /// The snake steps not yet applied, and their reach as a piece.
   MoveSequence pendingLetters;
   MovePiece pendingSteps{""};
