@@ -70,11 +70,10 @@ bool Snake::MoveAlongSnake() {
 
 bool Snake::StepAlongDetour(int cell, DetourFound& found) {
   if (!router.FollowDetour(cell, cells, found)) return false;
-  // The marks as MoveAlongSnake sets them: the blank's walk leaves the free cells free, the head
-  // closes the cell it enters and the tail opens the one it leaves (the blank's cell is free
-  // and the snake's closed already). The moves wait in pendingSteps: steps in a row are applied
-  // as one text, which none of their letters can make refused, so nothing that could be seen
-  // changes.
+  // The marks as MoveAlongSnake would set them: the head closes the cell it enters and the tail
+  // opens the one it leaves; the blank's cell is free and the snake's closed already. The moves
+  // wait in pendingSteps: steps in a row are applied as one text, which none of their letters
+  // can make refused, so nothing that could be seen changes.
   const int head = cells[0], tail = cells[1];
   marks.SetAt(cell, found.rows[3], found.cols[3], BLOCKED_CELL);
   marks.SetAt(tail, found.rows[1], found.cols[1], FREE_CELL);
