@@ -179,39 +179,33 @@ void Enumerate(Walk& walk, const std::vector<std::uint16_t>& spotter, std::uint1
 
 // The replaceable sequences of up to maxLength moves. Walks are taken length by length, each in
 // order; a walk is replaceable when one before it moved the same tiles to the same cells within
-// its span. Only walks whose lengths have the same parity can end alike. The hashes only pick out
-// whom to compare: the tiles themselves decide.
+// its span. The hashes only pick out whom to compare: the tiles themselves decide.
 std::vector<std::string> ReplaceableSequences(int maxLength) {
   std::vector<std::string> sequences;
-  // The walks so far by the parity of their length, by hash, equal hashes in the order taken.
-  std::vector<Record> seen[2] = {{{0, 0, 0}}, {}};
+  // Every walk so far by hash, those of one hash in the order taken: shorter ones first, and
+  // those of one length in the order of their moves' numbers.
+  std::vector<Record> walks = {{0, 0, 0}};
   const auto byHash = [](const Record& a, const Record& b) { return a.hash < b.hash; };
   for (int length = 1; length <= maxLength; ++length) {
-    std::vector<Record> found;
+    const auto olderCount = static_cast<std::ptrdiff_t>(walks.size());
     Walk walk(maxLength);
-    Enumerate(walk, Spotter(sequences), MoveAutomaton::START, -1, length, 0, found);
-    // Walks of one length come in the order of their moves' numbers, and keep it within a hash.
-    std::stable_sort(found.begin(), found.end(), byHash);
-    std::vector<Record>& older = seen[length % 2];
+    Enumerate(walk, Spotter(sequences), MoveAutomaton::START, -1, length, 0, walks);
+    std::stable_sort(walks.begin() + olderCount, walks.end(), byHash);
+    std::inplace_merge(walks.begin(), walks.begin() + olderCount, walks.end(), byHash);
     std::vector<std::uint32_t> replaced;
-    for (auto record = found.begin(); record != found.end(); ++record) {
+    for (auto record = walks.begin(); record != walks.end(); ++record) {
+      if (record->length != length) continue;
       std::optional<Walk> tiles;
       auto isTwin = [&](const Record& other) {
         if (!tiles) tiles = Replayed(maxLength, *record);
         const Walk otherTiles = Replayed(maxLength, other);
         return otherTiles.Moved() == tiles->Moved() && otherTiles.Within(*tiles);
       };
-      // The candidates: the earlier walks of the same hash, shorter ones first.
-      const auto [olderFirst, olderEnd] =
-          std::equal_range(older.begin(), older.end(), *record, byHash);
-      if (std::any_of(olderFirst, olderEnd, isTwin) ||
-          std::any_of(std::lower_bound(found.begin(), record, *record, byHash), record, isTwin)) {
+      // The candidates: the walks of the same hash before it.
+      if (std::any_of(std::lower_bound(walks.begin(), record, *record, byHash), record, isTwin)) {
         replaced.push_back(record->moves);
       }
     }
-    const auto olderCount = static_cast<std::ptrdiff_t>(older.size());
-    older.insert(older.end(), found.begin(), found.end());
-    std::inplace_merge(older.begin(), older.begin() + olderCount, older.end(), byHash);
     std::sort(replaced.begin(), replaced.end());
     for (const std::uint32_t moves : replaced) sequences.push_back(Letters(moves, length));
   }
