@@ -73,7 +73,7 @@ std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
     goalKey = (goalKey << 4) | SEVEN_GOAL[i];
     occupied |= 1u << SEVEN_GOAL[i];
   }
-  // A state in a layer: the placement's key, and above bit 32 the lowest cell of its region.
+  // A state in a layer: the placement's key, and above bit 32 a cell of the blank's region.
   std::vector<std::uint64_t> layer, next;
   marks[goalKey] = 0;
   const std::uint32_t goalFree = ~occupied & BOARD_MASK;
@@ -104,8 +104,7 @@ std::vector<std::uint8_t> PatternDatabase4x4::BuildSevenTileTable() {
           mark |= seen;
           if ((mark & NO_DEPTH) == NO_DEPTH)
             mark = static_cast<std::uint16_t>((mark & 0xFF) | (depth << 8));
-          next.push_back(
-              nextKey | (static_cast<std::uint64_t>(__builtin_ctz(nextRegion & BOARD_MASK)) << 32));
+          next.push_back(nextKey | static_cast<std::uint64_t>(from) << 32);
         }
       }
     }
