@@ -89,7 +89,7 @@ MoveSequence Solve3x3(const Board& board) {
         node.depth == 0 ? -1 : static_cast<int>((node.path >> (2 * (node.depth - 1))) & 3);
     for (int letter = 0; letter < 4; ++letter) {
       // U and D, L and R are 0 and 1, 2 and 3: a letter's opposite differs in the lowest bit.
-      if (last >= 0 && letter == (last ^ 1)) continue;
+      if (letter == (last ^ 1)) continue;
       // Off the board above or below, or a step across into another row.
       const int target = blank + STEPS[letter];
       if (target < 0 || target > 8 || (letter >= 2 && target / 3 != blank / 3)) continue;
