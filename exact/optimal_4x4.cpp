@@ -131,14 +131,14 @@ class Search {
     Optimal4x4Search result;
     const int estimate = Estimate(root);
     if (estimate == 0) return result;
-    const int weighted = Weighted(estimate);
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
     const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
     // A weighted cost has no parity, so that search raises its bound to the next cost.
     const bool exact = weight == EXACT_WEIGHT;
+    const auto boundOf = [&](int cost) { return exact ? cost + ((cost - parity) & 1) : cost; };
     const int maxBound = exact ? MAX_BOUND : MAX_WEIGHTED_BOUND;
-    int bound = exact ? weighted + ((weighted - parity) & 1) : weighted;
+    int bound = boundOf(Weighted(estimate));
     // The weighted searches' solution, once a long search needs it.
     std::optional<Known> upper;
     while (bound <= maxBound && !exhausted) {
@@ -147,7 +147,7 @@ class Search {
         result.moves.assign(moves.begin(), moves.begin() + length);
         break;
       }
-      bound = exact ? nextBound + ((nextBound - parity) & 1) : nextBound;
+      bound = boundOf(nextBound);
       if (exact && promisingFirst && nodes >= LONG_SEARCH_NODES) {
         if (!upper) upper = WeightedSolution();
         const int upperBound =
