@@ -74,15 +74,10 @@ std::vector<uint16_t> BuildTable() {
       const int walk = walks[std::min(rows, 2)][orient][slot][other];
       if (walk >= 0) relax(state - slot + other, walk);
     }
-    // The step that led here: A led (the blank now behind B) or B led (the blank behind A).
-    const int whose = slot / 4, dir = slot % 4;
-    if (whose == 1) {
-      const int r = rows + DIR_ROW[orient], c = cols + DIR_COL[orient];
-      if (Valid(r, c, dir, orient ^ 1)) relax(Index(r, c, dir, orient ^ 1), 2);
-    } else {
-      const int r = rows + DIR_ROW[dir], c = cols + DIR_COL[dir];
-      if (Valid(r, c, dir ^ 1, 4 + orient)) relax(Index(r, c, dir ^ 1, 4 + orient), 2);
-    }
+    // The state whose step led here: the same step from here leads back to it.
+    const DominoStep back = StepInto(orient, slot);
+    const int r = rows + DIR_ROW[back.move], c = cols + DIR_COL[back.move];
+    if (Valid(r, c, back.orient, back.slot)) relax(Index(r, c, back.orient, back.slot), 2);
   }
   return cost;
 }

@@ -64,6 +64,18 @@ inline int SlotCell(const Grid& grid, int cellA, int orient, int slot) {
   return base < 0 ? -1 : grid.Neighbour(base, slot % 4);
 }
 
+/// A step of the domino into the blank at `slot` beside it: the tile beside the blank steps into
+/// it and its partner follows. A moves a cell in direction `move`; then B lies in direction
+/// `orient` from it, and the blank, where the partner stood, in `slot`. The same step from there
+/// leads back.
+struct DominoStep {
+  int move, orient, slot;
+};
+constexpr DominoStep StepInto(int orient, int slot) {
+  const int whose = slot / 4, dir = slot % 4;
+  return whose == 0 ? DominoStep{dir, dir ^ 1, 4 + orient} : DominoStep{orient, dir, orient ^ 1};
+}
+
 /// The fewest domino moves that bring A to its target with B in direction goalOrient (RIGHT or
 /// DOWN), on a board walled only before the target's line; the table is built on first use.
 /// Read inline, as the domino search asks millions of times.

@@ -105,13 +105,7 @@ bool LineFiller::Fill(Grid& grid, const Line& line) {
   // without trials, the one NEAR_ENDS_RATIO picks; the last two go together.
   int lo = 0, hi = length - 1;
   while (hi - lo + 1 > 2) {
-    if (trials != Trials::NONE) {
-      if (!PlaceCheapest(grid, line, lo, hi)) return false;
-      continue;
-    }
-    const int front = EndEstimate(grid, line, lo), back = EndEstimate(grid, line, hi);
-    const bool fromBack = Near(front, back, NEAR_ENDS_RATIO) ? back > front : back < front;
-    if (!PlaceAtEnd(grid, line, fromBack, lo, hi)) return false;
+    if (!PlaceCheapest(grid, line, lo, hi)) return false;
   }
   if (length < 2) return true;
   if (trials != Trials::ENDS_AND_DOMINOES) return FillTail(grid, line, lo);
@@ -172,10 +166,12 @@ bool LineFiller::PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi) {
   const Way* ways = dominoes ? ENDS_AND_DOMINOES : ENDS;
   int count = dominoes ? 4 : 2;
   if (!dominoes) {
+    // One end only: without trials the one NEAR_ENDS_RATIO picks, else one far cheaper.
     const int front = EndEstimate(grid, line, lo), back = EndEstimate(grid, line, hi);
-    if (!Near(front, back, FAR_END_RATIO)) {
+    if (trials == Trials::NONE || !Near(front, back, FAR_END_RATIO)) {
       count = 1;
-      if (back < front) ++ways;
+      const bool dearer = trials == Trials::NONE && Near(front, back, NEAR_ENDS_RATIO);
+      if (dearer ? back > front : back < front) ++ways;
     }
   }
   int wayLo[4], wayHi[4];

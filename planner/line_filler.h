@@ -57,8 +57,9 @@ class LineFiller {
   /// Carries the tiles as planned; false, perhaps half done, when a search failed.
   bool CarryDomino(Grid& grid, int tileA, int tileB, int targetA, int goalOrient,
                    const DominoPlan& plan);
-  /// Fills an end of the run lo ... hi of the line in each way that `trials` names, and keeps
-  /// the cheapest (see Cheapest); false when none could be filled.
+  /// Fills an end of the run lo ... hi of the line in each way that `trials` names (without
+  /// trials, the one the estimates pick), and keeps the cheapest (see Cheapest); false when none
+  /// could be filled.
   bool PlaceCheapest(Grid& grid, const Line& line, int& lo, int& hi);
   /// What PlaceAtEnd places: a domino where the estimate says so, else a single tile; one
   /// single tile; a domino.
@@ -66,8 +67,7 @@ class LineFiller {
   /// Fills cell lo, or hi when fromBack, and for a domino the next, as `how` says, and moves lo
   /// or hi past them; false, perhaps part-moved, when a search failed or no domino could be
   /// placed.
-  bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi,
-                  Placing how = Placing::ESTIMATED);
+  bool PlaceAtEnd(Grid& grid, const Line& line, bool fromBack, int& lo, int& hi, Placing how);
   /// Places the tiles of cells `first` and `first + 1` together as a domino, whenCheaper only
   /// when its estimate is clearly below that of one by one; true when it did.
   bool TryDomino(Grid& grid, const Line& line, int first, bool whenCheaper = true);

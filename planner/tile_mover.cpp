@@ -15,7 +15,7 @@ namespace {
 // same as walking there directly.
 constexpr int APPROACH_SLACK = 0;
 constexpr int NO_LIMIT = 1 << 30;
-// The move count of a state seen by a pass but not reached within its bound.
+// The move count of a state seen by a search but not yet reached (by a pass: within its bound).
 constexpr int NOT_REACHED = 1 << 30;
 // States kept per move count in a pass of CheapestWalk: the ones with the fewest pushes so far.
 // 8 keeps nearly all of the gain (1.723 n^3 at side 100 against 1.719 unlimited) at 0.9 of the
@@ -91,24 +91,28 @@ int TileMover::WallTurn(const Grid& grid, int cell, int from, int to) {
   return length;
 }
 
-int TileMover::Search(const Grid& grid, int tile, int target) {
+inline TileMover::Node& TileMover::Known(const Grid& grid, int state) {
+  Node& node = nodes[state];
+  if (!nodes.Seen(state)) {
+    nodes.Mark(state);
+    node.h = Estimate(grid, state >> 2, state & 3);
+    node.g = NOT_REACHED;
+  }
+  return node;
+}
+
+int TileMover::Search(const Grid& grid, int start, int target) {
   // A* with a bucket per value of moves plus estimate. The estimate never overstates and never
   // drops by more than a move costs, so that the length found does not depend on the order
   // within a bucket; last in first out goes deepest first.
   nodes.NextSearch();
   open.Clear();
   auto reach = [&](int state, int cost) {
-    Node& node = nodes[state];
-    if (nodes.Seen(state)) {
-      if (node.g <= cost) return;
-    } else {
-      nodes.Mark(state);
-      node.h = Estimate(grid, state >> 2, state & 3);
-    }
+    Node& node = Known(grid, state);
+    if (node.g <= cost) return;
     node.g = cost;
     open.Push(static_cast<size_t>(cost + node.h), state);
   };
-  const int start = grid.CellOf(tile);
   for (int side = 0; side < 4; ++side) {
     if (approach[side] >= 0) reach(start * 4 + side, approach[side]);
   }
@@ -147,7 +151,7 @@ void TileMover::KeepBest(std::vector<int>& bucket, int cost) {
   bucket.resize(beam);
 }
 
-int TileMover::CheapestWalk(const Grid& grid, int tile, int target, int moves, bool movesFirst) {
+int TileMover::CheapestWalk(const Grid& grid, int start, int target, int moves, bool movesFirst) {
   // Every state on a walk within the bound has g + estimate <= moves; they are visited in order
   // of g (a bucket per move count). With movesFirst a state's pushes are final when it is
   // expanded; else a state reached again later, with more moves but at less cost, goes into the
@@ -155,19 +159,9 @@ int TileMover::CheapestWalk(const Grid& grid, int tile, int target, int moves, b
   nodes.NextSearch();
   if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
-  // The state's record, seen from now on with its estimate, though perhaps not yet reached.
-  auto known = [&](int state) -> Node& {
-    Node& node = nodes[state];
-    if (!nodes.Seen(state)) {
-      nodes.Mark(state);
-      node.h = Estimate(grid, state >> 2, state & 3);
-      node.g = NOT_REACHED;
-    }
-    return node;
-  };
   const RingPenalties ringPenalties(grid.Penalties());
   auto reach = [&](int state, int cost, int pushCost, int from) {
-    Node& node = known(state);
+    Node& node = Known(grid, state);
     if (cost + node.h > moves) return;
     const bool better = movesFirst ? cost < node.g || (cost == node.g && pushCost < node.pushes)
                                    : node.g == NOT_REACHED || STEP_COST * cost + pushCost <
@@ -178,7 +172,6 @@ int TileMover::CheapestWalk(const Grid& grid, int tile, int target, int moves, b
     node.pushes = pushCost;
     parent[state] = from;
   };
-  const int start = grid.CellOf(tile);
   for (int side = 0; side < 4; ++side) {
     if (approach[side] >= 0) reach(start * 4 + side, approach[side], approachPushes[side], -1);
   }
@@ -213,7 +206,8 @@ int TileMover::CheapestWalk(const Grid& grid, int tile, int target, int moves, b
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
         // No walk round the tile is shorter than the open ring's, two moves to a neighbouring
         // side and four to the opposite one: a side past the bound even so needs no walk.
-        if (cost + (other == (side ^ 1) ? 4 : 2) + known(cell * 4 + other).h > moves) continue;
+        const int fewest = cost + (other == (side ^ 1) ? 4 : 2);
+        if (fewest + Known(grid, cell * 4 + other).h > moves) continue;
         int turnPushes = 0;
         int turn = RingTurn(ringPenalties, ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
@@ -252,14 +246,14 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   // cheaper but longer walk to some state have crowded out the only walks within the bound, the
   // last pass takes the fewest moves first.
   beam = BEAM_WIDTH;
-  int goal = CheapestWalk(grid, tile, target, bound + WALK_SLACK, false);
+  int goal = CheapestWalk(grid, start, target, bound + WALK_SLACK, false);
   if (goal < 0) {
-    bound = Search(grid, tile, target);
+    bound = Search(grid, start, target);
     if (bound < 0) return false;
-    goal = CheapestWalk(grid, tile, target, bound + WALK_SLACK, false);
+    goal = CheapestWalk(grid, start, target, bound + WALK_SLACK, false);
     beam = static_cast<size_t>(-1);
-    if (goal < 0) goal = CheapestWalk(grid, tile, target, bound + WALK_SLACK, false);
-    if (goal < 0) goal = CheapestWalk(grid, tile, target, bound, true);
+    if (goal < 0) goal = CheapestWalk(grid, start, target, bound + WALK_SLACK, false);
+    if (goal < 0) goal = CheapestWalk(grid, start, target, bound, true);
   }
   if (goal < 0) return false;
   chain.clear();

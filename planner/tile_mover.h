@@ -27,14 +27,14 @@ class TileMover {
   int Estimate(const Grid& grid, int cell, int side) const {
     return costs(grid.Row(cell) - goalRow, grid.Col(cell) - goalCol, side);
   }
-  /// The length of a shortest walk, by A* over buckets, or -1.
-  int Search(const Grid& grid, int tile, int target);
+  /// The length of a shortest walk of the tile from cell start, by A* over buckets, or -1.
+  int Search(const Grid& grid, int start, int target);
   /// Drops stale entries of the bucket and keeps the `beam` with the fewest pushes.
   void KeepBest(std::vector<int>& bucket, int cost);
   /// Among the walks within `moves` moves, the one that costs least, or with movesFirst the
   /// shortest and among those the cheapest (as far as the beam sees); returns its goal state,
   /// parents in `parent`, or -1.
-  int CheapestWalk(const Grid& grid, int tile, int target, int moves, bool movesFirst);
+  int CheapestWalk(const Grid& grid, int start, int target, int moves, bool movesFirst);
   /// The length of the blank's walk (BlankRouter::Distance) round the walls near the tile at
   /// cell, from side `from` to side `to`, for a ring cut both ways; -1 when there is none.
   int WallTurn(const Grid& grid, int cell, int from, int to);
@@ -57,6 +57,8 @@ class TileMover {
     int h;
   };
   StampedRecords<Node> nodes;
+  /// The state's record, seen from now on with its estimate, though perhaps not yet reached.
+  Node& Known(const Grid& grid, int state);
   std::vector<int> parent;
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
