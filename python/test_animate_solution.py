@@ -5,6 +5,7 @@ import os
 import pathlib
 import shutil
 import subprocess
+import sys
 
 import pytest
 
@@ -99,3 +100,38 @@ def test_arguments_out_of_range_are_usage_errors(tmp_path, monkeypatch, capsys, 
     assert stop.value.code == 2
     assert capsys.readouterr().err.endswith("animate_solution.py: error: " + message + "\n")
     assert os.listdir() == []
+
+
+# A stand-in for ffmpeg that writes part of its file and fails, as it does on a full disk.
+FAILING_FFMPEG = """#!/bin/sh
+for last; do :; done
+printf partial > "$last"
+cat > /dev/null
+exit 1
+"""
+
+
+@pytest.mark.parametrize("suffix", [".gif", ".mp4"])
+def test_failed_write_leaves_the_older_file_whole(tmp_path, suffix):
+    pytest.importorskip("PIL")
+    import resource
+    tools = tmp_path / "tools"
+    tools.mkdir()
+    (tools / "ffmpeg").write_text(FAILING_FFMPEG)
+    (tools / "ffmpeg").chmod(0o755)
+    env = dict(os.environ, PYTHONPATH=os.path.dirname(npuzzle.__file__),
+               PATH=f"{tools}{os.pathsep}{os.environ['PATH']}")
+    out = tmp_path / "out"
+    out.mkdir()
+    (out / f"solve{suffix}").write_text("older")
+
+    def small_disk():  # the GIF runs out of room after 4 kB
+        resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
+    run = subprocess.run([sys.executable, str(SCRIPT), "--side", "4", "--max-frames", "20", "-o",
+                          f"solve{suffix}"],
+                         cwd=out, env=env, capture_output=True, text=True,
+                         preexec_fn=small_disk if suffix == ".gif" else None)
+    assert run.returncode == 1
+    assert run.stderr.endswith(("File too large\n", "ffmpeg failed\n"))
+    assert os.listdir(out) == [f"solve{suffix}"]
+    assert (out / f"solve{suffix}").read_bytes() == b"older"

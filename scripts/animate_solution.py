@@ -23,13 +23,16 @@ so that there are at most --max-frames frames (default 300).
 The module npuzzle is taken from PYTHONPATH, else from build/python beside this script.
 """
 import argparse
+import contextlib
 import math
 import os
 import pathlib
 import re
 import shutil
+import stat
 import subprocess
 import sys
+import tempfile
 from dataclasses import dataclass
 
 try:
@@ -183,14 +186,25 @@ def write_mp4(images, path, fps):
     if ffmpeg is None:
         raise RuntimeError("an MP4 needs ffmpeg (Debian: apt-get install ffmpeg); write a .gif")
     process = None
-    for image in images:
-        if process is None:
-            command = [ffmpeg, "-loglevel", "error", "-y", "-f", "rawvideo", "-pix_fmt", "rgb24",
-                       "-s", f"{image.width}x{image.height}", "-r", str(fps), "-i", "-",
-                       "-pix_fmt", "yuv420p", str(path)]
-            process = subprocess.Popen(command, stdin=subprocess.PIPE)
-        process.stdin.write(image.convert("RGB").tobytes())
-    process.stdin.close()
+    try:
+        for image in images:
+            if process is None:
+                command = [ffmpeg, "-loglevel", "error", "-y", "-f", "rawvideo", "-pix_fmt",
+                           "rgb24", "-s", f"{image.width}x{image.height}", "-r", str(fps), "-i",
+                           "-", "-pix_fmt", "yuv420p", str(path)]
+                process = subprocess.Popen(command, stdin=subprocess.PIPE)
+            process.stdin.write(image.convert("RGB").tobytes())
+        process.stdin.close()
+    except BrokenPipeError:
+        # ffmpeg stopped before it had all the frames, and has said why.
+        process.wait()
+        raise RuntimeError("ffmpeg failed") from None
+    except BaseException:
+        # Stopped before ffmpeg has all the frames: it must not go on to write them.
+        if process is not None:
+            process.kill()
+            process.wait()
+        raise
     if process.wait() != 0:
         raise RuntimeError("ffmpeg failed")
 
@@ -206,6 +220,38 @@ def writer_for(path):
     return writer
 
 
+def write_whole(write, images, path, fps):
+    """Writes through a temporary file beside the target, renamed over it once complete, so that a
+    failure (a full disk, ffmpeg's error, Ctrl-C) leaves no part of a file and an older file of
+    that name as it was. A target that is not a regular file, or in a folder where no file can be
+    made, is written straight, as before."""
+    target = os.path.realpath(path)  # a symbolic link goes on naming the file
+    folder, name = os.path.split(target)
+    try:
+        mode = stat.S_IMODE(os.stat(target).st_mode) if os.path.lexists(target) else None
+        if mode is None:
+            umask = os.umask(0)
+            os.umask(umask)
+            mode = 0o666 & ~umask
+        elif not os.path.isfile(target):
+            raise IsADirectoryError  # or another kind of file: not to be replaced
+        # The writer's own ending, which ffmpeg takes the format from.
+        handle, temporary = tempfile.mkstemp(prefix=f".{name}.",
+                                             suffix=os.path.splitext(path)[1], dir=folder)
+    except OSError:
+        write(images, path, fps)
+        return
+    os.close(handle)
+    try:
+        write(images, temporary, fps)
+        os.chmod(temporary, mode)
+        os.replace(temporary, target)
+    except BaseException:
+        with contextlib.suppress(OSError):
+            os.unlink(temporary)
+        raise
+
+
 def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=False):
     """Writes the animation of the method's solve of the board; returns the number of frames."""
     write = writer_for(path)
@@ -215,7 +261,7 @@ def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=Fals
     images = (render(f, len(moves), method)
               for f in frames(board, moves, solution.finish_side, step))
     count = 1 + math.ceil(len(moves) / step)
-    write(images, path, fps)
+    write_whole(write, images, path, fps)
     return count
 
 
