@@ -7,6 +7,7 @@ import os
 import pathlib
 import pickle
 import re
+import runpy
 import signal
 import subprocess
 import sys
@@ -410,10 +411,23 @@ def test_study_as_frame():
     assert len(frame) == len(npuzzle.methods())
 
 
+EXAMPLE = pathlib.Path(__file__).resolve().parents[1] / "docs" / "examples" / "compare_methods.py"
+
+
 def test_example_draws_a_figure(tmp_path):
     pytest.importorskip("matplotlib")
-    example = pathlib.Path(__file__).resolve().parents[1] / "docs" / "examples" / "compare_methods.py"
+    example = EXAMPLE
     figure = tmp_path / "compare.png"
     subprocess.run([sys.executable, str(example), "--sides", "3", "4", "--boards", "1",
                     "-o", str(figure)], check=True, timeout=120)
     assert figure.stat().st_size > 0
+
+
+def test_example_draws_its_lines_from_left_to_right(tmp_path, monkeypatch):
+    pytest.importorskip("matplotlib")
+    monkeypatch.setattr(sys, "argv", ["compare_methods.py", "--sides", "5", "3", "4", "3",
+                                      "--boards", "1", "-o", str(tmp_path / "compare.png")])
+    figure = runpy.run_path(str(EXAMPLE), run_name="__main__")["figure"]
+    for axes in figure.axes:
+        lines = [list(line.get_xdata()) for line in axes.lines]
+        assert lines == [[3, 4, 5]] * len(npuzzle.methods())

@@ -20,9 +20,11 @@ parser.add_argument("--sides", type=int, nargs="+", default=[5, 10, 20, 40])
 parser.add_argument("--boards", type=int, default=5)
 parser.add_argument("-o", "--output", default="compare.png")
 args = parser.parse_args()
+# In increasing order, each once, for the lines to run from left to right.
+sides = sorted(set(args.sides))
 
 # One record per board and method, as a row of npuzzle-study's CSV file.
-records = npuzzle.study(sides=args.sides, boards=args.boards, kind="random")
+records = npuzzle.study(sides=sides, boards=args.boards, kind="random")
 lengths, times = collections.defaultdict(list), collections.defaultdict(list)
 for r in records:
     if r["status"] == "solved":
@@ -31,10 +33,8 @@ for r in records:
 
 figure, (left, right) = plt.subplots(1, 2, figsize=(10, 4))
 for method in npuzzle.methods():
-    left.plot(args.sides, [statistics.mean(lengths[method, n]) for n in args.sides], "o-",
-              label=method)
-    right.plot(args.sides, [statistics.mean(times[method, n]) for n in args.sides], "o-",
-               label=method)
+    left.plot(sides, [statistics.mean(lengths[method, n]) for n in sides], "o-", label=method)
+    right.plot(sides, [statistics.mean(times[method, n]) for n in sides], "o-", label=method)
 left.set(xlabel="side n", ylabel="mean optimized length / n³", title="Solution length")
 right.set(xlabel="side n", ylabel="ms per solve", title="Time", xscale="log", yscale="log")
 left.legend()
