@@ -431,3 +431,17 @@ def test_example_draws_its_lines_from_left_to_right(tmp_path, monkeypatch):
     for axes in figure.axes:
         lines = [list(line.get_xdata()) for line in axes.lines]
         assert lines == [[3, 4, 5]] * len(npuzzle.methods())
+
+
+@pytest.mark.parametrize("arguments, code, message", [
+    (["-o", "compare"], 2, "'compare': the picture's name must end in .eps, "),
+    (["-o", "missing/compare.png"], 2, "'missing/compare.png': its folder does not exist"),
+    (["--sides", "2", "-o", "compare.png"], 1, "compare_methods.py: side 2 is not from 3 to 100"),
+])
+def test_example_refuses_what_it_cannot_draw_in_one_line(tmp_path, arguments, code, message):
+    pytest.importorskip("matplotlib")
+    run = subprocess.run([sys.executable, str(EXAMPLE), "--boards", "1"] + arguments,
+                         cwd=tmp_path, capture_output=True, text=True, timeout=120)
+    assert run.returncode == code
+    assert message in run.stderr and "Traceback" not in run.stderr
+    assert os.listdir(tmp_path) == []
