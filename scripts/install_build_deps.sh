@@ -12,6 +12,8 @@ missing_of() {
   for package in "$@"; do
     # TinyXML counts as there whenever pkg-config finds it, however it was installed.
     [ "$package" = libtinyxml-dev ] && pkg-config --exists tinyxml 2>/dev/null && continue
+    # Debian 12's pkg-config package only pulls in pkgconf, which provides the command.
+    [ "$package" = pkg-config ] && command -v pkg-config >/dev/null && continue
     # Installed, whether held at its version or not.
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q ' ok installed$' ||
       echo "$package"
