@@ -102,6 +102,17 @@ def test_arguments_out_of_range_are_usage_errors(tmp_path, monkeypatch, capsys, 
     assert os.listdir() == []
 
 
+def test_a_file_that_holds_no_board_ends_in_one_line(tmp_path, monkeypatch):
+    monkeypatch.chdir(tmp_path)
+    pathlib.Path("odd.txt").write_text("1 2 3")
+    for name, message in [("", ": cannot be opened"),
+                          ("odd.txt", "odd.txt: Error - board isn't n x n!")]:
+        with pytest.raises(SystemExit) as stop:
+            animate_solution.main(["--file", name, "-o", "a.gif"])
+        assert stop.value.code == "animate_solution.py: " + message
+        assert os.listdir() == ["odd.txt"]
+
+
 # A stand-in for ffmpeg that writes part of its file and fails, as it does on a full disk.
 FAILING_FFMPEG = """#!/bin/sh
 for last; do :; done

@@ -318,7 +318,8 @@ def main(argv=None):
                         help="the optimized solution rather than the moves as found")
     args = parser.parse_args(argv)
     try:
-        board = (npuzzle.load(args.file) if args.file else
+        # An empty name is a file's name too, which load refuses.
+        board = (npuzzle.load(args.file) if args.file is not None else
                  npuzzle.board(args.side, args.kind, args.seed, args.index))
         count = animate(board, args.method, args.output, args.every, args.max_frames, args.fps,
                         args.optimized)
