@@ -54,6 +54,20 @@ def test_lines_come_in_the_reduction_s_order():
                      "solved"]
 
 
+@pytest.mark.parametrize("side, method", [(3, "solve3"), (8, "solve3"), (10, "solve")])
+def test_captions_fit_in_every_frame(side, method):
+    pytest.importorskip("PIL")
+    board = npuzzle.board(side, "random", 1, 0)
+    solution = npuzzle.solve(board, method)
+    images = [animate_solution.render(f, len(solution.moves), method) for f in
+              animate_solution.frames(board, solution.moves, solution.finish_side, 25)]
+    assert len({image.size for image in images}) == 1
+    for image in images:
+        # Nothing but background at the right edge of the captions: no text cut off there.
+        edge = image.crop((image.width - 3, 0, image.width, 44))
+        assert set(edge.getdata()) == {animate_solution.INDEX["background"]}
+
+
 def frames_in(path):
     """The frames of a GIF (Pillow) or of a video (ffprobe)."""
     if path.suffix == ".gif":

@@ -138,15 +138,19 @@ def render(frame, total, method, cell=None):
     n = frame.board.side
     cell = cell or max(6, min(48, 600 // max(n, 1)))
     header = 44
-    width = n * cell + 8
+    small = _font(14)
+    note = " (line derived from the reduction's order)"
+    # Wide enough for the longest captions of this board, which all frames share: the digits are
+    # as wide as each other, and no line's words are longer than the last search's of side n.
+    widest = max(small.getlength(f"{method}   move {total} / {total}"),
+                 small.getlength(f"solving the last {n} x {n} by search{note}"))
+    width = max(n * cell, math.ceil(widest)) + 8
     height = n * cell + header + 4
     image = Image.new("P", (width + width % 2, height + height % 2), INDEX["background"])
     image.putpalette([v for rgb in PALETTE.values() for v in rgb])
     draw = ImageDraw.Draw(image)
-    small = _font(14)
     draw.text((4, 4), f"{method}   move {frame.done} / {total}", fill=INDEX["text"], font=small)
-    draw.text((4, 23), f"{frame.line} (line derived from the reduction's order)",
-              fill=INDEX["text"], font=small)
+    draw.text((4, 23), frame.line + note, fill=INDEX["text"], font=small)
     placed_rows = (frame.placed + 1) // 2  # rows 0 ... placed_rows - 1 are home
     placed_cols = frame.placed // 2        # and columns 0 ... placed_cols - 1
     line_cells = set(frame.line_cells)
