@@ -416,9 +416,8 @@ EXAMPLE = pathlib.Path(__file__).resolve().parents[1] / "docs" / "examples" / "c
 
 def test_example_draws_a_figure(tmp_path):
     pytest.importorskip("matplotlib")
-    example = EXAMPLE
     figure = tmp_path / "compare.png"
-    subprocess.run([sys.executable, str(example), "--sides", "3", "4", "--boards", "1",
+    subprocess.run([sys.executable, str(EXAMPLE), "--sides", "3", "4", "--boards", "1",
                     "-o", str(figure)], check=True, timeout=120)
     assert figure.stat().st_size > 0
 
