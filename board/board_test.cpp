@@ -46,6 +46,9 @@ TEST(Solvability, ParityOfEverySideAndBlankRow) {
     EXPECT_EQ(wrong != 9, board.IsSolvable()) << wrong;
     EXPECT_FALSE(board.IsSolvablePermutation()) << wrong;
   }
+  Board beyond = GoalBoard(3);
+  beyond.tiles[7] = 9;  // one past the last tile, where the 8 had the goal's parity
+  EXPECT_FALSE(beyond.IsSolvablePermutation());
   Board wrongBlank = GoalBoard(3);
   wrongBlank.blank = 2;
   EXPECT_TRUE(wrongBlank.IsSolvable());
@@ -123,4 +126,7 @@ TEST(PrintBoard, ByteForByte) {
       "\n\nSize: 21x21\nManhattan distance: 0\nSolvable: Yes\nCan only print boards with "
       "size <=20",
       large.str());
+  std::ostringstream largest;
+  GoalBoard(20).PrintBoard(largest);
+  EXPECT_EQ(" 398 399   0", largest.str().substr(largest.str().size() - 12));
 }
