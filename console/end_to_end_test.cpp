@@ -72,8 +72,10 @@ TEST_F(EndToEnd, EndOfInputAtEveryPrompt) {
 }
 
 TEST_F(EndToEnd, NumbersThatAreNotSides) {
-  EXPECT_EQ(PROMPT + "\nInsert n : Error - 'abc' is not a number\n" + PROMPT,
-            ExpectBoardIntact("new abc"));
+  for (const std::string word : {"abc", "-"}) {
+    EXPECT_EQ(PROMPT + "\nInsert n : Error - '" + word + "' is not a number\n" + PROMPT,
+              ExpectBoardIntact("new " + word));
+  }
   for (const char* side : {"101", "4294967296", "-3", "99999999999999999999999"}) {
     EXPECT_EQ(PROMPT + "\nInsert n : Error - n must be <= 100\n" + PROMPT,
               ExpectBoardIntact(std::string("rand ") + side));
