@@ -95,6 +95,10 @@ TEST_F(HostileFiles, SaveWritesWhereLinksLeadAndKeepsThem) {
   std::ofstream(Path("board.xml"))
       << "old text, longer than the new one will be: " + std::string(savedText.size(), '.');
   fs::permissions(Path("board.xml"), static_cast<fs::perms>(0666));
+  // The saving user's own file, so that only its second name keeps it from being replaced.
+  if (getuid() == 0) {
+    ASSERT_EQ(0, chown(Path("board.xml").c_str(), 65534, 65534));
+  }
   fs::create_hard_link(Path("board.xml"), Path("other.xml"));
   fs::create_directory(Path("links"));
   fs::create_symlink("../board.xml", Path("links/first"));
@@ -129,10 +133,11 @@ TEST_F(HostileFiles, ReadOnlyFileIsKeptForAnOrdinaryUser) {
             InChild(true, [&](std::ostream& text) { SaveXmlFile(SAVED, name, text); }));
   EXPECT_EQ("kept", Read("read_only.xml"));
   EXPECT_EQ("read_only.xml ", Entries());
-  // Root may write any file, and so writes this one.
+  // Root may write any file, and so writes this one, which stays read-only.
   if (getuid() == 0) {
     EXPECT_TRUE(SaveXmlFile(SAVED, name, out));
     EXPECT_EQ(savedText, Read("read_only.xml"));
+    EXPECT_EQ(static_cast<fs::perms>(0444), fs::status(name).permissions());
   }
 }
 
