@@ -30,6 +30,7 @@ TEST(ShortenStretches, NineTurnsOfABlockAreNoMoveAtAll) {
   const Board goal = GoalBoard(3);
   // The first 36 moves go; the last turn, too short a stretch to search, is kept.
   EXPECT_EQ("ULDR", ShortenStretches(goal, TEN_TURNS));
+  EXPECT_EQ("", ShortenStretches(goal, TEN_TURNS.substr(4)));  // a last stretch of 36 goes too
   // The blank is found in the tiles: a stale record of it changes nothing.
   Board stale = goal;
   stale.blank = 0;
