@@ -50,3 +50,11 @@ TEST(SeededBoards, AShardIsItsSliceOfTheWholeList) {
     }
   }
 }
+
+// The kinds of a mixed study turn with the side as well as the index: one board a side still
+// gives every kind.
+TEST(SeededBoards, OneBoardASideGivesEveryKind) {
+  const std::vector<BoardKind> mixed = {BoardKind::RANDOM, BoardKind::NEAR, BoardKind::PARTLY_HOME};
+  const std::vector<StudyBoard> boards = StudyBoards({3, 4, 5}, 1, mixed, 9);
+  for (size_t i = 0; i < 3; ++i) EXPECT_TRUE(boards[i].name.kind == mixed[i]) << i;
+}
