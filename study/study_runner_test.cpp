@@ -78,6 +78,29 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
   EXPECT_EQ(JsonOf(study, whole), JsonOf(parameters, merged));
 }
 
+// A file cut short within a board, with a board's rows reordered, or with its times shortened as a
+// spreadsheet may shorten them, is refused rather than read otherwise.
+TEST(StudyRunner, AnEditedCsvFileIsRefused) {
+  StudyParameters study = {"1.0.0", {}, {3}, 2, "random", 1, {}, ""};
+  for (const Method& method : Methods()) study.methods.emplace_back(method.command);
+  const std::string csv = CsvOf(
+      RunStudy(StudyBoards(study.sides, study.boards, {BoardKind::RANDOM}, study.seed), 2), study);
+  const size_t last = csv.rfind('\n', csv.size() - 2) + 1, before = csv.rfind('\n', last - 2) + 1;
+  const std::pair<std::string, std::string> edits[] = {
+      {csv.substr(0, last), "the last board has no row for every method"},
+      {csv.substr(0, before) + csv.substr(last) + csv.substr(before, last - before),
+       "out of order"},
+      {csv.substr(0, csv.size() - 2) + "\n", "bad milliseconds '0.00'"},
+  };
+  for (const auto& [text, fault] : edits) {
+    std::istringstream in(text);
+    StudyPart part;
+    std::string error;
+    EXPECT_FALSE(ReadCsv(in, part.results, part.parameters, error));
+    EXPECT_NE(std::string::npos, error.find(fault)) << error;
+  }
+}
+
 // What a method builds once is built before the first solve, where its time does not count.
 TEST(StudyRunner, PreparesEveryMethodBeforeItsFirstSolve) {
   const std::vector<Method> methods = {{"prepared", "", SolveIfPrepared, false, Prepare}};
