@@ -188,9 +188,10 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
 }
 
 // The files' names, whatever their characters, come back through the shards to the merge; a name
-// with '#' is quoted, so that a reader taking '#' for a comment reads the row whole.
+// with '#' is quoted, so that a reader taking '#' for a comment reads the row whole, and a quote
+// in a name is doubled.
 TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
-  const std::vector<std::string> names = {"a#b.txt", "c,%d.txt", "plain.txt"};
+  const std::vector<std::string> names = {"a#b.txt", "c,%\"d.txt", "plain.txt"};
   std::string from;
   for (const std::string& name : names) {
     Write(name, "1 2 3\n4 5 6\n7 0 8\n");
@@ -200,7 +201,7 @@ TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
     const std::string arguments = "--methods solve2 --quiet --from" + from;
     ASSERT_EQ(0, Run(arguments + " --shard " + shard + "/2 --csv f" + shard + ".csv").exitCode);
   }
-  EXPECT_NE(std::string::npos, Read("f1.csv").find("# files: a#b.txt,c%2C%25d.txt,plain.txt\n"));
+  EXPECT_NE(std::string::npos, Read("f1.csv").find("# files: a#b.txt,c%2C%25\"d.txt,plain.txt\n"));
   EXPECT_NE(std::string::npos, Read("f1.csv").find("\n3,file,,0,\"a#b.txt\",solve2,solved,"));
   const StudyRun merged = Run("merge f2.csv f1.csv --quiet --json files.json");
   ASSERT_EQ(0, merged.exitCode) << merged.err;
