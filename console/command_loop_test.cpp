@@ -99,12 +99,12 @@ TEST(CommandLoop, NewAndRandUpToTheLimit) {
 
 TEST(CommandLoop, RandomMovesEchoAndClear) {
   SeedRandom(9);
-  Session session("new 4 rmove 0 rmove 30 rmove 9999999999 test hello cls exit");
-  EXPECT_EQ((std::vector<std::string>{
-                ASK_N, ASK_MOVES + "0 random moves done", ASK_MOVES + "30 random moves done",
-                ASK_MOVES + "Error - number of moves must lie between -2147483648 "
-                            "and 2147483647\n",
-                "hello", "\x1b[2J\x1b[H"}),
+  Session session("new 4 rmove 0 rmove 30 rmove 9999999999 rmove -9999999999 test hello cls exit");
+  const std::string outOfRange =
+      ASK_MOVES + "Error - number of moves must lie between -2147483648 and 2147483647\n";
+  EXPECT_EQ((std::vector<std::string>{ASK_N, ASK_MOVES + "0 random moves done",
+                                      ASK_MOVES + "30 random moves done", outOfRange, outOfRange,
+                                      "hello", "\x1b[2J\x1b[H"}),
             session.Outputs());
   const Board& board = session.loop.CurrentBoard();
   EXPECT_TRUE(board.IsSolvable());
