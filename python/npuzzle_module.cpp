@@ -374,12 +374,9 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
         kind != STUDY_KIND) {
       Refuse("a study of files takes no sides, boards, seed or kind");
     }
-    for (const FilePath& file : files) {
-      StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(plan.size()), file.name}, {}};
-      if (!LoadUserBoard(file.name, item.board, error)) Refuse(file.name + ": " + error);
-      item.name.side = item.board.n;
-      plan.push_back(std::move(item));
-    }
+    std::vector<std::string> names;
+    for (const FilePath& file : files) names.push_back(file.name);
+    if (!LoadUserBoards(names, plan, error)) Refuse(error);
   }
   py::object frame;
   if (asFrame) {

@@ -238,16 +238,8 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
   }
   parameters.shard = options.shard;
   if (!options.from.empty()) {
-    for (const std::string& file : options.from) {
-      StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
-      if (!LoadUserBoard(file, item.board, error)) {
-        error = file + ": " + error;
-        return false;
-      }
-      item.name.side = item.board.n;
-      parameters.sides.push_back(item.board.n);
-      boards.push_back(std::move(item));
-    }
+    if (!LoadUserBoards(options.from, boards, error)) return false;
+    for (const StudyBoard& board : boards) parameters.sides.push_back(board.name.side);
     std::sort(parameters.sides.begin(), parameters.sides.end());
     parameters.sides.erase(std::unique(parameters.sides.begin(), parameters.sides.end()),
                            parameters.sides.end());

@@ -59,3 +59,17 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
   board = std::move(read);
   return true;
 }
+
+bool LoadUserBoards(const std::vector<std::string>& fileNames, std::vector<StudyBoard>& boards,
+                    std::string& error) {
+  for (const std::string& file : fileNames) {
+    StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
+    if (!LoadUserBoard(file, item.board, error)) {
+      error = file + ": " + error;
+      return false;
+    }
+    item.name.side = item.board.n;
+    boards.push_back(std::move(item));
+  }
+  return true;
+}
