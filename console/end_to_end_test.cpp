@@ -63,7 +63,6 @@ class EndToEnd : public ScratchFolder {
 
 TEST_F(EndToEnd, EndOfInputAtEveryPrompt) {
   ExpectCleanEnd("", PROMPT);
-  ExpectCleanEnd("new 3 print", "\n   7   8   0\n: ");  // in full: CommandLoop.HelpPromptsAndWords
   for (const char* command : {"new", "rand"}) ExpectCleanEnd(command, "\nInsert n : ");
   ExpectCleanEnd("rmove", "\nInsert number of moves: ");
   for (const char* command : {"load", "save", "dl"})

@@ -37,7 +37,6 @@ TEST(SolveReport, EachOutcomeInOrder) {
       {SolveResult(), "\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)"},
       {truncated, "\nSolved in 1.2 seconds ( 0.7 of it solving 3x3 puzzle)"},
       {truncatedToZero, "\nSolved in 0.0 seconds ( 0.0 of it solving 4x4 puzzle)"},
-      {sides, "\n4 ... 3 ... \nSolved in 2.0 seconds ( 1.0 of it solving 3x3 puzzle)"},
       {faulty, "\n4 ... 3 ... <fault>\nSolved in 2.0 seconds ( 1.0 of it solving 3x3 puzzle)"},
       {trim, "<fault>Error! Can't trim board\n " + board + "\nError! Puzzle hasn't been solved..."},
       {trimWithSides, "\n4 ... <fault>Error! Can't trim board\n " + board +

@@ -86,10 +86,3 @@ TEST(Methods, SignatureIsUnchanged) {
   EXPECT_EQ(expectedLarger, Entries(ComputeSignature(Methods(), {35, 55, 75, 95}, 1)));
   EXPECT_STREQ(version, NPUZZLE_VERSION);
 }
-
-TEST(Methods, SignatureLineNamesEveryMethodsMoves) {
-  Signature signature;
-  signature.methods = {{"solve", 12, 1}, {"solve4", 3, 2}};
-  signature.boards = 84;
-  EXPECT_EQ("signature: solve 12 moves, solve4 3 moves over 84 boards", signature.Line());
-}
