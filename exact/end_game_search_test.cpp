@@ -23,10 +23,9 @@ MoveSequence SolveAndCheck(const Cells3x3& cells) {
 TEST(EndGame, HardestPositionsAndASampleOfAllDistancesAreShortest) {
   const auto& levels = ThreeByThree().byDistance;
   ASSERT_EQ(32u, levels.size());
-  // The benchmarks time these two.
+  // The benchmarks time these two; the random sample below meets each of them many times.
   EXPECT_EQ((std::vector<Cells3x3>{{8, 6, 7, 2, 5, 4, 3, 0, 1}, {6, 4, 7, 8, 5, 0, 3, 2, 1}}),
             levels.back());
-  for (const Cells3x3& cells : levels.back()) SolveAndCheck(cells);
   SeedRandom(17);
   for (int i = 0; i < 3000; ++i) {
     const auto& level = levels[DrawRandom() % levels.size()];

@@ -5,20 +5,6 @@
 
 #include "board/random_draw.h"
 
-TEST(OptimizeSolution, RemovesOppositePairs) {
-  const struct {
-    const char* input;
-    const char* expected;
-  } cases[] = {
-      {"", ""},         {"UD", ""},     {"LR", ""},   {"RL", ""},
-      {"ULDR", "ULDR"}, {"RRLL", ""},   {"UDDU", ""}, {"LURDUL", "LU"},
-      {"UXD", "UXD"},   {"UUDL", "UL"}, {"RLU", "U"},
-  };
-  for (const auto& test : cases) {
-    EXPECT_EQ(test.expected, OptimizeSolution(test.input)) << test.input;
-  }
-}
-
 TEST(OptimizeSolution, LongSequencesAsALetterByLetterStack) {
   // Long runs with few undone pairs, as solutions are, are kept sixteen letters at a time:
   // they must come out as a plain stack makes them, whatever falls on a block's edge.

@@ -25,16 +25,25 @@ const MoveSequence TEN_TURNS = "ULDRULDRULDRULDRULDRULDRULDRULDRULDRULDR";
 
 }  // namespace
 
-TEST(ShortenStretches, NineTurnsOfABlockAreNoMoveAtAll) {
-  // The blank circling a 2 x 2 block turns its three tiles; three turns bring them home.
+TEST(ShortenStretches, NineTurnsOfABlockAreNoMoveAtAllAndNoSolutionIsLeftAlone) {
+  // The blank circling a 2 x 2 block turns its three tiles; three turns bring them home. The
+  // blank is found in the tiles: a stale record of it changes nothing. A text that takes the
+  // blank off the board, or holds another character, is no solution.
   const Board goal = GoalBoard(3);
-  // The first 36 moves go; the last turn, too short a stretch to search, is kept.
-  EXPECT_EQ("ULDR", ShortenStretches(goal, TEN_TURNS));
-  EXPECT_EQ("", ShortenStretches(goal, TEN_TURNS.substr(4)));  // a last stretch of 36 goes too
-  // The blank is found in the tiles: a stale record of it changes nothing.
   Board stale = goal;
   stale.blank = 0;
-  EXPECT_EQ("ULDR", ShortenStretches(stale, TEN_TURNS));
+  const struct {
+    const Board& start;
+    MoveSequence text, expected;
+  } cases[] = {
+      {goal, TEN_TURNS, "ULDR"},        // the last turn, too short a stretch to search, is kept
+      {goal, TEN_TURNS.substr(4), ""},  // a last stretch of 36 goes too
+      {stale, TEN_TURNS, "ULDR"},
+      {goal, "D" + TEN_TURNS, "D" + TEN_TURNS},
+      {goal, "X" + TEN_TURNS, "X" + TEN_TURNS},
+      {goal, "", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, ShortenStretches(c.start, c.text)) << c.text;
 }
 
 TEST(ShortenStretches, RandomWalksEndWhereTheyEndedAndNeverGrow) {
@@ -58,12 +67,4 @@ TEST(ShortenStretches, RandomWalksEndWhereTheyEndedAndNeverGrow) {
   }
   // A random walk wanders about a few cells: much of it is detour.
   EXPECT_LT(after, before * 3 / 4);
-}
-
-TEST(ShortenStretches, LeavesAloneWhatIsNoSolution) {
-  const Board goal = GoalBoard(3);
-  // A text that takes the blank off the board, or holds another character, is no solution.
-  EXPECT_EQ("D" + TEN_TURNS, ShortenStretches(goal, "D" + TEN_TURNS));
-  EXPECT_EQ("X" + TEN_TURNS, ShortenStretches(goal, "X" + TEN_TURNS));
-  EXPECT_EQ("", ShortenStretches(goal, ""));
 }
