@@ -24,13 +24,3 @@ TEST(LowerBound, NeverAboveTheShortestSolutionOfAnyThreeByThreeBoard) {
   }
   EXPECT_GT(tight, 1000u);
 }
-
-TEST(LowerBound, NeverAboveTheDistanceOfFourByFourBoardsNearTheGoal) {
-  const std::vector<std::vector<Board>> byDepth = PositionsNearGoal(4, 14);
-  size_t positions = 0;
-  for (size_t depth = 0; depth < byDepth.size(); ++depth) {
-    for (const Board& board : byDepth[depth]) ASSERT_LE(LowerBound(board), depth);
-    positions += byDepth[depth].size();
-  }
-  EXPECT_GT(positions, 50000u);
-}
