@@ -97,6 +97,7 @@ TEST_F(StudyProgram, MethodsAreNamedByCommasOrByWords) {
 TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   Write("a_file", "");
   std::filesystem::create_symlink("target", Path("link"));  // to a file not made yet
+  std::filesystem::create_symlink("loop", Path("loop"));
   const std::string study = " --sides 3 --boards 1";
   ExpectRefusals({
       {"--methods , --sides 3 --boards 1", "npuzzle-study: --methods: ',' names no method"},
@@ -115,6 +116,7 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
       {"--from missing --csv missing", "npuzzle-study: missing: cannot be opened"},
       {"--seed 0x10" + study, "--seed: '0x10' is not a whole number"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
+      {"merge loop", "npuzzle-study: loop: cannot be read"},
       {"--table tall" + study, "--table: tall not in {wide,long}"},
       {"board --side 2", "--side: '2' is not a whole number from 3 to 100"},
       {"board --side 101", "--side: '101' is not a whole number from 3 to 100"},
