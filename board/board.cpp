@@ -144,14 +144,15 @@ bool Board::IsSolvablePermutation() const {
   return IsSolvable();
 }
 
-unsigned Board::ManhattanDistance() const {
+std::uint64_t Board::ManhattanDistance() const {
   if (n == 0) return 0;
-  unsigned sum = 0;
+  // 64 bits: tiles far beyond n^2, which a file may hold, are billions of cells from home each.
+  std::uint64_t sum = 0;
   for (unsigned i = 0; i < tiles.size(); ++i) {
     if (tiles[i] == 0) continue;
     const long long cell = i, goal = GetGoalPosition(tiles[i]), side = n;
-    sum += static_cast<unsigned>(std::llabs(cell / side - goal / side) +
-                                 std::llabs(cell % side - goal % side));
+    sum += static_cast<std::uint64_t>(std::llabs(cell / side - goal / side) +
+                                      std::llabs(cell % side - goal % side));
   }
   return sum;
 }

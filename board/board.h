@@ -1,6 +1,7 @@
 // board.h: the puzzle board as files and the console hold it, and the reports on it.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -63,7 +64,7 @@ class Board {
   /// check then warns with BLANK_WARNING (print and every solve show it).
   bool BlankMisplaced() const;
   /// Sum of the tiles' distances to their goal cells; a tile of no goal counts from cell 0.
-  unsigned ManhattanDistance() const;
+  std::uint64_t ManhattanDistance() const;
   /// Replaces the board by a random n x n position; the result is its IsSolvable.
   bool RandomBoard(unsigned side);
   /// Writes size, distance, solvability and (up to side 20) the tiles, as print does.

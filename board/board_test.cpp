@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <sstream>
 
 #include "board/random_draw.h"
@@ -69,6 +70,13 @@ TEST(PrintBoard, NamesATileOfNoGoalAndAMisplacedBlankInPlace) {
   EXPECT_NE(
       std::string::npos,
       out.str().find("\nSolvable: Warning - in function IsSolvable: invalid zero positionYes\n"));
+}
+
+// Tiles far past the last, as a file may hold, are each hundreds of millions of rows from home.
+TEST(PrintBoard, DistanceOfTilesFarPastTheLastPassesThirtyTwoBits) {
+  Board board = GoalBoard(3);
+  board.tiles = {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0};
+  EXPECT_EQ(5726623056u, board.ManhattanDistance());
 }
 
 TEST(Solvability, ParityOfAnyValuesMatchesThePairwiseCount) {

@@ -6,9 +6,9 @@
 
 // The conflicts: twice, over every row and column, the tiles in their goal line less the longest
 // run of them already in goal order; tiles outside 1 ... n^2-1 are left out.
-unsigned LowerBound(const Board& board) {
+std::uint64_t LowerBound(const Board& board) {
   const unsigned n = board.n;
-  unsigned bound = board.ManhattanDistance();
+  std::uint64_t bound = board.ManhattanDistance();
   if (board.tiles.size() != static_cast<size_t>(n) * n) return bound;
   // The longest strictly increasing run by patience sorting: ends[k] is the smallest last value
   // of an increasing run of k + 1 values seen so far.

@@ -4,4 +4,4 @@
 #include "board/board.h"
 
 /// The Manhattan distance plus the linear conflicts: never more than the shortest solution.
-unsigned LowerBound(const Board& board);
+std::uint64_t LowerBound(const Board& board);
