@@ -28,8 +28,10 @@ class StampedRecords {
     // states are looked at together, and so stay within as few lines as their size allows.
     const size_t room = size > 0 ? size : 1;
     if (room > (SIZE_MAX - CACHE_LINE) / sizeof(Record)) throw std::bad_alloc();
-    storage.reset(std::calloc(1, room * sizeof(Record) + CACHE_LINE));
-    if (!storage) throw std::bad_alloc();
+    // Taken before the old storage goes, so that a failure leaves the records as they were.
+    void* fresh = std::calloc(1, room * sizeof(Record) + CACHE_LINE);
+    if (!fresh) throw std::bad_alloc();
+    storage.reset(fresh);
     const auto address = reinterpret_cast<std::uintptr_t>(storage.get());
     records = reinterpret_cast<Record*>((address + CACHE_LINE - 1) / CACHE_LINE * CACHE_LINE);
     count = size;
