@@ -20,6 +20,7 @@
 #include "solver/solution_optimizer.h"
 #include "study/lower_bound.h"
 #include "study/seeded_boards.h"
+#include "study/study_parameters.h"
 #include "study/study_runner.h"
 #include "study/user_boards.h"
 
@@ -341,12 +342,6 @@ Solution Solve(const Board& board, const std::string& command) {
   return solution;
 }
 
-// study()'s defaults, npuzzle-study's: a study of files must leave them as they are.
-const std::vector<unsigned> STUDY_SIDES = {5, 10, 20, 50, 100};
-constexpr unsigned STUDY_BOARDS = 10;
-constexpr unsigned STUDY_SEED = 1;
-constexpr const char* STUDY_KIND = "random";
-
 // npuzzle-study's comparison as a record per board and method with the CSV file's columns.
 py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
                  const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
@@ -370,8 +365,9 @@ py::object Study(const std::vector<std::string>& commands, const std::vector<Who
     plan = StudyBoards(sides, boards, kinds, seed.In<std::uint64_t>("seed", 0, UINT64_MAX));
   } else {
     // As npuzzle-study's --from: the boards of the files, in the order given, instead.
-    if (sides != STUDY_SIDES || boards != STUDY_BOARDS || !seed.From(STUDY_SEED, STUDY_SEED) ||
-        kind != STUDY_KIND) {
+    // A study of files must leave the defaults as they are.
+    if (sides != DEFAULT_SIDES || boards != DEFAULT_BOARDS ||
+        !seed.From(DEFAULT_SEED, DEFAULT_SEED) || kind != DEFAULT_KIND) {
       Refuse("a study of files takes no sides, boards, seed or kind");
     }
     std::vector<std::string> names;
@@ -579,8 +575,8 @@ PYBIND11_MODULE(npuzzle, m) {
       "is_solvable", [](const Board& board) { return board.IsSolvable(); }, py::arg("board"),
       "Whether the board can reach the goal.");
   m.def("study", &Study, py::arg("methods") = std::vector<std::string>(),
-        py::arg("sides") = STUDY_SIDES, py::arg("boards") = STUDY_BOARDS,
-        py::arg("seed") = STUDY_SEED, py::arg("kind") = STUDY_KIND, py::arg("jobs") = 0,
+        py::arg("sides") = DEFAULT_SIDES, py::arg("boards") = DEFAULT_BOARDS,
+        py::arg("seed") = DEFAULT_SEED, py::arg("kind") = DEFAULT_KIND, py::arg("jobs") = 0,
         py::arg("as_frame") = false, py::arg("files") = py::list(),
         "Runs npuzzle-study's comparison (methods: all when empty; boards: up to 1000000; kind: "
         "random, near, partly-home or mixed; jobs: up to 1024, 0 for the number of cores; files: "

@@ -37,10 +37,10 @@ constexpr int USAGE_ERROR = 2;
 
 struct Options {
   std::vector<std::string> methods;
-  std::string sides = "5,10,20,50,100";
-  unsigned boards = 10;
-  std::uint64_t seed = 1;
-  std::string kind = "random";
+  std::string sides = SidesText(DEFAULT_SIDES);
+  unsigned boards = DEFAULT_BOARDS;
+  std::uint64_t seed = DEFAULT_SEED;
+  std::string kind = DEFAULT_KIND;
   std::vector<std::string> from;
   unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
   std::string shard;

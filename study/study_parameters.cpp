@@ -15,18 +15,6 @@ namespace {
 // The files' names can be many; anything longer is not a description that the study wrote.
 constexpr size_t MOST_LINE_BYTES = 1 << 24;
 
-std::string SidesText(const std::vector<unsigned>& sides) {
-  std::string text;
-  for (size_t i = 0; i < sides.size();) {
-    size_t last = i;
-    while (last + 1 < sides.size() && sides[last + 1] == sides[last] + 1) ++last;
-    text += (text.empty() ? "" : ",") + std::to_string(sides[i]);
-    if (last > i) text += "-" + std::to_string(sides[last]);
-    i = last + 1;
-  }
-  return text;
-}
-
 bool ParseMethods(const std::string& text, StudyParameters& p) {
   p.methods = SplitCommas(text);
   for (const std::string& method : p.methods) {
@@ -123,6 +111,18 @@ bool ReadLine(std::istream& in, std::string& line) {
 }
 
 }  // namespace
+
+std::string SidesText(const std::vector<unsigned>& sides) {
+  std::string text;
+  for (size_t i = 0; i < sides.size();) {
+    size_t last = i;
+    while (last + 1 < sides.size() && sides[last + 1] == sides[last] + 1) ++last;
+    text += (text.empty() ? "" : ",") + std::to_string(sides[i]);
+    if (last > i) text += "-" + std::to_string(sides[last]);
+    i = last + 1;
+  }
+  return text;
+}
 
 std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> items;

@@ -28,8 +28,17 @@ struct StudyParameters {
 /// The items between commas, empty ones included: "a,,b," gives a, "", b, "".
 std::vector<std::string> SplitCommas(const std::string& text);
 
+/// The study run when no sides, boards, seed or kind are given, by npuzzle-study and by Python's
+/// study() alike.
+inline const std::vector<unsigned> DEFAULT_SIDES = {5, 10, 20, 50, 100};
+constexpr unsigned DEFAULT_BOARDS = 10;
+constexpr std::uint64_t DEFAULT_SEED = 1;
+constexpr const char* DEFAULT_KIND = "random";
+
 /// "3-10,20,50": sides and ranges of sides, each from least to MAX_SIDE, into ascending sides.
 bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& sides);
+/// Ascending sides as ParseSides reads them, runs of consecutive sides as ranges: "3-5,10".
+std::string SidesText(const std::vector<unsigned>& sides);
 
 /// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
