@@ -23,17 +23,18 @@ so that there are at most --max-frames frames (default 300).
 The module npuzzle is taken from PYTHONPATH, else from build/python beside this script.
 """
 import argparse
-import contextlib
 import math
 import os
 import pathlib
 import re
 import shutil
-import stat
 import subprocess
 import sys
-import tempfile
 from dataclasses import dataclass
+
+# The shared file writing beside this script, also where the script is loaded by path.
+sys.path.insert(0, os.path.dirname(os.path.realpath(__file__)))
+from whole_file import write_whole  # noqa: E402
 
 try:
     import npuzzle
@@ -224,38 +225,6 @@ def writer_for(path):
     return writer
 
 
-def write_whole(write, images, path, fps):
-    """Writes through a temporary file beside the target, renamed over it once complete, so that a
-    failure (a full disk, ffmpeg's error, Ctrl-C) leaves no part of a file and an older file of
-    that name as it was. A target that is not a regular file, or in a folder where no file can be
-    made, is written straight, as before."""
-    target = os.path.realpath(path)  # a symbolic link goes on naming the file
-    folder, name = os.path.split(target)
-    try:
-        mode = stat.S_IMODE(os.stat(target).st_mode) if os.path.lexists(target) else None
-        if mode is None:
-            umask = os.umask(0)
-            os.umask(umask)
-            mode = 0o666 & ~umask
-        elif not os.path.isfile(target):
-            raise IsADirectoryError  # or another kind of file: not to be replaced
-        # The writer's own ending, which ffmpeg takes the format from.
-        handle, temporary = tempfile.mkstemp(prefix=f".{name}.",
-                                             suffix=os.path.splitext(path)[1], dir=folder)
-    except OSError:
-        write(images, path, fps)
-        return
-    os.close(handle)
-    try:
-        write(images, temporary, fps)
-        os.chmod(temporary, mode)
-        os.replace(temporary, target)
-    except BaseException:
-        with contextlib.suppress(OSError):
-            os.unlink(temporary)
-        raise
-
-
 def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=False):
     """Writes the animation of the method's solve of the board; returns the number of frames."""
     write = writer_for(path)
@@ -265,7 +234,7 @@ def animate(board, method, path, every=1, max_frames=300, fps=10, optimized=Fals
     images = (render(f, len(moves), method)
               for f in frames(board, moves, solution.finish_side, step))
     count = 1 + math.ceil(len(moves) / step)
-    write_whole(write, images, path, fps)
+    write_whole(lambda name: write(images, name, fps), path)
     return count
 
 

@@ -22,6 +22,10 @@ import re
 import sys
 from collections import defaultdict
 
+# The shared file writing beside this script, also where the script is loaded by path.
+sys.path.insert(0, os.path.dirname(os.path.realpath(__file__)))
+from whole_file import write_whole  # noqa: E402
+
 MISSING_MATPLOTLIB = 77
 DEBIAN_PYTHON = "/usr/bin/python3"
 # The spread that the bands show, in percent.
@@ -295,7 +299,8 @@ def draw(study, output):
     form = picture_format(output)
     # The other formats refuse a metadata argument.
     dated = {"metadata": {DATE_KEYS[form]: None}} if form in DATE_KEYS else {}
-    figure.savefig(output, format=form, **dated)
+    # Through a temporary file, so that a failed write leaves an older picture as it was.
+    write_whole(lambda name: figure.savefig(name, format=form, **dated), output)
     return figure, legend
 
 

@@ -147,3 +147,27 @@ def test_writes_the_format_that_the_name_ends_in(tmp_path):
     study.write_text("".join(study_lines()))
     assert plot_study.main([str(study), "-o", str(tmp_path / "study.JPG")]) == 0
     assert (tmp_path / "study.JPG").read_bytes()[:2] == b"\xff\xd8"
+
+
+@pytest.mark.parametrize("older", [b"older picture", None])
+def test_a_failed_write_leaves_no_part_and_the_older_picture_whole(tmp_path, capsys, monkeypatch,
+                                                                   older):
+    monkeypatch.chdir(tmp_path)
+    with open("study.csv", "w") as file:
+        file.writelines(study_lines())
+    if older is not None:
+        with open("study.svg", "wb") as file:
+            file.write(older)
+
+    def full_disk(figure, name, **options):  # writes a part, then runs out of room
+        with open(name, "w") as file:
+            file.write("<svg")
+        raise OSError(28, "No space left on device")
+    monkeypatch.setattr(matplotlib.figure.Figure, "savefig", full_disk)
+    assert plot_study.main(["study.csv", "-o", "study.svg"]) == 1
+    assert capsys.readouterr().err == (
+        "plot_study.py: cannot write study.svg: No space left on device\n")
+    assert sorted(os.listdir()) == ["study.csv"] + (["study.svg"] if older else [])
+    if older:
+        with open("study.svg", "rb") as file:
+            assert file.read() == older
