@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all run test test-jobs bench fuzz soak study deps configure build clean
+.PHONY: all run test test-jobs soak-boards bench fuzz soak study deps configure build clean
 
 all: build
 
@@ -25,10 +25,13 @@ build: deps configure
 run: build
 	@"$(BUILD)/npuzzle"
 
-# Checked before anything is built.
+# The commands that fail unless the variable they name holds a whole number above 0; run before
+# anything is built.
+whole-number = case '$($(1))' in ''|*[!0-9]*|0) \
+	  echo "$(1) must be a whole number above 0, not '$($(1))'" >&2; exit 2;; esac
+
 test-jobs:
-	@case '$(TEST_JOBS)' in ''|*[!0-9]*|0) \
-	  echo "TEST_JOBS must be a whole number above 0, not '$(TEST_JOBS)'" >&2; exit 2;; esac
+	@$(call whole-number,TEST_JOBS)
 
 # The plot script and its tests need matplotlib and pytest, the Python module Pillow, for Debian's
 # Python. The tests run TEST_JOBS at once.
@@ -51,7 +54,10 @@ bench:
 # study takes boards per side: 98 sides, rounded up); failing boards are written to
 # build/soak-failures as plain board files for dl, emptied first so that it holds this run's.
 SOAK_BOARDS ?= 2000
-soak: build
+soak-boards:
+	@$(call whole-number,SOAK_BOARDS)
+
+soak: soak-boards build
 	rm -rf "$(BUILD)/soak-failures"
 	"$(BUILD)/npuzzle-study" --kind mixed --sides 3-100 --boards $$(( ($(SOAK_BOARDS) + 97) / 98 )) \
 	  --failures "$(BUILD)/soak-failures"
