@@ -446,6 +446,14 @@ void RefuseUnconstructed(const char* name) {
 
 PYBIND11_MODULE(npuzzle, m) {
   m.doc() = "The (n^2-1)-puzzle: boards, the solving methods, their solutions and studies.";
+  // A study's MemoryError says which solve ran short, as npuzzle-study does.
+  py::register_exception_translator([](std::exception_ptr thrown) {
+    try {
+      if (thrown) std::rethrow_exception(thrown);
+    } catch (const SolveOutOfMemory& error) {
+      PyErr_SetString(PyExc_MemoryError, error.what());
+    }
+  });
 
   py::class_<Board> board(
       m, "Board",

@@ -31,12 +31,7 @@ bool ReportFailedBoards(const StudyResults& results, const std::vector<StudyBoar
     const BoardName& name = outcome.name;
     for (size_t m = 0; m < outcome.methods.size(); ++m) {
       if (outcome.methods[m].status != SolveStatus::FAILED) continue;
-      std::string line =
-          results.methods[m] + " failed on " +
-          (name.kind == BoardKind::FILE
-               ? name.file
-               : "side " + std::to_string(name.side) + " " + KindName(name.kind) + " seed " +
-                     std::to_string(name.seed) + " board " + std::to_string(name.index));
+      std::string line = results.methods[m] + " failed on " + Describe(name);
       if (!folder.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);

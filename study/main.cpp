@@ -446,6 +446,8 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
   try {
     return Run(argc, argv);
+  } catch (const SolveOutOfMemory& error) {
+    return Fail(error.what());
   } catch (const std::bad_alloc&) {
     return Fail("not enough memory for a study this large; --shard runs it in slices");
   }

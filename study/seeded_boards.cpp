@@ -124,6 +124,12 @@ void (*const SHUFFLES[])(std::mt19937_64&, Board&) = {RandomKind, NearKind, Part
 
 }  // namespace
 
+std::string Describe(const BoardName& name) {
+  if (name.kind == BoardKind::FILE) return name.file;
+  return "side " + std::to_string(name.side) + " " + KindName(name.kind) + " seed " +
+         std::to_string(name.seed) + " board " + std::to_string(name.index);
+}
+
 const char* KindName(BoardKind kind) {
   return KIND_NAMES[static_cast<int>(kind)];
 }

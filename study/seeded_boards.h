@@ -33,6 +33,9 @@ struct BoardName {
   std::string file;
 };
 
+/// The board as messages name it: "side 5 random seed 1 board 0", or a user's board's file.
+std::string Describe(const BoardName& name);
+
 /// Whether the two name the same board.
 inline bool operator==(const BoardName& a, const BoardName& b) {
   return a.side == b.side && a.kind == b.kind && a.seed == b.seed && a.index == b.index &&

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -22,12 +23,15 @@ bool ReachesGoal(const Board& board, const MoveSequence& moves) {
   return board.n > 0 && ApplyMoves(copy, moves) && copy.tiles == GoalTiles(board.n);
 }
 
-MethodOutcome RunMethod(const Method& method, const Board& board, bool mustBeSolved) {
+MethodOutcome RunMethod(const Method& method, const BoardName& name, const Board& board,
+                        bool mustBeSolved) {
   MethodOutcome outcome;
   SolveResult result;
   const std::int64_t start = ThreadNanos();
   try {
     result = method.solve(board);
+  } catch (const std::bad_alloc&) {
+    throw SolveOutOfMemory(method.command, name);
   } catch (...) {
     result.refusal = Refusal::REDUCTION_FAILED;  // the method went wrong
   }
@@ -55,7 +59,7 @@ BoardOutcome StudyOne(const StudyBoard& item, const std::vector<Method>& methods
   const bool mustBeSolved = generated || IsSolvableBoard(board);
   outcome.methods.reserve(methods.size());
   for (const Method& method : methods) {
-    outcome.methods.push_back(RunMethod(method, board, mustBeSolved));
+    outcome.methods.push_back(RunMethod(method, item.name, board, mustBeSolved));
   }
   return outcome;
 }
@@ -80,11 +84,21 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   for (const Method& method : methods) method.Prepare();
   std::atomic<size_t> next{0};
   std::mutex reporting;
+  // The first exception a thread met; a thread's own would end the program.
+  std::exception_ptr fault;
+  std::atomic<bool> faulted{false};
   auto work = [&] {
-    for (size_t i = next++; i < boards.size() && !(stopped && stopped()); i = next++) {
-      results.boards[i] = StudyOne(boards[i], methods);
+    try {
+      for (size_t i = next++; i < boards.size() && !faulted && !(stopped && stopped());
+           i = next++) {
+        results.boards[i] = StudyOne(boards[i], methods);
+        const std::lock_guard<std::mutex> lock(reporting);
+        if (progress) progress(results.boards[i]);
+      }
+    } catch (...) {
       const std::lock_guard<std::mutex> lock(reporting);
-      if (progress) progress(results.boards[i]);
+      if (!faulted) fault = std::current_exception();
+      faulted = true;
     }
   };
   const size_t threads = std::max<size_t>(1, std::min<size_t>(jobs, boards.size()));
@@ -100,5 +114,6 @@ StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
   }
   work();
   for (std::thread& worker : workers) worker.join();
+  if (fault) std::rethrow_exception(fault);
   return results;
 }

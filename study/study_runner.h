@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <new>
+#include <string>
 #include <vector>
 
 #include "methods/method_table.h"
@@ -18,8 +20,21 @@ constexpr unsigned MOST_JOBS = 1024;
 /// Asked by each thread before it takes a board; once true, no board is started.
 using StopRequest = std::function<bool()>;
 
+/// What RunStudy throws when a solve runs out of memory: the machine's shortage, not a fault of
+/// the method, so no row records it. what() names the method and the board.
+class SolveOutOfMemory : public std::bad_alloc {
+ public:
+  SolveOutOfMemory(const std::string& method, const BoardName& board)
+      : message("not enough memory for " + method + " on " + Describe(board)) {}
+  const char* what() const noexcept override { return message.c_str(); }
+
+ private:
+  std::string message;
+};
+
 /// Runs each method on each board, jobs boards at a time, checking every solution; when stopped,
-/// the boards not done are left as they were made.
+/// the boards not done are left as they were made. What a thread throws (SolveOutOfMemory) stops
+/// every thread from taking another board, and is thrown again once all have ended.
 StudyResults RunStudy(const std::vector<StudyBoard>& boards, unsigned jobs,
                       const std::vector<Method>& methods = Methods(),
                       const ProgressReport& progress = nullptr,

@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <new>
 #include <sstream>
+#include <stdexcept>
+#include <string>
 
 #include "files/plain_board_file.h"
 #include "study/csv_file.h"
@@ -36,6 +39,13 @@ std::string JsonOf(const StudyParameters& parameters, const StudyResults& result
   std::ostringstream out;
   WriteJson(parameters, Summarize(Untimed(results)), out);
   return out.str();
+}
+
+SolveResult Throws(const Board&) {
+  throw std::logic_error("a fault of the method");
+}
+SolveResult RunsOutOfMemory(const Board&) {
+  throw std::bad_alloc();
 }
 
 SolveResult OneMoveUp(const Board&) {
@@ -133,4 +143,21 @@ TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {
   ASSERT_TRUE(LoadPlainFile(loaded, kept, out));
   EXPECT_EQ(GenerateBoard(boards[1].name).tiles, loaded.tiles);
   std::filesystem::remove_all(folder);
+}
+
+// A method that throws went wrong on that board; running out of memory is the machine's shortage,
+// which stops the study, from whichever thread it comes, and says where.
+TEST(StudyRunner, AThrowIsAFailureButRunningOutOfMemoryStopsTheStudy) {
+  const std::vector<StudyBoard> boards = StudyBoards({3}, 4, {BoardKind::RANDOM}, 7);
+  const StudyResults results = RunStudy(boards, 2, {{"throws", "", Throws, false}});
+  for (const BoardOutcome& board : results.boards) {
+    EXPECT_EQ(SolveStatus::FAILED, board.methods[0].status);
+  }
+  try {
+    RunStudy(boards, 2, {Methods()[0], {"greedy", "", RunsOutOfMemory, false}});
+    ADD_FAILURE() << "the study went on";
+  } catch (const SolveOutOfMemory& error) {
+    const std::string said = error.what();
+    EXPECT_EQ(0u, said.find("not enough memory for greedy on side 3 random seed 7 board ")) << said;
+  }
 }
