@@ -89,10 +89,13 @@ std::string OutputFileProblem(const std::string& path) {
   if (fs::exists(named, error)) {
     return access(path.c_str(), W_OK) == 0 ? "" : "cannot write '" + path + "'";
   }
-  // A link to a file not made yet has it made where it leads.
-  const fs::path folder = fs::is_symlink(named, error) ? Destination(path).parent_path()
-                          : named.has_parent_path()    ? named.parent_path()
-                                                       : fs::path(".");
+  // A link to a file not made yet has it made where it leads; one that cannot be followed there
+  // (through a file, or a loop) leads nowhere it could be made.
+  const bool linked = fs::is_symlink(named, error);
+  if (linked && LinkedFile(path) == path) return "cannot write '" + path + "'";
+  const fs::path folder = linked                    ? Destination(path).parent_path()
+                          : named.has_parent_path() ? named.parent_path()
+                                                    : fs::path(".");
   if (!fs::exists(folder, error)) return "the folder '" + folder.string() + "' does not exist";
   return FolderProblem(folder);
 }
@@ -111,11 +114,15 @@ std::string OutputFolderProblem(const std::string& path) {
   return FolderProblem(folder);
 }
 
-// Whether the two names lead to one file: the same file where both exist, else the same place
-// once links and dots are resolved.
+// Whether the two names lead to one file: the same file or pipe where both exist, else the same
+// place once links and dots are resolved. A device (/dev/null, a terminal) keeps no text that two
+// writers would mix.
 bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  if (fs::exists(a, error) && fs::exists(b, error)) return fs::equivalent(a, b, error);
+  struct stat first, second;
+  if (stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0) {
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino &&
+           !S_ISCHR(first.st_mode);
+  }
   return Destination(a) == Destination(b);
 }
 

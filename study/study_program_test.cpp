@@ -1,7 +1,10 @@
 // study_program_test.cpp: npuzzle-study run as a user runs it: its files checked against each
 // other, and what it refuses.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -92,6 +95,10 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   Write("a_file", "");
   std::filesystem::create_symlink("target", Path("link"));  // to a file not made yet
   std::filesystem::create_symlink("loop", Path("loop"));
+  std::filesystem::create_symlink("a_file/study.csv", Path("through"));  // never a file
+  ASSERT_EQ(0, mkfifo(Path("pipe").c_str(), 0600));
+  // Read from, so that a study writing into it would end rather than wait.
+  const int reader = open(Path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
   const std::string study = " --sides 3 --boards 1";
   ExpectRefusals({
       {"--methods , --sides 3 --boards 1", "npuzzle-study: --methods: ',' names no method"},
@@ -107,6 +114,8 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
       {"--from a_file --json a_file",
        "npuzzle-study: --json would overwrite a_file, which is read"},
       {"--csv link --json target" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"--csv pipe --json pipe" + study, "npuzzle-study: --csv and --json name the same file"},
+      {"--csv through" + study, "--csv: cannot write 'through'"},
       {"--from missing --csv missing", "npuzzle-study: missing: cannot be opened"},
       {"--seed 0x10" + study, "--seed: '0x10' is not a whole number"},
       {"merge any.csv --json missing/merged.json", "--json: the folder 'missing' does not exist"},
@@ -127,6 +136,7 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   EXPECT_FALSE(std::filesystem::exists(folder + "/same"));
   EXPECT_EQ("", Read("a_file"));
   EXPECT_EQ(0, Run("--sides 3 --boards 1 --quiet --seed 18446744073709551615").exitCode);
+  close(reader);
 }
 
 // merge takes only every shard of one study, each once, from one program version (what the merge
