@@ -51,23 +51,18 @@ TEST_F(PlainBoard, AnySquareCountInAnyLayoutUntilTheFirstNonNumber) {
   EXPECT_EQ("", out.str());
 }
 
-TEST_F(PlainBoard, NoSquareCountAndNoNumberAreRefusedAndLeaveTheBoard) {
+TEST_F(PlainBoard, NoSquareCountNoNumberOrASideAboveTheLimitIsRefusedAndLeavesTheBoard) {
+  std::string above;
+  for (int i = 0; i < 101 * 101; ++i) above += std::to_string(i) + " ";
   for (const std::string& text :
        {std::string("1 2 3 4 5 6 7 8"), std::string("1 2 3 x 4"), std::string(),
-        std::string("no numbers"), std::string("\x01\x02\0\xfe", 4)}) {
+        std::string("no numbers"), std::string("\x01\x02\0\xfe", 4), above}) {
     out.str("");
     EXPECT_FALSE(Read(text));
-    EXPECT_EQ("Error - board isn't n x n!", out.str());
+    EXPECT_EQ(text == above ? "Error - n must be <= 100\n" : "Error - board isn't n x n!",
+              out.str());
     ExpectUnchanged();
   }
-}
-
-TEST_F(PlainBoard, RefusesASideAboveTheLimit) {
-  std::string text;
-  for (int i = 0; i < 101 * 101; ++i) text += std::to_string(i) + " ";
-  EXPECT_FALSE(Read(text));
-  EXPECT_EQ("Error - n must be <= 100\n", out.str());
-  ExpectUnchanged();
 }
 
 // What the failed boards and `npuzzle-study board` write (read back: StudyRunner, StudyProgram).

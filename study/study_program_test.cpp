@@ -96,8 +96,7 @@ TEST_F(StudyProgram, BadOptionsAreRefusedBeforeAnyBoardIsSolved) {
   std::filesystem::create_symlink("target", Path("link"));  // to a file not made yet
   std::filesystem::create_symlink("loop", Path("loop"));
   std::filesystem::create_symlink("a_file/study.csv", Path("through"));  // never a file
-  ASSERT_EQ(0, mkfifo(Path("pipe").c_str(), 0600));
-  // Read from, so that a study writing into it would end rather than wait.
+  ASSERT_EQ(0, mkfifo(Path("pipe").c_str(), 0600));  // read, so that a study would not wait
   const int reader = open(Path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
   const std::string study = " --sides 3 --boards 1";
   ExpectRefusals({

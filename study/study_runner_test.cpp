@@ -41,27 +41,13 @@ std::string JsonOf(const StudyParameters& parameters, const StudyResults& result
   return out.str();
 }
 
-SolveResult Throws(const Board&) {
-  throw std::logic_error("a fault of the method");
-}
-SolveResult RunsOutOfMemory(const Board&) {
-  throw std::bad_alloc();
-}
-
 SolveResult OneMoveUp(const Board&) {
   SolveResult result;
   result.moves = "U";
   return result;
 }
 
-// A method that must be prepared before it solves: else it refuses.
 bool prepared = false;
-void Prepare() {
-  prepared = true;
-}
-SolveResult SolveIfPrepared(const Board& board) {
-  return prepared ? OneMoveUp(board) : SolveResult::Refused(Refusal::CANNOT_SOLVE);
-}
 
 }  // namespace
 
@@ -113,7 +99,10 @@ TEST(StudyRunner, AnEditedCsvFileIsRefused) {
 
 // What a method builds once is built before the first solve, where its time does not count.
 TEST(StudyRunner, PreparesEveryMethodBeforeItsFirstSolve) {
-  const std::vector<Method> methods = {{"prepared", "", SolveIfPrepared, false, Prepare}};
+  const auto solve = [](const Board& board) {
+    return prepared ? OneMoveUp(board) : SolveResult::Refused(Refusal::CANNOT_SOLVE);
+  };
+  const std::vector<Method> methods = {{"prepared", "", solve, false, [] { prepared = true; }}};
   const StudyResults results = RunStudy(StudyBoards({3}, 2, {BoardKind::RANDOM}, 1), 2, methods);
   ASSERT_TRUE(prepared);
   // Solved (with a move that reaches no goal), not refused.
@@ -149,12 +138,14 @@ TEST(StudyRunner, AWrongSolutionIsAFailureNamedKeptAndCounted) {
 // which stops the study, from whichever thread it comes, and says where.
 TEST(StudyRunner, AThrowIsAFailureButRunningOutOfMemoryStopsTheStudy) {
   const std::vector<StudyBoard> boards = StudyBoards({3}, 4, {BoardKind::RANDOM}, 7);
-  const StudyResults results = RunStudy(boards, 2, {{"throws", "", Throws, false}});
-  for (const BoardOutcome& board : results.boards) {
-    EXPECT_EQ(SolveStatus::FAILED, board.methods[0].status);
-  }
+  const Method throws = {"throws", "",
+                         [](const Board&) -> SolveResult { throw std::logic_error(""); }, false};
+  const StudyResults thrown = RunStudy(boards, 2, {throws});
+  for (const BoardOutcome& b : thrown.boards) EXPECT_EQ(SolveStatus::FAILED, b.methods[0].status);
   try {
-    RunStudy(boards, 2, {Methods()[0], {"greedy", "", RunsOutOfMemory, false}});
+    RunStudy(boards, 2,
+             {Methods()[0],
+              {"greedy", "", [](const Board&) -> SolveResult { throw std::bad_alloc(); }, false}});
     ADD_FAILURE() << "the study went on";
   } catch (const SolveOutOfMemory& error) {
     const std::string said = error.what();
