@@ -243,7 +243,7 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
     error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
     return false;
   }
-  parameters.shard = options.shard;
+  parameters.shard = ShardText(shard, shards);
   if (!options.from.empty()) {
     if (!LoadUserBoards(options.from, boards, error)) return false;
     for (const StudyBoard& board : boards) parameters.sides.push_back(board.name.side);

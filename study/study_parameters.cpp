@@ -69,7 +69,7 @@ bool ParseFiles(const std::string& text, StudyParameters& p) {
 bool ParseStudyShard(const std::string& text, StudyParameters& p) {
   unsigned shard = 0, shards = 0;
   if (!ParseShard(text, shard, shards) || text.empty()) return false;
-  p.shard = shards == 1 ? "" : text;
+  p.shard = ShardText(shard, shards);
   return true;
 }
 
@@ -146,6 +146,10 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
   }
   sides.assign(chosen.begin(), chosen.end());
   return !sides.empty();
+}
+
+std::string ShardText(unsigned shard, unsigned shards) {
+  return shards == 1 ? "" : std::to_string(shard) + "/" + std::to_string(shards);
 }
 
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {

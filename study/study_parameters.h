@@ -42,6 +42,8 @@ std::string SidesText(const std::vector<unsigned>& sides);
 
 /// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
+/// The shard as the study's files name it, "I/K" in plain decimal; empty for the whole study.
+std::string ShardText(unsigned shard, unsigned shards);
 
 /// The description's lines, key and value; the files' names with '%', ',' and line breaks as %XX.
 std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyParameters& p);

@@ -146,7 +146,8 @@ TEST_F(StudyProgram, MergeRefusesAnythingButEveryShardOfOneStudy) {
     ASSERT_EQ(0, Run(study + " --shard " + shard + "/4 --csv s" + shard + ".csv").exitCode);
   }
   ASSERT_EQ(0, Run(study + " --seed 2 --shard 4/4 --csv seed2.csv").exitCode);
-  ASSERT_EQ(0, Run(study + " --shard 1/3 --csv third.csv").exitCode);
+  ASSERT_EQ(0, Run(study + " --shard 01/3 --csv third.csv").exitCode);
+  EXPECT_NE(std::string::npos, Read("third.csv").find("\n# shard: 1/3\n"));
   ASSERT_EQ(0, Run(study + " --csv whole.csv").exitCode);
   const std::string first = Read("s1.csv");
   const size_t header = first.find("side,");
