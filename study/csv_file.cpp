@@ -112,8 +112,9 @@ bool ParseRow(const std::vector<std::string>& fields, BoardOutcome& board, Metho
   return error.empty();
 }
 
-// Adds one row. A board's rows follow each other, one per method; the first board's rows name
-// the methods, and every later board's rows must name them in the same order.
+// Adds one row. A board's rows follow each other, one per method, with the board's figures; the
+// first board's rows name the methods, and every later board's rows must name them in the same
+// order.
 bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string& command,
             StudyResults& results, std::string& error) {
   std::vector<std::string>& commands = results.methods;
@@ -123,6 +124,11 @@ bool AddRow(BoardOutcome board, const MethodOutcome& outcome, const std::string&
       return false;
     }
     results.boards.push_back(std::move(board));
+  } else if (board.manhattan != results.boards.back().manhattan ||
+             board.lowerBound != results.boards.back().lowerBound) {
+    // The figures of the board, not of a method: the merge keeps only the first row's.
+    error = "the board's rows disagree on its manhattan or lower_bound";
+    return false;
   }
   std::vector<MethodOutcome>& methods = results.boards.back().methods;
   if (results.boards.size() == 1) {
