@@ -149,14 +149,16 @@ def test_writes_the_format_that_the_name_ends_in(tmp_path):
     assert (tmp_path / "study.JPG").read_bytes()[:2] == b"\xff\xd8"
 
 
-@pytest.mark.parametrize("older", [b"older picture", None])
+# Also under a name of the longest length, which leaves little room for a temporary name.
+@pytest.mark.parametrize("older, picture", [(b"older picture", "study.svg"), (None, "study.svg"),
+                                            (b"older picture", "s" * 251 + ".svg")])
 def test_a_failed_write_leaves_no_part_and_the_older_picture_whole(tmp_path, capsys, monkeypatch,
-                                                                   older):
+                                                                   older, picture):
     monkeypatch.chdir(tmp_path)
     with open("study.csv", "w") as file:
         file.writelines(study_lines())
     if older is not None:
-        with open("study.svg", "wb") as file:
+        with open(picture, "wb") as file:
             file.write(older)
 
     def full_disk(figure, name, **options):  # writes a part, then runs out of room
@@ -164,10 +166,10 @@ def test_a_failed_write_leaves_no_part_and_the_older_picture_whole(tmp_path, cap
             file.write("<svg")
         raise OSError(28, "No space left on device")
     monkeypatch.setattr(matplotlib.figure.Figure, "savefig", full_disk)
-    assert plot_study.main(["study.csv", "-o", "study.svg"]) == 1
+    assert plot_study.main(["study.csv", "-o", picture]) == 1
     assert capsys.readouterr().err == (
-        "plot_study.py: cannot write study.svg: No space left on device\n")
-    assert sorted(os.listdir()) == ["study.csv"] + (["study.svg"] if older else [])
+        "plot_study.py: cannot write %s: No space left on device\n" % picture)
+    assert sorted(os.listdir()) == sorted(["study.csv"] + ([picture] if older else []))
     if older:
-        with open("study.svg", "rb") as file:
+        with open(picture, "rb") as file:
             assert file.read() == older

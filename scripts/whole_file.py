@@ -21,9 +21,10 @@ def write_whole(write, path):
             mode = 0o666 & ~umask
         elif not os.path.isfile(target):
             raise IsADirectoryError  # or another kind of file: not to be replaced
-        # The path's own ending, which some writers take the format from.
-        handle, temporary = tempfile.mkstemp(prefix=f".{name}.",
-                                             suffix=os.path.splitext(path)[1], dir=folder)
+        # A short name, so that a target name of the longest length has room for one too, with
+        # the path's own ending, which some writers take the format from.
+        handle, temporary = tempfile.mkstemp(prefix=".", suffix=os.path.splitext(name)[1],
+                                             dir=folder)
     except OSError:
         write(path)
         return
