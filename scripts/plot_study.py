@@ -38,6 +38,7 @@ COLUMNS = ("side", "kind", "seed", "index", "file", "method", "status", "length"
 LEAST = {"side": 1, "index": 0, "length": 0, "optimized": 0, "manhattan": 0, "lower_bound": 0,
          "seed": 0}
 MOST = 2**64 - 1
+MOST_MS = 2**32
 # The kinds of board a study writes; each gets a row of panels.
 KINDS = ("random", "near", "partly-home", "file")
 # pgf needs LaTeX, which Debian's matplotlib does not bring.
@@ -67,8 +68,9 @@ def whole(row, column):
 
 def milliseconds_of(row):
     text = row["ms"]
-    # float() also takes inf, nan and 1e309, which no axis can show.
-    if re.fullmatch(r"[0-9]+(\.[0-9]+)?", text) and math.isfinite(float(text)):
+    # float() also takes inf, nan and 1e309, which no axis can show; no study writes a time above
+    # MOST_MS, which a merge refuses too.
+    if re.fullmatch(r"[0-9]+(\.[0-9]+)?", text) and float(text) <= MOST_MS:
         return float(text)
     raise ValueError("ms is %s, not a number of milliseconds such as 1.250" % shown(text))
 

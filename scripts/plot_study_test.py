@@ -67,11 +67,12 @@ def test_reads_a_file_that_begins_with_a_byte_order_mark(tmp_path):
     (HEADER + ROW.replace("random", "sorted"),
      "line 2: kind is 'sorted', not one of random, near, partly-home, file"),
     (HEADER + ROW.replace("1.000", "1e309"), "line 2: ms is '1e309', not a number"),
+    (HEADER + ROW.replace("1.000", "1" + "0" * 305), "line 2: ms is '1000"),
     (HEADER.encode() + b"\x89PNG\x00\xff\n", "line 2: not UTF-8 text"),
     ("", "no boards in"),
     (None, "cannot read"),
-], ids=["short-row", "no-ms", "side-0", "empty", "word", "inf", "index", "seed", "kind", "1e309", "binary",
-        "no-rows", "no-file"])
+], ids=["short-row", "no-ms", "side-0", "empty", "word", "inf", "index", "seed", "kind", "1e309",
+        "1e305", "binary", "no-rows", "no-file"])
 def test_a_file_that_is_not_a_study_s_gets_one_line_that_says_where(tmp_path, capsys, content,
                                                                       message):
     path = tmp_path / "bad.csv"
