@@ -40,7 +40,11 @@ try:
     import npuzzle
 except ImportError:
     sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "build" / "python"))
-    import npuzzle
+    try:
+        import npuzzle
+    except ImportError:
+        sys.exit(f"animate_solution.py: no module npuzzle for {sys.executable} in PYTHONPATH or "
+                 "build/python (make builds it)")
 
 
 # Where the blank goes for each letter: (rows, columns).
@@ -291,6 +295,11 @@ def main(argv=None):
                         help="the optimized solution rather than the moves as found")
     args = parser.parse_args(argv)
     try:
+        import PIL  # noqa: F401  (checked before the solve rather than at the first frame)
+    except ImportError:
+        sys.exit(f"animate_solution.py: Pillow is missing for {sys.executable} (Debian: "
+                 "python3-pil)")
+    try:
         # An empty name is a file's name too, which load refuses.
         board = (npuzzle.load(args.file) if args.file is not None else
                  npuzzle.board(args.side, args.kind, args.seed, args.index))
@@ -298,6 +307,8 @@ def main(argv=None):
                         args.optimized)
     except (ValueError, RuntimeError, OSError) as error:
         sys.exit(f"animate_solution.py: {error}")
+    except KeyboardInterrupt:
+        sys.exit("animate_solution.py: interrupted")
     print(f"{args.output}: {count} frames")
 
 
