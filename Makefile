@@ -25,10 +25,11 @@ build: deps configure
 run: build
 	@"$(BUILD)/npuzzle"
 
-# The commands that fail unless the variable they name holds a whole number above 0; run before
+# The commands that fail unless the variable they name holds a whole number from 1 to 999999999
+# in plain digits (the shell would read 010 as octal, and overflow past 18 digits); run before
 # anything is built.
-whole-number = case '$($(1))' in ''|*[!0-9]*|0) \
-	  echo "$(1) must be a whole number above 0, not '$($(1))'" >&2; exit 2;; esac
+whole-number = case '$($(1))' in ''|*[!0-9]*|0*|??????????*) \
+	  echo "$(1) must be a whole number from 1 to 999999999, not '$($(1))'" >&2; exit 2;; esac
 
 test-jobs:
 	@$(call whole-number,TEST_JOBS)

@@ -23,6 +23,6 @@ ln -s /usr/bin/python3 "$work/bin/other-python3"
 "$work/bin/other-python3" -S "$script" "$csv" -o "$work/other.svg" 2>"$work/other.err"
 code=$?
 [ "$code" -eq 77 ] || fail "without matplotlib it exited with $code, not 77"
-grep -q "matplotlib is missing for $work/bin/other-python3; run the script as /usr/bin/python3" \
+grep -qF "matplotlib is missing for $work/bin/other-python3; run the script as /usr/bin/python3" \
   "$work/other.err" || fail "without matplotlib it said: $(cat "$work/other.err")"
 rm -rf "$work"

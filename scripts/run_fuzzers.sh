@@ -7,11 +7,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# libFuzzer takes 0, or anything that is not a number, as no limit at all.
+# libFuzzer takes 0, anything that is not a number, or one that wraps round in its 32 bits (2^32)
+# as no limit at all.
 case "${1:-60}" in
   --replay) ;;
-  '' | *[!0-9]* | 0 | 0*)
-    echo "run_fuzzers.sh: '${1:-}' is neither --replay nor a whole number of seconds above 0" >&2
+  '' | *[!0-9]* | 0* | ??????????*)
+    echo "run_fuzzers.sh: '${1:-}' is neither --replay nor a whole number of seconds from 1 to" \
+      "999999999" >&2
     exit 2
     ;;
 esac
