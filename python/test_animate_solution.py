@@ -42,6 +42,17 @@ def test_frames_follow_the_solution_to_the_goal(side, kind, method, every, max_f
         assert after.placed >= before.placed
 
 
+def test_no_cell_is_drawn_home_that_is_not():
+    # solve2 takes tiles away from lines that were home from the start, before their turn.
+    board = npuzzle.board(8, "near", 1, 0)
+    solution = npuzzle.solve(board, "solve2")
+    for frame in animate_solution.frames(board, solution.moves, solution.finish_side, 1):
+        cells = set(frame.line_cells)
+        for index, tile in enumerate(frame.board.tiles):
+            if animate_solution.role_of(frame, index, cells) == "placed":
+                assert tile == index + 1, (frame.done, index)
+
+
 def test_lines_come_in_the_reduction_s_order():
     board = npuzzle.board(6, "random", 1, 0)
     solution = npuzzle.solve(board, "solve")

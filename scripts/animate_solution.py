@@ -129,6 +129,30 @@ PALETTE = {
 INDEX = {name: i for i, name in enumerate(PALETTE)}
 
 
+def role_of(frame, index, line_cells):
+    """How the frame draws the cell, the PALETTE's name: the blank, the tile that has just moved,
+    a cell of the line being placed (line_cells, a set), a tile home in a line already placed, or
+    any other tile."""
+    n = frame.board.side
+    tile = frame.board.tiles[index]
+    r, c = divmod(index, n)
+    placed_rows = (frame.placed + 1) // 2  # rows 0 ... placed_rows - 1 were home
+    placed_cols = frame.placed // 2        # and columns 0 ... placed_cols - 1
+    if tile == 0:
+        return "blank"
+    if tile == frame.moved:
+        return "moved"
+    if frame.line == "solved":
+        return "placed"
+    if index in line_cells:
+        return "line"
+    # A line counts as placed once it was home, never going back; a tile that a later move took
+    # from it is drawn as any other, so that no cell is shown home that is not.
+    if (r < placed_rows and c >= r or c < placed_cols and r > c) and tile == index + 1:
+        return "placed"
+    return "tile"
+
+
 def _font(size):
     from PIL import ImageFont
     try:
@@ -156,24 +180,11 @@ def render(frame, total, method, cell=None):
     draw = ImageDraw.Draw(image)
     draw.text((4, 4), f"{method}   move {frame.done} / {total}", fill=INDEX["text"], font=small)
     draw.text((4, 23), frame.line + note, fill=INDEX["text"], font=small)
-    placed_rows = (frame.placed + 1) // 2  # rows 0 ... placed_rows - 1 are home
-    placed_cols = frame.placed // 2        # and columns 0 ... placed_cols - 1
     line_cells = set(frame.line_cells)
     numbers = _font(max(6, int(cell * 0.42))) if cell >= 14 and n <= 40 else None
     for index, tile in enumerate(frame.board.tiles):
         r, c = divmod(index, n)
-        if tile == 0:
-            role = "blank"
-        elif tile == frame.moved:
-            role = "moved"
-        elif frame.line == "solved":
-            role = "placed"
-        elif index in line_cells:
-            role = "line"
-        elif r < placed_rows and c >= r or c < placed_cols and r > c:
-            role = "placed"
-        else:
-            role = "tile"
+        role = role_of(frame, index, line_cells)
         x, y = 4 + c * cell, header + r * cell
         draw.rectangle([x, y, x + cell - 2, y + cell - 2], fill=INDEX[role])
         if numbers is not None and tile != 0:
