@@ -209,6 +209,8 @@ void Position::Reindex() {
   }
   const auto zero = std::find(cells.begin(), cells.end(), 0);
   blank = zero == cells.end() ? 0 : static_cast<unsigned>(zero - cells.begin());
+  // Without a blank there is nothing to move: a move from cell 0 would write over its tile.
+  if (zero == cells.end()) movable = false;
   blankRow = n == 0 ? 0 : static_cast<int>(blank / n);
   blankCol = n == 0 ? 0 : static_cast<int>(blank % n);
 }

@@ -170,6 +170,7 @@ class Position {
   /// cellOf[t & mask] is the cell of tile t; its size is a power of two at least the cells'.
   std::vector<std::uint16_t> cellOf = std::vector<std::uint16_t>(1, 0);
   unsigned mask = 0;
+  /// Whether moves apply: the cells fill the square, and one of them is the blank.
   bool movable = false;
   unsigned blank = 0;
   int blankRow = 0;
