@@ -60,6 +60,10 @@ void CommandLoop::RunCommand(const std::string& word) {
       return;
     }
     if (const Method* method = FindMethod(word)) {
+      // Whatever this solve finds replaces what an earlier one left: a refusal, or a solve that
+      // runs out of memory, leaves none.
+      lastSolution.clear();
+      optimizedSolution.clear();
       // The time line counts the solve, not the tables a first solve builds.
       method->Prepare();
       return ReportSolve(method->solve(board));
@@ -159,19 +163,17 @@ void CommandLoop::OnFileName() {
 }
 
 void CommandLoop::ReportSolve(SolveResult result) {
-  // Whatever this solve found replaces what an earlier one left, a refusal included.
-  lastSolution.clear();
-  optimizedSolution.clear();
   // Every method checks the board first, and that check warns as print does.
   if (board.BlankMisplaced()) out << BLANK_WARNING;
   WriteSolveOutcome(result, out);
-  if (!result.Solved()) return;
-  lastSolution = std::move(result.moves);
   // A board that was solved already needs no moves and gets no report.
-  if (lastSolution.empty()) return;
+  if (!result.Solved() || result.moves.empty()) return;
   out << "\nSolution found! \n"
-      << "\tlength:\t" << lastSolution.size() << "\n";
-  optimizedSolution = OptimizeSolution(lastSolution);
+      << "\tlength:\t" << result.moves.size() << "\n";
+  // Kept only once both forms are had, so that apply and solution never show two solves'.
+  MoveSequence optimized = OptimizeSolution(result.moves);
+  lastSolution = std::move(result.moves);
+  optimizedSolution = std::move(optimized);
   out << "\nOptimized solution length:\t" << optimizedSolution.size() << "\n";
 }
 
