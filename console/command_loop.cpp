@@ -45,7 +45,8 @@ int CommandLoop::Run() {
     if (!(in >> command)) break;
   }
   out.flush();
-  return 0;
+  // Output that could not be written (a full disk) is no success.
+  return out ? 0 : 1;
 }
 
 void CommandLoop::RunCommand(const std::string& word) {

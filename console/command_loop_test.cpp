@@ -81,6 +81,9 @@ std::vector<std::string> OutputsAfterLoading(const std::string& tiles, const std
 TEST(CommandLoop, HelpPromptsAndWords) {
   Session session("help Exit new 3 4 print exit");
   EXPECT_EQ(0, session.exitCode);
+  std::istringstream in("new 3 print exit");
+  std::ostream lost(nullptr);  // output that cannot be written is no success
+  EXPECT_EQ(1, CommandLoop(in, lost).Run());
   EXPECT_EQ(HELP + PROMPT + HELP + PROMPT + "\nBad command" + PROMPT + ASK_N + PROMPT +
                 "\nBad command" + PROMPT + GOAL_3 + PROMPT,
             session.out.str());

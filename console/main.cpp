@@ -9,5 +9,7 @@ int main() {
   std::ios::sync_with_stdio(false);
   SeedRandom(static_cast<unsigned>(std::time(nullptr)));
   CommandLoop loop(std::cin, std::cout);
-  return loop.Run();
+  const int code = loop.Run();
+  if (code != 0) std::cerr << "npuzzle: cannot write to standard output\n";
+  return code;
 }

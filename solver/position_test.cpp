@@ -21,8 +21,7 @@ TEST(Position, MovesAndForeignLetters) {
   ASSERT_TRUE(position.Move(Direction::UP) && position.Move(Direction::LEFT));
   EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 0, 5, 7, 8, 6}), position.Cells());
   EXPECT_EQ("UL", position.Moves());
-  // Boards without cells, with fewer than their side says, or without a blank (whose move would
-  // write over a tile) have no legal move.
+  // Boards without cells, with fewer than their side says, or without a blank have no move.
   Position empty{Board()}, mismatched(BoardOf(3, {1, 2, 0})), full(BoardOf(2, {1, 2, 3, 4}));
   EXPECT_FALSE(empty.Move(Direction::UP) || empty.RandomWalk(1));
   EXPECT_FALSE(mismatched.Move(Direction::LEFT) || mismatched.Move(Direction::DOWN));
