@@ -317,7 +317,7 @@ int Merge(const Options& options) {
   for (const std::string& file : options.merge) {
     std::ifstream in;
     std::error_code unlooked;  // a name that cannot be looked at (too long, a loop) is not read
-    if (std::filesystem::is_regular_file(file, unlooked)) in.open(file);
+    if (fs::is_regular_file(file, unlooked)) in.open(file);
     std::string error = "cannot be read";
     parts.push_back({file, {}, {}});
     if (!in.is_open() || !ReadCsv(in, parts.back().results, parts.back().parameters, error)) {
