@@ -67,7 +67,7 @@ TEST(BlankRouter, WalksAroundLockedCellsAndTheAvoidedOne) {
   std::vector<int8_t> dirs;
   int notStraight = 0;
   for (int round = 0; round < 40; ++round) {
-    Grid grid(RandomSolvableBoard(7));
+    Grid grid(ShuffledBoard(7));
     const int avoid = std::rand() % 49;
     if (avoid == grid.Blank()) continue;
     for (int k = 0; k < 8; ++k) {
@@ -114,7 +114,7 @@ TEST(BlankRouter, StraightWalksOrCheaperDetours) {
   planner::BlankRouter router;
   int detours = 0;
   for (int round = 0; round < 120; ++round) {
-    Grid grid(RandomSolvableBoard(16));
+    Grid grid(ShuffledBoard(16));
     grid.SetUnsolved(0, 0, round % 3);
     const int target = std::rand() % 256;
     if (target == grid.Blank()) continue;
@@ -173,7 +173,7 @@ TEST(BlankRouter, WalksSharingTheirCostsAgreeWithEachWalkedAlone) {
   SeedRandom(11);
   planner::BlankRouter together, alone;
   for (int round = 0; round < 200; ++round) {
-    Grid grid(RandomSolvableBoard(9));
+    Grid grid(ShuffledBoard(9));
     for (int k = 0; k < 12; ++k) {
       const int cell = std::rand() % 81;
       if (cell != grid.Blank()) grid.Lock(cell);

@@ -88,7 +88,7 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
     const planner::PushPenalties penalties = planner::PenaltiesOfSide(side);
     ASSERT_EQ(side == 22, penalties.nowAway > penalties.urgentAway);
     SeedRandom(11);
-    Board board = RandomSolvableBoard(static_cast<unsigned>(side));
+    Board board = ShuffledBoard(static_cast<unsigned>(side));
     Grid grid(board);
     ExpectSameAs(grid, board, -1, 0, penalties);
     MoveSequence letters;
@@ -122,7 +122,7 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
 
 TEST(Grid, RollsBackToTheMarkAndKeepsItsDistance) {
   SeedRandom(12);
-  Board board = RandomSolvableBoard(7);
+  Board board = ShuffledBoard(7);
   Grid grid(board);
   grid.SetUnsolved(1, 1);
   EXPECT_EQ(board.ManhattanDistance(), grid.Distance());

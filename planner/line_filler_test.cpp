@@ -17,7 +17,7 @@ TEST(LineFiller, FillsTheFirstRowAndColumnAndLocksJustThem) {
     const int n = 5 + round % 8;
     const LineFiller::Trials trials[] = {LineFiller::Trials::NONE, LineFiller::Trials::ENDS,
                                          LineFiller::Trials::ENDS_AND_DOMINOES};
-    const Board board = RandomSolvableBoard(static_cast<unsigned>(n));
+    const Board board = ShuffledBoard(static_cast<unsigned>(n));
     Grid grid(board);
     grid.SetUnsolved(0, 0);
     LineFiller filler(trials[round % 3]);

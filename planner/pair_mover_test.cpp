@@ -18,7 +18,7 @@ TEST(PairMover, CarriesDominoesToTheRowAndTheColumn) {
   int carried = 0, differed = 0;
   for (int round = 0; round < 40; ++round) {
     const int n = 6 + round % 5;
-    Grid grid(RandomSolvableBoard(static_cast<unsigned>(n)));
+    Grid grid(ShuffledBoard(static_cast<unsigned>(n)));
     const bool row = round % 2 == 0;
     // Targets: two neighbouring cells of the first row (or column) after the corner.
     const int first = 1 + std::rand() % (n - 3);

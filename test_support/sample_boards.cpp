@@ -29,6 +29,10 @@ Board RandomSolvableBoard(unsigned n) {
   return board;
 }
 
+Board ShuffledBoard(unsigned n) {
+  return BoardKeeping(n, std::vector<bool>(static_cast<size_t>(n) * n), {}, true);
+}
+
 Board NearGoalBoard(unsigned n, int moves) {
   Board board = GoalBoard(n);
   Position position(board);

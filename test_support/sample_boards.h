@@ -10,8 +10,12 @@
 Board BoardOf(unsigned n, std::vector<int> tiles);
 /// The goal board of side n (GoalTiles).
 Board GoalBoard(unsigned n);
-/// A random solvable board from the shared generator (RandomBoard until one is solvable).
+/// A random solvable board from the shared generator (RandomBoard until one is solvable), as the
+/// console's rand draws them: the benchmark's fixed boards.
 Board RandomSolvableBoard(unsigned n);
+/// A solvable board from the shared generator, each equally likely: RandomBoard's draws seldom
+/// take the highest tile from the last cell.
+Board ShuffledBoard(unsigned n);
 /// The goal board after the given number of random moves: many tiles are still home.
 Board NearGoalBoard(unsigned n, int moves);
 /// A solvable board whose first row and column are partly home (a random prefix of the row,
