@@ -78,8 +78,8 @@ TEST(Methods, SignatureIsUnchanged) {
   const std::string expectedLarger =
       "solve 3959881 4783063955992788751\n"
       "solve2 3608943 7591431524865373730\n"
-      "solve3 2383781 7358436208967851105\n";
-  const char* const version = "1.2.0";
+      "solve3 2389311 11775825035717499949\n";
+  const char* const version = "1.3.0";
   const Signature signature = ComputeSignature(Methods());
   EXPECT_EQ(expected, Entries(signature));
   EXPECT_EQ(84u, signature.boards);

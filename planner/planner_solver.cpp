@@ -65,12 +65,11 @@ constexpr int BEAM_SIDE = 40;
 // time.
 constexpr int BEAM_CELLS = 1600;
 // Up to this side each step of a line fills both of its ends in turn and keeps the cheaper
-// (LineFiller::Trials::ENDS): 0.2 to 0.65 in a hundred moves fewer at sides 41 to 80 than the
-// end chosen without trying (see LineFiller), for 1.7 to 1.9 times the time. With them a solve of
-// side 80 takes about three quarters of the time of one of side 100 without them, which is the
-// longest a user waits for; from about side 85 on it would take longer. At side 100 they save
-// 0.3 in a hundred for 1.8 times the time.
-constexpr int TRIED_ENDS_SIDE = 80;
+// (LineFiller::Trials::ENDS); past it, the end the estimates pick (see LineFiller), as past the
+// beam (BEAM_SIDE) a solve is the one way of filling its lines. At sides 41 to 80, trying both
+// ends saved 0.3 to 1 in a hundred moves (0.65 on average over ten boards a side) for 1.5 to 2.8
+// times the time (2.1 on average): a solve of side 50 took 74 ms with them, 36 without.
+constexpr int TRIED_ENDS_SIDE = BEAM_SIDE;
 // Up to this side each end is tried with a single tile and with a domino, and the beam keeps
 // half as many boards: 0.6 to 3 in a hundred moves fewer at sides 5 to 20 and 0.3 to 0.4 at
 // sides 23 to 28, in the same time or less from side 10 on and a few milliseconds more below.
