@@ -33,10 +33,11 @@ constexpr int NEAR_ENDS_RATIO = 2;
 
 // Where one end's tile is estimated more than this many times as dear to bring home as the
 // other's, Trials::ENDS fills the cheaper end without trying the other: there the estimate chose
-// better than the weighing of both ends' moves and drift. Against trying both: 0.2 to 0.5 in a
-// hundred moves fewer at sides 38 to 60 (none at side 29), in 0.8 to 0.9 times the time. 2.5, 3.5
-// and 5 save about as much; with both ends tried with and without a domino
-// (Trials::ENDS_AND_DOMINOES) it saves nothing, and at side 10 costs 0.3 in a hundred.
+// better than the weighing of both ends' moves and drift. Against trying both, when they were
+// tried up to side 80: 0.2 to 0.5 in a hundred moves fewer at sides 38 to 60 (none at side 29), in
+// 0.8 to 0.9 times the time. 2.5, 3.5 and 5 save about as much; with both ends tried with and
+// without a domino (Trials::ENDS_AND_DOMINOES) it saves nothing, and at side 10 costs 0.3 in a
+// hundred.
 constexpr int FAR_END_RATIO = 3;
 
 // The cell `steps` cells from `cell` in the direction, or -1 off the board.
