@@ -190,7 +190,8 @@ class Grid {
   /// as a tile not placed soon that every step pushes homewards.
   uint32_t Ring(int cell) const { return rings[cell]; }
 
-  /// Moves the blank one cell; the move must stay on the board and off locked cells.
+  /// Moves the blank one cell; the move must stay off locked cells, and one off the board
+  /// changes nothing.
   void Move(int dir);
   /// Moves the blank one cell in each direction in turn, as Move does each.
   void Walk(const std::vector<int8_t>& dirs);
@@ -229,6 +230,7 @@ class Grid {
   void Retrace(size_t steps, StepOf step);
   /// Counts into the distance the tile that has just stepped from `to` into `from`.
   void Stepped(int from, int to) {
+    if (from == to) return;  // a move the position refused: the blank holds no home to read
     const int home = GoalOf(TileAt(from));
     distance += std::abs(rowOf[from] - rowOf[home]) + std::abs(colOf[from] - colOf[home]) -
                 std::abs(rowOf[to] - rowOf[home]) - std::abs(colOf[to] - colOf[home]);

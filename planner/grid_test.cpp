@@ -110,8 +110,9 @@ TEST(Grid, FollowsTheBoardThroughRandomMoves) {
       }
       const char letter = "UDLR"[std::rand() % 4];
       const int next = grid.Neighbour(grid.Blank(), CodeOf(letter));
-      if (next < 0 || grid.IsLocked(next)) continue;
-      grid.Move(CodeOf(letter));
+      if (next >= 0 && grid.IsLocked(next)) continue;
+      grid.Move(CodeOf(letter));  // off the board: nothing changes
+      if (next < 0) continue;
       ASSERT_TRUE(ApplyMoves(board, MoveSequence(1, letter)));
       letters += letter;
     }
