@@ -110,21 +110,28 @@ bool ReplaceByRename(const std::string& path, const struct stat* existing,
   return true;
 }
 
+// False for a name holding a NUL byte: every system call would cut it there and reach another
+// file ("board.xml\0.bak" would overwrite board.xml).
+bool Nameable(const std::string& name) {
+  return name.find('\0') == std::string::npos;
+}
+
 }  // namespace
 
 FileRead ReadRegularFile(const std::string& fileName, std::string& text) {
   // Anything but a regular file is refused before it is opened, as opening some devices does
   // something (a tape rewinds). O_NONBLOCK, because opening a FIFO without a writer, swapped in
   // after that look, would wait for one for ever; what was opened is looked at once more.
+  // O_NONBLOCK stays on: a regular file ignores it, and a pseudo-file that looks like one
+  // (/proc/kmsg) would wait in read() as a FIFO waits in open().
   struct stat status;
-  if (stat(fileName.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+  if (!Nameable(fileName) || stat(fileName.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
     return FileRead::NO_REGULAR_FILE;
   }
   const Descriptor file{open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
   if (file.number < 0 || fstat(file.number, &status) != 0 || !S_ISREG(status.st_mode)) {
     return FileRead::NO_REGULAR_FILE;
   }
-  fcntl(file.number, F_SETFL, fcntl(file.number, F_GETFL) & ~O_NONBLOCK);
   if (static_cast<unsigned long long>(status.st_size) > MAX_FILE_BYTES) return FileRead::UNREADABLE;
   // The size is only a hint, as the file may grow: reading stops one byte past the limit. The
   // room is taken at once, so that the text does not pass through copies of twice its size.
@@ -154,7 +161,7 @@ bool ReplaceFile(const std::string& fileName, const std::string& text) {
   std::string path = fileName;
   struct stat status;
   bool exists = false;
-  if (!FollowLinks(path, status, exists)) return false;
+  if (!Nameable(fileName) || !FollowLinks(path, status, exists)) return false;
   if (exists) {
     // Renaming needs only the folder's permission, so the file's own is asked for here: a
     // read-only file stays read-only. Root may write any file, and does.

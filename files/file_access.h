@@ -15,8 +15,8 @@ enum class FileRead {
   UNREADABLE,       ///< a regular file above MAX_FILE_BYTES, or one whose reading failed
 };
 
-/// Reads the whole file when it is a regular file of at most MAX_FILE_BYTES. Opening never
-/// waits, so a FIFO, a device or a folder is refused at once, like a missing file.
+/// Reads the whole file when it is a regular file of at most MAX_FILE_BYTES. Neither opening nor
+/// reading waits, so a FIFO, a device or a folder is refused at once, like a missing file.
 FileRead ReadRegularFile(const std::string& fileName, std::string& text);
 
 /// The file that the name leads to, its symbolic links followed as ReplaceFile follows them, also

@@ -165,24 +165,30 @@ TEST_F(HostileFiles, AnotherUsersFileIsRewrittenAndStaysTheirs) {
 }
 
 TEST_F(HostileFiles, NoFileButARegularOneIsOpenedOrReplaced) {
-  const std::string fifo = Path("fifo");
+  const std::string fifo = Path("fifo"), cut = Path("saved.xml") + std::string("\0.bak", 5);
   ASSERT_EQ(0, mkfifo(fifo.c_str(), 0666));
+  ASSERT_TRUE(SaveXmlFile(SAVED, Path("saved.xml"), out));
   const std::string output = InChild(false, [&](std::ostream& text) {
     for (const std::string& name : {fifo, folder, std::string("/dev/null"), Path("missing")}) {
       LoadXmlFile(board, name, text);
       LoadPlainFile(board, name, text);  // silently
     }
     SaveXmlFile(SAVED, fifo, text);
+    // Cut at the NUL byte, the name would be saved.xml's.
+    LoadXmlFile(board, cut, text);
+    SaveXmlFile(board, cut, text);
     if (Fields(board) != kept) text << "the board changed";
   });
   EXPECT_EQ("Failed to load file: " + fifo + "\nFailed to load file: " + folder +
                 "\nFailed to load file: /dev/null\nFailed to load file: " + Path("missing") +
-                "\nFailed to save file: " + fifo + "\n",
+                "\nFailed to save file: " + fifo + "\nFailed to load file: " + Path("saved.xml") +
+                "\nFailed to save file: " + Path("saved.xml") + "\n",
             output);
+  EXPECT_EQ(savedText, Read("saved.xml"));
   struct stat status;
   ASSERT_EQ(0, lstat(fifo.c_str(), &status));
   EXPECT_TRUE(S_ISFIFO(status.st_mode));
-  EXPECT_EQ("fifo ", Entries());
+  EXPECT_EQ("fifo saved.xml ", Entries());
 }
 
 // Too many nodes: XmlText in xml_puzzle_file_test.cpp.

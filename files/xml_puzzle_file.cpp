@@ -60,13 +60,13 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
     piece.Clear();
     SetCell(board, initialPos, i);
     piece.InsertEndChild(initialPos);
-    // A tile of no goal cell is written at cell 0, with the words that say so.
-    if (t < 0) out << GoalFault(t, board.n);
+    // A tile of no goal cell is written at cell 0, with the words that say so (below).
     SetCell(board, goalPos, board.GetGoalPosition(t));
     piece.InsertEndChild(goalPos);
     root->InsertEndChild(piece);
   }
   document.LinkEndChild(root);
+  WriteGoalFaults(out, board);
 }
 
 }  // namespace
