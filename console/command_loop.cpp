@@ -45,8 +45,9 @@ int CommandLoop::Run() {
     if (!(in >> command)) break;
   }
   out.flush();
-  // Output that could not be written (a full disk) is no success.
-  return out ? 0 : 1;
+  // Output that could not be written (a full disk), or input that could not be read (a folder),
+  // is no success.
+  return out && !in.bad() ? 0 : 1;
 }
 
 void CommandLoop::RunCommand(const std::string& word) {

@@ -15,7 +15,7 @@ class CommandLoop {
   CommandLoop(std::istream& in, std::ostream& out);
 
   /// Runs help, then prompts and runs commands until exit or the end of input; returns the
-  /// program's exit code: 0, or 1 when the output could not all be written.
+  /// program's exit code: 0, or 1 when the input could not be read or the output not all written.
   int Run();
   /// Runs one command word as the prompt would.
   void RunCommand(const std::string& word);

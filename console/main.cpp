@@ -10,6 +10,7 @@ int main() {
   SeedRandom(static_cast<unsigned>(std::time(nullptr)));
   CommandLoop loop(std::cin, std::cout);
   const int code = loop.Run();
-  if (code != 0) std::cerr << "npuzzle: cannot write to standard output\n";
+  if (std::cin.bad()) std::cerr << "npuzzle: cannot read standard input\n";
+  if (!std::cout) std::cerr << "npuzzle: cannot write to standard output\n";
   return code;
 }
