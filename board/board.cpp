@@ -68,8 +68,15 @@ void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,
   }
 }
 
-std::string GoalFault(int t, unsigned n) {
-  return Format("Error in function GetGoalPosition( %d ) : n=%d", t, n);
+void WriteGoalFaults(std::ostream& out, const Board& board) {
+  // A plain file of ten thousand -1s would otherwise write half a megabyte on one line.
+  size_t faults = 0;
+  for (const int t : board.tiles) {
+    if (t < 0 && ++faults <= MAX_WARNINGS) {
+      out << Format("Error in function GetGoalPosition( %d ) : n=%d", t, board.n);
+    }
+  }
+  if (faults > MAX_WARNINGS) out << " (" << faults - MAX_WARNINGS << " more such tiles) ";
 }
 
 std::vector<int> GoalTiles(unsigned n) {
@@ -199,9 +206,7 @@ void Board::PrintBoard(std::ostream& out) const {
   }
   out << "\n\nSize: " << n << "x" << n << "\n";
   out << "Manhattan distance: ";
-  for (const int t : tiles) {
-    if (t < 0) out << GoalFault(t, n);
-  }
+  WriteGoalFaults(out, *this);
   out << ManhattanDistance() << "\n";
   out << "Solvable: ";
   if (BlankMisplaced()) out << BLANK_WARNING;

@@ -46,7 +46,7 @@ class Board {
   // Cells and tiles
   /// The row and column of index; the board's side must not be 0.
   Coord PositionToCoord(unsigned index) const { return {index / n, index % n}; }
-  /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0, which GoalFault words.
+  /// Index at which tile t belongs (t - 1); 0 for t <= 0 or n = 0 (see WriteGoalFaults).
   unsigned GetGoalPosition(int t) const;
   /// Takes the tiles read from a file, recorded as initial too; out of memory changes nothing.
   void TakeLoadedTiles(unsigned side, std::vector<int>&& cells);
@@ -74,8 +74,9 @@ class Board {
 /// The solvability check's warning for a board whose `blank` holds no 0.
 inline constexpr char BLANK_WARNING[] = "Warning - in function IsSolvable: invalid zero position";
 
-/// The words for a tile t that has no goal cell on a board of side n (t <= 0, or n = 0).
-std::string GoalFault(int t, unsigned n);
+/// Writes the words for each tile of the board that has no goal cell (a negative one), up to
+/// MAX_WARNINGS, then a count.
+void WriteGoalFaults(std::ostream& out, const Board& board);
 
 /// Writes a warning per refused letter quoting the sequence, up to MAX_WARNINGS, then a count.
 void WriteMoveWarnings(std::ostream& out, const MoveSequence& sequence,

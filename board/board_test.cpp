@@ -64,6 +64,14 @@ TEST(PrintBoard, NamesATileOfNoGoalAndAMisplacedBlankInPlace) {
       "\n\nSize: 2x2\nManhattan distance: Error in function GetGoalPosition( -4 ) : n=20\n"
       "Solvable: Yes\n\nTiles: \n\n  -4   2\n   3   0",
       out.str());
+  // Past twenty, such tiles are counted.
+  std::vector<int> negatives(25, -1);
+  negatives.back() = 0;
+  out.str("");
+  BoardOf(5, negatives).PrintBoard(out);
+  std::string faults;
+  for (int i = 0; i < 20; ++i) faults += "Error in function GetGoalPosition( -1 ) : n=5";
+  EXPECT_NE(std::string::npos, out.str().find(": " + faults + " (4 more such tiles) 92\n"));
   board.blank = 0;
   out.str("");
   board.PrintBoard(out);
