@@ -11,10 +11,12 @@ installed; the name's ending, .gif or .mp4, says which. Each frame shows the til
 side 40), the move count, the tile that has just moved, the lines already placed and the line
 being placed.
 
-The method does not tell which line it is placing; that is derived from the order in which every
-method reduces the board: the first row, then the first column, of what is left, until the last
-block, whose side the solution gives (3 x 3, or 4 x 4 for solve3), is solved by search. The line
-shown is the first of that order that is not home yet, never going back to an earlier one.
+The method does not tell which line it is placing; that is derived from how every method reduces
+the board: the first row and the first column of what is left, in either order (solve and solve2
+place the row first, solve3 either), until the last block, whose side the solution gives (3 x 3,
+or 4 x 4 for solve3), is solved by search. The line shown is the one of the two not home yet, or
+where neither is the one that comes home first (a first pass over the moves tells), never going
+back to an earlier one.
 
 Frames: the first shows the board, then one frame every K moves (--every, default 1) and one for
 the last move, so a solution of L moves gives 1 + ceil(L / K) frames. K is raised, when needed,
@@ -64,7 +66,8 @@ class Frame:
     done: int          # moves made so far
     moved: int         # the tile the last move shifted, 0 for none
     line: str          # what is being done: the line being placed, the search, or solved
-    placed: int        # lines home so far, in the reduction's order
+    rows: int          # rows 0 ... rows - 1 are home, or were
+    cols: int          # and columns 0 ... cols - 1
     line_cells: list   # the cells of the line being placed
 
 
@@ -76,40 +79,40 @@ def step_for(length, every=1, max_frames=300):
 
 
 def reduction_progress(board, block):
-    """How many lines of the reduction's order (row 0, column 0, row 1, ...) are home."""
+    """The rows and columns of the reduction that are home, (r, c): rows 0 ... r - 1 and columns
+    0 ... c - 1, row k and column k in either order once both of k - 1 are."""
     n, tiles = board.side, board.tiles
-    done = 0
+    rows = cols = 0
     for k in range(max(0, n - block)):
-        if any(tiles[k * n + c] != k * n + c + 1 for c in range(k, n)):
+        row = all(tiles[k * n + c] == k * n + c + 1 for c in range(k, n))
+        col = all(tiles[r * n + k] == r * n + k + 1 for r in range(k, n))
+        rows, cols = rows + row, cols + col
+        if not (row and col):
             break
-        done += 1
-        if any(tiles[r * n + k] != r * n + k + 1 for r in range(k + 1, n)):
-            break
-        done += 1
-    return done
+    return rows, cols
 
 
-def line_of(board, placed, block):
-    """The words and the cells of the line being placed after `placed` lines."""
-    n, k = board.side, placed // 2
+def line_of(board, rows, cols, column_first, block):
+    """The words and the cells of the line being placed once `rows` rows and `cols` columns are
+    home; column k is placed before row k when k is in the set column_first."""
+    n, k = board.side, min(rows, cols)
     if board == npuzzle.goal(n):
         return "solved", []
     if n - k <= block:
         cells = [r * n + c for r in range(k, n) for c in range(k, n)]
         return f"solving the last {n - k} x {n - k} by search", cells
-    if placed % 2 == 0:
-        return f"placing row {k + 1}", [k * n + c for c in range(k, n)]
-    return f"placing column {k + 1}", [r * n + k for r in range(k + 1, n)]
+    # The corner cell (k, k) is the line's that comes first.
+    if rows < cols or rows == cols and k not in column_first:
+        return f"placing row {k + 1}", [k * n + c for c in range(k + (cols > k), n)]
+    return f"placing column {k + 1}", [r * n + k for r in range(k + (rows > k), n)]
 
 
-def frames(board, moves, block, step):
-    """The frames of the moves made on the board, one every `step` moves and one at the end; the
-    last block x block cells are solved by search."""
-    n, placed, done, moved = board.side, 0, 0, 0
+def _boards(board, moves, step):
+    """The board every `step` moves and at the end, with the moves done and the tile that the last
+    of them shifted (0 for none)."""
+    n, done, moved = board.side, 0, 0
     while True:
-        placed = max(placed, reduction_progress(board, block))
-        words, cells = line_of(board, placed, block)
-        yield Frame(board, done, moved, words, placed, cells)
+        yield board, done, moved
         if done == len(moves):
             return
         segment = moves[done:done + step]
@@ -118,6 +121,25 @@ def frames(board, moves, block, step):
         # The tile that moved last now stands where the blank was before the last letter.
         rows, cols = STEPS[segment[-1]]
         moved = board.tiles[board.blank - rows * n - cols]
+
+
+def frames(board, moves, block, step):
+    """The frames of the moves made on the board, one every `step` moves and one at the end; the
+    last block x block cells are solved by search."""
+    # A first pass finds which of row k and column k comes home first (solve3 places either
+    # first; where both come within one step, the row); the second makes the frames.
+    column_first, rows, cols = set(), 0, 0
+    for after, _, _ in _boards(board, moves, step):
+        now_rows, now_cols = reduction_progress(after, block)
+        if now_cols > cols and now_rows <= now_cols - 1 == rows:
+            column_first.add(rows)
+        rows, cols = max(rows, now_rows), max(cols, now_cols)
+    rows = cols = 0
+    for after, done, moved in _boards(board, moves, step):
+        now_rows, now_cols = reduction_progress(after, block)
+        rows, cols = max(rows, now_rows), max(cols, now_cols)
+        words, cells = line_of(after, rows, cols, column_first, block)
+        yield Frame(after, done, moved, words, rows, cols, cells)
 
 
 # Colours by role: the palette of every frame.
@@ -136,8 +158,6 @@ def role_of(frame, index, line_cells):
     n = frame.board.side
     tile = frame.board.tiles[index]
     r, c = divmod(index, n)
-    placed_rows = (frame.placed + 1) // 2  # rows 0 ... placed_rows - 1 were home
-    placed_cols = frame.placed // 2        # and columns 0 ... placed_cols - 1
     if tile == 0:
         return "blank"
     if tile == frame.moved:
@@ -148,7 +168,7 @@ def role_of(frame, index, line_cells):
         return "line"
     # A line counts as placed once it was home, never going back; a tile that a later move took
     # from it is drawn as any other, so that no cell is shown home that is not.
-    if (r < placed_rows and c >= r or c < placed_cols and r > c) and tile == index + 1:
+    if (r < frame.rows and c >= r or c < frame.cols and r >= c) and tile == index + 1:
         return "placed"
     return "tile"
 
