@@ -73,7 +73,7 @@ bool ParseMilliseconds(const std::string& text, std::int64_t& micros) {
     return false;
   }
   micros = static_cast<std::int64_t>(whole * 1000 + fraction);
-  return true;
+  return whole * 1000 + fraction <= MOST_MS * 1000;
 }
 
 // The board and method of one row; the fault in error when a field is not as WriteCsv writes it.

@@ -2,6 +2,8 @@
 // its shard of the described list holds, then the rows interleaved back into list order.
 #include "study/study_merge.h"
 
+#include <algorithm>
+
 #include "study/seeded_boards.h"
 
 namespace {
@@ -40,7 +42,11 @@ bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsig
   if (rows.size() != expected) return false;
   for (size_t i = 0; i < rows.size(); ++i) {
     const size_t position = shard - 1 + i * shards;
-    // A user's board's side comes from its file, which the description does not hold.
+    // A user's board's side comes from its file: one of the described sides.
+    if (p.kind == "file" &&
+        !std::binary_search(p.sides.begin(), p.sides.end(), rows[i].name.side)) {
+      return false;
+    }
     const BoardName expected = p.kind == "file"
                                    ? BoardName{rows[i].name.side, BoardKind::FILE, 0,
                                                static_cast<unsigned>(position), p.files[position]}

@@ -25,7 +25,8 @@ bool ParseMethods(const std::string& text, StudyParameters& p) {
 
 bool ParseBoards(const std::string& text, StudyParameters& p) {
   std::uint64_t boards = 0;
-  if (!ParseNumber(text, UINT32_MAX, boards) || boards == 0) return false;
+  // No study makes more, and more could throw the merge's sums out.
+  if (!ParseNumber(text, MOST_BOARDS, boards) || boards == 0) return false;
   p.boards = static_cast<unsigned>(boards);
   return true;
 }

@@ -59,6 +59,7 @@ TEST(StudyParameters, ADescriptionThatTheStudyCannotHaveWrittenIsRefused) {
       {replaced("# sides: 3-5", "# sides: 5-3"), "line 3: "},
       {replaced("# methods: solve,solve3", "# methods: solve,solve"), "line 2: "},
       {replaced("# boards: 7", "# boards: 0"), "line 4: "},
+      {replaced("# boards: 7", "# boards: 1000001"), "line 4: "},
       {replaced("# kind: mixed", "# kind: shuffled"), "line 5: "},
       {replaced("# shard: 2/5", "# shard: 6/5"), "line 7: "},
       {replaced("# shard: 2/5", "# shard: 2/5\n# shard: 3/5"), "line 8: "},

@@ -213,6 +213,10 @@ TEST_F(StudyProgram, AStudyOfFilesMergesWithItsNames) {
   ASSERT_EQ(0, merged.exitCode) << merged.err;
   const nlohmann::json document = nlohmann::json::parse(Read("files.json"));
   EXPECT_EQ(names, document.at("parameters").at("files").get<std::vector<std::string>>());
+  std::string edited = Read("f1.csv");  // rows of a side that the description does not name
+  for (size_t at; (at = edited.find("\n3,file,")) != edited.npos;) edited[at + 1] = '4';
+  Write("f4.csv", edited);
+  EXPECT_NE(std::string::npos, Run("merge f2.csv f4.csv").err.find("rows are not the boards"));
 }
 
 // The board that a row of a CSV file names, written by `board` in each of its forms and read back

@@ -87,6 +87,7 @@ TEST(StudyRunner, AnEditedCsvFileIsRefused) {
       {csv.substr(0, before) + csv.substr(last) + csv.substr(before, last - before),
        "out of order"},
       {csv.substr(0, csv.size() - 2) + "\n", "bad milliseconds '0.00'"},
+      {csv.substr(0, csv.rfind(',') + 1) + "4294967296.001\n", "bad milliseconds '4294967296.001'"},
       {csv.substr(0, csv.size() - 7) + "1,0.000\n", "rows disagree on its manhattan or lower"},
   };
   for (const auto& [text, fault] : edits) {

@@ -10,6 +10,7 @@
 #include "files/file_access.h"
 #include "files/plain_board_file.h"
 #include "files/xml_puzzle_file.h"
+#include "study/seeded_boards.h"
 
 namespace {
 
@@ -62,6 +63,11 @@ bool LoadUserBoard(const std::string& fileName, Board& board, std::string& error
 
 bool LoadUserBoards(const std::vector<std::string>& fileNames, std::vector<StudyBoard>& boards,
                     std::string& error) {
+  // As many as a study of generated boards has a side, which the merge takes.
+  if (fileNames.size() > MOST_BOARDS) {
+    error = "more than " + std::to_string(MOST_BOARDS) + " files";
+    return false;
+  }
   for (const std::string& file : fileNames) {
     StudyBoard item{{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}};
     if (!LoadUserBoard(file, item.board, error)) {
