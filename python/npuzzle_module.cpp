@@ -475,8 +475,13 @@ PYBIND11_MODULE(npuzzle, m) {
       // to other processes (multiprocessing, concurrent.futures) and through copy.deepcopy.
       .def(py::pickle([](const Board& b) { return py::make_tuple(b.tiles); },
                       [](const py::tuple& state) {
-                        if (state.size() != 1) Refuse("not the state of a pickled board");
-                        return FromTiles(state[0].cast<std::vector<Whole>>());
+                        try {
+                          if (state.size() == 1) {
+                            return FromTiles(state[0].cast<std::vector<Whole>>());
+                          }
+                        } catch (const py::cast_error&) {
+                        }
+                        Refuse("not the state of a pickled board");
                       }))
       .def("__repr__",
            [](const Board& b) {
@@ -510,13 +515,17 @@ PYBIND11_MODULE(npuzzle, m) {
                                   s.finishSide);
           },
           [](const py::tuple& state) {
-            if (state.size() != 5) Refuse("not the state of a pickled solution");
             Solution s;
-            s.method = state[0].cast<std::string>();
-            s.moves = MoveLetters({state[1]});
-            s.optimized = MoveLetters({state[2]});
-            s.ms = state[3].cast<double>();
-            s.finishSide = state[4].cast<Whole>().In<unsigned>("finish_side", 0, MAX_SIDE);
+            try {
+              if (state.size() != 5) throw py::cast_error();
+              s.method = state[0].cast<std::string>();
+              s.moves = MoveLetters({state[1]});
+              s.optimized = MoveLetters({state[2]});
+              s.ms = state[3].cast<double>();
+              s.finishSide = state[4].cast<Whole>().In<unsigned>("finish_side", 0, MAX_SIDE);
+            } catch (const py::cast_error&) {
+              Refuse("not the state of a pickled solution");
+            }
             return s;
           }));
 

@@ -165,9 +165,11 @@ def test_an_instance_made_by_new_alone_is_refused():
     ("Board", ([1, 1, 0, 3],), "1 comes twice"),
     ("Board", ([0, 1, 2],), "Error - board isn't n x n!"),
     ("Board", ([0, 1, 2, 3], 4), "not the state of a pickled board"),
+    ("Board", (["a"],), "not the state of a pickled board"),
     ("Solution", ("solve", "UX", "", 0.0, 3), "no move 'X' (U+0058) at index 1"),
     ("Solution", ("solve", "U", "", 0.0, 101), "finish_side 101 is not from 0 to 100"),
     ("Solution", ("solve",), "not the state of a pickled solution"),
+    ("Solution", ("solve", "U", "", "0.0", 3), "not the state of a pickled solution"),
 ])
 def test_a_tampered_pickle_is_refused(kind, state, message):
     # What unpickling does with a pickle that holds the state.
