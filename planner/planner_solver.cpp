@@ -17,9 +17,9 @@
 #include "planner/grid.h"
 #include "planner/line_filler.h"
 #include "planner/open_board_costs.h"
+#include "planner/stretch_shortener.h"
 #include "solver/reduction.h"
 #include "solver/solution_optimizer.h"
-#include "solver/stretch_shortener.h"
 
 namespace planner {
 

@@ -1,5 +1,5 @@
 // stretch_shortener.cpp: the stretch search, over a compact copy of the cells a stretch visits.
-#include "solver/stretch_shortener.h"
+#include "planner/stretch_shortener.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +8,8 @@
 
 #include "solver/direction.h"
 #include "solver/position.h"
+
+namespace planner {
 
 namespace {
 
@@ -172,3 +174,5 @@ MoveSequence ShortenStretches(const Board& board, const MoveSequence& solution) 
   }
   return result;
 }
+
+}  // namespace planner

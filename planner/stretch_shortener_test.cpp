@@ -1,5 +1,5 @@
 // stretch_shortener_test.cpp: shorter stretches that end where the old ones ended.
-#include "solver/stretch_shortener.h"
+#include "planner/stretch_shortener.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include "test_support/sample_boards.h"
 
 namespace {
+
+using planner::ShortenStretches;
 
 // A walk of the blank that never undoes its last move, so that no back-step gives the saving.
 MoveSequence WalkWithoutBackSteps(Board& board, size_t length) {
