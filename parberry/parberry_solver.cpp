@@ -1,8 +1,6 @@
 // parberry_solver.cpp: a line and its tail, each seen in its own frame, and the method's driver.
 #include "parberry/parberry_solver.h"
 
-#include <sstream>
-
 #include "solver/move_macros.h"
 #include "solver/reduction.h"
 #include "solver/tile_placement.h"
@@ -101,8 +99,7 @@ void FinishLine(Solver& solver, const Line& line) {
 }
 
 SolveResult SolveParberry(const Board& board) {
-  std::ostringstream faults;
-  Solver solver(faults);
+  Solver solver;
   solver.Start(board);
   const ReductionSteps steps = {
       [&solver] { PlaceLine(solver, FIRST_ROW); },
@@ -110,7 +107,7 @@ SolveResult SolveParberry(const Board& board) {
       [&solver] { PlaceLine(solver, FIRST_COL); },
       [&solver] { FinishLine(solver, FIRST_COL); },
   };
-  return SolveByReduction(solver, steps, false, faults);
+  return SolveByReduction(solver, steps, false);
 }
 
 }  // namespace parberry

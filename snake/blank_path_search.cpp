@@ -160,7 +160,7 @@ BlankRouter::BlankRouter(Solver& solver, Marks& marks)
 std::optional<MovePiece> BlankRouter::FindMovesTo(int target) {
   const int start = static_cast<int>(solver.Current().Blank());
   if (!marks.OnBoard(start) || !marks.OnBoard(target) || !SearchRoute(start, target)) {
-    solver.Out() << "Error in FindMovesTo - failed to reach final destination!";
+    solver.Fault("Error in FindMovesTo - failed to reach final destination!");
     return std::nullopt;
   }
   return MovePiece(routeMoves.data(), routeMoves.size(), 1);

@@ -54,10 +54,9 @@ TEST_F(FindMovesTo, ShortestWalksAndTheTargetsOutOfReach) {
       {3, 0, 0, {2}, 9, nullptr},
   };
   for (const auto& c : cases) {
-    out.str("");
     Load(c.n, c.row, c.col, c.blocked);
     EXPECT_EQ(c.walk ? c.walk : "", WalkTo(c.target)) << c.target;
-    EXPECT_EQ(c.walk ? "" : unreachable, out.str()) << c.target;
+    EXPECT_EQ(c.walk ? "" : unreachable, solver.TakeFaults()) << c.target;
     ExpectGridUnchanged();
   }
   EXPECT_EQ("RD", WalkTo(4));  // the search after one that failed
@@ -96,7 +95,7 @@ TEST_F(FindMovesTo, RoundASnakeTheWalkIsTheSearchs) {
     // The walk is followed by the snake's two letters.
     const MovePiece& walk = *found.walkAndStep;
     ASSERT_EQ(WalkTo(target), MoveSequence(walk.letters, walk.length - 2)) << round;
-    ASSERT_EQ("", out.str());
+    ASSERT_EQ("", solver.TakeFaults());
     ++checked;
   }
   EXPECT_GT(checked, 500);

@@ -65,8 +65,7 @@ TEST(LineTails, PlaceATileOfTheLineFromEveryCellOfItAndTheBlank) {
   // Each cell of the line but its tail, each cell for the tile and the blank, the cells before
   // it placed: the tile comes home with the blank right of it or below that, the placed tiles
   // stay, and nothing is reported.
-  std::ostringstream out;
-  Solver solver(out);
+  Solver solver;
   ForEachLine(solver, [&](const LineCase& line, unsigned n, const LineView& goal) {
     for (int k = 0; k <= goal.Width() - 3; ++k) {
       const int t = goal.HomeTile(0, k);
@@ -82,7 +81,7 @@ TEST(LineTails, PlaceATileOfTheLineFromEveryCellOfItAndTheBlank) {
           snake::PlaceTile(view, row, col, 0, k);
           view.FindBlank(blankRow, blankCol);
           const std::string where = Where(line, n, {k, a, z});
-          ASSERT_EQ("", out.str()) << where;
+          ASSERT_EQ("", solver.TakeFaults()) << where;
           ASSERT_TRUE(solver.Current().IsHome(t) && blankRow <= 1 && blankCol == k + 1) << where;
           ASSERT_TRUE(KeepsPlaced(solver, kept)) << where;
         }
@@ -94,8 +93,7 @@ TEST(LineTails, PlaceATileOfTheLineFromEveryCellOfItAndTheBlank) {
 TEST(LineTails, FinishTheLineFromEveryPlacementOfItsTilesAndTheBlank) {
   // Every cell for each of the tail's two tiles and the blank, the other tiles in goal order:
   // the tail ends home, the tiles placed before it stay home, and nothing is reported.
-  std::ostringstream out;
-  Solver solver(out);
+  Solver solver;
   ForEachLine(solver, [&](const LineCase& line, unsigned n, const LineView& goal) {
     const int width = goal.Width();
     const int first = goal.HomeTile(0, width - 2), second = goal.HomeTile(0, width - 1);
@@ -108,7 +106,7 @@ TEST(LineTails, FinishTheLineFromEveryPlacementOfItsTilesAndTheBlank) {
           solver.Start(BoardKeeping(n, kept, {{first, a}, {second, b}, {0, z}}, false));
           snake::FinishLine(solver, line.tail);
           const std::string where = Where(line, n, {a, b, z});
-          ASSERT_EQ("", out.str()) << where;
+          ASSERT_EQ("", solver.TakeFaults()) << where;
           ASSERT_TRUE(solver.Current().IsHome(first) && solver.Current().IsHome(second)) << where;
           ASSERT_TRUE(KeepsPlaced(solver, kept)) << where;
         }

@@ -34,10 +34,10 @@ bool Snake::Form(int tileA, int tileB) {
       cells = {b + back, a + back};
       return true;
     }
-    solver.Out() << "\n\nError in function InitSnake: unexpected tile2 position.";
+    solver.Fault("\n\nError in function InitSnake: unexpected tile2 position.");
     return false;
   }
-  solver.Out() << "\n\nError in function InitSnake: unexpected zero position.";
+  solver.Fault("\n\nError in function InitSnake: unexpected zero position.");
   return false;
 }
 
@@ -51,8 +51,8 @@ bool Snake::MoveAlongSnake() {
   for (const int cell : cells) {
     const char letter = MoveLetter(cell, p, n);
     if (letter == 'X') {
-      solver.Out() << "\nError in function MoveAlongSnake - can't determine next step. P1=" << p
-                   << " P2=" << cell;
+      solver.Fault("\nError in function MoveAlongSnake - can't determine next step. P1=" +
+                   std::to_string(p) + " P2=" + std::to_string(cell));
       return false;
     }
     letters += letter;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <sstream>
 
 #include "snake/line_tails.h"
 #include "snake/pair_carrier.h"
@@ -147,8 +146,7 @@ void SnakeSolver::PlaceLine(const Line& line) {
 }
 
 SolveResult SolveSnakes(const Board& board) {
-  std::ostringstream faults;
-  Solver solver(faults);
+  Solver solver;
   solver.Start(board);
   SnakeSolver snakes(solver);
   const ReductionSteps steps = {
@@ -161,7 +159,7 @@ SolveResult SolveSnakes(const Board& board) {
       [&snakes] { snakes.PlaceLine(FIRST_COL); },
       [&solver] { FinishLine(solver, FIRST_COL); },
   };
-  return SolveByReduction(solver, steps, true, faults);
+  return SolveByReduction(solver, steps, true);
 }
 
 bool SnakeSolver::Carry(const Line& line, int k, int tileA, int tileB) {
@@ -186,7 +184,8 @@ bool SnakeSolver::Carry(const Line& line, int k, int tileA, int tileB) {
   MoveTileToCoords(solver, row1, col1, beside.row, beside.col, side);
 
   if (!snake.Form(tileA, tileB)) {
-    solver.Out() << "\n\nError - cant init snake from tiles " << tileA << " and " << tileB << "\n";
+    solver.Fault("\n\nError - cant init snake from tiles " + std::to_string(tileA) + " and " +
+                 std::to_string(tileB) + "\n");
     return false;
   }
   // The set-up does not look out for placed tiles; if it pushed one out of place, the pair is

@@ -48,7 +48,7 @@ TEST_F(SnakeSolverTest, SnakeCalledOffWhenItsSetUpMovesAPlacedTile) {
   EXPECT_FALSE(snakes.Carry(snake::FIRST_COL, 4, 37, 28));
   EXPECT_FALSE(solver.Current().IsHome(73));
   EXPECT_EQ((std::vector<int>{99}), pairSnake.Path());  // before any route was built
-  EXPECT_EQ("", out.str());
+  EXPECT_EQ("", solver.TakeFaults());
 }
 
 TEST_F(SnakeSolverTest, AWalkStepThatCannotBeMadeFailsAndChangesNothing) {
@@ -57,11 +57,12 @@ TEST_F(SnakeSolverTest, AWalkStepThatCannotBeMadeFailsAndChangesNothing) {
   pairSnake.Path() = {1};
   marks.At(0, 1) = snake::BLOCKED_CELL;
   EXPECT_FALSE(pairSnake.MoveAlongPath());
-  out.str("");
+  solver.TakeFaults();
   Load(GoalWithBlankAt(4, 0, 0));
   pairSnake.SetCells({5, 6});
   EXPECT_FALSE(pairSnake.MoveAlongSnake());
-  EXPECT_EQ("\nError in function MoveAlongSnake - can't determine next step. P1=0 P2=5", out.str());
+  EXPECT_EQ("\nError in function MoveAlongSnake - can't determine next step. P1=0 P2=5",
+            solver.TakeFaults());
   EXPECT_EQ((std::vector<int>{5, 6}), pairSnake.Cells());
   EXPECT_EQ("", solver.Current().Moves());
   EXPECT_FALSE(Blocked(0, 0));
@@ -95,7 +96,7 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     const bool walkFirst = DrawRandom() % 2 == 0;
     const bool done = walkFirst ? snakes.Carry(line, k, t, next) : snakes.Carry(line, k, next, t);
     const std::string where = "n=" + std::to_string(n) + " t=" + std::to_string(t);
-    ASSERT_EQ("", out.str()) << where;
+    ASSERT_EQ("", solver.TakeFaults()) << where;
     if (!done) continue;
     ++carried;
     ASSERT_TRUE(solver.Current().IsHome(t) && solver.Current().IsHome(next)) << where;

@@ -5,8 +5,7 @@
 
 #include "exact/end_game_search.h"
 
-SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides,
-                             const std::ostringstream& faults) {
+SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides) {
   if (!IsSolvableBoard(solver.Current().ToBoard()))
     return SolveResult::Refused(Refusal::CANNOT_SOLVE);
   SolveResult result;
@@ -25,7 +24,7 @@ SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool r
     if (!solver.Trim()) {
       result.refusal = Refusal::TRIM_FAILED;
       result.untrimmed = solver.Current().ToBoard();
-      result.faults = faults.str();
+      result.faults = solver.TakeFaults();
       return result;
     }
     if (reportsSides) result.trimmedSides.push_back(solver.Current().Side());
@@ -35,7 +34,7 @@ SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool r
   const std::clock_t end = std::clock();
   result.moves = solver.TakeMoves();
   result.times = {end - start, end - start3x3, 3};
-  result.faults = faults.str();
+  result.faults = solver.TakeFaults();
   return result;
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <sstream>
 
 #include "solver/solve_result.h"
 #include "solver/solver.h"
@@ -20,9 +19,9 @@ struct ReductionSteps {
 };
 
 /// Solves the solver's board by placing its first row and column and trimming, down to the 3 x 3
-/// search; refuses what IsSolvableBoard refuses, or a failed trim. faults is the solver's stream.
-SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides,
-                             const std::ostringstream& faults);
+/// search; refuses what IsSolvableBoard refuses, or a failed trim. The result takes the solver's
+/// faults.
+SolveResult SolveByReduction(Solver& solver, const ReductionSteps& steps, bool reportsSides);
 
 /// True for a solvable permutation of side smallestSide ... 100.
 bool IsSolvableBoard(const Board& board, unsigned smallestSide = 3);

@@ -4,23 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "test_support/sample_boards.h"
 
 // Steps that take tile 5 out of the first row leave a board that cannot be trimmed: the result
 // is that refusal, with the board as it was left and what was written on the way, and no moves.
 TEST(Reduction, FailedTrimIsRefusedWithTheBoardAndTheFaults) {
-  std::ostringstream faults;
-  Solver solver(faults);
+  Solver solver;
   solver.Start(GoalBoard(5));
   const ReductionSteps steps = {
       [&solver] { solver.DoMoves({"UUUU"}); },
-      [&faults] { faults << "fault"; },
+      [&solver] { solver.Fault("fault"); },
       [] {},
       [] {},
   };
-  const SolveResult result = SolveByReduction(solver, steps, true, faults);
+  const SolveResult result = SolveByReduction(solver, steps, true);
   EXPECT_EQ(Refusal::TRIM_FAILED, result.refusal);
   EXPECT_EQ(solver.Current().ToBoard().tiles, result.untrimmed.tiles);
   EXPECT_EQ(5u, result.untrimmed.n);

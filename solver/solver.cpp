@@ -1,9 +1,9 @@
 // solver.cpp: moving with warnings, and the checkpoint.
 #include "solver/solver.h"
 
-#include "solver/solution_optimizer.h"
+#include <sstream>
 
-Solver::Solver(std::ostream& out) : out(&out) {}
+#include "solver/solution_optimizer.h"
 
 void Solver::Warn(const MovePiece* pieces, size_t count, const Orientation& view) {
   // The text as the board's letters, quoted by the warnings as the console's apply quotes it.
@@ -16,7 +16,9 @@ void Solver::Warn(const MovePiece* pieces, size_t count, const Orientation& view
       }
     }
   }
-  WriteMoveWarnings(*out, text, refused);
+  std::ostringstream words;
+  WriteMoveWarnings(words, text, refused);
+  faults += words.str();
   refused.clear();
 }
 
@@ -24,6 +26,7 @@ size_t Solver::ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const {
   return OptimizedLength(position.Moves().data() + checkpoint, MovesSinceCheckpoint(), scratch);
 }
 
-void Solver::ReportTailFault(const char* function, const char* problem) const {
-  *out << "\nError in function " << function << "() (n=" << position.Side() << ") : " << problem;
+void Solver::ReportTailFault(const char* function, const char* problem) {
+  Fault("\nError in function " + std::string(function) +
+        "() (n=" + std::to_string(position.Side()) + ") : " + problem);
 }

@@ -3,17 +3,16 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <ostream>
+#include <string>
+#include <utility>
 
 #include "board/board.h"
 #include "solver/position.h"
 
 /// A working position and the record of its moves; a letter that would leave the board is
-/// skipped with the warning the console's apply writes.
+/// skipped, and the warning the console's apply writes for it kept among the faults.
 class Solver {
  public:
-  explicit Solver(std::ostream& out);
-
   /// Starts on a copy of the board, with an empty record.
   void Start(const Board& board) { position = Position(board); }
   /// The working position.
@@ -48,21 +47,22 @@ class Solver {
   /// Those moves' length once shortened by OptimizeSolution; scratch is working storage.
   size_t ShortenedMovesSinceCheckpoint(MoveSequence& scratch) const;
 
+  /// Keeps the words of a fault of the method's own, for the solve's result (SolveResult::faults).
+  void Fault(const std::string& words) { faults += words; }
   /// Reports a row or column tail that cannot go on: "Error in function <function>() (n=...)".
-  void ReportTailFault(const char* function, const char* problem) const;
-
-  /// The stream every message of the solver goes to.
-  std::ostream& Out() const { return *out; }
+  void ReportTailFault(const char* function, const char* problem);
+  /// Hands over the faults' words kept so far.
+  std::string TakeFaults() { return std::exchange(faults, std::string()); }
 
  private:
   /// Applies the pieces; a refused letter is skipped and warned about.
   void Apply(const MovePiece* pieces, size_t count, const Orientation& view) {
     if (!position.Apply(pieces, count, view, &refused)) Warn(pieces, count, view);
   }
-  /// Writes the warnings for the letters of the pieces in refused, which it then empties.
+  /// Keeps the warnings for the letters of the pieces in refused, which it then empties.
   void Warn(const MovePiece* pieces, size_t count, const Orientation& view);
 
-  std::ostream* out;
+  std::string faults;
   Position position;
   MoveSequence refused;
   size_t checkpoint = 0;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "snake/snake_solver.h"
 #include "solver/position.h"
 #include "solver/solution_optimizer.h"
@@ -28,8 +26,7 @@ class SnakeTest : public ::testing::Test {
   }
   bool Blocked(int row, int col) const { return marks.At(row, col) == snake::BLOCKED_CELL; }
 
-  std::ostringstream out;
-  Solver solver{out};
+  Solver solver;
   snake::SnakeSolver snakes{solver};
   snake::Marks& marks = snakes.GetMarks();
   snake::Snake& pairSnake = snakes.GetSnake();
