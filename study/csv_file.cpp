@@ -72,8 +72,9 @@ bool ParseMilliseconds(const std::string& text, std::int64_t& micros) {
       !ParseNumber(text.substr(point + 1), 999, fraction)) {
     return false;
   }
-  micros = static_cast<std::int64_t>(whole * 1000 + fraction);
-  return whole * 1000 + fraction <= MOST_MS * 1000;
+  const std::uint64_t value = whole * 1000 + fraction;
+  micros = static_cast<std::int64_t>(value);
+  return value <= MOST_MS * 1000;
 }
 
 // The board and method of one row; the fault in error when a field is not as WriteCsv writes it.
