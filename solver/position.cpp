@@ -213,6 +213,16 @@ void Position::Reindex() {
   if (zero == cells.end()) movable = false;
   blankRow = n == 0 ? 0 : static_cast<int>(blank / n);
   blankCol = n == 0 ? 0 : static_cast<int>(blank % n);
+  for (const Orientation* view : {&BOARD_VIEW, &COLUMN_VIEW}) {
+    ViewTables& made = tables[view->turned ? 1 : 0];
+    for (int i = 0; i < 256; ++i) {
+      const int d = view->code[i];
+      made.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
+      made.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
+      made.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+      made.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
+    }
+  }
 }
 
 bool Position::Move(Direction d) {
@@ -299,21 +309,6 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
     }
   }
   return false;
-}
-
-const ViewTables& Position::TablesFor(const Orientation& view) {
-  ViewTables& made = tables[view.turned ? 1 : 0];
-  if (made.side != n) {
-    made.side = n;
-    for (int i = 0; i < 256; ++i) {
-      const int d = view.code[i];
-      made.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
-      made.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
-      made.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
-      made.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
-    }
-  }
-  return made;
 }
 
 void Position::RollBack(size_t mark) {

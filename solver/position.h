@@ -91,7 +91,6 @@ inline constexpr Orientation COLUMN_VIEW(true);
 
 /// What the moves need per character of a text read in a view, for one side of the board.
 struct ViewTables {
-  unsigned side = 0;
   /// How far the character moves the blank, in cells; 0 for a character that is no move.
   int offset[256] = {};
   /// Its row and column steps on the board; far off any board for a character that is no move.
@@ -160,10 +159,11 @@ class Position {
   bool Trim();
 
  private:
-  /// Finds the blank (the first 0, else cell 0) and its row and column, and indexes the tiles.
+  /// Finds the blank (the first 0, else cell 0) and its row and column, indexes the tiles, and
+  /// makes the views' tables for the side.
   void Reindex();
-  /// The tables for the view on this side, made again when the side has changed.
-  const ViewTables& TablesFor(const Orientation& view);
+  /// The tables for the view on this side.
+  const ViewTables& TablesFor(const Orientation& view) const { return tables[view.turned ? 1 : 0]; }
 
   unsigned n = 0;
   std::vector<int> cells;
