@@ -174,8 +174,7 @@ TEST_F(HostileFiles, NoFileButARegularOneIsOpenedOrReplaced) {
       LoadPlainFile(board, name, text);  // silently
     }
     SaveXmlFile(SAVED, fifo, text);
-    // Cut at the NUL byte, the name would be saved.xml's.
-    LoadXmlFile(board, cut, text);
+    LoadXmlFile(board, cut, text);  // cut at its NUL byte, the name would be saved.xml's
     SaveXmlFile(board, cut, text);
     if (Fields(board) != kept) text << "the board changed";
   });
