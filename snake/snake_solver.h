@@ -7,6 +7,9 @@
 #include "solver/solve_result.h"
 #include "solver/solver.h"
 
+// The tests' fixture, which reaches the marks and the snake.
+class SnakeTest;
+
 namespace snake {
 
 /// Solves a copy of the board by reductions with snakes where they pay; the result lists the
@@ -34,11 +37,9 @@ class SnakeSolver {
   /// k + 1 as a snake; false when that was called off or went wrong.
   bool Carry(const Line& line, int k, int tileA, int tileB);
 
-  /// The marks of the cells; the snake.
-  Marks& GetMarks() { return marks; }
-  Snake& GetSnake() { return snake; }
-
  private:
+  friend class ::SnakeTest;
+
   /// TrySnake for the pair of the line's cells k and k + 1 when its estimate is under 1.2 x that
   /// of placing them singly, walking the cheaper tile.
   bool TrySnakeIfCheaper(const Line& line, int k);

@@ -16,7 +16,7 @@ inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   return board;
 }
 
-/// A snake solver writing to a string, and the board it is given.
+/// A snake solver, the board it is given, and its marks and snake.
 class SnakeTest : public ::testing::Test {
  protected:
   /// Gives the solver the board, with no moves made yet and every cell free.
@@ -28,6 +28,6 @@ class SnakeTest : public ::testing::Test {
 
   Solver solver;
   snake::SnakeSolver snakes{solver};
-  snake::Marks& marks = snakes.GetMarks();
-  snake::Snake& pairSnake = snakes.GetSnake();
+  snake::Marks& marks = snakes.marks;
+  snake::Snake& pairSnake = snakes.snake;
 };
