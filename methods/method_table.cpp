@@ -24,18 +24,15 @@ const Method* FindMethod(const std::string& command) {
   return nullptr;
 }
 
-bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
-                   std::string& error) {
+std::optional<std::string> ChooseMethods(const std::vector<std::string>& commands,
+                                         std::vector<Method>& methods) {
   methods.clear();
   for (const std::string& command : commands) {
     const Method* method = FindMethod(command);
-    if (method == nullptr) {
-      error = "no method '" + command + "'";
-      return false;
-    }
+    if (method == nullptr) return command;
     const auto same = [method](const Method& chosen) { return chosen.command == method->command; };
     if (std::none_of(methods.begin(), methods.end(), same)) methods.push_back(*method);
   }
   if (commands.empty()) methods = Methods();
-  return true;
+  return std::nullopt;
 }

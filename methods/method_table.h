@@ -1,6 +1,7 @@
 // method_table.h: every solving method of the program as a value, in one table.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ struct Method {
 const std::vector<Method>& Methods();
 /// The method run by the command, or nullptr.
 const Method* FindMethod(const std::string& command);
-/// The methods the commands name, each once, in the order given; all of them for none. False,
-/// with the reason in error, for a command that names no method.
-bool ChooseMethods(const std::vector<std::string>& commands, std::vector<Method>& methods,
-                   std::string& error);
+/// The methods the commands name, each once, in the order given; all of them for none. Returns
+/// the first command that names no method, if any.
+std::optional<std::string> ChooseMethods(const std::vector<std::string>& commands,
+                                         std::vector<Method>& methods);

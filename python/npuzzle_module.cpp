@@ -346,11 +346,9 @@ Solution Solve(const Board& board, const std::string& command) {
 py::object Study(const std::vector<std::string>& commands, const std::vector<Whole>& sideList,
                  const Whole& boardsPerSide, const Whole& seed, const std::string& kind,
                  const Whole& jobCount, bool asFrame, const std::vector<FilePath>& files) {
-  // ChooseMethods would name an unknown method unquoted.
-  for (const std::string& command : commands) MethodNamed(command);
   std::vector<Method> methods;
+  if (const auto unknown = ChooseMethods(commands, methods)) MethodNamed(*unknown);  // refuses it
   std::string error;
-  if (!ChooseMethods(commands, methods, error)) Refuse(error);
   const std::vector<BoardKind> kinds = GeneratedKinds(kind, true);
   std::vector<unsigned> sides;
   for (const Whole& side : sideList) sides.push_back(StudySide(side));

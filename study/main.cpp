@@ -293,10 +293,10 @@ int Study(const Options& options) {
   std::vector<Method> methods;
   std::vector<StudyBoard> boards;
   std::string error;
-  if (!MethodNames(options.methods, names, error) || !ChooseMethods(names, methods, error) ||
-      !ChooseBoards(options, parameters, boards, error)) {
-    return Fail(error);
-  }
+  if (!MethodNames(options.methods, names, error)) return Fail(error);
+  if (const auto unknown = ChooseMethods(names, methods))
+    return Fail("no method '" + *unknown + "'");
+  if (!ChooseBoards(options, parameters, boards, error)) return Fail(error);
   for (const Method& method : methods) parameters.methods.emplace_back(method.command);
 
   std::vector<unsigned> sides;
