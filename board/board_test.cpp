@@ -64,8 +64,7 @@ TEST(PrintBoard, NamesATileOfNoGoalAndAMisplacedBlankInPlace) {
       "\n\nSize: 2x2\nManhattan distance: Error in function GetGoalPosition( -4 ) : n=20\n"
       "Solvable: Yes\n\nTiles: \n\n  -4   2\n   3   0",
       out.str());
-  // Past twenty, such tiles are counted.
-  std::vector<int> negatives(25, -1);
+  std::vector<int> negatives(25, -1);  // past twenty, such tiles are counted
   negatives.back() = 0;
   out.str("");
   BoardOf(5, negatives).PrintBoard(out);
