@@ -26,7 +26,7 @@ void WriteJson(const StudyParameters& parameters, const std::vector<SideSummary>
   } else {
     asked["files"] = parameters.files;
   }
-  if (!parameters.shard.empty()) asked["shard"] = parameters.shard;
+  if (parameters.shards > 1) asked["shard"] = ShardName(parameters.shard, parameters.shards);
   Json summary = Json::array();
   unsigned failed = 0;
   for (const SideSummary& side : sides) {

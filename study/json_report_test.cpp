@@ -11,7 +11,7 @@ TEST(JsonReport, EachFigureUnderItsName) {
   MethodSummary none;
   none.failed = 4;
   std::ostringstream out;
-  WriteJson({"1.0.0", {"solve", "solve2"}, {3}, 4, "random", 7, {}, "2/5"},
+  WriteJson({"1.0.0", {"solve", "solve2"}, {3}, 4, "random", 7, {}, 2, 5},
             {{3, 4, {figures, none}}}, out);
   EXPECT_EQ(nlohmann::json::parse(R"({"version": "1.0.0",
       "parameters": {"methods": ["solve", "solve2"], "sides": [3], "boards": 4, "kind": "random",

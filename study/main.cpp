@@ -238,12 +238,10 @@ int Report(const StudyResults& results, const StudyParameters& parameters, const
 // cannot be read or an option that is not well formed.
 bool ChooseBoards(const Options& options, StudyParameters& parameters,
                   std::vector<StudyBoard>& boards, std::string& error) {
-  unsigned shard = 0, shards = 0;
-  if (!ParseShard(options.shard, shard, shards)) {
+  if (!ParseShard(options.shard, parameters.shard, parameters.shards)) {
     error = "--shard: '" + options.shard + "' is not I/K with 1 <= I <= K";
     return false;
   }
-  parameters.shard = ShardText(shard, shards);
   if (!options.from.empty()) {
     if (!LoadUserBoards(options.from, boards, error)) return false;
     for (const StudyBoard& board : boards) parameters.sides.push_back(board.name.side);
@@ -253,7 +251,7 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
     parameters.files = options.from;
     parameters.boards = static_cast<unsigned>(boards.size());
     parameters.kind = KindName(BoardKind::FILE);
-    boards = ShardOf(boards, shard, shards);
+    boards = ShardOf(boards, parameters.shard, parameters.shards);
     return true;
   }
   std::vector<BoardKind> kinds;
@@ -265,7 +263,8 @@ bool ChooseBoards(const Options& options, StudyParameters& parameters,
   parameters.boards = options.boards;
   parameters.kind = options.kind;
   parameters.seed = options.seed;
-  boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed, shard, shards);
+  boards = StudyBoards(parameters.sides, options.boards, kinds, options.seed, parameters.shard,
+                       parameters.shards);
   return true;
 }
 

@@ -56,10 +56,6 @@ bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsig
   return true;
 }
 
-std::string ShardName(unsigned shard, unsigned shards) {
-  return std::to_string(shard) + "/" + std::to_string(shards);
-}
-
 }  // namespace
 
 bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& parameters,
@@ -70,17 +66,15 @@ bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& paramete
     return false;
   }
   parameters = parts.front().parameters;
-  unsigned first = 0, shards = 0;
-  ParseShard(parameters.shard, first, shards);
+  const unsigned shards = parameters.shards;
   std::vector<const StudyPart*> byShard(shards, nullptr);
   for (const StudyPart& part : parts) {
-    unsigned shard = 0, count = 0;
-    ParseShard(part.parameters.shard, shard, count);
+    const unsigned shard = part.parameters.shard;
     error = Difference(parts.front(), part);
-    if (error.empty() && count != shards) {
+    if (error.empty() && part.parameters.shards != shards) {
       error = parts.front().file + " and " + part.file +
-              " come from different studies: one is shard " + ShardName(first, shards) +
-              ", the other " + ShardName(shard, count);
+              " come from different studies: one is shard " + ShardName(parameters.shard, shards) +
+              ", the other " + ShardName(shard, part.parameters.shards);
     } else if (error.empty() && byShard[shard - 1] != nullptr) {
       error = "shard " + ShardName(shard, shards) + " is there twice: " + byShard[shard - 1]->file +
               " and " + part.file;
@@ -118,6 +112,6 @@ bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& paramete
   for (size_t position = 0; position < listSize; ++position) {
     merged.boards.push_back(byShard[position % shards]->results.boards[position / shards]);
   }
-  parameters.shard.clear();
+  parameters.shard = parameters.shards = 1;
   return true;
 }

@@ -67,13 +67,6 @@ bool ParseFiles(const std::string& text, StudyParameters& p) {
   return !p.files.empty();
 }
 
-bool ParseStudyShard(const std::string& text, StudyParameters& p) {
-  unsigned shard = 0, shards = 0;
-  if (!ParseShard(text, shard, shards) || text.empty()) return false;
-  p.shard = ShardText(shard, shards);
-  return true;
-}
-
 // Each key and how its value is read; a generated study has a seed, a study of files its files.
 using ParseValue = bool (*)(const std::string&, StudyParameters&);
 const std::pair<const char*, ParseValue> KEYS[] = {
@@ -96,7 +89,11 @@ const std::pair<const char*, ParseValue> KEYS[] = {
     {"seed", [](const std::string& text,
                 StudyParameters& p) { return ParseNumber(text, UINT64_MAX, p.seed); }},
     {"files", ParseFiles},
-    {"shard", ParseStudyShard},
+    // ParseShard takes no text for the whole study, which the description names 1/1.
+    {"shard",
+     [](const std::string& text, StudyParameters& p) {
+       return !text.empty() && ParseShard(text, p.shard, p.shards);
+     }},
 };
 
 // One line without its end, \n or \r\n; false at the end of the input or for a line far too long.
@@ -149,8 +146,8 @@ bool ParseSides(const std::string& text, unsigned least, std::vector<unsigned>& 
   return !sides.empty();
 }
 
-std::string ShardText(unsigned shard, unsigned shards) {
-  return shards == 1 ? "" : std::to_string(shard) + "/" + std::to_string(shards);
+std::string ShardName(unsigned shard, unsigned shards) {
+  return std::to_string(shard) + "/" + std::to_string(shards);
 }
 
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards) {
@@ -180,7 +177,7 @@ std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyPar
   } else {
     lines.emplace_back("seed", std::to_string(p.seed));
   }
-  lines.emplace_back("shard", p.shard.empty() ? "1/1" : p.shard);
+  lines.emplace_back("shard", ShardName(p.shard, p.shards));
   return lines;
 }
 

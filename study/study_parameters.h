@@ -21,8 +21,9 @@ struct StudyParameters {
   std::uint64_t seed = 0;
   /// The user's files, for a study of files.
   std::vector<std::string> files;
-  /// The slice of the list that this run took, "I/K"; empty for the whole list.
-  std::string shard;
+  /// The slice of the list that this run took: the shard-th of shards, 1 of 1 for the whole list.
+  unsigned shard = 1;
+  unsigned shards = 1;
 };
 
 /// The items between commas, empty ones included: "a,,b," gives a, "", b, "".
@@ -42,8 +43,8 @@ std::string SidesText(const std::vector<unsigned>& sides);
 
 /// "I/K", the I-th of K slices with 1 <= I <= K; an empty text is the whole list, 1/1.
 bool ParseShard(const std::string& text, unsigned& shard, unsigned& shards);
-/// The shard as the study's files name it, "I/K" in plain decimal; empty for the whole study.
-std::string ShardText(unsigned shard, unsigned shards);
+/// The shard as the study's files and messages name it, "I/K" in plain decimal.
+std::string ShardName(unsigned shard, unsigned shards);
 
 /// The description's lines, key and value; the files' names with '%', ',' and line breaks as %XX.
 std::vector<std::pair<std::string, std::string>> DescriptionLines(const StudyParameters& p);

@@ -8,8 +8,8 @@
 namespace {
 
 const StudyParameters GENERATED = {
-    "1.0.0", {"solve", "solve3"}, {3, 4, 5, 9, 20, 21}, 7, "mixed", 18446744073709551615u, {},
-    "2/5"};
+    "1.0.0", {"solve", "solve3"}, {3, 4, 5, 9, 20, 21}, 7, "mixed", 18446744073709551615u, {}, 2,
+    5};
 
 std::string DescriptionOf(const StudyParameters& parameters) {
   std::ostringstream out;
@@ -25,7 +25,7 @@ TEST(StudyParameters, TheDescriptionReadsBackAsItWasWritten) {
       "# kind: mixed\n# seed: 18446744073709551615\n# shard: 2/5\n",
       DescriptionOf(GENERATED));
   const StudyParameters files = {
-      "1.0.0", {"solve"}, {2, 3, 100}, 4, "file", 0, {"a.txt", "b,%c\nd", "#e\r", "\xff"}, ""};
+      "1.0.0", {"solve"}, {2, 3, 100}, 4, "file", 0, {"a.txt", "b,%c\nd", "#e\r", "\xff"}, 1, 1};
   for (const StudyParameters& written : {GENERATED, files}) {
     std::istringstream in(DescriptionOf(written) + "side,kind\n");
     StudyParameters read;

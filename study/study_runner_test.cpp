@@ -53,14 +53,15 @@ bool prepared = false;
 
 // The whole study solved two boards at a time, the shards one at a time: the same rows and summary.
 TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
-  StudyParameters study = {"1.0.0", {}, {3, 4, 7, 12}, 4, "mixed", 9, {}, ""};
+  StudyParameters study = {"1.0.0", {}, {3, 4, 7, 12}, 4, "mixed", 9, {}, 1, 1};
   for (const Method& method : Methods()) study.methods.emplace_back(method.command);
   const std::vector<StudyBoard> boards = StudyBoards(study.sides, study.boards, MIXED, study.seed);
   const StudyResults whole = RunStudy(boards, 2);
   std::vector<StudyPart> parts;
   for (unsigned shard = 3; shard >= 1; --shard) {
     StudyParameters slice = study;
-    slice.shard = std::to_string(shard) + "/3";
+    slice.shard = shard;
+    slice.shards = 3;
     std::istringstream csv(CsvOf(RunStudy(ShardOf(boards, shard, 3), 1), slice));
     std::string error;
     parts.push_back({"shard" + std::to_string(shard), {}, {}});
@@ -77,7 +78,7 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
 // A file cut short within a board, with a board's rows reordered, or with its times shortened as a
 // spreadsheet may shorten them, is refused rather than read otherwise.
 TEST(StudyRunner, AnEditedCsvFileIsRefused) {
-  StudyParameters study = {"1.0.0", {}, {3}, 2, "random", 1, {}, ""};
+  StudyParameters study = {"1.0.0", {}, {3}, 2, "random", 1, {}, 1, 1};
   for (const Method& method : Methods()) study.methods.emplace_back(method.command);
   const std::string csv = CsvOf(
       RunStudy(StudyBoards(study.sides, study.boards, {BoardKind::RANDOM}, study.seed), 2), study);
