@@ -161,7 +161,6 @@ Board GenerateBoard(const BoardName& name) {
   Board board;
   board.n = name.side;
   board.tiles = GoalTiles(name.side);
-  board.FindBlank();
   // A user's board (FILE) is never generated; taking it for a random one keeps this total.
   SHUFFLES[name.kind == BoardKind::FILE ? 0 : static_cast<int>(name.kind)](engine, board);
   return board;

@@ -96,16 +96,15 @@ const std::pair<const char*, ParseValue> KEYS[] = {
      }},
 };
 
-// One line without its end, \n or \r\n; false at the end of the input or for a line far too long.
+// The line, which the caller saw begin, without its end (\n or \r\n); false if far too long.
 bool ReadLine(std::istream& in, std::string& line) {
   line.clear();
   for (int c = in.get(); c != EOF && c != '\n'; c = in.get()) {
     if (line.size() == MOST_LINE_BYTES) return false;
     line += static_cast<char>(c);
   }
-  const bool read = in.good() || !line.empty();
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return read;
+  return true;
 }
 
 }  // namespace
