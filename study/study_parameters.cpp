@@ -188,7 +188,7 @@ void WriteDescription(const StudyParameters& parameters, std::ostream& out) {
 
 bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string& error) {
   parameters = {};
-  std::vector<std::string> found;
+  std::set<std::string> found;
   std::string line;
   for (size_t number = 1; in.peek() == '#'; ++number) {
     const size_t colon =
@@ -197,17 +197,15 @@ bool ReadDescription(std::istream& in, StudyParameters& parameters, std::string&
     const std::string key = colon == line.npos ? "" : line.substr(2, colon - 2);
     const auto entry = std::find_if(std::begin(KEYS), std::end(KEYS),
                                     [&key](const auto& known) { return key == known.first; });
-    if (colon == line.npos || entry == std::end(KEYS) ||
-        std::count(found.begin(), found.end(), key) > 0 ||
+    if (colon == line.npos || entry == std::end(KEYS) || !found.insert(key).second ||
         !entry->second(line.substr(colon + 2), parameters)) {
       error = "line " + std::to_string(number) + ": not a line of a study's description";
       return false;
     }
-    found.push_back(key);
   }
   // The lines that a description of this kind of study has.
   for (const auto& [key, value] : DescriptionLines(parameters)) {
-    if (std::count(found.begin(), found.end(), key) == 0) {
+    if (found.count(key) == 0) {
       error = "the study's description has no " + key;
       return false;
     }
