@@ -29,10 +29,7 @@ TEST_F(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefuse
                                           Write("repeated.txt", "1 1 3 4 5 6 7 8 0")};
   std::vector<StudyBoard> boards;
   std::string error;
-  for (const std::string& file : files) {
-    boards.push_back({{0, BoardKind::FILE, 0, static_cast<unsigned>(boards.size()), file}, {}});
-    ASSERT_TRUE(LoadUserBoard(file, boards.back().board, error)) << file << ": " << error;
-  }
+  ASSERT_TRUE(LoadUserBoards(files, boards, error)) << error;
   EXPECT_EQ(random.tiles, boards[1].board.tiles);
   // An editor's byte order mark before a plain board is no part of it.
   EXPECT_EQ((std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 0}), boards[2].board.tiles);
