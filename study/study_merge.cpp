@@ -17,12 +17,11 @@ constexpr unsigned MOST_NAMED_SHARDS = 10;
 std::string Difference(const StudyPart& a, const StudyPart& b) {
   const auto linesA = DescriptionLines(a.parameters), linesB = DescriptionLines(b.parameters);
   const std::string both = a.file + " and " + b.file;
+  // Every description has as many lines, in one order; one with files differs in its kind first.
   for (size_t i = 0; i < linesA.size(); ++i) {
     const auto& [key, valueA] = linesA[i];
-    const std::string& valueB = i < linesB.size() ? linesB[i].second : "";
-    if (key == "shard" || (i < linesB.size() && key == linesB[i].first && valueA == valueB)) {
-      continue;
-    }
+    const std::string& valueB = linesB[i].second;
+    if (key == "shard" || linesA[i] == linesB[i]) continue;
     const std::string values = valueA.size() <= MOST_QUOTED && valueB.size() <= MOST_QUOTED
                                    ? " (" + valueA + " and " + valueB + ")"
                                    : "";
