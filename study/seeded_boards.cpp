@@ -31,27 +31,14 @@ std::uint64_t Below(std::mt19937_64& engine, std::uint64_t bound) {
   return x % bound;
 }
 
-// Shuffles the values of the cells among those cells (Fisher-Yates); the parity of the number of
-// swaps is the parity of the permutation that results.
-size_t Shuffle(std::mt19937_64& engine, Board& board, const std::vector<unsigned>& cells) {
-  size_t swaps = 0;
+// Shuffles the values of the cells among those cells (Fisher-Yates). Half the shuffles cannot
+// reach the goal; swapping two tiles among the shuffled cells mends such a board.
+void ShuffleSolvable(std::mt19937_64& engine, Board& board, const std::vector<unsigned>& cells) {
   for (size_t k = cells.size(); k > 1; --k) {
-    const size_t j = Below(engine, k);
-    if (j == k - 1) continue;
-    std::swap(board.tiles[cells[k - 1]], board.tiles[cells[j]]);
-    ++swaps;
+    std::swap(board.tiles[cells[k - 1]], board.tiles[cells[Below(engine, k)]]);
   }
-  return swaps;
-}
-
-// A position is solvable when its permutation of the cells (the blank counting as a tile) has
-// the parity of the blank's distance from its home corner, as every move changes both. When it
-// has not, swapping two tiles among the shuffled cells mends it.
-void MendParity(Board& board, size_t swaps, const std::vector<unsigned>& cells) {
-  const unsigned n = board.n;
   const unsigned blank = board.FindBlank();
-  const unsigned distance = (n - 1 - blank / n) + (n - 1 - blank % n);
-  if ((swaps + distance) % 2 == 0) return;
+  if (board.IsSolvable()) return;
   // Every kind leaves at least two tiles besides the blank among the shuffled cells.
   unsigned pair[2] = {0, 0}, found = 0;
   for (const unsigned cell : cells) {
@@ -63,7 +50,7 @@ void MendParity(Board& board, size_t swaps, const std::vector<unsigned>& cells) 
 void RandomKind(std::mt19937_64& engine, Board& board) {
   std::vector<unsigned> cells(board.tiles.size());
   std::iota(cells.begin(), cells.end(), 0u);
-  MendParity(board, Shuffle(engine, board, cells), cells);
+  ShuffleSolvable(engine, board, cells);
 }
 
 // The goal after k random moves of the blank, none undoing the one before. k is drawn so that
@@ -116,7 +103,7 @@ void PartlyHomeKind(std::mt19937_64& engine, Board& board) {
   for (unsigned i = 0; i < board.tiles.size(); ++i) {
     if (!home[i]) cells.push_back(i);
   }
-  MendParity(board, Shuffle(engine, board, cells), cells);
+  ShuffleSolvable(engine, board, cells);
 }
 
 // Each generated kind's shuffle, in the order of BoardKind.
