@@ -58,18 +58,17 @@ TEST(StudyRunner, ShardsMergedGiveWhatOneRunGave) {
   const std::vector<StudyBoard> boards = StudyBoards(study.sides, study.boards, MIXED, study.seed);
   const StudyResults whole = RunStudy(boards, 2);
   std::vector<StudyPart> parts;
+  std::string error;
   for (unsigned shard = 3; shard >= 1; --shard) {
     StudyParameters slice = study;
     slice.shard = shard;
     slice.shards = 3;
     std::istringstream csv(CsvOf(RunStudy(ShardOf(boards, shard, 3), 1), slice));
-    std::string error;
     parts.push_back({"shard" + std::to_string(shard), {}, {}});
     ASSERT_TRUE(ReadCsv(csv, parts.back().results, parts.back().parameters, error)) << error;
   }
   StudyParameters parameters;
   StudyResults merged;
-  std::string error;
   ASSERT_TRUE(MergeStudies(parts, parameters, merged, error)) << error;
   EXPECT_EQ(CsvOf(whole, study), CsvOf(merged, parameters));
   EXPECT_EQ(JsonOf(study, whole), JsonOf(parameters, merged));

@@ -36,10 +36,8 @@ TEST_F(UserBoards, BothFormatsAreStudiedAndOnlyBoardsThatCannotBeSolvedAreRefuse
 
   const StudyResults results =
       RunStudy(boards, 2, {Methods()[0], {"refuse", "refuses every board", RefuseAll, false}});
-  const SolveStatus expected[4][2] = {{SolveStatus::SOLVED, SolveStatus::FAILED},
-                                      {SolveStatus::SOLVED, SolveStatus::FAILED},
-                                      {SolveStatus::REFUSED, SolveStatus::REFUSED},
-                                      {SolveStatus::REFUSED, SolveStatus::REFUSED}};
+  constexpr auto S = SolveStatus::SOLVED, F = SolveStatus::FAILED, R = SolveStatus::REFUSED;
+  const SolveStatus expected[4][2] = {{S, F}, {S, F}, {R, R}, {R, R}};
   for (size_t b = 0; b < 4; ++b) {
     for (size_t m = 0; m < 2; ++m) {
       EXPECT_EQ(expected[b][m], results.boards[b].methods[m].status) << files[b] << " " << m;
