@@ -32,15 +32,15 @@ std::string Difference(const StudyPart& a, const StudyPart& b) {
 }
 
 // Whether the part's rows are the boards of its shard of the whole list, in list order.
-bool HoldsItsShard(const StudyPart& part, size_t listSize, unsigned shard, unsigned shards) {
+bool HoldsItsShard(const StudyPart& part, size_t listSize) {
   const StudyParameters& p = part.parameters;
   std::vector<BoardKind> kinds;
   ParseStudyKinds(p.kind, kinds);
   const std::vector<BoardOutcome>& rows = part.results.boards;
-  const size_t expected = listSize >= shard ? (listSize - shard) / shards + 1 : 0;
+  const size_t expected = listSize >= p.shard ? (listSize - p.shard) / p.shards + 1 : 0;
   if (rows.size() != expected) return false;
   for (size_t i = 0; i < rows.size(); ++i) {
-    const size_t position = shard - 1 + i * shards;
+    const size_t position = p.shard - 1 + i * p.shards;
     // A user's board's side comes from its file: one of the described sides.
     if (p.kind == "file" &&
         !std::binary_search(p.sides.begin(), p.sides.end(), rows[i].name.side)) {
@@ -99,7 +99,7 @@ bool MergeStudies(const std::vector<StudyPart>& parts, StudyParameters& paramete
   const size_t listSize = parameters.kind == "file" ? parameters.files.size()
                                                     : parameters.sides.size() * parameters.boards;
   for (unsigned shard = 1; shard <= shards; ++shard) {
-    if (!HoldsItsShard(*byShard[shard - 1], listSize, shard, shards)) {
+    if (!HoldsItsShard(*byShard[shard - 1], listSize)) {
       const std::string which = shards == 1 ? "" : " of shard " + ShardName(shard, shards);
       error = byShard[shard - 1]->file + ": its rows are not the boards" + which +
               " of the study that its first lines describe";
