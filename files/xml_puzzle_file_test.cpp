@@ -98,7 +98,6 @@ TEST_F(XmlRead, RefusalsLeaveTheBoard) {
       {"<Other Width=\"3\" />", ""},
       {"<SBPuzzle Height=\"3\" />", ""},
       {"<SBPuzzle Width=\"three\" />", ""},
-      {Puzzle(100000, Piece(1, 0, 0)), tooLarge},
       {"<SBPuzzle Width=\"4294967296\" />", tooLarge},
       {"<SBPuzzle Width=\"99999999999999999999999\" />", tooLarge},
       {Puzzle(-1, ""), tooLarge},
@@ -117,8 +116,6 @@ TEST_F(XmlRead, RefusalsLeaveTheBoard) {
     EXPECT_EQ(message, out.str()) << xml;
     ExpectUnchanged();
   }
-  EXPECT_TRUE(Read(Puzzle(100, "")));
-  EXPECT_EQ(10000u, board.tiles.size());
 }
 
 // Documents within the depth and attribute limits whose millions of nodes would take TinyXML
@@ -162,7 +159,6 @@ TEST_F(XmlFile, LargestBoardLoadsAsSavedAndReindented) {
     Board loaded;
     EXPECT_TRUE(LoadXmlFile(loaded, Write("largest.xml", layout), out));
     EXPECT_EQ(saved.tiles, loaded.tiles);
-    EXPECT_EQ(saved.blank, loaded.blank);
     EXPECT_EQ(static_cast<int>(MAX_SIDE), loaded.initialSize);
     EXPECT_EQ(saved.tiles, loaded.initialTiles);
   }
