@@ -6,42 +6,27 @@
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-// TinyXML's character classes: every byte from 127 up counts as a letter.
-bool IsNameStart(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 127 || std::isalpha(byte) || c == '_';
-}
-
-bool IsNameChar(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 127 || std::isalnum(byte) || c == '_' || c == '-' || c == '.' || c == ':';
-}
+// TinyXML's own tests and readers, which it keeps protected for its node classes; a node class
+// of this file's own makes them public. The white-space skip also steps over byte-order marks
+// and the two non-characters that look like them in UTF-8, and gives nullptr for a text already
+// at its end; Blank tells a text that TinyXML drops, by a test that takes a NUL from an entity
+// for text.
+struct TinyXmlText : TiXmlText {
+  TinyXmlText() : TiXmlText("") {}
+  using TiXmlBase::IsAlpha;
+  using TiXmlBase::ReadName;
+  using TiXmlBase::SkipWhiteSpace;
+  using TiXmlText::Blank;
+};
 
 bool StartsWith(const char* p, const char* prefix) {
   return std::strncmp(p, prefix, std::strlen(prefix)) == 0;
-}
-
-// TinyXML's white-space skip, which in UTF-8 also steps over byte-order marks and the two
-// non-characters that look like them.
-const char* SkipSpace(const char* p, TiXmlEncoding encoding) {
-  for (;;) {
-    if (encoding == TIXML_ENCODING_UTF8 && p[0] == '\xef' &&
-        ((p[1] == '\xbb' && p[2] == '\xbf') ||
-         (p[1] == '\xbf' && (p[2] == '\xbe' || p[2] == '\xbf')))) {
-      p += 3;
-    } else if (std::isspace(static_cast<unsigned char>(*p))) {
-      ++p;
-    } else {
-      return p;
-    }
-  }
 }
 
 // The encoding TinyXML reads the rest of the document in after its first declaration. It
@@ -53,27 +38,20 @@ TiXmlEncoding EncodingAfter(const TiXmlDeclaration& declaration) {
   return utf8 ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_LEGACY;
 }
 
-// TinyXML keeps a run of text only when it holds more than white space (by its own test, which
-// takes a NUL from an entity for text).
-bool IsBlank(const TIXML_STRING& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; });
-}
-
 // Reads a start tag from its '<' as TiXmlElement::Parse does, attributes by TinyXML's own
 // parser, and opens its element unless the tag closes it. Returns the position after the tag,
 // or nullptr where TinyXML stops (an error, a repeated attribute) or past maxAttributes.
 const char* ReadStartTag(const char* p, TiXmlEncoding encoding, size_t maxAttributes,
                          std::vector<std::string_view>& names, std::vector<std::string_view>& open,
                          XmlShape& shape) {
-  p = SkipSpace(p + 1, encoding);
-  if (!IsNameStart(*p)) return nullptr;
-  const char* start = p;
-  while (IsNameChar(*p)) ++p;
-  const std::string_view name(start, static_cast<size_t>(p - start));
+  const char* start = TinyXmlText::SkipWhiteSpace(p + 1, encoding);
+  TIXML_STRING copied;
+  p = TinyXmlText::ReadName(start, &copied, encoding);
+  if (p == nullptr) return nullptr;
+  const std::string_view name(start, copied.size());
   names.clear();
   while (*p != 0) {
-    p = SkipSpace(p, encoding);
+    p = TinyXmlText::SkipWhiteSpace(p, encoding);
     if (*p == '/') return p[1] == '>' ? p + 2 : nullptr;
     if (*p == '>') {
       open.push_back(name);
@@ -104,7 +82,7 @@ XmlShape MeasureXml(const char* p, const XmlShape& limits) {
   std::vector<std::string_view> open;  // the names of the elements whose content is being read
   std::vector<std::string_view> attributes;  // the names in the start tag being read
   const char* beforeSpace = p;
-  p = SkipSpace(p, encoding);
+  p = TinyXmlText::SkipWhiteSpace(p, encoding);
   while (p != nullptr && *p != 0) {
     const bool endTag = *p == '<' && !open.empty() && p[1] == '/';
     // Every markup but an end tag is a node of its own.
@@ -112,15 +90,15 @@ XmlShape MeasureXml(const char* p, const XmlShape& limits) {
     if (*p != '<') {
       // Text; outside every element TinyXML stops reading there, and calls that no error.
       if (open.empty()) break;
-      TiXmlText text("");
+      TinyXmlText text;
       p = text.Parse(TiXmlBase::IsWhiteSpaceCondensed() ? p : beforeSpace, nullptr, encoding);
-      if (!IsBlank(text.ValueTStr())) ++shape.nodes;
+      if (!text.Blank()) ++shape.nodes;
     } else if (endTag) {
       // The end tag must name the open element; TinyXML allows white space before its '>'.
       const std::string_view name = open.back();
       if (std::strncmp(p + 2, name.data(), name.size()) != 0) break;
-      p = SkipSpace(p + 2 + name.size(), encoding);
-      if (*p != '>') break;
+      p = TinyXmlText::SkipWhiteSpace(p + 2 + name.size(), encoding);
+      if (p == nullptr || *p != '>') break;
       ++p;
       open.pop_back();
     } else if (strncasecmp(p, "<?xml", 5) == 0) {
@@ -133,7 +111,8 @@ XmlShape MeasureXml(const char* p, const XmlShape& limits) {
     } else if (StartsWith(p, "<![CDATA[")) {
       TiXmlText text("");
       p = text.Parse(p, nullptr, encoding);
-    } else if (IsNameStart(p[1])) {
+    } else if (TinyXmlText::IsAlpha(p[1], encoding) || p[1] == '_') {
+      // A start tag, by TinyXML's test: a letter (any byte from 127 up) or '_' after the '<'.
       shape.depth = std::max(shape.depth, open.size() + 1);
       if (shape.depth > limits.depth) break;
       p = ReadStartTag(p, encoding, limits.attributes, attributes, open, shape);
@@ -144,7 +123,7 @@ XmlShape MeasureXml(const char* p, const XmlShape& limits) {
     }
     if (p == nullptr || shape.nodes > limits.nodes) break;
     beforeSpace = p;
-    p = SkipSpace(p, encoding);
+    p = TinyXmlText::SkipWhiteSpace(p, encoding);
   }
   return shape;
 }
