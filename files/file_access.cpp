@@ -76,10 +76,8 @@ bool RewriteInPlace(const std::string& path, const struct stat& status, const st
 // Writes the text to a temporary file in the target's folder and renames it over the target, so
 // that the target is either the old file or the whole new one. The temporary name is short, so
 // that a target name of the longest length still works.
-bool ReplaceByRename(const std::string& path, const struct stat* existing,
-                     const std::string& text) {
-  const std::string parent = std::filesystem::path(path).parent_path().string();
-  const std::string folder = parent.empty() ? "." : parent;
+bool ReplaceByRename(const std::string& path, const std::string& folder,
+                     const struct stat* existing, const std::string& text) {
   std::string tempName = folder + "/.npuzzle-XXXXXX";
   const int descriptor = mkstemp(tempName.data());
   if (descriptor < 0) return false;
@@ -162,6 +160,8 @@ bool ReplaceFile(const std::string& fileName, const std::string& text) {
   struct stat status;
   bool exists = false;
   if (!Nameable(fileName) || !FollowLinks(path, status, exists)) return false;
+  const std::string parent = std::filesystem::path(path).parent_path().string();
+  const std::string folder = parent.empty() ? "." : parent;
   if (exists) {
     // Renaming needs only the folder's permission, so the file's own is asked for here: a
     // read-only file stays read-only. Root may write any file, and does.
@@ -171,11 +171,10 @@ bool ReplaceFile(const std::string& fileName, const std::string& text) {
     // A new file renamed over it would leave its other names on the old text, would be the
     // saver's rather than its owner's (and in a folder with the sticky bit could not be renamed),
     // or could not be made in a folder closed to the saver: such a file is written where it is.
-    const std::string parent = std::filesystem::path(path).parent_path().string();
     if (status.st_nlink > 1 || (geteuid() != 0 && status.st_uid != geteuid()) ||
-        faccessat(AT_FDCWD, parent.empty() ? "." : parent.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
       return RewriteInPlace(path, status, text);
     }
   }
-  return ReplaceByRename(path, exists ? &status : nullptr, text);
+  return ReplaceByRename(path, folder, exists ? &status : nullptr, text);
 }
