@@ -35,8 +35,10 @@ void SetCell(const Board& board, TiXmlElement& element, unsigned index) {
   element.SetAttribute("Col", static_cast<int>(cell.col));
 }
 
-// The SBPuzzle document of the board, built into an empty document.
-void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& out) {
+}  // namespace
+
+bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out) {
+  TiXmlDocument document;
   document.LinkEndChild(new TiXmlDeclaration("1.0", "", ""));
   auto* root = new TiXmlElement("SBPuzzle");
   root->SetAttribute("Width", static_cast<int>(board.n));
@@ -67,13 +69,6 @@ void BuildXmlPuzzle(const Board& board, TiXmlDocument& document, std::ostream& o
   }
   document.LinkEndChild(root);
   WriteGoalFaults(out, board);
-}
-
-}  // namespace
-
-bool SaveXmlFile(const Board& board, const std::string& fileName, std::ostream& out) {
-  TiXmlDocument document;
-  BuildXmlPuzzle(board, document, out);
   TiXmlPrinter printer;
   document.Accept(&printer);
   const bool saved = ReplaceFile(fileName, printer.Str());
