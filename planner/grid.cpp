@@ -17,6 +17,7 @@ Grid::Grid(const Board& board)
       pushCosts(board.tiles.size(), 0),
       pushState(board.tiles.size(), 0),
       rings(board.tiles.size(), 0),
+      stale(board.tiles.size(), 0),
       distance(board.ManhattanDistance()),
       rowOf(board.tiles.size()),
       colOf(board.tiles.size()) {
@@ -25,6 +26,7 @@ Grid::Grid(const Board& board)
     colOf[cell] = static_cast<int16_t>(cell % n);
   }
   for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
+  RefreshRings();
   // A solution of a 100 x 100 board stays under three million moves.
   position.ReserveMoves(static_cast<size_t>(3) * n * n * n + 64);
 }
@@ -100,7 +102,18 @@ void Grid::UpdateHomeward(int cell) {
                     spread(homeward) * penalties.Of(false, urgency[tile]);
   pushState[cell] =
       static_cast<uint8_t>(away | (urgency[tile] != Urgency::LATER ? URGENT_BIT : 0u));
-  UpdateRings(cell);
+  if (!stale[cell]) {
+    stale[cell] = 1;
+    staleCells.push_back(cell);
+  }
+}
+
+void Grid::RefreshRings() const {
+  for (const int cell : staleCells) {
+    UpdateRings(cell);
+    stale[cell] = 0;
+  }
+  staleCells.clear();
 }
 
 namespace {
@@ -128,13 +141,13 @@ constexpr std::array<std::array<uint32_t, 8>, 64> RING_BITS = [] {
 
 }  // namespace
 
-void Grid::UpdateRings(int cell) {
+void Grid::UpdateRings(int cell) const {
   static_assert(URGENT_BIT == URGENT_STATE, "one urgent bit");
   const std::array<uint32_t, 8>& bits = RING_BITS[locked[cell] ? 0 : FREE_STATE | pushState[cell]];
   const int row = rowOf[cell], col = colOf[cell];
   // The cell is ring cell k of the one RING_ROW[k], RING_COL[k] the other way; away from the
-  // edges all eight are on the board. Every move of the blank comes here twice: the side is
-  // held in a local, as the stores into the rings could otherwise be taken to change it.
+  // edges all eight are on the board. The side is held in a local, as the stores into the rings
+  // could otherwise be taken to change it.
   const int side = n;
   uint32_t* const here = rings.data() + cell;
   const auto set = [&bits](uint32_t& ring, int k) {

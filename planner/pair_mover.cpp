@@ -84,7 +84,7 @@ constexpr auto FROM_RING = [] {
 // board and not locked.
 uint32_t FreeRing(const Grid& grid, int cellA, int orient) {
   const auto& from = FROM_RING[orient];
-  return from[0][grid.Ring(cellA) & 255] | from[1][grid.Ring(grid.Neighbour(cellA, orient)) & 255];
+  return from[0][grid.FreeRing(cellA)] | from[1][grid.FreeRing(grid.Neighbour(cellA, orient))];
 }
 
 // The direction in which the blank's step into ring cell k pushes its tile: RING_PUSH[0] going

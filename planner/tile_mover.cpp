@@ -266,7 +266,7 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
     if (chain[i] / 4 != cell) {
       grid.Move(side ^ 1);
     } else {
-      grid.Walk(router.WalkRound(grid, cell, -1, RING_ROW, RING_COL, 8, grid.Ring(cell) & 255,
+      grid.Walk(router.WalkRound(grid, cell, -1, RING_ROW, RING_COL, 8, grid.FreeRing(cell),
                                  RING_OF_SIDE[side], RING_OF_SIDE[chain[i] % 4]));
     }
   }
