@@ -25,6 +25,20 @@ Grid::Grid(const Board& board)
     rowOf[cell] = static_cast<int16_t>(cell / n);
     colOf[cell] = static_cast<int16_t>(cell % n);
   }
+  // One byte per direction: bit d of a set of directions spread to bit 8 d, times the penalty.
+  const auto spread = [](uint32_t dirs) {
+    return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
+  };
+  for (const Urgency level : {Urgency::LATER, Urgency::SOON, Urgency::NOW}) {
+    const uint32_t urgent = level != Urgency::LATER ? URGENT_BIT : 0u;
+    auto& entries = pushEntries[static_cast<size_t>(level)];
+    for (uint32_t away = 0; away < 16; ++away) {
+      entries[away].costs = spread(away) * penalties.Of(true, level) +
+                            spread(~away & 15u) * penalties.Of(false, level);
+      entries[away].state = static_cast<uint8_t>(away | urgent);
+    }
+    entries[BLANK_KEY] = {0, static_cast<uint8_t>(urgent)};
+  }
   for (int cell = 0; cell < n * n; ++cell) UpdateHomeward(cell);
   RefreshRings();
   // A solution of a 100 x 100 board stays under three million moves.
@@ -85,23 +99,16 @@ void Grid::SetUnsolved(int top, int left, int extraLines) {
 
 void Grid::UpdateHomeward(int cell) {
   const int tile = TileAt(cell);
-  // Bit d: a step in direction d takes the tile away from home, or leaves it as far.
-  uint32_t away = 0;
+  // For a tile, bit d: a step in direction d takes it away from home, or leaves it as far.
+  uint32_t key = BLANK_KEY;
   if (tile != 0) {
     const int home = GoalOf(tile);
     const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
-    away =
-        ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
+    key = ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
   }
-  // One byte per direction: bit d of a set of directions spread to bit 8 d, times the penalty.
-  const auto spread = [](uint32_t dirs) {
-    return (dirs & 1u) | (dirs & 2u) << 7 | (dirs & 4u) << 14 | (dirs & 8u) << 21;
-  };
-  const uint32_t homeward = tile != 0 ? ~away & 15u : 0u;
-  pushCosts[cell] = spread(away) * penalties.Of(true, urgency[tile]) +
-                    spread(homeward) * penalties.Of(false, urgency[tile]);
-  pushState[cell] =
-      static_cast<uint8_t>(away | (urgency[tile] != Urgency::LATER ? URGENT_BIT : 0u));
+  const PushEntry& entry = pushEntries[static_cast<size_t>(urgency[tile])][key];
+  pushCosts[cell] = entry.costs;
+  pushState[cell] = entry.state;
   if (!stale[cell]) {
     stale[cell] = 1;
     staleCells.push_back(cell);

@@ -224,6 +224,14 @@ class Grid {
   // tile.
   static constexpr uint32_t URGENT_BIT = 16;
   std::vector<uint8_t> pushState;
+  // By a tile's urgency and the directions that push it away from home (BLANK_KEY for the
+  // blank): its cell's push costs and push state, worked out once for every cell a walk passes.
+  struct PushEntry {
+    uint32_t costs;
+    uint8_t state;
+  };
+  static constexpr uint32_t BLANK_KEY = 16;
+  PushEntry pushEntries[3][BLANK_KEY + 1];
   // The rings as of the last RefreshRings, but for the free bits, which Lock and Unlock keep
   // current; the cells whose push state has changed since, each once, and a mark per cell for
   // those listed. Only the tile searches read the push bits, once per tile, while a walk of the
