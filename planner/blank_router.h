@@ -30,8 +30,9 @@ class BlankRouter {
   /// The directions of the walk that the last call of Distance found.
   const std::vector<int8_t>& Path() const { return path; }
   /// The walk round `centre` (and `avoid2`) from position `from` to `to` of the ring of `size`
-  /// cells at offsets rows, cols from it, free where `free` says: the way CheaperFreeWay takes by
-  /// the push costs of its cells; when both are cut, the cheapest walk round the walls.
+  /// cells (at most ten) at offsets rows, cols from it, free where `free` says: the way
+  /// CheaperFreeWay takes by the push costs of its cells; when both are cut, the cheapest walk
+  /// round the walls.
   const std::vector<int8_t>& WalkRound(const Grid& grid, int centre, int avoid2, const int* rows,
                                        const int* cols, int size, uint32_t free, int from, int to);
   /// While held, the grid is taken as unchanged from call to call, so that walks from one start
