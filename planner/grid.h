@@ -58,18 +58,24 @@ constexpr RingWays WaysRound(int size, int from, int to) {
 template <typename PushesOf>
 constexpr int CheaperFreeWay(const RingWays& ways, uint32_t free, PushesOf pushesOf, int& pushes,
                              int* chosen = nullptr) {
-  int best = -1;
-  for (int way = 0; way < 2; ++way) {
-    const int length = ways.length[way];
-    if ((free & ways.cells[way]) != ways.cells[way] || (best >= 0 && length > best)) continue;
-    const int wayPushes = pushesOf(way);
-    if (best < 0 || length < best || wayPushes < pushes) {
-      best = length;
-      pushes = wayPushes;
-      if (chosen != nullptr) *chosen = way;
-    }
+  // Only ways that could be taken are costed: a longer free way never is while a shorter one is.
+  const bool free0 = (free & ways.cells[0]) == ways.cells[0];
+  const bool free1 = (free & ways.cells[1]) == ways.cells[1];
+  int way = 0;
+  if (free0 && free1 && ways.length[0] == ways.length[1]) {
+    const int forwards = pushesOf(0), backwards = pushesOf(1);
+    way = backwards < forwards ? 1 : 0;
+    pushes = way == 0 ? forwards : backwards;
+  } else if (free0 && (!free1 || ways.length[0] < ways.length[1])) {
+    pushes = pushesOf(0);
+  } else if (free1) {
+    way = 1;
+    pushes = pushesOf(1);
+  } else {
+    return -1;
   }
-  return best;
+  if (chosen != nullptr) *chosen = way;
+  return ways.length[way];
 }
 /// The length of the shorter of the ways whose positions all are in `free`; -1 when both are cut.
 constexpr int ShorterFreeWay(const RingWays& ways, uint32_t free) {
