@@ -200,9 +200,10 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
     // as the blank's walks do: STEP_COST a move and the push cost of each tile it moves.
     const uint32_t free = FreeRing(grid, cellA, orient);
     const int from = DOMINO_RINGS[orient].slot[slot];
-    // The push costs of the ring's cells each way, summed from ring cell 0 over two rounds, so
-    // that the cost of a way is one difference.
-    int pushed[2][21] = {};
+    // The push costs of the ring's cells each way, summed from ring cell 0, so that the cost of
+    // a way is one difference, and the whole round's more where it passes cell 0.
+    int pushed[2][11];
+    pushed[0][0] = pushed[1][0] = 0;
     for (int k = 0; k < 10; ++k) {
       for (int way = 0; way < 2; ++way) {
         const int cost = (free >> k) & 1 ? grid.PushCost(cellA + ringOffsets[orient][k],
@@ -211,17 +212,14 @@ bool PairMover::MovePair(Grid& grid, int tileA, int tileB, int targetA, int goal
         pushed[way][k + 1] = pushed[way][k] + cost;
       }
     }
-    for (int k = 11; k <= 20; ++k) {
-      for (int way = 0; way < 2; ++way) pushed[way][k] = pushed[way][10] + pushed[way][k - 10];
-    }
     for (int other = 0; other < DOMINO_SLOTS; ++other) {
       if (other == slot || !IsDominoSlot(orient, other)) continue;
       const int to = DOMINO_RINGS[orient].slot[other];
       if (!((free >> to) & 1)) continue;
       // Forwards the cells from + 1 ... to; backwards to ... from - 1.
       const auto pushesOf = [&](int way) {
-        return way == 0 ? pushed[0][to + (to < from ? 11 : 1)] - pushed[0][from + 1]
-                        : pushed[1][from + (from < to ? 10 : 0)] - pushed[1][to];
+        return way == 0 ? pushed[0][to + 1] - pushed[0][from + 1] + (to < from ? pushed[0][10] : 0)
+                        : pushed[1][from] - pushed[1][to] + (from < to ? pushed[1][10] : 0);
       };
       int pushes = 0;
       int length = CheaperFreeWay(WAYS[from][to], free, pushesOf, pushes);
