@@ -225,25 +225,6 @@ void Position::Reindex() {
   }
 }
 
-bool Position::Move(Direction d) {
-  const int r = blankRow + RowStep(d), c = blankCol + ColStep(d);
-  if (!movable || blank >= cells.size() || static_cast<unsigned>(r) >= n ||
-      static_cast<unsigned>(c) >= n) {
-    return false;
-  }
-  const unsigned target = static_cast<unsigned>(r) * n + static_cast<unsigned>(c);
-  const int tile = cells[target];
-  cells[blank] = tile;
-  cells[target] = 0;
-  cellOf[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(blank);
-  cellOf[0] = static_cast<std::uint16_t>(target);
-  blank = target;
-  blankRow = r;
-  blankCol = c;
-  log += DIRECTION_LETTERS[Index(d)];
-  return true;
-}
-
 bool Position::RandomWalk(long long moves) {
   // On a 1 x 1 board every direction is refused; drawing would never end.
   if (!movable || n == 1) return false;

@@ -180,5 +180,25 @@ class Position {
   ViewTables tables[2];
 };
 
+// In the header, so that the walks that make their moves one by one do not pay a call each.
+inline bool Position::Move(Direction d) {
+  const int r = blankRow + RowStep(d), c = blankCol + ColStep(d);
+  if (!movable || blank >= cells.size() || static_cast<unsigned>(r) >= n ||
+      static_cast<unsigned>(c) >= n) {
+    return false;
+  }
+  const unsigned target = static_cast<unsigned>(r) * n + static_cast<unsigned>(c);
+  const int tile = cells[target];
+  cells[blank] = tile;
+  cells[target] = 0;
+  cellOf[static_cast<unsigned>(tile) & mask] = static_cast<std::uint16_t>(blank);
+  cellOf[0] = static_cast<std::uint16_t>(target);
+  blank = target;
+  blankRow = r;
+  blankCol = c;
+  log += DIRECTION_LETTERS[Index(d)];
+  return true;
+}
+
 /// Applies the moves to the board, skipping (and appending to refused) those that leave it.
 bool ApplyMoves(Board& board, const MoveSequence& moves, MoveSequence* refused = nullptr);
