@@ -95,7 +95,7 @@ inline TileMover::Node& TileMover::Known(const Grid& grid, int state) {
   Node& node = nodes[state];
   if (!nodes.Seen(state)) {
     nodes.Mark(state);
-    node.h = Estimate(grid, state >> 2, state & 3);
+    node.h = static_cast<uint16_t>(Estimate(grid, state >> 2, state & 3));
     node.g = NOT_REACHED;
   }
   return node;
@@ -160,7 +160,7 @@ int TileMover::CheapestWalk(const Grid& grid, int start, int target, int moves, 
   if (buckets.size() < static_cast<size_t>(moves) + 1) buckets.resize(moves + 1);
   for (int k = 0; k <= moves; ++k) buckets[k].clear();
   const RingPenalties ringPenalties(grid.Penalties());
-  auto reach = [&](int state, int cost, int pushCost, int from) {
+  auto reach = [&](int state, int cost, int pushCost, uint8_t via) {
     Node& node = Known(grid, state);
     if (cost + node.h > moves) return;
     const bool better = movesFirst ? cost < node.g || (cost == node.g && pushCost < node.pushes)
@@ -170,10 +170,12 @@ int TileMover::CheapestWalk(const Grid& grid, int start, int target, int moves, 
     if (node.g != cost) buckets[cost].push_back(state);
     node.g = cost;
     node.pushes = pushCost;
-    parent[state] = from;
+    node.via = via;
   };
   for (int side = 0; side < 4; ++side) {
-    if (approach[side] >= 0) reach(start * 4 + side, approach[side], approachPushes[side], -1);
+    if (approach[side] >= 0) {
+      reach(start * 4 + side, approach[side], approachPushes[side], VIA_START);
+    }
   }
   int goal = -1, goalCost = 0;
   for (int cost = 0; cost <= moves; ++cost) {
@@ -197,10 +199,10 @@ int TileMover::CheapestWalk(const Grid& grid, int start, int target, int moves, 
         continue;
       }
       // The blank stands on the side, on the board.
-      reach((cell + grid.Offset(side)) * 4 + (side ^ 1), cost + 1, statePushes, state);
+      reach((cell + grid.Offset(side)) * 4 + (side ^ 1), cost + 1, statePushes, VIA_PUSH);
       // A side reached by a walk round the tile only pushes: walking on round from there is
       // never shorter than the one walk from the side before, nor cheaper among equals.
-      if (parent[state] >= 0 && parent[state] >> 2 == cell) continue;
+      if (node.via < VIA_PUSH) continue;
       const uint32_t ring = grid.Ring(cell);
       for (int other = 0; other < 4; ++other) {
         if (other == side || !((ring >> RING_OF_SIDE[other]) & 1)) continue;
@@ -211,7 +213,10 @@ int TileMover::CheapestWalk(const Grid& grid, int start, int target, int moves, 
         int turnPushes = 0;
         int turn = RingTurn(ringPenalties, ring, side, other, turnPushes);
         if (turn < 0) turn = WallTurn(grid, cell, side, other);
-        if (turn >= 0) reach(cell * 4 + other, cost + turn, statePushes + turnPushes, state);
+        if (turn >= 0) {
+          reach(cell * 4 + other, cost + turn, statePushes + turnPushes,
+                static_cast<uint8_t>(side));
+        }
       }
     }
     // A walk of more moves costs at least STEP_COST a move more.
@@ -228,7 +233,6 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   if (start == target) return true;
   const size_t states = static_cast<size_t>(grid.Side()) * grid.Side() * 4;
   nodes.Resize(states);
-  parent.resize(states);
   turns.Resize(states * 4);
   turns.NextSearch();
   // The blank's cheapest walks to the tile's sides; the same for every search of this move.
@@ -257,7 +261,10 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   }
   if (goal < 0) return false;
   chain.clear();
-  for (int state = goal; state >= 0; state = parent[state]) chain.push_back(state);
+  for (int state = goal;; state = Parent(grid, state)) {
+    chain.push_back(state);
+    if (nodes[state].via == VIA_START) break;
+  }
   std::reverse(chain.begin(), chain.end());
 
   grid.Walk(router.PathAround(chain.front() % 4));

@@ -33,7 +33,7 @@ class TileMover {
   void KeepBest(std::vector<int>& bucket, int cost);
   /// Among the walks within `moves` moves, the one that costs least, or with movesFirst the
   /// shortest and among those the cheapest (as far as the beam sees); returns its goal state,
-  /// parents in `parent`, or -1.
+  /// each state's way there in its Node::via, or -1.
   int CheapestWalk(const Grid& grid, int start, int target, int moves, bool movesFirst);
   /// The length of the blank's walk (BlankRouter::Distance) round the walls near the tile at
   /// cell, from side `from` to side `to`, for a ring cut both ways; -1 when there is none.
@@ -48,18 +48,28 @@ class TileMover {
   StampedRecords<TurnRecord> turns;
   BlankRouter router;
   // Per state (tile cell * 4 + side, never negative, so read back by shift and mask): the stamp of
-  // the pass that saw it, its moves and pushes so far and its estimate; together, as every look
-  // wants most of them.
+  // the pass that saw it, its moves and pushes so far, its estimate and, for CheapestWalk, how it
+  // was reached: from the blank's side `via` of the same cell, else VIA_PUSH or VIA_START;
+  // together, as every look wants most of them, and the four of a cell in one cache line.
   struct Node {
     uint32_t seen;
     int g;
     int pushes;
-    int h;
+    uint16_t h;
+    uint8_t via;
   };
+  static_assert(sizeof(Node) == 16, "the states of a cell fill a cache line");
+  static constexpr uint8_t VIA_PUSH = 4;
+  static constexpr uint8_t VIA_START = 5;
   StampedRecords<Node> nodes;
   /// The state's record, seen from now on with its estimate, though perhaps not yet reached.
   Node& Known(const Grid& grid, int state);
-  std::vector<int> parent;
+  /// The state CheapestWalk reached the state from, which was not where it started.
+  int Parent(const Grid& grid, int state) {
+    const uint8_t via = nodes[state].via;
+    const int cell = state >> 2, side = state & 3;
+    return via == VIA_PUSH ? (cell + grid.Offset(side)) * 4 + (side ^ 1) : cell * 4 + via;
+  }
   std::vector<std::vector<int>> buckets;
   size_t beam = 0;
   // Search's open states by moves plus estimate.
