@@ -45,6 +45,25 @@ Grid::Grid(const Board& board)
   position.ReserveMoves(static_cast<size_t>(3) * n * n * n + 64);
 }
 
+// Inline: every move comes here twice, and every cell a walk passes once.
+inline void Grid::UpdateHomeward(int cell) {
+  const int tile = TileAt(cell);
+  // For a tile, bit d: a step in direction d takes it away from home, or leaves it as far.
+  uint32_t key = BLANK_KEY;
+  if (tile != 0) {
+    const int home = GoalOf(tile);
+    const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
+    key = ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
+  }
+  const PushEntry& entry = pushEntries[static_cast<size_t>(urgency[tile])][key];
+  pushCosts[cell] = entry.costs;
+  pushState[cell] = entry.state;
+  if (!stale[cell]) {
+    stale[cell] = 1;
+    staleCells.push_back(cell);
+  }
+}
+
 void Grid::Move(int dir) {
   const int from = Blank();
   position.Move(static_cast<Direction>(dir));
@@ -94,24 +113,6 @@ void Grid::SetUnsolved(int top, int left, int extraLines) {
     if (level == urgency[tile]) continue;
     urgency[tile] = level;
     UpdateHomeward(CellOf(tile));
-  }
-}
-
-void Grid::UpdateHomeward(int cell) {
-  const int tile = TileAt(cell);
-  // For a tile, bit d: a step in direction d takes it away from home, or leaves it as far.
-  uint32_t key = BLANK_KEY;
-  if (tile != 0) {
-    const int home = GoalOf(tile);
-    const int rows = rowOf[home] - rowOf[cell], cols = colOf[home] - colOf[cell];
-    key = ~((rows < 0) << UP | (rows > 0) << DOWN | (cols < 0) << LEFT | (cols > 0) << RIGHT) & 15u;
-  }
-  const PushEntry& entry = pushEntries[static_cast<size_t>(urgency[tile])][key];
-  pushCosts[cell] = entry.costs;
-  pushState[cell] = entry.state;
-  if (!stale[cell]) {
-    stale[cell] = 1;
-    staleCells.push_back(cell);
   }
 }
 
