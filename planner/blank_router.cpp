@@ -56,13 +56,14 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
   Node& start = nodes.Mark(from);
   start.g = 0;
   start.steps = 0;
+  start.h = static_cast<uint16_t>(estimate(from));
   start.cameFrom = -1;
-  open.Push(static_cast<size_t>(estimate(from)), from);
+  open.Push(start.h, from);
   int cell;
   while (open.Pop(
-      cell, [&](int c, size_t f) { return static_cast<size_t>(nodes[c].g + estimate(c)) == f; })) {
+      cell, [&](int c, size_t f) { return static_cast<size_t>(nodes[c].g + nodes[c].h) == f; })) {
     const Node& node = nodes[cell];
-    if (node.steps + estimate(cell) / STEP_COST > limit) {
+    if (node.steps + node.h / STEP_COST > limit) {
       if (bound == BLOCKED) return -1;
       continue;
     }
@@ -80,13 +81,15 @@ int BlankRouter::Distance(const Grid& grid, int from, int avoid, int target, int
       const int next = grid.Neighbour(cell, dir);
       if (next < 0 || next == avoid || next == avoid2 || grid.IsLocked(next)) continue;
       const int cost = node.g + STEP_COST + grid.PushCost(next, dir ^ 1);
-      if (cost + estimate(next) > bound) continue;
+      const int h = estimate(next);
+      if (cost + h > bound) continue;
       if (nodes.Seen(next) && nodes[next].g <= cost) continue;
       Node& reached = nodes.Mark(next);
       reached.g = cost;
       reached.steps = node.steps + 1;
-      reached.cameFrom = dir;
-      open.Push(static_cast<size_t>(cost + estimate(next)), next);
+      reached.h = static_cast<uint16_t>(h);
+      reached.cameFrom = static_cast<int8_t>(dir);
+      open.Push(static_cast<size_t>(cost + h), next);
     }
   }
   if (straight < 0) return -1;

@@ -54,12 +54,14 @@ class BlankRouter {
   static constexpr size_t SHUT_IN_CELLS = 64;
 
   // Per cell: the stamp of the search that saw it, the cost and the moves of the cheapest walk
-  // there so far, and the direction of its last move.
+  // there so far, its estimate, kept for the looks at it when it is taken from the queue, and
+  // the direction of its last move.
   struct Node {
     uint32_t seen;
     int g;
     int steps;
-    int cameFrom;
+    uint16_t h;
+    int8_t cameFrom;
   };
   StampedRecords<Node> nodes;
   // The search's open cells by cost plus estimate.
