@@ -116,7 +116,7 @@ void Grid::SetUnsolved(int top, int left, int extraLines) {
   }
 }
 
-void Grid::RefreshRings() const {
+void Grid::RefreshRings() {
   for (const int cell : staleCells) {
     UpdateRings(cell);
     stale[cell] = 0;
@@ -149,7 +149,7 @@ constexpr std::array<std::array<uint32_t, 8>, 64> RING_BITS = [] {
 
 }  // namespace
 
-void Grid::UpdateRings(int cell) const {
+void Grid::UpdateRings(int cell) {
   static_assert(URGENT_BIT == URGENT_STATE, "one urgent bit");
   const std::array<uint32_t, 8>& bits = RING_BITS[locked[cell] ? 0 : FREE_STATE | pushState[cell]];
   const int row = rowOf[cell], col = colOf[cell];

@@ -189,17 +189,19 @@ class Grid {
   /// What moving the cell's tile one step in the direction adds to a walk (Penalties); 0 for the
   /// blank.
   int PushCost(int cell, int dir) const { return (pushCosts[cell] >> (8 * dir)) & 0xff; }
-  /// The eight cells round the cell (RING_ROW, RING_COL): bit k says ring cell k is on the board
-  /// and not locked, bit 8 + k that the blank stepping into it clockwise (its tile going to ring
-  /// cell k - 1) pushes its tile away from home, bit 16 + k the same counter-clockwise, bit
-  /// 24 + k that its tile is placed soon. The blank's cell reads as a tile not placed soon that
-  /// every step pushes homewards.
-  uint32_t Ring(int cell) const {
-    if (!staleCells.empty()) RefreshRings();
-    return rings[cell];
-  }
-  /// Bits 0 to 7 of Ring: which ring cells are on the board and not locked.
+  /// The eight cells round the cell (RING_ROW, RING_COL), as of the last RefreshRings: bit k
+  /// says ring cell k is on the board and not locked, bit 8 + k that the blank stepping into it
+  /// clockwise (its tile going to ring cell k - 1) pushes its tile away from home, bit 16 + k
+  /// the same counter-clockwise, bit 24 + k that its tile is placed soon. The blank's cell reads
+  /// as a tile not placed soon that every step pushes homewards.
+  uint32_t Ring(int cell) const { return rings[cell]; }
+  /// Bits 0 to 7 of Ring, always current: which ring cells are on the board and not locked.
   uint32_t FreeRing(int cell) const { return rings[cell] & 255; }
+  /// Brings the rings up to date with the moves made since the last call. Only the tile
+  /// searches read more of a ring than FreeRing, once a tile, while the blank's walks between
+  /// them pass the same cells again and again: the rings are brought up to date for the reader,
+  /// not at every move.
+  void RefreshRings();
 
   /// Moves the blank one cell; the move must stay off locked cells, and one off the board
   /// changes nothing.
@@ -240,17 +242,14 @@ class Grid {
   PushEntry pushEntries[3][BLANK_KEY + 1];
   // The rings as of the last RefreshRings, but for the free bits, which Lock and Unlock keep
   // current; the cells whose push state has changed since, each once, and a mark per cell for
-  // those listed. Only the tile searches read the push bits, once per tile, while a walk of the
-  // blank goes round the same cells again and again between them.
-  mutable std::vector<uint32_t> rings;
-  mutable std::vector<int> staleCells;
-  mutable std::vector<uint8_t> stale;
+  // those listed.
+  std::vector<uint32_t> rings;
+  std::vector<int> staleCells;
+  std::vector<uint8_t> stale;
   /// Recomputes the push costs of one cell, and lists it for its part of the rings.
   void UpdateHomeward(int cell);
   /// Rewrites what the cell says in the rings of its neighbours.
-  void UpdateRings(int cell) const;
-  /// Rewrites the listed cells' parts of the rings.
-  void RefreshRings() const;
+  void UpdateRings(int cell);
   /// Makes `steps` moves of the blank, step(i) making move i, brings the distance and push
   /// costs up to date and lists the cells for the rings: the one loop of Walk and RollBack.
   template <typename StepOf>

@@ -49,10 +49,11 @@ uint32_t RingAfresh(const Grid& grid, int cell) {
 
 // Every cell and the index from tile to cell agree with the board, the push costs with the
 // tile's home, the unsolved part last set from (top, left) (none for a top of -1) and the
-// penalties given, and the rings with the cells round it.
-void ExpectSameAs(const Grid& grid, const Board& board, int top, int left,
+// penalties given, and the rings, once refreshed, with the cells round it.
+void ExpectSameAs(Grid& grid, const Board& board, int top, int left,
                   const planner::PushPenalties& penalties) {
   const int n = grid.Side();
+  grid.RefreshRings();
   for (int cell = 0; cell < n * n; ++cell) {
     const int tile = board.tiles[cell];
     ASSERT_EQ(tile, grid.TileAt(cell));

@@ -236,6 +236,7 @@ bool TileMover::MoveTile(Grid& grid, int tile, int target, int wallDir, int plac
   turns.Resize(states * 4);
   turns.NextSearch();
   // The blank's cheapest walks to the tile's sides; the same for every search of this move.
+  grid.RefreshRings();
   router.DistancesAround(grid, grid.Blank(), start, APPROACH_SLACK, approach, approachPushes);
   int bound = -1;
   for (int side = 0; side < 4; ++side) {
