@@ -91,11 +91,12 @@ TEST_F(EndToEnd, NumbersThatAreNotSides) {
 TEST_F(EndToEnd, FilesThatDoNotServeLeaveTheBoard) {
   const std::string binary = Write("binary", std::string("\x7f\0\x01\xff<SB", 7) + "Puzzle"),
                     truncated = Write("truncated.xml", "<SBPuzzle Width=\"3\"><Piece Caption="),
-                    unsaved = folder + "/no/such/board.xml";
+                    empty = Write("empty.xml", ""), unsaved = folder + "/no/such/board.xml";
   const std::string failed = "Failed to load file: ";
   const std::pair<std::string, std::string> cases[] = {
       {"load " + binary, failed + binary + "\n" + PROMPT},
       {"load " + truncated, failed + truncated + "\n" + PROMPT},
+      {"load " + empty, failed + empty + "\n" + PROMPT},
       {"dl " + Write("eight.txt", "1 2 3 4 5 6 7 8"), "Error - board isn't n x n!" + PROMPT},
       {"save " + unsaved, "Failed to save file: " + unsaved + "\n" + PROMPT},
   };

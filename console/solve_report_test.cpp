@@ -16,8 +16,9 @@ TEST(SolveReport, EachOutcomeInOrder) {
   sides.reportsSides = true;
   sides.trimmedSides = {4, 3};
   sides.times = {2 * second, second, 3};
-  SolveResult truncated;
+  SolveResult truncated, truncatedToZero;
   truncated.times = {second * 129 / 100, second * 79 / 100, 3};
+  truncatedToZero.times = {second / 11, second / 20, 4};
   SolveResult faulty = sides;
   faulty.faults = "<fault>";
   SolveResult trim = SolveResult::Refused(Refusal::TRIM_FAILED);
@@ -35,6 +36,7 @@ TEST(SolveReport, EachOutcomeInOrder) {
       {SolveResult::Refused(Refusal::REDUCTION_FAILED), "\nError! Puzzle hasn't been solved..."},
       {SolveResult(), "\nSolved in 0.0 seconds ( 0.0 of it solving 3x3 puzzle)"},
       {truncated, "\nSolved in 1.2 seconds ( 0.7 of it solving 3x3 puzzle)"},
+      {truncatedToZero, "\nSolved in 0.0 seconds ( 0.0 of it solving 4x4 puzzle)"},
       {faulty, "\n4 ... 3 ... <fault>\nSolved in 2.0 seconds ( 1.0 of it solving 3x3 puzzle)"},
       {trim, "<fault>Error! Can't trim board\n " + board + "\nError! Puzzle hasn't been solved..."},
       {trimWithSides, "\n4 ... <fault>Error! Can't trim board\n " + board +
