@@ -97,6 +97,7 @@ TEST_F(XmlRead, RefusalsLeaveTheBoard) {
       {"<Other Width=\"3\" />", ""},
       {"<SBPuzzle Height=\"3\" />", ""},
       {"<SBPuzzle Width=\"three\" />", ""},
+      {Puzzle(101, Piece(1, 0, 0)), tooLarge},
       {"<SBPuzzle Width=\"4294967296\" />", tooLarge},
       {"<SBPuzzle Width=\"99999999999999999999999\" />", tooLarge},
       {Puzzle(-1, ""), tooLarge},
