@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int ROW_STEP[5] = {-1, 1, 0, 0, 0};
-constexpr int COL_STEP[5] = {0, 0, -1, 1, 0};
-
 // The lowest and highest value of a * row + b * col over the rows and columns one copy of the
 // piece reaches, for a and b each -1, 0 or 1: when they are known, nothing is left to choose.
 void Span(int a, int b, const MovePiece& piece, long long& low, long long& high) {
@@ -77,17 +74,15 @@ struct Mover {
   // first refused one, with the letters before it applied and written.
   bool Run(const MovePiece* pieces, size_t count, bool turned) {
     Mover local = *this;
-    constexpr int UP = Index(Direction::UP), DOWN = Index(Direction::DOWN);
-    constexpr int RIGHT = Index(Direction::RIGHT);
-    const bool whole =
-        turned ? local.RunAll<RIGHT, UP>(pieces, count) : local.RunAll<DOWN, RIGHT>(pieces, count);
+    const bool whole = turned ? local.RunAll<Direction::RIGHT, Direction::UP>(pieces, count)
+                              : local.RunAll<Direction::DOWN, Direction::RIGHT>(pieces, count);
     *this = local;
     return whole;
   }
 
  private:
   // Runs the pieces until one is refused (see RunHere).
-  template <int DOWN, int RIGHT>
+  template <Direction DOWN, Direction RIGHT>
   bool RunAll(const MovePiece* pieces, size_t count) {
     bool whole = true;
     for (size_t i = 0; i < count && whole; ++i) whole = RunHere<DOWN, RIGHT>(pieces[i]);
@@ -96,7 +91,7 @@ struct Mover {
 
   // DOWN and RIGHT: the board directions of the view's steps down and right, known to the
   // compiler, which then turns the pieces' bounds by a few moves at most.
-  template <int DOWN, int RIGHT>
+  template <Direction DOWN, Direction RIGHT>
   bool RunHere(const MovePiece& piece) {
     if (piece.count <= 0 || piece.length == 0) return true;
     const char* letters = piece.letters;
@@ -104,8 +99,8 @@ struct Mover {
     const long long copies = piece.count;
     // The piece's rows and columns on the board: copy i starts i times a copy's drift further
     // on, so when the first and the last copy stay on the board, every letter of every copy does.
-    constexpr int rowDown = ROW_STEP[DOWN], rowRight = ROW_STEP[RIGHT];
-    constexpr int colDown = COL_STEP[DOWN], colRight = COL_STEP[RIGHT];
+    constexpr int rowDown = RowStep(DOWN), rowRight = RowStep(RIGHT);
+    constexpr int colDown = ColStep(DOWN), colRight = ColStep(RIGHT);
     long long rowLow, rowHigh, colLow, colHigh;
     Span(rowDown, rowRight, piece, rowLow, rowHigh);
     Span(colDown, colRight, piece, colLow, colHigh);
@@ -216,10 +211,12 @@ void Position::Reindex() {
   for (const Orientation* view : {&BOARD_VIEW, &COLUMN_VIEW}) {
     ViewTables& made = tables[view->turned ? 1 : 0];
     for (int i = 0; i < 256; ++i) {
+      // Code 4 names no move: no step, so no offset either.
       const int d = view->code[i];
-      made.row[i] = static_cast<signed char>(d == 4 ? -128 : ROW_STEP[d]);
-      made.col[i] = static_cast<signed char>(d == 4 ? -128 : COL_STEP[d]);
-      made.offset[i] = d == 4 ? 0 : ROW_STEP[d] * static_cast<int>(n) + COL_STEP[d];
+      const int row = RowStep(static_cast<Direction>(d)), col = ColStep(static_cast<Direction>(d));
+      made.row[i] = static_cast<signed char>(d == 4 ? -128 : row);
+      made.col[i] = static_cast<signed char>(d == 4 ? -128 : col);
+      made.offset[i] = row * static_cast<int>(n) + col;
       made.letter[i] = d == 4 ? static_cast<char>(i) : DIRECTION_LETTERS[d];
     }
   }
