@@ -87,8 +87,9 @@ void FinishLine(Solver& solver, const Line& line) {
     view.DoMoves({Repeated(UPRIGHT_BR, steps)});
     r -= steps;
     c += steps;
-    // Along row 1 or up column width - 2, whichever the staircase did not reach.
-    view.ShiftTileInRow(width - 2, c);
+    // Right along row 1 or up column width - 2, whichever the staircase did not reach: the
+    // tile never stands right of column width - 2 here.
+    view.DoMoves({Repeated(RIGHT_BR_LOW, width - 2 - c)});
     view.DoMoves({"L", Repeated(UP_BL, r - 1)});
   }
   if (view.TileAt(1, width - 2) == 0) {

@@ -3,8 +3,6 @@
 
 #include <cstdlib>
 
-#include "solver/move_macros.h"
-
 LineView LineView::FirstRow(Solver& solver) {
   return LineView(solver, BOARD_VIEW, 0, 0, static_cast<int>(solver.Current().Side()));
 }
@@ -55,9 +53,4 @@ void LineView::BringBlankBeside(char side, int blankCol, int blankRow, int& tile
     DoMoves({run, LetterRun('L', blankCol - tileCol - (right ? 1 : 0))});
     if (!right) ++tileCol;
   }
-}
-
-void LineView::ShiftTileInRow(int targetCol, int tileCol) const {
-  const char* macro = tileCol >= targetCol ? LEFT_BR : RIGHT_BR_LOW;
-  DoMoves({Repeated(macro, std::abs(tileCol - targetCol))});
 }

@@ -62,8 +62,6 @@ class LineView {
   void BringBlankRight(int blankCol, int blankRow, int& tileRow, int& tileCol) const {
     BringBlankBeside('R', blankCol, blankRow, tileRow, tileCol);
   }
-  /// With the blank right of the tile in column tileCol, moves it along its row to targetCol.
-  void ShiftTileInRow(int targetCol, int tileCol) const;
 
  private:
   LineView(Solver& solver, const Orientation& view, int originRow, int originCol, int width)
