@@ -99,7 +99,7 @@ class Search {
       cellTiles[cell] = static_cast<std::uint8_t>(tiles[cell]);
       cellOf[tiles[cell]] = static_cast<std::uint8_t>(cell);
     }
-    blank = cellOf[0];
+    rootBlank = cellOf[0];
     // A position that is its own mirror image about the diagonal through the blank's goal:
     // each tile's mirror stands in the mirror of its cell.
     // (Tile t's home is cell t - 1.)
@@ -133,7 +133,7 @@ class Search {
     if (estimate == 0) return result;
     // Every move takes the blank to a cell of the other colour of a chessboard, so the length of
     // any solution has the parity of the blank's distance from its goal cell.
-    const int parity = (3 - blank / 4 + 3 - blank % 4) % 2;
+    const int parity = (3 - rootBlank / 4 + 3 - rootBlank % 4) % 2;
     // A weighted cost has no parity, so that search raises its bound to the next cost.
     const bool exact = weight == EXACT_WEIGHT;
     const auto boundOf = [&](int cost) { return exact ? cost + ((cost - parity) & 1) : cost; };
@@ -308,7 +308,7 @@ class Search {
   bool DescendFromRoot(int bound, int estimate, std::index_sequence<CELL...>) {
     using Descent = bool (Search::*)(const Level&, int, int, int, int, std::uint16_t);
     static constexpr Descent DESCENTS[] = {&Search::Descend<true, CELL>...};
-    return (this->*DESCENTS[blank])(root, 0, bound, -1, estimate, MoveAutomaton::START);
+    return (this->*DESCENTS[rootBlank])(root, 0, bound, -1, estimate, MoveAutomaton::START);
   }
   // Descend after the move to the blank's i-th neighbour from BLANK.
   template <int BLANK>
@@ -364,7 +364,6 @@ class Search {
   MoveSequence FromAbove(int lowest, Known known, int estimate) {
     MoveSequence found = std::move(known.moves);
     const auto rootTiles = cellTiles;
-    const int rootBlank = blank;
     ordered = !known.likelyShortest;
     for (int bound = found.empty() ? MAX_BOUND : static_cast<int>(found.size()) - 2;
          bound >= lowest; bound = length - 2, ordered = false) {
@@ -372,7 +371,6 @@ class Search {
       found.assign(moves.begin(), moves.begin() + length);
       // The search stops where it finds the goal, without taking its moves back.
       cellTiles = rootTiles;
-      blank = rootBlank;
     }
     return found;
   }
@@ -385,7 +383,6 @@ class Search {
   void Move(int tile, int from, int to) {
     cellTiles[to] = static_cast<std::uint8_t>(tile);
     cellTiles[from] = 0;
-    blank = from;
   }
 
   const PatternDatabase4x4& database;
@@ -398,7 +395,8 @@ class Search {
   bool mirrorRoot = false;
   // One cell past the board, always 0, for the rank updates that look past its end.
   std::array<std::uint8_t, CELLS + 1> cellTiles{};
-  int blank = 0;
+  // The descents know their blank's cell as a constant: only the root's is kept.
+  int rootBlank = 0;
   Member members[CELLS];
   Level root{};
   int nextBound = 0;
