@@ -46,11 +46,9 @@ class FirstPaths {
     ++walked;
     auto [known, inserted] = first.emplace(cells, path);
     const std::string& best = known->second;
-    if (!inserted &&
-        (path.size() < best.size() || (path.size() == best.size() && Before(path, best))))
+    if (!inserted && (path.size() < best.size() || (path.size() == best.size() && path < best)))
       known->second = path;
     if (static_cast<int>(path.size()) == maxDepth) return;
-    const int steps[4] = {-n, n, -1, 1};
     for (int d = 0; d < 4; ++d) {
       if (d == (last ^ 1)) continue;
       const int row = blank / n + (d == 0 ? -1 : d == 1 ? 1 : 0);
@@ -58,25 +56,19 @@ class FirstPaths {
       if (row < 0 || row >= n || col < 0 || col >= n) continue;
       const std::uint16_t next = automaton ? automaton->Next(state, d) : MoveAutomaton::START;
       if (next == MoveAutomaton::SKIP) continue;
-      const int to = blank + steps[d];
+      const int to = row * n + col;
       std::swap(cells[static_cast<size_t>(blank)], cells[static_cast<size_t>(to)]);
-      path += "UDLR"[d];
+      path += static_cast<char>('0' + d);
       Walk(to, d, next);
       path.pop_back();
       std::swap(cells[static_cast<size_t>(blank)], cells[static_cast<size_t>(to)]);
     }
   }
-  static bool Before(const std::string& a, const std::string& b) {
-    const std::string order = "UDLR";
-    for (size_t i = 0; i < a.size(); ++i) {
-      if (a[i] != b[i]) return order.find(a[i]) < order.find(b[i]);
-    }
-    return false;
-  }
-
   int n, maxDepth;
   const MoveAutomaton* automaton;
   std::vector<int> cells;
+  // The directions' numbers '0' ... '3', so that paths of one length compare in the order U, D,
+  // L, R.
   std::string path;
 };
 
