@@ -239,7 +239,7 @@ bool Position::RandomWalk(long long moves) {
 }
 
 bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& view,
-                     MoveSequence* refused) {
+                     MoveSequence* refused, MoveSequence* text) {
   size_t total = 0;
   for (size_t i = 0; i < count; ++i) {
     if (pieces[i].count > 0) total += pieces[i].length * static_cast<size_t>(pieces[i].count);
@@ -280,8 +280,10 @@ bool Position::Apply(const MovePiece* pieces, size_t count, const Orientation& v
       for (size_t k = 0; k < pieces[i].length; ++k) {
         const unsigned char letter = static_cast<unsigned char>(pieces[i].letters[k]);
         const int d = view.code[letter];
+        const char boardLetter = d == 4 ? static_cast<char>(letter) : DIRECTION_LETTERS[d];
+        if (text != nullptr) text->push_back(boardLetter);
         if ((d == 4 || !Move(static_cast<Direction>(d))) && refused != nullptr) {
-          refused->push_back(d == 4 ? static_cast<char>(letter) : DIRECTION_LETTERS[d]);
+          refused->push_back(boardLetter);
         }
       }
     }

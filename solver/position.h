@@ -136,9 +136,10 @@ class Position {
   /// One move of the blank, logged; false, with nothing changed, when it would leave the board.
   bool Move(Direction d);
   /// Applies and logs the pieces' letters read in the view; one that would leave the board or
-  /// names no move is skipped and appended to refused; false when there was one.
+  /// names no move is skipped and appended to refused; false when there was one, and then the
+  /// whole text, as the board's letters, is appended to text.
   bool Apply(const MovePiece* pieces, size_t count, const Orientation& view = BOARD_VIEW,
-             MoveSequence* refused = nullptr);
+             MoveSequence* refused = nullptr, MoveSequence* text = nullptr);
   /// `moves` random moves of the blank, not logged; false when there is no legal move.
   bool RandomWalk(long long moves);
 

@@ -5,20 +5,11 @@
 
 #include "solver/solution_optimizer.h"
 
-void Solver::Warn(const MovePiece* pieces, size_t count, const Orientation& view) {
-  // The text as the board's letters, quoted by the warnings as the console's apply quotes it.
-  MoveSequence text;
-  for (size_t i = 0; i < count; ++i) {
-    for (int copy = 0; copy < pieces[i].count; ++copy) {
-      for (size_t k = 0; k < pieces[i].length; ++k) {
-        const unsigned char letter = static_cast<unsigned char>(pieces[i].letters[k]);
-        text += view.code[letter] < 4 ? DIRECTION_LETTERS[view.code[letter]] : letter;
-      }
-    }
-  }
+void Solver::Warn() {
   std::ostringstream words;
   WriteMoveWarnings(words, text, refused);
   faults += words.str();
+  text.clear();
   refused.clear();
 }
 

@@ -57,13 +57,16 @@ class Solver {
  private:
   /// Applies the pieces; a refused letter is skipped and warned about.
   void Apply(const MovePiece* pieces, size_t count, const Orientation& view) {
-    if (!position.Apply(pieces, count, view, &refused)) Warn(pieces, count, view);
+    if (!position.Apply(pieces, count, view, &refused, &text)) Warn();
   }
-  /// Keeps the warnings for the letters of the pieces in refused, which it then empties.
-  void Warn(const MovePiece* pieces, size_t count, const Orientation& view);
+  /// Keeps the warnings for the letters in refused, quoting text, and empties both.
+  void Warn();
 
   std::string faults;
   Position position;
+  /// A text with a refused letter as the board's letters, which the warnings quote as the
+  /// console's apply quotes it, and its refused letters.
+  MoveSequence text;
   MoveSequence refused;
   size_t checkpoint = 0;
 };
