@@ -28,17 +28,16 @@ constexpr MovePiece UP_LEFT = UPLEFT_BR, UP_RIGHT = UPRIGHT_BR, LEFT = LEFT_BR,
 void CarryTile(const LineView& line, int row, int col, int targetRow, int targetCol) {
   int blankRow, blankCol;
   line.FindBlank(blankRow, blankCol);
-  int r = row, c = col;
-  line.BringBlankRight(blankCol, blankRow, r, c);
-  const bool leftward = c >= targetCol;
+  line.BringBlankRight(blankCol, blankRow, row, col);
+  const bool leftward = col >= targetCol;
   const bool lifted = !leftward && targetRow == 0;
   const int aimRow = lifted ? 1 : targetRow;
-  const int steps = StaircaseSteps(r, c, -1, leftward ? -1 : 1, aimRow, targetCol);
-  r -= steps;
-  c += leftward ? -steps : steps;
+  const int steps = StaircaseSteps(row, col, -1, leftward ? -1 : 1, aimRow, targetCol);
+  row -= steps;
+  col += leftward ? -steps : steps;
   // The staircase reaches the aimed row or the target column: the rest is a straight run, along
   // the row or up the column (a count below 1 makes no move), then up into a lifted target. One
   // text, as nothing between needs the board.
-  line.DoMoves({Repeated(leftward ? UP_LEFT : UP_RIGHT, steps), Repeated(LEFT, c - targetCol),
-                Repeated(RIGHT, targetCol - c), Repeated(UP, r - aimRow + (lifted ? 1 : 0))});
+  line.DoMoves({Repeated(leftward ? UP_LEFT : UP_RIGHT, steps), Repeated(LEFT, col - targetCol),
+                Repeated(RIGHT, targetCol - col), Repeated(UP, row - aimRow + (lifted ? 1 : 0))});
 }
