@@ -30,7 +30,7 @@ SolveResult Solve(const Board& board) {
 
 TEST(SolvePlanner, ShortestOnTheSmallestBoards) {
   // Every 3 x 3 position of the farthest layer (the 3 x 3 search's own test samples each layer).
-  for (const Cells3x3& cells : ThreeByThree().byDistance[31]) {
+  for (const Cells3x3& cells : ThreeByThree()[31]) {
     const Board board = BoardOf(3, cells);
     const SolveResult result = Solve(board);
     ASSERT_TRUE(SolvesBoard(board, result.moves));

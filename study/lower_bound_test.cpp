@@ -13,10 +13,10 @@ TEST(LowerBound, CountsEveryLineOnce) {
 }
 
 TEST(LowerBound, NeverAboveTheShortestSolutionOfAnyThreeByThreeBoard) {
-  const ThreeByThreeTable& table = ThreeByThree();
+  const auto& byDistance = ThreeByThree();
   unsigned tight = 0;
-  for (size_t distance = 0; distance < table.byDistance.size(); ++distance) {
-    for (const Cells3x3& cells : table.byDistance[distance]) {
+  for (size_t distance = 0; distance < byDistance.size(); ++distance) {
+    for (const Cells3x3& cells : byDistance[distance]) {
       const unsigned bound = LowerBound(BoardOf(3, cells));
       ASSERT_LE(bound, distance) << ::testing::PrintToString(cells);
       tight += bound == distance;

@@ -3,29 +3,15 @@
 
 #include "test_support/sample_boards.h"
 
-int ThreeByThreeTable::Distance(const Cells3x3& cells) const {
-  return distances.at(Key(cells));
-}
-
-std::uint64_t ThreeByThreeTable::Key(const Cells3x3& cells) {
-  std::uint64_t key = 0;
-  for (int i = 0; i < 9; ++i) key |= static_cast<std::uint64_t>(cells[i]) << (4 * i);
-  return key;
-}
-
-const ThreeByThreeTable& ThreeByThree() {
-  static const ThreeByThreeTable table = [] {
-    ThreeByThreeTable result;
+const std::vector<std::vector<Cells3x3>>& ThreeByThree() {
+  static const std::vector<std::vector<Cells3x3>> byDistance = [] {
+    std::vector<std::vector<Cells3x3>> result;
     // 31 moves solve every 3 x 3 position.
     for (const std::vector<Board>& layer : PositionsNearGoal(3, 31)) {
-      const int distance = static_cast<int>(result.byDistance.size());
-      result.byDistance.emplace_back();
-      for (const Board& board : layer) {
-        result.distances[ThreeByThreeTable::Key(board.tiles)] = distance;
-        result.byDistance.back().push_back(board.tiles);
-      }
+      result.emplace_back();
+      for (const Board& board : layer) result.back().push_back(board.tiles);
     }
     return result;
   }();
-  return table;
+  return byDistance;
 }
