@@ -20,7 +20,7 @@ Board ShuffledBoard(unsigned n);
 Board NearGoalBoard(unsigned n, int moves);
 /// A solvable board whose first row and column are partly home (a random prefix of the row,
 /// a random part of the column from the bottom, sometimes the cells next to the corners), with
-/// the rest shuffled. Side 2 or more.
+/// the rest shuffled as BoardKeeping does. Side 3 or more.
 Board PartlyHomeBoard(unsigned n);
 /// The goal board of side n with the tiles of the cells not kept moved: each (tile, cell) of
 /// placed to its cell, the others into the cells left, shuffled by the shared generator when
