@@ -121,11 +121,7 @@ Board PartlyHomeBoard(unsigned n) {
 }
 
 bool IsGoal(const Board& board) {
-  if (board.tiles.size() != static_cast<size_t>(board.n) * board.n) return false;
-  for (size_t i = 0; i + 1 < board.tiles.size(); ++i) {
-    if (board.tiles[i] != static_cast<int>(i + 1)) return false;
-  }
-  return true;
+  return board.tiles == GoalTiles(board.n);
 }
 
 bool SolvesBoard(const Board& board, const MoveSequence& solution) {

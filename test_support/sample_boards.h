@@ -39,7 +39,7 @@ const std::vector<HardBoard4x4>& HardestBoards4x4();
 std::vector<std::vector<Board>> PositionsNearGoal(unsigned n, int maxDepth);
 /// The goal board of side n whose last 4 x 4 block (n >= 4) is the transposed goal of that block.
 Board TransposedCornerBoard(unsigned n);
-/// True when tiles 1 ... n^2-1 stand at their goal cells.
+/// True when the tiles are the goal arrangement of the board's side (GoalTiles).
 bool IsGoal(const Board& board);
 /// True when the solution, applied to a copy of the board, applies letter by letter and ends at
 /// the goal.
