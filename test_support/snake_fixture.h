@@ -11,8 +11,7 @@
 /// The goal board of side n with the blank walked up its column and along the row to the cell.
 inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   Board board = GoalBoard(n);
-  for (unsigned r = n - 1; r > row; --r) ApplyMoves(board, MoveSequence(1, 'U'));
-  for (unsigned c = n - 1; c > col; --c) ApplyMoves(board, MoveSequence(1, 'L'));
+  ApplyMoves(board, MoveSequence(n - 1 - row, 'U') + MoveSequence(n - 1 - col, 'L'));
   return board;
 }
 
