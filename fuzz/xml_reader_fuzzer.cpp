@@ -1,11 +1,8 @@
-// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file, loaded into a board, and the depth and
-// size measured before parsing against the tree TinyXML builds.
+// xml_reader_fuzzer.cpp: any bytes as an XML puzzle file's text, read into a board, and the depth
+// and size measured before parsing against the tree TinyXML builds.
 #include <tinyxml.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "files/xml_puzzle_file.h"
@@ -15,19 +12,6 @@
 #include "test_support/xml_tree.h"
 
 namespace {
-
-// The file each input is written to, removed when the fuzzer ends as planned.
-char path[] = "/tmp/npuzzle_xml_fuzz_XXXXXX";
-
-const std::string& FileName() {
-  static const std::string name = [] {
-    const int descriptor = mkstemp(path);
-    if (descriptor >= 0) close(descriptor);
-    std::atexit([] { std::remove(path); });
-    return std::string(path);
-  }();
-  return name;
-}
 
 // The load refuses what is measured too deep or too large before TinyXML builds it, so the
 // measures must never fall short of the depth TinyXML reaches and the nodes and attributes it
@@ -53,17 +37,16 @@ void CheckMeasuredShape(const std::uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   CheckMeasuredShape(data, size);
-  FILE* file = std::fopen(FileName().c_str(), "wb");
-  if (file == nullptr) return 0;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
-
   Board board = BoardOf(3, {4, 1, 2, 0, 8, 3, 7, 6, 5});
   board.initialTiles = {9, 9};
   Board before;
   before = board;  // assignment keeps every field; a copy would record the tiles as initial
   DiscardingStream out;
-  const bool loaded = LoadXmlFile(board, FileName(), out);
+  // What the load does once it has read the file's bytes.
+  TiXmlDocument document;
+  const bool loaded =
+      ParseXmlText(std::string(reinterpret_cast<const char*>(data), size), document) &&
+      ReadXmlPuzzle(document, board, out);
   CheckBoard(board, "after load");
   if (!loaded) Require(SameBoard(before, board), "a file that failed to load changed the board");
   // A board that was read became the one recorded as loaded.
