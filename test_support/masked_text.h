@@ -5,4 +5,4 @@
 
 /// The text with the two times of every solve's time line replaced by T:
 /// "\nSolved in T seconds ( T of it solving 3x3 puzzle)".
-std::string MaskTimes(std::string text);
+std::string MaskTimes(const std::string& text);
