@@ -8,18 +8,6 @@
 #include "test_support/sample_boards.h"
 #include "test_support/three_by_three.h"
 
-namespace {
-
-// Solves the position, distance moves from the goal: the answer must be that short and solve it.
-MoveSequence SolveAndCheck(const Cells3x3& cells, size_t distance) {
-  const MoveSequence solution = Solve3x3(BoardOf(3, cells));
-  EXPECT_EQ(distance, solution.size());
-  EXPECT_TRUE(SolvesBoard(BoardOf(3, cells), solution)) << solution;
-  return solution;
-}
-
-}  // namespace
-
 TEST(EndGame, HardestPositionsAndASampleOfAllDistancesAreShortest) {
   const auto& levels = ThreeByThree();
   ASSERT_EQ(32u, levels.size());
@@ -28,8 +16,12 @@ TEST(EndGame, HardestPositionsAndASampleOfAllDistancesAreShortest) {
             levels.back());
   SeedRandom(17);
   for (int i = 0; i < 3000; ++i) {
+    // A position of a random distance: its solution must be that short and solve it.
     const size_t distance = DrawRandom() % levels.size();
-    SolveAndCheck(levels[distance][DrawRandom() % levels[distance].size()], distance);
+    const Board board = BoardOf(3, levels[distance][DrawRandom() % levels[distance].size()]);
+    const MoveSequence solution = Solve3x3(board);
+    EXPECT_EQ(distance, solution.size());
+    EXPECT_TRUE(SolvesBoard(board, solution)) << solution;
   }
 }
 
