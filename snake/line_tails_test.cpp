@@ -9,24 +9,15 @@ namespace {
 struct LineCase {
   const char* name;
   const snake::Line& tail;
-  /// Whether the cell of a board of side n is placed before the line's view cell (0, k).
-  bool (*placed)(unsigned n, unsigned cell, int k);
 };
 
-const LineCase LINES[] = {
-    {"row", snake::FIRST_ROW, [](unsigned, unsigned cell, int k) { return int(cell) < k; }},
-    {"column", snake::FIRST_COL,
-     [](unsigned n, unsigned cell, int k) {
-       return cell < n || (cell % n == 0 && int(cell / n) >= int(n) - k);
-     }},
-};
+const LineCase LINES[] = {{"row", snake::FIRST_ROW}, {"column", snake::FIRST_COL}};
 
 /// The cells not placed before the line's cell k, and which are placed.
 std::vector<int> OpenCells(const LineCase& line, unsigned n, int k, std::vector<bool>& kept) {
   std::vector<int> open;
-  kept.assign(n * n, false);
+  kept = PlacedBefore(line.tail, n, k);
   for (unsigned cell = 0; cell < n * n; ++cell) {
-    kept[cell] = line.placed(n, cell, k);
     if (!kept[cell]) open.push_back(static_cast<int>(cell));
   }
   return open;

@@ -32,12 +32,7 @@ TEST(SnakeRoutes, StepCellByCellToThePairsHomesOverFreeCells) {
     const int side = int(n), k = DrawRandom() % (side - 3);
     const bool column = DrawRandom() % 2 == 1;
     const snake::Line& frame = column ? snake::FIRST_COL : snake::FIRST_ROW;
-    // The row's cells before k, or the first row and the column below the pair.
-    std::vector<bool> kept(n * n);
-    for (int cell = 0; cell < side * side; ++cell) {
-      kept[size_t(cell)] =
-          column ? cell < side || (cell % side == 0 && cell / side > side - 1 - k) : cell < k;
-    }
+    const std::vector<bool> kept = PlacedBefore(frame, n, k);
     std::vector<int> open;
     for (int cell = 0; cell < side * side; ++cell) {
       if (!kept[size_t(cell)]) open.push_back(cell);

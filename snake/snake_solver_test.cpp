@@ -81,10 +81,8 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     // The pair's leading tile, and the one its snake carries behind it.
     const int t = column ? (side - 1 - k) * side + 1 : k + 1;
     const int next = column ? t - side : t + 1;
-    std::vector<bool> kept(n * n);
-    for (int cell = 0; cell < side * side; ++cell) {
-      kept[size_t(cell)] = column ? cell < side || (cell % side == 0 && cell > t - 1) : cell < k;
-    }
+    const snake::Line& line = column ? snake::FIRST_COL : snake::FIRST_ROW;
+    const std::vector<bool> kept = PlacedBefore(line, n, k);
     Load(BoardKeeping(n, kept, {}, true));
     // As the line's driver leaves them: the placed tiles closed to the blank's routes.
     for (int cell = 0; cell < side * side; ++cell) {
@@ -92,7 +90,6 @@ TEST_F(SnakeTest, CarriedPairsReachHomeAndLeaveThePlacedTilesThere) {
     }
     if (solver.Current().IsHome(t) && solver.Current().IsHome(next)) continue;
     // Either tile may be walked beside the other.
-    const snake::Line& line = column ? snake::FIRST_COL : snake::FIRST_ROW;
     const bool walkFirst = DrawRandom() % 2 == 0;
     const bool done = walkFirst ? snakes.Carry(line, k, t, next) : snakes.Carry(line, k, next, t);
     const std::string where = "n=" + std::to_string(n) + " t=" + std::to_string(t);

@@ -15,6 +15,19 @@ inline Board GoalWithBlankAt(unsigned n, unsigned row, unsigned col) {
   return board;
 }
 
+/// Which cells of a board of side n the line's driver has placed before the line's cell k: the
+/// row's cells before k, or the first row and the column's cells below k.
+inline std::vector<bool> PlacedBefore(const snake::Line& line, unsigned n, int k) {
+  const int side = static_cast<int>(n);
+  std::vector<bool> placed(n * n);
+  for (int cell = 0; cell < side * side; ++cell) {
+    placed[size_t(cell)] = line.firstRowPlaced
+                               ? cell < side || (cell % side == 0 && cell / side >= side - k)
+                               : cell < k;
+  }
+  return placed;
+}
+
 /// A snake solver, the board it is given, and its marks and snake.
 class SnakeTest : public ::testing::Test {
  protected:
