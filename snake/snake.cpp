@@ -96,8 +96,7 @@ bool Snake::MoveAlongPath() {
   // and the head steps straight into the second.
   if (path.size() >= 3) {
     const int second = path[1];
-    const bool besideHead =
-        second == head - 1 || second == head - n || second == head + 1 || second == head + n;
+    const bool besideHead = MoveLetter(second, head, n) != 'X';
     if (besideHead && (cells.size() < 2 || second != cells[1])) {
       MoveSequence moves(1, MoveLetter(path[0], static_cast<int>(solver.Current().Blank()), n));
       moves += MoveLetter(path[1], path[0], n);
