@@ -252,8 +252,7 @@ bool BlankRouter::SearchRoute(int start, int target) {
   if (reached) {
     // The predecessors lead back from the target, so the letters come last first.
     for (int cell = to; grid[cell] != BLOCKED_CELL; cell = grid[cell]) {
-      const int step = cell - grid[cell];
-      routeMoves += step == 1 ? 'R' : step == -1 ? 'L' : step == STRIDE ? 'D' : 'U';
+      routeMoves += MoveLetter(cell, grid[cell], STRIDE);
     }
     std::reverse(routeMoves.begin(), routeMoves.end());
   }
