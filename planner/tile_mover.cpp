@@ -18,14 +18,14 @@ constexpr int NO_LIMIT = 1 << 30;
 // The move count of a state seen by a search but not yet reached (by a pass: within its bound).
 constexpr int NOT_REACHED = 1 << 30;
 // States kept per move count in a pass of CheapestWalk: the ones with the fewest pushes so far.
-// 8 keeps nearly all of the gain (1.723 n^3 at side 100 against 1.719 unlimited) at 0.9 of the
-// time; 4 gives 1.734 at 0.8.
+// Against 8, at 1.59 n^3, 4 makes solutions 0.9 and 0.35 in a hundred moves longer at sides 100
+// and 50, for 0.89 and 0.95 of the instructions; 1 makes them 5.5 and 4.6 longer, for 0.79 and
+// 0.85. At 1.72 n^3, no limit saved 0.2 in a hundred, for 1.1 times the time.
 constexpr size_t BEAM_WIDTH = 8;
 // How many moves longer than the shortest a walk may be where its pushes make it cheaper. Against
-// the shortest walk always, 2 makes solutions 0.2 to 1.3 in a hundred moves shorter at each side
-// from 21 to 100 (0.4 on average at sides 5 to 20), for 1.1 to 1.15 times the time at side 100;
-// 4 saves up to 0.3 in a hundred more, for 1.2 times; a beam of 12 as much, for 1.3 times. The
-// parity of the board allows only even slacks.
+// the shortest walk always, 2 makes solutions 0.7 in a hundred moves shorter at sides 50 and 100,
+// for 1.08 times the instructions; at 1.72 n^3, 4 saved up to 0.3 in a hundred more, for 1.2
+// times the time. The parity of the board allows only even slacks.
 constexpr int WALK_SLACK = 2;
 
 // The ways round the ring between each two sides.
